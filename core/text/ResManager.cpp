@@ -1,0 +1,123 @@
+#include "core/text/ResManager.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <unordered_map>
+
+#include "platform/numbers/Numbers.h"
+#include "platform/resources/Resources.h"
+#include "platform/text/Text.h"
+
+namespace {
+
+struct Table {
+    std::unordered_map<uint16_t, CVRMString> texts;
+    CVRMString langFile;
+    unsigned resourceId = 0;
+};
+
+Table& table() {
+    static Table t;
+    return t;
+}
+
+// Decimal id with leading blanks, stopping at the first non-digit, kept to 16 bits.
+uint16_t parseId(std::u16string_view text) {
+    size_t i = 0;
+    while (i < text.size() && text[i] == u' ') ++i;
+    uint32_t id = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
+        id = (id * 10 + (text[i] - u'0')) & 0xFFFF;
+    return static_cast<uint16_t>(id);
+}
+
+}  // namespace
+
+void CResManager::init() {
+    setEntry(3168, u"Application");
+    setEntry(3548, u"Application");
+}
+
+void CResManager::setLang(unsigned resourceId) {
+    if (resourceId == 0) return;
+    freeLangRes();
+    table().resourceId = resourceId;
+    const auto bytes = platform::findResource(platform::currentResourceModule(), u"LNG", resourceId);
+    if (bytes) parseResource(platform::fromUtf16LE(*bytes));
+}
+
+void CResManager::setLang(const CVRMString& file) {
+    const std::filesystem::path path(file.toUtf8());
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return;
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    freeLangRes();
+    table().langFile = file;
+    parseFile(bytes);
+}
+
+const CVRMString& CResManager::getLangText(uint16_t id) {
+    auto& texts = table().texts;
+    auto it = texts.find(id);
+    if (it == texts.end()) {
+        CVRMString missing;
+        missing.Format(u"Msg: %li", static_cast<int32_t>(id));
+        it = texts.emplace(id, std::move(missing)).first;
+    }
+    return it->second;
+}
+
+void CResManager::setEntry(uint16_t id, const CVRMString& text) { table().texts[id] = text; }
+
+void CResManager::freeLangRes() {
+    table().texts.clear();
+    table().langFile.clear();
+    table().resourceId = 0;
+}
+
+bool CResManager::hasLangFile() { return !table().langFile.empty(); }
+bool CResManager::hasLangRes() { return table().resourceId != 0; }
+void CResManager::getLangVersion(CVRMString& version) { version = u"?.?"; }
+
+void CResManager::parseResource(std::u16string_view text) {
+    if (text.empty()) return;
+    text.remove_prefix(1);  // byte-order mark
+    size_t pos = 0;
+    size_t marker = text.find(u"##");  // the next "##" at or after pos, searched once per stretch
+    while (pos < text.size()) {
+        const size_t end = text.find(u"\r\n", pos);
+        if (end == std::u16string_view::npos) break;  // text after the last CR LF is not taken
+        const size_t lineEnd = end;
+        if (lineEnd - pos > 2) {
+            if (marker < pos) marker = text.find(u"##", pos);
+            if (marker == std::u16string_view::npos) break;
+            if (marker < lineEnd && marker > pos) {
+                const uint16_t id = parseId(text.substr(pos, marker - pos));
+                setEntry(id, CVRMString(text.substr(marker + 2, lineEnd - marker - 2)));
+            }
+        }
+        pos = end + 2;
+    }
+}
+
+void CResManager::parseFile(std::string_view bytes) {
+    if (bytes.size() < 2) return;
+    bytes.remove_prefix(2);
+    size_t pos = 0;
+    while (pos < bytes.size()) {
+        size_t end = bytes.find('\n', pos);
+        if (end == std::string_view::npos) end = bytes.size();
+        std::string_view line = bytes.substr(pos, end - pos);
+        pos = end + 1;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.empty()) continue;
+        const size_t marker = line.find("##");
+        if (marker == std::string_view::npos || marker == 0) continue;
+        CVRMString idText(platform::fromLatin1(line.substr(0, marker)));
+        idText.Trim();
+        const auto id = static_cast<uint16_t>(platform::parseInt32(idText) & 0xFFFF);
+        setEntry(id, CVRMString(platform::fromLatin1(line.substr(marker + 2))));
+    }
+}

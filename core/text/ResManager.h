@@ -1,0 +1,38 @@
+#pragma once
+// The language table of the whole system: text by 16-bit id. Filled once at start-up
+// from the "LNG" resource of the language's resource module or from a language file.
+#include <cstdint>
+#include <string_view>
+
+#include "core/value/VRMString.h"
+
+class CResManager {
+public:
+    CResManager() = delete;
+
+    // "Application" under the caption and title ids, for boxes before a language is loaded.
+    static void init();
+    // Clears the table and parses the "LNG" resource `resourceId` of the current
+    // resource module; id 0 does nothing.
+    static void setLang(unsigned resourceId);
+    // Clears the table and parses the language file when it exists; else nothing changes.
+    static void setLang(const CVRMString& file);
+
+    // The text of `id`; a missing id is stored as "Msg: <id>" and answered from then on.
+    static const CVRMString& getLangText(uint16_t id);
+    static void setEntry(uint16_t id, const CVRMString& text);
+
+    static void freeLangRes();
+    static void freeRes() { freeLangRes(); }
+
+    static bool hasLangFile();
+    static bool hasLangRes();
+    static bool hasLang() { return hasLangFile() || hasLangRes(); }
+    static void getLangVersion(CVRMString& version);
+
+    // The two parsers, open for tests and fuzzing: they add to the table.
+    // Resource form: UTF-16 with a leading byte-order mark, CR LF lines.
+    static void parseResource(std::u16string_view text);
+    // File form: two leading bytes skipped, then 8-bit lines.
+    static void parseFile(std::string_view bytes);
+};

@@ -1,0 +1,110 @@
+#include "platform/numbers/Numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace platform {
+namespace {
+
+bool isSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
+bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+size_t skipSpace(std::u16string_view t) {
+    size_t i = 0;
+    while (i < t.size() && isSpace(t[i])) ++i;
+    return i;
+}
+
+// Digits of a decimal integer after optional white space and sign; the sign is returned
+// separately. Stops at the first character that does not fit.
+std::u16string_view integerPrefix(std::u16string_view t, bool& negative) {
+    size_t i = skipSpace(t);
+    negative = false;
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-')) negative = t[i++] == u'-';
+    const size_t start = i;
+    while (i < t.size() && isDigit(t[i])) ++i;
+    return t.substr(start, i - start);
+}
+
+// Magnitude of a digit run, saturating at the largest uint64.
+uint64_t magnitudeOf(std::u16string_view digits) {
+    uint64_t v = 0;
+    for (char16_t c : digits) {
+        const uint64_t d = static_cast<uint64_t>(c - u'0');
+        if (v > (std::numeric_limits<uint64_t>::max() - d) / 10) return std::numeric_limits<uint64_t>::max();
+        v = v * 10 + d;
+    }
+    return v;
+}
+
+}  // namespace
+
+double parseDouble(std::u16string_view t) {
+    size_t i = skipSpace(t);
+    std::string ascii;
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-')) ascii.push_back(static_cast<char>(t[i++]));
+    size_t mantissaDigits = 0;
+    while (i < t.size() && isDigit(t[i])) ascii.push_back(static_cast<char>(t[i++])), ++mantissaDigits;
+    if (i < t.size() && t[i] == u'.') {
+        ascii.push_back('.');
+        ++i;
+        while (i < t.size() && isDigit(t[i])) ascii.push_back(static_cast<char>(t[i++])), ++mantissaDigits;
+    }
+    if (mantissaDigits == 0) return 0.0;
+    if (i < t.size() && (t[i] == u'e' || t[i] == u'E')) {
+        size_t j = i + 1;
+        std::string exponent = "e";
+        if (j < t.size() && (t[j] == u'+' || t[j] == u'-')) exponent.push_back(static_cast<char>(t[j++]));
+        const size_t digitsStart = j;
+        while (j < t.size() && isDigit(t[j])) exponent.push_back(static_cast<char>(t[j++]));
+        if (j > digitsStart) ascii += exponent;
+    }
+    const char* begin = ascii.data();
+    if (*begin == '+') ++begin;
+    double value = 0.0;
+    const auto res = std::from_chars(begin, ascii.data() + ascii.size(), value);
+    if (res.ec == std::errc::result_out_of_range) {
+        // Overflow gives the largest value of its sign, underflow 0, as strtod does.
+        const bool negative = ascii[0] == '-';
+        const bool huge = ascii.find("e-") == std::string::npos;
+        value = huge ? std::numeric_limits<double>::max() : 0.0;
+        return negative ? -value : value;
+    }
+    return value;
+}
+
+int32_t parseInt32(std::u16string_view t) {
+    bool negative = false;
+    const uint64_t m = magnitudeOf(integerPrefix(t, negative));
+    if (negative) return m >= uint64_t{1} << 31 ? std::numeric_limits<int32_t>::min()
+                                                : -static_cast<int32_t>(m);
+    return m > static_cast<uint64_t>(std::numeric_limits<int32_t>::max())
+               ? std::numeric_limits<int32_t>::max()
+               : static_cast<int32_t>(m);
+}
+
+uint32_t parseUInt32(std::u16string_view t) {
+    bool negative = false;
+    const uint64_t m = magnitudeOf(integerPrefix(t, negative));
+    if (m > std::numeric_limits<uint32_t>::max()) return std::numeric_limits<uint32_t>::max();
+    const auto v = static_cast<uint32_t>(m);
+    return negative ? 0u - v : v;
+}
+
+namespace {
+template <class T>
+T checkedCast(double value) {
+    if (std::isnan(value)) return 0;
+    if (value <= static_cast<double>(std::numeric_limits<T>::min())) return std::numeric_limits<T>::min();
+    if (value >= static_cast<double>(std::numeric_limits<T>::max())) return std::numeric_limits<T>::max();
+    return static_cast<T>(value);
+}
+}  // namespace
+
+int32_t toInt32(double value) { return checkedCast<int32_t>(value); }
+uint32_t toUInt32(double value) { return checkedCast<uint32_t>(value); }
+int64_t toInt64(double value) { return checkedCast<int64_t>(value); }
+
+}  // namespace platform

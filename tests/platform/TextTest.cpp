@@ -1,0 +1,20 @@
+#include <gtest/gtest.h>
+
+#include "platform/text/Text.h"
+
+namespace {
+
+TEST(Text, ConversionsRoundTrip) {
+    const std::u16string text = u"Häuser \u20ac \U0001F600";
+    EXPECT_EQ(platform::fromUtf8(platform::toUtf8(text)), text);
+    EXPECT_EQ(platform::fromUtf16LE(platform::toUtf16LE(text)), text);
+    EXPECT_EQ(platform::toLatin1(u"Ä\u20ac"), std::string("\xC4?"));
+    EXPECT_EQ(platform::fromLatin1("\xC4"), u"Ä");
+}
+
+TEST(Text, MalformedInputIsReplacedNotLost) {
+    EXPECT_EQ(platform::fromUtf8("a\xFF" "b"), u"a\uFFFDb");
+    EXPECT_EQ(platform::fromUtf16LE(std::string("a\0b", 3)), u"a");  // odd last byte dropped
+}
+
+}  // namespace

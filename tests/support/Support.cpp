@@ -1,0 +1,1 @@
+// Shared fixtures and fakes of the tests live in this folder.
