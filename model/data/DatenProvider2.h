@@ -1,0 +1,87 @@
+#pragma once
+// The model's front over the value store for the records it reads as whole series: the
+// monthly climate and sunshine of a location, the 63 outdoor-temperature bins of a weather
+// location, the monthly ground temperatures, the soil properties and the performance
+// records of a heat pump. It parses and writes the "#"-terminated number texts these are
+// stored in, computes the series that a location takes "from the climate", and keeps the
+// library's weather and ground series in their transformed form. It holds no data: every
+// call reads through the core library's value store.
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "core/value/VRMString.h"
+
+class CVRMwert;
+class CWPDatenArray;
+
+class CVRMdatenProvider2 {
+  public:
+    static constexpr int kMonate = 12;
+    // Whole degrees of daily mean outdoor temperature, bin i = (i - 50) °C.
+    static constexpr int kTempKlassen = 63;
+    static constexpr int kNullGradKlasse = 50;
+    // A heat pump keeps at most this many performance records.
+    static constexpr int kMaxLeistDaten = 8;
+
+    using MonatsWerte = std::span<float, kMonate>;
+    using KonstMonatsWerte = std::span<const float, kMonate>;
+    using TempKlassen = std::span<float, kTempKlassen>;
+    using KonstTempKlassen = std::span<const float, kTempKlassen>;
+
+    static CVRMdatenProvider2& Get();
+    static void Release();
+    virtual ~CVRMdatenProvider2() = default;
+
+    // Climate and sunshine.
+    void GetMonatsWerte(const CVRMString& klimaort, MonatsWerte out);
+    float getKlimaMonatsTemp(const CVRMString& klimaort, unsigned monat);
+    CVRMwert getNormAussenTemp(const CVRMString& klimaort);
+    CVRMwert getKlimaortDaten(const CVRMString& klimaort, uint32_t datenId);
+    void LeseSonnenMonatsStd(const CVRMString& sonnenort, MonatsWerte out);
+    float getSonnenMonatsStd(const CVRMString& sonnenort, unsigned monat);
+    void SaveKlimaMonatsTemps(const CVRMString& klimaort, KonstMonatsWerte werte);
+    void SaveSonnenMonatsStd(const CVRMString& sonnenort, KonstMonatsWerte werte);
+    void SaveNormAussenTemp(const CVRMString& klimaort, float wert);
+    void SaveWert(const CVRMString& satz, uint32_t datenId, const CVRMString& text);
+
+    // The weather, ground and sunshine locations that belong to a climate location.
+    CVRMString GetKlimaortText666(const CVRMString& klimaort);
+    CVRMString GetKlimaortName(const CVRMString& klimaort);
+    CVRMString GetKlimaortText668(const CVRMString& klimaort);
+
+    // Weather bins and ground temperatures, read or computed from the climate.
+    void GetTempHaeufigkeiten(const CVRMString& wetterort, TempKlassen out,
+                              const CVRMString& klimaort);
+    void SaveWetterWerte(const CVRMString& wetterort, KonstTempKlassen werte);
+    void GetBodenMonatsTemps(const CVRMString& bodenort, MonatsWerte out,
+                             const CVRMString& klimaort);
+    void SaveBodenMonatsTemps(const CVRMString& bodenort, KonstMonatsWerte werte);
+
+    // Soil properties 247, 249 and 250.
+    float GetBodenDaten(uint32_t datenId, const CVRMString& bodenart);
+    void SaveBodenDaten(const CVRMString& bodenart, float waermeleitzahl, float spezWaerme,
+                        float dichte);
+
+    // Heat-pump performance records, keys "LeistDaten0" to "LeistDaten7".
+    void GetWPLeistDaten(const CVRMString& wpName, CWPDatenArray& daten, unsigned maxVorlaufTemp);
+    void SaveWPLeistDaten(const CVRMString& wpName, const CWPDatenArray& daten, bool flush);
+
+    // The computations behind the series, open for tests.
+    static void ErzeugeTempHaeufigkeiten(KonstMonatsWerte temps, TempKlassen klassen,
+                                         float normAussenTemp);
+    static void SinusJahresgang(KonstMonatsWerte luft, MonatsWerte boden);
+    // A library record stores its weather and ground numbers transformed by position.
+    static float BiboWertSpeichern(float wert, int position);
+    static float BiboWertLesen(float gespeichert, int position);
+    // The numbers of a text, each followed by "#", at most `maxAnzahl`; a last piece
+    // without "#" is not read, a piece without a leading number reads 0.
+    static std::vector<float> LeseReihe(std::u16string_view text, size_t maxAnzahl);
+    // Each number formatted with `nachkomma` decimals and followed by "#".
+    static CVRMString SchreibeReihe(std::span<const float> werte, int nachkomma);
+
+  private:
+    CVRMdatenProvider2() = default;
+    static CVRMdatenProvider2* s_instanz;
+};
