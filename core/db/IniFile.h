@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -12,11 +13,12 @@
 class CVRMStringArray;
 
 class CIniFile {
-public:
+  public:
     // One section: entries in file order (insertion order for new ones).
     struct Section {
-        CVRMString key;  // "[" + lower-cased name + "]"
+        CVRMString key;                                          // "[" + lower-cased name + "]"
         std::vector<std::pair<CVRMString, CVRMString>> entries;  // lower-cased key, value
+        std::unordered_map<std::u16string, size_t> index;        // key -> position in entries
     };
 
     explicit CIniFile(int kind) : m_kind(kind) {}
@@ -32,14 +34,18 @@ public:
                      CVRMString& out) const;
     void WriteIniString(const CVRMString& section, const CVRMString& key, const CVRMString& value,
                         bool flush);
-    // Empty target: the own path, written anew with the byte-order mark. Otherwise the
-    // image is appended to the target. With both lists non-empty only the named sections
-    // are written (filtered as documented in the .cpp).
-    void Flush(const CVRMString& target, const CVRMStringArray* first, const CVRMStringArray* second);
+    // Empty target: the own path, replaced as a whole (never half-written). Otherwise the
+    // image is appended to the target; a new or empty target first gets the byte-order
+    // mark. With both lists non-empty only the sections named in either list are written,
+    // and of a section named in the first list only the entries whose key or value is in
+    // the second list.
+    void Flush(const CVRMString& target, const CVRMStringArray* first,
+               const CVRMStringArray* second);
 
     void DeleteSection(const CVRMString& section, bool flush);
     void DeleteKeyInSection(const CVRMString& section, const CVRMString& key, bool flush);
     void DeleteValueInSection(const CVRMString& section, const CVRMString& value, bool flush);
+    // Adds the value under the key prefix + the first free number of 1 to 2499.
     void AddValueToSection(const CVRMString& section, const CVRMString& keyPrefix,
                            const CVRMString& value, bool flush);
 
@@ -47,6 +53,8 @@ public:
     int GetValuesFromSection(const CVRMString& section, CVRMStringArray& out) const;
     int GetValuesFromSection(int listId, CVRMStringArray& out) const;
 
+    // 1 when an entry names `name` (under `useKey`, see the .cpp); `name` then takes the
+    // stored spelling and `where` the record or section that holds it.
     int ValueIsUsed(const CVRMString& useKey, CVRMString& name, CVRMString& where, int mode) const;
     void GetBiboVersion(CVRMString& out) const;
 
@@ -54,9 +62,25 @@ public:
     int GetKind() const { return m_kind; }
     const std::vector<Section>& Sections() const { return m_sections; }
 
-private:
+    // The highest number AddValueToSection gives.
+    static constexpr int kMaxEntryNumber = 2499;
+
+  private:
+    void Parse(std::u16string_view text);
+    Section& SectionFor(const CVRMString& sectionKey);
+    const Section* FindSection(const CVRMString& name) const;
+    Section* FindSection(const CVRMString& name);
+    static void SetEntry(Section& section, const CVRMString& key, const CVRMString& value);
+    static void EraseEntry(Section& section, size_t position);
+    void EraseSection(size_t position);
+    bool IsUserDatabasePath() const;
+    std::u16string Image(const CVRMStringArray* first, const CVRMStringArray* second) const;
+    void WriteUnlocked(const CVRMString& section, const CVRMString& key, const CVRMString& value,
+                       bool flush);
+
     CVRMString m_path;
     std::vector<Section> m_sections;
+    std::unordered_map<std::u16string, size_t> m_sectionIndex;  // section key -> position
     int m_kind;
     std::mutex m_writeLock;
 };

@@ -1,0 +1,82 @@
+#include "core/db/TextIds.h"
+
+#include <span>
+
+#include "core/text/ErrorReport.h"
+
+namespace {
+
+constexpr unsigned kSwitchConstantWrong = 3162;
+
+constexpr unsigned kMonate[] = {3444, 3445, 3446, 3447, 3448, 3449,
+                                3450, 3451, 3452, 3453, 3454, 3455};
+constexpr unsigned kEinspeisung[] = {3515, 3516, 3517, 3518, 3518};
+constexpr unsigned kAbsorberRichtung[] = {3604, 3605, 3631};
+constexpr unsigned kSondenart[] = {6031, 6027};
+constexpr unsigned kAbsorberFeuchte[] = {3632, 3633, 3634};
+constexpr unsigned kBetriebsweise[] = {3635, 3636, 3637, 3638, 3639, 5788, 5789};
+constexpr unsigned kWPmedium[] = {3194, 3195, 3196, 3197};
+constexpr unsigned kSolarkollektor[] = {3658, 3659, 3660, 4044};
+constexpr unsigned kAufstellung[] = {3676, 3677};
+constexpr unsigned kWawaBereitungAaz[] = {3678, 3679};
+constexpr unsigned kWawaBereitung[] = {4976, 4983, 4985, 5053, 5740};
+
+unsigned lookup(std::span<const unsigned> table, int value, const char16_t* place) {
+    if (value < 0 || static_cast<size_t>(value) >= table.size())
+        vrmcore::ReportError(kSwitchConstantWrong, place);
+    return table[static_cast<size_t>(value)];
+}
+
+}  // namespace
+
+unsigned getMonatAbkIDS(int month) {
+    return lookup(kMonate, month, u"getMonatAbkIDS");
+}
+unsigned getEinspeiseIDS(int value) {
+    return lookup(kEinspeisung, value, u"getEinspeiseIDS");
+}
+unsigned getAbsorberRichtungIDS(int value) {
+    return lookup(kAbsorberRichtung, value, u"getAbsorberRichtungIDS");
+}
+unsigned getSondenartIDS(int value) {
+    return lookup(kSondenart, value, u"getSondenartIDS");
+}
+unsigned getAbsorberFeuchteIDS(int value) {
+    return lookup(kAbsorberFeuchte, value, u"getAbsorberFeuchteIDS");
+}
+unsigned getBetriebsweiseIDS(int value) {
+    return lookup(kBetriebsweise, value, u"getBetriebsweiseIDS");
+}
+unsigned getWPmediumIDS(int value) {
+    return lookup(kWPmedium, value, u"getWPmediumIDS");
+}
+unsigned getSolarkollektorIDS(int value) {
+    return lookup(kSolarkollektor, value, u"getSolarkollektorIDS");
+}
+unsigned getGeraeteaufstellungIDS(int value) {
+    return lookup(kAufstellung, value, u"getGeraeteaufstellungIDS");
+}
+unsigned getWaermeverteilungIDS(int value) {
+    return lookup(kAufstellung, value, u"getWaermeverteilungIDS");
+}
+unsigned getWawaBereitungAazIDS(int value) {
+    return lookup(kWawaBereitungAaz, value, u"getWawaBereitungAazIDS");
+}
+unsigned getWawaBereitungIDS(int value) {
+    return lookup(kWawaBereitung, value, u"getWawaBereitungIDS");
+}
+unsigned getGebaeudetypIDS(int value) {
+    return lookup({}, value, u"getGebaeudetypIDS");
+}
+unsigned getALKlaufzeitIDS(int value) {
+    return lookup({}, value, u"getALKlaufzeitIDS");
+}
+unsigned getALKstufeIDS(int value) {
+    return lookup({}, value, u"getALKstufeIDS");
+}
+unsigned getHeizlastIDS(int value) {
+    return lookup({}, value, u"getHeizlastIDS");
+}
+unsigned getAbluftmodulIDS(int value) {
+    return lookup({}, value, u"getAbluftmodulIDS");
+}

@@ -1,0 +1,8 @@
+#include "core/db/VersionText.h"
+
+CVRMString getVersionString(int32_t number) {
+    CVRMString text;
+    text.Format(u"%i.%i.%i.%i", number / 10000, (number % 10000) / 1000, (number % 1000) / 10,
+                number % 10);
+    return text;
+}
