@@ -13,7 +13,7 @@ class Window;
 }
 
 class CVRMString : public std::u16string {
-public:
+  public:
     CVRMString() = default;
     CVRMString(const CVRMString&) = default;
     CVRMString(CVRMString&&) noexcept = default;
@@ -28,15 +28,41 @@ public:
 
     CVRMString& operator=(const CVRMString&) = default;
     CVRMString& operator=(CVRMString&&) noexcept = default;
-    CVRMString& operator=(const char16_t* s) { assign(s ? s : u""); return *this; }
-    CVRMString& operator=(std::u16string_view s) { assign(s); return *this; }
+    CVRMString& operator=(const std::u16string& s) {
+        assign(s);
+        return *this;
+    }
+    CVRMString& operator=(std::u16string&& s) {
+        assign(std::move(s));
+        return *this;
+    }
+    CVRMString& operator=(const char16_t* s) {
+        assign(s ? s : u"");
+        return *this;
+    }
+    CVRMString& operator=(std::u16string_view s) {
+        assign(s);
+        return *this;
+    }
     // 8-bit text: each byte is the character of the same code.
     CVRMString& operator=(const char* s);
 
-    CVRMString& operator+=(const CVRMString& s) { append(s); return *this; }
-    CVRMString& operator+=(std::u16string_view s) { append(s); return *this; }
-    CVRMString& operator+=(const char16_t* s) { if (s) append(s); return *this; }
-    CVRMString& operator+=(char16_t c) { push_back(c); return *this; }
+    CVRMString& operator+=(const std::u16string& s) {
+        append(s);
+        return *this;
+    }
+    CVRMString& operator+=(std::u16string_view s) {
+        append(s);
+        return *this;
+    }
+    CVRMString& operator+=(const char16_t* s) {
+        if (s) append(s);
+        return *this;
+    }
+    CVRMString& operator+=(char16_t c) {
+        push_back(c);
+        return *this;
+    }
     // Appends language text `textId` when it is not empty.
     CVRMString& operator+=(unsigned textId);
 
@@ -61,7 +87,8 @@ public:
     // Sets the text of item `itemId` of `dialog`: language text `textId`, or `text`;
     // "unknown" when that is empty or null; padded with one blank each side when asked.
     static void setItemText(platform::Window* dialog, unsigned itemId, unsigned textId, bool pad);
-    static void setItemText(platform::Window* dialog, unsigned itemId, const char16_t* text, bool pad);
+    static void setItemText(platform::Window* dialog, unsigned itemId, const char16_t* text,
+                            bool pad);
 
     // Reversible scrambling of stored texts (heat-pump performance records).
     static CVRMString EnCode(const CVRMString& text);
