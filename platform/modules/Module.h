@@ -16,15 +16,18 @@ namespace platform {
 struct Module;  // opaque
 using ModuleHandle = Module*;
 
-// Null when the file cannot be loaded; `lastModuleError` then says why.
+// Null when the file cannot be loaded; `lastModuleError` then says why. A bare file name
+// is looked for in the program folder first, then on the loader's search path.
 ModuleHandle loadModule(const std::filesystem::path& file);
 void freeModule(ModuleHandle module);
 std::string lastModuleError();
+// The file that was loaded (with the folder it was found in).
 std::filesystem::path moduleFile(ModuleHandle module);
 
-// Null when the module has no entry point of that ordinal.
+// Null when the module has no entry point of that ordinal. Only the module's own table
+// counts, never one of a library it depends on.
 void* getProcByOrdinal(ModuleHandle module, int ordinal);
-// Null when the module does not export that name (our own C entry points).
+// Null when the module itself does not export that name (our own C entry points).
 void* getProcByName(ModuleHandle module, const char* name);
 
 template <class Fn>
@@ -46,11 +49,14 @@ std::filesystem::path programDir();
 }  // namespace platform
 
 // Declares the ordinal table of a module: VARM_ORDINAL_TABLE({1, (void*)&DoX}, {2, ...}).
-#define VARM_ORDINAL_TABLE(...)                                                   \
+#define VARM_ORDINAL_TABLE(...)                                                         \
     extern "C" __attribute__((visibility("default"))) void* varm_ordinal_entry(int n) { \
-        struct Entry { int ordinal; void* fn; };                                  \
-        static const Entry entries[] = {__VA_ARGS__};                             \
-        for (const auto& e : entries)                                             \
-            if (e.ordinal == n) return e.fn;                                      \
-        return nullptr;                                                           \
+        struct Entry {                                                                  \
+            int ordinal;                                                                \
+            void* fn;                                                                   \
+        };                                                                              \
+        static const Entry entries[] = {__VA_ARGS__};                                   \
+        for (const auto& e : entries)                                                   \
+            if (e.ordinal == n) return e.fn;                                            \
+        return nullptr;                                                                 \
     }

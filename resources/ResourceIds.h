@@ -1,0 +1,15 @@
+#pragma once
+// Resource ids of the language resource modules. The build reads the numbers from this
+// file too (resources/CMakeLists.txt), so a module and the program cannot disagree.
+
+// Language tables (type "LNG"), one in each language's module.
+inline constexpr unsigned IDR_LNG_DEU = 249;
+inline constexpr unsigned IDR_LNG_ENG = 250;
+inline constexpr unsigned IDR_LNG_ITA = 251;
+inline constexpr unsigned IDR_LNG_SVK = 257;
+inline constexpr unsigned IDR_LNG_UNG = 310;
+inline constexpr unsigned IDR_LNG_POL = 321;
+inline constexpr unsigned IDR_LNG_ESP = 322;
+inline constexpr unsigned IDR_LNG_UKR = 323;
+inline constexpr unsigned IDR_LNG_RUS = 332;
+inline constexpr unsigned IDR_LNG_SLV = 338;
