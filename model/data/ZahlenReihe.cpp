@@ -1,0 +1,39 @@
+#include "model/data/ZahlenReihe.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "model/errors/Fehler.h"
+#include "platform/numbers/Numbers.h"
+
+std::vector<double> ZerlegeZahlenReihe(std::u16string_view text, std::u16string_view trenner,
+                                       size_t maxAnzahl) {
+    std::vector<double> zahlen;
+    if (trenner.empty()) return zahlen;
+    size_t start = 0;
+    while (zahlen.size() < maxAnzahl) {
+        const size_t ende = text.find(trenner, start);
+        if (ende == std::u16string_view::npos) break;
+        zahlen.push_back(platform::parseDouble(text.substr(start, ende - start)));
+        start = ende + trenner.size();
+    }
+    return zahlen;
+}
+
+void StringToFloats(std::u16string_view text, std::u16string_view trenner,
+                    std::array<float, 12>& werte) {
+    werte.fill(0.0f);
+    const std::vector<double> zahlen = ZerlegeZahlenReihe(text, trenner, werte.size());
+    // A number beyond the float range must not become infinity in a stored value.
+    constexpr double kMax = std::numeric_limits<float>::max();
+    for (size_t i = 0; i < zahlen.size(); ++i)
+        werte[i] = static_cast<float>(std::clamp(zahlen[i], -kMax, kMax));
+}
+
+void FloatsToString(const std::array<float, 12>& werte, std::u16string_view trenner,
+                    CVRMString& text, int nachkomma) {
+    static constexpr const char16_t* kFormate[] = {u"%.0f%s", u"%.1f%s", u"%.2f%s"};
+    text.Empty();
+    if (nachkomma < 0 || nachkomma > 2) ThrowFehler(3162, u"FloatsToString");
+    for (float wert : werte) text += platform::format(kFormate[nachkomma], wert, trenner);
+}

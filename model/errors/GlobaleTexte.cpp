@@ -1,0 +1,96 @@
+#include "model/errors/GlobaleTexte.h"
+
+#include <array>
+
+#include "model/errors/Fehler.h"
+
+namespace {
+
+constexpr unsigned kBiboMarke = 3621;
+
+// A text of the table: the id, and for the library names the separator before "(bib)".
+struct GlobalerText {
+    unsigned textId;
+    const char16_t* biboTrenner;  // null: the text alone
+};
+
+enum Index {
+    kOhneOrt,
+    kAusKlima,
+    kAusKlima2,
+    kStdKlimaort,
+    kStdBoden,
+    kRohrKupfer,
+    kRohrStandard,
+    kBibo,
+    kLeerWert,
+    kKeinWert,
+    kAnzahl
+};
+
+constexpr std::array<GlobalerText, kAnzahl> kTexte{{
+    {3310, nullptr},
+    {5218, nullptr},
+    {5218, nullptr},
+    {3609, u" "},
+    {3228, u"_"},
+    {5703, u"_"},
+    {5704, u"_"},
+    {kBiboMarke, nullptr},
+    {5693, nullptr},
+    {3804, nullptr},
+}};
+
+std::array<CVRMString, kAnzahl>& texte() {
+    static std::array<CVRMString, kAnzahl> werte;
+    return werte;
+}
+
+}  // namespace
+
+void InitGlobaleTexte() {
+    auto& werte = texte();
+    for (auto& wert : werte) wert.Empty();
+    for (size_t i = 0; i < kTexte.size(); ++i) {
+        CVRMString text;
+        if (!text.LoadStringW(kTexte[i].textId)) ThrowFehler(3303, nullptr, 0);
+        if (kTexte[i].biboTrenner) {
+            text += kTexte[i].biboTrenner;
+            text += kBiboMarke;
+        }
+        werte[i] = text;
+    }
+}
+
+const CVRMString& GetOhneOrtText() {
+    return texte()[kOhneOrt];
+}
+const CVRMString& GetAusKlimaText() {
+    return texte()[kAusKlima];
+}
+const CVRMString& GetAusKlimaText2() {
+    return texte()[kAusKlima2];
+}
+const CVRMString& GetStdKlimaortName() {
+    return texte()[kStdKlimaort];
+}
+const CVRMString& GetStdBodenName() {
+    return texte()[kStdBoden];
+}
+const CVRMString& GetStdRohrMaterialKupfer() {
+    return texte()[kRohrKupfer];
+}
+const CVRMString& GetStdRohrMaterial() {
+    return texte()[kRohrStandard];
+}
+const CVRMString& GetKeinWertText() {
+    return texte()[kKeinWert];
+}
+
+void SetKeinOrt(CVRMString& name) {
+    name = GetOhneOrtText();
+}
+
+bool IstOrtGewaehlt(const CVRMString& name) {
+    return !name.IsEmpty() && name != GetOhneOrtText();
+}
