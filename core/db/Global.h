@@ -16,6 +16,8 @@ namespace platform {
 class Window;
 }
 
+class CVRMwert;
+
 namespace vrmcore {
 
 // The oldest file version of the core library that the program works with (4.2.8.0).
@@ -117,4 +119,11 @@ class IGlobal {
 
   private:
     static CVRMString m_strVersion;
+
+  public:
+    // One value of the value store by its type: the read takes the value's default for a
+    // missing key and sets value and loaded value; the write stores its current value.
+    static void readWert(const CVRMString& section, const CVRMString& key, CVRMwert& wert);
+    static void writeWert(const CVRMString& section, const CVRMString& key, const CVRMwert& wert,
+                          int flush);
 };
