@@ -16,7 +16,8 @@ namespace platform {
 std::optional<std::string_view> findResource(ModuleHandle module, std::u16string_view type,
                                              unsigned id);
 
-// The resource module that language texts and resources are taken from.
+// The resource module that language texts and resources are taken from; it must stay
+// loaded while it is current.
 void setCurrentResourceModule(ModuleHandle module);
 ModuleHandle currentResourceModule();
 
