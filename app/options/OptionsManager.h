@@ -1,0 +1,70 @@
+#pragma once
+// The program options: created from the option table, loaded from and saved to section
+// "Optionen" of the user database, and answered by id at the moment a reader needs them.
+// Readers never keep a copy.
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string_view>
+
+#include "app/options/Option.h"
+#include "core/value/VRMString.h"
+
+class COptionsManager {
+  public:
+    COptionsManager() = default;
+    virtual ~COptionsManager();
+    COptionsManager(const COptionsManager&) = delete;
+    COptionsManager& operator=(const COptionsManager&) = delete;
+
+    // What the application knows and the options need: the program folder (ending in its
+    // separator) and the command registered for opening ".doc" files. Set before loading.
+    void SetUmgebung(const CVRMString& programmOrdner, std::function<CVRMString()> docKommando);
+
+    // Creates every option of the table with its default; an empty tariff list is error
+    // 4282 and creates none.
+    void ErzeugeOptionen();
+    // Creates the options again and reads each from the databases; "Classic" is then 1.
+    // Any failure ends as error 3437.
+    void LoadOptions();
+    // Writes every stored option to section "Optionen" and the user database to disk.
+    // Any failure ends as error 3104.
+    void SaveOptions();
+    void DeleteOptions();
+
+    // An unknown id is the error "Option %u not found !" (text 3440).
+    void GetStringWert(uint32_t id, CVRMString& wert) const;
+    // The six additional-cost lists read as the sum of their numbers.
+    int32_t GetLongWert(uint32_t id, int32_t& wert) const;
+    float GetFloatWert(uint32_t id, float& wert) const;
+    // In memory only, until the next SaveOptions; an unknown id is ignored; a null text
+    // sets an empty text.
+    void SetStringWert(uint32_t id, const CVRMString* wert);
+    void SetLongWert(uint32_t id, int32_t wert);
+    void SetFloatWert(uint32_t id, float wert);
+    // Deletes the option's stored entry and reads it again: the library database's entry
+    // when there is one, else the default the option was created with.
+    void SetzeStandard(uint32_t id, int flush);
+
+    COption* FindeOption(uint32_t id) const;
+    void AddStringOption(uint32_t id, const CVRMString& key, const CVRMString& standard,
+                         int32_t speichern);
+    void AddLongOption(uint32_t id, const CVRMString& key, int32_t standard, int32_t speichern);
+    void AddFloatOption(uint32_t id, const CVRMString& key, float standard, int32_t speichern);
+
+    // Up to six numbers, each followed by "#"; a text without "#" is one number in the
+    // sixth slot; slots not read stay 0.
+    static void ParseWerteListe(std::u16string_view text, std::array<uint32_t, 6>& werte);
+
+  private:
+    void Add(std::unique_ptr<COption> option);
+    COption& GetOption(uint32_t id) const;
+    CVRMString ErsetzePlatzhalter(uint32_t id, CVRMString wert) const;
+    CVRMString DocKommando() const;
+
+    std::map<uint16_t, std::unique_ptr<COption>> m_optionen;
+    CVRMString m_programmOrdner;
+    std::function<CVRMString()> m_docKommando;
+};
