@@ -1,8 +1,8 @@
 #include "app/options/OptionsManager.h"
 
+#include <exception>
 #include <numeric>
 
-#include <exception>
 #include "app/options/OptionTable.h"
 #include "core/db/Global.h"
 #include "core/db/Lists.h"
