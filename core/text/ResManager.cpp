@@ -3,8 +3,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <new>
 #include <unordered_map>
 
+#include "core/text/ErrorReport.h"
 #include "platform/numbers/Numbers.h"
 #include "platform/resources/Resources.h"
 #include "platform/text/Text.h"
@@ -32,6 +34,17 @@ uint16_t parseId(std::u16string_view text) {
     return static_cast<uint16_t>(id);
 }
 
+// Running out of memory while a table is parsed is reported, then passed on.
+template <class F>
+void reportingMemoryFailure(F parse) {
+    try {
+        parse();
+    } catch (const std::bad_alloc&) {
+        vrmcore::ShowErrorBox(0, u"Out of memory.");
+        throw;
+    }
+}
+
 }  // namespace
 
 void CResManager::init() {
@@ -43,19 +56,24 @@ void CResManager::setLang(unsigned resourceId) {
     if (resourceId == 0) return;
     freeLangRes();
     table().resourceId = resourceId;
-    const auto bytes = platform::findResource(platform::currentResourceModule(), u"LNG", resourceId);
-    if (bytes) parseResource(platform::fromUtf16LE(*bytes));
+    const auto bytes =
+        platform::findResource(platform::currentResourceModule(), u"LNG", resourceId);
+    if (bytes) reportingMemoryFailure([&] { parseResource(platform::fromUtf16LE(*bytes)); });
 }
 
 void CResManager::setLang(const CVRMString& file) {
     const std::filesystem::path path(file.toUtf8());
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return;
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     freeLangRes();
     table().langFile = file;
-    parseFile(bytes);
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes;
+    if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (!in.is_open() || in.bad()) {
+        vrmcore::ReportError(0, platform::format(u"Error reading the file %s.", file));
+    }
+    reportingMemoryFailure([&] { parseFile(bytes); });
 }
 
 const CVRMString& CResManager::getLangText(uint16_t id) {
@@ -69,7 +87,9 @@ const CVRMString& CResManager::getLangText(uint16_t id) {
     return it->second;
 }
 
-void CResManager::setEntry(uint16_t id, const CVRMString& text) { table().texts[id] = text; }
+void CResManager::setEntry(uint16_t id, const CVRMString& text) {
+    table().texts[id] = text;
+}
 
 void CResManager::freeLangRes() {
     table().texts.clear();
@@ -77,9 +97,15 @@ void CResManager::freeLangRes() {
     table().resourceId = 0;
 }
 
-bool CResManager::hasLangFile() { return !table().langFile.empty(); }
-bool CResManager::hasLangRes() { return table().resourceId != 0; }
-void CResManager::getLangVersion(CVRMString& version) { version = u"?.?"; }
+bool CResManager::hasLangFile() {
+    return !table().langFile.empty();
+}
+bool CResManager::hasLangRes() {
+    return table().resourceId != 0;
+}
+void CResManager::getLangVersion(CVRMString& version) {
+    version = u"?.?";
+}
 
 void CResManager::parseResource(std::u16string_view text) {
     if (text.empty()) return;

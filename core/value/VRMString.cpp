@@ -6,7 +6,9 @@
 
 namespace {
 
-bool isBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f'; }
+bool isBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f';
+}
 
 // Backslash-n in a language text is a line break (CR LF), backslash-t a TAB.
 std::u16string expandEscapes(std::u16string_view text) {
@@ -32,7 +34,9 @@ std::u16string expandEscapes(std::u16string_view text) {
 
 }  // namespace
 
-CVRMString::CVRMString(unsigned textId, const char16_t* fallback) { LoadStringW(textId, fallback); }
+CVRMString::CVRMString(unsigned textId, const char16_t* fallback) {
+    LoadStringW(textId, fallback);
+}
 
 CVRMString& CVRMString::operator=(const char* s) {
     assign(platform::fromLatin1(s ? std::string_view(s) : std::string_view()));
@@ -58,18 +62,27 @@ bool CVRMString::LoadStringW(unsigned textId, const char16_t* fallback) {
     return true;
 }
 
+namespace {
+
+void putItemText(platform::Window* dialog, unsigned itemId, CVRMString text, bool pad) {
+    if (pad) text = u" " + text + u" ";
+    dialog->setItemText(itemId, text);
+}
+
+}  // namespace
+
 void CVRMString::setItemText(platform::Window* dialog, unsigned itemId, unsigned textId, bool pad) {
     if (!dialog || !dialog->exists()) return;
     CVRMString text;
-    text.LoadStringW(textId);
-    setItemText(dialog, itemId, text.c_str(), pad);
+    if (!text.LoadStringW(textId)) text = u"unknown";
+    putItemText(dialog, itemId, text, pad);
 }
 
-void CVRMString::setItemText(platform::Window* dialog, unsigned itemId, const char16_t* text, bool pad) {
+// A given text is shown as it is, an empty one too; only a missing one reads "unknown".
+void CVRMString::setItemText(platform::Window* dialog, unsigned itemId, const char16_t* text,
+                             bool pad) {
     if (!dialog || !dialog->exists()) return;
-    CVRMString shown = (text && *text) ? CVRMString(text) : CVRMString(u"unknown");
-    if (pad) shown = u" " + shown + u" ";
-    dialog->setItemText(itemId, shown);
+    putItemText(dialog, itemId, CVRMString(text ? text : u"unknown"), pad);
 }
 
 int CVRMString::Find(std::u16string_view what, int start) const {
@@ -133,6 +146,10 @@ int CVRMString::Replace(std::u16string_view from, std::u16string_view to) {
     return count;
 }
 
-std::string CVRMString::toUtf8() const { return platform::toUtf8(*this); }
+std::string CVRMString::toUtf8() const {
+    return platform::toUtf8(*this);
+}
 
-CVRMString CVRMString::fromUtf8(std::string_view utf8) { return CVRMString(platform::fromUtf8(utf8)); }
+CVRMString CVRMString::fromUtf8(std::string_view utf8) {
+    return CVRMString(platform::fromUtf8(utf8));
+}

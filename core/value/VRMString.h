@@ -85,7 +85,8 @@ class CVRMString : public std::u16string {
     }
 
     // Sets the text of item `itemId` of `dialog`: language text `textId`, or `text`;
-    // "unknown" when that is empty or null; padded with one blank each side when asked.
+    // "unknown" when the language text is empty or `text` is null; padded with one blank
+    // each side when asked. Nothing happens when the dialog is null or gone.
     static void setItemText(platform::Window* dialog, unsigned itemId, unsigned textId, bool pad);
     static void setItemText(platform::Window* dialog, unsigned itemId, const char16_t* text,
                             bool pad);

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 namespace platform {
 namespace {
@@ -20,7 +21,9 @@ struct Spec {
 // from asking for gigabytes of padding.
 constexpr int kMaxField = 4096;
 
-std::u16string widen(std::string_view s) { return std::u16string(s.begin(), s.end()); }
+std::u16string widen(std::string_view s) {
+    return std::u16string(s.begin(), s.end());
+}
 
 void pad(std::u16string& out, std::u16string_view body, const Spec& spec, bool numeric,
          size_t signLength) {
@@ -83,34 +86,58 @@ void formatInteger(std::u16string& out, const FormatArg& arg, const Spec& spec) 
         if (spec.conv == u'x') sign += "0x";
         if (spec.conv == u'X') sign += "0X";
     }
-    if (spec.alt && spec.conv == u'o' && (digits.empty() || digits[0] != '0')) digits.insert(0, "0");
+    if (spec.alt && spec.conv == u'o' && (digits.empty() || digits[0] != '0'))
+        digits.insert(0, "0");
     Spec padSpec = spec;
     if (spec.precision >= 0) padSpec.zero = false;
     pad(out, widen(sign + digits), padSpec, true, sign.size());
 }
 
+std::string toChars(double magnitude, std::chars_format fmt, int precision) {
+    char buf[kMaxField + 400];
+    const auto res = std::to_chars(buf, buf + sizeof buf, magnitude, fmt, precision);
+    return std::string(buf, res.ec == std::errc() ? res.ptr : buf);
+}
+
+// "%#g" keeps its trailing zeros, so it cannot use the trimmed general form: it takes
+// the fixed or the scientific form by the exponent as C does.
+std::string generalKeepingZeros(double magnitude, int precision) {
+    const std::string scientific = toChars(magnitude, std::chars_format::scientific, precision - 1);
+    const auto e = scientific.find('e');
+    const int exponent = e == std::string::npos ? 0 : std::atoi(scientific.c_str() + e + 1);
+    if (exponent < -4 || exponent >= precision) return scientific;
+    return toChars(magnitude, std::chars_format::fixed, precision - 1 - exponent);
+}
+
+std::string finiteBody(double magnitude, const Spec& spec) {
+    const int precision = spec.precision < 0 ? 6 : spec.precision;
+    const char16_t c = spec.conv;
+    std::string body;
+    if (c == u'e' || c == u'E') {
+        body = toChars(magnitude, std::chars_format::scientific, precision);
+    } else if (c == u'g' || c == u'G') {
+        const int p = precision == 0 ? 1 : precision;
+        body = spec.alt ? generalKeepingZeros(magnitude, p)
+                        : toChars(magnitude, std::chars_format::general, p);
+    } else {
+        body = toChars(magnitude, std::chars_format::fixed, precision);
+    }
+    if (spec.alt && body.find('.') == std::string::npos) {
+        const auto e = body.find('e');
+        body.insert(e == std::string::npos ? body.size() : e, ".");
+    }
+    return body;
+}
+
 void formatDouble(std::u16string& out, double v, const Spec& spec) {
     const bool upper = spec.conv == u'F' || spec.conv == u'E' || spec.conv == u'G';
     std::string sign = std::signbit(v) ? "-" : spec.plus ? "+" : spec.space ? " " : "";
-    const double magnitude = std::fabs(v);
     std::string body;
     if (std::isnan(v) || std::isinf(v)) {
         body = std::isnan(v) ? "nan" : "inf";
         if (std::isnan(v)) sign = spec.plus ? "+" : spec.space ? " " : "";
     } else {
-        const int precision = spec.precision < 0 ? 6 : spec.precision;
-        std::chars_format fmt = std::chars_format::fixed;
-        const char16_t c = spec.conv;
-        if (c == u'e' || c == u'E') fmt = std::chars_format::scientific;
-        if (c == u'g' || c == u'G') fmt = std::chars_format::general;
-        const int p = (fmt == std::chars_format::general && precision == 0) ? 1 : precision;
-        char buf[kMaxField + 400];
-        auto res = std::to_chars(buf, buf + sizeof buf, magnitude, fmt, p);
-        body.assign(buf, res.ec == std::errc() ? res.ptr : buf);
-        if (spec.alt && body.find('.') == std::string::npos) {
-            const auto e = body.find('e');
-            body.insert(e == std::string::npos ? body.size() : e, ".");
-        }
+        body = finiteBody(std::fabs(v), spec);
     }
     if (upper)
         for (auto& ch : body) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
@@ -135,7 +162,9 @@ void formatPointer(std::u16string& out, const void* p, const Spec& spec) {
     pad(out, widen(digits), spec, false, 0);
 }
 
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // Parses a decimal field (width or precision), capped so that outside text cannot
 // overflow it.
@@ -154,8 +183,8 @@ bool takeStar(std::span<const FormatArg> args, size_t& next, int& value) {
     const FormatArg& a = args[next];
     if (a.kind() != FormatArg::Kind::Signed && a.kind() != FormatArg::Kind::Unsigned) return false;
     ++next;
-    const int64_t v = a.kind() == FormatArg::Kind::Signed ? a.asSigned()
-                                                          : static_cast<int64_t>(a.asUnsigned());
+    const int64_t v =
+        a.kind() == FormatArg::Kind::Signed ? a.asSigned() : static_cast<int64_t>(a.asUnsigned());
     value = static_cast<int>(std::clamp<int64_t>(v, -kMaxField, kMaxField));
     return true;
 }
@@ -167,7 +196,12 @@ bool isIntegerKind(const FormatArg& a) {
 // Writes one conversion; false when the argument does not fit it.
 bool convert(std::u16string& out, const FormatArg& arg, const Spec& spec) {
     switch (spec.conv) {
-        case u'd': case u'i': case u'u': case u'x': case u'X': case u'o':
+        case u'd':
+        case u'i':
+        case u'u':
+        case u'x':
+        case u'X':
+        case u'o':
             if (!isIntegerKind(arg)) return false;
             formatInteger(out, arg, spec);
             return true;
@@ -177,11 +211,17 @@ bool convert(std::u16string& out, const FormatArg& arg, const Spec& spec) {
             pad(out, std::u16string_view(&ch, 1), spec, false, 0);
             return true;
         }
-        case u'f': case u'F': case u'e': case u'E': case u'g': case u'G':
+        case u'f':
+        case u'F':
+        case u'e':
+        case u'E':
+        case u'g':
+        case u'G':
             if (arg.kind() != FormatArg::Kind::Double) return false;
             formatDouble(out, arg.asDouble(), spec);
             return true;
-        case u's': case u'S':
+        case u's':
+        case u'S':
             if (arg.kind() != FormatArg::Kind::Text) return false;
             formatText(out, arg.asText(), spec);
             return true;
@@ -215,12 +255,18 @@ std::u16string formatArgs(std::u16string_view f, std::span<const FormatArg> args
         Spec spec;
         for (; i < f.size(); ++i) {
             const char16_t c = f[i];
-            if (c == u'-') spec.left = true;
-            else if (c == u'+') spec.plus = true;
-            else if (c == u' ') spec.space = true;
-            else if (c == u'#') spec.alt = true;
-            else if (c == u'0') spec.zero = true;
-            else break;
+            if (c == u'-')
+                spec.left = true;
+            else if (c == u'+')
+                spec.plus = true;
+            else if (c == u' ')
+                spec.space = true;
+            else if (c == u'#')
+                spec.alt = true;
+            else if (c == u'0')
+                spec.zero = true;
+            else
+                break;
         }
         bool ok = true;
         if (i < f.size() && f[i] == u'*') {
@@ -242,11 +288,15 @@ std::u16string formatArgs(std::u16string_view f, std::span<const FormatArg> args
         // Length modifiers.
         while (i < f.size()) {
             const char16_t c = f[i];
-            if (c == u'h') spec.bits = spec.bits == 16 ? 8 : 16;
-            else if (c == u'l') spec.bits = spec.bits == 32 && i > 0 && f[i - 1] == u'l' ? 64 : 32;
-            else if (c == u'L' || c == u'w') {}
-            else if (c == u'z' || c == u'j' || c == u't') spec.bits = 64;
-            else break;
+            if (c == u'h')
+                spec.bits = spec.bits == 16 ? 8 : 16;
+            else if (c == u'l')
+                spec.bits = spec.bits == 32 && i > 0 && f[i - 1] == u'l' ? 64 : 32;
+            else if (c == u'L' || c == u'w') {
+            } else if (c == u'z' || c == u'j' || c == u't')
+                spec.bits = 64;
+            else
+                break;
             ++i;
         }
         if (i >= f.size()) {  // a lone conversion at the end stays as written
@@ -256,8 +306,8 @@ std::u16string formatArgs(std::u16string_view f, std::span<const FormatArg> args
         spec.conv = f[i++];
         if (spec.precision > kMaxField) spec.precision = kMaxField;
         if (spec.width > kMaxField) spec.width = kMaxField;
-        const bool known = std::u16string_view(u"diuxXocsSfFeEgGp").find(spec.conv) !=
-                           std::u16string_view::npos;
+        const bool known =
+            std::u16string_view(u"diuxXocsSfFeEgGp").find(spec.conv) != std::u16string_view::npos;
         if (ok && known && next < args.size() && convert(out, args[next], spec)) {
             ++next;
             continue;

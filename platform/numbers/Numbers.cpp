@@ -1,5 +1,6 @@
 #include "platform/numbers/Numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -8,8 +9,12 @@
 namespace platform {
 namespace {
 
-bool isSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool isSpace(char16_t c) {
+    return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 size_t skipSpace(std::u16string_view t) {
     size_t i = 0;
@@ -33,10 +38,32 @@ uint64_t magnitudeOf(std::u16string_view digits) {
     uint64_t v = 0;
     for (char16_t c : digits) {
         const uint64_t d = static_cast<uint64_t>(c - u'0');
-        if (v > (std::numeric_limits<uint64_t>::max() - d) / 10) return std::numeric_limits<uint64_t>::max();
+        if (v > (std::numeric_limits<uint64_t>::max() - d) / 10)
+            return std::numeric_limits<uint64_t>::max();
         v = v * 10 + d;
     }
     return v;
+}
+
+// The power of ten of the leading digit of "[sign]digits[.digits][e[sign]digits]" with a
+// non-zero digit; only its sign is used, so the exponent is capped.
+int64_t decimalOrder(std::string_view number) {
+    const size_t e = number.find('e');
+    const std::string_view mantissa = number.substr(0, e);
+    int64_t exponent = 0;
+    if (e != std::string_view::npos) {
+        size_t i = e + 1;
+        const bool negative = i < number.size() && number[i] == '-';
+        if (i < number.size() && (number[i] == '-' || number[i] == '+')) ++i;
+        for (; i < number.size(); ++i)
+            exponent = std::min<int64_t>(exponent * 10 + (number[i] - '0'), 1'000'000'000);
+        if (negative) exponent = -exponent;
+    }
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_of("123456789");
+    const int64_t order = first < point ? static_cast<int64_t>(point - first) - 1
+                                        : -static_cast<int64_t>(first - point);
+    return order + exponent;
 }
 
 }  // namespace
@@ -46,17 +73,20 @@ double parseDouble(std::u16string_view t) {
     std::string ascii;
     if (i < t.size() && (t[i] == u'+' || t[i] == u'-')) ascii.push_back(static_cast<char>(t[i++]));
     size_t mantissaDigits = 0;
-    while (i < t.size() && isDigit(t[i])) ascii.push_back(static_cast<char>(t[i++])), ++mantissaDigits;
+    while (i < t.size() && isDigit(t[i]))
+        ascii.push_back(static_cast<char>(t[i++])), ++mantissaDigits;
     if (i < t.size() && t[i] == u'.') {
         ascii.push_back('.');
         ++i;
-        while (i < t.size() && isDigit(t[i])) ascii.push_back(static_cast<char>(t[i++])), ++mantissaDigits;
+        while (i < t.size() && isDigit(t[i]))
+            ascii.push_back(static_cast<char>(t[i++])), ++mantissaDigits;
     }
     if (mantissaDigits == 0) return 0.0;
     if (i < t.size() && (t[i] == u'e' || t[i] == u'E')) {
         size_t j = i + 1;
         std::string exponent = "e";
-        if (j < t.size() && (t[j] == u'+' || t[j] == u'-')) exponent.push_back(static_cast<char>(t[j++]));
+        if (j < t.size() && (t[j] == u'+' || t[j] == u'-'))
+            exponent.push_back(static_cast<char>(t[j++]));
         const size_t digitsStart = j;
         while (j < t.size() && isDigit(t[j])) exponent.push_back(static_cast<char>(t[j++]));
         if (j > digitsStart) ascii += exponent;
@@ -68,7 +98,7 @@ double parseDouble(std::u16string_view t) {
     if (res.ec == std::errc::result_out_of_range) {
         // Overflow gives the largest value of its sign, underflow 0, as strtod does.
         const bool negative = ascii[0] == '-';
-        const bool huge = ascii.find("e-") == std::string::npos;
+        const bool huge = decimalOrder(ascii) > 0;
         value = huge ? std::numeric_limits<double>::max() : 0.0;
         return negative ? -value : value;
     }
@@ -78,8 +108,9 @@ double parseDouble(std::u16string_view t) {
 int32_t parseInt32(std::u16string_view t) {
     bool negative = false;
     const uint64_t m = magnitudeOf(integerPrefix(t, negative));
-    if (negative) return m >= uint64_t{1} << 31 ? std::numeric_limits<int32_t>::min()
-                                                : -static_cast<int32_t>(m);
+    if (negative)
+        return m >= uint64_t{1} << 31 ? std::numeric_limits<int32_t>::min()
+                                      : -static_cast<int32_t>(m);
     return m > static_cast<uint64_t>(std::numeric_limits<int32_t>::max())
                ? std::numeric_limits<int32_t>::max()
                : static_cast<int32_t>(m);
@@ -97,14 +128,22 @@ namespace {
 template <class T>
 T checkedCast(double value) {
     if (std::isnan(value)) return 0;
-    if (value <= static_cast<double>(std::numeric_limits<T>::min())) return std::numeric_limits<T>::min();
-    if (value >= static_cast<double>(std::numeric_limits<T>::max())) return std::numeric_limits<T>::max();
+    if (value <= static_cast<double>(std::numeric_limits<T>::min()))
+        return std::numeric_limits<T>::min();
+    if (value >= static_cast<double>(std::numeric_limits<T>::max()))
+        return std::numeric_limits<T>::max();
     return static_cast<T>(value);
 }
 }  // namespace
 
-int32_t toInt32(double value) { return checkedCast<int32_t>(value); }
-uint32_t toUInt32(double value) { return checkedCast<uint32_t>(value); }
-int64_t toInt64(double value) { return checkedCast<int64_t>(value); }
+int32_t toInt32(double value) {
+    return checkedCast<int32_t>(value);
+}
+uint32_t toUInt32(double value) {
+    return checkedCast<uint32_t>(value);
+}
+int64_t toInt64(double value) {
+    return checkedCast<int64_t>(value);
+}
 
 }  // namespace platform
