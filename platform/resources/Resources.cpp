@@ -8,7 +8,8 @@ ModuleHandle& current() {
 }
 }  // namespace
 
-std::optional<std::string_view> findResource(ModuleHandle module, std::u16string_view type, unsigned id) {
+std::optional<std::string_view> findResource(ModuleHandle module, std::u16string_view type,
+                                             unsigned id) {
     using Finder = const void* (*)(const char16_t*, unsigned, size_t*);
     auto find = reinterpret_cast<Finder>(getProcByName(module, "varm_find_resource"));
     if (!find) return std::nullopt;
@@ -19,7 +20,11 @@ std::optional<std::string_view> findResource(ModuleHandle module, std::u16string
     return std::string_view(static_cast<const char*>(data), size);
 }
 
-void setCurrentResourceModule(ModuleHandle module) { current() = module; }
-ModuleHandle currentResourceModule() { return current(); }
+void setCurrentResourceModule(ModuleHandle module) {
+    current() = module;
+}
+ModuleHandle currentResourceModule() {
+    return current();
+}
 
 }  // namespace platform
