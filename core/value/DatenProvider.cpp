@@ -1,0 +1,112 @@
+// The value store: its life, filling from the cache and saving.
+#include "core/value/DatenProvider.h"
+
+#include "core/text/ErrorReport.h"
+#include "platform/errors/UserException.h"
+
+namespace {
+
+constexpr unsigned kFehlerSpeichern = 3094;  // "Error when saving data"
+
+// An empty section or record name never comes from the user: it is a program error.
+void pruefeSection(const CVRMString& section) {
+    if (section.empty()) vrmcore::ReportError(0, std::u16string_view());
+}
+
+}  // namespace
+
+CVRMdatenProvider* CVRMdatenProvider::m_pVRMdatenProvider = nullptr;
+
+CVRMdatenProvider& CVRMdatenProvider::get() {
+    if (!m_pVRMdatenProvider) {
+        m_pVRMdatenProvider = new CVRMdatenProvider();
+        m_pVRMdatenProvider->init();
+    }
+    return *m_pVRMdatenProvider;
+}
+
+void CVRMdatenProvider::remove() {
+    if (!m_pVRMdatenProvider) return;
+    for (auto& [section, liste] : m_pVRMdatenProvider->m_cache) liste->free();
+    m_pVRMdatenProvider->m_cache.clear();
+    delete m_pVRMdatenProvider;
+    m_pVRMdatenProvider = nullptr;
+}
+
+void CVRMdatenProvider::init() {
+    m_fabrik.init();
+    m_db.init();
+}
+
+void CVRMdatenProvider::fill(IDatenConsumer& consumer, const CVRMString& section) {
+    pruefeSection(section);
+    CWordArray ids;
+    consumer.GetDatenIDs(ids);
+    CVRMwerteListe werte(section);
+    for (uint16_t id : ids) werte.SetAt(static_cast<TKelvoDatenID>(id), nullptr);
+    for (const auto& [id, wert] : CVRMwerteListe::Eintraege(werte.begin(), werte.end()))
+        werte.SetAt(static_cast<TKelvoDatenID>(id),
+                    getOrCreateWert(section, static_cast<TKelvoDatenID>(id)));
+    consumer.init(werte);
+}
+
+const CVRMwerteListe& CVRMdatenProvider::getWerte(const CVRMString& section) {
+    return cacheListe(section);
+}
+
+void CVRMdatenProvider::resetWerte(const CVRMString& section) {
+    auto it = m_cache.find(section);
+    if (it != m_cache.end()) it->second->reset();
+}
+
+CVRMwerteListe& CVRMdatenProvider::cacheListe(const CVRMString& section) {
+    auto& liste = m_cache[section];
+    if (!liste) liste = std::make_unique<CVRMwerteListe>(section);
+    return *liste;
+}
+
+// The value is made and read before it enters the cache, so that a failure leaves the
+// cache as it was.
+std::shared_ptr<CVRMwert> CVRMdatenProvider::getOrCreateWert(const CVRMString& section,
+                                                             TKelvoDatenID id) {
+    pruefeSection(section);
+    std::shared_ptr<CVRMwert> wert;
+    auto it = m_cache.find(section);
+    if (it != m_cache.end() && it->second->Lookup(id, wert) && wert) return wert;
+    wert = CVRMwertFabrik::createWert(id);
+    if (wert->isPersistent()) m_db.readWert(section, CVRMwerteListe::getKey(id), *wert);
+    cacheListe(section).SetAt(id, wert);
+    return wert;
+}
+
+void CVRMdatenProvider::save(const CVRMwerteListe& werte, bool flush) {
+    try {
+        const CVRMString& section = werte.getName();
+        pruefeSection(section);
+        for (const auto& [id, wert] : werte)
+            if (wert) save(section, static_cast<TKelvoDatenID>(id), *wert, false);
+        if (flush) persist();
+    } catch (const platform::UserException&) {
+        vrmcore::ReportError(kFehlerSpeichern, std::u16string_view());
+    }
+}
+
+void CVRMdatenProvider::save(const CVRMString& section, TKelvoDatenID id, CVRMwert& wert,
+                             bool flush) {
+    try {
+        if (wert.isPersistent()) {
+            pruefeSection(section);
+            m_db.writeWert(section, CVRMwerteListe::getKey(id), wert, false);
+            wert.change();
+            if (flush) persist();
+        } else {
+            wert.change();
+        }
+    } catch (const platform::UserException&) {
+        vrmcore::ReportError(kFehlerSpeichern, std::u16string_view());
+    }
+}
+
+void CVRMdatenProvider::persist() {
+    m_db.makePersistent();
+}
