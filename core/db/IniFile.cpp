@@ -96,21 +96,25 @@ std::u16string_view trimmed(std::u16string_view text) {
 void CIniFile::Init(const CVRMString& path, bool isLibrary) {
     if (path.empty()) vrmcore::ReportError(kEmptyParameter, u"CIniFile::Init");
     m_path = path;
+    std::string error;
     try {
         std::string bytes;
         bool missing = false;
-        const std::string error = vrmdb::ReadWholeFile(path.toUtf8(), bytes, missing);
-        if (!error.empty()) reportSystemError(error);
+        error = vrmdb::ReadWholeFile(path.toUtf8(), bytes, missing);
         if (missing) {
             // A missing user database is created by the first flush.
             if (!isLibrary) return;
             m_path.clear();
             vrmcore::ReportError(kFileNotFound, path);
         }
-        Parse(decode(bytes));
+        if (error.empty()) Parse(decode(bytes));
     } catch (const std::bad_alloc&) {
-        reportSystemError("Out of memory while loading " + path.toUtf8());
+        error = "Out of memory while loading " + path.toUtf8();
     }
+    if (error.empty()) return;
+    // A file that was not read whole must never be overwritten by a flush of what was.
+    m_path.clear();
+    reportSystemError(error);
 }
 
 void CIniFile::Parse(std::u16string_view text) {

@@ -1,0 +1,142 @@
+#include "tests/core/db/IniFileFixture.h"
+
+#include <csignal>
+
+#include <sys/resource.h>
+
+#include "platform/errors/UserException.h"
+
+namespace {
+
+std::string Utf16File(std::u16string_view text) {
+    return "\xFF\xFE" + platform::toUtf16LE(text);
+}
+
+TEST_F(IniFileTest, FlushedUserDatabaseIsExact) {
+    auto file = Load(
+        "user.dat",
+        {u"[Projekte]", u"projekt1=Alpha", u"Beta", u"[Haus Müller]", u"Heizlast=8.5", u"leer="},
+        testsupport::DbEncoding::Latin1);
+    file->WriteIniString(u"Haus Müller", u"Neu", u"ä€", true);
+    // Every entry keeps its key in the user database, the value-only line its number;
+    // LF only, no CR; the byte-order mark first.
+    EXPECT_EQ(
+        testsupport::ReadFileBytes(folder.file("user.dat")),
+        Utf16File(
+            u"[projekte]\nprojekt1=Alpha\n1=Beta\n[haus müller]\nheizlast=8.5\nleer=\nneu=ä€\n"));
+    EXPECT_EQ(folder.fileNames(), (std::vector<std::string>{"user.dat"}));  // no temporary left
+}
+
+TEST_F(IniFileTest, FlushedLibraryWritesBareListSections) {
+    auto file = Load(
+        "bibo.ini", {u"[Projekte]", u"Muster (bib)", u"[WPumpen]", u"wpumpe1=WP 1", u"[Häuser]",
+                     u"haus1=H", u"[Laender]", u"49#Deutschland#D", u"[BiboInfo]", u"Version=4.2"});
+    file->Flush(u"", nullptr, nullptr);
+    EXPECT_EQ(testsupport::ReadFileBytes(folder.file("bibo.ini")),
+              Utf16File(u"[projekte]\nMuster (bib)\n[wpumpen]\nWP 1\n[häuser]\nhaus1=H\n[laender]\n"
+                        u"49#Deutschland#D\n[biboinfo]\nversion=4.2\n"));
+    // Loading it again numbers the bare values by the one running counter.
+    auto again = LoadExisting("bibo.ini");
+    EXPECT_EQ(Read(*again, u"projekte", u"1"), u"Muster (bib)");
+    EXPECT_EQ(Read(*again, u"wpumpen", u"2"), u"WP 1");
+    EXPECT_EQ(Read(*again, u"laender", u"3"), u"49#Deutschland#D");
+    EXPECT_EQ(Read(*again, u"häuser", u"haus1"), u"H");
+}
+
+TEST_F(IniFileTest, ExportAppendsWithOneByteOrderMark) {
+    auto file = Load("user.dat", {u"[s]", u"k=v"});
+    const std::string image = platform::toUtf16LE(u"[s]\nk=v\n");
+    struct Case {
+        const char* name;
+        std::optional<std::string> before;  // none: the target does not exist
+        std::string after;
+    };
+    const Case cases[] = {
+        {"new target", std::nullopt, "\xFF\xFE" + image},
+        {"empty target", std::string(), "\xFF\xFE" + image},
+        {"UTF-16 target", Utf16File(u"[alt]\n"), Utf16File(u"[alt]\n") + image},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(folder.file("export.dat"));
+        if (c.before) testsupport::WriteFileBytes(folder.file("export.dat"), *c.before);
+        file->Flush(PathOf("export.dat"), nullptr, nullptr);
+        EXPECT_EQ(testsupport::ReadFileBytes(folder.file("export.dat")), c.after);
+    }
+    // Twice into the same file: the image twice, the mark once.
+    std::filesystem::remove(folder.file("export.dat"));
+    file->Flush(PathOf("export.dat"), nullptr, nullptr);
+    file->Flush(PathOf("export.dat"), nullptr, nullptr);
+    EXPECT_EQ(testsupport::ReadFileBytes(folder.file("export.dat")), "\xFF\xFE" + image + image);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(IniFileTest, FilteredExport) {
+    auto file = Load("user.dat",
+                     {u"[Projekte]", u"projekt1=Alpha", u"projekt2=Beta", u"[Alpha]", u"Haus=H1",
+                      u"[Beta]", u"Haus=H2", u"[H1]", u"x=1", u"[Tarife]", u"tarif1=T"});
+    const CVRMStringArray first{u"projekte"};
+    const CVRMStringArray second{u"ALPHA", u"h1"};
+    file->Flush(PathOf("export.dat"), &first, &second);
+    EXPECT_EQ(testsupport::ReadDatabaseLines(folder.file("export.dat")),
+              (std::vector<std::u16string>{u"[projekte]", u"projekt1=Alpha", u"[alpha]", u"haus=H1",
+                                           u"[h1]", u"x=1"}));
+    // One list empty: no filter at all.
+    std::filesystem::remove(folder.file("export.dat"));
+    const CVRMStringArray none;
+    file->Flush(PathOf("export.dat"), &first, &none);
+    EXPECT_EQ(testsupport::ReadDatabaseLines(folder.file("export.dat")).size(), 11u);
+}
+
+// Lets the process write files of at most `bytes` bytes while it lives.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+  private:
+    rlimit old_{};
+    void (*previous_)(int) = nullptr;
+};
+
+TEST_F(IniFileTest, FailedFlushLeavesTheOldFile) {
+    auto file = Load("user.dat", {u"[s]", u"k=alt"});
+    const std::string before = testsupport::ReadFileBytes(folder.file("user.dat"));
+    testsupport::WriteFileBytes(folder.file("export.dat"), Utf16File(u"[x]\n"));
+    {
+        FileSizeLimit limit(64);
+        file->WriteIniString(u"s", u"k", std::u16string(100, u'n'), false);
+        EXPECT_THROW(file->Flush(u"", nullptr, nullptr), platform::UserException);
+        EXPECT_THROW(file->Flush(PathOf("export.dat"), nullptr, nullptr), platform::UserException);
+    }
+    EXPECT_EQ(testsupport::ReadFileBytes(folder.file("user.dat")), before);
+    EXPECT_EQ(testsupport::ReadFileBytes(folder.file("export.dat")),
+              Utf16File(u"[x]\n"));  // cut back
+    EXPECT_EQ(folder.fileNames(), (std::vector<std::string>{"export.dat", "user.dat"}));
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_NE(boxes.shown[0].text.find(PathOf("user.dat")), std::u16string::npos);
+    EXPECT_EQ(boxes.shown[0].caption, u"Varmion");
+    // Once the disk takes it again, the same image is written.
+    file->Flush(u"", nullptr, nullptr);
+    EXPECT_EQ(Read(*LoadExisting("user.dat"), u"s", u"k"), std::u16string(100, u'n'));
+}
+
+TEST_F(IniFileTest, FlushIntoAMissingFolderReports) {
+    CIniFile file(0);
+    file.Init(PathOf("fehlt/user.dat"), false);
+    file.WriteIniString(u"s", u"k", u"v", false);
+    EXPECT_THROW(file.Flush(u"", nullptr, nullptr), platform::UserException);
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(folder.fileNames(), std::vector<std::string>{});
+}
+
+}  // namespace
