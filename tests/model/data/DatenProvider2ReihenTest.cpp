@@ -7,6 +7,7 @@
 #include <numeric>
 
 #include "model/data/DatenProvider2.h"
+#include "model/data/ZahlenReihe.h"
 
 namespace {
 
@@ -116,27 +117,11 @@ TEST(BiboTransform, WeatherSeriesRoundTripThroughText) {
     std::array<float, 63> gespeichert;
     for (int i = 0; i < 63; ++i) gespeichert[i] = P2::BiboWertSpeichern(wahr[i], i);
     const CVRMString text = P2::SchreibeReihe(gespeichert, 2);
-    const std::vector<float> gelesen = P2::LeseReihe(text, 63);
+    const std::vector<double> gelesen = ZerlegeZahlenReihe(text, u"#", 63);
     ASSERT_EQ(gelesen.size(), 63u);
     for (int i = 0; i < 63; ++i) {
-        EXPECT_NEAR(P2::BiboWertLesen(gelesen[i], i), wahr[i], 0.0051) << "position " << i;
-    }
-}
-
-TEST(Reihe, ReadsOnlyHashTerminatedNumbers) {
-    const struct {
-        const char16_t* text;
-        size_t max;
-        std::vector<float> erwartet;
-    } cases[] = {
-        {u"", 12, {}},
-        {u"1.5#2#3", 12, {1.5f, 2.0f}},                  // last piece without "#" is not read
-        {u"1#2#3#4#", 3, {1.0f, 2.0f, 3.0f}},            // at most max numbers
-        {u"abc#7kWh#-1e2#", 12, {0.0f, 7.0f, -100.0f}},  // leading number or 0
-        {u"##", 12, {0.0f, 0.0f}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(P2::LeseReihe(c.text, c.max), c.erwartet);
+        EXPECT_NEAR(P2::BiboWertLesen(static_cast<float>(gelesen[i]), i), wahr[i], 0.0051)
+            << "position " << i;
     }
 }
 
