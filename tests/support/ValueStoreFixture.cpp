@@ -1,0 +1,103 @@
+#include "tests/support/ValueStoreFixture.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/db/GlobApp.h"
+#include "core/text/ErrorReport.h"
+#include "core/text/ResManager.h"
+#include "core/value/DatenProvider.h"
+#include "platform/resources/Resources.h"
+
+namespace testsupport {
+
+namespace {
+
+void setzeTexte() {
+    const std::pair<uint16_t, const char16_t*> texts[] = {
+        {3094, u"Error when saving data"},
+        {3101, u"Object not initialized"},
+        {3102, u"File not found"},
+        {3105, u"Required data missing or data wrong"},
+        {3112, u"Required data not loaded"},
+        {3162, u"Switch constant wrong"},
+        {3168, u"Varmion"},
+        {3337, u"Empty parameter"},
+        {3343, u"Value not stored in user database"},
+        {3357, u"%f"},
+        {3358, u"%i"},
+        {3359, u"%u"},
+        {3364, u"(%s)"},
+        {3367, u"%lu"},
+        {3368, u"%li"},
+        {3412, u"List from database"},
+        {3482, u"Error in interface of module 'Global'"},
+        {3501, u"Unknown error in module 'VRM-Global'"},
+        {3552, u"Standard"},
+        {3598, u"yes"},
+        {3599, u"no"},
+        {3620, u"gravel (average wet)"},
+        {3621, u"(bib)"},
+        {4297, u"Database file not found!"},
+        {5354, u"(%s)"},
+    };
+    for (const auto& [id, text] : texts) CResManager::setEntry(id, text);
+}
+
+}  // namespace
+
+ValueStoreFixture::ValueStoreFixture() : previousResource_(platform::currentResourceModule()) {
+    CVRMdatenProvider::remove();
+    CVRMglobApp::ResetForTests();
+    CResManager::freeLangRes();
+    setzeTexte();
+}
+
+ValueStoreFixture::~ValueStoreFixture() {
+    CVRMdatenProvider::remove();
+    CVRMglobApp::ResetForTests();
+    platform::setCurrentResourceModule(previousResource_);
+    platform::freeModule(module_);
+    CResManager::freeLangRes();
+}
+
+void ValueStoreFixture::loadDatabases(const std::vector<std::u16string>& user,
+                                      const std::vector<std::u16string>& bibo) {
+    // Any loaded module serves as the resource module: the core library itself.
+    if (!module_) module_ = platform::loadModule(std::string(VARM_PROGRAM_DIR) + "/Varmcore.so");
+    ASSERT_EQ(CVRMglobApp::Get().Init(module_, nullptr, 0), 1);
+    WriteDatabaseFile(folder.file("user.dat"), user);
+    WriteDatabaseFile(folder.file("bibo.ini"), bibo);
+    const auto path = [&](const char* name) {
+        return CVRMString::fromUtf8(folder.file(name).string());
+    };
+    ASSERT_EQ(CVRMglobApp::Get().SetDatenDatei(path("user.dat")), 1);
+    ASSERT_EQ(CVRMglobApp::Get().SetBiboDatei(path("bibo.ini"), 0), 1);
+    boxes.shown.clear();
+}
+
+std::vector<std::u16string> ValueStoreFixture::userFileLines() const {
+    return ReadDatabaseLines(folder.file("user.dat"));
+}
+
+std::vector<std::u16string> ValueStoreFixture::userSectionLines(
+    std::u16string_view sectionLine) const {
+    const auto lines = userFileLines();
+    auto it = std::find(lines.begin(), lines.end(), sectionLine);
+    std::vector<std::u16string> section;
+    if (it == lines.end()) return section;
+    for (++it; it != lines.end() && !it->starts_with(u"["); ++it) section.push_back(*it);
+    return section;
+}
+
+std::vector<std::u16string> ValueStoreFixture::boxTexts() const {
+    std::vector<std::u16string> texts;
+    for (const auto& box : boxes.shown) texts.push_back(box.text);
+    return texts;
+}
+
+std::u16string ValueStoreFixture::errorBox(unsigned textId, std::u16string_view place) {
+    return vrmcore::BuildErrorText(textId, place);
+}
+
+}  // namespace testsupport
