@@ -1,5 +1,7 @@
 #include "model/data/HeizungsNamen.h"
 
+#include "app/options/OptionsManager.h"
+#include "model/app/KelvoAppServices.h"
 #include "model/errors/Fehler.h"
 
 namespace {
@@ -88,4 +90,12 @@ void GetPumpenZusatztext(int medium, int betrWeise, int zweiterWE, const CVRMStr
             ThrowFehler(3162, u"GetPumpenZusatztext2");
     }
     ergebnis.Format(3366u, liste);
+}
+
+void GetPumpenZusatztext(int medium, int, int betrWeise, int zweiterWE, CVRMString& text) {
+    constexpr uint32_t kNameZET = 1255;
+    CVRMString eigeneHeizung;
+    const bool bivalent = betrWeise == 2 || betrWeise == 4 || betrWeise == 6 || betrWeise == 8;
+    if (bivalent) GetKelvoApp().GetOptionsManager().GetStringWert(kNameZET, eigeneHeizung);
+    GetPumpenZusatztext(medium, betrWeise, zweiterWE, eigeneHeizung, text);
 }
