@@ -1,0 +1,269 @@
+// The application object and the boundary functions: start-up, the active database,
+// the read precedence, lists, and that no exception ever leaves a boundary function.
+#include <functional>
+#include <stdexcept>
+
+#include "core/db/GlobalExports.h"
+#include "core/text/ErrorReport.h"
+#include "tests/core/db/GlobalFixture.h"
+
+namespace {
+
+const std::vector<std::u16string> kUser = {
+    u"[Optionen]",   u"NurUser=u", u"Beide=vom Benutzer",
+    u"LeerBeiUser=", u"[Tarife]",  u"Tarif1=Eigener Tarif",
+};
+const std::vector<std::u16string> kBibo = {
+    u"[Optionen]",
+    u"NurBibo=b",
+    u"Beide=aus Bibliothek",
+    u"LeerBeiUser=aus Bibliothek",
+    u"LeerInBibo=",
+    u"[Tarife]",
+    u"Basis",
+    u"Nacht",
+};
+
+std::u16string box(unsigned id, std::u16string_view place) {
+    return vrmcore::BuildErrorText(id, place);
+}
+
+using GlobAppInit = GlobalFixture;
+
+TEST_F(GlobAppInit, SecondInitReturnsOneAndChangesNothing) {
+    ASSERT_EQ(InitGlobalModul(coreModule(), nullptr, 0), 1);
+    // Arguments that would be refused on a first call are not looked at any more.
+    EXPECT_EQ(InitGlobalModul(nullptr, nullptr, 1), 1);
+    EXPECT_EQ(platform::currentResourceModule(), coreModule());
+    EXPECT_EQ(GlobalIstInitialisiert(), 1);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(GlobAppInit, RefusedStartReportsOnceAndStaysUninitialised) {
+    struct Case {
+        bool withModule;
+        int noNet;
+        std::u16string expectedBox;
+    };
+    const Case cases[] = {
+        {true, 1, box(3501, u"CVRMglobApp::Init(NoNet)")},
+        {false, 0, box(3502, u"CVRMglobApp::Init(res)")},
+    };
+    for (const auto& c : cases) {
+        boxes.shown.clear();
+        EXPECT_EQ(InitGlobalModul(c.withModule ? coreModule() : nullptr, nullptr, c.noNet), 0);
+        // The application object reported and caught: no second box from the boundary.
+        EXPECT_EQ(boxTexts(), std::vector<std::u16string>{c.expectedBox});
+        EXPECT_EQ(GlobalIstInitialisiert(), 0);
+    }
+}
+
+TEST_F(GlobAppInit, FolderAndFilesBeforeInitReport3504) {
+    CVRMString out;
+    const std::pair<std::function<int()>, const char16_t*> cases[] = {
+        {[] { return GlobalSetDatenDir(u"/tmp"); }, u"CVRMglobApp::SetDatenDir"},
+        {[&] { return GlobalGetDatenDir(out); }, u"CVRMglobApp::GetDatenDir"},
+        {[&] { return GlobalSetDatenDatei(path("user.dat")); }, u"CVRMglobApp::SetDatenDatei"},
+        {[&] { return GlobalSetBiboDatei(path("bibo.ini"), 0); }, u"CVRMglobApp::SetBiboDatei"},
+    };
+    for (const auto& [call, place] : cases) {
+        boxes.shown.clear();
+        EXPECT_EQ(call(), 0) << platform::toUtf8(place);
+        EXPECT_EQ(boxTexts(), std::vector<std::u16string>{box(3504, place)});
+    }
+}
+
+TEST_F(GlobAppInit, DataLoadedOnlyWithBothDatabases) {
+    initialise();
+    EXPECT_EQ(GlobalDatenGeladen(), 0);
+    testsupport::WriteDatabaseFile(folder.file("bibo.ini"), kBibo);
+    ASSERT_EQ(GlobalSetBiboDatei(path("bibo.ini"), 0), 1);
+    EXPECT_EQ(GlobalDatenGeladen(), 0);
+    // A user database that does not exist yet still counts: it is created at the first flush.
+    ASSERT_EQ(GlobalSetDatenDatei(path("neu.dat")), 1);
+    EXPECT_EQ(GlobalDatenGeladen(), 1);
+}
+
+using GlobAppRead = GlobalFixture;
+
+TEST_F(GlobAppRead, UserThenLibraryThenDefault) {
+    loadDatabases(kUser, kBibo);
+    struct Case {
+        const char16_t* section;
+        const char16_t* key;
+        const char16_t* expected;
+    };
+    const Case cases[] = {
+        {u"Optionen", u"NurUser", u"u"},
+        {u"Optionen", u"NurBibo", u"b"},
+        {u"Optionen", u"NURBIBO", u"b"},
+        {u"Optionen", u"Beide", u"vom Benutzer"},
+        {u"Optionen", u"Fehlt", u"def"},
+        {u"Fehlt", u"Beide", u"def"},
+        // Stored empty: neither the library nor the default shows through.
+        {u"Optionen", u"LeerBeiUser", u""},
+        {u"Optionen", u"LeerInBibo", u""},
+    };
+    for (const auto& c : cases) {
+        CVRMString out(u"alt");
+        EXPECT_EQ(GlobalGetIniString(c.section, c.key, out, u"def"), 1);
+        EXPECT_EQ(out, CVRMString(c.expected)) << platform::toUtf8(c.key);
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(GlobAppRead, FailedReadEmptiesTheResult) {
+    initialise();  // no user database: its read reports
+    CVRMString out(u"alt");
+    EXPECT_EQ(GlobalGetIniString(u"Optionen", u"Beide", out, u"def"), 0);
+    EXPECT_EQ(out, CVRMString());
+    EXPECT_FALSE(boxes.shown.empty());
+}
+
+using GlobAppActiveFile = GlobalFixture;
+
+TEST_F(GlobAppActiveFile, ListsWithAndWithoutLibrary) {
+    struct Case {
+        int biboOnly;
+        int withBibo;
+        std::vector<CVRMString> expected;
+    };
+    const Case cases[] = {
+        {0, 1, {u"Basis", u"Nacht", u"Eigener Tarif"}},
+        {0, 0, {u"Eigener Tarif"}},
+        // The library is the active file: its list comes once, not twice.
+        {1, 1, {u"Basis", u"Nacht"}},
+        {1, 0, {u"Basis", u"Nacht"}},
+    };
+    for (const auto& c : cases) {
+        CVRMglobApp::ResetForTests();
+        loadDatabases(kUser, kBibo, c.biboOnly);
+        CVRMStringArray out{u"alt"};
+        EXPECT_EQ(GlobalGetStringListe(LISTE_TARIFE, c.withBibo, out), 1);
+        EXPECT_EQ(std::vector<CVRMString>(out.begin(), out.end()), c.expected)
+            << "biboOnly " << c.biboOnly << " withBibo " << c.withBibo;
+    }
+}
+
+TEST_F(GlobAppActiveFile, LibraryOnlyFlagSendsWritesToTheLibrary) {
+    loadDatabases(kUser, kBibo, 1);
+    ASSERT_EQ(GlobalWriteIniString(u"Optionen", u"Neu", u"x", 0), 1);
+    CVRMString value;
+    EXPECT_EQ(CVRMglobApp::Get().BiboDatei().GetIniString(u"Optionen", u"Neu", u"", value), 1);
+    EXPECT_EQ(value, CVRMString(u"x"));
+    EXPECT_EQ(CVRMglobApp::Get().DatenDatei().GetIniString(u"Optionen", u"Neu", u"", value), 0);
+
+    ASSERT_EQ(GlobalDeleteKeyInSection(u"Optionen", u"NurBibo", 0), 1);
+    EXPECT_EQ(CVRMglobApp::Get().BiboDatei().GetIniString(u"Optionen", u"NurBibo", u"", value), 0);
+}
+
+TEST_F(GlobAppActiveFile, ValuesFromSectionOfTheChosenFile) {
+    loadDatabases(kUser, kBibo);
+    CVRMStringArray out;
+    ASSERT_EQ(GlobalGetValuesFromSection(u"Tarife", out, 1), 1);
+    EXPECT_EQ(std::vector<CVRMString>(out.begin(), out.end()),
+              (std::vector<CVRMString>{u"Basis", u"Nacht"}));
+    ASSERT_EQ(GlobalGetValuesFromSection(u"Tarife", out, 0), 1);
+    EXPECT_EQ(std::vector<CVRMString>(out.begin(), out.end()),
+              std::vector<CVRMString>{u"Eigener Tarif"});
+}
+
+// Nothing leaves a boundary function: what escapes is box 3501 with the place, and 0.
+using GlobalBoundary = GlobalFixture;
+
+TEST_F(GlobalBoundary, EscapingReportBecomesBox3501AndZero) {
+    struct Case {
+        bool loaded;
+        std::function<int()> call;
+        const char16_t* place;
+    };
+    CVRMStringArray list;
+    CVRMString name, where;
+    int hit = 0;
+    const Case cases[] = {
+        {true, [] { return GlobalDeleteSection(u"", 0); }, u"DeleteSection"},
+        {true, [] { return GlobalDeleteKeyInSection(u"", u"k", 0); }, u"DeleteKeyInSection"},
+        {true, [] { return GlobalDeleteValueInSection(u"Tarife", u"", 0); },
+         u"DeleteValueInSection"},
+        {true, [] { return GlobalAddValueToSection(u"", u"Tarif", u"x", 0); },
+         u"AddValueToSection"},
+        {true, [&] { return GlobalValueIsUsed(u"Tarif", name, where, hit, 0); }, u"ValueIsUsed"},
+        {true, [&] { return GlobalGetValuesFromSection(u"", list, 0); }, u"GetValuesFromSection"},
+        // Without a user database there is no file to write.
+        {false, [] { return GlobalWriteIniString(u"Optionen", u"k", u"v", 0); }, u"WriteIniString"},
+        {false, [] { return GlobalWriteIniValues(u"", nullptr, nullptr, 0); }, u"WriteIniValues"},
+    };
+    for (const auto& c : cases) {
+        CVRMglobApp::ResetForTests();
+        if (c.loaded)
+            loadDatabases(kUser, kBibo);
+        else
+            initialise();
+        boxes.shown.clear();
+        int result = -1;
+        EXPECT_NO_THROW(result = c.call()) << platform::toUtf8(c.place);
+        EXPECT_EQ(result, 0) << platform::toUtf8(c.place);
+        ASSERT_FALSE(boxes.shown.empty());
+        EXPECT_EQ(boxes.shown.back().text, box(3501, c.place));
+    }
+}
+
+// Throws instead of showing, as a broken window system might.
+class ThrowingPresenter : public platform::MessageBoxPresenter {
+  public:
+    explicit ThrowingPresenter(int throws) : throws_(throws) {}
+    int present(const platform::MessageBoxRequest& request) override {
+        if (throws_-- > 0) throw std::runtime_error("no display");
+        shown.push_back(request.text);
+        return platform::id::OK;
+    }
+    std::vector<std::u16string> shown;
+
+  private:
+    int throws_;
+};
+
+TEST_F(GlobalBoundary, ForeignExceptionsAndFailingBoxesStayInside) {
+    loadDatabases(kUser, kBibo);
+    {
+        // The inner report's box throws: the boundary still shows its own box.
+        ThrowingPresenter presenter(1);
+        platform::ScopedMessageBoxPresenter scoped(presenter);
+        int result = -1;
+        EXPECT_NO_THROW(result = GlobalDeleteSection(u"", 0));
+        EXPECT_EQ(result, 0);
+        EXPECT_EQ(presenter.shown, std::vector<std::u16string>{box(3501, u"DeleteSection")});
+    }
+    {
+        // Even the boundary's own box fails: still 0 and nothing escapes.
+        ThrowingPresenter presenter(100);
+        platform::ScopedMessageBoxPresenter scoped(presenter);
+        int result = -1;
+        EXPECT_NO_THROW(result = GlobalDeleteSection(u"", 0));
+        EXPECT_EQ(result, 0);
+    }
+}
+
+TEST_F(GlobalBoundary, VersionsInfo) {
+    uint16_t v[4] = {9, 9, 9, 9};
+    ASSERT_EQ(GlobalGetVersionsInfo(CVRMString::fromUtf8(coreFile()), v[0], v[1], v[2], v[3]), 1);
+    EXPECT_EQ((std::vector<uint16_t>{v[0], v[1], v[2], v[3]}), (std::vector<uint16_t>{4, 2, 8, 0}));
+
+    // A file without a version record, and a missing file: zeros, and success.
+    testsupport::WriteDatabaseFile(folder.file("ohne.dat"), kUser);
+    for (const char* name : {"ohne.dat", "fehlt.so"}) {
+        v[0] = v[1] = v[2] = v[3] = 9;
+        EXPECT_EQ(GlobalGetVersionsInfo(path(name), v[0], v[1], v[2], v[3]), 1) << name;
+        EXPECT_EQ((std::vector<uint16_t>{v[0], v[1], v[2], v[3]}),
+                  (std::vector<uint16_t>{0, 0, 0, 0}));
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+
+    // An empty path is the caller's error: reported as a failure, not as "no version".
+    v[0] = v[1] = v[2] = v[3] = 9;
+    EXPECT_EQ(GlobalGetVersionsInfo(u"", v[0], v[1], v[2], v[3]), 0);
+    EXPECT_EQ((std::vector<uint16_t>{v[0], v[1], v[2], v[3]}), (std::vector<uint16_t>{0, 0, 0, 0}));
+    EXPECT_EQ(boxTexts(), std::vector<std::u16string>{u"Exception"});
+}
+
+}  // namespace
