@@ -6,6 +6,7 @@
 #include "app/options/OptionTable.h"
 #include "core/db/Global.h"
 #include "core/db/Lists.h"
+#include "core/value/DatenProvider.h"
 #include "core/value/VRMStringArray.h"
 #include "model/errors/Fehler.h"
 #include "platform/numbers/Numbers.h"
@@ -64,9 +65,8 @@ void COptionsManager::SetUmgebung(const CVRMString& programmOrdner,
 }
 
 void COptionsManager::ErzeugeOptionen() {
-    CVRMStringArray eigene;
     CVRMStringArray tarife;
-    IGlobal::GetStringListe(LISTE_TARIFE, eigene, tarife);
+    CVRMdatenProvider::get().getListe(tarife, LISTE_TARIFE, true);
     if (tarife.IsEmpty()) ThrowFehler(kWichtigeDatenFehlen, u"COptionsManager::ErzeugeOptionen");
 
     for (const OptionZeile& zeile : OptionTabelle()) {

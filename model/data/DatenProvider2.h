@@ -6,15 +6,13 @@
 // stored in, computes the series that a location takes "from the climate", and keeps the
 // library's weather and ground series in their transformed form. It holds no data: every
 // call reads through the core library's value store.
+#include <array>
 #include <cstdint>
 #include <span>
-#include <string_view>
-#include <vector>
 
+#include "core/value/DatenId.h"
 #include "core/value/VRMString.h"
-
-class CVRMwert;
-class CWPDatenArray;
+#include "core/value/Wert.h"
 
 class CVRMdatenProvider2 {
   public:
@@ -38,13 +36,13 @@ class CVRMdatenProvider2 {
     void GetMonatsWerte(const CVRMString& klimaort, MonatsWerte out);
     float getKlimaMonatsTemp(const CVRMString& klimaort, unsigned monat);
     CVRMwert getNormAussenTemp(const CVRMString& klimaort);
-    CVRMwert getKlimaortDaten(const CVRMString& klimaort, uint32_t datenId);
+    CVRMwert getKlimaortDaten(const CVRMString& klimaort, TKelvoDatenID datenId);
     void LeseSonnenMonatsStd(const CVRMString& sonnenort, MonatsWerte out);
     float getSonnenMonatsStd(const CVRMString& sonnenort, unsigned monat);
     void SaveKlimaMonatsTemps(const CVRMString& klimaort, KonstMonatsWerte werte);
     void SaveSonnenMonatsStd(const CVRMString& sonnenort, KonstMonatsWerte werte);
     void SaveNormAussenTemp(const CVRMString& klimaort, float wert);
-    void SaveWert(const CVRMString& satz, uint32_t datenId, const CVRMString& text);
+    void SaveWert(const CVRMString& satz, TKelvoDatenID datenId, const CVRMString& text);
 
     // The weather, ground and sunshine locations that belong to a climate location.
     CVRMString GetKlimaortText666(const CVRMString& klimaort);
@@ -60,13 +58,18 @@ class CVRMdatenProvider2 {
     void SaveBodenMonatsTemps(const CVRMString& bodenort, KonstMonatsWerte werte);
 
     // Soil properties 247, 249 and 250.
-    float GetBodenDaten(uint32_t datenId, const CVRMString& bodenart);
+    float GetBodenDaten(TKelvoDatenID datenId, const CVRMString& bodenart);
     void SaveBodenDaten(const CVRMString& bodenart, float waermeleitzahl, float spezWaerme,
                         float dichte);
 
-    // Heat-pump performance records, keys "LeistDaten0" to "LeistDaten7".
-    void GetWPLeistDaten(const CVRMString& wpName, CWPDatenArray& daten, unsigned maxVorlaufTemp);
-    void SaveWPLeistDaten(const CVRMString& wpName, const CWPDatenArray& daten, bool flush);
+    // The performance-record rows of a heat pump, keys "LeistDaten0" to "LeistDaten7" of its
+    // section; a missing key leaves its slot empty. Rows are stored as plain text; a stored
+    // row without "#" is taken as scrambled and unscrambled before it is handed out.
+    std::array<CVRMString, kMaxLeistDaten> LeseLeistDatenZeilen(const CVRMString& wpName);
+    // Writes row i under "LeistDaten<i>" when it is not empty and removes the key otherwise;
+    // rows beyond the eighth are an error (text id 0).
+    void SpeichereLeistDatenZeilen(const CVRMString& wpName, std::span<const CVRMString> zeilen,
+                                   bool flush);
 
     // The computations behind the series, open for tests.
     static void ErzeugeTempHaeufigkeiten(KonstMonatsWerte temps, TempKlassen klassen,
@@ -75,9 +78,6 @@ class CVRMdatenProvider2 {
     // A library record stores its weather and ground numbers transformed by position.
     static float BiboWertSpeichern(float wert, int position);
     static float BiboWertLesen(float gespeichert, int position);
-    // The numbers of a text, each followed by "#", at most `maxAnzahl`; a last piece
-    // without "#" is not read, a piece without a leading number reads 0.
-    static std::vector<float> LeseReihe(std::u16string_view text, size_t maxAnzahl);
     // Each number formatted with `nachkomma` decimals and followed by "#".
     static CVRMString SchreibeReihe(std::span<const float> werte, int nachkomma);
 

@@ -196,19 +196,6 @@ float CVRMdatenProvider2::BiboWertLesen(float gespeichert, int position) {
                   : gespeichert - static_cast<float>(r);
 }
 
-std::vector<float> CVRMdatenProvider2::LeseReihe(std::u16string_view text, size_t maxAnzahl) {
-    std::vector<float> werte;
-    size_t start = 0;
-    while (werte.size() < maxAnzahl) {
-        const size_t trenner = text.find(u'#', start);
-        if (trenner == std::u16string_view::npos) break;
-        werte.push_back(
-            static_cast<float>(platform::parseDouble(text.substr(start, trenner - start))));
-        start = trenner + 1;
-    }
-    return werte;
-}
-
 CVRMString CVRMdatenProvider2::SchreibeReihe(std::span<const float> werte, int nachkomma) {
     CVRMString text;
     for (float wert : werte) {

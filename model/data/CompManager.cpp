@@ -1,0 +1,28 @@
+#include "model/data/CompManager.h"
+
+#include <array>
+
+#include "core/db/Lists.h"
+#include "core/value/DatenProvider.h"
+#include "model/errors/Fehler.h"
+
+namespace {
+
+constexpr unsigned kFalscheKonstante = 3162;  // "Switch constant wrong"
+
+// Component kind -> database list.
+constexpr std::array<TKelvoListID, 14> kListeVonArt{
+    LISTE_HAEUSER,      LISTE_WPUMPEN,      LISTE_WQUELLEN,         LISTE_TARIFE,
+    LISTE_BODENORTE,    LISTE_KLIMAORTE,    LISTE_WETTERORTE,       LISTE_PROJEKTE,
+    LISTE_BODENARTEN,   LISTE_SOLARANLAGEN, LISTE_SOLARKOLLEKTOREN, LISTE_SONNENORTE,
+    LISTE_KUEHLANLAGEN, LISTE_ABLUFTANLAGEN};
+
+}  // namespace
+
+int CVRMcompManager::add(int art, const CVRMString& name) {
+    if (art < 0 || art >= static_cast<int>(kListeVonArt.size())) {
+        ThrowFehler(kFalscheKonstante, u"CVRMcompManager::add()");
+    }
+    CVRMdatenProvider::get().addToListe(kListeVonArt[static_cast<size_t>(art)], name);
+    return 1;
+}
