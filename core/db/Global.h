@@ -72,6 +72,12 @@ class IGlobal {
     static void WriteIniFloat(const CVRMString& section, const CVRMString& key, float value,
                               int flush);
 
+    // One value of the value store by its type: the read takes the value's default for a
+    // missing key and sets value and loaded value; the write stores its current value.
+    static void readWert(const CVRMString& section, const CVRMString& key, CVRMwert& wert);
+    static void writeWert(const CVRMString& section, const CVRMString& key, const CVRMwert& wert,
+                          int flush);
+
     static void DeleteSection(const CVRMString& section, int flush);
     static void DeleteKeyInSection(const CVRMString& section, const CVRMString& key, int flush);
     static void DeleteValueInSection(const CVRMString& section, const CVRMString& value, int flush);
@@ -119,11 +125,4 @@ class IGlobal {
 
   private:
     static CVRMString m_strVersion;
-
-  public:
-    // One value of the value store by its type: the read takes the value's default for a
-    // missing key and sets value and loaded value; the write stores its current value.
-    static void readWert(const CVRMString& section, const CVRMString& key, CVRMwert& wert);
-    static void writeWert(const CVRMString& section, const CVRMString& key, const CVRMwert& wert,
-                          int flush);
 };
