@@ -1,0 +1,108 @@
+// Saving through the value store, checked against the database file on disk.
+#include <limits>
+
+#include "core/db/Global.h"
+#include "core/value/DatenProvider.h"
+#include "platform/errors/UserException.h"
+#include "tests/core/value/DatenProviderTestConsumer.h"
+#include "tests/support/ValueStoreFixture.h"
+
+namespace {
+
+using Lines = std::vector<std::u16string>;
+
+const Lines kUser = {
+    u"[Haus1]",
+    u"NormwaermeBedarf=8.5",
+    u"AdrName=Meier",
+};
+const Lines kBibo = {u"[BiboInfo]", u"Version=1.00"};
+
+class DatenProviderSave : public testsupport::ValueStoreFixture {
+  protected:
+    void SetUp() override { loadDatabases(kUser, kBibo); }
+    CVRMdatenProvider& provider() { return CVRMdatenProvider::get(); }
+};
+
+TEST_F(DatenProviderSave, ListSaveWritesEveryStoredValueAndMarksItSaved) {
+    TestConsumer haus(
+        {ID_AdrName, ID_NormwaermeBedarf, ID_HeizVorlauf, ID_FussbodenHeiz, ID_WWproTag, ID_79});
+    provider().fill(haus, u"Haus1");
+    haus.wert(ID_NormwaermeBedarf) = 9.25f;
+    haus.wert(ID_WWproTag) = 250u;
+    haus.wert(ID_79) = 2u;  // kept in memory only
+
+    provider().save(haus.werte(), false);
+    EXPECT_EQ(userFileLines(), kUser) << "nothing reaches the disk without the flush";
+    provider().persist();
+
+    // Keys as the database keeps them (lower case); unchanged values and defaults are
+    // written too, new keys after the ones the record had.
+    EXPECT_EQ(userSectionLines(u"[haus1]"), (Lines{
+                                                u"normwaermebedarf=9.250000",
+                                                u"adrname=Meier",
+                                                u"heizvorlauf=35.000000",
+                                                u"fussbodenheiz=1",
+                                                u"wwprotag=250",
+                                            }));
+    for (const auto& [id, wert] : haus.werte()) EXPECT_EQ(wert->changed(), 0) << id;
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(DatenProviderSave, UnstoredValuesAreOnlyMarkedSaved) {
+    TestConsumer c({ID_79, ID_83, ID_Waermeleitzahl});
+    provider().fill(c, u"Haus1");
+    c.wert(ID_79) = 1u;
+    c.wert(ID_Waermeleitzahl) = 1.5f;
+    provider().save(c.werte(), true);
+    EXPECT_EQ(c.wert(ID_79).changed(), 0);
+    EXPECT_EQ(c.wert(ID_Waermeleitzahl).changed(), 0);
+    EXPECT_EQ(userSectionLines(u"[haus1]"), (Lines{u"normwaermebedarf=8.5", u"adrname=Meier"}));
+}
+
+TEST_F(DatenProviderSave, OneValueWithFlushWritesTheWholeDatabase) {
+    TestConsumer c({ID_AdrName});
+    provider().fill(c, u"Haus1");
+    IGlobal::WriteIniString(u"Tarif1", u"Preis1", u"12.000000", 0);  // pending in memory
+    c.wert(ID_AdrName) = CVRMString(u"Huber");
+
+    provider().save(u"Haus1", ID_AdrName, c.wert(ID_AdrName), true);
+    EXPECT_EQ(c.wert(ID_AdrName).changed(), 0);
+    EXPECT_EQ(userSectionLines(u"[haus1]"), (Lines{u"normwaermebedarf=8.5", u"adrname=Huber"}));
+    EXPECT_EQ(userSectionLines(u"[tarif1]"), Lines{u"preis1=12.000000"});
+}
+
+// A value that cannot be written (a float that is not a number must never reach the file)
+// stops the save: what came before is written, the rest stays changed, and the file on
+// disk is not rewritten.
+TEST_F(DatenProviderSave, FailedValueReportsTwiceAndLosesNothingOnDisk) {
+    TestConsumer haus({ID_AdrName, ID_NormwaermeBedarf, ID_HeizVorlauf});
+    provider().fill(haus, u"Haus1");
+    haus.wert(ID_AdrName) = CVRMString(u"Huber");
+    haus.wert(ID_NormwaermeBedarf) = std::numeric_limits<float>::quiet_NaN();
+    haus.wert(ID_HeizVorlauf) = 40.0f;
+    const auto vorher = testsupport::ReadFileBytes(folder.file("user.dat"));
+
+    EXPECT_THROW(provider().save(haus.werte(), true), platform::UserException);
+    EXPECT_EQ(boxTexts(),
+              (Lines{u"Exception", u"Error when saving data", u"Error when saving data"}));
+    EXPECT_EQ(testsupport::ReadFileBytes(folder.file("user.dat")), vorher);
+    EXPECT_EQ(haus.wert(ID_AdrName).changed(), 0);
+    EXPECT_EQ(haus.wert(ID_NormwaermeBedarf).changed(), 1);
+    EXPECT_EQ(haus.wert(ID_HeizVorlauf).changed(), 1);
+
+    provider().persist();
+    EXPECT_EQ(userSectionLines(u"[haus1]"), (Lines{u"normwaermebedarf=8.5", u"adrname=Huber"}));
+}
+
+TEST_F(DatenProviderSave, UnnamedListOrSectionIsAnInternalError) {
+    CVRMwerteListe ohneName;
+    ohneName.SetAt(ID_AdrName, std::make_shared<CVRMwert>(CVRMString(u"x")));
+    EXPECT_THROW(provider().save(ohneName, true), platform::UserException);
+    CVRMwert wert(CVRMString(u"x"));
+    EXPECT_THROW(provider().save(u"", ID_AdrName, wert, false), platform::UserException);
+    EXPECT_EQ(boxTexts(), (Lines{u"Exception", u"Error when saving data", u"Exception",
+                                 u"Error when saving data"}));
+}
+
+}  // namespace
