@@ -1,0 +1,150 @@
+#include "Komponenten.h"
+
+#include <algorithm>
+#include <set>
+
+#include "Names.h"
+#include "core/db/TextCompare.h"
+#include "platform/format/Format.h"
+#include "platform/text/Text.h"
+
+namespace libgen {
+
+namespace {
+
+CVRMString u16(const std::string& text) {
+    return CVRMString(platform::fromUtf8(text));
+}
+
+}  // namespace
+
+void SchreibeInfo(LibraryWriter& w, const Quellen& q) {
+    for (const CsvRow& r : q.Tabelle("library_info").Rows())
+        w.Text(u16(r["section"]), u16(r["key"]), u16(r["value"]));
+}
+
+bool IstBodenQuelle(const CsvRow& r) {
+    return r["basis"].rfind("EN 17522", 0) == 0 || r["source"].rfind("cgq-qgc/pygld", 0) == 0;
+}
+
+void SchreibeBodenarten(LibraryWriter& w, const Quellen& q) {
+    std::set<std::u16string> namen;
+    const auto schreibe = [&](const std::string& name, double lambda, double kapazitaet,
+                              const std::string& dichte) {
+        CVRMString lower = u16(name);
+        MakeStringLower(lower);
+        if (!namen.insert(lower).second) return;  // the better-referenced row came first
+        const CVRMString satz = BibName(name);
+        w.AddToList(LISTE_BODENARTEN, satz);
+        w.Float(satz, u"Wärmeleitzahl", lambda);
+        w.Float(satz, u"SpezWärme", kapazitaet);
+        if (!dichte.empty()) w.Float(satz, u"Dichte", ParseNumber(dichte, name));
+    };
+    for (const CsvRow& r : q.Tabelle("soil_derived").Rows())
+        schreibe(r["name"], r.Number("lambda_typical_W_mK"), r.Number("vol_heat_capacity_MJ_m3K"),
+                 r["density_kg_m3"]);
+    for (const CsvRow& r : q.Tabelle("soil").Rows()) {
+        if (!IstBodenQuelle(r)) continue;
+        schreibe(r["material"], r.Number("lambda_typical_W_mK"),
+                 r.Number("vol_heat_capacity_MJ_m3K"), r["density_kg_m3"]);
+    }
+}
+
+void SchreibeRohrdaten(LibraryWriter& w, const Quellen& q) {
+    for (const CsvRow& r : q.Tabelle("antifreezes").Rows()) {
+        const CVRMString satz = BibName(r["name"]);
+        w.AddToList(LISTE_FROSTSCHUTZMITTEL, satz);
+        w.Int(satz, u"FSMKonz", static_cast<long>(r.Number("concentration_vol_pct")));
+    }
+    for (const CsvRow& r : q.Tabelle("tube_materials").Rows()) {
+        const CVRMString satz = BibName(r["name"]);
+        w.AddToList(LISTE_MATERIALIEN_ABS, satz);
+        w.Float(satz, u"WärmeleitAbs", r.Number("conductivity_W_mK"));
+    }
+    for (const CsvRow& r : q.Tabelle("coverings").Rows())
+        w.AddToList(LISTE_UMHUELLUNGEN_ABS, BibName(r["name"]));
+}
+
+void SchreibeTarife(LibraryWriter& w, const Quellen& q) {
+    for (const CsvRow& r : q.Tabelle("tariffs_generic").Rows()) {
+        const CVRMString satz = BibName(r["name"]);
+        w.AddToList(LISTE_TARIFE, satz);
+        w.Int(satz, u"Tarif1", static_cast<long>(r.Number("tarif1")));
+        w.Int(satz, u"Von1", static_cast<long>(r.Number("von1")));
+        w.Int(satz, u"Bis1", static_cast<long>(r.Number("bis1")));
+        w.Float(satz, u"Preis1", r.Number("preis1"));
+        w.Int(satz, u"Tarif2", static_cast<long>(r.Number("tarif2")));
+        w.Int(satz, u"Von2", static_cast<long>(r.Number("von2")));
+        w.Int(satz, u"Bis2", static_cast<long>(r.Number("bis2")));
+        w.Float(satz, u"Preis2", r.Number("preis2"));
+        // Hours as "%f": a whole number here would be taken for the period form.
+        w.Float(satz, u"SperrZ1", r.Number("sperr1"));
+        w.Float(satz, u"SperrZ2", r.Number("sperr2"));
+        w.Text(satz, u"Tarif1Monate", CVRMString(u"1#1#1#1#1#1#1#1#1#1#1#1#"));
+    }
+}
+
+void SchreibeWaermepumpen(LibraryWriter& w, const Quellen& q) {
+    const CsvTable& saetze = q.Tabelle("heat_pump_records");
+    for (const CsvRow& p : q.Tabelle("heat_pumps").Rows()) {
+        const CVRMString satz = BibName(p["name"]);
+        w.AddToList(LISTE_WPUMPEN, satz);
+        w.Int(satz, u"MedienTyp", static_cast<long>(p.Number("medium")));
+        w.Int(satz, u"MaxVorlaufTemp", static_cast<long>(p.Number("max_flow_C")));
+        w.Int(satz, u"MaxInterpolTempSO", static_cast<long>(p.Number("max_interpol_source_C")));
+        if (p.Has("min_air_C"))
+            w.Int(satz, u"MinLuftTemp", static_cast<long>(p.Number("min_air_C")));
+        w.Float(satz, u"TempDiffVerfluess", p.Number("spread_condenser_K"));
+        w.Int(satz, u"Auslegung", 1);
+        for (const CsvRow& r : saetze.Rows()) {
+            if (r["name"] != p["name"]) continue;
+            const CVRMString text = platform::format(
+                u"%.0f#%.2f#%.2f#%.2f#%.2f#%.2f#%.2f#%.2f#%.2f#", r.Number("source_C"),
+                r.Number("heat_w35_kW"), r.Number("heat_w55_kW"), r.Number("el_w35_kW"),
+                r.Number("el_w55_kW"), r.Number("src_w35_kW"), r.Number("src_w55_kW"),
+                r.Number("flow2_C"), r.Number("max_flow_C"));
+            w.Text(satz, platform::format(u"LeistDaten%i", static_cast<int>(r.Number("index"))),
+                   text);
+        }
+    }
+}
+
+Monate KollektorErtrag(double eta0, double a1, double a2, double tm, const Monate& ghi,
+                       const Monate& ta, double breite) {
+    Monate ertrag{};
+    for (int m = 0; m < 12; ++m) {
+        // Mean irradiance over the daylight hours of the month.
+        const double stunden = Extraterrestrisch(breite, MittlererTag(m)).tagStd * TageImMonat(m);
+        const double g = stunden > 0.0 ? ghi[m] * 1000.0 / stunden : 0.0;
+        const double dt = tm - ta[m];
+        const double eta = g > 0.0 ? eta0 - a1 * dt / g - a2 * dt * dt / g : 0.0;
+        ertrag[m] = std::max(eta, 0.0) * ghi[m];
+    }
+    return ertrag;
+}
+
+void SchreibeKollektor(LibraryWriter& w, const Quellen& q) {
+    for (const CsvRow& k : q.Tabelle("solar_collector").Rows()) {
+        const Town& ort = q.FindeTown(k["irradiation_town"], "DE");
+        Monate ghi{};
+        for (int m = 0; m < 12; ++m)
+            ghi[m] = ort.typisch->Number(std::string("ghi_") + (m < 9 ? "0" : "") +
+                                         std::to_string(m + 1));
+        const CVRMString satz = BibName(k["name"]);
+        w.AddToList(LISTE_SOLARKOLLEKTOREN, satz);
+        w.Int(satz, u"KollektorTyp", 0);
+        w.Int(satz, u"DatenKNeigung", 0);  // the yields are those on the horizontal
+        w.Int(satz, u"DatenKAusrichtung", 0);
+        int n = 0;
+        for (const std::string& t : SplitList(k["mean_temps_C"])) {
+            const Monate e = KollektorErtrag(k.Number("eta0"), k.Number("a1_W_m2K"),
+                                             k.Number("a2_W_m2K2"), ParseNumber(t, "mean_temps_C"),
+                                             ghi, ort.temps, ort.typisch->Number("latitude"));
+            CVRMString text = platform::format(u"%s#", platform::fromUtf8(t));
+            for (double y : e) text += platform::format(u"%.2f#", y);
+            w.Text(satz, platform::format(u"KollErtrag%i", n++), text);
+        }
+    }
+}
+
+}  // namespace libgen
