@@ -93,7 +93,7 @@ CIniFile& CVRMglobApp::AktiveDatei() {
 
 int CVRMglobApp::GetStringListe(TKelvoListID listId, int withBibo, CVRMStringArray& out) {
     out.clear();
-    return caught([&] {
+    const int result = caught([&] {
         CVRMStringArray values;
         if (withBibo) {
             m_bibo->GetValuesFromSection(listId, values);
@@ -104,6 +104,9 @@ int CVRMglobApp::GetStringListe(TKelvoListID listId, int withBibo, CVRMStringArr
         out.insert(out.end(), values.begin(), values.end());
         return 1;
     });
+    // No half list: a failure leaves it empty.
+    if (!result) out.clear();
+    return result;
 }
 
 int CVRMglobApp::GetIniString(const CVRMString& section, const CVRMString& key, CVRMString& out,

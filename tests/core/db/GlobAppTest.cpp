@@ -112,11 +112,19 @@ TEST_F(GlobAppRead, UserThenLibraryThenDefault) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
-TEST_F(GlobAppRead, FailedReadEmptiesTheResult) {
-    initialise();  // no user database: its read reports
+TEST_F(GlobAppRead, FailuresLeaveEmptyResults) {
+    // Only the library is loaded: every access to the user database reports.
+    initialise();
+    testsupport::WriteDatabaseFile(folder.file("bibo.ini"), kBibo);
+    ASSERT_EQ(GlobalSetBiboDatei(path("bibo.ini"), 0), 1);
+
     CVRMString out(u"alt");
     EXPECT_EQ(GlobalGetIniString(u"Optionen", u"Beide", out, u"def"), 0);
     EXPECT_EQ(out, CVRMString());
+    // The library's part of the list was read before the failure: it is not handed out.
+    CVRMStringArray list{u"alt"};
+    EXPECT_EQ(GlobalGetStringListe(LISTE_TARIFE, 1, list), 0);
+    EXPECT_TRUE(list.empty());
     EXPECT_FALSE(boxes.shown.empty());
 }
 
