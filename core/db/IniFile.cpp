@@ -1,6 +1,8 @@
 #include "core/db/IniFile.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <new>
 #include <unordered_set>
 
@@ -85,6 +87,54 @@ std::u16string_view trimmed(std::u16string_view text) {
     return text;
 }
 
+// Builds file bytes: UTF-16 little-endian lines, each ended by LF alone. Appends by hand
+// into a buffer sized from the last image: a database has hundreds of thousands of short
+// entries, and this loop is most of the cost of a flush.
+class Utf16Writer {
+  public:
+    Utf16Writer(std::u16string_view prefix, size_t expectedBytes)
+        : bytes_(expectedBytes + 4096, '\0') {
+        append(prefix);
+    }
+    void line(std::u16string_view text) {
+        append(text);
+        append(u"\n");
+    }
+    void line(std::u16string_view key, std::u16string_view value) {
+        append(key);
+        append(u"=");
+        line(value);
+    }
+    std::string take() {
+        bytes_.resize(used_);
+        return std::move(bytes_);
+    }
+
+  private:
+    [[gnu::always_inline]] void append(std::u16string_view text) {
+        const size_t n = 2 * text.size();
+        if (used_ + n > bytes_.size()) bytes_.resize(std::max(2 * bytes_.size(), used_ + n));
+        char* out = bytes_.data() + used_;
+        if constexpr (std::endian::native == std::endian::little) {
+            // Most keys and values are a few characters: a plain loop beats a call to memcpy.
+            if (n <= 32) {
+                const char* in = reinterpret_cast<const char*>(text.data());
+                for (size_t i = 0; i < n; ++i) out[i] = in[i];
+            } else {
+                std::memcpy(out, text.data(), n);
+            }
+        } else {
+            for (const char16_t c : text) {
+                *out++ = static_cast<char>(c & 0xFF);
+                *out++ = static_cast<char>(c >> 8);
+            }
+        }
+        used_ += n;
+    }
+    std::string bytes_;
+    size_t used_ = 0;
+};
+
 [[noreturn]] void reportSystemError(const std::string& description) {
     vrmcore::ReportError(0, CVRMString::fromUtf8(description));
 }
@@ -107,7 +157,10 @@ void CIniFile::Init(const CVRMString& path, bool isLibrary) {
             m_path.clear();
             vrmcore::ReportError(kFileNotFound, path);
         }
-        if (error.empty()) Parse(decode(bytes));
+        if (error.empty()) {
+            m_imageBytes += bytes.size();
+            Parse(decode(bytes));
+        }
     } catch (const std::bad_alloc&) {
         error = "Out of memory while loading " + path.toUtf8();
     }
@@ -357,28 +410,25 @@ void CIniFile::AddValueToSection(const CVRMString& section, const CVRMString& ke
 
 // ---- flushing ----
 
-std::u16string CIniFile::Image(const CVRMStringArray* first, const CVRMStringArray* second) const {
+std::string CIniFile::Image(std::u16string_view prefix, const CVRMStringArray* first,
+                            const CVRMStringArray* second) const {
     const bool filtered = first && second && !first->empty() && !second->empty();
     const bool bareLists = !IsUserDatabasePath();
-    std::u16string out;
+    Utf16Writer out(prefix, m_imageBytes);
     for (const Section& section : m_sections) {
-        const CVRMString name = nameOf(section.key);
-        const bool inFirst = filtered && NameEnthalten(*first, name);
-        if (filtered && !inFirst && !NameEnthalten(*second, name)) continue;
-        out += section.key;
-        out += u'\n';
+        const bool inFirst = filtered && NameEnthalten(*first, nameOf(section.key));
+        if (filtered && !inFirst && !NameEnthalten(*second, nameOf(section.key))) continue;
+        out.line(section.key);
         const bool bare = bareLists && isValueOnlySection(section.key);
         for (const auto& [key, value] : section.entries) {
             if (inFirst && !NameEnthalten(*second, value) && !NameEnthalten(*second, key)) continue;
-            if (!bare) {
-                out += key;
-                out += u'=';
-            }
-            out += value;
-            out += u'\n';
+            if (bare)
+                out.line(value);
+            else
+                out.line(key, value);
         }
     }
-    return out;
+    return out.take();
 }
 
 void CIniFile::Flush(const CVRMString& target, const CVRMStringArray* first,
@@ -387,10 +437,11 @@ void CIniFile::Flush(const CVRMString& target, const CVRMStringArray* first,
     std::string error;
     try {
         if (target.empty()) {
-            const std::string bytes = platform::toUtf16LE(kByteOrderMark + Image(first, second));
+            const std::string bytes = Image(std::u16string(1, kByteOrderMark), first, second);
+            m_imageBytes = bytes.size();
             error = vrmdb::ReplaceFile(m_path.toUtf8(), bytes);
         } else {
-            const std::string bytes = platform::toUtf16LE(Image(first, second));
+            const std::string bytes = Image({}, first, second);
             error = vrmdb::AppendToFile(
                 target.toUtf8(), platform::toUtf16LE(std::u16string(1, kByteOrderMark)), bytes);
         }

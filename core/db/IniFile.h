@@ -74,7 +74,9 @@ class CIniFile {
     static void EraseEntry(Section& section, size_t position);
     void EraseSection(size_t position);
     bool IsUserDatabasePath() const;
-    std::u16string Image(const CVRMStringArray* first, const CVRMStringArray* second) const;
+    // The file bytes (UTF-16 little-endian) of the image, after `prefix`.
+    std::string Image(std::u16string_view prefix, const CVRMStringArray* first,
+                      const CVRMStringArray* second) const;
     void WriteUnlocked(const CVRMString& section, const CVRMString& key, const CVRMString& value,
                        bool flush);
 
@@ -83,4 +85,5 @@ class CIniFile {
     std::unordered_map<std::u16string, size_t> m_sectionIndex;  // section key -> position
     int m_kind;
     std::mutex m_writeLock;
+    size_t m_imageBytes = 0;  // size of the last image read or written, to size the next one
 };

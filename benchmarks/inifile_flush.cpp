@@ -1,0 +1,120 @@
+// The cost of keeping a 5 MB user database on disk: load it, change one value and flush
+// it (written whole, synced, renamed over the old file), next to a plain copy of the same
+// file. The flush should cost at most about twice the copy.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <string>
+
+#include <unistd.h>
+
+#include "core/db/IniFile.h"
+#include "core/text/ResManager.h"
+#include "platform/messagebox/MessageBox.h"
+#include "platform/text/Text.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr size_t kTargetBytes = 5 * 1024 * 1024;
+
+// A user database like the program's: project, house and heat-pump records with their
+// keyed values, and the numbered list sections that name them.
+std::u16string GenerateDatabase() {
+    std::u16string text;
+    std::u16string list = u"[Projekte]\n";
+    int record = 0;
+    while (text.size() * 2 < kTargetBytes) {
+        const std::u16string name = u"Projekt " + platform::u16(std::to_string(++record));
+        list += u"projekt" + platform::u16(std::to_string(record)) + u"=" + name + u"\n";
+        text += u"[" + name + u"]\n";
+        for (int k = 0; k < 40; ++k)
+            text += u"wert" + platform::u16(std::to_string(k)) + u"=" +
+                    platform::u16(std::to_string(k * 1.25)) + u"\n";
+    }
+    return list + text;
+}
+
+struct Files {
+    Files() {
+        folder = fs::temp_directory_path() / ("bench-inifile-" + std::to_string(::getpid()));
+        fs::create_directories(folder);
+        database = folder / "user.dat";
+        copy = folder / "copy.dat";
+        const std::string bytes = "\xFF\xFE" + platform::toUtf16LE(GenerateDatabase());
+        std::ofstream(database, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        size = bytes.size();
+    }
+    ~Files() { fs::remove_all(folder); }
+    fs::path folder, database, copy;
+    size_t size = 0;
+};
+
+Files& files() {
+    static Files f;
+    return f;
+}
+
+void BM_Load(benchmark::State& state) {
+    for (auto _ : state) {
+        CIniFile db(0);
+        db.Init(CVRMString::fromUtf8(files().database.string()), false);
+        benchmark::DoNotOptimize(db.Sections().size());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * files().size));
+}
+
+void BM_WriteWithFlush(benchmark::State& state) {
+    CIniFile db(0);
+    db.Init(CVRMString::fromUtf8(files().database.string()), false);
+    int n = 0;
+    for (auto _ : state)
+        db.WriteIniString(u"Projekt 7", u"wert3", platform::u16(std::to_string(++n)), true);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * files().size));
+}
+
+void BM_PlainCopy(benchmark::State& state) {
+    for (auto _ : state)
+        fs::copy_file(files().database, files().copy, fs::copy_options::overwrite_existing);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * files().size));
+}
+
+BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteWithFlush)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainCopy)->Unit(benchmark::kMillisecond);
+
+// Prints as usual and remembers each benchmark's time for the comparison at the end.
+class Collector : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) millis[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+    std::map<std::string, double> millis;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    platform::RecordingPresenter boxes;  // a failed flush must not wait for an answer
+    platform::setMessageBoxPresenter(&boxes);
+    CResManager::setEntry(3367, u"%lu");
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    std::cout << "database: " << files().size / 1024 << " KB\n";
+    Collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+    const double flush = collector.millis["BM_WriteWithFlush"];
+    const double copy = collector.millis["BM_PlainCopy"];
+    if (flush > 0 && copy > 0)
+        std::cout << "write with flush: " << flush << " ms   plain copy: " << copy
+                  << " ms   ratio: " << flush / copy << "\n";
+    for (const auto& box : boxes.shown) std::cout << "box: " << platform::toUtf8(box.text) << "\n";
+    benchmark::Shutdown();
+    return boxes.shown.empty() ? 0 : 1;
+}
