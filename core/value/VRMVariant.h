@@ -26,7 +26,7 @@ class CVRMVariant {
     // That tag with an empty variant.
     CVRMVariant(TVRMDataType type);
     CVRMVariant(const CVRMVariant& other);
-    // Moves take tag and value as they are (containers and swaps stay sound).
+    // Moves take tag and value as they are and leave `other` empty.
     CVRMVariant(CVRMVariant&& other) noexcept;
     CVRMVariant(const char16_t* text);
     CVRMVariant(const CVRMString& text);
@@ -46,7 +46,10 @@ class CVRMVariant {
     virtual ~CVRMVariant();
 
     // By the source tag: 0 leaves this value unchanged; a tag outside 0..9 reports 3162.
+    // set() copies an empty value as well.
     CVRMVariant& operator=(const CVRMVariant& other);
+    // Moving takes everything, an empty value too: swaps, sorts and erasures in
+    // containers move values around and must not leave stale ones behind.
     CVRMVariant& operator=(CVRMVariant&& other) noexcept;
     CVRMVariant& operator=(const char16_t* text);
     CVRMVariant& operator=(const CVRMString& text);
