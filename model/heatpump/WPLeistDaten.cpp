@@ -1,0 +1,62 @@
+#include "model/heatpump/WPLeistDaten.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "model/data/ZahlenReihe.h"
+
+namespace {
+
+constexpr float kMinWert = 0.01f;
+
+float Quotient(float zaehler, float nenner) {
+    return nenner > kMinWert ? zaehler / nenner : 0.0f;
+}
+
+}  // namespace
+
+CWPLeistDaten::CWPLeistDaten(std::u16string_view text) {
+    float* felder[kFelder] = {&quellTemp, &heiz35,  &heiz2,    &elektro35, &elektro2,
+                              &quelle35,  &quelle2, &vorlauf2, &maxVorlauf};
+    const std::vector<double> zahlen = ZerlegeZahlenReihe(text, u"#", kFelder);
+    // A number beyond the float range must not become infinity in a record.
+    constexpr double kMax = std::numeric_limits<float>::max();
+    for (size_t i = 0; i < zahlen.size(); ++i)
+        *felder[i] = static_cast<float>(std::clamp(zahlen[i], -kMax, kMax));
+}
+
+CWPLeistDaten::CWPLeistDaten(float quellTemp_, float heiz35_, float heiz2_, float elektro35_,
+                             float elektro2_, float quelle35_, float quelle2_, float vorlauf2_,
+                             float maxVorlauf_)
+    : quellTemp(quellTemp_),
+      heiz35(heiz35_),
+      heiz2(heiz2_),
+      elektro35(elektro35_),
+      elektro2(elektro2_),
+      quelle35(quelle35_),
+      quelle2(quelle2_),
+      vorlauf2(vorlauf2_),
+      maxVorlauf(maxVorlauf_) {}
+
+bool CWPLeistDaten::IstGueltig() const {
+    for (float feld : {heiz35, heiz2, elektro35, elektro2, quelle35, quelle2, vorlauf2, maxVorlauf})
+        if (!(feld > kMinWert)) return false;
+    return true;
+}
+
+float CWPLeistDaten::GetCOP35() const {
+    return Quotient(heiz35, elektro35);
+}
+
+float CWPLeistDaten::GetCOP2() const {
+    return Quotient(heiz2, elektro2);
+}
+
+CVRMString CWPLeistDaten::Format() const {
+    CVRMString text;
+    text.Format(u"%.0f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s", quellTemp, u"#", heiz35,
+                u"#", heiz2, u"#", elektro35, u"#", elektro2, u"#", quelle35, u"#", quelle2, u"#",
+                vorlauf2, u"#", maxVorlauf, u"#");
+    return text;
+}

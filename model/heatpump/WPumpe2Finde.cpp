@@ -1,0 +1,75 @@
+// Which two performance records bracket a source temperature, and the warnings when the
+// temperature lies outside them.
+#include <cstdint>
+
+#include "app/options/OptionsManager.h"
+#include "model/app/KelvoAppServices.h"
+#include "model/errors/Fehler.h"
+#include "model/errors/KVSMessageBox.h"
+#include "model/heatpump/WPumpe2.h"
+#include "platform/messagebox/MessageBox.h"
+
+namespace {
+
+constexpr unsigned kKeineDaten = 3130;    // "Heat pump performance data not available"
+constexpr unsigned kZuWenigDaten = 3131;  // "Not enough heat pump performance data available"
+constexpr unsigned kUnterDaten = 3127;    // below the records, extrapolated
+constexpr unsigned kUeberGrenze = 3128;   // above the extrapolation limit, calculated with it
+constexpr unsigned kUeberDaten = 3129;    // above the records, extrapolated
+constexpr unsigned kProduktCaption = 3168;
+constexpr uint32_t kOptWarnQTemp1 = 1220;  // "WarnQTemp1"
+
+bool WarnungenAn() {
+    int32_t wert = 0;
+    return GetKelvoApp().GetOptionsManager().GetLongWert(kOptWarnQTemp1, wert) != 0;
+}
+
+// The calculation goes on whatever the answer; a No stops further warnings.
+template <class... Args>
+void Warne(unsigned textId, const Args&... args) {
+    CVRMString text;
+    text.Format(textId, args...);
+    const int antwort = KVSMessageBoxCaptionID(text, kProduktCaption,
+                                               platform::mb::YESNO | platform::mb::ICONEXCLAMATION);
+    if (antwort == platform::id::NO)
+        GetKelvoApp().GetOptionsManager().SetLongWert(kOptWarnQTemp1, 0);
+}
+
+}  // namespace
+
+bool CWPumpe2::FindeLeistDaten(float& quellTemp, const WPLeistDatenZeiger& daten,
+                               const CWPLeistDaten*& unten, const CWPLeistDaten*& oben) {
+    PruefeInit(u"CWPumpe2::FindeLeistDaten");
+    unten = nullptr;
+    oben = nullptr;
+    if (daten.empty()) ThrowFehler(kKeineDaten, getConsumerName());
+    WPLeistDatenZeiger gueltig;
+    for (const CWPLeistDaten* satz : daten)
+        if (satz && satz->IstGueltig()) gueltig.push_back(satz);
+    if (gueltig.size() < 2) ThrowFehler(kZuWenigDaten, getConsumerName());
+    const bool warnen = WarnungenAn();
+
+    for (const CWPLeistDaten* satz : gueltig)
+        if (satz->quellTemp <= quellTemp) unten = satz;
+    if (!unten) {
+        unten = gueltig[0];
+        oben = gueltig[1];
+        if (warnen) Warne(kUnterDaten, quellTemp, unten->quellTemp, oben->quellTemp);
+        return true;
+    }
+
+    for (auto it = gueltig.rbegin(); it != gueltig.rend(); ++it)
+        if ((*it)->quellTemp >= quellTemp) oben = *it;
+    if (oben) return true;
+
+    oben = gueltig.back();
+    unten = gueltig[gueltig.size() - 2];
+    const unsigned maxQuellTemp = m_werte.get(ID_MaxInterpolTempSO).GetUIntVal();
+    if (static_cast<float>(maxQuellTemp) + 0.1f >= quellTemp) {
+        if (warnen) Warne(kUeberDaten, quellTemp, oben->quellTemp, unten->quellTemp);
+        return true;
+    }
+    if (warnen) Warne(kUeberGrenze, quellTemp, oben->quellTemp, maxQuellTemp);
+    quellTemp = static_cast<float>(maxQuellTemp);
+    return false;
+}
