@@ -1,0 +1,103 @@
+// Writing what the dimensioning found into the first heat source.
+#include "core/value/DatenProvider.h"
+#include "model/app/KelvoAppServices.h"
+#include "model/app/KelvoDocServices.h"
+#include "model/data/Flachkollektor.h"
+#include "model/data/NeuesObjekt.h"
+#include "model/errors/Fehler.h"
+#include "model/errors/GlobaleTexte.h"
+#include "model/errors/KVSMessageBox.h"
+#include "model/source/KombiWQuelle2.h"
+#include "platform/messagebox/MessageBox.h"
+#include "platform/numbers/Numbers.h"
+
+namespace {
+
+constexpr const char16_t* kOrt = u"CKombiWQuelle2::SetDimDaten";
+constexpr int kKomponenteWQuelle = 2;
+constexpr int kMediumDirektverdampfung = 3;
+
+// The size of the source by kind.
+struct Groesse {
+    unsigned laenge = 0;
+    unsigned flaeche = 0;
+    unsigned kreise = 0;
+    float abstand = 0.0f;
+    bool volStromBerechnet = false;
+};
+
+Groesse GroesseFuer(const SDimWQuelle& dim) {
+    const unsigned anzahl = dim.anzahl > 0 ? static_cast<unsigned>(dim.anzahl) : 0u;
+    switch (dim.art) {
+        case 0:
+            return {dim.sondenLaenge, 25u * anzahl, anzahl, 0.5f, true};
+        case 1: {
+            // The laying distance divides by the tube length.
+            if (!(dim.rohrLaenge >= 1.0f)) ThrowFehler(3105, u"CKombiWQuelle2::SetDimDaten(2)");
+            const unsigned kreise = static_cast<unsigned>(
+                platform::toUInt32(BerechneKreisAnzahl(dim.aussen, dim.rohrLaenge)));
+            return {platform::toUInt32(dim.rohrLaenge), platform::toUInt32(dim.flaeche), kreise,
+                    dim.flaeche / dim.rohrLaenge, true};
+        }
+        case 2:
+        case 3:
+        case 6:
+            return {1u, 1u, 1u, 0.5f, false};
+        case 4:
+            return {0u, 0u, 0u, 0.0f, false};
+        case 5:
+            return {103u * anzahl, platform::toUInt32(dim.flaeche), anzahl, 0.05f, false};
+        default:
+            ThrowFehler(3162, kOrt);  // "Switch constant wrong"
+    }
+}
+
+// Asks the library guard until it lets the record change or the user aborts the design.
+void WarteAufAenderbarkeit(const CVRMString& name) {
+    while (!ChangeBiboKomponente(kKomponenteWQuelle, name)) {
+        ShowFehler2(3109, 3141);  // "Could not change component", "Heat source"
+        const int antwort = KVSMessageBoxID(3351, 3168,  // "Abort design?"
+                                            platform::mb::YESNO | platform::mb::ICONQUESTION);
+        if (antwort == platform::id::YES) ThrowFehler(3268, nullptr);  // "Design aborted!"
+    }
+}
+
+}  // namespace
+
+void CKombiWQuelle2::SetDimDaten(const SDimWQuelle& dim, bool speichern) {
+    if (GetKelvoApp().GetAktDokument(false)->GetDimModus() == 0)
+        ThrowFehler(3219, kOrt);  // "Program not in design mode!"
+    WarteAufAenderbarkeit(m_werte.getName());
+    CWQuelle2& quelle = *GetErsteWQuelle();
+    quelle.SetzeWert(ID_Sondenart, dim.sondenart);
+
+    const CVRMString& material = dim.pumpenMedium == kMediumDirektverdampfung
+                                     ? GetStdRohrMaterialKupfer()
+                                     : GetStdRohrMaterial();
+    quelle.SetzeWert(ID_AbsMaterial, material);
+    quelle.SetzeWert(ID_WaermeleitAbs,
+                     CVRMdatenProvider::get().getWert(material, ID_WaermeleitAbs));
+
+    const Groesse g = GroesseFuer(dim);
+    quelle.SetzeWert(ID_BerechneVolStrom, g.volStromBerechnet);
+    quelle.SetzeWert(ID_QuellMediumIdx, dim.art);
+    quelle.SetzeWert(ID_RohrAussen, dim.aussen);
+    quelle.SetzeWert(ID_RohrInnen, dim.art == 5 ? 2.7f : GetRohrInnenDurchmesser(dim.aussen));
+    const float volStrom =
+        g.volStromBerechnet
+            ? quelle.MinVolStromSole2(dim.spreizung, dim.entzugLeistung, dim.nennVolStrom)
+            : dim.nennVolStrom;
+    quelle.SetzeWert(ID_VolStrom, volStrom);
+    quelle.SetzeWert(ID_WQuelleFlaeche, g.flaeche);
+    quelle.SetzeWert(ID_WQuelleLaenge, g.laenge);
+    quelle.SetzeWert(ID_SoleKreise, g.kreise);
+    quelle.SetzeWert(ID_SondenReihe, 1u);
+    quelle.SetzeWert(ID_WQuelleAbstand, g.abstand);
+    quelle.SetzeWert(ID_BetrWeiseIdx, dim.betrWeise);
+    quelle.SetzeWert(ID_DimPunktTemp, dim.dimPunktTemp);
+    if (dim.art == 0 || dim.art == 4) {
+        quelle.SetzeWert(ID_AbsRichtungIdx, 0);
+        quelle.SetzeWert(ID_AbsLageBodenIdx, 1);
+    }
+    if (speichern) quelle.Speichern(true);
+}

@@ -1,0 +1,6 @@
+#include "model/source/WQKontext.h"
+
+SWQKontext& WQKontext() {
+    static SWQKontext kontext;
+    return kontext;
+}

@@ -1,0 +1,243 @@
+// What a heat source computes from its record through its calculator: source and brine
+// temperatures, latent heat, the brine flow, extraction limits, the design test, its size,
+// design variants and fluid volumes.
+#include <algorithm>
+#include <exception>
+
+#include "core/value/DatenProvider.h"
+#include "model/app/KelvoAppServices.h"
+#include "model/app/KelvoDocServices.h"
+#include "model/data/Flachkollektor.h"
+#include "model/errors/Fehler.h"
+#include "model/source/FSMdaten.h"
+#include "model/source/WQuelle2.h"
+#include "platform/numbers/Numbers.h"
+
+namespace {
+
+constexpr unsigned kDatenFehlen = 3105;       // "Required data missing or data wrong"
+constexpr unsigned kNichtBerechnet = 3122;    // "Could not compute results"
+constexpr unsigned kFalscheKonstante = 3162;  // "Switch constant wrong"
+constexpr unsigned kKeinDimModus = 3219;      // "Program not in design mode!"
+
+bool HatSole(int art) {
+    return art == 0 || art == 1 || art == 4 || art == 5;
+}
+
+}  // namespace
+
+void CWQuelle2::BerechneQuellenTemp(int monat, KonstMonatsWerte entzug1, KonstMonatsWerte entzug2,
+                                    KonstMonatsWerte natur, KonstMonatsWerte eingespeist,
+                                    KonstMonatsWerte arbeit, float spreizung, float, float& out) {
+    PruefeInit(u"CWQuelle2::BerechneQuellenTemp");
+    const float lambda = GetWert(ID_Waermeleitzahl).GetFloatVal();
+    const float spezWaerme = GetWert(ID_SpezWaerme).GetFloatVal();
+    m_berechnung.QuellenTemperatur(monat, Int(ID_QuellMediumIdx), natur, eingespeist, entzug1,
+                                   entzug2, lambda, static_cast<float>(UInt(ID_WQuelleFlaeche)),
+                                   static_cast<float>(UInt(ID_WQuelleLaenge)),
+                                   Float(ID_WQuelleAbstand), static_cast<int>(UInt(ID_SoleKreise)),
+                                   Float(ID_RohrAussen), spezWaerme, spreizung, GetLatentWaerme(),
+                                   static_cast<int>(UInt(ID_SondenReihe)), arbeit, out);
+}
+
+void CWQuelle2::SoleTemperatur(int monat, float quellTemp, float last, float spreizung,
+                               bool einfacheSpreizung, float& out) {
+    if (monat < 0 || monat > 11) ThrowFehler(kDatenFehlen, u"CWQuelle2::SoleTemperatur");
+    PruefeInit(u"CWQuelle2::SoleTemperatur");
+    const int art = Int(ID_QuellMediumIdx);
+    float dichte = 0.0f, spezW = 0.0f, waermeLF = 0.0f, viskos = 0.0f;
+    if (HatSole(art)) {
+        const CVRMString fluid = Text(ID_FSMittel);
+        const unsigned konz = UInt(ID_FSMKonz);
+        dichte = CFSMdaten::getDichte(fluid, konz, quellTemp);
+        spezW = CFSMdaten::getSpezWaerme(fluid, konz, quellTemp);
+        waermeLF = CFSMdaten::getWaermeleit(fluid, konz, quellTemp);
+        viskos = CFSMdaten::getKinViskos(fluid, konz, quellTemp);
+    }
+    m_berechnung.SoleEintrittsTemp(monat, art, quellTemp, last, spreizung, dichte, spezW, waermeLF,
+                                   viskos, Float(ID_WaermeleitAbs), Float(ID_RohrInnen),
+                                   Float(ID_RohrAussen), static_cast<float>(UInt(ID_WQuelleLaenge)),
+                                   static_cast<int>(UInt(ID_SoleKreise)), einfacheSpreizung,
+                                   Float(ID_VolStrom), static_cast<int>(UInt(ID_SondenReihe)),
+                                   Int(ID_Sondenart), out);
+}
+
+float CWQuelle2::GetLatentWaerme() {
+    try {
+        PruefeInit(u"CWQuelle2::GetLatentWaerme");
+        const int lage = Int(ID_AbsLageBodenIdx);
+        if (lage < 0 || lage > 2) ThrowFehler(kFalscheKonstante, u"CWQuelle2::GetLatentWaerme");
+        const float klasse = lage == 0 ? 10.0f : (lage == 1 ? 18.0f : 30.0f);
+        switch (Int(ID_QuellMediumIdx)) {
+            case 0:
+            case 4:
+                return m_berechnung.LatentWaermeSonde(static_cast<int>(UInt(ID_SoleKreise)),
+                                                      static_cast<float>(UInt(ID_WQuelleLaenge)),
+                                                      klasse);
+            case 1:
+            case 5:
+                return m_berechnung.LatentWaermeFlachK(static_cast<float>(UInt(ID_WQuelleFlaeche)),
+                                                       klasse);
+            case 2:
+            case 3:
+            case 6:
+                return 0.0f;
+            default:
+                ThrowFehler(kFalscheKonstante, u"CWQuelle2::GetLatentWaerme2");
+        }
+    } catch (const std::exception&) {
+        ThrowFehler(kNichtBerechnet, u"WQuelle::LatentWaerme");
+    }
+}
+
+float CWQuelle2::GetReynoldsZahl() {
+    PruefeInit(u"CWQuelle2::GetReynoldsZahl");
+    const int art = Int(ID_QuellMediumIdx);
+    if (!HatSole(art)) return 0.0f;
+    const float viskos = CFSMdaten::getKinViskos(Text(ID_FSMittel), UInt(ID_FSMKonz), 0.0f);
+    int kreise = static_cast<int>(UInt(ID_SoleKreise));
+    if (art == 5) kreise *= 20;
+    return m_berechnung.GetReynoldsZahl(art, Float(ID_RohrInnen), kreise, Float(ID_VolStrom),
+                                        viskos, static_cast<int>(UInt(ID_SondenReihe)),
+                                        Int(ID_Sondenart));
+}
+
+float CWQuelle2::MinVolStromSole(float spreizung, float leistung, float minimum, float dichte,
+                                 float spezW, float innen, float viskos, int art) {
+    try {
+        PruefeInit(u"CWQuelle2::MinVolStromSole");
+        const float fuerLeistung =
+            m_berechnung.GetVolStromLeistung(dichte, spezW, spreizung, leistung);
+        int kreise = static_cast<int>(UInt(ID_SoleKreise));
+        if (art == 5) kreise *= 20;
+        const float fuerTurbulenz = m_berechnung.GetVolStromTurbulent(
+            innen, viskos, kreise, art, 1000.0f, static_cast<int>(UInt(ID_SondenReihe)),
+            Int(ID_Sondenart));
+        // A little more, cut to one decimal.
+        const float roh = std::max(fuerLeistung, fuerTurbulenz) + 0.1f;
+        const float strom = static_cast<float>(platform::toInt32(roh * 10.0f)) / 10.0f;
+        return strom > minimum ? strom : minimum;
+    } catch (const std::exception&) {
+        ThrowFehler(kNichtBerechnet, u"WQuelle::MinVolStromSole");
+    }
+}
+
+float CWQuelle2::MinVolStromSole2(float spreizung, float leistung, float minimum) {
+    PruefeInit(u"CWQuelle2::MinVolStromSole2");
+    const CVRMString fluid = Text(ID_FSMittel);
+    const unsigned konz = UInt(ID_FSMKonz);
+    return MinVolStromSole(spreizung, leistung, minimum, CFSMdaten::getDichte(fluid, konz, 0.0f),
+                           CFSMdaten::getSpezWaerme(fluid, konz, 0.0f), Float(ID_RohrInnen),
+                           CFSMdaten::getKinViskos(fluid, konz, 0.0f), Int(ID_QuellMediumIdx));
+}
+
+void CWQuelle2::GetVerlegeFaktoren(float aussen, bool perFormel, const CVRMString& ort, float& f1,
+                                   float& f2) {
+    f1 = GetVerlegeFaktor(aussen, perFormel, u"D");
+    f2 = GetVerlegeFaktor(aussen, perFormel, CVRMdatenProvider::get().getLandKuerzel(ort));
+}
+
+float CWQuelle2::GetMSE(float leistung, int art, unsigned laenge, unsigned flaeche) {
+    PruefeInit(u"CWQuelle2::GetMSE");
+    art = Art(art);
+    if (laenge == 0) laenge = UInt(ID_WQuelleLaenge) * (art == 0 ? UInt(ID_SoleKreise) : 1u);
+    if (flaeche == 0) flaeche = UInt(ID_WQuelleFlaeche);
+    return m_berechnung.GetMSE(art, leistung, static_cast<float>(laenge),
+                               static_cast<float>(flaeche));
+}
+
+float CWQuelle2::GetMSEGrenze(const CVRMString& ort, bool direkt, int art) {
+    PruefeInit(u"CWQuelle2::GetMSEGrenze");
+    float f1 = 1.0f, f2 = 1.0f;
+    GetVerlegeFaktoren(Float(ID_RohrAussen), direkt, ort, f1, f2);
+    return m_berechnung.GetMSEGrenze(Art(art), GetWert(ID_Waermeleitzahl).GetFloatVal(),
+                                     Int(ID_AbsLageBodenIdx), Int(ID_AbsRichtungIdx),
+                                     Int(ID_Sondenart), f1, f2);
+}
+
+float CWQuelle2::GetMSEGrenzLeistung(const CVRMString& ort, bool direkt) {
+    PruefeInit(u"CWQuelle2::GetMSEGrenzLeistung");
+    switch (Int(ID_QuellMediumIdx)) {
+        case 0:
+            return GetMSEGrenze(ort, direkt, 0) * static_cast<float>(UInt(ID_SoleKreise)) *
+                   static_cast<float>(UInt(ID_WQuelleLaenge));
+        case 1:
+        case 5:
+            // The second collector form is limited as a collector.
+            return GetMSEGrenze(ort, direkt, 1) * static_cast<float>(UInt(ID_WQuelleFlaeche));
+        default:
+            ThrowFehler(kFalscheKonstante, u"CWQuelle2::GetMSEGrenzLeistung");
+    }
+}
+
+bool CWQuelle2::TesteAuslegung(int art, float leistung, float energie, bool direkt,
+                               const CVRMString& ort, unsigned laenge, unsigned flaeche,
+                               float lambda, int feuchte, int richtung, int sondenart) {
+    PruefeInit(u"CWQuelle2::TesteAuslegung");
+    art = Art(art);
+    if (laenge == 0) laenge = UInt(ID_WQuelleLaenge) * (art == 0 ? UInt(ID_SoleKreise) : 1u);
+    if (flaeche == 0) flaeche = UInt(ID_WQuelleFlaeche);
+    if (lambda < 0.0f) lambda = GetWert(ID_Waermeleitzahl).GetFloatVal();
+    if (feuchte < 0) feuchte = Int(ID_AbsLageBodenIdx);
+    if (richtung < 0) richtung = Int(ID_AbsRichtungIdx);
+    if (sondenart < 0) sondenart = Int(ID_Sondenart);
+    float f1 = 1.0f, f2 = 1.0f;
+    GetVerlegeFaktoren(Float(ID_RohrAussen), direkt, ort, f1, f2);
+    return m_berechnung.TesteWQuelle(art, leistung, energie, static_cast<float>(laenge),
+                                     static_cast<float>(flaeche), lambda, feuchte, richtung, f1, f2,
+                                     sondenart);
+}
+
+void CWQuelle2::Dimensioniere(int art, float leistung, float energie, float aussen, bool perFormel,
+                              const CVRMString& ort, float& out1, float& out2) {
+    PruefeInit(u"CWQuelle2::Dimensioniere");
+    SVerlegung verlegung;
+    verlegung.aussen = aussen > 0.0f ? aussen : Float(ID_RohrAussen);
+    verlegung.perFormel = perFormel;
+    GetVerlegeFaktoren(verlegung.aussen, perFormel, ort, verlegung.f1, verlegung.f2);
+    verlegung.land = CVRMdatenProvider::get().getLandKuerzel(ort);
+    m_berechnung.DimensioniereWQuelle(
+        Art(art), leistung, energie, GetWert(ID_Waermeleitzahl).GetFloatVal(),
+        Int(ID_AbsLageBodenIdx), Int(ID_AbsRichtungIdx), verlegung, out1, out2);
+}
+
+void CWQuelle2::SetActiveDimData(int art, int betrWeise, int dimPunktTemp, unsigned laenge) {
+    constexpr const char16_t* kOrt = u"CWQuelle2::SetActiveDimData";
+    if (GetKelvoApp().GetAktDokument(false)->GetDimModus() == 0) ThrowFehler(kKeinDimModus, kOrt);
+    PruefeInit(kOrt);
+    if (art < 0 || art > 6) ThrowFehler(kFalscheKonstante, kOrt);
+    if ((art == 0 || art == 4) && laenge != 0) m_werte.get(ID_WQuelleLaenge) = laenge;
+    m_werte.get(ID_QuellMediumIdx) = art;
+    m_werte.get(ID_BetrWeiseIdx) = betrWeise;
+    m_werte.get(ID_DimPunktTemp) = dimPunktTemp;
+}
+
+unsigned CWQuelle2::GetRohrVolumen(int art, float innen, unsigned laenge, unsigned anzahl,
+                                   bool direkt, int sondenart) {
+    if (direkt || art == 2 || art == 3 || art >= 6 || art < 0) return 0;
+    float rohr = 0.0f;
+    switch (art) {
+        case 0:
+            rohr = static_cast<float>(laenge) * static_cast<float>(anzahl) *
+                   (sondenart == 1 ? 2.0f : 4.0f);
+            break;
+        case 1:
+            rohr = static_cast<float>(laenge);
+            break;
+        case 4:
+            rohr = static_cast<float>(laenge) * static_cast<float>(anzahl);
+            break;
+        case 5:
+            return platform::toUInt32(static_cast<float>(anzahl) * 2.0f);
+    }
+    // Length and diameter in decimetres give litres.
+    const float d = innen * 0.01f;
+    return platform::toUInt32(rohr * 10.0f * d * d * 0.785398f);
+}
+
+unsigned CWQuelle2::GetFrostschutzMenge(int art, float innen, unsigned laenge, unsigned anzahl,
+                                        float konzentration, bool direkt, int sondenart) {
+    const float liter =
+        static_cast<float>(GetRohrVolumen(art, innen, laenge, anzahl, direkt, sondenart));
+    return platform::toUInt32(liter * konzentration * 0.01f);
+}
