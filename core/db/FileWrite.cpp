@@ -99,7 +99,21 @@ std::string ReadWholeFile(const std::string& path, std::string& bytes, bool& mis
     return {};
 }
 
-std::string ReplaceFile(const std::string& path, std::string_view bytes) {
+namespace {
+
+// A database reached through a symbolic link is replaced where it really lives, so that
+// the link stays a link.
+std::string resolved(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(path, ec)) return path;
+    const auto target = std::filesystem::canonical(path, ec);
+    return ec ? path : target.string();
+}
+
+}  // namespace
+
+std::string ReplaceFile(const std::string& linkOrPath, std::string_view bytes) {
+    const std::string path = resolved(linkOrPath);
     const std::string folder = folderOf(path);
     std::string temp = path + ".flush-XXXXXX";
     Fd fd(::mkstemp(temp.data()));

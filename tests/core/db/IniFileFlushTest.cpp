@@ -130,6 +130,17 @@ TEST_F(IniFileTest, FailedFlushLeavesTheOldFile) {
     EXPECT_EQ(Read(*LoadExisting("user.dat"), u"s", u"k"), std::u16string(100, u'n'));
 }
 
+TEST_F(IniFileTest, FlushThroughALinkKeepsTheLink) {
+    std::filesystem::create_directory(folder.file("daten"));
+    testsupport::WriteDatabaseFile(folder.file("daten/echt.dat"), {u"[s]", u"k=alt"});
+    std::filesystem::create_symlink("daten/echt.dat", folder.file("user.dat"));
+    auto file = LoadExisting("user.dat");
+    file->WriteIniString(u"s", u"k", u"neu", true);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("user.dat")));
+    EXPECT_EQ(testsupport::ReadDatabaseLines(folder.file("daten/echt.dat")),
+              (std::vector<std::u16string>{u"[s]", u"k=neu"}));
+}
+
 TEST_F(IniFileTest, FlushIntoAMissingFolderReports) {
     CIniFile file(0);
     file.Init(PathOf("fehlt/user.dat"), false);
