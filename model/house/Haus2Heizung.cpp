@@ -1,0 +1,224 @@
+// The house's heating: demand of a month or at a temperature, the yearly demand, the
+// design heat load for a yearly demand, and the flow temperature of the heating curve.
+#include <array>
+
+#include "app/options/OptionsManager.h"
+#include "model/app/KelvoAppServices.h"
+#include "model/errors/Fehler.h"
+#include "model/errors/KVSMessageBox.h"
+#include "model/house/Haus2.h"
+#include "platform/errors/UserException.h"
+#include "platform/messagebox/MessageBox.h"
+#include "platform/numbers/Numbers.h"
+
+namespace {
+
+constexpr unsigned kDatenFehlen = 3105;        // "Required data missing or data wrong"
+constexpr unsigned kVorlaufZuHoch = 3107;      // "Calculated flow ... greater than designed"
+constexpr unsigned kKeineErgebnisse = 3122;    // "Could not compute results"
+constexpr unsigned kKeinHeizmonat = 3251;      // "There is no month as cold as to heat ..."
+constexpr unsigned kProduktCaption = 3168;
+constexpr uint32_t kOptWarnVorlauf = 1221;
+constexpr float kStundenJeMonat = 720.0f;
+constexpr float kStartLeistung = 10.0f;  // kW, where the search for a design load begins
+// Steps of one size before the search gives up; far beyond any single building.
+constexpr int kMaxSchritte = 100000;
+
+void Hinweis(unsigned textId) {
+    KVSMessageBoxID(textId, kProduktCaption, platform::mb::OK | platform::mb::ICONINFORMATION);
+}
+
+}  // namespace
+
+uint16_t CHaus2::AnzahlHeizMonate() {
+    std::array<float, kMonate> temps;
+    LeseKlima(temps);
+    return m_berechnung.AnzahlHeizMonate(temps, UInt(ID_MittlRaumTemp), UInt(ID_HeizGrenzTemp));
+}
+
+void CHaus2::GetMomentanerHeizbedarf(unsigned short monat, int modus, float& out) {
+    if (monat >= kMonate) ThrowFehler(kDatenFehlen, u"CHaus2::GetMomentanerHeizbedarf(2)");
+    std::array<float, kMonate> temps;
+    LeseKlima(temps);
+    const uint16_t heizMonate =
+        m_berechnung.AnzahlHeizMonate(temps, UInt(ID_MittlRaumTemp), UInt(ID_HeizGrenzTemp));
+    if (heizMonate == 0) {
+        Hinweis(kKeinHeizmonat);
+        out = 0.0f;
+        return;
+    }
+    float intern = 0.0f, solar = 0.0f;
+    if (modus == 1) {
+        intern = static_cast<float>(UInt(ID_GewinnIntern)) / heizMonate;
+        solar = getSolarGewinn(monat, heizMonate);
+    }
+    HeizbedarfBeiTemp(temps[monat], intern, solar, out);
+}
+
+void CHaus2::MomentanerHeizbedarf(unsigned short monat, int modus, float& out) {
+    GetMomentanerHeizbedarf(monat, modus, out);
+}
+
+float CHaus2::getSolarGewinn(unsigned short monat, uint16_t heizMonate) {
+    if (monat >= kMonate) ThrowFehler(kDatenFehlen, u"CHaus2::getSolarGewinn(1)");
+    if (heizMonate > kMonate) ThrowFehler(kDatenFehlen, u"CHaus2::getSolarGewinn(2)");
+    std::array<float, kMonate> temps;
+    LeseKlima(temps);
+    if (!m_berechnung.IstHeizMonat(temps[monat], UInt(ID_MittlRaumTemp), UInt(ID_HeizGrenzTemp)))
+        return 0.0f;
+    return static_cast<float>(UInt(ID_GewinnSolar)) / heizMonate;
+}
+
+void CHaus2::GetHeizbedarfMonat(float temp, int modus, float& out) {
+    const uint16_t heizMonate = AnzahlHeizMonate();
+    if (heizMonate == 0) {
+        Hinweis(kKeinHeizmonat);
+        out = 0.0f;
+        return;
+    }
+    float intern = 0.0f, solar = 0.0f;
+    if (modus == 1) {
+        intern = static_cast<float>(UInt(ID_GewinnIntern)) / heizMonate;
+        solar = static_cast<float>(UInt(ID_GewinnSolar)) / heizMonate;
+    }
+    HeizbedarfBeiTemp(temp, intern, solar, out);
+}
+
+void CHaus2::HeizbedarfMonat(float temp, int modus, float& out) {
+    GetHeizbedarfMonat(temp, modus, out);
+}
+
+void CHaus2::HeizbedarfBeiTemp(float temp, float gewinnIntern, float gewinnSolar, float& out) {
+    m_berechnung.MomentanerHeizbedarf(temp, Float(ID_NormwaermeBedarf), Float(ID_NAT),
+                                      UInt(ID_MittlRaumTemp), UInt(ID_HeizGrenzTemp),
+                                      gewinnIntern, gewinnSolar, out);
+}
+
+float CHaus2::GetJahresHeizbedarf(int modus) {
+    float summe = 0.0f;
+    for (unsigned short monat = 0; monat < kMonate; ++monat) {
+        float bedarf = 0.0f;
+        MomentanerHeizbedarf(monat, modus, bedarf);
+        summe += bedarf * kStundenJeMonat;
+    }
+    return summe;
+}
+
+float CHaus2::BerechneNormHeizlast(float jahresBedarf) {
+    if (!(jahresBedarf > 0.0f)) return 0.0f;
+    CVRMwert& normLeistung = m_werte.get(ID_NormwaermeBedarf);
+    const CVRMwert gesichert(normLeistung);
+    float ergebnis = 0.0f;
+    try {
+        ergebnis = NormHeizlastSuche(jahresBedarf);
+    } catch (const platform::UserException&) {
+        ergebnis = 0.0f;
+    }
+    normLeistung = gesichert;
+    return ergebnis;
+}
+
+float CHaus2::NormHeizlastSuche(float ziel) {
+    // Without a heating month, or with a design temperature that leaves nothing to heat,
+    // no design load reaches the target.
+    if (AnzahlHeizMonate() == 0) {
+        Hinweis(kKeinHeizmonat);
+        return 0.0f;
+    }
+    if (!(Float(ID_NAT) < static_cast<float>(UInt(ID_MittlRaumTemp)))) return 0.0f;
+
+    CVRMwert& normLeistung = m_werte.get(ID_NormwaermeBedarf);
+    normLeistung = kStartLeistung;
+    float schritt = GetJahresHeizbedarf(1) <= ziel ? 1.0f : -1.0f;
+    for (int runde = 0; runde < 2; ++runde) {
+        int schritte = 0;
+        for (;;) {
+            if (++schritte > kMaxSchritte) return 0.0f;
+            normLeistung = normLeistung.GetFloatVal() + schritt;
+            const float bedarf = GetJahresHeizbedarf(1);
+            if (schritt > 0.0f ? bedarf >= ziel : bedarf <= ziel) break;
+        }
+        if (runde == 0) {
+            normLeistung = normLeistung.GetFloatVal() - schritt;
+            schritt *= 0.1f;
+        }
+    }
+    // Downwards the search stops one step below the load that still reaches the target.
+    if (schritt < 0.0f) normLeistung = normLeistung.GetFloatVal() - schritt;
+    return normLeistung.GetFloatVal();
+}
+
+bool CHaus2::IstFesteVorlaufTemp() {
+    return Int(ID_HOK) == 1;
+}
+
+void CHaus2::MomentaneVorlaufTemp(unsigned short monat, float faktor, float& out, bool quiet) {
+    if (IstFesteVorlaufTemp()) {
+        out = Float(ID_HeizVorlauf);
+        return;
+    }
+    try {
+        if (monat >= kMonate) ThrowFehler(kDatenFehlen, u"CHaus2::MomentaneVorlaufTemp");
+        float last = 0.0f;
+        GetMomentanerHeizbedarf(monat, 0, last);
+        MomentaneVorlaufTempLast(faktor, last, out, quiet);
+    } catch (const platform::UserException&) {
+        ThrowFehler(kKeineErgebnisse, u"Haus2::MomentaneVorlaufTemp1");
+    }
+}
+
+void CHaus2::MomentaneVorlaufTempMonat(float temp, float faktor, float& out, bool quiet) {
+    if (IstFesteVorlaufTemp()) {
+        out = Float(ID_HeizVorlauf);
+        return;
+    }
+    try {
+        float last = 0.0f;
+        HeizbedarfMonat(temp, 0, last);
+        MomentaneVorlaufTempLast(faktor, last, out, quiet);
+    } catch (const platform::UserException&) {
+        ThrowFehler(kKeineErgebnisse, u"Haus2::MomentaneVorlaufTemp2");
+    }
+}
+
+void CHaus2::MomentaneVorlaufTempLast(float faktor, float last, float& out, bool quiet) {
+    const float auslegung = Float(ID_HeizVorlauf);
+    if (IstFesteVorlaufTemp()) {
+        out = auslegung;
+        return;
+    }
+    try {
+        m_berechnung.VorlaufTemp(last, Float(ID_NormwaermeBedarf), auslegung,
+                                 UInt(ID_MittlRaumTemp), GetHeizkoerperExponent(), faktor,
+                                 Float(ID_HeizRuecklauf), out);
+        const float minimum = static_cast<float>(GetMinVorlaufTemp());
+        if (out < minimum) out = minimum;
+        if (!quiet && out > auslegung) {
+            int32_t warnen = 0;
+            if (GetKelvoApp().GetOptionsManager().GetLongWert(kOptWarnVorlauf, warnen) != 0)
+                Hinweis(kVorlaufZuHoch);
+        }
+    } catch (const platform::UserException&) {
+        ThrowFehler(kKeineErgebnisse, u"Haus2::MomentaneVorlaufTemp3");
+    }
+}
+
+float CHaus2::GetHeizkoerperExponent() {
+    const TKelvoDatenID arten[][2] = {{ID_FussbodenHeiz, ID_ExponentFB},
+                                      {ID_RadiatorenHeiz, ID_ExponentRA},
+                                      {ID_Wandheizung, ID_ExponentWH}};
+    bool eine = false;
+    float exponent = -1000.0f;
+    for (const auto& [schalter, id] : arten) {
+        if (!Bool(schalter)) continue;
+        eine = true;
+        if (Float(id) >= exponent) exponent = Float(id);
+    }
+    if (!eine) ThrowFehler(0, nullptr);
+    return exponent;
+}
+
+int CHaus2::GetMinVorlaufTemp() {
+    return static_cast<int>(UInt(ID_MRU)) +
+           (platform::toInt32(Float(ID_HeizVorlauf)) - platform::toInt32(Float(ID_HeizRuecklauf)));
+}
