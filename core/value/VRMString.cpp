@@ -1,6 +1,7 @@
 #include "core/value/VRMString.h"
 
 #include "core/text/ResManager.h"
+#include "platform/resources/Resources.h"
 #include "platform/text/Text.h"
 #include "platform/window/Window.h"
 
@@ -70,6 +71,13 @@ void putItemText(platform::Window* dialog, unsigned itemId, CVRMString text, boo
 }
 
 }  // namespace
+
+bool CVRMString::LoadStringMFC(unsigned id) {
+    const auto bytes = platform::findResource(platform::currentResourceModule(), u"STRING", id);
+    if (!bytes) return false;
+    assign(platform::fromUtf16LE(*bytes));
+    return true;
+}
 
 void CVRMString::setItemText(platform::Window* dialog, unsigned itemId, unsigned textId, bool pad) {
     if (!dialog || !dialog->exists()) return;

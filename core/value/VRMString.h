@@ -72,6 +72,11 @@ class CVRMString : public std::u16string {
     // As above; an empty text takes the fallback when there is one (true), else false.
     bool LoadStringW(unsigned textId, const char16_t* fallback);
 
+    // The framework's string table, not the language table: the "STRING" resource `id`
+    // (UTF-16LE) of the current resource module. False, and the text unchanged, when the
+    // module has no such resource.
+    bool LoadStringMFC(unsigned id);
+
     template <class... Args>
     void Format(std::u16string_view fmt, const Args&... args) {
         assign(platform::format(fmt, args...));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/text/ResManager.h"
+#include "platform/resources/Resources.h"
 #include "tests/core/text/TextFixture.h"
 
 namespace {
@@ -57,6 +58,15 @@ TEST_F(VRMStringTest, FormatByTextIdUsesTheLoadedText) {
     CResManager::setEntry(3004, u"%s: %d %f");
     text.Format(3004u, 5);
     EXPECT_EQ(text, u"%s: %d %f");
+}
+
+TEST_F(VRMStringTest, FrameworkStringWithoutResourceModuleLeavesTheText) {
+    const platform::ModuleHandle previous = platform::currentResourceModule();
+    platform::setCurrentResourceModule(nullptr);
+    CVRMString text(u"unchanged");
+    EXPECT_FALSE(text.LoadStringMFC(3168));
+    EXPECT_EQ(text, u"unchanged");
+    platform::setCurrentResourceModule(previous);
 }
 
 TEST_F(VRMStringTest, AppendTextIdOnlyWhenNotEmpty) {
