@@ -1,12 +1,11 @@
 #include "core/db/IniFile.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstring>
 #include <new>
 #include <unordered_set>
 
 #include "core/db/FileWrite.h"
+#include "core/db/IniText.h"
 #include "core/db/Lists.h"
 #include "core/text/ErrorReport.h"
 #include "core/value/VRMStringArray.h"
@@ -70,13 +69,6 @@ CVRMString valueLineFormat() {
     return one == two ? CVRMString(u"%lu") : format;
 }
 
-std::u16string decode(std::string_view bytes) {
-    const bool utf16 = !bytes.empty() && (static_cast<unsigned char>(bytes[0]) == 0xFF ||
-                                          static_cast<unsigned char>(bytes[0]) == 0xFE);
-    if (!utf16) return platform::fromLatin1(bytes);
-    return platform::fromUtf16LE(bytes.substr(std::min<size_t>(2, bytes.size())));
-}
-
 bool isBlank(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f';
 }
@@ -86,54 +78,6 @@ std::u16string_view trimmed(std::u16string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     return text;
 }
-
-// Builds file bytes: UTF-16 little-endian lines, each ended by LF alone. Appends by hand
-// into a buffer sized from the last image: a database has hundreds of thousands of short
-// entries, and this loop is most of the cost of a flush.
-class Utf16Writer {
-  public:
-    Utf16Writer(std::u16string_view prefix, size_t expectedBytes)
-        : bytes_(expectedBytes + 4096, '\0') {
-        append(prefix);
-    }
-    void line(std::u16string_view text) {
-        append(text);
-        append(u"\n");
-    }
-    void line(std::u16string_view key, std::u16string_view value) {
-        append(key);
-        append(u"=");
-        line(value);
-    }
-    std::string take() {
-        bytes_.resize(used_);
-        return std::move(bytes_);
-    }
-
-  private:
-    [[gnu::always_inline]] void append(std::u16string_view text) {
-        const size_t n = 2 * text.size();
-        if (used_ + n > bytes_.size()) bytes_.resize(std::max(2 * bytes_.size(), used_ + n));
-        char* out = bytes_.data() + used_;
-        if constexpr (std::endian::native == std::endian::little) {
-            // Most keys and values are a few characters: a plain loop beats a call to memcpy.
-            if (n <= 32) {
-                const char* in = reinterpret_cast<const char*>(text.data());
-                for (size_t i = 0; i < n; ++i) out[i] = in[i];
-            } else {
-                std::memcpy(out, text.data(), n);
-            }
-        } else {
-            for (const char16_t c : text) {
-                *out++ = static_cast<char>(c & 0xFF);
-                *out++ = static_cast<char>(c >> 8);
-            }
-        }
-        used_ += n;
-    }
-    std::string bytes_;
-    size_t used_ = 0;
-};
 
 [[noreturn]] void reportSystemError(const std::string& description) {
     vrmcore::ReportError(0, CVRMString::fromUtf8(description));
@@ -159,7 +103,7 @@ void CIniFile::Init(const CVRMString& path, bool isLibrary) {
         }
         if (error.empty()) {
             m_imageBytes += bytes.size();
-            Parse(decode(bytes));
+            Parse(vrmdb::DecodeDatabaseText(bytes));
         }
     } catch (const std::bad_alloc&) {
         error = "Out of memory while loading " + path.toUtf8();
@@ -414,7 +358,7 @@ std::string CIniFile::Image(std::u16string_view prefix, const CVRMStringArray* f
                             const CVRMStringArray* second) const {
     const bool filtered = first && second && !first->empty() && !second->empty();
     const bool bareLists = !IsUserDatabasePath();
-    Utf16Writer out(prefix, m_imageBytes);
+    vrmdb::Utf16Writer out(prefix, m_imageBytes);
     for (const Section& section : m_sections) {
         const bool inFirst = filtered && NameEnthalten(*first, nameOf(section.key));
         if (filtered && !inFirst && !NameEnthalten(*second, nameOf(section.key))) continue;
