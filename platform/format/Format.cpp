@@ -207,7 +207,10 @@ bool convert(std::u16string& out, const FormatArg& arg, const Spec& spec) {
             return true;
         case u'c': {
             if (!isIntegerKind(arg)) return false;
-            const char16_t ch = static_cast<char16_t>(arg.asUnsigned() & 0xFFFF);
+            const uint64_t code = arg.kind() == FormatArg::Kind::Signed
+                                      ? static_cast<uint64_t>(arg.asSigned())
+                                      : arg.asUnsigned();
+            const char16_t ch = static_cast<char16_t>(code & 0xFFFF);
             pad(out, std::u16string_view(&ch, 1), spec, false, 0);
             return true;
         }
