@@ -1,0 +1,172 @@
+// The cost data of the economics comparison and the heating systems to compare, each kept
+// as a text of numbers with "#" behind every number.
+#include <exception>
+#include <numeric>
+#include <string_view>
+#include <vector>
+
+#include "app/options/OptionsManager.h"
+#include "model/app/KelvoAppServices.h"
+#include "model/errors/Fehler.h"
+#include "model/project/Projekt2.h"
+#include "platform/numbers/Numbers.h"
+
+namespace {
+
+constexpr unsigned kNichtInitialisiert = 3101;  // "Object not initialized"
+constexpr unsigned kNichtBerechnet = 3122;      // "Could not compute results"
+constexpr unsigned kFalscheKonstante = 3162;    // "Switch constant wrong"
+constexpr unsigned kFormatUnsigned = 3359;      // "%u"
+constexpr unsigned kFormatEineStelle = 3354;    // "%.1f"
+constexpr char16_t kTrenner = u'#';
+
+// Per heating kind: the project's value, the program's cost list and its number option.
+struct SKostenArt {
+    TKelvoDatenID id;
+    uint32_t listenOption;
+    uint32_t zahlOption;
+};
+constexpr SKostenArt kKostenArten[] = {
+    {ID_ZKostenWP, 1236, 1290},  {ID_ZKostenOel, 1235, 1289}, {ID_ZKostenGas, 1233, 1287},
+    {ID_ZKostenNSp, 1234, 1288}, {ID_ZKostenEDi, 1232, 1286}, {ID_ZKostenZET, 1254, 1291},
+};
+
+const SKostenArt& KostenArt(int art, const char16_t* ort) {
+    if (art < 0 || art >= CProjekt2::kKostenArten) ThrowFehler(kFalscheKonstante, ort);
+    return kKostenArten[art];
+}
+
+// The texts before each "#", at most `max`; a last number without one is not read.
+std::vector<std::u16string_view> Zahlentexte(std::u16string_view text, size_t max) {
+    std::vector<std::u16string_view> teile;
+    size_t start = 0;
+    while (teile.size() < max) {
+        const size_t ende = text.find(kTrenner, start);
+        if (ende == std::u16string_view::npos) break;
+        teile.push_back(text.substr(start, ende - start));
+        start = ende + 1;
+    }
+    return teile;
+}
+
+CVRMString Zahl(unsigned formatId, uint32_t wert) {
+    CVRMString text;
+    text.Format(formatId, wert);
+    return text + kTrenner;
+}
+
+CVRMString Zahl(unsigned formatId, float wert) {
+    CVRMString text;
+    text.Format(formatId, wert);
+    return text + kTrenner;
+}
+
+}  // namespace
+
+bool CProjekt2::HatDetaillierteZKosten(int art) const {
+    const SKostenArt& k = KostenArt(art, u"CProjekt2::HatDetaillierteZKosten");
+    return !Text(k.id).IsEmpty();
+}
+
+void CProjekt2::GetZusatzKosten(int art, ZusatzKosten& kosten) {
+    PruefeInit(u"CProjekt2::GetZusatzKosten()");
+    kosten.fill(0);
+    const SKostenArt& k = KostenArt(art, u"CProjekt2::GetZusatzKosten");
+    if (HatDetaillierteZKosten(art)) {
+        COptionsManager::ParseWerteListe(Text(k.id), kosten);
+        return;
+    }
+    COptionsManager& optionen = GetKelvoApp().GetOptionsManager();
+    CVRMString liste;
+    optionen.GetStringWert(k.listenOption, liste);
+    COptionsManager::ParseWerteListe(liste, kosten);
+    int32_t zahl = 0;
+    optionen.GetLongWert(k.zahlOption, zahl);
+    kosten[2] = zahl > 0 ? static_cast<uint32_t>(zahl) : 0u;
+}
+
+uint32_t CProjekt2::GetZusatzKostenSumme(int art) {
+    ZusatzKosten kosten;
+    GetZusatzKosten(art, kosten);
+    return std::accumulate(kosten.begin(), kosten.end(), uint32_t{0});
+}
+
+void CProjekt2::SetZusatzKosten(int art, const ZusatzKosten& kosten) {
+    PruefeInit(u"CProjekt2::SetZusatzKosten()");
+    CVRMString text;
+    for (uint32_t wert : kosten) text += platform::format(u"%u#", wert);
+    const SKostenArt& k = KostenArt(art, u"CProjekt2::SetZusatzKosten");
+    SetWert(k.id, CVRMVariant(text), true);
+}
+
+void CProjekt2::GetInvestKosten(InvestKosten& kosten) const {
+    PruefeInit(u"CProjekt2::GetInvestKosten()");
+    kosten.fill({});
+    const CVRMString text = Text(ID_Wirtschaft);
+    const auto zahlen = Zahlentexte(text, kosten.size() * 2);
+    for (size_t i = 0; i < zahlen.size(); ++i) {
+        uint32_t& ziel = i % 2 == 0 ? kosten[i / 2].erster : kosten[i / 2].zweiter;
+        ziel = platform::parseUInt32(zahlen[i]);
+    }
+}
+
+void CProjekt2::SetInvestKosten(const InvestKosten& kosten) {
+    PruefeInit(u"CProjekt2::SetInvestKosten()");
+    CVRMString text;
+    for (const SInvestPaar& paar : kosten)
+        text += Zahl(kFormatUnsigned, paar.erster) + Zahl(kFormatUnsigned, paar.zweiter);
+    SetWert(ID_Wirtschaft, CVRMVariant(text), true);
+}
+
+void CProjekt2::GetBKostenDaten(BKostenDaten& daten) const {
+    PruefeInit(u"CProjekt2::GetBKostenDaten()");
+    daten.fill({});
+    const CVRMString text = Text(ID_BKostenDaten);
+    const auto zahlen = Zahlentexte(text, daten.size() * 2);
+    for (size_t i = 0; i < zahlen.size(); ++i) {
+        SBKostenPaar& paar = daten[i / 2];
+        if (i % 2 == 0)
+            paar.wert = static_cast<float>(platform::parseDouble(zahlen[i]));
+        else
+            paar.zahl = platform::parseUInt32(zahlen[i]);
+    }
+}
+
+void CProjekt2::SetBKostenDaten(const BKostenDaten& daten) {
+    PruefeInit(u"CProjekt2::SetBKostenDaten()");
+    CVRMString text;
+    for (const SBKostenPaar& paar : daten) {
+        text += Zahl(kFormatEineStelle, paar.wert);
+        text += platform::format(u"%u#", paar.zahl);
+    }
+    SetWert(ID_BKostenDaten, CVRMVariant(text), true);
+}
+
+bool CProjekt2::HatWert476() const {
+    PruefeInit(u"CProjekt2::HatWert476");
+    return !Text(ID_Wirtschaft).IsEmpty();
+}
+
+bool CProjekt2::HatWert480() const {
+    PruefeInit(u"CProjekt2::HatWert480");
+    return !Text(ID_BKostenDaten).IsEmpty();
+}
+
+void CProjekt2::GetHeizsystemJN(HeizsystemFlags& flags) const {
+    try {
+        PruefeInit(u"CProjekt2::GetHeizsystemJN()");
+        flags.fill(1);
+        const CVRMString text = Text(ID_HeizsystemJN);
+        for (size_t i = 0; i < text.size() && i < flags.size(); ++i)
+            if (text[i] == u'0') flags[i] = 0;
+    } catch (const std::exception&) {
+        ThrowFehler(kNichtBerechnet, u"Projekt::HeizsystemJN");
+    }
+}
+
+void CProjekt2::SetHeizsystemJN(const HeizsystemFlags& flags) {
+    PruefeInit(u"CProjekt2::SetHeizsystemJN()");
+    CVRMString text;
+    for (int flag : flags) text += flag == 1 ? u'1' : u'0';
+    SetWert(ID_HeizsystemJN, CVRMVariant(text), true);
+}
