@@ -88,6 +88,14 @@ TEST_F(IniFileTest, FirstByteAloneChoosesUtf16) {
     EXPECT_EQ(Read(*LoadExisting("m.dat"), u"s", u"k"), u"Ärger");
 }
 
+TEST_F(IniFileTest, ValueLinesStayApartWithoutTheNumberFormat) {
+    // Without text 3367 every value-only line would get the same key "Msg: 3367".
+    CResManager::freeLangRes();
+    auto file = Load("v.dat", {u"[Projekte]", u"A", u"B", u"C"});
+    EXPECT_EQ(Values(*file, u"projekte"), (std::vector<std::u16string>{u"A", u"B", u"C"}));
+    EXPECT_EQ(Read(*file, u"projekte", u"3"), u"C");
+}
+
 TEST_F(IniFileTest, KeepsFileOrder) {
     auto file =
         Load("order.dat", {u"[zeta]", u"z=1", u"b=2", u"a=3", u"[alpha]", u"[mitte]", u"q=0"});
