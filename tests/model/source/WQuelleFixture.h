@@ -1,0 +1,165 @@
+#pragma once
+// Heat sources filled from a small user database through the value store: a climate
+// location with its ground temperatures, four soils, an antifreeze, a tube material and the
+// records of single and combined heat sources. The application fake answers the defaults
+// (antifreeze "Glykol", material "Rohr", sheath "Sandbett"), the option of the default
+// ground-temperature location and the active document.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/options/OptionsManager.h"
+#include "core/text/ResManager.h"
+#include "core/value/DatenProvider.h"
+#include "model/errors/GlobaleTexte.h"
+#include "model/source/KombiWQuelle2.h"
+#include "model/source/WQuelle2.h"
+#include "platform/errors/UserException.h"
+#include "tests/support/FakeKelvoApp.h"
+#include "tests/support/ValueStoreFixture.h"
+
+namespace wqtest {
+
+using Monate = std::array<float, 12>;
+
+// Climate "Mild": the 12 temperatures sum to 110. Its ground-temperature location
+// "Lehmort" is coldest in February with 2 °C.
+inline const std::vector<std::u16string> kOrte = {
+    u"[Klimadaten]", u"Mild=0#2#5#9#13#16#18#17#14#10#5#1#",   u"MildBORT=Lehmort",
+    u"[Bodendaten]", u"Lehmort=3#2#4#6#9#12#14#15#13#10#7#5#",
+};
+
+// Soils with conductivities 1 to 4; sand also with its own heat capacity.
+inline const std::vector<std::u16string> kStoffe = {
+    u"[Sand]",
+    u"Wärmeleitzahl=1",
+    u"SpezWärme=1.5",
+    u"[Ton]",
+    u"Wärmeleitzahl=2",
+    u"[Kies]",
+    u"Wärmeleitzahl=3",
+    u"[Fels]",
+    u"Wärmeleitzahl=4",
+    u"[Glykol]",
+    u"FSMKonz=25",
+    u"[Rohr]",
+    u"WärmeleitAbs=0.35",
+};
+
+// A probe field of two 100 m probes through four layers 2/10/50/100 m, a collector of
+// 200 m² in sand, air, and a record that was stored with an empty first soil.
+inline const std::vector<std::u16string> kQuellen = {
+    u"[Sonde]",          u"QuellMediumIdx=0", u"WQuelleLänge=100",  u"SoleKreise=2",
+    u"Boden1=Sand",      u"Boden2=Ton",       u"Boden3=Kies",       u"Boden4=Fels",
+    u"[Kollektor]",      u"QuellMediumIdx=1", u"WQuelleFläche=200", u"WQuelleLänge=400",
+    u"SoleKreise=2",     u"Boden1=Sand",      u"Boden2=Ton",        u"[Luft]",
+    u"QuellMediumIdx=2", u"[OhneBoden]",      u"QuellMediumIdx=0",  u"Bodenart=Kies",
+    u"Boden1=",          u"Boden2=Fels",
+};
+
+// Project P: a combined source with a probe field (source 1, 2 × 100 m in gravel,
+// λ 3 → 75 W/m) and a collector (source 2, 200 m² in sand). Project S: a record that is a
+// single source itself.
+inline const std::vector<std::u16string> kProjekte = {
+    u"[P_WQX]",           u"KQuelle1=P_WQX_(1)", u"KQuelle2=P_WQX_(2)",
+    u"[P_WQX_(1)]",       u"QuellMediumIdx=0",   u"WQuelleLänge=100",
+    u"SoleKreise=2",      u"Boden1=Kies",        u"BetrWeiseIdx=2",
+    u"DimPunktTemp=-3",   u"[P_WQX_(2)]",        u"QuellMediumIdx=1",
+    u"WQuelleFläche=200", u"WQuelleLänge=400",   u"Boden1=Sand",
+    u"[S_WQX]",           u"QuellMediumIdx=1",   u"KQuelle1=S_WQX",
+    u"[A_WQX]",           u"KQuelle1=A_WQX_(1)", u"[A_WQX_(1)]",
+    u"QuellMediumIdx=2",
+};
+
+class WQuelleFixture : public testsupport::ValueStoreFixture {
+  protected:
+    static constexpr uint32_t kDefBodenort = 1217;
+
+    WQuelleFixture() {
+        const std::pair<uint16_t, const char16_t*> texts[] = {
+            {3050, u"Inner tube diameter is larger than or equal to outer one"},
+            {3109, u"Could not change component"},
+            {3113, u"Test could not be done"},
+            {3122, u"Could not compute results"},
+            {3124, u"This heat source is not compatible with type of heat pump!"},
+            {3141, u"Heat source"},
+            {3219, u"Program not in design mode!"},
+            {3221, u"You must select a mode of operation!"},
+            {3222, u"You must select a collector material!"},
+            {3223, u"You must select a collector coverage!"},
+            {3224, u"You must select an antifreeze!"},
+            {3228, u"StandardS_(IRL)"},
+            {3268, u"Design aborted!"},
+            {3310, u"<without location>"},
+            {3346, u"This heat source is not extendable."},
+            {3348, u"Inner or outer tube diameter too small"},
+            {3351, u"Abort design?"},
+            {3360, u"_(%i)"},
+            {3374, u"The maximum bivalent temperature is %i °C."},
+            {3530, u"No flow-through for ground collector provided by user!"},
+            {3531,
+             u"The laying distance (= area / length) is too large.\\nRecommended distance: "
+             u"%.1f m"},
+            {3544, u"%s"},
+            {3600, u"vertical ground collector"},
+            {3601, u"horizontal ground collector"},
+            {3602, u"air"},
+            {3603, u"water"},
+            {3609, u"Dublin (IRL)"},
+            {3804, u"--"},
+            {3812, u"Monoethylenglycol"},
+            {5218, u"<calculated from climate>"},
+            {5368, u"This is a %s from the database.\\nYou cannot edit its data!"},
+            {5693, u"--"},
+            {5703, u"copper"},
+            {5704, u"PE"},
+            {6029, u"EWTS tubes"},
+        };
+        for (const auto& [id, text] : texts) CResManager::setEntry(id, text);
+        InitGlobaleTexte();
+        optionen.AddStringOption(kDefBodenort, u"DefBodenort", u"Lehmort", 0);
+        app.optionsManager = &optionen;
+        app.defFSMittel = u"Glykol";
+        app.defAbsMaterial = u"Rohr";
+        app.defAbsUmhuell = u"Sandbett";
+        app.dokument = &doc;
+    }
+
+    void SetUp() override {
+        std::vector<std::u16string> user;
+        for (const auto* teil : {&kOrte, &kStoffe, &kQuellen, &kProjekte})
+            user.insert(user.end(), teil->begin(), teil->end());
+        loadDatabases(user, {u"[BiboInfo]", u"Version=1.00", u"[PE_(bib)]", u"WärmeleitAbs=0.42",
+                             u"[copper_(bib)]", u"WärmeleitAbs=380"});
+    }
+
+    static std::unique_ptr<CWQuelle2> Lade(const char16_t* name) {
+        auto quelle = std::make_unique<CWQuelle2>();
+        CVRMdatenProvider::get().fill(*quelle, name);
+        return quelle;
+    }
+
+    static std::unique_ptr<CKombiWQuelle2> LadeKombi(const char16_t* name) {
+        auto kombi = std::make_unique<CKombiWQuelle2>();
+        CVRMdatenProvider::get().fill(*kombi, name);
+        return kombi;
+    }
+
+    // Runs `f`, which must fail with the user exception, and returns the texts of the
+    // boxes it showed.
+    template <class F>
+    std::vector<std::u16string> Fehler(F f) {
+        boxes.shown.clear();
+        EXPECT_THROW(f(), platform::UserException);
+        return boxTexts();
+    }
+
+    COptionsManager optionen;
+    testsupport::FakeKelvoDoc doc;
+    testsupport::FakeKelvoApp app;
+};
+
+}  // namespace wqtest
