@@ -62,7 +62,8 @@ inline const std::vector<std::u16string> kQuellen = {
 
 // Project P: a combined source with a probe field (source 1, 2 × 100 m in gravel,
 // λ 3 → 75 W/m) and a collector (source 2, 200 m² in sand). Project S: a record that is a
-// single source itself.
+// single source itself; A: air first. The library holds a combined source that is a single
+// probe field itself.
 inline const std::vector<std::u16string> kProjekte = {
     u"[P_WQX]",           u"KQuelle1=P_WQX_(1)", u"KQuelle2=P_WQX_(2)",
     u"[P_WQX_(1)]",       u"QuellMediumIdx=0",   u"WQuelleLänge=100",
@@ -73,6 +74,22 @@ inline const std::vector<std::u16string> kProjekte = {
     u"[A_WQX]",           u"KQuelle1=A_WQX_(1)", u"[A_WQX_(1)]",
     u"QuellMediumIdx=2",
 };
+
+// A-Z and the umlauts in lower case.
+inline std::u16string Klein(std::u16string_view text) {
+    std::u16string klein(text);
+    for (char16_t& c : klein) {
+        if ((c >= u'A' && c <= u'Z') || c == u'Ä' || c == u'Ö' || c == u'Ü') c += 0x20;
+    }
+    return klein;
+}
+
+inline bool Enthalten(const std::vector<std::u16string>& zeilen, std::u16string_view zeile) {
+    const std::u16string gesucht = Klein(zeile);
+    for (const auto& z : zeilen)
+        if (Klein(z) == gesucht) return true;
+    return false;
+}
 
 class WQuelleFixture : public testsupport::ValueStoreFixture {
   protected:
@@ -133,7 +150,8 @@ class WQuelleFixture : public testsupport::ValueStoreFixture {
         for (const auto* teil : {&kOrte, &kStoffe, &kQuellen, &kProjekte})
             user.insert(user.end(), teil->begin(), teil->end());
         loadDatabases(user, {u"[BiboInfo]", u"Version=1.00", u"[PE_(bib)]", u"WärmeleitAbs=0.42",
-                             u"[copper_(bib)]", u"WärmeleitAbs=380"});
+                             u"[copper_(bib)]", u"WärmeleitAbs=380", u"[Muster_WQX (bib)]",
+                             u"QuellMediumIdx=0"});
     }
 
     static std::unique_ptr<CWQuelle2> Lade(const char16_t* name) {
@@ -155,6 +173,17 @@ class WQuelleFixture : public testsupport::ValueStoreFixture {
         boxes.shown.clear();
         EXPECT_THROW(f(), platform::UserException);
         return boxTexts();
+    }
+
+    // Whether the user database on disk holds the line, or the line in the section. The
+    // database writes section names and keys in lower case, so both compare without case.
+    bool ImFile(std::u16string_view zeile) const { return Enthalten(userFileLines(), zeile); }
+    bool InSection(std::u16string_view section, std::u16string_view zeile) const {
+        for (auto name : {std::u16string(section), Klein(section)}) {
+            const auto zeilen = userSectionLines(name);
+            if (!zeilen.empty()) return Enthalten(zeilen, zeile);
+        }
+        return false;
     }
 
     COptionsManager optionen;
