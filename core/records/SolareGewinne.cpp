@@ -82,7 +82,8 @@ void CSolareGewinne::GetDatenString(unsigned short monat, CVRMString& text) cons
 void CSolareGewinne::CalcTotalGewinne(float flaeche) {
     CheckArgProQm(m_proQm, u"CSolareGewinne::CalcTotalGewinne");
     for (unsigned short monat = 0; monat < kMonate; ++monat) {
-        if (IstGewinnEingetragen(monat)) m_gewinne[monat]->gewinn = flaeche * m_gewinne[monat]->gewinn;
+        if (IstGewinnEingetragen(monat))
+            m_gewinne[monat]->gewinn = flaeche * m_gewinne[monat]->gewinn;
     }
     m_proQm = 0;
 }

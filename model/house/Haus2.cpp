@@ -32,10 +32,14 @@ constexpr std::array<uint16_t, 54> kDatenIds{
 // The heating type that switches each share.
 TKelvoDatenID SchalterFuerDeckung(TKelvoDatenID id) {
     switch (id) {
-        case ID_DeckungFB: return ID_FussbodenHeiz;
-        case ID_DeckungRA: return ID_RadiatorenHeiz;
-        case ID_DeckungWH: return ID_Wandheizung;
-        default: return id;
+        case ID_DeckungFB:
+            return ID_FussbodenHeiz;
+        case ID_DeckungRA:
+            return ID_RadiatorenHeiz;
+        case ID_DeckungWH:
+            return ID_Wandheizung;
+        default:
+            return id;
     }
 }
 

@@ -13,10 +13,10 @@
 
 namespace {
 
-constexpr unsigned kDatenFehlen = 3105;        // "Required data missing or data wrong"
-constexpr unsigned kVorlaufZuHoch = 3107;      // "Calculated flow ... greater than designed"
-constexpr unsigned kKeineErgebnisse = 3122;    // "Could not compute results"
-constexpr unsigned kKeinHeizmonat = 3251;      // "There is no month as cold as to heat ..."
+constexpr unsigned kDatenFehlen = 3105;      // "Required data missing or data wrong"
+constexpr unsigned kVorlaufZuHoch = 3107;    // "Calculated flow ... greater than designed"
+constexpr unsigned kKeineErgebnisse = 3122;  // "Could not compute results"
+constexpr unsigned kKeinHeizmonat = 3251;    // "There is no month as cold as to heat ..."
 constexpr unsigned kProduktCaption = 3168;
 constexpr uint32_t kOptWarnVorlauf = 1221;
 constexpr float kStundenJeMonat = 720.0f;
@@ -90,8 +90,8 @@ void CHaus2::HeizbedarfMonat(float temp, int modus, float& out) {
 
 void CHaus2::HeizbedarfBeiTemp(float temp, float gewinnIntern, float gewinnSolar, float& out) {
     m_berechnung.MomentanerHeizbedarf(temp, Float(ID_NormwaermeBedarf), Float(ID_NAT),
-                                      UInt(ID_MittlRaumTemp), UInt(ID_HeizGrenzTemp),
-                                      gewinnIntern, gewinnSolar, out);
+                                      UInt(ID_MittlRaumTemp), UInt(ID_HeizGrenzTemp), gewinnIntern,
+                                      gewinnSolar, out);
 }
 
 float CHaus2::GetJahresHeizbedarf(int modus) {

@@ -16,11 +16,11 @@
 
 namespace {
 
-constexpr unsigned kNichtInitialisiert = 3101;  // "Object not initialized"
+constexpr unsigned kNichtInitialisiert = 3101;   // "Object not initialized"
 constexpr unsigned kFehlerBeimSpeichern = 3103;  // "Error when saving component"
-constexpr unsigned kDatenFehlen = 3105;         // "Required data missing or data wrong"
-constexpr unsigned kKeineErgebnisse = 3122;     // "Could not compute results"
-constexpr unsigned kFalscheKonstante = 3162;    // "Switch constant wrong"
+constexpr unsigned kDatenFehlen = 3105;          // "Required data missing or data wrong"
+constexpr unsigned kKeineErgebnisse = 3122;      // "Could not compute results"
+constexpr unsigned kFalscheKonstante = 3162;     // "Switch constant wrong"
 constexpr unsigned kProduktCaption = 3168;
 constexpr unsigned kFormatU = 3359;  // "%u"
 constexpr unsigned kKeinKlimaort = 3380;
@@ -147,7 +147,8 @@ unsigned CHaus2::GetSolarGewinnAnteil(const CVRMString& solarAnlage) {
     for (unsigned short monat = 4; monat <= 8; ++monat) {
         const bool insErdreich = std::any_of(m_solarWohin.begin(), m_solarWohin.end(),
                                              [&](const auto& w) { return w[monat] == kErdreich; });
-        if (insErdreich && gewinne.GetGewinnWert(monat) > kMinAnteilGewinn) anteil += kAnteilJeMonat;
+        if (insErdreich && gewinne.GetGewinnWert(monat) > kMinAnteilGewinn)
+            anteil += kAnteilJeMonat;
     }
     return anteil;
 }
@@ -172,13 +173,15 @@ bool CHaus2::SolarDatenOK(const CVRMString& solarAnlage) {
         return false;
     }
     std::array<CSolareGewinne, kSysteme> gewinne;  // kinds 1, 2, 3
-    for (unsigned short art = 1; art <= kSysteme; ++art) HolGewinne(solarAnlage, art, gewinne[art - 1]);
+    for (unsigned short art = 1; art <= kSysteme; ++art)
+        HolGewinne(solarAnlage, art, gewinne[art - 1]);
 
     for (const auto& wohin : m_solarWohin) {
         for (unsigned short monat = 0; monat < kMonate; ++monat) {
             unsigned fehler = 0;
             switch (wohin[monat]) {
-                case kNirgends: break;
+                case kNirgends:
+                    break;
                 case kWarmwasser:
                     if (!gewinne[0].IstGewinnEingetragen(monat)) fehler = kOhneGewinnWawa;
                     break;
@@ -190,7 +193,8 @@ bool CHaus2::SolarDatenOK(const CVRMString& solarAnlage) {
                         !gewinne[2].IstTempEingetragen(monat))
                         fehler = kOhneGewinnErde;
                     break;
-                default: ThrowFehler(kFalscheKonstante, u"CHaus2::SolarDatenOK");
+                default:
+                    ThrowFehler(kFalscheKonstante, u"CHaus2::SolarDatenOK");
             }
             if (fehler != 0) {
                 Hinweis(fehler);

@@ -11,21 +11,31 @@ constexpr unsigned kFalscheKonstante = 3162;  // "Switch constant wrong"
 
 unsigned WawaTextId(int wawaMitWP) {
     switch (wawaMitWP) {
-        case 0: return 4976;  // "No hot water service"
-        case 1: return 4983;  // "Hot water with heat pump"
-        case 2: return 4985;  // "Hot water with electricity"
-        case 3: return 5053;  // "Hot water with 2nd heat source"
-        default: ThrowFehler(kFalscheKonstante, u"CHaus2::GetWawaKurzInfo(1)");
+        case 0:
+            return 4976;  // "No hot water service"
+        case 1:
+            return 4983;  // "Hot water with heat pump"
+        case 2:
+            return 4985;  // "Hot water with electricity"
+        case 3:
+            return 5053;  // "Hot water with 2nd heat source"
+        default:
+            ThrowFehler(kFalscheKonstante, u"CHaus2::GetWawaKurzInfo(1)");
     }
 }
 
 unsigned SpeicherTextId(int speicherTyp) {
     switch (speicherTyp) {
-        case 0: return 3508;  // "Type 1: good layering"
-        case 1: return 3509;  // "Type 2: strong mixing"
-        case 2: return 3510;  // "Type 3: combination of type 1/2"
-        case 3: return 3017;  // "Hot water tank heat pump"
-        default: ThrowFehler(kFalscheKonstante, u"CHaus2::GetWawaKurzInfo(2)");
+        case 0:
+            return 3508;  // "Type 1: good layering"
+        case 1:
+            return 3509;  // "Type 2: strong mixing"
+        case 2:
+            return 3510;  // "Type 3: combination of type 1/2"
+        case 3:
+            return 3017;  // "Hot water tank heat pump"
+        default:
+            ThrowFehler(kFalscheKonstante, u"CHaus2::GetWawaKurzInfo(2)");
     }
 }
 

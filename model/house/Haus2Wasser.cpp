@@ -80,9 +80,9 @@ void CHaus2::MonatlicherWWbedarf(unsigned short monat, float& out) {
 unsigned CHaus2::BerechneWWEnergie() {
     if (!Bool(ID_BBK)) return UInt(ID_WWproTag);
     const float tagesEnergie = WWbedarfNachN(0) * kDreissigstel;
-    return platform::toUInt32(m_berechnung.VolumenAusEnergie(
-        tagesEnergie, static_cast<uint16_t>(UInt(ID_KaltWTemp)),
-        static_cast<uint16_t>(UInt(ID_WWSollTemp))));
+    return platform::toUInt32(
+        m_berechnung.VolumenAusEnergie(tagesEnergie, static_cast<uint16_t>(UInt(ID_KaltWTemp)),
+                                       static_cast<uint16_t>(UInt(ID_WWSollTemp))));
 }
 
 void CHaus2::WarmwasserEnergie(unsigned short monat, CWawaDaten& daten, float tagesEnergie) {

@@ -55,9 +55,8 @@ bool CHausBerechnung::IstHeizMonat(float temp, unsigned raumTemp, unsigned grenz
 
 uint16_t CHausBerechnung::AnzahlHeizMonate(KonstMonatsWerte temps, unsigned raumTemp,
                                            unsigned grenzTemp) const {
-    return static_cast<uint16_t>(std::count_if(temps.begin(), temps.end(), [&](float t) {
-        return IstHeizMonat(t, raumTemp, grenzTemp);
-    }));
+    return static_cast<uint16_t>(std::count_if(
+        temps.begin(), temps.end(), [&](float t) { return IstHeizMonat(t, raumTemp, grenzTemp); }));
 }
 
 void CHausBerechnung::MomentanerHeizbedarf(float temp, float normLeistung, float normAussenTemp,
@@ -89,7 +88,8 @@ void CHausBerechnung::VorlaufTemp(float last, float normLeistung, float vorlaufT
 void CHausBerechnung::MonatlicherWWbedarf(unsigned short monat, unsigned bedarfsKennzahl,
                                           float& out) const {
     if (monat >= kMonate) ThrowFehler(kDatenFehlen, u"CHausBerechnung::MonatlicherWWbedarf(BKZ)");
-    out = static_cast<float>(360.0 * std::pow(static_cast<double>(static_cast<float>(bedarfsKennzahl)), 0.82));
+    out = static_cast<float>(
+        360.0 * std::pow(static_cast<double>(static_cast<float>(bedarfsKennzahl)), 0.82));
 }
 
 void CHausBerechnung::MonatlicherWWbedarf(MonatsWerte out, unsigned bedarfsKennzahl) const {
@@ -134,8 +134,7 @@ void CHausBerechnung::WarmwasserEnergie(unsigned short monat, CWawaDaten& daten,
     }
 }
 
-void CHausBerechnung::WarmwasserSchritte(unsigned short monat, CWawaDaten& daten,
-                                         float cop) const {
+void CHausBerechnung::WarmwasserSchritte(unsigned short monat, CWawaDaten& daten, float cop) const {
     if (monat >= kMonate) ThrowFehler(kDatenFehlen, u"CHausBerechnung::WarmwasserEnergie");
     daten.ResetErgebnisse();
 
@@ -152,10 +151,17 @@ void CHausBerechnung::WarmwasserSchritte(unsigned short monat, CWawaDaten& daten
     int t0 = 0;
     switch (typ) {
         case kGuteSchichtung:
-        case kWaermepumpe: t0 = start; break;
-        case kStarkeMischung: t0 = ende - kSchritt; break;
-        case kKombination: t0 = Tief16(daten.m_eintrittsTemp) + verlust; break;
-        default: ThrowFehler(kFalscheKonstante, u"CHausBerechnung::WarmwasserEnergie");
+        case kWaermepumpe:
+            t0 = start;
+            break;
+        case kStarkeMischung:
+            t0 = ende - kSchritt;
+            break;
+        case kKombination:
+            t0 = Tief16(daten.m_eintrittsTemp) + verlust;
+            break;
+        default:
+            ThrowFehler(kFalscheKonstante, u"CHausBerechnung::WarmwasserEnergie");
     }
     if (t0 >= ende) t0 = ende - kSchritt;
 
@@ -192,7 +198,8 @@ void CHausBerechnung::WarmwasserSchritte(unsigned short monat, CWawaDaten& daten
 
     float skala = 1.0f;
     if (typ == kStarkeMischung) skala = static_cast<float>(ende - start) * 0.2f;
-    if (typ == kKombination) skala = static_cast<float>(ende - start) / static_cast<float>(ende - t0);
+    if (typ == kKombination)
+        skala = static_cast<float>(ende - start) / static_cast<float>(ende - t0);
     gesamt *= skala;
     el *= skala;
     quelle *= skala;

@@ -23,8 +23,8 @@ class CHausBerechnung {
 
     // Demand at the month's mean temperature less the month's gains (kWh), never negative.
     void MomentanerHeizbedarf(float temp, float normLeistung, float normAussenTemp,
-                              unsigned raumTemp, unsigned grenzTemp, float gewinn1,
-                              float gewinn2, float& out) const;
+                              unsigned raumTemp, unsigned grenzTemp, float gewinn1, float gewinn2,
+                              float& out) const;
     // Flow temperature of the heating curve at a load; the return temperature is not used.
     void VorlaufTemp(float last, float normLeistung, float vorlaufTemp, unsigned raumTemp,
                      float exponent, float faktor, float ruecklaufTemp, float& out) const;

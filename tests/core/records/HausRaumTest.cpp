@@ -38,8 +38,8 @@ TEST_F(HausRaumTest, StoredTextFieldsAndDefaults) {
     const Fall faelle[] = {
         {u"0#3#1.5##2#", 3, 1.5f, 0, 2, u"0#3#1.5#0#2#"},  // empty direction reads 0
         {u"0#2#3.5#7#3#", 2, 3.5f, 7, 3, u"0#2#3.5#7#3#"},
-        {u"#########", 4, 2.0f, 0, 0, u"0#4#2.0#0#0#"},     // empty fields: defaults
-        {u"0#5", 4, 2.0f, 4, 0, u"0#4#2.0#4#0#"},           // missing fields: defaults
+        {u"#########", 4, 2.0f, 0, 0, u"0#4#2.0#0#0#"},  // empty fields: defaults
+        {u"0#5", 4, 2.0f, 4, 0, u"0#4#2.0#4#0#"},        // missing fields: defaults
         {u"", 4, 2.0f, 4, 0, u"0#4#2.0#4#0#"},
     };
     for (const Fall& f : faelle) {
@@ -68,7 +68,7 @@ TEST_F(HausRaumTest, Validity) {
         int gueltig;
     };
     const Fall faelle[] = {
-        {1, 0.1f, 0, 0, 1}, {4, 2.0f, 7, 3, 1}, {0, 2.0f, 4, 0, 0},  {4, 0.0f, 4, 0, 0},
+        {1, 0.1f, 0, 0, 1}, {4, 2.0f, 7, 3, 1},  {0, 2.0f, 4, 0, 0}, {4, 0.0f, 4, 0, 0},
         {4, 2.0f, 8, 0, 0}, {4, 2.0f, -1, 0, 0}, {4, 2.0f, 4, 4, 0}, {4, 2.0f, 4, -1, 0},
     };
     for (const Fall& f : faelle) {
@@ -88,8 +88,7 @@ TEST_F(HausRaumTest, KindsWithoutTextReportSwitchConstant) {
     ASSERT_EQ(boxes.shown.size(), 3u);
     EXPECT_EQ(boxes.shown[0].text, vrmcore::BuildErrorText(3162, u"CHausRaum::getNameIDS"));
     EXPECT_EQ(boxes.shown[1].text, vrmcore::BuildErrorText(3162, u"CHausRaum::getRichtungIDS"));
-    EXPECT_EQ(boxes.shown[2].text,
-              vrmcore::BuildErrorText(3162, u"CHausRaum::getSonnenschutzIDS"));
+    EXPECT_EQ(boxes.shown[2].text, vrmcore::BuildErrorText(3162, u"CHausRaum::getSonnenschutzIDS"));
 
     // A stored kind other than 0 is taken, then the name fails.
     CHausRaum raum;

@@ -17,9 +17,7 @@ class SolareGewinneTest : public testsupport::TextTest {
   protected:
     SolareGewinneTest() { CResManager::setEntry(3105, u"Required data missing or data wrong"); }
 
-    std::u16string fehler(const char16_t* ort) const {
-        return vrmcore::BuildErrorText(3105, ort);
-    }
+    std::u16string fehler(const char16_t* ort) const { return vrmcore::BuildErrorText(3105, ort); }
 };
 
 TEST_F(SolareGewinneTest, MonthTextReadsAndWrites) {
@@ -31,10 +29,10 @@ TEST_F(SolareGewinneTest, MonthTextReadsAndWrites) {
     };
     const Fall faelle[] = {
         {u"45.00#12.50#", true, 45.0f, 12.5f, u"45.00#12.50#"},
-        {u"45.00#", true, 45.0f, 0.0f, u"45.00#0.00#"},    // no second number: gain 0
+        {u"45.00#", true, 45.0f, 0.0f, u"45.00#0.00#"},          // no second number: gain 0
         {u"7#-3.256#99#", true, 7.0f, -3.256f, u"7.00#-3.26#"},  // a third number is ignored
-        {u"x1#2kWh#", true, 0.0f, 2.0f, u"0.00#2.00#"},    // longest valid prefix, else 0
-        {u"abc", false, 0.0f, 0.0f, u""},                   // no separator: the month empties
+        {u"x1#2kWh#", true, 0.0f, 2.0f, u"0.00#2.00#"},          // longest valid prefix, else 0
+        {u"abc", false, 0.0f, 0.0f, u""},                        // no separator: the month empties
         {u"", false, 0.0f, 0.0f, u""},
     };
     for (const Fall& f : faelle) {

@@ -54,8 +54,11 @@ TEST_F(HausBerechnungTest, HeatingMonthIsStrictlyBelowRoomAndLimit) {
         unsigned raum, grenze;
         bool heiz;
     };
-    const Fall faelle[] = {{14.9f, 20, 15, true}, {15.0f, 20, 15, false}, {19.0f, 20, 21, true},
-                           {20.0f, 20, 21, false}, {0.0f, 0, 15, false}};
+    const Fall faelle[] = {{14.9f, 20, 15, true},
+                           {15.0f, 20, 15, false},
+                           {19.0f, 20, 21, true},
+                           {20.0f, 20, 21, false},
+                           {0.0f, 0, 15, false}};
     for (const Fall& f : faelle) EXPECT_EQ(calc.IstHeizMonat(f.t, f.raum, f.grenze), f.heiz) << f.t;
 
     const std::array<float, 12> temps{-2, 0, 4, 8, 13, 16, 18, 17, 14, 9, 4, 15};
@@ -85,11 +88,11 @@ TEST_F(HausBerechnungTest, HeatingCurve) {
         float last, norm, exponent, faktor, erwartet;
     };
     const Fall faelle[] = {
-        {10.0f, 10.0f, 2.0f, 1.0f, 35.0f},   // full load: the design flow temperature
-        {2.5f, 10.0f, 2.0f, 1.0f, 27.5f},    // 20 + 15 x sqrt(0.25)
-        {2.5f, 10.0f, 1.0f, 2.0f, 27.5f},    // 20 + 15 x 2.5 x 2 / 10
-        {0.0f, 10.0f, 1.1f, 1.0f, 20.0f},    // no load: room temperature
-        {5.0f, 0.0f, 1.1f, 1.0f, 20.0f},     // no design load: room temperature
+        {10.0f, 10.0f, 2.0f, 1.0f, 35.0f},  // full load: the design flow temperature
+        {2.5f, 10.0f, 2.0f, 1.0f, 27.5f},   // 20 + 15 x sqrt(0.25)
+        {2.5f, 10.0f, 1.0f, 2.0f, 27.5f},   // 20 + 15 x 2.5 x 2 / 10
+        {0.0f, 10.0f, 1.1f, 1.0f, 20.0f},   // no load: room temperature
+        {5.0f, 0.0f, 1.1f, 1.0f, 20.0f},    // no design load: room temperature
         {5.0f, -1.0f, 1.1f, 1.0f, 20.0f},
     };
     for (const Fall& f : faelle) {
@@ -125,11 +128,11 @@ TEST_F(HausBerechnungTest, HotWaterDemandByVolumeAndByN) {
     float out = 0.0f;
     EXPECT_THROW(calc.MonatlicherWWbedarf(12, 1, out), platform::UserException);
     EXPECT_THROW(calc.MonatlicherWWbedarf(12, 50, 10, 200, 0, out), platform::UserException);
-    EXPECT_EQ(texte(), (std::vector<std::u16string>{
-                           u"Required data missing or data wrong\n"
-                           u"(CHausBerechnung::MonatlicherWWbedarf(BKZ))",
-                           u"Required data missing or data wrong\n"
-                           u"(CHausBerechnung::MonatlicherWWbedarf(Vol))"}));
+    EXPECT_EQ(texte(),
+              (std::vector<std::u16string>{u"Required data missing or data wrong\n"
+                                           u"(CHausBerechnung::MonatlicherWWbedarf(BKZ))",
+                                           u"Required data missing or data wrong\n"
+                                           u"(CHausBerechnung::MonatlicherWWbedarf(Vol))"}));
 }
 
 TEST_F(HausBerechnungTest, HotWaterEnergyInFiveKelvinSteps) {
@@ -183,7 +186,8 @@ TEST_F(HausBerechnungTest, HotWaterEnergyFailuresAreReportedAgain) {
         EXPECT_THROW(calc.WarmwasserEnergie(monat, d, cop), platform::UserException);
         return texte();
     };
-    const std::u16string nochmal = u"Could not compute results\n(HausBerechnung::WarmwasserEnergie)";
+    const std::u16string nochmal =
+        u"Could not compute results\n(HausBerechnung::WarmwasserEnergie)";
     EXPECT_EQ(fallen(Wawa(7), 0, 3.5f),
               (std::vector<std::u16string>{
                   u"Switch constant wrong\n(CHausBerechnung::WarmwasserEnergie)", nochmal}));

@@ -87,7 +87,7 @@ class HausFixture : public GlobalFixture {
     // with exponent 2, flow 35 / return 28, minimum return 20, no gains, 200 l a day from
     // 10 to 50 °C by the heat pump. An empty value removes the key.
     std::map<std::u16string, std::u16string> haus{
-        {u"Klimaort", u"Klein"},  {u"NAT", u"-10"},         {u"NormwaermeBedarf", u"10"},
+        {u"Klimaort", u"Klein"},   {u"NAT", u"-10"},          {u"NormwaermeBedarf", u"10"},
         {u"MittlRaumTemp", u"20"}, {u"HeizGrenzTemp", u"15"}, {u"FussbodenHeiz", u"1"},
         {u"ExponentFB", u"2"},     {u"HeizVorlauf", u"35"},   {u"HeizRuecklauf", u"28"},
         {u"MRU", u"20"},           {u"GewinnIntern", u"0"},   {u"GewinnSolar", u"0"},
@@ -97,17 +97,14 @@ class HausFixture : public GlobalFixture {
 
     // Writes the databases with the house record as it stands and loads the house.
     std::unique_ptr<CHaus2> LadeHaus() {
-        std::vector<std::u16string> user{u"[Klimadaten]",
-                                         u"Klein=" + kKlein,
-                                         u"KleinNAT=-12",
-                                         u"KleinWORT=WetterK",
-                                         u"KleinSORT=SonneK",
-                                         u"Warm=" + kWarm,
-                                         u"WarmNAT=-5",
-                                         u"[Haus1_HausX]"};
+        std::vector<std::u16string> user{
+            u"[Klimadaten]",     u"Klein=" + kKlein, u"KleinNAT=-12", u"KleinWORT=WetterK",
+            u"KleinSORT=SonneK", u"Warm=" + kWarm,   u"WarmNAT=-5",   u"[Haus1_HausX]"};
         for (const auto& [key, wert] : haus) {
             if (!wert.empty()) user.push_back(key + u"=" + wert);
         }
+        CVRMdatenProvider::remove();
+        CVRMglobApp::ResetForTests();
         loadDatabases(user, {u"[BiboInfo]", u"Version=1.00"});
         auto h = std::make_unique<CHaus2>();
         CVRMdatenProvider::get().fill(*h, u"Haus1_HausX");
