@@ -189,6 +189,37 @@ bool CIniFile::IsUserDatabasePath() const {
 
 // ---- reads ----
 
+namespace {
+
+// A value is one line of the file, so a line break inside it (a multi-line note) is
+// stored as LINE SEPARATOR, which no reader takes for a line end, and given back as CR LF.
+constexpr char16_t kStoredLineBreak = u'\u2028';
+
+CVRMString StoredForm(const CVRMString& value) {
+    if (value.find_first_of(u"\r\n") == CVRMString::npos) return value;
+    CVRMString stored;
+    stored.reserve(value.size());
+    for (size_t i = 0; i < value.size(); ++i) {
+        const char16_t c = value[i];
+        if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < value.size() && value[i + 1] == u'\n') ++i;
+            stored.push_back(kStoredLineBreak);
+        } else {
+            stored.push_back(c);
+        }
+    }
+    return stored;
+}
+
+CVRMString ReadForm(const CVRMString& stored) {
+    if (stored.find(kStoredLineBreak) == CVRMString::npos) return stored;
+    CVRMString value(stored);
+    value.Replace(std::u16string_view(&kStoredLineBreak, 1), u"\r\n");
+    return value;
+}
+
+}  // namespace
+
 int CIniFile::GetIniString(const CVRMString& section, const CVRMString& key, const CVRMString& def,
                            CVRMString& out) const {
     if (m_path.empty()) vrmcore::ReportError(kObjectNotInitialized, u"CIniFile::GetIniString");
@@ -196,7 +227,7 @@ int CIniFile::GetIniString(const CVRMString& section, const CVRMString& key, con
         const auto it = s->index.find(lowered(key));
         if (it != s->index.end()) {
             const CVRMString& value = s->entries[it->second].second;
-            out = value.empty() ? CVRMString(kValueFoundButEmpty) : value;
+            out = value.empty() ? CVRMString(kValueFoundButEmpty) : ReadForm(value);
             return 1;
         }
     }
@@ -276,13 +307,14 @@ void CIniFile::WriteIniString(const CVRMString& section, const CVRMString& key,
 void CIniFile::WriteUnlocked(const CVRMString& section, const CVRMString& key,
                              const CVRMString& value, bool flush) {
     if (m_path.empty()) vrmcore::ReportError(kObjectNotInitialized, u"CIniFile::WriteIniString");
+    const CVRMString stored = StoredForm(value);
     if (Section* s = FindSection(section)) {
-        SetEntry(*s, key, value);
+        SetEntry(*s, key, stored);
     } else {
         const CVRMString sectionKey = sectionKeyOf(section);
         // Library records are not created in the user database.
         if (!(IstBiboName(sectionKey) && IsUserDatabasePath()))
-            SetEntry(SectionFor(sectionKey), key, value);
+            SetEntry(SectionFor(sectionKey), key, stored);
     }
     if (flush) Flush({}, nullptr, nullptr);
 }

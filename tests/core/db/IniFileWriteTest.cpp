@@ -186,3 +186,21 @@ TEST_F(IniFileTest, BiboVersion) {
 }
 
 }  // namespace
+
+namespace {
+
+// A multi-line note must come back whole after a flush and a reload, and must not split
+// its record or start a section of its own.
+TEST_F(IniFileTest, LineBreaksInAValueSurviveFlushAndReload) {
+    auto file = Load("note.dat", {u"[Projekt A]", u"a=1"});
+    const std::u16string note = u"first line\r\n[Projekte]\nthird=line\rfourth";
+    file->WriteIniString(u"Projekt A", u"Notiz", note, true);
+    auto reloaded = LoadExisting("note.dat");
+    EXPECT_EQ(Read(*reloaded, u"Projekt A", u"Notiz"),
+              u"first line\r\n[Projekte]\r\nthird=line\r\nfourth");
+    EXPECT_EQ(Read(*reloaded, u"Projekt A", u"a"), u"1");
+    EXPECT_EQ(Read(*reloaded, u"Projekte", u"1"), u"<missing>");
+    EXPECT_EQ(reloaded->Sections().size(), 1u);
+}
+
+}  // namespace
