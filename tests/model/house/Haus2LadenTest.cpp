@@ -168,3 +168,17 @@ TEST_F(Haus2Laden, ParseRule) {
 }
 
 }  // namespace
+
+namespace {
+
+// A failure while loading is reported once more with the record's name.
+TEST_F(Haus2Laden, UnselectedClimateFailsTheLoad) {
+    haus[u"Klimaort"] = u"<without location>";
+    EXPECT_THROW(LadeHaus(), platform::UserException);
+    EXPECT_EQ(boxTexts(),
+              (std::vector<std::u16string>{u"No building location selected on building data page",
+                                           fehler(3122, u"VRMdatenProvider2::getKlimaortDaten"),
+                                           fehler(3101, u"Haus1_HausX")}));
+}
+
+}  // namespace
