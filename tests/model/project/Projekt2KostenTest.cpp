@@ -1,4 +1,6 @@
 // Cost data and heating-system flags of a project, and what a project not filled answers.
+#include <functional>
+
 #include "tests/model/project/ProjektFixture.h"
 
 namespace {
