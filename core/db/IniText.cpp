@@ -27,6 +27,7 @@ std::string Utf16Writer::take() {
 
 void Utf16Writer::append(std::u16string_view text) {
     const size_t n = 2 * text.size();
+    if (n == 0) return;  // an empty view may have no data pointer to copy from
     if (used_ + n > bytes_.size()) bytes_.resize(std::max(2 * bytes_.size(), used_ + n));
     char* out = bytes_.data() + used_;
     if constexpr (std::endian::native == std::endian::little) {
