@@ -2,8 +2,11 @@
 
 #include <stdexcept>
 
+#include "Komponenten.h"
 #include "Names.h"
 #include "Orte.h"
+#include "model/source/FSMdaten.h"
+#include "platform/format/Format.h"
 #include "platform/text/Text.h"
 
 namespace libgen {
@@ -46,6 +49,53 @@ double leitfaehigkeit(const Quellen& q, const std::string& material) {
     throw std::runtime_error("no tube material " + material);
 }
 
+bool istBodenart(const Quellen& q, const std::string& name) {
+    for (const CsvRow& r : q.Tabelle("soil_derived").Rows())
+        if (r["name"] == name) return true;
+    for (const CsvRow& r : q.Tabelle("soil").Rows())
+        if (IstBodenQuelle(r) && r["material"] == name) return true;
+    return false;
+}
+
+// The soil profile: "depth:soil" layers from the top, each reaching down to its depth in
+// metres; without layers the one soil of the source for its whole depth.
+void schreibeBoden(LibraryWriter& w, const Quellen& q, const CsvRow& r, const CVRMString& satz) {
+    w.Text(satz, u"Bodenart", BibName(r["soil"]));
+    if (!r.Has("layers")) {
+        w.Text(satz, u"Boden1", BibName(r["soil"]));
+        return;
+    }
+    const std::vector<std::string> schichten = SplitList(r["layers"]);
+    if (schichten.size() > 4) throw std::runtime_error("more than 4 soil layers: " + r["name"]);
+    double oben = 0.0;
+    int n = 0;
+    for (const std::string& schicht : schichten) {
+        const size_t trenner = schicht.find(':');
+        if (trenner == std::string::npos)
+            throw std::runtime_error("layer without depth: " + schicht);
+        const double tiefe = ParseNumber(schicht.substr(0, trenner), "layer depth");
+        const std::string boden = schicht.substr(trenner + 1);
+        if (!(tiefe > oben)) throw std::runtime_error("layers not going down: " + r["name"]);
+        if (!istBodenart(q, boden)) throw std::runtime_error("no soil type " + boden);
+        oben = tiefe;
+        ++n;
+        w.Int(satz, platform::format(u"QTiefe%i", n), static_cast<long>(tiefe));
+        w.Text(satz, platform::format(u"Boden%i", n), BibName(boden));
+    }
+}
+
+// The fluid values the program stores with a chosen antifreeze: its properties at 0 °C.
+void schreibeFrostschutz(LibraryWriter& w, const CsvRow& r, const CVRMString& satz) {
+    const CVRMString fluid = BibName(r["antifreeze"]);
+    const auto konz = static_cast<unsigned>(ganz(r, "concentration_vol_pct"));
+    w.Text(satz, u"FSMittel", fluid);
+    w.Int(satz, u"FSMKonz", static_cast<long>(konz));
+    w.Float(satz, u"FSMDichte", CFSMdaten::getDichte(fluid, konz, 0.0f));
+    w.Float(satz, u"FSMViskos", CFSMdaten::getKinViskos(fluid, konz, 0.0f));
+    w.Float(satz, u"FSMSpezW", CFSMdaten::getSpezWaerme(fluid, konz, 0.0f));
+    w.Float(satz, u"FSMWaermeLF", CFSMdaten::getWaermeleit(fluid, konz, 0.0f));
+}
+
 void schreibeQuelle(LibraryWriter& w, const Quellen& q, const CsvRow& r) {
     const CVRMString satz = QuellenName(r["name"]);
     w.AddToList(LISTE_WQUELLEN, satz);
@@ -59,13 +109,11 @@ void schreibeQuelle(LibraryWriter& w, const Quellen& q, const CsvRow& r) {
     w.Float(satz, u"RohrAussen", r.Number("outer_mm"));
     w.Float(satz, u"RohrInnen", r.Number("inner_mm"));
     w.Float(satz, u"VolStrom", r.Number("flow_m3h"));
-    w.Text(satz, u"FSMittel", BibName(r["antifreeze"]));
-    w.Int(satz, u"FSMKonz", ganz(r, "concentration_vol_pct"));
+    schreibeFrostschutz(w, r, satz);
     w.Text(satz, u"AbsMaterial", BibName(r["material"]));
     w.Float(satz, u"WärmeleitAbs", leitfaehigkeit(q, r["material"]));
     w.Text(satz, u"AbsUmhuell", BibName(r["covering"]));
-    w.Text(satz, u"Bodenart", BibName(r["soil"]));
-    w.Text(satz, u"Boden1", BibName(r["soil"]));
+    schreibeBoden(w, q, r, satz);
     w.Int(satz, u"WasserTemp", ganz(r, "water_temp_C"));
 }
 

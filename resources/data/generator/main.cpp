@@ -1,4 +1,5 @@
-// Writes the library database from the data files: libgen <data folder> <database file>.
+// Writes the library database from the data files:
+// varm_libgen <data folder> <database file> <language table>.
 #include <exception>
 #include <iostream>
 
@@ -6,14 +7,16 @@
 #include "LibraryWriter.h"
 #include "Orte.h"
 #include "Projekte.h"
+#include "Sprache.h"
 #include "Towns.h"
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: varm_libgen <data folder> <library database>\n";
+    if (argc != 4) {
+        std::cerr << "usage: varm_libgen <data folder> <library database> <language table>\n";
         return 2;
     }
     try {
+        libgen::LadeSprachtabelle(argv[3]);
         const libgen::Quellen quellen = libgen::LadeQuellen(argv[1]);
         libgen::LibraryWriter w(argv[2]);
         libgen::SchreibeInfo(w, quellen);
