@@ -6,7 +6,9 @@
 #include <string_view>
 
 #include "core/db/GlobalExports.h"
+#include "core/db/SectionNames.h"
 #include "core/text/ErrorReport.h"
+#include "core/text/TextIdConstants.h"
 #include "platform/errors/UserException.h"
 #include "platform/modules/Module.h"
 #include "platform/numbers/Numbers.h"
@@ -57,7 +59,7 @@ void listeAlsText(TKelvoListID list, CVRMString& out, int withBibo) {
     out.clear();
     for (const auto& name : names) {
         out += name;
-        out += u"§#§";
+        out += vrmdb::kTokenTrenner;
     }
 }
 
@@ -159,29 +161,29 @@ void IGlobal::WriteIniString(const CVRMString& section, const CVRMString& key,
 }
 
 void IGlobal::WriteIniInt(const CVRMString& section, const CVRMString& key, int value, int flush) {
-    schreibeFormat(section, key, 3358, value, flush);  // "%i"
+    schreibeFormat(section, key, textid::kFormatI, value, flush);
 }
 
 void IGlobal::WriteIniLong(const CVRMString& section, const CVRMString& key, int32_t value,
                            int flush) {
-    schreibeFormat(section, key, 3368, value, flush);  // "%li"
+    schreibeFormat(section, key, textid::kFormatLi, value, flush);
 }
 
 void IGlobal::WriteIniClr(const CVRMString& section, const CVRMString& key, uint32_t value,
                           int flush) {
-    schreibeFormat(section, key, 3367, value, flush);  // "%lu"
+    schreibeFormat(section, key, textid::kFormatLu, value, flush);
 }
 
 void IGlobal::WriteIniDouble(const CVRMString& section, const CVRMString& key, double value,
                              int flush) {
     pruefeEndlich(value);
-    schreibeFormat(section, key, 3357, value, flush);  // "%f"
+    schreibeFormat(section, key, textid::kFormatF, value, flush);
 }
 
 void IGlobal::WriteIniFloat(const CVRMString& section, const CVRMString& key, float value,
                             int flush) {
     pruefeEndlich(value);
-    schreibeFormat(section, key, 3357, value, flush);  // "%f"
+    schreibeFormat(section, key, textid::kFormatF, value, flush);
 }
 
 void IGlobal::DeleteSection(const CVRMString& section, int flush) {

@@ -1,15 +1,13 @@
 // Reads and writes of one value of the value store, by the value's type.
 #include "core/db/Global.h"
 #include "core/text/ErrorReport.h"
+#include "core/text/TextIdConstants.h"
 #include "core/value/Wert.h"
 
 namespace {
 
-constexpr unsigned kDatenFehlen = 3105;     // "Required data missing or data wrong"
-constexpr unsigned kSchalterFalsch = 3162;  // "Switch constant wrong"
-
 void pruefeOrt(const CVRMString& section, const CVRMString& key, const char16_t* place) {
-    if (section.empty() || key.empty()) vrmcore::ReportError(kDatenFehlen, place);
+    if (section.empty() || key.empty()) vrmcore::ReportError(textid::kDatenFehlen, place);
 }
 
 }  // namespace
@@ -39,7 +37,7 @@ void IGlobal::readWert(const CVRMString& section, const CVRMString& key, CVRMwer
             wert.init(ReadIniInt(section, key, def.GetBoolVal() ? 1 : 0) == 1);
             return;
         default:
-            vrmcore::ReportError(kSchalterFalsch, place);
+            vrmcore::ReportError(textid::kFalscheKonstante, place);
     }
 }
 
@@ -64,6 +62,6 @@ void IGlobal::writeWert(const CVRMString& section, const CVRMString& key, const 
             WriteIniInt(section, key, wert.GetBoolVal() ? 1 : 0, flush);
             return;
         default:
-            vrmcore::ReportError(kSchalterFalsch, place);
+            vrmcore::ReportError(textid::kFalscheKonstante, place);
     }
 }

@@ -7,14 +7,15 @@
 #include "core/db/FileWrite.h"
 #include "core/db/IniText.h"
 #include "core/db/Lists.h"
+#include "core/db/SectionNames.h"
 #include "core/text/ErrorReport.h"
+#include "core/text/TextIdConstants.h"
 #include "core/value/VRMStringArray.h"
 #include "platform/errors/UserException.h"
 #include "platform/text/Text.h"
 
 namespace {
 
-constexpr unsigned kObjectNotInitialized = 3101;
 constexpr unsigned kFileNotFound = 3102;
 constexpr unsigned kEmptyParameter = 3503;
 constexpr unsigned kParameterWrong = 3337;
@@ -62,11 +63,11 @@ bool isValueOnlySection(const CVRMString& sectionKey) {
 // every such line the same key and lose all but the last; then the plain number is used.
 CVRMString valueLineFormat() {
     CVRMString format;
-    format.LoadStringW(3367);
+    format.LoadStringW(textid::kFormatLu);
     CVRMString one, two;
     one.Format(format, 1u);
     two.Format(format, 2u);
-    return one == two ? CVRMString(u"%lu") : format;
+    return one == two ? CVRMString(vrmdb::kFormatLu) : format;
 }
 
 bool isBlank(char16_t c) {
@@ -222,7 +223,8 @@ CVRMString ReadForm(const CVRMString& stored) {
 
 int CIniFile::GetIniString(const CVRMString& section, const CVRMString& key, const CVRMString& def,
                            CVRMString& out) const {
-    if (m_path.empty()) vrmcore::ReportError(kObjectNotInitialized, u"CIniFile::GetIniString");
+    if (m_path.empty())
+        vrmcore::ReportError(textid::kNichtInitialisiert, u"CIniFile::GetIniString");
     if (const Section* s = FindSection(section)) {
         const auto it = s->index.find(lowered(key));
         if (it != s->index.end()) {
@@ -238,7 +240,7 @@ int CIniFile::GetIniString(const CVRMString& section, const CVRMString& key, con
 int CIniFile::GetValuesFromSection(const CVRMString& section, CVRMStringArray& out) const {
     out.clear();
     if (m_path.empty())
-        vrmcore::ReportError(kObjectNotInitialized, u"CIniFile::GetValuesFromSection");
+        vrmcore::ReportError(textid::kNichtInitialisiert, u"CIniFile::GetValuesFromSection");
     if (section.empty())
         vrmcore::ReportError(kParameterWrong, u"CIniFile::GetSectionValuesFromMap");
     const Section* s = FindSection(section);
@@ -251,7 +253,7 @@ int CIniFile::GetValuesFromSection(const CVRMString& section, CVRMStringArray& o
 int CIniFile::GetValuesFromSection(int listId, CVRMStringArray& out) const {
     out.clear();
     if (m_path.empty())
-        vrmcore::ReportError(kObjectNotInitialized, u"CIniFile::GetValuesFromSection(id)");
+        vrmcore::ReportError(textid::kNichtInitialisiert, u"CIniFile::GetValuesFromSection(id)");
     CVRMString section, listKey, useKey;
     GetSectionAndKeys(static_cast<TKelvoListID>(listId), section, listKey, useKey);
     return GetValuesFromSection(section, out);
@@ -285,7 +287,7 @@ int CIniFile::ValueIsUsed(const CVRMString& useKey, CVRMString& name, CVRMString
 
 void CIniFile::GetBiboVersion(CVRMString& out) const {
     out = u"?.??";
-    if (const Section* s = FindSection(u"BiboInfo")) {
+    if (const Section* s = FindSection(vrmdb::kSektionBiboInfo)) {
         const auto it = s->index.find(u"version");
         if (it != s->index.end()) out = s->entries[it->second].second;
     }
@@ -306,7 +308,8 @@ void CIniFile::WriteIniString(const CVRMString& section, const CVRMString& key,
 
 void CIniFile::WriteUnlocked(const CVRMString& section, const CVRMString& key,
                              const CVRMString& value, bool flush) {
-    if (m_path.empty()) vrmcore::ReportError(kObjectNotInitialized, u"CIniFile::WriteIniString");
+    if (m_path.empty())
+        vrmcore::ReportError(textid::kNichtInitialisiert, u"CIniFile::WriteIniString");
     const CVRMString stored = StoredForm(value);
     if (Section* s = FindSection(section)) {
         SetEntry(*s, key, stored);
@@ -409,7 +412,7 @@ std::string CIniFile::Image(std::u16string_view prefix, const CVRMStringArray* f
 
 void CIniFile::Flush(const CVRMString& target, const CVRMStringArray* first,
                      const CVRMStringArray* second) {
-    if (m_path.empty()) vrmcore::ReportError(kObjectNotInitialized, u"CIniFile::Flush");
+    if (m_path.empty()) vrmcore::ReportError(textid::kNichtInitialisiert, u"CIniFile::Flush");
     std::string error;
     try {
         if (target.empty()) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/text/ErrorReport.h"
+#include "core/text/TextIdConstants.h"
 #include "platform/messagebox/MessageBox.h"
 
 float InterpoliereLinear(float x1, float x2, float x, float y1, float y2) {
@@ -12,6 +13,6 @@ float InterpoliereLinear(float x1, float x2, float x, float y1, float y2) {
         return (y1 - slope * x1) + slope * x;
     }
     if (std::fabs(y2 - y1) <= kMinDifference) return y1;
-    vrmcore::MessageBox(3296u, 3168u, platform::mb::ICONINFORMATION);
+    vrmcore::MessageBox(3296u, textid::kProduktCaption, platform::mb::ICONINFORMATION);
     return 0.0f;
 }

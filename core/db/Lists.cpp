@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/db/SectionNames.h"
 #include "core/text/ErrorReport.h"
+#include "core/text/TextIdConstants.h"
 #include "platform/numbers/Numbers.h"
 
 namespace {
@@ -19,24 +21,24 @@ constexpr const char16_t* kNoUseKey = u"HatKeinenUseKeyZurZeit";
 
 // Indexed by TKelvoListID.
 constexpr ListKeys kLists[] = {
-    {u"Projekte", u"Projekt", kNoUseKey, true},
-    {u"Häuser", u"Haus", u"Haus", false},
-    {u"Klimaorte", u"Ort", u"Klimaort", true},
-    {u"Tarife", u"Tarif", u"Tarif", true},
-    {u"WPumpen", u"WPumpe", u"WPumpe", true},
-    {u"UmhuellungenAbs", u"UmhuellAbs", u"AbsUmhuell", true},
-    {u"MaterialienAbs", u"MaterialAbs", u"AbsMaterial", true},
-    {u"FrostschutzMittel", u"FSMittel", u"FSMittel", true},
-    {u"Bodenorte", u"BOrt", u"BORT", true},
-    {u"WQuellen", u"WQuelle", u"WQuelle", false},
-    {u"BodenArten", u"BodenArt", u"Bodenart", true},
-    {u"Wetterorte", u"WOrt", u"WORT", true},
-    {u"SolarAnlagen", u"Solar", u"", false},
-    {u"SolarKollektoren", u"Kollektor", u"", false},
-    {u"Sonnenorte", u"SOrt", u"SORT", true},
-    {u"KuehlAnlagen", u"Kuehl", u"", false},
-    {u"AbluftAnlagen", u"Abluft", u"", false},
-    {u"Laender", u"Land", kNoUseKey, true},
+    {vrmdb::kSektionProjekte, u"Projekt", kNoUseKey, true},
+    {vrmdb::kSektionHaeuser, u"Haus", u"Haus", false},
+    {vrmdb::kSektionKlimaorte, u"Ort", u"Klimaort", true},
+    {vrmdb::kSektionTarife, u"Tarif", u"Tarif", true},
+    {vrmdb::kSektionWPumpen, u"WPumpe", u"WPumpe", true},
+    {vrmdb::kSektionUmhuellungenAbs, u"UmhuellAbs", u"AbsUmhuell", true},
+    {vrmdb::kSektionMaterialienAbs, u"MaterialAbs", u"AbsMaterial", true},
+    {vrmdb::kSektionFrostschutzMittel, u"FSMittel", u"FSMittel", true},
+    {vrmdb::kSektionBodenorte, u"BOrt", u"BORT", true},
+    {vrmdb::kSektionWQuellen, u"WQuelle", u"WQuelle", false},
+    {vrmdb::kSektionBodenArten, u"BodenArt", u"Bodenart", true},
+    {vrmdb::kSektionWetterorte, u"WOrt", u"WORT", true},
+    {vrmdb::kSektionSolarAnlagen, u"Solar", u"", false},
+    {vrmdb::kSektionSolarKollektoren, u"Kollektor", u"", false},
+    {vrmdb::kSektionSonnenorte, u"SOrt", u"SORT", true},
+    {vrmdb::kSektionKuehlAnlagen, u"Kuehl", u"", false},
+    {vrmdb::kSektionAbluftAnlagen, u"Abluft", u"", false},
+    {vrmdb::kSektionLaender, u"Land", kNoUseKey, true},
 };
 
 bool isKnown(TKelvoListID list) {
@@ -71,7 +73,7 @@ CVRMString lowerText(unsigned textId) {
 
 void GetSectionAndKeys(TKelvoListID list, CVRMString& section, CVRMString& listKey,
                        CVRMString& useKey) {
-    if (!isKnown(list)) vrmcore::ReportError(3162, u"GetSectionAndKeys");
+    if (!isKnown(list)) vrmcore::ReportError(textid::kFalscheKonstante, u"GetSectionAndKeys");
     const ListKeys& keys = kLists[static_cast<size_t>(list)];
     section = keys.section;
     listKey = keys.listKey;
@@ -104,7 +106,7 @@ bool IstBiboName(const CVRMString& name) {
     CVRMString lower(name);
     MakeStringLower(lower);
     // An empty language text marks nothing: otherwise every name would count as a library name.
-    const CVRMString marker = lowerText(3621);
+    const CVRMString marker = lowerText(textid::kBiboMarke);
     if (!marker.empty() && lower.find(marker) != CVRMString::npos) return true;
     const CVRMString libraryName = lowerText(3552);
     return !libraryName.empty() && lower == libraryName;

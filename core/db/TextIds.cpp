@@ -3,10 +3,9 @@
 #include <span>
 
 #include "core/text/ErrorReport.h"
+#include "core/text/TextIdConstants.h"
 
 namespace {
-
-constexpr unsigned kSwitchConstantWrong = 3162;
 
 constexpr unsigned kMonate[] = {3444, 3445, 3446, 3447, 3448, 3449,
                                 3450, 3451, 3452, 3453, 3454, 3455};
@@ -23,7 +22,7 @@ constexpr unsigned kWawaBereitung[] = {4976, 4983, 4985, 5053, 5740};
 
 unsigned lookup(std::span<const unsigned> table, int value, const char16_t* place) {
     if (value < 0 || static_cast<size_t>(value) >= table.size())
-        vrmcore::ReportError(kSwitchConstantWrong, place);
+        vrmcore::ReportError(textid::kFalscheKonstante, place);
     return table[static_cast<size_t>(value)];
 }
 

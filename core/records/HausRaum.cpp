@@ -3,14 +3,14 @@
 #include <optional>
 #include <string_view>
 
+#include "core/db/SectionNames.h"
 #include "core/text/ErrorReport.h"
+#include "core/text/TextIdConstants.h"
 #include "platform/numbers/Numbers.h"
 
 namespace {
 
-constexpr unsigned kFalscheKonstante = 3162;  // "Switch constant wrong"
-constexpr unsigned kNichtBenutzt = 3795;      // room kind 0, "<not used>"
-constexpr char16_t kTrenner = u'#';
+constexpr unsigned kNichtBenutzt = 3795;  // room kind 0, "<not used>"
 
 constexpr int kStdIndex = 0;
 constexpr unsigned kStdPersonen = 4;
@@ -21,10 +21,11 @@ constexpr int kStdBeschattung = 0;
 // One field of the stored text: none when no separator is left; the text keeps what
 // follows the separator.
 std::optional<std::u16string_view> NimmFeld(std::u16string_view& text) {
-    const size_t pos = text.find(kTrenner);
+    const std::u16string_view trenner = vrmdb::kZahlenTrenner;
+    const size_t pos = text.find(trenner);
     if (pos == std::u16string_view::npos) return std::nullopt;
     const std::u16string_view feld = text.substr(0, pos);
-    text.remove_prefix(pos + 1);
+    text.remove_prefix(pos + trenner.size());
     return feld;
 }
 
@@ -69,7 +70,7 @@ void CHausRaum::setDaten(const CVRMString& text) {
 }
 
 void CHausRaum::getDaten(CVRMString& text) const {
-    const char16_t t[] = {kTrenner, 0};
+    const char16_t* t = vrmdb::kZahlenTrenner;
     text.Format(u"%i%s%u%s%.1f%s%i%s%i%s", m_index, t, m_personen, t, m_fensterFlaeche, t,
                 m_fensterRichtung, t, static_cast<int>(m_beschattung), t);
 }
@@ -82,16 +83,16 @@ int CHausRaum::isValid() const {
 }
 
 unsigned CHausRaum::getNameIDS(int index) {
-    if (index != 0) vrmcore::ReportError(kFalscheKonstante, u"CHausRaum::getNameIDS");
+    if (index != 0) vrmcore::ReportError(textid::kFalscheKonstante, u"CHausRaum::getNameIDS");
     return kNichtBenutzt;
 }
 
 unsigned CHausRaum::getRichtungIDS(int) {
-    vrmcore::ReportError(kFalscheKonstante, u"CHausRaum::getRichtungIDS");
+    vrmcore::ReportError(textid::kFalscheKonstante, u"CHausRaum::getRichtungIDS");
 }
 
 unsigned CHausRaum::getSonnenschutzIDS(TSonnenschutz) {
-    vrmcore::ReportError(kFalscheKonstante, u"CHausRaum::getSonnenschutzIDS");
+    vrmcore::ReportError(textid::kFalscheKonstante, u"CHausRaum::getSonnenschutzIDS");
 }
 
 void CHausRaum::setzeName() {

@@ -1,10 +1,7 @@
 #include "core/records/SolareEinspeisung.h"
 
 #include "core/text/ErrorReport.h"
-
-namespace {
-constexpr unsigned kDatenFehlen = 3105;  // "Required data missing or data wrong"
-}
+#include "core/text/TextIdConstants.h"
 
 CSolareEinspeisung::~CSolareEinspeisung() = default;
 
@@ -33,5 +30,5 @@ int CSolareEinspeisung::IstEinspeisungEingetragen(unsigned short monat) const {
 }
 
 void CSolareEinspeisung::CheckArgMonat(unsigned short monat, const char16_t* ort) {
-    if (monat >= kMonate) vrmcore::ReportError(kDatenFehlen, ort);
+    if (monat >= kMonate) vrmcore::ReportError(textid::kDatenFehlen, ort);
 }

@@ -1,20 +1,20 @@
 #include "core/records/SolareGewinne.h"
 
+#include "core/db/SectionNames.h"
 #include "core/text/ErrorReport.h"
+#include "core/text/TextIdConstants.h"
 #include "platform/numbers/Numbers.h"
 
 namespace {
 
-constexpr unsigned kDatenFehlen = 3105;  // "Required data missing or data wrong"
-constexpr char16_t kTrenner = u'#';
-
 // The number before the first separator; the text keeps what follows it. False when the
 // text holds no separator.
 bool NimmZahl(std::u16string_view& text, float& zahl) {
-    const size_t pos = text.find(kTrenner);
+    const std::u16string_view trenner = vrmdb::kZahlenTrenner;
+    const size_t pos = text.find(trenner);
     if (pos == std::u16string_view::npos) return false;
     zahl = static_cast<float>(platform::parseDouble(text.substr(0, pos)));
-    text.remove_prefix(pos + 1);
+    text.remove_prefix(pos + trenner.size());
     return true;
 }
 
@@ -75,7 +75,7 @@ void CSolareGewinne::GetDatenString(unsigned short monat, CVRMString& text) cons
     text.Empty();
     const auto& gewinn = GetGewinn(monat);
     if (!gewinn) return;
-    const char16_t trenner[] = {kTrenner, 0};
+    const char16_t* trenner = vrmdb::kZahlenTrenner;
     text.Format(u"%.2f%s%.2f%s", gewinn->temperatur, trenner, gewinn->gewinn, trenner);
 }
 
@@ -93,9 +93,9 @@ const std::optional<TSolarerGewinn>& CSolareGewinne::GetGewinn(unsigned short mo
 }
 
 void CSolareGewinne::CheckArgMonat(unsigned short monat, const char16_t* ort) {
-    if (monat >= kMonate) vrmcore::ReportError(kDatenFehlen, ort);
+    if (monat >= kMonate) vrmcore::ReportError(textid::kDatenFehlen, ort);
 }
 
 void CSolareGewinne::CheckArgProQm(int proQm, const char16_t* ort) {
-    if (proQm != 1) vrmcore::ReportError(kDatenFehlen, ort);
+    if (proQm != 1) vrmcore::ReportError(textid::kDatenFehlen, ort);
 }

@@ -1,12 +1,11 @@
 #include "core/text/ErrorReport.h"
 
+#include "core/text/TextIdConstants.h"
 #include "platform/errors/UserException.h"
 #include "platform/messagebox/MessageBox.h"
 
 namespace vrmcore {
 namespace {
-
-constexpr unsigned kCaptionId = 3168;
 
 int show(const CVRMString& text, const CVRMString& caption, uint32_t style, platform::Window* parent) {
     platform::MessageBoxRequest request{text, caption, style, parent};
@@ -40,8 +39,8 @@ CVRMString BuildErrorText(unsigned textId, std::u16string_view place) {
 }
 
 void ShowErrorBox(unsigned textId, std::u16string_view place) {
-    show(BuildErrorText(textId, place), CVRMString(kCaptionId, nullptr), platform::mb::ICONEXCLAMATION,
-         nullptr);
+    show(BuildErrorText(textId, place), CVRMString(textid::kProduktCaption, nullptr),
+         platform::mb::ICONEXCLAMATION, nullptr);
 }
 
 void ReportError(unsigned textId, std::u16string_view place) {

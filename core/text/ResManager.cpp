@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "core/text/ErrorReport.h"
+#include "core/text/TextIdConstants.h"
 #include "platform/numbers/Numbers.h"
 #include "platform/resources/Resources.h"
 #include "platform/text/Text.h"
@@ -48,7 +49,7 @@ void reportingMemoryFailure(F parse) {
 }  // namespace
 
 void CResManager::init() {
-    setEntry(3168, u"Application");
+    setEntry(textid::kProduktCaption, u"Application");
     setEntry(3548, u"Application");
 }
 

@@ -1,12 +1,12 @@
 // Direct access of the value store: location values and a few record values, read and
 // written at a place fixed per data id, outside the cache.
 #include "core/db/Global.h"
+#include "core/db/SectionNames.h"
 #include "core/text/ErrorReport.h"
+#include "core/text/TextIdConstants.h"
 #include "core/value/DatenProvider.h"
 
 namespace {
-
-constexpr unsigned kSchalterFalsch = 3162;  // "Switch constant wrong"
 
 // Where a data id lives for the direct access.
 struct Ort {
@@ -23,40 +23,40 @@ constexpr uint16_t kKombiQuelle2 = 483;
 bool findeOrt(uint16_t id, Ort& ort) {
     switch (id) {
         case 48:
-            ort = {u"Sonnendaten", u"", true};
+            ort = {vrmdb::kSektionSonnendaten, u"", true};
             return true;
         case 195:
-            ort = {u"Klimadaten", u"NAT", true};
+            ort = {vrmdb::kSektionKlimadaten, u"NAT", true};
             return true;
         case 207:
-            ort = {u"Klimadaten", u"", true};
+            ort = {vrmdb::kSektionKlimadaten, u"", true};
             return true;
         case 210:
-            ort = {u"Wetterdaten", u"", true};
+            ort = {vrmdb::kSektionWetterdaten, u"", true};
             return true;
         case 284:
-            ort = {u"Bodendaten", u"", true};
+            ort = {vrmdb::kSektionBodendaten, u"", true};
             return true;
         case 662:
-            ort = {u"Klimadaten", u"ANZ", true};
+            ort = {vrmdb::kSektionKlimadaten, u"ANZ", true};
             return true;
         case 663:
-            ort = {u"Wetterdaten", u"ANZ", true};
+            ort = {vrmdb::kSektionWetterdaten, u"ANZ", true};
             return true;
         case 664:
-            ort = {u"Bodendaten", u"ANZ", true};
+            ort = {vrmdb::kSektionBodendaten, u"ANZ", true};
             return true;
         case 665:
-            ort = {u"Sonnendaten", u"ANZ", true};
+            ort = {vrmdb::kSektionSonnendaten, u"ANZ", true};
             return true;
         case 666:
-            ort = {u"Klimadaten", u"WORT", true};
+            ort = {vrmdb::kSektionKlimadaten, u"WORT", true};
             return true;
         case 667:
-            ort = {u"Klimadaten", u"BORT", true};
+            ort = {vrmdb::kSektionKlimadaten, u"BORT", true};
             return true;
         case 668:
-            ort = {u"Klimadaten", u"SORT", true};
+            ort = {vrmdb::kSektionKlimadaten, u"SORT", true};
             return true;
         case 247:
         case 249:
@@ -96,7 +96,8 @@ CVRMwert CVRMdatenProvider::getWert(const CVRMString& name, TKelvoDatenID id) {
         return getWert(kombi, id == kKombiQuelle1 ? ID_KQuelle1 : ID_KQuelle2);
     }
     Ort ort;
-    if (!findeOrt(id, ort)) vrmcore::ReportError(kSchalterFalsch, u"CVRMdatenProvider::getWert");
+    if (!findeOrt(id, ort))
+        vrmcore::ReportError(textid::kFalscheKonstante, u"CVRMdatenProvider::getWert");
     CVRMString section, key;
     sectionUndKey(ort, name, id, section, key);
     std::unique_ptr<CVRMwert> wert = CVRMwertFabrik::createWert(id);
@@ -107,7 +108,7 @@ CVRMwert CVRMdatenProvider::getWert(const CVRMString& name, TKelvoDatenID id) {
 void CVRMdatenProvider::saveWert(const CVRMString& name, TKelvoDatenID id, CVRMwert& wert) {
     Ort ort;
     if (!findeOrt(id, ort) || !ort.schreibbar)
-        vrmcore::ReportError(kSchalterFalsch, u"CVRMdatenProvider::saveWert");
+        vrmcore::ReportError(textid::kFalscheKonstante, u"CVRMdatenProvider::saveWert");
     CVRMString section, key;
     sectionUndKey(ort, name, id, section, key);
     m_db.writeWert(section, key, wert, true);
@@ -116,7 +117,7 @@ void CVRMdatenProvider::saveWert(const CVRMString& name, TKelvoDatenID id, CVRMw
 
 int CVRMdatenProvider::istWertVorhanden(const CVRMString& section, TKelvoDatenID id) {
     if (id != ID_QuellMediumIdx)
-        vrmcore::ReportError(kSchalterFalsch, u"CVRMdatenProvider::istWertVorhanden");
+        vrmcore::ReportError(textid::kFalscheKonstante, u"CVRMdatenProvider::istWertVorhanden");
     constexpr int kFehlt = -2;
     return IGlobal::ReadIniInt(section, CVRMwerteListe::getKey(id), kFehlt) != kFehlt ? 1 : 0;
 }

@@ -4,13 +4,13 @@
 #include <limits>
 
 #include "core/text/ErrorReport.h"
+#include "core/text/TextIdConstants.h"
 #include "platform/numbers/Numbers.h"
 
 using namespace platform;
 
 namespace {
 
-constexpr unsigned kSwitchConstantWrong = 3162;
 constexpr VARTYPE kPointerType = VT_BYREF | VT_UI1;
 
 TVRMDataType tagOf(VARTYPE vt) {
@@ -178,7 +178,7 @@ CVRMVariant& CVRMVariant::operator=(const CVRMVariant& other) {
             set(other.GetPtrVal());
             break;
         default:
-            vrmcore::ReportError(kSwitchConstantWrong,
+            vrmcore::ReportError(textid::kFalscheKonstante,
                                  u"CVRMVariant::operator=(const CVRMVariant& v)");
     }
     return *this;
@@ -369,31 +369,32 @@ CVRMString CVRMVariant::toString(unsigned formatId) const {
     CVRMString text;
     switch (m_type) {
         case vrmFloat:
-            text.Format(formatId != 0 ? formatId : 3357u, static_cast<double>(GetFloatVal()));
+            text.Format(formatId != 0 ? formatId : textid::kFormatF,
+                        static_cast<double>(GetFloatVal()));
             break;
         case vrmString:
             text.Format(3364u, GetStringVal());
             break;
         case vrmUInt:
-            text.Format(3359u, GetUIntVal());
+            text.Format(textid::kFormatU, GetUIntVal());
             break;
         case vrmInt:
-            text.Format(3358u, GetIntVal());
+            text.Format(textid::kFormatI, GetIntVal());
             break;
         case vrmBool:
             text.LoadStringW(GetBoolVal() ? 3598u : 3599u);
             break;
         case vrmLong:
-            text.Format(3368u, static_cast<int32_t>(GetUIntVal()));
+            text.Format(textid::kFormatLi, static_cast<int32_t>(GetUIntVal()));
             break;
         case vrmUShort:
             text.Format(3695u, GetUShortVal());
             break;
         case vrmULong:
-            text.Format(3367u, GetUIntVal());
+            text.Format(textid::kFormatLu, GetUIntVal());
             break;
         default:
-            vrmcore::ReportError(kSwitchConstantWrong, u"CVRMVariant::toString");
+            vrmcore::ReportError(textid::kFalscheKonstante, u"CVRMVariant::toString");
     }
     return text;
 }

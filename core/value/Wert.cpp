@@ -1,10 +1,7 @@
 #include "core/value/Wert.h"
 
 #include "core/text/ErrorReport.h"
-
-namespace {
-constexpr unsigned kDatenFehlen = 3105;  // "Required data missing or data wrong"
-}
+#include "core/text/TextIdConstants.h"
 
 CVRMwert::CVRMwert(TVRMDataType type) : CVRMVariant(type), m_default(type), m_orig(type) {}
 CVRMwert::CVRMwert(float value) : CVRMVariant(value), m_default(value), m_orig(value) {}
@@ -77,7 +74,7 @@ void CVRMwert::init(CVRMVariant value) {
 
 void CVRMwert::setDefault(const CVRMVariant& def) {
     if (!IsEmpty() && def.GetVRMType() != GetVRMType())
-        vrmcore::ReportError(kDatenFehlen, u"CVRMwert::setDefault");
+        vrmcore::ReportError(textid::kDatenFehlen, u"CVRMwert::setDefault");
     m_default.set(def);
 }
 

@@ -2,12 +2,11 @@
 
 #include "core/text/ErrorReport.h"
 #include "core/text/ResManager.h"
+#include "core/text/TextIdConstants.h"
 
 namespace {
 
-constexpr unsigned kSchalterFalsch = 3162;  // "Switch constant wrong"
-constexpr uint16_t kTextBodenart = 3620;    // "gravel (average wet)"
-constexpr uint16_t kTextBibo = 3621;        // "(bib)"
+constexpr uint16_t kTextBodenart = 3620;  // "gravel (average wet)"
 
 CVRMString& defaultBodenart() {
     static CVRMString text;
@@ -27,14 +26,14 @@ CVRMVariant defaultWert(const vrmcore::DatenIdEntry& e) {
         case vrmcore::kBool:
             return CVRMVariant(e.def.number != 0);
     }
-    vrmcore::ReportError(kSchalterFalsch, u"CVRMdatenProvider::createWert");
+    vrmcore::ReportError(textid::kFalscheKonstante, u"CVRMdatenProvider::createWert");
 }
 
 }  // namespace
 
 void CVRMwertFabrik::init() {
-    defaultBodenart() =
-        CResManager::getLangText(kTextBodenart) + u"_" + CResManager::getLangText(kTextBibo);
+    defaultBodenart() = CResManager::getLangText(kTextBodenart) + u"_" +
+                        CResManager::getLangText(textid::kBiboMarke);
 }
 
 const CVRMString& CVRMwertFabrik::getDefaultBodenart() {
@@ -44,7 +43,7 @@ const CVRMString& CVRMwertFabrik::getDefaultBodenart() {
 std::unique_ptr<CVRMwert> CVRMwertFabrik::createWert(TKelvoDatenID id) {
     const vrmcore::DatenIdEntry* e = vrmcore::FindDatenId(id);
     if (!e || e->type == vrmcore::kNoFactory)
-        vrmcore::ReportError(kSchalterFalsch, u"CVRMdatenProvider::createWert");
+        vrmcore::ReportError(textid::kFalscheKonstante, u"CVRMdatenProvider::createWert");
     auto wert = std::make_unique<CVRMwert>(static_cast<TVRMDataType>(e->type));
     wert->setDefault(defaultWert(*e));
     if (!e->stored) wert->setPersistent(false);

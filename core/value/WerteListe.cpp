@@ -3,12 +3,10 @@
 #include <unordered_map>
 
 #include "core/text/ErrorReport.h"
+#include "core/text/TextIdConstants.h"
 #include "platform/errors/UserException.h"
 
 namespace {
-
-constexpr unsigned kDatenFehlen = 3105;     // "Required data missing or data wrong"
-constexpr unsigned kSchalterFalsch = 3162;  // "Switch constant wrong"
 
 std::unordered_map<uint16_t, CVRMString> baueSchluessel() {
     std::unordered_map<uint16_t, CVRMString> keys;
@@ -29,7 +27,8 @@ CVRMString dumpPrefix(uint16_t id) {
 }  // namespace
 
 CVRMwerteListe& CVRMwerteListe::operator=(const CVRMwerteListe& other) {
-    if (other.m_name.empty()) vrmcore::ReportError(kDatenFehlen, u"CVRMwerteListe::operator=");
+    if (other.m_name.empty())
+        vrmcore::ReportError(textid::kDatenFehlen, u"CVRMwerteListe::operator=");
     if (this == &other) return *this;
     m_eintraege = other.m_eintraege;
     m_name = other.m_name;
@@ -37,7 +36,7 @@ CVRMwerteListe& CVRMwerteListe::operator=(const CVRMwerteListe& other) {
 }
 
 void CVRMwerteListe::copy(const CVRMwerteListe& other) {
-    if (other.m_name.empty()) vrmcore::ReportError(kDatenFehlen, u"CVRMwerteListe::copy");
+    if (other.m_name.empty()) vrmcore::ReportError(textid::kDatenFehlen, u"CVRMwerteListe::copy");
     if (this == &other) return;
     Eintraege clones;
     for (const auto& [id, wert] : other.m_eintraege)
@@ -46,7 +45,7 @@ void CVRMwerteListe::copy(const CVRMwerteListe& other) {
 }
 
 void CVRMwerteListe::setName(const CVRMString& name) {
-    if (name.empty()) vrmcore::ReportError(kDatenFehlen, u"CVRMwerteListe::setName");
+    if (name.empty()) vrmcore::ReportError(textid::kDatenFehlen, u"CVRMwerteListe::setName");
     m_name = name;
 }
 
@@ -54,9 +53,9 @@ CVRMwert& CVRMwerteListe::get(TKelvoDatenID id, bool quiet) const {
     auto it = m_eintraege.find(id);
     if (it == m_eintraege.end()) {
         if (quiet) throw platform::UserException();
-        vrmcore::ReportError(kSchalterFalsch, u"CVRMwerteListe::get");
+        vrmcore::ReportError(textid::kFalscheKonstante, u"CVRMwerteListe::get");
     }
-    if (!it->second) vrmcore::ReportError(kDatenFehlen, u"CVRMwerteListe::get");
+    if (!it->second) vrmcore::ReportError(textid::kDatenFehlen, u"CVRMwerteListe::get");
     return *it->second;
 }
 
@@ -111,6 +110,7 @@ void CVRMwerteListe::trace(const char16_t* prefix) const {
 const CVRMString& CVRMwerteListe::getKey(TKelvoDatenID id) {
     static const std::unordered_map<uint16_t, CVRMString> keys = baueSchluessel();
     auto it = keys.find(id);
-    if (it == keys.end()) vrmcore::ReportError(kSchalterFalsch, u"CVRMwerteListe::getKey");
+    if (it == keys.end())
+        vrmcore::ReportError(textid::kFalscheKonstante, u"CVRMwerteListe::getKey");
     return it->second;
 }
