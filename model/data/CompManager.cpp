@@ -3,12 +3,11 @@
 #include <array>
 
 #include "core/db/Lists.h"
+#include "core/text/TextIdConstants.h"
 #include "core/value/DatenProvider.h"
 #include "model/errors/Fehler.h"
 
 namespace {
-
-constexpr unsigned kFalscheKonstante = 3162;  // "Switch constant wrong"
 
 // Component kind -> database list.
 constexpr std::array<TKelvoListID, 14> kListeVonArt{
@@ -21,7 +20,7 @@ constexpr std::array<TKelvoListID, 14> kListeVonArt{
 
 int CVRMcompManager::add(int art, const CVRMString& name) {
     if (art < 0 || art >= static_cast<int>(kListeVonArt.size())) {
-        ThrowFehler(kFalscheKonstante, u"CVRMcompManager::add()");
+        ThrowFehler(textid::kFalscheKonstante, u"CVRMcompManager::add()");
     }
     CVRMdatenProvider::get().addToListe(kListeVonArt[static_cast<size_t>(art)], name);
     return 1;

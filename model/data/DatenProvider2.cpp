@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 
+#include "core/db/SectionNames.h"
+#include "core/text/TextIdConstants.h"
 #include "core/value/DatenProvider.h"
 #include "model/data/ZahlenReihe.h"
 #include "model/errors/Fehler.h"
@@ -12,13 +14,10 @@
 
 namespace {
 
-constexpr unsigned kDatenFehlen = 3105;       // "Required data missing or data wrong"
-constexpr unsigned kKeineErgebnisse = 3122;   // "Could not compute results"
-constexpr unsigned kFalscheKonstante = 3162;  // "Switch constant wrong"
-constexpr unsigned kKeinGebaeudeOrt = 3380;   // "No building location selected ..."
-constexpr unsigned kKlimaortFehlt = 3342;     // "Climate location %s not available"
-constexpr unsigned kKeinSonnenort = 3697;     // "... without a location with ... sunshine."
-constexpr unsigned kSonnenortFehlt = 3698;    // "Sunshine location '%s'\nnot found"
+constexpr unsigned kKeinGebaeudeOrt = 3380;  // "No building location selected ..."
+constexpr unsigned kKlimaortFehlt = 3342;    // "Climate location %s not available"
+constexpr unsigned kKeinSonnenort = 3697;    // "... without a location with ... sunshine."
+constexpr unsigned kSonnenortFehlt = 3698;   // "Sunshine location '%s'\nnot found"
 
 // Where a series of twelve lives and how its absence is reported.
 struct ZwoelferReihe {
@@ -37,9 +36,9 @@ void LeseZwoelf(const ZwoelferReihe& reihe, const CVRMString& name,
     if (text.IsEmpty()) {
         CVRMString ort;
         ort.Format(reihe.fehlt, std::u16string_view(name));
-        ThrowFehler(kDatenFehlen, ort);
+        ThrowFehler(textid::kDatenFehlen, ort);
     }
-    const std::vector<double> werte = ZerlegeZahlenReihe(text, u"#", out.size());
+    const std::vector<double> werte = ZerlegeZahlenReihe(text, vrmdb::kZahlenTrenner, out.size());
     std::transform(werte.begin(), werte.end(), out.begin(),
                    [](double w) { return static_cast<float>(w); });
 }
@@ -49,7 +48,7 @@ void SpeichereZwoelf(const CVRMString& name, TKelvoDatenID id,
     std::array<float, 12> monate;
     std::copy(werte.begin(), werte.end(), monate.begin());
     CVRMString text;
-    FloatsToString(monate, u"#", text, 1);
+    FloatsToString(monate, vrmdb::kZahlenTrenner, text, 1);
     CVRMwert wert(text);
     CVRMdatenProvider::get().saveWert(name, id, wert);
 }
@@ -64,7 +63,7 @@ CVRMwert LeseKlimaWert(const CVRMString& klimaort, TKelvoDatenID id, const char1
         PruefeOrt(klimaort);
         return CVRMdatenProvider::get().getWert(klimaort, id);
     } catch (const platform::UserException&) {
-        ThrowFehler(kKeineErgebnisse, ort);
+        ThrowFehler(textid::kKeineErgebnisse, ort);
     }
 }
 
@@ -91,7 +90,8 @@ void CVRMdatenProvider2::GetMonatsWerte(const CVRMString& klimaort, MonatsWerte 
 }
 
 float CVRMdatenProvider2::getKlimaMonatsTemp(const CVRMString& klimaort, unsigned monat) {
-    if (monat >= kMonate) ThrowFehler(kDatenFehlen, u"VRMdatenProvider2::getKlimaMonatsTemp");
+    if (monat >= kMonate)
+        ThrowFehler(textid::kDatenFehlen, u"VRMdatenProvider2::getKlimaMonatsTemp");
     std::array<float, kMonate> werte;
     GetMonatsWerte(klimaort, werte);
     return werte[monat];
@@ -110,7 +110,8 @@ void CVRMdatenProvider2::LeseSonnenMonatsStd(const CVRMString& sonnenort, Monats
 }
 
 float CVRMdatenProvider2::getSonnenMonatsStd(const CVRMString& sonnenort, unsigned monat) {
-    if (monat >= kMonate) ThrowFehler(kDatenFehlen, u"CVRMdatenProvider2::getSonnenMonatsStd(us)");
+    if (monat >= kMonate)
+        ThrowFehler(textid::kDatenFehlen, u"CVRMdatenProvider2::getSonnenMonatsStd(us)");
     std::array<float, kMonate> werte;
     LeseSonnenMonatsStd(sonnenort, werte);
     return werte[monat];
@@ -154,15 +155,16 @@ CVRMString CVRMdatenProvider2::GetKlimaortText668(const CVRMString& klimaort) {
 }
 
 float CVRMdatenProvider2::GetBodenDaten(TKelvoDatenID datenId, const CVRMString& bodenart) {
-    if (bodenart.IsEmpty()) ThrowFehler(kDatenFehlen, u"CVRMdatenProvider2::GetBodenDaten");
+    if (bodenart.IsEmpty()) ThrowFehler(textid::kDatenFehlen, u"CVRMdatenProvider2::GetBodenDaten");
     if (!IstBodenDatenId(datenId))
-        ThrowFehler(kFalscheKonstante, u"CVRMdatenProvider2::GetBodenDaten");
+        ThrowFehler(textid::kFalscheKonstante, u"CVRMdatenProvider2::GetBodenDaten");
     return CVRMdatenProvider::get().getWert(bodenart, datenId).GetFloatVal();
 }
 
 void CVRMdatenProvider2::SaveBodenDaten(const CVRMString& bodenart, float waermeleitzahl,
                                         float spezWaerme, float dichte) {
-    if (bodenart.IsEmpty()) ThrowFehler(kDatenFehlen, u"CVRMdatenProvider2::SaveBodenDaten");
+    if (bodenart.IsEmpty())
+        ThrowFehler(textid::kDatenFehlen, u"CVRMdatenProvider2::SaveBodenDaten");
     const std::pair<TKelvoDatenID, float> werte[] = {
         {ID_Waermeleitzahl, waermeleitzahl}, {ID_SpezWaerme, spezWaerme}, {ID_Dichte, dichte}};
     for (const auto& [id, zahl] : werte) {

@@ -1,12 +1,11 @@
 // The rows of a heat pump's performance records in its database section.
 #include "core/db/Global.h"
+#include "core/text/TextIdConstants.h"
 #include "core/value/DatenProvider.h"
 #include "model/data/DatenProvider2.h"
 #include "model/errors/Fehler.h"
 
 namespace {
-
-constexpr unsigned kDatenFehlen = 3105;  // "Required data missing or data wrong"
 
 CVRMString LeistDatenKey(int index) {
     CVRMString key;
@@ -18,7 +17,7 @@ CVRMString LeistDatenKey(int index) {
 
 std::array<CVRMString, CVRMdatenProvider2::kMaxLeistDaten> CVRMdatenProvider2::LeseLeistDatenZeilen(
     const CVRMString& wpName) {
-    if (wpName.IsEmpty()) ThrowFehler(kDatenFehlen, u"CVRMdatenProvider2::GetWPLeistDaten");
+    if (wpName.IsEmpty()) ThrowFehler(textid::kDatenFehlen, u"CVRMdatenProvider2::GetWPLeistDaten");
     std::array<CVRMString, kMaxLeistDaten> zeilen;
     for (int i = 0; i < kMaxLeistDaten; ++i) {
         CVRMString zeile;

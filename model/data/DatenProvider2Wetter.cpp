@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "core/db/Global.h"
+#include "core/db/SectionNames.h"
 #include "core/db/TextCompare.h"
+#include "core/text/TextIdConstants.h"
 #include "core/value/DatenProvider.h"
 #include "model/data/DatenProvider2.h"
 #include "model/data/ZahlenReihe.h"
@@ -14,20 +16,18 @@
 
 namespace {
 
-constexpr unsigned kDatenFehlen = 3105;     // "Required data missing or data wrong"
 constexpr unsigned kWetterortFehlt = 3341;  // "Weather location %s not available"
 constexpr unsigned kKeinWetterort = 3381;   // "No weather data selected on building data page"
 constexpr unsigned kKeinBodenort = 3770;    // "No location for ground temperatures given!"
 constexpr unsigned kBodenortFehlt = 3771;   // "Location for ground temperature %s unknown"
 constexpr unsigned kStandardWetter = 3610;  // "StandardW"
 constexpr unsigned kStandardBoden = 3611;   // "StandardG"
-constexpr unsigned kBibo = 3621;            // "(bib)"
 
 // "StandardW_(bib)" and "StandardG_(bib)" in the current language.
 CVRMString StandardName(unsigned textId) {
     CVRMString name(textId, nullptr);
     name += u'_';
-    name += CVRMString(kBibo, nullptr);
+    name += CVRMString(textid::kBiboMarke, nullptr);
     return name;
 }
 
@@ -45,10 +45,10 @@ std::vector<float> LeseGespeicherteReihe(const CVRMString& name, TKelvoDatenID i
     if (text.IsEmpty()) {
         CVRMString ort;
         ort.Format(fehltTextId, std::u16string_view(name));
-        ThrowFehler(kDatenFehlen, ort);
+        ThrowFehler(textid::kDatenFehlen, ort);
     }
     const bool bibo = IGlobal::IstBiboName(name);
-    const std::vector<double> gelesen = ZerlegeZahlenReihe(text, u"#", maxAnzahl);
+    const std::vector<double> gelesen = ZerlegeZahlenReihe(text, vrmdb::kZahlenTrenner, maxAnzahl);
     std::vector<float> werte;
     for (size_t i = 0; i < gelesen.size(); ++i) {
         const float wert = static_cast<float>(gelesen[i]);

@@ -1,6 +1,7 @@
 #include "model/data/HeizungsNamen.h"
 
 #include "app/options/OptionsManager.h"
+#include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/errors/Fehler.h"
 
@@ -66,7 +67,7 @@ void GetPumpenZusatztext(int medium, int betrWeise, int zweiterWE, const CVRMStr
             fuegeAn(liste, 3314);
             break;
         default:
-            ThrowFehler(3162, u"GetPumpenZusatztext");
+            ThrowFehler(textid::kFalscheKonstante, u"GetPumpenZusatztext");
     }
     switch (betrWeise) {
         case 0:
@@ -81,13 +82,14 @@ void GetPumpenZusatztext(int medium, int betrWeise, int zweiterWE, const CVRMStr
         case 4:
         case 6:
         case 8: {
-            const CVRMString eigene = eigeneHeizung.IsEmpty() ? text(5352) : eigeneHeizung;
+            const CVRMString eigene =
+                eigeneHeizung.IsEmpty() ? text(textid::kHolzheizung) : eigeneHeizung;
             liste += u", ";
             liste += GetVergleichsheizungName(zweiterWE, eigene);
             break;
         }
         default:
-            ThrowFehler(3162, u"GetPumpenZusatztext2");
+            ThrowFehler(textid::kFalscheKonstante, u"GetPumpenZusatztext2");
     }
     ergebnis.Format(3366u, liste);
 }

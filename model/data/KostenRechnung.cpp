@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/text/TextIdConstants.h"
 #include "model/errors/Fehler.h"
 #include "platform/numbers/Numbers.h"
 
@@ -35,7 +36,8 @@ int32_t GetKostenZweiterET(int betrWeise, int zweiterWE, float energieHeiz, floa
                                      preise.preis2, prozent2, preise.preis4);
     }
     static constexpr int kZeile[] = {2, 1, 4, 5, 3};
-    if (zweiterWE < 0 || zweiterWE > 4) ThrowFehler(3162, u"GetKostenZweiterET");
+    if (zweiterWE < 0 || zweiterWE > 4)
+        ThrowFehler(textid::kFalscheKonstante, u"GetKostenZweiterET");
     const SPreisWirkungsgrad& zeile = tabelle[static_cast<size_t>(kZeile[zweiterWE])];
     // An efficiency of 0 would turn the fuel amount into infinity.
     if (zeile.wirkungsgrad <= 0.0f) ThrowFehler(0, nullptr, 0);

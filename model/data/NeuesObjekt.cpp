@@ -1,6 +1,7 @@
 #include "model/data/NeuesObjekt.h"
 
 #include "core/db/Global.h"
+#include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoDocServices.h"
 #include "model/errors/Fehler.h"
@@ -52,7 +53,7 @@ bool frageName(const Komponentenart& k, const CVRMString& artName, CVRMString& n
 int AddNeuesObjekt(int art, CVRMString& name) {
     if (art == kOhneListe) return 1;
     const Komponentenart* k = findeArt(art);
-    if (!k) ThrowFehler(3162, u"AddNeuesObjekt");
+    if (!k) ThrowFehler(textid::kFalscheKonstante, u"AddNeuesObjekt");
     const CVRMString artName = artText(*k);
     if (name.IsEmpty() && !frageName(*k, artName, name)) {
         name = artName;
@@ -75,9 +76,10 @@ int ChangeBiboKomponente(int art, const CVRMString& name) {
     }
     const Komponentenart* k = findeArt(art);
     const bool meldbar = art == 0 || art == 1 || art == 2 || art == 3 || art == 9 || art == 12;
-    if (!k || !meldbar) ThrowFehler(3162, u"ChangeBiboKomponente");
+    if (!k || !meldbar) ThrowFehler(textid::kFalscheKonstante, u"ChangeBiboKomponente");
     CVRMString meldung;
     meldung.Format(5368u, artText(*k));
-    KVSMessageBoxCaptionID(meldung, 3168, platform::mb::OK | platform::mb::ICONINFORMATION);
+    KVSMessageBoxCaptionID(meldung, textid::kProduktCaption,
+                           platform::mb::OK | platform::mb::ICONINFORMATION);
     return 0;
 }

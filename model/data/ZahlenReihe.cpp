@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "core/text/TextIdConstants.h"
 #include "model/errors/Fehler.h"
 #include "platform/numbers/Numbers.h"
 
@@ -34,6 +35,6 @@ void FloatsToString(const std::array<float, 12>& werte, std::u16string_view tren
                     CVRMString& text, int nachkomma) {
     static constexpr const char16_t* kFormate[] = {u"%.0f%s", u"%.1f%s", u"%.2f%s"};
     text.Empty();
-    if (nachkomma < 0 || nachkomma > 2) ThrowFehler(3162, u"FloatsToString");
+    if (nachkomma < 0 || nachkomma > 2) ThrowFehler(textid::kFalscheKonstante, u"FloatsToString");
     for (float wert : werte) text += platform::format(kFormate[nachkomma], wert, trenner);
 }

@@ -1,12 +1,11 @@
 #include "model/errors/Fehler.h"
 
+#include "core/text/TextIdConstants.h"
 #include "model/errors/KVSMessageBox.h"
 #include "platform/errors/UserException.h"
 #include "platform/messagebox/MessageBox.h"
 
 namespace {
-
-constexpr unsigned kProduktCaption = 3168;
 
 std::u16string_view ortOderLeer(const char16_t* place) {
     return place ? std::u16string_view(place) : std::u16string_view();
@@ -21,7 +20,7 @@ void ShowFehlerText(const CVRMString& text, std::u16string_view place, unsigned 
         message += place;
         message += u")";
     }
-    if (captionId == 0) captionId = kProduktCaption;
+    if (captionId == 0) captionId = textid::kProduktCaption;
     KVSMessageBoxCaptionID(message, captionId, platform::mb::OK | platform::mb::ICONEXCLAMATION,
                            nullptr);
 }

@@ -2,11 +2,10 @@
 
 #include <array>
 
+#include "core/text/TextIdConstants.h"
 #include "model/errors/Fehler.h"
 
 namespace {
-
-constexpr unsigned kBiboMarke = 3621;
 
 // A text of the table: the id, and for the library names the separator before "(bib)".
 struct GlobalerText {
@@ -36,7 +35,7 @@ constexpr std::array<GlobalerText, kAnzahl> kTexte{{
     {3228, u"_"},
     {5703, u"_"},
     {5704, u"_"},
-    {kBiboMarke, nullptr},
+    {textid::kBiboMarke, nullptr},
     {5693, nullptr},
     {3804, nullptr},
 }};
@@ -56,7 +55,7 @@ void InitGlobaleTexte() {
         if (!text.LoadStringW(kTexte[i].textId)) ThrowFehler(3303, nullptr, 0);
         if (kTexte[i].biboTrenner) {
             text += kTexte[i].biboTrenner;
-            text += kBiboMarke;
+            text += textid::kBiboMarke;
         }
         werte[i] = text;
     }

@@ -4,6 +4,7 @@
 #include <limits>
 #include <vector>
 
+#include "core/db/SectionNames.h"
 #include "model/data/ZahlenReihe.h"
 
 namespace {
@@ -19,7 +20,7 @@ float Quotient(float zaehler, float nenner) {
 CWPLeistDaten::CWPLeistDaten(std::u16string_view text) {
     float* felder[kFelder] = {&quellTemp, &heiz35,  &heiz2,    &elektro35, &elektro2,
                               &quelle35,  &quelle2, &vorlauf2, &maxVorlauf};
-    const std::vector<double> zahlen = ZerlegeZahlenReihe(text, u"#", kFelder);
+    const std::vector<double> zahlen = ZerlegeZahlenReihe(text, vrmdb::kZahlenTrenner, kFelder);
     // A number beyond the float range must not become infinity in a record.
     constexpr double kMax = std::numeric_limits<float>::max();
     for (size_t i = 0; i < zahlen.size(); ++i)
@@ -54,9 +55,10 @@ float CWPLeistDaten::GetCOP2() const {
 }
 
 CVRMString CWPLeistDaten::Format() const {
+    const char16_t* t = vrmdb::kZahlenTrenner;
     CVRMString text;
-    text.Format(u"%.0f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s", quellTemp, u"#", heiz35,
-                u"#", heiz2, u"#", elektro35, u"#", elektro2, u"#", quelle35, u"#", quelle2, u"#",
-                vorlauf2, u"#", maxVorlauf, u"#");
+    text.Format(u"%.0f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s", quellTemp, t, heiz35, t,
+                heiz2, t, elektro35, t, elektro2, t, quelle35, t, quelle2, t, vorlauf2, t,
+                maxVorlauf, t);
     return text;
 }

@@ -2,12 +2,12 @@
 
 #include <vector>
 
+#include "core/text/TextIdConstants.h"
 #include "model/data/DatenProvider2.h"
 #include "model/errors/Fehler.h"
 
 namespace {
 
-constexpr unsigned kDatenFehlen = 3105;  // "Required data missing or data wrong"
 constexpr int kMaxDaten = CVRMdatenProvider2::kMaxLeistDaten;
 // What a record without its own second flow temperature was measured at.
 constexpr float kStandardVorlauf2 = 50.0f;
@@ -15,7 +15,7 @@ constexpr float kStandardVorlauf2 = 50.0f;
 }  // namespace
 
 void GetWPLeistDaten(const CVRMString& wpName, CWPDatenArray& daten, unsigned maxVorlaufTemp) {
-    if (wpName.IsEmpty()) ThrowFehler(kDatenFehlen, u"CVRMdatenProvider2::GetWPLeistDaten");
+    if (wpName.IsEmpty()) ThrowFehler(textid::kDatenFehlen, u"CVRMdatenProvider2::GetWPLeistDaten");
     if (daten.GetSize() > kMaxDaten) ThrowFehler(0u, nullptr);
     const auto zeilen = CVRMdatenProvider2::Get().LeseLeistDatenZeilen(wpName);
 

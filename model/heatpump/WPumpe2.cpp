@@ -4,16 +4,14 @@
 #include <exception>
 #include <optional>
 
+#include "core/text/TextIdConstants.h"
 #include "model/errors/Fehler.h"
 #include "model/heatpump/WPLeistDatenSpeicher.h"
 #include "platform/numbers/Numbers.h"
 
 namespace {
 
-constexpr unsigned kNichtInitialisiert = 3101;  // "Object not initialized"
-constexpr unsigned kDatenFehlen = 3105;         // "Required data missing or data wrong"
-constexpr unsigned kTestFehler = 3113;          // "Test could not be done"
-constexpr unsigned kFalscheKonstante = 3162;    // "Switch constant wrong"
+constexpr unsigned kTestFehler = 3113;  // "Test could not be done"
 constexpr int kLeistDatenPlaetze = 8;
 
 // The rating source temperature, the source temperature of the stored maximum flow
@@ -38,7 +36,7 @@ std::optional<MediumZeile> FindeMedium(int medium) {
 
 MediumZeile MediumOderFehler(int medium, const char16_t* ort) {
     const auto gefunden = FindeMedium(medium);
-    if (!gefunden) ThrowFehler(kFalscheKonstante, ort);
+    if (!gefunden) ThrowFehler(textid::kFalscheKonstante, ort);
     return *gefunden;
 }
 
@@ -58,7 +56,7 @@ bool ErlaubtMedium(int quellenArt, int medium, const char16_t* ort) {
         case 6:
             return medium == 4;
         default:
-            ThrowFehler(kFalscheKonstante, ort);
+            ThrowFehler(textid::kFalscheKonstante, ort);
     }
 }
 
@@ -92,14 +90,14 @@ void CWPumpe2::GetDatenIDs(CWordArray& ids) {
 }
 
 void CWPumpe2::init(const CVRMwerteListe& werte) {
-    if (werte.IsEmpty()) ThrowFehler(kDatenFehlen, u"CWPumpe2::init(1)");
+    if (werte.IsEmpty()) ThrowFehler(textid::kDatenFehlen, u"CWPumpe2::init(1)");
     try {
         m_werte = werte;
         // The stored maximum flow temperature: the records are not there yet to compute it.
         GetWPLeistDaten(werte.getName(), m_leistDaten, werte.get(ID_MaxVorlaufTemp).GetUIntVal());
-        if (m_anzahl == 0) ThrowFehler(kDatenFehlen, u"CWPumpe2::checkInit");
+        if (m_anzahl == 0) ThrowFehler(textid::kDatenFehlen, u"CWPumpe2::checkInit");
     } catch (const std::exception&) {
-        ThrowFehler(kNichtInitialisiert, werte.getName());
+        ThrowFehler(textid::kNichtInitialisiert, werte.getName());
     }
 }
 
@@ -108,7 +106,7 @@ bool CWPumpe2::IstInitialisiert() const {
 }
 
 void CWPumpe2::PruefeInit(const char16_t* ort) const {
-    if (!IstInitialisiert()) ThrowFehler(kNichtInitialisiert, ort);
+    if (!IstInitialisiert()) ThrowFehler(textid::kNichtInitialisiert, ort);
 }
 
 int CWPumpe2::Medium() const {
@@ -128,7 +126,7 @@ CVRMwert& CWPumpe2::GetWert(TKelvoDatenID id, bool quiet) {
 
 void CWPumpe2::SetAnzahl(unsigned anzahl) {
     PruefeInit(u"CWPumpe2::SetAnzahl");
-    if (anzahl == 0) ThrowFehler(kDatenFehlen, u"CWPumpe2::SetAnzahl");
+    if (anzahl == 0) ThrowFehler(textid::kDatenFehlen, u"CWPumpe2::SetAnzahl");
     m_anzahl = anzahl;
 }
 

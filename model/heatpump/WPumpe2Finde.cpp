@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "app/options/OptionsManager.h"
+#include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
@@ -11,12 +12,11 @@
 
 namespace {
 
-constexpr unsigned kKeineDaten = 3130;    // "Heat pump performance data not available"
-constexpr unsigned kZuWenigDaten = 3131;  // "Not enough heat pump performance data available"
-constexpr unsigned kUnterDaten = 3127;    // below the records, extrapolated
-constexpr unsigned kUeberGrenze = 3128;   // above the extrapolation limit, calculated with it
-constexpr unsigned kUeberDaten = 3129;    // above the records, extrapolated
-constexpr unsigned kProduktCaption = 3168;
+constexpr unsigned kKeineDaten = 3130;     // "Heat pump performance data not available"
+constexpr unsigned kZuWenigDaten = 3131;   // "Not enough heat pump performance data available"
+constexpr unsigned kUnterDaten = 3127;     // below the records, extrapolated
+constexpr unsigned kUeberGrenze = 3128;    // above the extrapolation limit, calculated with it
+constexpr unsigned kUeberDaten = 3129;     // above the records, extrapolated
 constexpr uint32_t kOptWarnQTemp1 = 1220;  // "WarnQTemp1"
 
 bool WarnungenAn() {
@@ -29,7 +29,7 @@ template <class... Args>
 void Warne(unsigned textId, const Args&... args) {
     CVRMString text;
     text.Format(textId, args...);
-    const int antwort = KVSMessageBoxCaptionID(text, kProduktCaption,
+    const int antwort = KVSMessageBoxCaptionID(text, textid::kProduktCaption,
                                                platform::mb::YESNO | platform::mb::ICONEXCLAMATION);
     if (antwort == platform::id::NO)
         GetKelvoApp().GetOptionsManager().SetLongWert(kOptWarnQTemp1, 0);

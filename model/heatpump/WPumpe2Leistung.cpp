@@ -4,12 +4,12 @@
 #include <utility>
 
 #include "core/db/Interpolation.h"
+#include "core/text/TextIdConstants.h"
 #include "model/errors/Fehler.h"
 #include "model/heatpump/WPumpe2.h"
 
 namespace {
 
-constexpr unsigned kFalscheKonstante = 3162;  // "Switch constant wrong"
 constexpr float kMinWert = 0.01f;
 // Condenser spread correction: relative change of the electric power per kelvin.
 constexpr float kSpreizungsFaktor = 0.0103f;
@@ -28,7 +28,7 @@ std::pair<float, float> Spalten(int art, const CWPLeistDaten& satz, const char16
         case CWPumpe2::kElektroLeistung:
             return {satz.elektro35, satz.elektro2};
         default:
-            ThrowFehler(kFalscheKonstante, ort);
+            ThrowFehler(textid::kFalscheKonstante, ort);
     }
 }
 
@@ -140,7 +140,8 @@ bool CWPumpe2::getTabellenWert(int art, float quellTemp, float vorlaufTemp, floa
     constexpr const char16_t* kOrt = u"CWPumpe2::getTabellenWert";
     PruefeInit(kOrt);
     wert = 0.0f;
-    if (art < kQuellLeistung || art > kElektroLeistung) ThrowFehler(kFalscheKonstante, kOrt);
+    if (art < kQuellLeistung || art > kElektroLeistung)
+        ThrowFehler(textid::kFalscheKonstante, kOrt);
     const float anzahl = static_cast<float>(m_anzahl);
     for (const CWPLeistDaten* satz : m_leistDaten.Zeiger()) {
         if (!satz || !Nahe(satz->quellTemp, quellTemp)) continue;

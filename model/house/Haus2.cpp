@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/options/OptionsManager.h"
+#include "core/text/TextIdConstants.h"
 #include "core/value/DatenProvider.h"
 #include "evaluation/binding/BindingState.h"
 #include "model/app/KelvoAppServices.h"
@@ -15,9 +16,6 @@
 
 namespace {
 
-constexpr unsigned kNichtInitialisiert = 3101;  // "Object not initialized"
-constexpr unsigned kDatenFehlen = 3105;         // "Required data missing or data wrong"
-constexpr unsigned kKeineErgebnisse = 3122;     // "Could not compute results"
 constexpr uint32_t kOptDefKlimaort = 1216;
 constexpr float kNatAusKlimaort = 999.0f;  // above: take the location's design temperature
 constexpr char16_t kHausEndung[] = u"_HausX";
@@ -56,12 +54,12 @@ void CHaus2::GetDatenIDs(CWordArray& ids) {
 }
 
 void CHaus2::init(const CVRMwerteListe& werte) {
-    if (werte.IsEmpty()) ThrowFehler(kDatenFehlen, u"CHaus2::init(1)");
+    if (werte.IsEmpty()) ThrowFehler(textid::kDatenFehlen, u"CHaus2::init(1)");
     try {
         m_werte = werte;
         InitWerte();
     } catch (const platform::UserException&) {
-        ThrowFehler(kNichtInitialisiert, werte.getName());
+        ThrowFehler(textid::kNichtInitialisiert, werte.getName());
     }
 }
 
@@ -117,7 +115,7 @@ bool CHaus2::IstInitialisiert() const {
 }
 
 void CHaus2::PruefeInit(const char16_t* ort) const {
-    if (!IstInitialisiert()) ThrowFehler(kNichtInitialisiert, ort);
+    if (!IstInitialisiert()) ThrowFehler(textid::kNichtInitialisiert, ort);
 }
 
 CVRMwert& CHaus2::GetWert(TKelvoDatenID id, bool quiet) {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/options/OptionsManager.h"
+#include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
@@ -13,11 +14,8 @@
 
 namespace {
 
-constexpr unsigned kDatenFehlen = 3105;      // "Required data missing or data wrong"
-constexpr unsigned kVorlaufZuHoch = 3107;    // "Calculated flow ... greater than designed"
-constexpr unsigned kKeineErgebnisse = 3122;  // "Could not compute results"
-constexpr unsigned kKeinHeizmonat = 3251;    // "There is no month as cold as to heat ..."
-constexpr unsigned kProduktCaption = 3168;
+constexpr unsigned kVorlaufZuHoch = 3107;  // "Calculated flow ... greater than designed"
+constexpr unsigned kKeinHeizmonat = 3251;  // "There is no month as cold as to heat ..."
 constexpr uint32_t kOptWarnVorlauf = 1221;
 constexpr float kStundenJeMonat = 720.0f;
 constexpr float kStartLeistung = 10.0f;  // kW, where the search for a design load begins
@@ -25,7 +23,8 @@ constexpr float kStartLeistung = 10.0f;  // kW, where the search for a design lo
 constexpr int kMaxSchritte = 100000;
 
 void Hinweis(unsigned textId) {
-    KVSMessageBoxID(textId, kProduktCaption, platform::mb::OK | platform::mb::ICONINFORMATION);
+    KVSMessageBoxID(textId, textid::kProduktCaption,
+                    platform::mb::OK | platform::mb::ICONINFORMATION);
 }
 
 }  // namespace
@@ -37,7 +36,7 @@ uint16_t CHaus2::AnzahlHeizMonate() {
 }
 
 void CHaus2::GetMomentanerHeizbedarf(unsigned short monat, int modus, float& out) {
-    if (monat >= kMonate) ThrowFehler(kDatenFehlen, u"CHaus2::GetMomentanerHeizbedarf(2)");
+    if (monat >= kMonate) ThrowFehler(textid::kDatenFehlen, u"CHaus2::GetMomentanerHeizbedarf(2)");
     std::array<float, kMonate> temps;
     LeseKlima(temps);
     const uint16_t heizMonate =
@@ -60,8 +59,8 @@ void CHaus2::MomentanerHeizbedarf(unsigned short monat, int modus, float& out) {
 }
 
 float CHaus2::getSolarGewinn(unsigned short monat, uint16_t heizMonate) {
-    if (monat >= kMonate) ThrowFehler(kDatenFehlen, u"CHaus2::getSolarGewinn(1)");
-    if (heizMonate > kMonate) ThrowFehler(kDatenFehlen, u"CHaus2::getSolarGewinn(2)");
+    if (monat >= kMonate) ThrowFehler(textid::kDatenFehlen, u"CHaus2::getSolarGewinn(1)");
+    if (heizMonate > kMonate) ThrowFehler(textid::kDatenFehlen, u"CHaus2::getSolarGewinn(2)");
     std::array<float, kMonate> temps;
     LeseKlima(temps);
     if (!m_berechnung.IstHeizMonat(temps[monat], UInt(ID_MittlRaumTemp), UInt(ID_HeizGrenzTemp)))
@@ -158,12 +157,12 @@ void CHaus2::MomentaneVorlaufTemp(unsigned short monat, float faktor, float& out
         return;
     }
     try {
-        if (monat >= kMonate) ThrowFehler(kDatenFehlen, u"CHaus2::MomentaneVorlaufTemp");
+        if (monat >= kMonate) ThrowFehler(textid::kDatenFehlen, u"CHaus2::MomentaneVorlaufTemp");
         float last = 0.0f;
         GetMomentanerHeizbedarf(monat, 0, last);
         MomentaneVorlaufTempLast(faktor, last, out, quiet);
     } catch (const platform::UserException&) {
-        ThrowFehler(kKeineErgebnisse, u"Haus2::MomentaneVorlaufTemp1");
+        ThrowFehler(textid::kKeineErgebnisse, u"Haus2::MomentaneVorlaufTemp1");
     }
 }
 
@@ -177,7 +176,7 @@ void CHaus2::MomentaneVorlaufTempMonat(float temp, float faktor, float& out, boo
         HeizbedarfMonat(temp, 0, last);
         MomentaneVorlaufTempLast(faktor, last, out, quiet);
     } catch (const platform::UserException&) {
-        ThrowFehler(kKeineErgebnisse, u"Haus2::MomentaneVorlaufTemp2");
+        ThrowFehler(textid::kKeineErgebnisse, u"Haus2::MomentaneVorlaufTemp2");
     }
 }
 
@@ -199,7 +198,7 @@ void CHaus2::MomentaneVorlaufTempLast(float faktor, float last, float& out, bool
                 Hinweis(kVorlaufZuHoch);
         }
     } catch (const platform::UserException&) {
-        ThrowFehler(kKeineErgebnisse, u"Haus2::MomentaneVorlaufTemp3");
+        ThrowFehler(textid::kKeineErgebnisse, u"Haus2::MomentaneVorlaufTemp3");
     }
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/records/SolareGewinne.h"
+#include "core/text/TextIdConstants.h"
 #include "evaluation/binding/BindingState.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/errors/Fehler.h"
@@ -16,13 +17,7 @@
 
 namespace {
 
-constexpr unsigned kNichtInitialisiert = 3101;   // "Object not initialized"
 constexpr unsigned kFehlerBeimSpeichern = 3103;  // "Error when saving component"
-constexpr unsigned kDatenFehlen = 3105;          // "Required data missing or data wrong"
-constexpr unsigned kKeineErgebnisse = 3122;      // "Could not compute results"
-constexpr unsigned kFalscheKonstante = 3162;     // "Switch constant wrong"
-constexpr unsigned kProduktCaption = 3168;
-constexpr unsigned kFormatU = 3359;  // "%u"
 constexpr unsigned kKeinKlimaort = 3380;
 constexpr unsigned kKeinWetterort = 3381;
 constexpr unsigned kKeinSonnenort = 3697;
@@ -37,7 +32,8 @@ constexpr float kMinAnteilGewinn = 0.05f;
 constexpr unsigned kAnteilJeMonat = 40;
 
 void Hinweis(unsigned textId) {
-    KVSMessageBoxID(textId, kProduktCaption, platform::mb::OK | platform::mb::ICONINFORMATION);
+    KVSMessageBoxID(textId, textid::kProduktCaption,
+                    platform::mb::OK | platform::mb::ICONINFORMATION);
 }
 
 TKelvoDatenID WohinId(unsigned short system) {
@@ -51,7 +47,7 @@ bool IstSystem(unsigned short system) {
 }  // namespace
 
 void CHaus2::ParseSolarWohin(const CVRMString& text, SolarWohinArray& wohin) {
-    if (wohin.size() < kMonate) ThrowFehler(kDatenFehlen, u"SetSolarWohin(static)");
+    if (wohin.size() < kMonate) ThrowFehler(textid::kDatenFehlen, u"SetSolarWohin(static)");
     std::fill(wohin.begin(), wohin.begin() + kMonate, kNirgends);
     std::u16string_view rest = text.view();
     for (size_t i = 0; i < kMonate; ++i) {
@@ -64,28 +60,28 @@ void CHaus2::ParseSolarWohin(const CVRMString& text, SolarWohinArray& wohin) {
 
 void CHaus2::SetSolarWohin(const CVRMString& text, unsigned short system) {
     try {
-        if (!IstSystem(system)) ThrowFehler(kDatenFehlen, u"CHaus2::SetSolarWohin(s)");
+        if (!IstSystem(system)) ThrowFehler(textid::kDatenFehlen, u"CHaus2::SetSolarWohin(s)");
         ParseSolarWohin(text, m_solarWohin[system - 1]);
     } catch (const platform::UserException&) {
-        ShowFehler(kKeineErgebnisse, u"Haus2::SetSolarWohin(s)");
+        ShowFehler(textid::kKeineErgebnisse, u"Haus2::SetSolarWohin(s)");
     }
 }
 
 const CHaus2::SolarWohinArray& CHaus2::GetSolarWohinArray(unsigned short system) const {
-    if (!IstSystem(system)) ThrowFehler(kDatenFehlen, u"CHaus2::GetSolarWohinArray");
+    if (!IstSystem(system)) ThrowFehler(textid::kDatenFehlen, u"CHaus2::GetSolarWohinArray");
     return m_solarWohin[system - 1];
 }
 
 const CHaus2::SolarWohinArray& CHaus2::GetSolarWohin(unsigned short system) {
     PruefeInit(u"CHaus2::GetSolarWohin()");
-    if (!IstSystem(system)) ThrowFehler(kDatenFehlen, u"CHaus2::GetSolarWohin()");
+    if (!IstSystem(system)) ThrowFehler(textid::kDatenFehlen, u"CHaus2::GetSolarWohin()");
     return m_solarWohin[system - 1];
 }
 
 unsigned CHaus2::GetSolarWohin(unsigned short monat, unsigned short system) {
     PruefeInit(u"CHaus2::GetSolarWohin(us)");
-    if (monat >= kMonate) ThrowFehler(kDatenFehlen, u"CHaus2::GetSolarWohin(us)");
-    if (!IstSystem(system)) ThrowFehler(kDatenFehlen, u"CHaus2::GetSolarWohin2(us)");
+    if (monat >= kMonate) ThrowFehler(textid::kDatenFehlen, u"CHaus2::GetSolarWohin(us)");
+    if (!IstSystem(system)) ThrowFehler(textid::kDatenFehlen, u"CHaus2::GetSolarWohin2(us)");
     return m_solarWohin[system - 1][monat];
 }
 
@@ -93,13 +89,13 @@ void CHaus2::SetSolarWohin(const SolarWohinArray& wohin, unsigned short system, 
     PruefeInit(u"CHaus2::SetSolarWohin()");
     try {
         if (wohin.size() < kMonate || !IstSystem(system))
-            ThrowFehler(kDatenFehlen, u"CHaus2::SetSolarWohin()");
+            ThrowFehler(textid::kDatenFehlen, u"CHaus2::SetSolarWohin()");
         m_solarWohin[system - 1].assign(wohin.begin(), wohin.begin() + kMonate);
         GetKelvoApp().ResetAuswertungen();
         CVRMString text;
         for (unsigned ziel : m_solarWohin[system - 1]) {
             CVRMString zahl;
-            zahl.Format(kFormatU, ziel);
+            zahl.Format(textid::kFormatU, ziel);
             text += zahl;
             text += kTrenner;
         }
@@ -194,7 +190,7 @@ bool CHaus2::SolarDatenOK(const CVRMString& solarAnlage) {
                         fehler = kOhneGewinnErde;
                     break;
                 default:
-                    ThrowFehler(kFalscheKonstante, u"CHaus2::SolarDatenOK");
+                    ThrowFehler(textid::kFalscheKonstante, u"CHaus2::SolarDatenOK");
             }
             if (fehler != 0) {
                 Hinweis(fehler);

@@ -1,4 +1,5 @@
 // The house's short texts for the project window.
+#include "core/text/TextIdConstants.h"
 #include "core/value/VRMString.h"
 #include "evaluation/binding/BindingState.h"
 #include "model/errors/Fehler.h"
@@ -6,8 +7,6 @@
 #include "platform/numbers/Numbers.h"
 
 namespace {
-
-constexpr unsigned kFalscheKonstante = 3162;  // "Switch constant wrong"
 
 unsigned WawaTextId(int wawaMitWP) {
     switch (wawaMitWP) {
@@ -20,7 +19,7 @@ unsigned WawaTextId(int wawaMitWP) {
         case 3:
             return 5053;  // "Hot water with 2nd heat source"
         default:
-            ThrowFehler(kFalscheKonstante, u"CHaus2::GetWawaKurzInfo(1)");
+            ThrowFehler(textid::kFalscheKonstante, u"CHaus2::GetWawaKurzInfo(1)");
     }
 }
 
@@ -35,7 +34,7 @@ unsigned SpeicherTextId(int speicherTyp) {
         case 3:
             return 3017;  // "Hot water tank heat pump"
         default:
-            ThrowFehler(kFalscheKonstante, u"CHaus2::GetWawaKurzInfo(2)");
+            ThrowFehler(textid::kFalscheKonstante, u"CHaus2::GetWawaKurzInfo(2)");
     }
 }
 

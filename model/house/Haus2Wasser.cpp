@@ -3,6 +3,7 @@
 // the ventilation figure.
 #include <algorithm>
 
+#include "core/text/TextIdConstants.h"
 #include "model/errors/Fehler.h"
 #include "model/house/Haus2.h"
 #include "model/house/WawaDaten.h"
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr unsigned kDatenFehlen = 3105;      // "Required data missing or data wrong"
-constexpr unsigned kKeineErgebnisse = 3122;  // "Could not compute results"
 constexpr float kZwoelftel = 0.083333336f;
 constexpr float kDreissigstel = 0.033333335f;
 constexpr float kMinTagesEnergie = 0.1f;  // kWh: below, the daily energy counts as not given
@@ -63,17 +62,17 @@ void CHaus2::MonatlicherWWbedarf(MonatsWerte out) {
     try {
         for (unsigned short monat = 0; monat < kMonate; ++monat) out[monat] = WWbedarfMonat(monat);
     } catch (const platform::UserException&) {
-        ThrowFehler(kKeineErgebnisse, u"Haus2::MonatlicherWWbedarf(1)");
+        ThrowFehler(textid::kKeineErgebnisse, u"Haus2::MonatlicherWWbedarf(1)");
     }
 }
 
 void CHaus2::MonatlicherWWbedarf(unsigned short monat, float& out) {
-    if (monat >= kMonate) ThrowFehler(kDatenFehlen, u"CHaus2::MonatlicherWWbedarf(2)");
+    if (monat >= kMonate) ThrowFehler(textid::kDatenFehlen, u"CHaus2::MonatlicherWWbedarf(2)");
     out = 0.0f;
     try {
         if (Int(ID_WWmitWP) != 0) out = WWbedarfMonat(monat);
     } catch (const platform::UserException&) {
-        ThrowFehler(kKeineErgebnisse, u"Haus2::MonatlicherWWbedarf(2)");
+        ThrowFehler(textid::kKeineErgebnisse, u"Haus2::MonatlicherWWbedarf(2)");
     }
 }
 
@@ -88,7 +87,7 @@ unsigned CHaus2::BerechneWWEnergie() {
 void CHaus2::WarmwasserEnergie(unsigned short monat, CWawaDaten& daten, float tagesEnergie) {
     daten.ResetErgebnisse();
     if (Int(ID_WWmitWP) == 0) return;
-    if (monat >= kMonate) ThrowFehler(kDatenFehlen, u"CHaus2::WarmwasserEnergie");
+    if (monat >= kMonate) ThrowFehler(textid::kDatenFehlen, u"CHaus2::WarmwasserEnergie");
 
     const bool nachN = Bool(ID_BBK);
     const auto kalt = static_cast<uint16_t>(UInt(ID_KaltWTemp));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoDocServices.h"
 #include "model/errors/Fehler.h"
@@ -10,10 +11,6 @@
 #include "platform/errors/UserException.h"
 
 namespace {
-
-constexpr unsigned kDatenFehlen = 3105;       // "Required data missing or data wrong"
-constexpr unsigned kKeineErgebnisse = 3122;   // "Could not compute results"
-constexpr unsigned kFalscheKonstante = 3162;  // "Switch constant wrong"
 
 constexpr float kStundenJeMonat = 0.0013888889f;  // 1/720 h
 // 4.2 kJ/(kg K) over 3597.1223 kJ/kWh, kept as the one constant the results rest on.
@@ -87,7 +84,8 @@ void CHausBerechnung::VorlaufTemp(float last, float normLeistung, float vorlaufT
 
 void CHausBerechnung::MonatlicherWWbedarf(unsigned short monat, unsigned bedarfsKennzahl,
                                           float& out) const {
-    if (monat >= kMonate) ThrowFehler(kDatenFehlen, u"CHausBerechnung::MonatlicherWWbedarf(BKZ)");
+    if (monat >= kMonate)
+        ThrowFehler(textid::kDatenFehlen, u"CHausBerechnung::MonatlicherWWbedarf(BKZ)");
     out = static_cast<float>(
         360.0 * std::pow(static_cast<double>(static_cast<float>(bedarfsKennzahl)), 0.82));
 }
@@ -101,7 +99,8 @@ void CHausBerechnung::MonatlicherWWbedarf(MonatsWerte out, unsigned bedarfsKennz
 void CHausBerechnung::MonatlicherWWbedarf(unsigned short monat, unsigned sollTemp,
                                           unsigned kaltTemp, unsigned volumen, unsigned,
                                           float& out) const {
-    if (monat >= kMonate) ThrowFehler(kDatenFehlen, u"CHausBerechnung::MonatlicherWWbedarf(Vol)");
+    if (monat >= kMonate)
+        ThrowFehler(textid::kDatenFehlen, u"CHausBerechnung::MonatlicherWWbedarf(Vol)");
     out = TaeglicherWWbedarfVol(volumen, static_cast<uint16_t>(kaltTemp),
                                 static_cast<uint16_t>(sollTemp)) *
           kTageJeMonat;
@@ -130,12 +129,12 @@ void CHausBerechnung::WarmwasserEnergie(unsigned short monat, CWawaDaten& daten,
     try {
         WarmwasserSchritte(monat, daten, cop);
     } catch (const platform::UserException&) {
-        ThrowFehler(kKeineErgebnisse, u"HausBerechnung::WarmwasserEnergie");
+        ThrowFehler(textid::kKeineErgebnisse, u"HausBerechnung::WarmwasserEnergie");
     }
 }
 
 void CHausBerechnung::WarmwasserSchritte(unsigned short monat, CWawaDaten& daten, float cop) const {
-    if (monat >= kMonate) ThrowFehler(kDatenFehlen, u"CHausBerechnung::WarmwasserEnergie");
+    if (monat >= kMonate) ThrowFehler(textid::kDatenFehlen, u"CHausBerechnung::WarmwasserEnergie");
     daten.ResetErgebnisse();
 
     const int verlust = Tief16(daten.m_tempVerlust);
@@ -161,7 +160,7 @@ void CHausBerechnung::WarmwasserSchritte(unsigned short monat, CWawaDaten& daten
             t0 = Tief16(daten.m_eintrittsTemp) + verlust;
             break;
         default:
-            ThrowFehler(kFalscheKonstante, u"CHausBerechnung::WarmwasserEnergie");
+            ThrowFehler(textid::kFalscheKonstante, u"CHausBerechnung::WarmwasserEnergie");
     }
     if (t0 >= ende) t0 = ende - kSchritt;
 

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "core/db/Global.h"
+#include "core/text/TextIdConstants.h"
 #include "core/value/DatenProvider.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/errors/Fehler.h"
@@ -12,10 +13,7 @@
 
 namespace {
 
-constexpr unsigned kNichtInitialisiert = 3101;  // "Object not initialized"
-constexpr unsigned kDatenFehlen = 3105;         // "Required data missing or data wrong"
-constexpr unsigned kBiboProjekt = 4295;         // "This is a project from the program database..."
-constexpr unsigned kProduktName = 3168;
+constexpr unsigned kBiboProjekt = 4295;  // "This is a project from the program database..."
 
 }  // namespace
 
@@ -72,12 +70,12 @@ void CProjekt2::GetDatenIDs(CWordArray& ids) {
 
 void CProjekt2::init(const CVRMwerteListe& werte) {
     try {
-        if (werte.IsEmpty()) ThrowFehler(kDatenFehlen, u"CProjekt2::init(1)");
+        if (werte.IsEmpty()) ThrowFehler(textid::kDatenFehlen, u"CProjekt2::init(1)");
         m_werte = werte;
         SetzeVorgaben();
         if (getConsumerName().IsEmpty()) ThrowFehler(0, u"");
     } catch (const std::exception&) {
-        ThrowFehler(kNichtInitialisiert, werte.getName());
+        ThrowFehler(textid::kNichtInitialisiert, werte.getName());
     }
 }
 
@@ -86,7 +84,7 @@ bool CProjekt2::IstInitialisiert() const {
 }
 
 void CProjekt2::PruefeInit(const char16_t* ort) const {
-    if (!IstInitialisiert()) ThrowFehler(kNichtInitialisiert, ort);
+    if (!IstInitialisiert()) ThrowFehler(textid::kNichtInitialisiert, ort);
 }
 
 CVRMwert& CProjekt2::GetWert(TKelvoDatenID id, bool quiet) {
@@ -123,7 +121,7 @@ bool CProjekt2::IstVollstaendig() const {
 bool CProjekt2::IstAenderbar(bool meldung) const {
     if (!IGlobal::IstBiboName(getConsumerName()) || GetKelvoApp().GetConfSchalter()) return true;
     if (meldung)
-        KVSMessageBoxID(kBiboProjekt, kProduktName,
+        KVSMessageBoxID(kBiboProjekt, textid::kProduktCaption,
                         platform::mb::OK | platform::mb::ICONINFORMATION);
     return false;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/options/OptionsManager.h"
+#include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/errors/Fehler.h"
 #include "model/project/Projekt2.h"
@@ -13,11 +14,6 @@
 
 namespace {
 
-constexpr unsigned kNichtInitialisiert = 3101;  // "Object not initialized"
-constexpr unsigned kNichtBerechnet = 3122;      // "Could not compute results"
-constexpr unsigned kFalscheKonstante = 3162;    // "Switch constant wrong"
-constexpr unsigned kFormatUnsigned = 3359;      // "%u"
-constexpr unsigned kFormatEineStelle = 3354;    // "%.1f"
 constexpr char16_t kTrenner = u'#';
 
 // Per heating kind: the project's value, the program's cost list and its number option.
@@ -32,7 +28,7 @@ constexpr SKostenArt kKostenArten[] = {
 };
 
 const SKostenArt& KostenArt(int art, const char16_t* ort) {
-    if (art < 0 || art >= CProjekt2::kKostenArten) ThrowFehler(kFalscheKonstante, ort);
+    if (art < 0 || art >= CProjekt2::kKostenArten) ThrowFehler(textid::kFalscheKonstante, ort);
     return kKostenArten[art];
 }
 
@@ -114,7 +110,7 @@ void CProjekt2::SetInvestKosten(const InvestKosten& kosten) {
     PruefeInit(u"CProjekt2::SetInvestKosten()");
     CVRMString text;
     for (const SInvestPaar& paar : kosten)
-        text += Zahl(kFormatUnsigned, paar.erster) + Zahl(kFormatUnsigned, paar.zweiter);
+        text += Zahl(textid::kFormatU, paar.erster) + Zahl(textid::kFormatU, paar.zweiter);
     SetWert(ID_Wirtschaft, CVRMVariant(text), true);
 }
 
@@ -136,7 +132,7 @@ void CProjekt2::SetBKostenDaten(const BKostenDaten& daten) {
     PruefeInit(u"CProjekt2::SetBKostenDaten()");
     CVRMString text;
     for (const SBKostenPaar& paar : daten) {
-        text += Zahl(kFormatEineStelle, paar.wert);
+        text += Zahl(textid::kFormatFloat1, paar.wert);
         text += platform::format(u"%u#", paar.zahl);
     }
     SetWert(ID_BKostenDaten, CVRMVariant(text), true);
@@ -160,7 +156,7 @@ void CProjekt2::GetHeizsystemJN(HeizsystemFlags& flags) const {
         for (size_t i = 0; i < text.size() && i < flags.size(); ++i)
             if (text[i] == u'0') flags[i] = 0;
     } catch (const std::exception&) {
-        ThrowFehler(kNichtBerechnet, u"Projekt::HeizsystemJN");
+        ThrowFehler(textid::kKeineErgebnisse, u"Projekt::HeizsystemJN");
     }
 }
 

@@ -5,17 +5,14 @@
 #include <exception>
 
 #include "core/db/Global.h"
+#include "core/text/TextIdConstants.h"
 #include "core/value/DatenProvider.h"
 #include "model/errors/Fehler.h"
 
 namespace {
 
-constexpr unsigned kNichtInitialisiert = 3101;  // "Object not initialized"
-constexpr unsigned kDatenFehlen = 3105;         // "Required data missing or data wrong"
-constexpr unsigned kNichtBerechnet = 3122;      // "Could not compute results"
-constexpr unsigned kFalscheKonstante = 3162;    // "Switch constant wrong"
-constexpr unsigned kNichtErweiterbar = 3346;    // "This heat source is not extendable."
-constexpr unsigned kNummerFormat = 3360;        // "_(%i)"
+constexpr unsigned kNichtErweiterbar = 3346;  // "This heat source is not extendable."
+constexpr unsigned kNummerFormat = 3360;      // "_(%i)"
 
 // Operating modes 0..8 by predicate.
 enum Praedikat { kMonoEnergetisch, kBiValent, kMonoValent, kParallel, kAlternativ, kRLanhebung };
@@ -39,7 +36,7 @@ void CKombiWQuelle2::GetDatenIDs(CWordArray& ids) {
 }
 
 void CKombiWQuelle2::init(const CVRMwerteListe& werte) {
-    if (werte.IsEmpty()) ThrowFehler(kDatenFehlen, u"CKombiWQuelle2::init(1)");
+    if (werte.IsEmpty()) ThrowFehler(textid::kDatenFehlen, u"CKombiWQuelle2::init(1)");
     try {
         // Only the sources go: the links may be the very values of `werte`.
         m_quellen.clear();
@@ -47,7 +44,7 @@ void CKombiWQuelle2::init(const CVRMwerteListe& werte) {
         ErzeugeWQuellen();
         if (m_quellen.empty()) ThrowFehler(0, nullptr);
     } catch (const std::exception&) {
-        ThrowFehler(kNichtInitialisiert, werte.getName());
+        ThrowFehler(textid::kNichtInitialisiert, werte.getName());
     }
 }
 
@@ -100,18 +97,20 @@ CWQuelle2* CKombiWQuelle2::GetWQuelle(int nummer) {
 }
 
 CWQuelle2* CKombiWQuelle2::GetErsteWQuelle() {
-    if (m_quellen.empty()) ThrowFehler(kNichtBerechnet, u"KombiWQuelle2::GetErsteWQuelle1");
+    if (m_quellen.empty())
+        ThrowFehler(textid::kKeineErgebnisse, u"KombiWQuelle2::GetErsteWQuelle1");
     if (CWQuelle2* quelle = GetWQuelle(1)) return quelle;
     CWQuelle2* erste = m_quellen.begin()->second.get();
-    if (!erste) ThrowFehler(kNichtBerechnet, u"KombiWQuelle2::GetErsteWQuelle2");
+    if (!erste) ThrowFehler(textid::kKeineErgebnisse, u"KombiWQuelle2::GetErsteWQuelle2");
     return erste;
 }
 
 CWQuelle2* CKombiWQuelle2::GetZweiteWQuelle() {
-    if (m_quellen.size() < 2) ThrowFehler(kNichtBerechnet, u"KombiWQuelle2::GetZweiteWQuelle1");
-    if (m_einzelQuelle) ThrowFehler(kNichtBerechnet, u"KombiWQuelle2::GetZweiteWQuelle2");
+    if (m_quellen.size() < 2)
+        ThrowFehler(textid::kKeineErgebnisse, u"KombiWQuelle2::GetZweiteWQuelle1");
+    if (m_einzelQuelle) ThrowFehler(textid::kKeineErgebnisse, u"KombiWQuelle2::GetZweiteWQuelle2");
     CWQuelle2* zweite = GetWQuelle(2);
-    if (!zweite) ThrowFehler(kNichtBerechnet, u"KombiWQuelle2::GetZweiteWQuelle3");
+    if (!zweite) ThrowFehler(textid::kKeineErgebnisse, u"KombiWQuelle2::GetZweiteWQuelle3");
     return zweite;
 }
 
@@ -181,12 +180,12 @@ void CKombiWQuelle2::ResetWQuellen() {
 }
 
 int CKombiWQuelle2::BetrWeise(const char16_t* ort) {
-    if (!IstGueltig()) ThrowFehler(kNichtInitialisiert, ort);
+    if (!IstGueltig()) ThrowFehler(textid::kNichtInitialisiert, ort);
     return GetErsteWQuelle()->GetWert(ID_BetrWeiseIdx).GetIntVal();
 }
 
 int CKombiWQuelle2::GetDimPunktTemp() {
-    if (!IstGueltig()) ThrowFehler(kNichtInitialisiert, u"CKombiWQuelle2::GetDimPunktTemp");
+    if (!IstGueltig()) ThrowFehler(textid::kNichtInitialisiert, u"CKombiWQuelle2::GetDimPunktTemp");
     return GetErsteWQuelle()->GetWert(ID_DimPunktTemp).GetIntVal();
 }
 
@@ -220,7 +219,7 @@ CVRMString CKombiWQuelle2::GetKurzInfo() {
     // The second collector form reads as a collector, air at a given temperature as air.
     constexpr unsigned kArtTexte[] = {3600, 3601, 3602, 3603, 6029, 3601, 3602};
     const int art = GetErsteWQuelle()->GetWert(ID_QuellMediumIdx).GetIntVal();
-    if (art < 0 || art > 6) ThrowFehler(kFalscheKonstante, u"CKombiWQuelle2::GetKurzInfo");
+    if (art < 0 || art > 6) ThrowFehler(textid::kFalscheKonstante, u"CKombiWQuelle2::GetKurzInfo");
     CVRMString text;
     text.Format(3544u, CVRMString(kArtTexte[art], nullptr));  // "%s"
     return text;

@@ -1,4 +1,5 @@
 // Writing what the dimensioning found into the first heat source.
+#include "core/text/TextIdConstants.h"
 #include "core/value/DatenProvider.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoDocServices.h"
@@ -33,7 +34,8 @@ Groesse GroesseFuer(const SDimWQuelle& dim) {
             return {dim.sondenLaenge, 25u * anzahl, anzahl, 0.5f, true};
         case 1: {
             // The laying distance divides by the tube length.
-            if (!(dim.rohrLaenge >= 1.0f)) ThrowFehler(3105, u"CKombiWQuelle2::SetDimDaten(2)");
+            if (!(dim.rohrLaenge >= 1.0f))
+                ThrowFehler(textid::kDatenFehlen, u"CKombiWQuelle2::SetDimDaten(2)");
             const unsigned kreise = static_cast<unsigned>(
                 platform::toUInt32(BerechneKreisAnzahl(dim.aussen, dim.rohrLaenge)));
             return {platform::toUInt32(dim.rohrLaenge), platform::toUInt32(dim.flaeche), kreise,
@@ -48,7 +50,7 @@ Groesse GroesseFuer(const SDimWQuelle& dim) {
         case 5:
             return {103u * anzahl, platform::toUInt32(dim.flaeche), anzahl, 0.05f, false};
         default:
-            ThrowFehler(3162, kOrt);  // "Switch constant wrong"
+            ThrowFehler(textid::kFalscheKonstante, kOrt);
     }
 }
 
@@ -56,7 +58,7 @@ Groesse GroesseFuer(const SDimWQuelle& dim) {
 void WarteAufAenderbarkeit(const CVRMString& name) {
     while (!ChangeBiboKomponente(kKomponenteWQuelle, name)) {
         ShowFehler2(3109, 3141);  // "Could not change component", "Heat source"
-        const int antwort = KVSMessageBoxID(3351, 3168,  // "Abort design?"
+        const int antwort = KVSMessageBoxID(3351, textid::kProduktCaption,  // "Abort design?"
                                             platform::mb::YESNO | platform::mb::ICONQUESTION);
         if (antwort == platform::id::YES) ThrowFehler(3268, nullptr);  // "Design aborted!"
     }

@@ -7,14 +7,13 @@
 #include <array>
 #include <cmath>
 
+#include "core/text/TextIdConstants.h"
 #include "model/errors/Fehler.h"
 #include "model/source/WQKontext.h"
 
 namespace {
 
-constexpr unsigned kDatenFehlen = 3105;       // "Required data missing or data wrong"
-constexpr unsigned kFalscheKonstante = 3162;  // "Switch constant wrong"
-constexpr float kProStunde = 0.0013888889f;   // 1 / 720 hours of a month
+constexpr float kProStunde = 0.0013888889f;  // 1 / 720 hours of a month
 constexpr float kPi = 3.1415925f;
 
 // Kind 5 runs this much below its natural temperature, January to December (plus 1 K).
@@ -32,7 +31,7 @@ void PruefeErdreich(const SWQKontext& k) {
               k.laenge > 0.0f;
     if (k.art == 0) ok = ok && k.reihe >= 1;
     if (k.art == 1) ok = ok && k.r > 0.0f && k.r * 0.001f < k.abstand;
-    if (!ok) ThrowFehler(kDatenFehlen, u"CWQBerechnung::QuellenTemperatur(2)");
+    if (!ok) ThrowFehler(textid::kDatenFehlen, u"CWQBerechnung::QuellenTemperatur(2)");
 }
 
 }  // namespace
@@ -42,7 +41,8 @@ void CWQBerechnung::QuellenTemperatur(int monat, int art, Monate natur, Monate e
                                       float laenge, float abstand, int kreise, float aussen,
                                       float spezWaerme, float spreizung, float latentWaerme,
                                       int reihe, Monate arbeit, float& out) {
-    if (monat < 0 || monat > 11) ThrowFehler(kDatenFehlen, u"CWQBerechnung::QuellenTemperatur");
+    if (monat < 0 || monat > 11)
+        ThrowFehler(textid::kDatenFehlen, u"CWQBerechnung::QuellenTemperatur");
     SWQKontext& k = WQKontext();
     k.art = art;
     k.lambda = lambda;
@@ -73,7 +73,7 @@ void CWQBerechnung::QuellenTemperatur(int monat, int art, Monate natur, Monate e
 
 void CWQBerechnung::QuellenTemp(int monat, Monate natur, Monate eingespeist, Monate entzug1,
                                 Monate entzug2, ArbeitsMonate arbeit) {
-    if (monat < 0 || monat > 11) ThrowFehler(kDatenFehlen, u"CWQBerechnung::QuellenTemp");
+    if (monat < 0 || monat > 11) ThrowFehler(textid::kDatenFehlen, u"CWQBerechnung::QuellenTemp");
     switch (WQKontext().art) {
         case 0:
             SondenMonat(monat, natur, eingespeist, entzug1, entzug2, arbeit);
@@ -90,7 +90,7 @@ void CWQBerechnung::QuellenTemp(int monat, Monate natur, Monate eingespeist, Mon
             arbeit[monat] = natur[monat] - kVersatzArt5[monat] + 1.0f;
             break;
         default:
-            ThrowFehler(kFalscheKonstante, u"CWQBerechnung::QuellenTemp2");
+            ThrowFehler(textid::kFalscheKonstante, u"CWQBerechnung::QuellenTemp2");
     }
 }
 

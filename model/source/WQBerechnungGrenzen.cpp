@@ -4,6 +4,7 @@
 #include <array>
 #include <exception>
 
+#include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/data/Flachkollektor.h"
 #include "model/errors/Fehler.h"
@@ -11,11 +12,8 @@
 
 namespace {
 
-constexpr unsigned kDatenFehlen = 3105;       // "Required data missing or data wrong"
-constexpr unsigned kTestFehler = 3113;        // "Test could not be done"
-constexpr unsigned kNichtBerechnet = 3122;    // "Could not compute results"
-constexpr unsigned kFalscheKonstante = 3162;  // "Switch constant wrong"
-constexpr int kLandPolen = 13;                // its limits follow a formula of λ
+constexpr unsigned kTestFehler = 3113;  // "Test could not be done"
+constexpr int kLandPolen = 13;          // its limits follow a formula of λ
 
 constexpr const char16_t* kOrtMSE = u"akt. momentaner Entzug";
 constexpr const char16_t* kOrtEJE = u"akt. jährlicher Entzug";
@@ -101,21 +99,21 @@ bool Test(const char16_t* ort, F f) {
 }  // namespace
 
 float CWQBerechnung::GetMSE(int art, float leistung, float laenge, float flaeche) {
-    if (art == 2 || art == 3) ThrowFehler(kNichtBerechnet, kOrtMSE);
-    if (art != 0 && art != 1) ThrowFehler(kFalscheKonstante, u"CWQBerechnung::GetMSE");
+    if (art == 2 || art == 3) ThrowFehler(textid::kKeineErgebnisse, kOrtMSE);
+    if (art != 0 && art != 1) ThrowFehler(textid::kFalscheKonstante, u"CWQBerechnung::GetMSE");
     const float bezug = art == 0 ? laenge : flaeche;
-    if (!(bezug > 0.0f)) ThrowFehler(kNichtBerechnet, kOrtMSE);
+    if (!(bezug > 0.0f)) ThrowFehler(textid::kKeineErgebnisse, kOrtMSE);
     const float mse = leistung * 1000.0f / bezug;
-    if (mse < 1.0f) ThrowFehler(kNichtBerechnet, kOrtMSE);
+    if (mse < 1.0f) ThrowFehler(textid::kKeineErgebnisse, kOrtMSE);
     return mse;
 }
 
 float CWQBerechnung::GetEJE(int art, float energie, float laenge, float flaeche) {
-    return Erneut(kNichtBerechnet, kOrtEJE, [&] {
+    return Erneut(textid::kKeineErgebnisse, kOrtEJE, [&] {
         if (art == 2 || art == 3) return 0.0f;
-        if (art != 0 && art != 1) ThrowFehler(kFalscheKonstante, u"CWQBerechnung::GetEJE");
+        if (art != 0 && art != 1) ThrowFehler(textid::kFalscheKonstante, u"CWQBerechnung::GetEJE");
         const float bezug = art == 0 ? laenge : flaeche;
-        if (!(bezug > 0.0f)) ThrowFehler(kDatenFehlen, u"CWQBerechnung::GetEJE(2)");
+        if (!(bezug > 0.0f)) ThrowFehler(textid::kDatenFehlen, u"CWQBerechnung::GetEJE(2)");
         return energie / bezug;
     });
 }
@@ -126,21 +124,21 @@ float CWQBerechnung::GetMSEBasisFlachK(float produkt) {
 
 float CWQBerechnung::GetMSEGrenze(int art, float lambda, int feuchte, int richtung, int, float f1,
                                   float f2) {
-    if (art == 2 || art == 3) ThrowFehler(kNichtBerechnet, kOrtMSEGrenze);
-    const float grenze = Erneut(kNichtBerechnet, kOrtMSEGrenze, [&] {
+    if (art == 2 || art == 3) ThrowFehler(textid::kKeineErgebnisse, kOrtMSEGrenze);
+    const float grenze = Erneut(textid::kKeineErgebnisse, kOrtMSEGrenze, [&] {
         if (art == 0)
             return IstPolen() ? SondenGrenzePolen(lambda)
                               : Stufenwert(kSondenStufen, lambda, 25.0f);
-        if (art != 1) ThrowFehler(kFalscheKonstante, u"CWQBerechnung::GetMSEGrenze");
-        if (!(f2 > 0.0f)) ThrowFehler(kDatenFehlen, u"CWQBerechnung::GetMSEGrenze(2)");
+        if (art != 1) ThrowFehler(textid::kFalscheKonstante, u"CWQBerechnung::GetMSEGrenze");
+        if (!(f2 > 0.0f)) ThrowFehler(textid::kDatenFehlen, u"CWQBerechnung::GetMSEGrenze(2)");
         return GetMSEBasisFlachK(GetBFSProdukt(art, lambda, feuchte, richtung)) * f1 / f2;
     });
-    if (!(grenze >= 1.0f)) ThrowFehler(kNichtBerechnet, kOrtMSEGrenze);
+    if (!(grenze >= 1.0f)) ThrowFehler(textid::kKeineErgebnisse, kOrtMSEGrenze);
     return grenze;
 }
 
 float CWQBerechnung::GetEJEGrenze(int art, float lambda, int feuchte, int richtung) {
-    if (art == 2 || art == 3) ThrowFehler(kNichtBerechnet, kOrtEJEGrenze);
+    if (art == 2 || art == 3) ThrowFehler(textid::kKeineErgebnisse, kOrtEJEGrenze);
     float grenze = 0.0f;
     if (art == 0) {
         if (IstPolen())
@@ -150,15 +148,15 @@ float CWQBerechnung::GetEJEGrenze(int art, float lambda, int feuchte, int richtu
     } else if (art == 1) {
         grenze = GetBFSProdukt(art, lambda, feuchte, richtung) * 60.0f;
     } else {
-        ThrowFehler(kFalscheKonstante, u"CWQBerechnung::GetEJEGrenze");
+        ThrowFehler(textid::kFalscheKonstante, u"CWQBerechnung::GetEJEGrenze");
     }
-    if (!(grenze >= 1.0f)) ThrowFehler(kNichtBerechnet, kOrtEJEGrenze);
+    if (!(grenze >= 1.0f)) ThrowFehler(textid::kKeineErgebnisse, kOrtEJEGrenze);
     return grenze;
 }
 
 float CWQBerechnung::GetBFSProdukt(int art, float lambda, int feuchte, int richtung) {
-    if (art != 1) ThrowFehler(kDatenFehlen, u"CWQBerechnung::GetBFSProdukt");
-    return Erneut(kNichtBerechnet, u"WQBerechnung::BFSProdukt", [&] {
+    if (art != 1) ThrowFehler(textid::kDatenFehlen, u"CWQBerechnung::GetBFSProdukt");
+    return Erneut(textid::kKeineErgebnisse, u"WQBerechnung::BFSProdukt", [&] {
         const float boden = Bodenfaktor(lambda);
         const float feucht = Feuchtefaktor(feuchte);
         return Richtungsfaktor(richtung) * feucht * boden;
@@ -186,7 +184,7 @@ bool CWQBerechnung::TesteWQuelle(int art, float leistung, float energie, float l
         case 4:
             return true;
         default:
-            ThrowFehler(kFalscheKonstante, u"CWQBerechnung::TesteWQuelle");
+            ThrowFehler(textid::kFalscheKonstante, u"CWQBerechnung::TesteWQuelle");
     }
 }
 
@@ -225,19 +223,19 @@ void CWQBerechnung::DimensioniereWQuelle(int art, float leistung, float energie,
             return;
         case 2:
         case 6:
-            ThrowFehler(kNichtBerechnet, u"WQBerechnung::DimensioniereLuftAbs");
+            ThrowFehler(textid::kKeineErgebnisse, u"WQBerechnung::DimensioniereLuftAbs");
         case 3:
-            ThrowFehler(kNichtBerechnet, u"WQBerechnung::DimensioniereWasserAbs");
+            ThrowFehler(textid::kKeineErgebnisse, u"WQBerechnung::DimensioniereWasserAbs");
         case 5:
             out1 = 8.0f * out2 + 0.5f;
             return;
         default:
-            ThrowFehler(kFalscheKonstante, u"CWQBerechnung::DimensioniereWQuelle");
+            ThrowFehler(textid::kFalscheKonstante, u"CWQBerechnung::DimensioniereWQuelle");
     }
 }
 
 float CWQBerechnung::DimensioniereSonde(float leistung, float energie, float lambda) {
-    return Erneut(kNichtBerechnet, u"WQBerechnung::DimensioniereSonde", [&] {
+    return Erneut(textid::kKeineErgebnisse, u"WQBerechnung::DimensioniereSonde", [&] {
         return std::max(leistung * 1000.0f / GetMSEGrenze(0, lambda, 0, 0, 0, 1.0f, 1.0f),
                         energie / GetEJEGrenze(0, lambda, 0, 0));
     });
@@ -246,7 +244,7 @@ float CWQBerechnung::DimensioniereSonde(float leistung, float energie, float lam
 float CWQBerechnung::DimensioniereFlachK(float leistung, float energie, float lambda, int feuchte,
                                          int richtung, const SVerlegung& verlegung,
                                          float& rohrLaenge) {
-    return Erneut(kNichtBerechnet, u"WQBerechnung::DimensioniereFlachK", [&] {
+    return Erneut(textid::kKeineErgebnisse, u"WQBerechnung::DimensioniereFlachK", [&] {
         const float grenze =
             GetMSEGrenze(1, lambda, feuchte, richtung, 0, verlegung.f1, verlegung.f2);
         const float flaeche = std::max(leistung * 1000.0f / grenze,

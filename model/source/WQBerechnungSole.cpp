@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/text/TextIdConstants.h"
 #include "model/errors/Fehler.h"
 #include "model/source/WQBerechnung.h"
 #include "model/source/WQKontext.h"
 
 namespace {
 
-constexpr unsigned kDatenFehlen = 3105;       // "Required data missing or data wrong"
-constexpr unsigned kFalscheKonstante = 3162;  // "Switch constant wrong"
 constexpr float kPi = 3.1415925f;
 // Nusselt number of laminar flow in a tube at constant wall temperature.
 constexpr float kNusseltLaminar = 3.66f;
@@ -26,7 +25,8 @@ void CWQBerechnung::SoleEintrittsTemp(int monat, int art, float quellTemp, float
                                       float viskos, float rohrLambda, float innen, float aussen,
                                       float laenge, int kreise, bool einfacheSpreizung,
                                       float volStrom, int reihe, int sondenart, float& out) {
-    if (monat < 0 || monat > 11) ThrowFehler(kDatenFehlen, u"CWQBerechnung::SoleEintrittsTemp");
+    if (monat < 0 || monat > 11)
+        ThrowFehler(textid::kDatenFehlen, u"CWQBerechnung::SoleEintrittsTemp");
     SWQKontext& k = WQKontext();
     k.art = art;
     k.spreizung = spreizung;
@@ -68,7 +68,7 @@ float CWQBerechnung::SoleETemperatur(float quellTemp) {
         case 5:
             return quellTemp - 1.0f;
         default:
-            ThrowFehler(kFalscheKonstante, u"CWQBerechnung::SoleETemperatur");
+            ThrowFehler(textid::kFalscheKonstante, u"CWQBerechnung::SoleETemperatur");
     }
 }
 
@@ -78,7 +78,7 @@ float CWQBerechnung::RohrRegel(float quellTemp) {
     const bool ok = k.dichte > 0.0f && k.spezW > 0.0f && k.waermeLF > 0.0f && k.innen > 0.0f &&
                     k.aussen > k.innen && k.lambda > 0.0f && k.laengeGesamt > 0.0f &&
                     k.laengePfad > 0.0f;
-    if (!ok) ThrowFehler(kDatenFehlen, u"CWQBerechnung::SoleETemperatur(2)");
+    if (!ok) ThrowFehler(textid::kDatenFehlen, u"CWQBerechnung::SoleETemperatur(2)");
 
     const float viskos = GeschuetzteViskositaet(k.viskos);
     const float prandtl = viskos * 1e-6f * k.spezW * 1000.0f * k.dichte / k.waermeLF;
@@ -126,14 +126,14 @@ float CWQBerechnung::GetReynoldsZahl(int art, float innen, int kreise, float vol
 float CWQBerechnung::GetVolStromLeistung(float dichte, float spezW, float spreizung,
                                          float leistung) {
     const float nenner = dichte * spezW * spreizung * 0.278f;
-    if (!(nenner > 0.0f)) ThrowFehler(kDatenFehlen, u"CWQBerechnung::GetVolStromLeistung");
+    if (!(nenner > 0.0f)) ThrowFehler(textid::kDatenFehlen, u"CWQBerechnung::GetVolStromLeistung");
     return leistung * 1000.0f / nenner;
 }
 
 float CWQBerechnung::GetVolStromTurbulent(float innen, float viskos, int kreise, int art,
                                           float reynolds, int reihe, int sondenart) {
     if (art != 0 && art != 1 && art != 4) ThrowFehler(0, nullptr);
-    if (!(innen > 0.0f)) ThrowFehler(kDatenFehlen, u"CWQBerechnung::GetVolStromTurbulent");
+    if (!(innen > 0.0f)) ThrowFehler(textid::kDatenFehlen, u"CWQBerechnung::GetVolStromTurbulent");
     const float geschwindigkeit = GeschuetzteViskositaet(viskos) * reynolds / innen * 3.6f;
     return Querschnitt(art, innen, kreise, reihe, sondenart) * 1e-6f * geschwindigkeit;
 }

@@ -5,6 +5,8 @@
 #include <exception>
 
 #include "app/options/OptionsManager.h"
+#include "core/db/SectionNames.h"
+#include "core/text/TextIdConstants.h"
 #include "core/value/DatenProvider.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/data/ZahlenReihe.h"
@@ -15,10 +17,7 @@
 
 namespace {
 
-constexpr unsigned kNichtInitialisiert = 3101;  // "Object not initialized"
-constexpr unsigned kDatenFehlen = 3105;         // "Required data missing or data wrong"
-constexpr uint32_t kOptionBodenort = 1217;      // default ground-temperature location
-constexpr const char16_t* kTrenner = u"#";
+constexpr uint32_t kOptionBodenort = 1217;  // default ground-temperature location
 
 double Zahl(const CVRMVariant& wert) {
     if (wert.IsFloat()) return wert.GetFloatVal();
@@ -31,7 +30,7 @@ double Zahl(const CVRMVariant& wert) {
 CVRMString BiboName(unsigned textId) {
     CVRMString name(textId, nullptr);
     name += u"_";
-    name += 3621u;  // "(bib)"
+    name += textid::kBiboMarke;
     return name;
 }
 
@@ -81,12 +80,12 @@ void CWQuelle2::GetDatenIDs(CWordArray& ids) {
 }
 
 void CWQuelle2::init(const CVRMwerteListe& werte) {
-    if (werte.IsEmpty()) ThrowFehler(kDatenFehlen, u"CWQuelle2::init(1)");
+    if (werte.IsEmpty()) ThrowFehler(textid::kDatenFehlen, u"CWQuelle2::init(1)");
     try {
         m_werte = werte;
         SetzeVorgaben();
     } catch (const std::exception&) {
-        ThrowFehler(kNichtInitialisiert, werte.getName());
+        ThrowFehler(textid::kNichtInitialisiert, werte.getName());
     }
 }
 
@@ -114,7 +113,7 @@ void CWQuelle2::SetzeVorgaben() {
     }
     if (Bool(ID_UserQuellTemp) && Text(ID_QuellenTemps).IsEmpty()) {
         CVRMString nullen;
-        FloatsToString(std::array<float, 12>{}, kTrenner, nullen, 1);
+        FloatsToString(std::array<float, 12>{}, vrmdb::kZahlenTrenner, nullen, 1);
         SetWert(ID_QuellenTemps, nullen, true);
         LeseUserQuellTemps();
     }
@@ -162,7 +161,7 @@ bool CWQuelle2::IstGueltig() const {
 }
 
 void CWQuelle2::PruefeInit(const char16_t* ort) const {
-    if (!IstGueltig()) ThrowFehler(kNichtInitialisiert, ort);
+    if (!IstGueltig()) ThrowFehler(textid::kNichtInitialisiert, ort);
 }
 
 CVRMwert& CWQuelle2::GetWert(TKelvoDatenID id) {
@@ -198,7 +197,7 @@ void CWQuelle2::VerwerfeWerte() {
 }
 
 void CWQuelle2::LeseUserQuellTemps() {
-    StringToFloats(Text(ID_QuellenTemps).view(), kTrenner, m_userQuellTemps);
+    StringToFloats(Text(ID_QuellenTemps).view(), vrmdb::kZahlenTrenner, m_userQuellTemps);
 }
 
 void CWQuelle2::GetUserQuellTemps(MonatsWerte out) const {
@@ -212,7 +211,7 @@ void CWQuelle2::SetUserQuellTemps(KonstMonatsWerte werte) {
     std::array<float, 12> temps;
     std::copy(werte.begin(), werte.end(), temps.begin());
     CVRMString text;
-    FloatsToString(temps, kTrenner, text, 1);
+    FloatsToString(temps, vrmdb::kZahlenTrenner, text, 1);
     SetWert(ID_QuellenTemps, text, true);
     LeseUserQuellTemps();
 }

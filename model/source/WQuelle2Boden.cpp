@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoDocServices.h"
 #include "model/data/DatenProvider2.h"
@@ -12,10 +13,6 @@
 #include "model/source/WQuelle2.h"
 
 namespace {
-
-constexpr unsigned kNichtInitialisiert = 3101;  // "Object not initialized"
-constexpr unsigned kDatenFehlen = 3105;         // "Required data missing or data wrong"
-constexpr unsigned kFalscheKonstante = 3162;    // "Switch constant wrong"
 
 struct Schicht {
     TKelvoDatenID tiefe;
@@ -71,7 +68,7 @@ void CWQuelle2::LeseBodenTemps(const CVRMString& klimaort, MonatsWerte out) {
 
 void CWQuelle2::GetQuellenTempsU(MonatsWerte out, float wertArt6, int art, bool userErlaubt,
                                  const CVRMString& klimaort) {
-    if (!IstGueltig()) ThrowFehler(kNichtInitialisiert, u"CWQuelle2::GetQuellenTempsU");
+    if (!IstGueltig()) ThrowFehler(textid::kNichtInitialisiert, u"CWQuelle2::GetQuellenTempsU");
     if (Bool(ID_UserQuellTemp) && userErlaubt) {
         std::copy(m_userQuellTemps.begin(), m_userQuellTemps.end(), out.begin());
         return;
@@ -83,12 +80,12 @@ void CWQuelle2::GetQuellenTempsU(MonatsWerte out, float wertArt6, int art, bool 
         case 1:
         case 5:
             if (!IstOrtGewaehlt(Text(ID_WQuelleOrt)))
-                ThrowFehler(kDatenFehlen, u"CWQuelle2::GetQuellenTempsU(2)");
+                ThrowFehler(textid::kDatenFehlen, u"CWQuelle2::GetQuellenTempsU(2)");
             LeseBodenTemps(klimaort, out);
             return;
         case 2: {
             CHaus2* haus = GetKelvoApp().GetAktDokument(false)->GetHaus();
-            if (!haus) ThrowFehler(kDatenFehlen, u"CWQuelle2::GetQuellenTempsU(3)");
+            if (!haus) ThrowFehler(textid::kDatenFehlen, u"CWQuelle2::GetQuellenTempsU(3)");
             haus->GetKlimaMonatsTemps(out);
             return;
         }
@@ -99,14 +96,14 @@ void CWQuelle2::GetQuellenTempsU(MonatsWerte out, float wertArt6, int art, bool 
             std::fill(out.begin(), out.end(), wertArt6);
             return;
         default:
-            ThrowFehler(kFalscheKonstante, u"CWQuelle2::GetQuellenTempsU");
+            ThrowFehler(textid::kFalscheKonstante, u"CWQuelle2::GetQuellenTempsU");
     }
 }
 
 float CWQuelle2::GetSondenTemp(unsigned laenge, const CVRMString& klimaort) {
-    if (!IstOrtGewaehlt(klimaort)) ThrowFehler(kDatenFehlen, u"CWQuelle2::GetSondenTemp()");
+    if (!IstOrtGewaehlt(klimaort)) ThrowFehler(textid::kDatenFehlen, u"CWQuelle2::GetSondenTemp()");
     // The formula weighs the top 10 m against the rest of the probe.
-    if (laenge == 0) ThrowFehler(kDatenFehlen, u"CWQuelle2::GetSondenTemp(2)");
+    if (laenge == 0) ThrowFehler(textid::kDatenFehlen, u"CWQuelle2::GetSondenTemp(2)");
     CVRMdatenProvider2& daten = CVRMdatenProvider2::Get();
     std::array<float, 12> klima{};
     daten.GetMonatsWerte(klimaort, klima);

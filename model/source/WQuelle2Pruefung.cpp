@@ -1,5 +1,6 @@
 // Checks of a heat source: whether a heat pump can use it, and whether its input is
 // complete and consistent.
+#include "core/text/TextIdConstants.h"
 #include "core/value/DatenProvider.h"
 #include "model/data/Flachkollektor.h"
 #include "model/errors/Fehler.h"
@@ -9,8 +10,6 @@
 
 namespace {
 
-constexpr unsigned kNichtInitialisiert = 3101;  // "Object not initialized"
-constexpr unsigned kFalscheKonstante = 3162;    // "Switch constant wrong"
 constexpr int kMaxBivalenzTemp = 12;
 
 bool IstBivalent(int betrWeise) {
@@ -73,12 +72,12 @@ bool CWQuelle2::DatenOK(bool direkt, int art, int betrWeise, float volStrom, flo
         case 6:
             return true;
         default:
-            ThrowFehler(kFalscheKonstante, u"CWQuelle2::DatenOK(...)");
+            ThrowFehler(textid::kFalscheKonstante, u"CWQuelle2::DatenOK(...)");
     }
 }
 
 bool CWQuelle2::DatenOK(bool direkt, const CVRMString& ort, bool verlegeHinweis) {
-    if (!IstGueltig()) ThrowFehler(kNichtInitialisiert, u"CWQuelle2::DatenOK");
+    if (!IstGueltig()) ThrowFehler(textid::kNichtInitialisiert, u"CWQuelle2::DatenOK");
     const int art = Int(ID_QuellMediumIdx);
     const int betrWeise = Int(ID_BetrWeiseIdx);
     DatenOK(direkt, art, betrWeise, Float(ID_VolStrom), Float(ID_RohrInnen), Float(ID_RohrAussen),
@@ -94,7 +93,8 @@ bool CWQuelle2::DatenOK(bool direkt, const CVRMString& ort, bool verlegeHinweis)
                             land)) {
         CVRMString text;
         text.Format(3531u, GetVerlegeFaktor(aussen, direkt, land));
-        KVSMessageBoxCaptionID(text, 3168, platform::mb::OK | platform::mb::ICONINFORMATION);
+        KVSMessageBoxCaptionID(text, textid::kProduktCaption,
+                               platform::mb::OK | platform::mb::ICONINFORMATION);
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "core/text/TextIdConstants.h"
 #include "core/value/DatenProvider.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoDocServices.h"
@@ -15,10 +16,7 @@
 
 namespace {
 
-constexpr unsigned kDatenFehlen = 3105;       // "Required data missing or data wrong"
-constexpr unsigned kNichtBerechnet = 3122;    // "Could not compute results"
-constexpr unsigned kFalscheKonstante = 3162;  // "Switch constant wrong"
-constexpr unsigned kKeinDimModus = 3219;      // "Program not in design mode!"
+constexpr unsigned kKeinDimModus = 3219;  // "Program not in design mode!"
 
 bool HatSole(int art) {
     return art == 0 || art == 1 || art == 4 || art == 5;
@@ -42,7 +40,7 @@ void CWQuelle2::BerechneQuellenTemp(int monat, KonstMonatsWerte entzug1, KonstMo
 
 void CWQuelle2::SoleTemperatur(int monat, float quellTemp, float last, float spreizung,
                                bool einfacheSpreizung, float& out) {
-    if (monat < 0 || monat > 11) ThrowFehler(kDatenFehlen, u"CWQuelle2::SoleTemperatur");
+    if (monat < 0 || monat > 11) ThrowFehler(textid::kDatenFehlen, u"CWQuelle2::SoleTemperatur");
     PruefeInit(u"CWQuelle2::SoleTemperatur");
     const int art = Int(ID_QuellMediumIdx);
     float dichte = 0.0f, spezW = 0.0f, waermeLF = 0.0f, viskos = 0.0f;
@@ -66,7 +64,8 @@ float CWQuelle2::GetLatentWaerme() {
     try {
         PruefeInit(u"CWQuelle2::GetLatentWaerme");
         const int lage = Int(ID_AbsLageBodenIdx);
-        if (lage < 0 || lage > 2) ThrowFehler(kFalscheKonstante, u"CWQuelle2::GetLatentWaerme");
+        if (lage < 0 || lage > 2)
+            ThrowFehler(textid::kFalscheKonstante, u"CWQuelle2::GetLatentWaerme");
         const float klasse = lage == 0 ? 10.0f : (lage == 1 ? 18.0f : 30.0f);
         switch (Int(ID_QuellMediumIdx)) {
             case 0:
@@ -83,10 +82,10 @@ float CWQuelle2::GetLatentWaerme() {
             case 6:
                 return 0.0f;
             default:
-                ThrowFehler(kFalscheKonstante, u"CWQuelle2::GetLatentWaerme2");
+                ThrowFehler(textid::kFalscheKonstante, u"CWQuelle2::GetLatentWaerme2");
         }
     } catch (const std::exception&) {
-        ThrowFehler(kNichtBerechnet, u"WQuelle::LatentWaerme");
+        ThrowFehler(textid::kKeineErgebnisse, u"WQuelle::LatentWaerme");
     }
 }
 
@@ -118,7 +117,7 @@ float CWQuelle2::MinVolStromSole(float spreizung, float leistung, float minimum,
         const float strom = static_cast<float>(platform::toInt32(roh * 10.0f)) / 10.0f;
         return strom > minimum ? strom : minimum;
     } catch (const std::exception&) {
-        ThrowFehler(kNichtBerechnet, u"WQuelle::MinVolStromSole");
+        ThrowFehler(textid::kKeineErgebnisse, u"WQuelle::MinVolStromSole");
     }
 }
 
@@ -166,7 +165,7 @@ float CWQuelle2::GetMSEGrenzLeistung(const CVRMString& ort, bool direkt) {
             // The second collector form is limited as a collector.
             return GetMSEGrenze(ort, direkt, 1) * static_cast<float>(UInt(ID_WQuelleFlaeche));
         default:
-            ThrowFehler(kFalscheKonstante, u"CWQuelle2::GetMSEGrenzLeistung");
+            ThrowFehler(textid::kFalscheKonstante, u"CWQuelle2::GetMSEGrenzLeistung");
     }
 }
 
@@ -205,7 +204,7 @@ void CWQuelle2::SetActiveDimData(int art, int betrWeise, int dimPunktTemp, unsig
     constexpr const char16_t* kOrt = u"CWQuelle2::SetActiveDimData";
     if (GetKelvoApp().GetAktDokument(false)->GetDimModus() == 0) ThrowFehler(kKeinDimModus, kOrt);
     PruefeInit(kOrt);
-    if (art < 0 || art > 6) ThrowFehler(kFalscheKonstante, kOrt);
+    if (art < 0 || art > 6) ThrowFehler(textid::kFalscheKonstante, kOrt);
     if ((art == 0 || art == 4) && laenge != 0) m_werte.get(ID_WQuelleLaenge) = laenge;
     m_werte.get(ID_QuellMediumIdx) = art;
     m_werte.get(ID_BetrWeiseIdx) = betrWeise;

@@ -5,19 +5,12 @@
 #include <exception>
 
 #include "core/db/Global.h"
+#include "core/db/SectionNames.h"
+#include "core/text/TextIdConstants.h"
 #include "core/value/DatenProvider.h"
 #include "model/data/ZahlenReihe.h"
 #include "model/errors/Fehler.h"
 #include "platform/numbers/Numbers.h"
-
-namespace {
-
-constexpr unsigned kNichtInitialisiert = 3101;  // "Object not initialized"
-constexpr unsigned kDatenFehlen = 3105;         // "Required data missing or data wrong"
-constexpr unsigned kNichtBerechnet = 3122;      // "Could not compute results"
-constexpr char16_t kTrenner[] = u"#";
-
-}  // namespace
 
 CTarif2::CTarif2() {
     m_tarif1Monate.fill(1.0f);
@@ -32,14 +25,14 @@ void CTarif2::GetDatenIDs(CWordArray& ids) {
 }
 
 void CTarif2::init(const CVRMwerteListe& werte) {
-    if (werte.IsEmpty()) ThrowFehler(kDatenFehlen, u"CTarif2::init(1)");
+    if (werte.IsEmpty()) ThrowFehler(textid::kDatenFehlen, u"CTarif2::init(1)");
     try {
         m_werte = werte;
         const CVRMString monate = m_werte.get(ID_Tarif1Monate).GetStringVal();
-        if (!monate.IsEmpty()) StringToFloats(monate, kTrenner, m_tarif1Monate);
+        if (!monate.IsEmpty()) StringToFloats(monate, vrmdb::kZahlenTrenner, m_tarif1Monate);
         if (HatPeriodenForm()) BerechneSperrzeiten();
     } catch (const std::exception&) {
-        ThrowFehler(kNichtInitialisiert, werte.getName());
+        ThrowFehler(textid::kNichtInitialisiert, werte.getName());
     }
 }
 
@@ -57,7 +50,7 @@ bool CTarif2::IstInitialisiert() const {
 }
 
 void CTarif2::PruefeInit(const char16_t* ort) const {
-    if (!IstInitialisiert()) ThrowFehler(kNichtInitialisiert, ort);
+    if (!IstInitialisiert()) ThrowFehler(textid::kNichtInitialisiert, ort);
 }
 
 CVRMwert& CTarif2::GetWert(TKelvoDatenID id, bool quiet) {
@@ -81,7 +74,7 @@ void CTarif2::setTarif1Monate(const MonatsAnteile& anteile) {
     PruefeInit(u"CTarif2::setTarif1Monate");
     m_tarif1Monate = anteile;
     CVRMString text;
-    FloatsToString(m_tarif1Monate, kTrenner, text, 0);
+    FloatsToString(m_tarif1Monate, vrmdb::kZahlenTrenner, text, 0);
     SetWert(ID_Tarif1Monate, CVRMVariant(text), true);
 }
 
@@ -122,7 +115,7 @@ int CTarif2::ProzentTarif1(int prozent) const {
                              static_cast<float>(100 - prozent);
         return platform::toInt32(anteil);
     } catch (const std::exception&) {
-        ThrowFehler(kNichtBerechnet, u"CTarif2::ProzentTarif1");
+        ThrowFehler(textid::kKeineErgebnisse, u"CTarif2::ProzentTarif1");
     }
 }
 

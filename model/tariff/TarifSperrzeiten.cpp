@@ -3,12 +3,12 @@
 #include <bitset>
 
 #include "core/db/Global.h"
+#include "core/text/TextIdConstants.h"
 #include "model/errors/Fehler.h"
 #include "model/tariff/Tarif2.h"
 
 namespace {
 
-constexpr unsigned kFalscheKonstante = 3162;  // "Switch constant wrong"
 constexpr int kPerioden = 4;
 constexpr unsigned kTag = 24;
 
@@ -61,13 +61,13 @@ unsigned GemeinsameStunden(const SSperrPeriode& p, const STarifFenster& fenster)
 
 bool CTarif2::SperrzeitWaehrendTarif(int periode, const STarifFenster& fenster) const {
     if (periode < 1 || periode > kPerioden)
-        ThrowFehler(kFalscheKonstante, u"CTarif2::SperrzeitWaehrendTarif");
+        ThrowFehler(textid::kFalscheKonstante, u"CTarif2::SperrzeitWaehrendTarif");
     return GemeinsameStunden(LesePeriode(getConsumerName(), periode), fenster) > 0;
 }
 
 int16_t CTarif2::GetSperrzeitWaehrendTarif(int periode, const STarifFenster& fenster) const {
     if (periode < 1 || periode > kPerioden)
-        ThrowFehler(kFalscheKonstante, u"CTarif2::GetSperrzeitWaehrendTarif");
+        ThrowFehler(textid::kFalscheKonstante, u"CTarif2::GetSperrzeitWaehrendTarif");
     return static_cast<int16_t>(
         GemeinsameStunden(LesePeriode(getConsumerName(), periode), fenster));
 }
