@@ -2,18 +2,16 @@
 
 #include "app/options/OptionTable.h"
 #include "core/db/Global.h"
+#include "core/text/TextIdConstants.h"
 #include "model/errors/Fehler.h"
 
 namespace {
 
-constexpr unsigned kDatenFehlen = 3105;       // "Required data missing or data wrong"
-constexpr unsigned kFalscherTyp = 3439;       // "Wrong type of variant variable"
-constexpr unsigned kFalscheKonstante = 3162;  // "Switch constant wrong"
-constexpr unsigned kOhneOrt = 3310;           // "<without location>"
-constexpr unsigned kHolzheizung = 5352;       // "Wood heating"
+constexpr unsigned kFalscherTyp = 3439;  // "Wrong type of variant variable"
+constexpr unsigned kOhneOrt = 3310;      // "<without location>"
 
 void PruefeKey(const CVRMString& key, const char16_t* ort) {
-    if (key.IsEmpty()) ThrowFehler(kDatenFehlen, ort);
+    if (key.IsEmpty()) ThrowFehler(textid::kDatenFehlen, ort);
 }
 
 void PruefeArt(const CVRMVariant& wert, TVRMDataType art, const char16_t* ort) {
@@ -97,7 +95,7 @@ void COption::load(const CVRMString& programmOrdner) {
             break;
         }
         default:
-            ThrowFehler(kFalscheKonstante, u"COption::load");
+            ThrowFehler(textid::kFalscheKonstante, u"COption::load");
     }
 }
 
@@ -107,7 +105,7 @@ void COption::KorrigiereText(const CVRMString& programmOrdner) {
         if (text == CVRMString(kOhneOrt, nullptr)) text = m_standard.GetStringVal();
     } else if (m_id == OPT_NAME_ZET) {
         text.Trim();
-        if (text.IsEmpty()) text = CVRMString(kHolzheizung, nullptr);
+        if (text.IsEmpty()) text = CVRMString(textid::kHolzheizung, nullptr);
     } else if (m_id == OPT_IMG_DIR) {
         if (!IstAbsoluterPfad(text)) text = programmOrdner + text;
     }

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "core/db/SectionNames.h"
+#include "core/text/TextIdConstants.h"
+
 namespace {
 
 constexpr TOptionArt T = TOptionArt::Text;
@@ -49,17 +52,17 @@ constexpr std::array<OptionZeile, 73> kTabelle{{
     {1249, u"DefTarif", T, ErsterTarif()},
     {1211, u"VezivoVero", T, Text(u"")},
     {1246, u"PolysunProg", T, Text(u"")},
-    {1212, u"VorlagenDir", T, Text(u"{InstDir}")},
-    {1213, u"ReportDir", T, Text(u"{DataDir}")},
+    {1212, u"VorlagenDir", T, Text(vrmdb::kPlatzhalterInstDir)},
+    {1213, u"ReportDir", T, Text(vrmdb::kPlatzhalterDataDir)},
     {1214, u"ReportApp", T, Text(u"")},
     {1215, u"StdErgReport", T, Text(u"")},
     {1298, u"Vorlage1", T, Text(u"")},
     {1299, u"Vorlage2", T, Text(u"")},
     {1300, u"Vorlage3", T, Text(u"")},
     {1306, u"Vorlage4", T, Text(u"")},
-    {1216, u"DefKlimaort", T, SprachText(3609, u" ", 3621)},
+    {1216, u"DefKlimaort", T, SprachText(3609, u" ", textid::kBiboMarke)},
     {1218, u"DefWetterort", T, SprachText(5218)},
-    {1259, u"DefSonnenort", T, SprachText(3228, u"_", 3621)},
+    {1259, u"DefSonnenort", T, SprachText(3228, u"_", textid::kBiboMarke)},
     {1217, u"DefBodenort", T, SprachText(5218)},
     {1220, u"WarnQTemp1", L, Zahl(0)},
     {1221, u"WarnVorlauf1", L, Zahl(0)},
@@ -75,7 +78,7 @@ constexpr std::array<OptionZeile, 73> kTabelle{{
     {1235, u"ZKostenOel", T, Text(u"")},
     {1236, u"ZKostenWP", T, Text(u"")},
     {1254, u"ZKostenZET", T, Text(u"")},
-    {1255, u"NameZET", T, SprachText(5352)},
+    {1255, u"NameZET", T, SprachText(textid::kHolzheizung)},
     {1240, u"ColorBkgndHaus", L, Zahl(0xFFFFFF)},
     {1241, u"ColorBkgndQuelle", L, Zahl(0xFFFFFF)},
     {1242, u"ColorHeizBedarf", L, Zahl(0x000000)},

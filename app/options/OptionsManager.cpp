@@ -6,6 +6,8 @@
 #include "app/options/OptionTable.h"
 #include "core/db/Global.h"
 #include "core/db/Lists.h"
+#include "core/db/SectionNames.h"
+#include "core/text/TextIdConstants.h"
 #include "core/value/DatenProvider.h"
 #include "core/value/VRMStringArray.h"
 #include "model/errors/Fehler.h"
@@ -13,12 +15,10 @@
 
 namespace {
 
-constexpr unsigned kFalscheKonstante = 3162;     // "Switch constant wrong"
 constexpr unsigned kSpeicherFehler = 3104;       // "Error when saving options"
 constexpr unsigned kLadeFehler = 3437;           // "Error when loading program options"
 constexpr unsigned kNichtGefunden = 3440;        // "Option %u not found !"
 constexpr unsigned kWichtigeDatenFehlen = 4282;  // "Missing important data in database!"
-constexpr unsigned kFormatU = 3359;              // "%u"
 constexpr unsigned kVorlagenOrdner = 5563;       // "templates"
 
 CVRMString StandardText(const OptionDefault& d, const CVRMString& ersterTarif,
@@ -112,7 +112,7 @@ void COptionsManager::SaveOptions() {
                     IGlobal::WriteIniString(sektion, option->GetKey(), option->GetStringWert(), 0);
                     break;
                 default:
-                    ThrowFehler(kFalscheKonstante, u"COptionsManager::SaveOptions");
+                    ThrowFehler(textid::kFalscheKonstante, u"COptionsManager::SaveOptions");
             }
         }
         IGlobal::WriteIniValues();
@@ -163,7 +163,7 @@ void COptionsManager::SetLongWert(uint32_t id, int32_t wert) {
     CVRMString liste;
     for (uint32_t zahl : {0u, 0u, 0u, 0u, 0u, static_cast<uint32_t>(wert)}) {
         CVRMString text;
-        text.Format(kFormatU, zahl);
+        text.Format(textid::kFormatU, zahl);
         liste += text;
         liste += u'#';
     }
@@ -236,10 +236,12 @@ COption& COptionsManager::GetOption(uint32_t id) const {
 
 CVRMString COptionsManager::ErsetzePlatzhalter(uint32_t id, CVRMString wert) const {
     CVRMString datenOrdner;
-    if (wert.view().starts_with(u"{DataDir}")) IGlobal::GetDatenDir(datenOrdner);
-    ErsetzeAmAnfang(wert, u"{DataDir}", datenOrdner);
-    ErsetzeAmAnfang(wert, u"{InstDir}", m_programmOrdner + CVRMString(kVorlagenOrdner, nullptr));
-    if (wert.view().starts_with(u"{DocApp}")) ErsetzeAmAnfang(wert, u"{DocApp}", DocKommando());
+    if (wert.view().starts_with(vrmdb::kPlatzhalterDataDir)) IGlobal::GetDatenDir(datenOrdner);
+    ErsetzeAmAnfang(wert, vrmdb::kPlatzhalterDataDir, datenOrdner);
+    ErsetzeAmAnfang(wert, vrmdb::kPlatzhalterInstDir,
+                    m_programmOrdner + CVRMString(kVorlagenOrdner, nullptr));
+    if (wert.view().starts_with(vrmdb::kPlatzhalterDocApp))
+        ErsetzeAmAnfang(wert, vrmdb::kPlatzhalterDocApp, DocKommando());
     if (id == OPT_REPORT_APP && wert.IsEmpty()) {
         int32_t rmw = 0;
         if (GetLongWert(OPT_RMW, rmw) == 1) wert = DocKommando();

@@ -1,6 +1,7 @@
 #pragma once
 // The two ways the VDI 4650 functions give up: a lookup out of its range (no text, the
 // generic internal error) and a switch value they do not know (text 3162).
+#include "core/text/TextIdConstants.h"
 #include "model/errors/Fehler.h"
 
 namespace VDI4650 {
@@ -11,7 +12,7 @@ namespace VDI4650 {
 
 // 3162 "Switch constant wrong" with the place.
 [[noreturn]] inline void ScheitereSchalter(const char16_t* ort) {
-    ThrowFehler(3162, ort);
+    ThrowFehler(textid::kFalscheKonstante, ort);
 }
 
 }  // namespace VDI4650

@@ -2,6 +2,7 @@
 // change of kind or operating mode and on closing.
 #include "evaluation/vdi4650/VDI4650Rechner.h"
 
+#include "core/text/TextIdConstants.h"
 #include "model/app/KelvoDocServices.h"
 #include "model/data/Runden.h"
 #include "model/errors/Fehler.h"
@@ -12,8 +13,6 @@
 using namespace VDI4650;
 
 namespace {
-
-constexpr unsigned kProduktTitel = 3168;
 
 float Runde(float wert, int stellen) {
     return static_cast<float>(RundeAufStellen(wert, stellen));
@@ -142,7 +141,8 @@ void CVDI4650Rechner::WechsleBetriebsweise(int neueBetriebsweise) {
     LoescheErgebnisse();
     // With a bivalence point the flow temperature that counts is the one at that point.
     if (betriebsweise >= kMonoenergetischAlternativ && betriebsweise <= 8)
-        KVSMessageBoxID(5891, kProduktTitel, platform::mb::OK | platform::mb::ICONINFORMATION);
+        KVSMessageBoxID(5891, textid::kProduktCaption,
+                        platform::mb::OK | platform::mb::ICONINFORMATION);
 }
 
 void CVDI4650Rechner::SpeichereInProjekt() {

@@ -1,4 +1,5 @@
 // The range checks and the calculation of the three seasonal performance factors.
+#include "core/text/TextIdConstants.h"
 #include "evaluation/vdi4650/VDI4650Rechner.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
@@ -8,11 +9,10 @@ using namespace VDI4650;
 
 namespace {
 
-constexpr unsigned kProduktTitel = 3168;
-
 // Shows the check's message; a refusal counts unless the option lets the calculation go on.
 void Melde(unsigned textId, bool weiterErlaubt, bool& ok) {
-    KVSMessageBoxID(textId, kProduktTitel, platform::mb::OK | platform::mb::ICONINFORMATION);
+    KVSMessageBoxID(textId, textid::kProduktCaption,
+                    platform::mb::OK | platform::mb::ICONINFORMATION);
     if (!weiterErlaubt) ok = false;
 }
 
@@ -75,7 +75,7 @@ bool CVDI4650Rechner::Berechne() {
                 if (mitWP) e.betaWarmwasser = BerechneLuftWarmwasser(cop1, cop2, cop3, pruef);
                 break;
             default:
-                ThrowFehler(3162, u"CVDI4650Rechner::Berechne");
+                ThrowFehler(textid::kFalscheKonstante, u"CVDI4650Rechner::Berechne");
         }
         if (warmwasser == kWarmwasserZweiteWP) {
             e.tabelle7 = getKfTabelle7(tWarmwasser);

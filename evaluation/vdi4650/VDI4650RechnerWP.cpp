@@ -1,4 +1,5 @@
 // Taking kind, COPs, test-bench difference and power over from a catalogue heat pump.
+#include "core/text/TextIdConstants.h"
 #include "core/value/DatenProvider.h"
 #include "evaluation/vdi4650/VDI4650Rechner.h"
 #include "model/data/Runden.h"
@@ -29,7 +30,7 @@ bool CVDI4650Rechner::GetCOPsVonWP() {
         const int medium = wp.GetWert(ID_MedienTyp).GetIntVal();
         // The calculator knows four kinds; a heat pump of another medium cannot be rated.
         if (medium < kSoleWasser || medium > kDirektverdampfung) {
-            ShowFehler(3162, u"CVDI4650Rechner::GetCOPsVonWP");
+            ShowFehler(textid::kFalscheKonstante, u"CVDI4650Rechner::GetCOPsVonWP");
             return false;
         }
         art = medium;

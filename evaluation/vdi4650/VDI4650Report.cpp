@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/db/TextIds.h"
+#include "core/text/TextIdConstants.h"
 #include "evaluation/vdi4650/VDI4650Rechner.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoDocServices.h"
@@ -16,7 +17,6 @@ namespace VDI4650Report {
 
 namespace {
 
-constexpr unsigned kFormat2 = 3355;  // "%.2f"
 constexpr unsigned kFormat3 = 5670;  // "%.3f"
 
 VorlagenUebergabe& Uebergabe() {
@@ -76,10 +76,10 @@ std::vector<SReportWert> BaueReportWerte(const CVDI4650Rechner& r) {
     nn(16, Text(getWPmediumIDS(r.art)));
     nn(26, Text(getBetriebsweiseIDS(r.betriebsweise)));
     nn(27, Text(getWawaBereitungIDS(r.warmwasser)));
-    nn(1, Zahl(kFormat2, r.cop1));
-    nn(2, Zahl(kFormat2, r.cop2));
-    nn(3, Zahl(kFormat2, r.cop3));
-    nn(33, Zahl(kFormat2, r.cop4));
+    nn(1, Zahl(textid::kFormatFloat2, r.cop1));
+    nn(2, Zahl(textid::kFormatFloat2, r.cop2));
+    nn(3, Zahl(textid::kFormatFloat2, r.cop3));
+    nn(33, Zahl(textid::kFormatFloat2, r.cop4));
     nn(4, CVRMwert(r.pruef));
     nn(5, CVRMwert(r.betrieb));
     nn(6, CVRMwert(r.tQuelle));
@@ -104,11 +104,11 @@ std::vector<SReportWert> BaueReportWerte(const CVDI4650Rechner& r) {
     nn(15, Zahl(kFormat3, e.w3));
     nn(20, Zahl(kFormat3, e.tabelle5));
     nn(21, Zahl(kFormat3, e.tabelle6));
-    nn(22, Zahl(kFormat2, e.tabelle7));
-    nn(23, Zahl(kFormat2, e.tabelle8));
-    nn(24, Zahl(kFormat2, e.betaHeizung));
-    nn(25, Zahl(kFormat2, e.betaWarmwasser));
-    nn(17, Zahl(kFormat2, e.betaAnlage));
+    nn(22, Zahl(textid::kFormatFloat2, e.tabelle7));
+    nn(23, Zahl(textid::kFormatFloat2, e.tabelle8));
+    nn(24, Zahl(textid::kFormatFloat2, e.betaHeizung));
+    nn(25, Zahl(textid::kFormatFloat2, e.betaWarmwasser));
+    nn(17, Zahl(textid::kFormatFloat2, e.betaAnlage));
     nn(18, Zahl(kFormat3, r.fp));
     nn(30, CVRMwert(r.tWarmwasser));
     nn(31, CVRMwert(r.IstListenModus() ? r.wpName : r.wpFreitext));
