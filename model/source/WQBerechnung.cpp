@@ -56,13 +56,7 @@ void CWQBerechnung::QuellenTemperatur(int monat, int art, Monate natur, Monate e
     k.latentWaerme = latentWaerme;
     k.reihe = reihe;
     k.gefroren = false;
-    if (art == 0) {
-        k.laengePfad = 2.0f * static_cast<float>(reihe) * laenge;
-        k.laengeGesamt = reihe > 0 ? static_cast<float>(kreise) * k.laengePfad / reihe : 0.0f;
-    } else if (art == 1) {
-        k.laengeGesamt = laenge;
-        k.laengePfad = kreise > 0 ? laenge / static_cast<float>(kreise) : 0.0f;
-    }
+    k.SetzeRohrLaengen();
     if (art == 0 || art == 1) PruefeErdreich(k);
 
     std::array<float, 12> kopie;

@@ -51,13 +51,8 @@ float CWQBerechnung::SoleETemperatur(float quellTemp) {
     SWQKontext& k = WQKontext();
     switch (k.art) {
         case 0:
-            k.laengePfad = 2.0f * static_cast<float>(k.reihe) * k.laenge;
-            k.laengeGesamt =
-                k.reihe > 0 ? static_cast<float>(k.kreise) * k.laengePfad / k.reihe : 0.0f;
-            return RohrRegel(quellTemp);
         case 1:
-            k.laengeGesamt = k.laenge;
-            k.laengePfad = k.kreise > 0 ? k.laenge / static_cast<float>(k.kreise) : 0.0f;
+            k.SetzeRohrLaengen();
             return RohrRegel(quellTemp);
         case 2:
         case 3:

@@ -31,6 +31,12 @@ struct SWQKontext {
     float volStrom = 0.0f;  // m³/h
     int sondenart = 0;      // 0 double-U, else single-U
     bool einfacheSpreizung = false;
+
+    // The brine's path through one circuit and the tube length of all circuits, from the
+    // length, circuits and probes in series: a probe (kind 0) runs down and up, s probes in
+    // series make one path; a collector (kind 1) shares its length among the circuits. Other
+    // kinds keep both lengths.
+    void SetzeRohrLaengen();
 };
 
 SWQKontext& WQKontext();
