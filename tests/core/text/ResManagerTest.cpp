@@ -151,7 +151,7 @@ TEST_F(LanguageFileTest, MissingFileChangesNothing) {
 }
 
 TEST_F(LanguageFileTest, ShortAndGarbageFiles) {
-    for (const std::string bytes : {""s, "\xFF"s, "\xFF\xFE"s, "ab\n##\n\0\0##\0\n\xFF##\xFE"s}) {
+    for (const std::string& bytes : {""s, "\xFF"s, "\xFF\xFE"s, "ab\n##\n\0\0##\0\n\xFF##\xFE"s}) {
         CResManager::setLang(write(bytes));
         EXPECT_TRUE(CResManager::hasLangFile());
     }

@@ -55,7 +55,9 @@ TEST(VRMStringCode, DeCodeRestoresEveryLength) {
         const CVRMString plain(std::u16string_view(source).substr(0, n));
         const CVRMString coded = CVRMString::EnCode(plain);
         EXPECT_EQ(coded.size(), n);
-        if (n > 0) EXPECT_NE(coded, plain);
+        if (n > 0) {
+            EXPECT_NE(coded, plain);
+        }
         EXPECT_EQ(CVRMString::DeCode(coded), plain) << n;
     }
 }

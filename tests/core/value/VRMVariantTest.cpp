@@ -72,7 +72,9 @@ TEST_F(VRMVariantTest, TagFollowsTheTypeOfARawVariant) {
         raw.ulVal = 1;
         const CVRMVariant value(raw);
         EXPECT_EQ(value.GetVRMType(), c.tag) << c.vt;
-        if (c.tag == vrmEmpty) EXPECT_TRUE(value.IsEmpty()) << c.vt;  // value not taken
+        if (c.tag == vrmEmpty) {
+            EXPECT_TRUE(value.IsEmpty()) << c.vt;  // value not taken
+        }
     }
 
     CVRMVariant text(5);
