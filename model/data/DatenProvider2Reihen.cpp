@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "model/data/DatenProvider2.h"
+#include "model/data/ZahlenReihe.h"
 #include "platform/format/Format.h"
 #include "platform/numbers/Numbers.h"
 
@@ -198,10 +199,7 @@ float CVRMdatenProvider2::BiboWertLesen(float gespeichert, int position) {
 
 CVRMString CVRMdatenProvider2::SchreibeReihe(std::span<const float> werte, int nachkomma) {
     CVRMString text;
-    for (float wert : werte) {
-        // Never write a non-number into the database.
-        const float sicher = std::isfinite(wert) ? wert : 0.0f;
-        text.append(platform::format(u"%.*f#", nachkomma, sicher));
-    }
+    for (float wert : werte)
+        text.append(platform::format(u"%.*f#", nachkomma, EndlichOderNull(wert)));
     return text;
 }

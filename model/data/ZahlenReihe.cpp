@@ -1,6 +1,7 @@
 #include "model/data/ZahlenReihe.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "core/text/TextIdConstants.h"
@@ -21,6 +22,10 @@ std::vector<double> ZerlegeZahlenReihe(std::u16string_view text, std::u16string_
     return zahlen;
 }
 
+float EndlichOderNull(float wert) {
+    return std::isfinite(wert) ? wert : 0.0f;
+}
+
 void StringToFloats(std::u16string_view text, std::u16string_view trenner,
                     std::array<float, 12>& werte) {
     werte.fill(0.0f);
@@ -36,5 +41,6 @@ void FloatsToString(const std::array<float, 12>& werte, std::u16string_view tren
     static constexpr const char16_t* kFormate[] = {u"%.0f%s", u"%.1f%s", u"%.2f%s"};
     text.Empty();
     if (nachkomma < 0 || nachkomma > 2) ThrowFehler(textid::kFalscheKonstante, u"FloatsToString");
-    for (float wert : werte) text += platform::format(kFormate[nachkomma], wert, trenner);
+    for (float wert : werte)
+        text += platform::format(kFormate[nachkomma], EndlichOderNull(wert), trenner);
 }

@@ -56,9 +56,11 @@ float CWPLeistDaten::GetCOP2() const {
 
 CVRMString CWPLeistDaten::Format() const {
     const char16_t* t = vrmdb::kZahlenTrenner;
+    // A non-number is written as 0, so that the stored row holds numbers only.
+    const auto z = EndlichOderNull;
     CVRMString text;
-    text.Format(u"%.0f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s", quellTemp, t, heiz35, t,
-                heiz2, t, elektro35, t, elektro2, t, quelle35, t, quelle2, t, vorlauf2, t,
-                maxVorlauf, t);
+    text.Format(u"%.0f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s%.2f%s", z(quellTemp), t,
+                z(heiz35), t, z(heiz2), t, z(elektro35), t, z(elektro2), t, z(quelle35), t,
+                z(quelle2), t, z(vorlauf2), t, z(maxVorlauf), t);
     return text;
 }

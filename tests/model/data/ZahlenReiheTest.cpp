@@ -62,6 +62,15 @@ TEST_F(FloatsToStringTest, WritesEachValueWithTheSeparatorBehind) {
     EXPECT_EQ(zurueck, werte);
 }
 
+TEST_F(FloatsToStringTest, NonNumbersAreWrittenAsZero) {
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    constexpr float inf = std::numeric_limits<float>::infinity();
+    const Monate werte{nan, inf, -inf, 2, 0, 0, 0, 0, 0, 0, 0, 0};
+    CVRMString text;
+    FloatsToString(werte, u"#", text, 1);
+    EXPECT_EQ(text, u"0.0#0.0#0.0#2.0#0.0#0.0#0.0#0.0#0.0#0.0#0.0#0.0#");
+}
+
 TEST_F(FloatsToStringTest, OtherDecimalsAreSwitchError) {
     text(3162, u"Switch constant wrong");
     CVRMString text(u"alt");

@@ -48,6 +48,13 @@ TEST(WPLeistDaten, FormatWritesSourceWithoutDecimalsAndReadsBack) {
     EXPECT_EQ(gelesen.quellTemp, -7.0f);
 }
 
+TEST(WPLeistDaten, FormatWritesNonNumbersAsZero) {
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    constexpr float inf = std::numeric_limits<float>::infinity();
+    const CWPLeistDaten satz(nan, 6.0f, inf, 1.5f, -inf, 4.5f, 3.5f, 55.0f, nan);
+    EXPECT_EQ(satz.Format(), u"0#6.00#0.00#1.50#0.00#4.50#3.50#55.00#0.00#");
+}
+
 TEST(WPLeistDaten, ValidOnlyWhenEveryFieldButTheSourceExceedsAHundredth) {
     const Felder gut = {-30, 6, 5, 1.5f, 2.1f, 4.5f, 2.9f, 55, 58};
     EXPECT_TRUE(AusFeldern(gut).IstGueltig());  // a negative source temperature is fine
