@@ -38,6 +38,12 @@ Leistung WPLeistung(IKelvoDocServices& dok, float quellTemp, int vorlauf) {
     return p;
 }
 
+// Energy to heat a daily volume between two whole-degree temperatures, kept signed: the
+// steps below a low maximum flow temperature start below 0 °C.
+float EnergieZwischen(unsigned volumen, int t1, int t2) {
+    return static_cast<float>(t2 - t1) * static_cast<float>(volumen) * kKWhJeLiterUndKelvin;
+}
+
 int Tief16(uint32_t wert) {
     return static_cast<int>(wert & 0xFFFFu);
 }
@@ -115,8 +121,7 @@ void CHausBerechnung::MonatlicherWWbedarf(unsigned sollTemp, unsigned kaltTemp, 
 
 float CHausBerechnung::TaeglicherWWbedarfVol(unsigned volumen, uint16_t t1, uint16_t t2) const {
     // The difference stays signed: a fall in temperature must not wrap round.
-    const int differenz = static_cast<int>(t2) - static_cast<int>(t1);
-    return static_cast<float>(differenz) * static_cast<float>(volumen) * kKWhJeLiterUndKelvin;
+    return EnergieZwischen(volumen, t1, t2);
 }
 
 float CHausBerechnung::VolumenAusEnergie(float energie, uint16_t t1, uint16_t t2) const {
@@ -174,8 +179,7 @@ void CHausBerechnung::WarmwasserSchritte(unsigned short monat, CWawaDaten& daten
     for (int t = t0; t < ende;) {
         const int tn = std::min(t + kSchritt, ende);
         const Leistung p = mitWP ? WPLeistung(*dok, daten.m_quellTemp, tn) : Leistung{};
-        const float e = TaeglicherWWbedarfVol(daten.m_volumen, static_cast<uint16_t>(t),
-                                              static_cast<uint16_t>(tn));
+        const float e = EnergieZwischen(daten.m_volumen, t, tn);
         gesamt += e;
         float stunden = 0.0f;
         if (laeuft) {
@@ -191,8 +195,7 @@ void CHausBerechnung::WarmwasserSchritte(unsigned short monat, CWawaDaten& daten
     float nachheiz = 0.0f;
     if (nachheizen) {
         const int ziel = Tief16(daten.m_sollTemp) + (daten.m_wawaMitWP == 3 ? verlust : 0);
-        nachheiz = TaeglicherWWbedarfVol(daten.m_volumen, static_cast<uint16_t>(ende - verlust),
-                                         static_cast<uint16_t>(ziel));
+        nachheiz = EnergieZwischen(daten.m_volumen, ende - verlust, ziel);
     }
 
     float skala = 1.0f;

@@ -180,6 +180,24 @@ TEST_F(HausBerechnungTest, HotWaterEnergyInFiveKelvinSteps) {
     EXPECT_TRUE(presenter.shown.empty());
 }
 
+TEST_F(HausBerechnungTest, MaximumFlowBelowFiveDegreesDoesNotWrapTheTemperatures) {
+    // A record whose maximum flow temperature was left at 0: the heat pump's step runs
+    // from -5 to 0 °C, and the reheating from 0 to 50 °C. Counted in unsigned 16 bits, -5
+    // would be 65531 and give a huge negative energy.
+    // Step: 5 K x 200 l x 0.0011676 = 1.1676 kWh, 1.1676 / 8 = 0.14595 h; x 30 days:
+    // 35.028 kWh, 4.3785 h, electric 2 x 4.3785 = 8.757, source 6 x 4.3785 = 26.271.
+    // Reheating: 50 K = 11.676 kWh a day, 350.28 a month; total 35.028 + 350.28 = 385.308.
+    CWawaDaten d = Wawa(0);
+    d.m_maxVorlaufTemp = 0;
+    calc.WarmwasserEnergie(0, d, 3.5f);
+    EXPECT_NEAR(d.m_gesamtEnergie, 385.308f, 5e-3);
+    EXPECT_NEAR(d.m_elEnergie, 8.757f, 5e-3);
+    EXPECT_NEAR(d.m_quellEnergie, 26.271f, 5e-3);
+    EXPECT_NEAR(d.m_laufzeit, 4.3785f, 5e-4);
+    EXPECT_NEAR(d.m_nachheizEnergie, 350.28f, 5e-3);
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
 TEST_F(HausBerechnungTest, HotWaterEnergyFailuresAreReportedAgain) {
     const auto fallen = [&](CWawaDaten d, unsigned short monat, float cop) {
         presenter.shown.clear();
