@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr float kStundenJeMonat = 0.0013888889f;  // 1/720 h
+constexpr float kJeMonatsstunde = 0.0013888889f;  // 1 / 720 h: a monthly energy as a mean power
 // 4.2 kJ/(kg K) over 3597.1223 kJ/kWh, kept as the one constant the results rest on.
 constexpr float kKWhJeLiterUndKelvin = 0.0011676f;
 constexpr float kKJjeKWh = 3597.1223f;
@@ -72,7 +72,7 @@ void CHausBerechnung::MomentanerHeizbedarf(float temp, float normLeistung, float
     if (IstHeizMonat(temp, raumTemp, grenzTemp) && raum > normAussenTemp) {
         out = normLeistung / (raum - normAussenTemp) * (raum - temp);
     }
-    out = out - (gewinn1 + gewinn2) * kStundenJeMonat;
+    out = out - (gewinn1 + gewinn2) * kJeMonatsstunde;
     if (out < 0.0f) out = 0.0f;
 }
 
