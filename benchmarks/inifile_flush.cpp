@@ -128,9 +128,9 @@ int main(int argc, char** argv) {
     const double copy = collector.millis["BM_PlainCopy"];
     const double synced = collector.millis["BM_PlainCopySynced"];
     if (flush > 0 && copy > 0 && synced > 0)
-        std::cout << "write with flush: " << flush << " ms   plain copy: " << copy
-                  << " ms (ratio " << flush / copy << ")   synced copy: " << synced
-                  << " ms (ratio " << flush / synced << ")\n";
+        std::cout << "write with flush: " << flush << " ms   plain copy: " << copy << " ms (ratio "
+                  << flush / copy << ")   synced copy: " << synced << " ms (ratio "
+                  << flush / synced << ")\n";
     for (const auto& box : boxes.shown) std::cout << "box: " << platform::toUtf8(box.text) << "\n";
     benchmark::Shutdown();
     return boxes.shown.empty() ? 0 : 1;

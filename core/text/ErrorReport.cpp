@@ -7,7 +7,8 @@
 namespace vrmcore {
 namespace {
 
-int show(const CVRMString& text, const CVRMString& caption, uint32_t style, platform::Window* parent) {
+int show(const CVRMString& text, const CVRMString& caption, uint32_t style,
+         platform::Window* parent) {
     platform::MessageBoxRequest request{text, caption, style, parent};
     // A box without an owner must not hide behind other windows.
     if (!parent) request.style |= platform::mb::SYSTEMMODAL | platform::mb::TOPMOST;
@@ -54,12 +55,14 @@ void ReportError(unsigned textId, unsigned placeTextId) {
     ReportError(textId, place);
 }
 
-int MessageBox(const CVRMString& text, unsigned captionId, uint32_t style, platform::Window* parent) {
+int MessageBox(const CVRMString& text, unsigned captionId, uint32_t style,
+               platform::Window* parent) {
     return show(text, textOr(captionId, u"MsgCaptionID: %u"), style, parent);
 }
 
 int MessageBox(unsigned textId, unsigned captionId, uint32_t style, platform::Window* parent) {
-    return show(textOr(textId, u"MsgTextID: %u"), textOr(captionId, u"MsgCaptionID: %u"), style, parent);
+    return show(textOr(textId, u"MsgTextID: %u"), textOr(captionId, u"MsgCaptionID: %u"), style,
+                parent);
 }
 
 int MessageBox(const CVRMString& text, const CVRMString& caption, uint32_t style,
@@ -67,14 +70,16 @@ int MessageBox(const CVRMString& text, const CVRMString& caption, uint32_t style
     return show(text, caption, style, parent);
 }
 
-int MessageBox(unsigned textId, const CVRMString& caption, uint32_t style, platform::Window* parent) {
+int MessageBox(unsigned textId, const CVRMString& caption, uint32_t style,
+               platform::Window* parent) {
     return show(textOr(textId, u"unbek. MsgTextID: %u"), caption, style, parent);
 }
 
 }  // namespace vrmcore
 
 void XAssertOrThrow(int condition, unsigned textId, const char16_t* place) {
-    if (!condition) vrmcore::ReportError(textId, place ? std::u16string_view(place) : std::u16string_view());
+    if (!condition)
+        vrmcore::ReportError(textId, place ? std::u16string_view(place) : std::u16string_view());
 }
 
 void XAssert(int condition) {

@@ -7,7 +7,7 @@
 #include "core/value/VRMString.h"
 
 class CResManager {
-public:
+  public:
     CResManager() = delete;
 
     // "Application" under the caption and title ids, for boxes before a language is loaded.

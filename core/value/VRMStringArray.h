@@ -6,7 +6,7 @@
 #include "core/value/VRMString.h"
 
 class CVRMStringArray : public std::vector<CVRMString> {
-public:
+  public:
     using std::vector<CVRMString>::vector;
 
     int GetSize() const { return static_cast<int>(size()); }

@@ -6,7 +6,7 @@ namespace platform {
 // The one exception that unwinds after an error has been reported to the user.
 // It carries no data: the report has already been shown when it is thrown.
 class UserException : public std::exception {
-public:
+  public:
     const char* what() const noexcept override { return "user exception"; }
 };
 

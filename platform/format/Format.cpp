@@ -193,6 +193,22 @@ bool isIntegerKind(const FormatArg& a) {
     return a.kind() == FormatArg::Kind::Signed || a.kind() == FormatArg::Kind::Unsigned;
 }
 
+// Length modifiers: "h" and "hh" narrow to 16 and 8 bits, "l" is 32 bits, "ll", "z", "j"
+// and "t" 64 bits; "L" and "w" change nothing.
+void parseLength(std::u16string_view f, size_t& i, Spec& spec) {
+    for (; i < f.size(); ++i) {
+        const char16_t c = f[i];
+        if (c == u'h')
+            spec.bits = spec.bits == 16 ? 8 : 16;
+        else if (c == u'l')
+            spec.bits = spec.bits == 32 && i > 0 && f[i - 1] == u'l' ? 64 : 32;
+        else if (c == u'z' || c == u'j' || c == u't')
+            spec.bits = 64;
+        else if (c != u'L' && c != u'w')
+            return;
+    }
+}
+
 // Writes one conversion; false when the argument does not fit it.
 bool convert(std::u16string& out, const FormatArg& arg, const Spec& spec) {
     switch (spec.conv) {
@@ -237,6 +253,63 @@ bool convert(std::u16string& out, const FormatArg& arg, const Spec& spec) {
     }
 }
 
+// Flags, width, precision and length modifiers, from f[i] on; `i` ends on the conversion
+// character. False when a "*" finds no whole number to take.
+bool parseSpec(std::u16string_view f, size_t& i, std::span<const FormatArg> args, size_t& next,
+               Spec& spec) {
+    for (; i < f.size(); ++i) {
+        const char16_t c = f[i];
+        if (c == u'-')
+            spec.left = true;
+        else if (c == u'+')
+            spec.plus = true;
+        else if (c == u' ')
+            spec.space = true;
+        else if (c == u'#')
+            spec.alt = true;
+        else if (c == u'0')
+            spec.zero = true;
+        else
+            break;
+    }
+    bool ok = true;
+    if (i < f.size() && f[i] == u'*') {
+        ++i;
+        ok = takeStar(args, next, spec.width);
+        if (spec.width < 0) spec.left = true, spec.width = -spec.width;
+    } else {
+        spec.width = parseNumber(f, i);
+    }
+    if (i < f.size() && f[i] == u'.') {
+        ++i;
+        if (i < f.size() && f[i] == u'*') {
+            ++i;
+            ok = takeStar(args, next, spec.precision) && ok;
+        } else {
+            spec.precision = parseNumber(f, i);
+        }
+    }
+    parseLength(f, i, spec);
+    spec.precision = std::min(spec.precision, kMaxField);
+    spec.width = std::min(spec.width, kMaxField);
+    return ok;
+}
+
+// Writes one conversion with the next argument. When none fits, the conversion stands as
+// `written`; a mismatched argument is still used up, so that the ones after it keep their
+// places.
+void emit(std::u16string& out, std::u16string_view written, const Spec& spec, bool ok,
+          std::span<const FormatArg> args, size_t& next) {
+    const bool known =
+        std::u16string_view(u"diuxXocsSfFeEgGp").find(spec.conv) != std::u16string_view::npos;
+    if (ok && known && next < args.size() && convert(out, args[next], spec)) {
+        ++next;
+        return;
+    }
+    if (known && next < args.size()) ++next;
+    out.append(written);
+}
+
 }  // namespace
 
 std::u16string formatArgs(std::u16string_view f, std::span<const FormatArg> args) {
@@ -256,69 +329,13 @@ std::u16string formatArgs(std::u16string_view f, std::span<const FormatArg> args
             continue;
         }
         Spec spec;
-        for (; i < f.size(); ++i) {
-            const char16_t c = f[i];
-            if (c == u'-')
-                spec.left = true;
-            else if (c == u'+')
-                spec.plus = true;
-            else if (c == u' ')
-                spec.space = true;
-            else if (c == u'#')
-                spec.alt = true;
-            else if (c == u'0')
-                spec.zero = true;
-            else
-                break;
-        }
-        bool ok = true;
-        if (i < f.size() && f[i] == u'*') {
-            ++i;
-            ok = takeStar(args, next, spec.width);
-            if (spec.width < 0) spec.left = true, spec.width = -spec.width;
-        } else {
-            spec.width = parseNumber(f, i);
-        }
-        if (i < f.size() && f[i] == u'.') {
-            ++i;
-            if (i < f.size() && f[i] == u'*') {
-                ++i;
-                ok = takeStar(args, next, spec.precision) && ok;
-            } else {
-                spec.precision = parseNumber(f, i);
-            }
-        }
-        // Length modifiers.
-        while (i < f.size()) {
-            const char16_t c = f[i];
-            if (c == u'h')
-                spec.bits = spec.bits == 16 ? 8 : 16;
-            else if (c == u'l')
-                spec.bits = spec.bits == 32 && i > 0 && f[i - 1] == u'l' ? 64 : 32;
-            else if (c == u'L' || c == u'w') {
-            } else if (c == u'z' || c == u'j' || c == u't')
-                spec.bits = 64;
-            else
-                break;
-            ++i;
-        }
+        const bool ok = parseSpec(f, i, args, next, spec);
         if (i >= f.size()) {  // a lone conversion at the end stays as written
             out.append(f.substr(start));
             break;
         }
         spec.conv = f[i++];
-        if (spec.precision > kMaxField) spec.precision = kMaxField;
-        if (spec.width > kMaxField) spec.width = kMaxField;
-        const bool known =
-            std::u16string_view(u"diuxXocsSfFeEgGp").find(spec.conv) != std::u16string_view::npos;
-        if (ok && known && next < args.size() && convert(out, args[next], spec)) {
-            ++next;
-            continue;
-        }
-        // No fitting argument: the conversion stands as written. A mismatched argument is
-        // still used up, so that the ones after it keep their places.
-        if (known && next < args.size()) ++next;
-        out.append(f.substr(start, i - start));
+        emit(out, f.substr(start, i - start), spec, ok, args, next);
     }
     return out;
 }

@@ -17,16 +17,22 @@
 
 namespace platform {
 
+// Whole numbers other than bool and char16_t, which have their own kinds.
+template <class T>
+concept SignedInteger =
+    std::is_integral_v<T> && std::is_signed_v<T> && !std::is_same_v<T, char16_t>;
+template <class T>
+concept UnsignedInteger =
+    std::is_integral_v<T> && std::is_unsigned_v<T> && !std::is_same_v<T, bool> &&
+    !std::is_same_v<T, char16_t>;
+
 class FormatArg {
-public:
+  public:
     enum class Kind { Signed, Unsigned, Double, Text, Pointer };
 
-    template <class T>
-        requires(std::is_integral_v<T> && std::is_signed_v<T> && !std::is_same_v<T, char16_t>)
+    template <SignedInteger T>
     FormatArg(T v) : kind_(Kind::Signed), i_(v) {}
-    template <class T>
-        requires(std::is_integral_v<T> && std::is_unsigned_v<T> && !std::is_same_v<T, bool> &&
-                 !std::is_same_v<T, char16_t>)
+    template <UnsignedInteger T>
     FormatArg(T v) : kind_(Kind::Unsigned), u_(v) {}
     FormatArg(bool v) : kind_(Kind::Signed), i_(v ? 1 : 0) {}
     FormatArg(char16_t c) : kind_(Kind::Unsigned), u_(c) {}
@@ -44,7 +50,7 @@ public:
     std::u16string_view asText() const { return s_; }
     const void* asPointer() const { return p_; }
 
-private:
+  private:
     Kind kind_;
     union {
         int64_t i_;

@@ -19,14 +19,22 @@ MessageBoxPresenter*& currentPresenter() {
 
 const char* buttonName(int answer) {
     switch (answer) {
-        case id::OK: return "OK";
-        case id::CANCEL: return "Cancel";
-        case id::ABORT: return "Abort";
-        case id::RETRY: return "Retry";
-        case id::IGNORE: return "Ignore";
-        case id::YES: return "Yes";
-        case id::NO: return "No";
-        default: return "?";
+        case id::OK:
+            return "OK";
+        case id::CANCEL:
+            return "Cancel";
+        case id::ABORT:
+            return "Abort";
+        case id::RETRY:
+            return "Retry";
+        case id::IGNORE:
+            return "Ignore";
+        case id::YES:
+            return "Yes";
+        case id::NO:
+            return "No";
+        default:
+            return "?";
     }
 }
 
@@ -34,12 +42,18 @@ const char* buttonName(int answer) {
 
 std::vector<int> buttonsOf(uint32_t style) {
     switch (style & mb::TYPEMASK) {
-        case mb::OKCANCEL: return {id::OK, id::CANCEL};
-        case mb::ABORTRETRYIGNORE: return {id::ABORT, id::RETRY, id::IGNORE};
-        case mb::YESNOCANCEL: return {id::YES, id::NO, id::CANCEL};
-        case mb::YESNO: return {id::YES, id::NO};
-        case mb::RETRYCANCEL: return {id::RETRY, id::CANCEL};
-        default: return {id::OK};
+        case mb::OKCANCEL:
+            return {id::OK, id::CANCEL};
+        case mb::ABORTRETRYIGNORE:
+            return {id::ABORT, id::RETRY, id::IGNORE};
+        case mb::YESNOCANCEL:
+            return {id::YES, id::NO, id::CANCEL};
+        case mb::YESNO:
+            return {id::YES, id::NO};
+        case mb::RETRYCANCEL:
+            return {id::RETRY, id::CANCEL};
+        default:
+            return {id::OK};
     }
 }
 

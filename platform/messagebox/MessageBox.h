@@ -13,8 +13,8 @@ class Window;
 
 // Style flags and answers keep the numeric values that the stored texts and callers use.
 namespace mb {
-constexpr uint32_t OK = 0x0, OKCANCEL = 0x1, ABORTRETRYIGNORE = 0x2, YESNOCANCEL = 0x3,
-                   YESNO = 0x4, RETRYCANCEL = 0x5, TYPEMASK = 0xF;
+constexpr uint32_t OK = 0x0, OKCANCEL = 0x1, ABORTRETRYIGNORE = 0x2, YESNOCANCEL = 0x3, YESNO = 0x4,
+                   RETRYCANCEL = 0x5, TYPEMASK = 0xF;
 constexpr uint32_t ICONERROR = 0x10, ICONQUESTION = 0x20, ICONEXCLAMATION = 0x30,
                    ICONINFORMATION = 0x40, ICONMASK = 0xF0;
 constexpr uint32_t DEFBUTTON1 = 0x0, DEFBUTTON2 = 0x100, DEFBUTTON3 = 0x200, DEFMASK = 0xF00;
@@ -37,20 +37,20 @@ std::vector<int> buttonsOf(uint32_t style);
 int defaultAnswer(uint32_t style);
 
 class MessageBoxPresenter {
-public:
+  public:
     virtual ~MessageBoxPresenter() = default;
     virtual int present(const MessageBoxRequest& request) = 0;
 };
 
 // Prints the box to stderr and answers its default button.
 class StderrPresenter : public MessageBoxPresenter {
-public:
+  public:
     int present(const MessageBoxRequest& request) override;
 };
 
 // Records every box; answers from the script in order, then the default button.
 class RecordingPresenter : public MessageBoxPresenter {
-public:
+  public:
     int present(const MessageBoxRequest& request) override;
     std::vector<MessageBoxRequest> shown;
     std::deque<int> script;
@@ -64,14 +64,14 @@ int showMessageBox(const MessageBoxRequest& request);
 
 // Installs a presenter for the lifetime of the guard (tests, nested dialogs).
 class ScopedMessageBoxPresenter {
-public:
+  public:
     explicit ScopedMessageBoxPresenter(MessageBoxPresenter& p)
         : previous_(setMessageBoxPresenter(&p)) {}
     ~ScopedMessageBoxPresenter() { setMessageBoxPresenter(previous_); }
     ScopedMessageBoxPresenter(const ScopedMessageBoxPresenter&) = delete;
     ScopedMessageBoxPresenter& operator=(const ScopedMessageBoxPresenter&) = delete;
 
-private:
+  private:
     MessageBoxPresenter* previous_;
 };
 

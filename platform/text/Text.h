@@ -21,6 +21,8 @@ std::u16string fromUtf16LE(std::string_view bytes);
 std::string toUtf16LE(std::u16string_view text);
 
 // Convenience for literals and file names in messages.
-inline std::u16string u16(std::string_view utf8) { return fromUtf8(utf8); }
+inline std::u16string u16(std::string_view utf8) {
+    return fromUtf8(utf8);
+}
 
 }  // namespace platform

@@ -6,7 +6,7 @@
 namespace platform {
 
 class Window {
-public:
+  public:
     virtual ~Window() = default;
     virtual bool exists() const = 0;
     // Returns false when the window has no item of that id.

@@ -13,7 +13,7 @@ TEST(Text, ConversionsRoundTrip) {
 }
 
 TEST(Text, MalformedInputIsReplacedNotLost) {
-    EXPECT_EQ(platform::fromUtf8("a\xFF" "b"), u"a\uFFFDb");
+    EXPECT_EQ(platform::fromUtf8(std::string("a\xFF") + 'b'), u"a\uFFFDb");
     EXPECT_EQ(platform::fromUtf16LE(std::string("a\0b", 3)), u"a");  // odd last byte dropped
 }
 
