@@ -1,5 +1,8 @@
 // Direct access of the value store: location values and a few record values, read and
 // written at a place fixed per data id, outside the cache.
+#include <algorithm>
+#include <iterator>
+
 #include "core/db/Global.h"
 #include "core/db/SectionNames.h"
 #include "core/text/ErrorReport.h"
@@ -10,9 +13,37 @@ namespace {
 
 // Where a data id lives for the direct access.
 struct Ort {
+    uint16_t id;
     const char16_t* section;  // nullptr: the record named by the caller
     const char16_t* suffix;   // with a section: key = name + suffix; nullptr: the id's key
     bool schreibbar;
+};
+
+// Read and written where the table says; the ids with `schreibbar` false are read only.
+constexpr Ort kOrte[] = {
+    {48, vrmdb::kSektionSonnendaten, u"", true},
+    {195, vrmdb::kSektionKlimadaten, u"NAT", true},
+    {207, vrmdb::kSektionKlimadaten, u"", true},
+    {210, vrmdb::kSektionWetterdaten, u"", true},
+    {284, vrmdb::kSektionBodendaten, u"", true},
+    {246, nullptr, nullptr, false},
+    {248, nullptr, nullptr, false},
+    {276, nullptr, nullptr, false},
+    {280, nullptr, nullptr, false},
+    {340, nullptr, nullptr, false},
+    {447, nullptr, nullptr, false},
+    {449, nullptr, nullptr, false},
+    {513, nullptr, nullptr, false},
+    {247, nullptr, nullptr, true},
+    {249, nullptr, nullptr, true},
+    {250, nullptr, nullptr, true},
+    {662, vrmdb::kSektionKlimadaten, u"ANZ", true},
+    {663, vrmdb::kSektionWetterdaten, u"ANZ", true},
+    {664, vrmdb::kSektionBodendaten, u"ANZ", true},
+    {665, vrmdb::kSektionSonnendaten, u"ANZ", true},
+    {666, vrmdb::kSektionKlimadaten, u"WORT", true},
+    {667, vrmdb::kSektionKlimadaten, u"BORT", true},
+    {668, vrmdb::kSektionKlimadaten, u"SORT", true},
 };
 
 // Ids 482 and 483 name the sources of a combined heat source; they are read as 280 and 340
@@ -20,61 +51,9 @@ struct Ort {
 constexpr uint16_t kKombiQuelle1 = 482;
 constexpr uint16_t kKombiQuelle2 = 483;
 
-bool findeOrt(uint16_t id, Ort& ort) {
-    switch (id) {
-        case 48:
-            ort = {vrmdb::kSektionSonnendaten, u"", true};
-            return true;
-        case 195:
-            ort = {vrmdb::kSektionKlimadaten, u"NAT", true};
-            return true;
-        case 207:
-            ort = {vrmdb::kSektionKlimadaten, u"", true};
-            return true;
-        case 210:
-            ort = {vrmdb::kSektionWetterdaten, u"", true};
-            return true;
-        case 284:
-            ort = {vrmdb::kSektionBodendaten, u"", true};
-            return true;
-        case 662:
-            ort = {vrmdb::kSektionKlimadaten, u"ANZ", true};
-            return true;
-        case 663:
-            ort = {vrmdb::kSektionWetterdaten, u"ANZ", true};
-            return true;
-        case 664:
-            ort = {vrmdb::kSektionBodendaten, u"ANZ", true};
-            return true;
-        case 665:
-            ort = {vrmdb::kSektionSonnendaten, u"ANZ", true};
-            return true;
-        case 666:
-            ort = {vrmdb::kSektionKlimadaten, u"WORT", true};
-            return true;
-        case 667:
-            ort = {vrmdb::kSektionKlimadaten, u"BORT", true};
-            return true;
-        case 668:
-            ort = {vrmdb::kSektionKlimadaten, u"SORT", true};
-            return true;
-        case 247:
-        case 249:
-        case 250:
-            ort = {nullptr, nullptr, true};
-            return true;
-        case 246:
-        case 248:
-        case 276:
-        case 280:
-        case 340:
-        case 447:
-        case 449:
-        case 513:
-            ort = {nullptr, nullptr, false};
-            return true;
-    }
-    return false;
+const Ort* findeOrt(uint16_t id) {
+    const auto it = std::ranges::find(kOrte, id, &Ort::id);
+    return it == std::end(kOrte) ? nullptr : it;
 }
 
 void sectionUndKey(const Ort& ort, const CVRMString& name, TKelvoDatenID id, CVRMString& section,
@@ -95,22 +74,21 @@ CVRMwert CVRMdatenProvider::getWert(const CVRMString& name, TKelvoDatenID id) {
         const CVRMString kombi = getWert(name, ID_WQuelle).GetStringVal();
         return getWert(kombi, id == kKombiQuelle1 ? ID_KQuelle1 : ID_KQuelle2);
     }
-    Ort ort;
-    if (!findeOrt(id, ort))
-        vrmcore::ReportError(textid::kFalscheKonstante, u"CVRMdatenProvider::getWert");
+    const Ort* ort = findeOrt(id);
+    if (!ort) vrmcore::ReportError(textid::kFalscheKonstante, u"CVRMdatenProvider::getWert");
     CVRMString section, key;
-    sectionUndKey(ort, name, id, section, key);
+    sectionUndKey(*ort, name, id, section, key);
     std::unique_ptr<CVRMwert> wert = CVRMwertFabrik::createWert(id);
     m_db.readWert(section, key, *wert);
     return *wert;
 }
 
 void CVRMdatenProvider::saveWert(const CVRMString& name, TKelvoDatenID id, CVRMwert& wert) {
-    Ort ort;
-    if (!findeOrt(id, ort) || !ort.schreibbar)
+    const Ort* ort = findeOrt(id);
+    if (!ort || !ort->schreibbar)
         vrmcore::ReportError(textid::kFalscheKonstante, u"CVRMdatenProvider::saveWert");
     CVRMString section, key;
-    sectionUndKey(ort, name, id, section, key);
+    sectionUndKey(*ort, name, id, section, key);
     m_db.writeWert(section, key, wert, true);
     wert.change();
 }
