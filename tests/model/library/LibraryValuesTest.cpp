@@ -57,6 +57,54 @@ TEST_F(LibraryValuesTest, ClimateLocationsHoldTheirMonthlyAndDesignTemperatures)
     EXPECT_FLOAT_EQ(Zahlen(Lies(u"Klimadaten", u"Zürich (CH) (bib)"))[0], 0.9f);
 }
 
+// The published value a climate location's design temperature must carry, looked up in
+// the source tables themselves: the postcode-region table for German towns, SIA 2028 for
+// the Swiss stations, otherwise the ASHRAE 99.6 % value; the one value of the extra file
+// (Dublin, the default location) must be marked unverified there.
+std::optional<double> PublizierteNormAussenTemp(const libgen::Quellen& q, const libgen::Town& t,
+                                                bool& unbestaetigt) {
+    unbestaetigt = false;
+    if (t.iso == "DE") {
+        for (const libgen::CsvRow& r : q.Tabelle("design_temperatures_de_postcode").Rows())
+            if (r["postcode_prefix"] == t.postcodeRegion) return r.Number("design_temp_C");
+        return std::nullopt;
+    }
+    for (const libgen::CsvRow& r : q.Tabelle("design_temperatures").Rows())
+        if (r["town"] == t.name && r["country"] == t.iso &&
+            r["standard"].find("SIA") != std::string::npos)
+            return r.Number("design_temp_C");
+    for (const libgen::CsvRow& r : q.Tabelle("ashrae_design_temperatures").Rows())
+        if (r["town"] == t.name && r["country"] == t.iso) return r.Number("heating_db_99_6_C");
+    for (const libgen::CsvRow& r : q.Tabelle("design_temperatures_extra").Rows()) {
+        if (r["town"] != t.name || r["country"] != t.iso) continue;
+        unbestaetigt = r["reliability"].rfind("unverified", 0) == 0;
+        return r.Number("design_temp_C");
+    }
+    return std::nullopt;
+}
+
+TEST_F(LibraryValuesTest, DesignTemperaturesComeFromThePublishedSourceOfTheirCountry) {
+    std::set<std::string> unbestaetigt;
+    for (const libgen::Town& t : Daten().towns) {
+        SCOPED_TRACE(t.name);
+        bool ohnePruefung = false;
+        const std::optional<double> wert = PublizierteNormAussenTemp(Daten(), t, ohnePruefung);
+        const CVRMString name = libgen::KlimaortName(t.Basis());
+        if (!wert || !t.klimaortErlaubt) {
+            EXPECT_FALSE(InListe(LISTE_KLIMAORTE, name));
+            continue;
+        }
+        ASSERT_TRUE(InListe(LISTE_KLIMAORTE, name));
+        EXPECT_FLOAT_EQ(LiesFloat(u"Klimadaten", name + u"NAT"), static_cast<float>(*wert));
+        if (ohnePruefung) unbestaetigt.insert(t.name);
+    }
+    // Swiss stations by SIA 2028 and a town by its ASHRAE value: Davos -13, Warszawa -16.6.
+    EXPECT_FLOAT_EQ(LiesFloat(u"Klimadaten", u"Davos (CH) (bib)NAT"), -13.0f);
+    EXPECT_FLOAT_EQ(LiesFloat(u"Klimadaten", u"Warszawa (PL) (bib)NAT"), -16.6f);
+    // Only the default location ships a value nobody has checked, and says so.
+    EXPECT_EQ(unbestaetigt, std::set<std::string>{"Dublin"});
+}
+
 TEST_F(LibraryValuesTest, WeatherLocationsReadBackToTheBinsOfTheirTypicalYear) {
     const libgen::CsvTable& bins = Daten().Tabelle("weather_bins");
     int orte = 0;
