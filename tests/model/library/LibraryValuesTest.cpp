@@ -15,7 +15,10 @@
 #include "Solar.h"
 #include "core/db/Global.h"
 #include "core/db/Lists.h"
+#include "core/value/DatenProvider.h"
 #include "model/data/DatenProvider2.h"
+#include "model/errors/GlobaleTexte.h"
+#include "model/heatpump/WPumpe2.h"
 #include "platform/text/Text.h"
 
 namespace librarytest {
@@ -210,6 +213,30 @@ TEST_F(LibraryValuesTest, HeatPumpRecordsReadBackToTheirDataFile) {
                 << p["name"];
         }
     }
+}
+
+// The seasonal performance factor after VDI 4650 takes a catalogue heat pump's COPs only
+// from records at its kind's test points (flow 35 °C), never interpolated: brine B0,
+// air A-7, A2 and A10, water W10, direct evaporation -1 °C.
+TEST_F(LibraryValuesTest, EveryHeatPumpHasRecordsAtItsKindsTestPoints) {
+    const std::vector<std::vector<float>> pruefpunkte = {
+        {0.0f}, {-7.0f, 2.0f, 10.0f}, {10.0f}, {-1.0f}};
+    InitGlobaleTexte();
+    const CVRMStringArray wpumpen = Liste(LISTE_WPUMPEN);
+    ASSERT_FALSE(wpumpen.empty());
+    for (const CVRMString& name : wpumpen) {
+        SCOPED_TRACE(name.toUtf8());
+        CWPumpe2 wp;
+        CVRMdatenProvider::get().fill(wp, name);
+        const int medium = wp.GetWert(ID_MedienTyp).GetIntVal();
+        ASSERT_TRUE(medium >= 0 && medium < 4);
+        for (float quelle : pruefpunkte[medium]) {
+            float cop = 0.0f;
+            EXPECT_TRUE(wp.GetTabellenLeistungszahl(quelle, 35.0f, cop)) << quelle;
+            EXPECT_GT(cop, 2.0f) << quelle;
+        }
+    }
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(LibraryValuesTest, TariffsCarryThePricesOfTheirSourceRow) {
