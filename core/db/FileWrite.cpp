@@ -133,11 +133,16 @@ std::string ReplaceFile(const std::string& linkOrPath, std::string_view bytes) {
 }
 
 std::string AppendToFile(const std::string& path, std::string_view header, std::string_view bytes) {
-    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644));
+    Fd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644));
     if (fd.get() < 0) return failure("Cannot open", path, errno);
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) return failure("Cannot write", path, errno);
     const off_t oldSize = info.st_size;
+    // An existing 8-bit file would read back as garbage with UTF-16 lines behind it.
+    unsigned char first = 0;
+    if (oldSize > 0 && !header.empty() &&
+        (::pread(fd.get(), &first, 1, 0) != 1 || first != static_cast<unsigned char>(header[0])))
+        return "Cannot append to " + path + ": it is not a UTF-16 text file";
     int error = oldSize == 0 ? writeAll(fd.get(), header) : 0;
     if (error == 0) error = writeAll(fd.get(), bytes);
     if (error == 0 && ::fsync(fd.get()) != 0) error = errno;

@@ -15,7 +15,8 @@ std::string ReadWholeFile(const std::string& path, std::string& bytes, bool& mis
 std::string ReplaceFile(const std::string& path, std::string_view bytes);
 
 // Appends `bytes` to the file, creating it when missing; a new or empty file first gets
-// `header`. On failure the file is cut back to its old length.
+// `header`. A non-empty file that does not begin with the header's first byte (an 8-bit
+// text file) is refused untouched. On failure the file is cut back to its old length.
 std::string AppendToFile(const std::string& path, std::string_view header, std::string_view bytes);
 
 }  // namespace vrmdb

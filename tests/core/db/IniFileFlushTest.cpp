@@ -71,6 +71,16 @@ TEST_F(IniFileTest, ExportAppendsWithOneByteOrderMark) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
+// UTF-16 lines behind 8-bit text would make the target unreadable: it is refused untouched.
+TEST_F(IniFileTest, ExportIntoAnEightBitFileIsRefused) {
+    auto file = Load("user.dat", {u"[s]", u"k=v"});
+    const std::string before = "[alt]\nk=v\n";
+    testsupport::WriteFileBytes(folder.file("export.dat"), before);
+    EXPECT_THROW(file->Flush(PathOf("export.dat"), nullptr, nullptr), platform::UserException);
+    EXPECT_EQ(testsupport::ReadFileBytes(folder.file("export.dat")), before);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+}
+
 TEST_F(IniFileTest, FilteredExport) {
     auto file = Load("user.dat",
                      {u"[Projekte]", u"projekt1=Alpha", u"projekt2=Beta", u"[Alpha]", u"Haus=H1",
