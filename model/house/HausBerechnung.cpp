@@ -79,10 +79,13 @@ void CHausBerechnung::MomentanerHeizbedarf(float temp, float normLeistung, float
 void CHausBerechnung::VorlaufTemp(float last, float normLeistung, float vorlaufTemp,
                                   unsigned raumTemp, float exponent, float faktor, float,
                                   float& out) const {
+    if (!(exponent > 0.0f)) ThrowFehler(textid::kDatenFehlen, u"CHausBerechnung::VorlaufTemp");
+    // A load at or below zero (gains above the losses) needs no heating: room temperature.
     float r = 0.0f;
-    if (normLeistung > 0.0f) {
-        r = static_cast<float>(std::pow(static_cast<double>(last * faktor / normLeistung),
-                                        1.0 / static_cast<double>(exponent)));
+    const float anteil = normLeistung > 0.0f ? last * faktor / normLeistung : 0.0f;
+    if (anteil > 0.0f) {
+        r = static_cast<float>(
+            std::pow(static_cast<double>(anteil), 1.0 / static_cast<double>(exponent)));
     }
     const float raum = static_cast<float>(raumTemp);
     out = raum + (vorlaufTemp - raum) * r;

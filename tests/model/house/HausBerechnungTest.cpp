@@ -94,11 +94,21 @@ TEST_F(HausBerechnungTest, HeatingCurve) {
         {0.0f, 10.0f, 1.1f, 1.0f, 20.0f},   // no load: room temperature
         {5.0f, 0.0f, 1.1f, 1.0f, 20.0f},    // no design load: room temperature
         {5.0f, -1.0f, 1.1f, 1.0f, 20.0f},
+        {-2.0f, 10.0f, 1.3f, 1.0f, 20.0f},  // gains above the losses: no heating, room temperature
     };
     for (const Fall& f : faelle) {
         float out = 0.0f;
         calc.VorlaufTemp(f.last, f.norm, 35.0f, 20, f.exponent, f.faktor, 28.0f, out);
         EXPECT_NEAR(out, f.erwartet, 1e-4) << f.last << " " << f.norm;
+    }
+}
+
+// A radiator exponent of 0 would raise the load ratio to an infinite power.
+TEST_F(HausBerechnungTest, HeatingCurveRefusesAnExponentNotAboveZero) {
+    for (const float exponent : {0.0f, -1.0f}) {
+        float out = 0.0f;
+        EXPECT_THROW(calc.VorlaufTemp(5.0f, 10.0f, 35.0f, 20, exponent, 1.0f, 28.0f, out),
+                     platform::UserException);
     }
 }
 
