@@ -80,6 +80,24 @@ std::vector<std::u16string> ValueStoreFixture::userFileLines() const {
     return ReadDatabaseLines(folder.file("user.dat"));
 }
 
+bool ValueStoreFixture::userSectionHolds(std::u16string_view section,
+                                         std::u16string_view line) const {
+    const auto lower = [](std::u16string_view t) {
+        std::u16string r(t);
+        for (char16_t& c : r)
+            if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+        return r;
+    };
+    bool inside = false;
+    for (const std::u16string& l : userFileLines()) {
+        if (l.starts_with(u"["))
+            inside = lower(l) == lower(section);
+        else if (inside && lower(l) == lower(line))
+            return true;
+    }
+    return false;
+}
+
 std::vector<std::u16string> ValueStoreFixture::userSectionLines(
     std::u16string_view sectionLine) const {
     const auto lines = userFileLines();

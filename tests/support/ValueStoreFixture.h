@@ -29,6 +29,9 @@ class ValueStoreFixture : public ::testing::Test {
     // (without the section line; the section is given as written, e.g. u"[haus1]").
     std::vector<std::u16string> userFileLines() const;
     std::vector<std::u16string> userSectionLines(std::u16string_view sectionLine) const;
+    // Whether a section of the user database file holds the line; sections and lines compare
+    // without case of A-Z, since a flush writes section names and keys in lower case.
+    bool userSectionHolds(std::u16string_view section, std::u16string_view line) const;
 
     // The texts of the boxes shown so far.
     std::vector<std::u16string> boxTexts() const;

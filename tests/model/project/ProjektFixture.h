@@ -108,23 +108,8 @@ class ProjektFixture : public testsupport::ValueStoreFixture {
         return boxTexts();
     }
 
-    // Whether the section of the user database file holds the line; sections and keys
-    // compare without case, as the file writes them in lower case after a flush.
     bool Enthaelt(std::u16string_view section, std::u16string_view zeile) const {
-        const auto klein = [](std::u16string_view t) {
-            std::u16string r(t);
-            for (char16_t& c : r)
-                if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-            return r;
-        };
-        bool drin = false;
-        for (const std::u16string& z : userFileLines()) {
-            if (z.starts_with(u"["))
-                drin = klein(z) == klein(section);
-            else if (drin && klein(z) == klein(zeile))
-                return true;
-        }
-        return false;
+        return userSectionHolds(section, zeile);
     }
 
     COptionsManager optionen;
