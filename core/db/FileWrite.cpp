@@ -115,7 +115,7 @@ std::string resolved(const std::string& path) {
 std::string ReplaceFile(const std::string& linkOrPath, std::string_view bytes) {
     const std::string path = resolved(linkOrPath);
     const std::string folder = folderOf(path);
-    std::string temp = path + ".flush-XXXXXX";
+    std::string temp = path + kTemporarySuffix + "XXXXXX";
     Fd fd(::mkstemp(temp.data()));
     if (fd.get() < 0) return failure("Cannot create a temporary file in", folder, errno);
     copyMode(fd.get(), path);
@@ -152,6 +152,19 @@ std::string AppendToFile(const std::string& path, std::string_view header, std::
     }
     const int closeError = fd.close();
     return closeError == 0 ? std::string() : failure("Cannot write", path, closeError);
+}
+
+void RemoveStaleTemporaries(const std::string& linkOrPath) {
+    const std::filesystem::path path(resolved(linkOrPath));
+    const std::string prefix = path.filename().string() + kTemporarySuffix;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(path.parent_path(), ec)) {
+        const std::string name = entry.path().filename().string();
+        // mkstemp fills exactly six characters; nothing else of the user's is touched.
+        if (name.size() == prefix.size() + 6 && name.starts_with(prefix) &&
+            entry.is_regular_file(ec))
+            std::filesystem::remove(entry.path(), ec);
+    }
 }
 
 }  // namespace vrmdb

@@ -6,6 +6,13 @@
 
 namespace vrmdb {
 
+// The temporary file of a flush is the file's name with this suffix and six characters.
+inline constexpr const char* kTemporarySuffix = ".flush-";
+
+// Removes what an interrupted flush of the file left behind. Failures are ignored: the
+// leftovers are never read.
+void RemoveStaleTemporaries(const std::string& path);
+
 // Reads the whole file. `missing` is set when the file does not exist (no error then).
 std::string ReadWholeFile(const std::string& path, std::string& bytes, bool& missing);
 

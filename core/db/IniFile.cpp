@@ -105,6 +105,7 @@ void CIniFile::Init(const CVRMString& path, bool isLibrary) {
         if (error.empty()) {
             m_imageBytes += bytes.size();
             Parse(vrmdb::DecodeDatabaseText(bytes));
+            vrmdb::RemoveStaleTemporaries(path.toUtf8());
         }
     } catch (const std::bad_alloc&) {
         error = "Out of memory while loading " + path.toUtf8();

@@ -81,6 +81,19 @@ TEST_F(IniFileTest, ExportIntoAnEightBitFileIsRefused) {
     ASSERT_EQ(boxes.shown.size(), 1u);
 }
 
+// Only the exact leftovers of an interrupted flush of this file are removed on loading.
+TEST_F(IniFileTest, LoadingRemovesLeftoversOfAnInterruptedFlushOnly) {
+    testsupport::WriteDatabaseFile(folder.file("user.dat"), {u"[s]", u"k=v"});
+    for (const char* name :
+         {"user.dat.flush-Ab12Cd", "user.dat.flush-notes.txt", "other.dat.flush-Ab12Cd"})
+        testsupport::WriteFileBytes(folder.file(name), "x");
+    auto file = LoadExisting("user.dat");
+    EXPECT_FALSE(std::filesystem::exists(folder.file("user.dat.flush-Ab12Cd")));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("user.dat.flush-notes.txt")));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("other.dat.flush-Ab12Cd")));
+    EXPECT_EQ(Read(*file, u"s", u"k"), u"v");
+}
+
 TEST_F(IniFileTest, FilteredExport) {
     auto file = Load("user.dat",
                      {u"[Projekte]", u"projekt1=Alpha", u"projekt2=Beta", u"[Alpha]", u"Haus=H1",
