@@ -10,6 +10,7 @@
 #include "core/db/SectionNames.h"
 #include "core/text/ErrorReport.h"
 #include "core/text/TextIdConstants.h"
+#include "platform/messagebox/MessageBox.h"
 #include "core/value/VRMStringArray.h"
 #include "platform/errors/UserException.h"
 #include "platform/text/Text.h"
@@ -23,6 +24,12 @@ constexpr unsigned kValueNotStored = 3343;
 constexpr unsigned kValueNotDeleted = 3344;
 constexpr unsigned kKeyNotDeleted = 3345;
 constexpr char16_t kValueFoundButEmpty[] = u"ValueFoundButEmpty";
+
+// A doubtful load: the texts of its box, and the name of the copy of the file as it was.
+constexpr unsigned kTextDamagedKept = 7130;
+constexpr unsigned kTextDamagedNotKept = 7137;
+constexpr unsigned kTextNotWrittenOver = 7138;
+constexpr const char* kDamagedSuffix = ".damaged";
 constexpr char16_t kByteOrderMark = 0xFEFF;  // written as FF FE
 
 CVRMString lowered(CVRMString text) {
@@ -80,6 +87,23 @@ std::u16string_view trimmed(std::u16string_view text) {
     return text;
 }
 
+}  // namespace
+
+unsigned CIniFile::ReasonTextOf(Doubt doubt) {
+    switch (doubt) {
+        case Doubt::DamagedMark: return 7131;
+        case Doubt::Undecodable: return 7132;
+        case Doubt::TextBeforeSection: return 7133;
+        case Doubt::NoSection: return 7134;
+        case Doubt::NoLastLineEnd: return 7135;
+        case Doubt::OpenSectionLine: return 7136;
+        case Doubt::None: break;
+    }
+    return 0;
+}
+
+namespace {
+
 [[noreturn]] void reportSystemError(const std::string& description) {
     vrmcore::ReportError(0, CVRMString::fromUtf8(description));
 }
@@ -91,11 +115,13 @@ std::u16string_view trimmed(std::u16string_view text) {
 void CIniFile::Init(const CVRMString& path, bool isLibrary) {
     if (path.empty()) vrmcore::ReportError(kEmptyParameter, u"CIniFile::Init");
     m_path = path;
+    const std::string file = path.toUtf8();
     std::string error;
     try {
+        vrmdb::RemoveStaleTemporaries(file);
         std::string bytes;
         bool missing = false;
-        error = vrmdb::ReadWholeFile(path.toUtf8(), bytes, missing);
+        error = vrmdb::ReadWholeFile(file, bytes, missing);
         if (missing) {
             // A missing user database is created by the first flush.
             if (!isLibrary) return;
@@ -103,12 +129,14 @@ void CIniFile::Init(const CVRMString& path, bool isLibrary) {
             vrmcore::ReportError(kFileNotFound, path);
         }
         if (error.empty()) {
-            m_imageBytes += bytes.size();
-            Parse(vrmdb::DecodeDatabaseText(bytes));
-            vrmdb::RemoveStaleTemporaries(path.toUtf8());
+            vrmdb::DecodedText decoded = vrmdb::DecodeDatabaseText(bytes);
+            Doubt doubt = Parse(decoded.text);
+            if (decoded.damagedMark) doubt = Doubt::DamagedMark;
+            if (decoded.undecodable) doubt = Doubt::Undecodable;
+            if (doubt != Doubt::None) KeepDamagedOriginal(std::move(bytes), doubt);
         }
     } catch (const std::bad_alloc&) {
-        error = "Out of memory while loading " + path.toUtf8();
+        error = "Out of memory while loading " + file;
     }
     if (error.empty()) return;
     // A file that was not read whole must never be overwritten by a flush of what was.
@@ -116,23 +144,56 @@ void CIniFile::Init(const CVRMString& path, bool isLibrary) {
     reportSystemError(error);
 }
 
-void CIniFile::Parse(std::u16string_view text) {
+// The file as it was is kept beside it before anything can be written over it, and the
+// user learns what was doubtful and where the copy lies; the program goes on with what it
+// could read. When no copy can be made the file is not written over at all.
+void CIniFile::KeepDamagedOriginal(std::string bytes, Doubt doubt) {
+    CVRMString reason;
+    reason.LoadStringW(ReasonTextOf(doubt));
+    std::string copyPath;
+    const std::string error = vrmdb::KeepCopy(m_path.toUtf8(), kDamagedSuffix, bytes, copyPath);
+    CVRMString text;
+    if (error.empty()) {
+        text.Format(kTextDamagedKept, m_path, reason, CVRMString::fromUtf8(copyPath));
+    } else {
+        m_unsavedOriginal = std::move(bytes);
+        m_originalUnsaved = true;
+        text.Format(kTextDamagedNotKept, m_path, reason, CVRMString::fromUtf8(error));
+    }
+    vrmcore::MessageBox(text, textid::kProduktCaption, platform::mb::ICONEXCLAMATION);
+}
+
+CIniFile::Doubt CIniFile::Parse(std::u16string_view text) {
     const CVRMString numberFormat = valueLineFormat();
+    Doubt doubt = Doubt::None;
+    const auto note = [&doubt](Doubt found) {
+        if (doubt == Doubt::None) doubt = found;
+    };
+    bool anyText = false, anySection = false;
     uint32_t valueLines = 0;
     Section* current = nullptr;
     size_t pos = 0;
     while (pos < text.size()) {
         size_t end = text.find(u'\n', pos);
-        if (end == std::u16string_view::npos) end = text.size();
+        const bool lastLine = end == std::u16string_view::npos;
+        if (lastLine) end = text.size();
         std::u16string_view line = text.substr(pos, end - pos);
         pos = end + 1;
         while (!line.empty() && isBlank(line.back())) line.remove_suffix(1);
         if (line.empty()) continue;
+        anyText = true;
+        // The writer ends every line; a file cut short does not.
+        if (lastLine) note(Doubt::NoLastLineEnd);
         if (line.front() == u'[') {
+            if (line.back() != u']') note(Doubt::OpenSectionLine);
             current = &SectionFor(lowered(CVRMString(line)));
+            anySection = true;
             continue;
         }
-        if (!current) continue;  // before the first section
+        if (!current) {
+            note(Doubt::TextBeforeSection);
+            continue;
+        }
         const size_t equals = line.find(u'=');
         if (equals == std::u16string_view::npos) {
             CVRMString key;
@@ -143,6 +204,7 @@ void CIniFile::Parse(std::u16string_view text) {
                      CVRMString(trimmed(line.substr(equals + 1))));
         }
     }
+    return anyText && !anySection ? Doubt::NoSection : doubt;
 }
 
 // ---- the in-memory image ----
@@ -299,18 +361,22 @@ void CIniFile::GetBiboVersion(CVRMString& out) const {
 void CIniFile::WriteIniString(const CVRMString& section, const CVRMString& key,
                               const CVRMString& value, bool flush) {
     const CVRMString lowerKey = lowered(key);
-    std::lock_guard<std::mutex> lock(m_writeLock);
-    try {
-        WriteUnlocked(section, lowerKey, value, flush);
-    } catch (const std::bad_alloc&) {
-        reportSystemError("Out of memory (CIniFile::WriteIniString)");
+    std::optional<Failure> failure;
+    {
+        std::lock_guard<std::mutex> lock(m_writeLock);
+        try {
+            failure = WriteLocked(section, lowerKey, value, flush);
+        } catch (const std::bad_alloc&) {
+            failure = Failure{0, u"Out of memory (CIniFile::WriteIniString)"};
+        }
     }
+    if (failure) vrmcore::ReportError(failure->textId, failure->place);
 }
 
-void CIniFile::WriteUnlocked(const CVRMString& section, const CVRMString& key,
-                             const CVRMString& value, bool flush) {
-    if (m_path.empty())
-        vrmcore::ReportError(textid::kNichtInitialisiert, u"CIniFile::WriteIniString");
+std::optional<CIniFile::Failure> CIniFile::WriteLocked(const CVRMString& section,
+                                                       const CVRMString& key,
+                                                       const CVRMString& value, bool flush) {
+    if (m_path.empty()) return Failure{textid::kNichtInitialisiert, u"CIniFile::WriteIniString"};
     const CVRMString stored = StoredForm(value);
     if (Section* s = FindSection(section)) {
         SetEntry(*s, key, stored);
@@ -320,7 +386,8 @@ void CIniFile::WriteUnlocked(const CVRMString& section, const CVRMString& key,
         if (!(IstBiboName(sectionKey) && IsUserDatabasePath()))
             SetEntry(SectionFor(sectionKey), key, stored);
     }
-    if (flush) Flush({}, nullptr, nullptr);
+    if (flush) return FlushQuietly({}, nullptr, nullptr);
+    return std::nullopt;
 }
 
 void CIniFile::DeleteSection(const CVRMString& section, bool flush) {
@@ -390,43 +457,79 @@ void CIniFile::AddValueToSection(const CVRMString& section, const CVRMString& ke
 
 // ---- flushing ----
 
-std::string CIniFile::Image(std::u16string_view prefix, const CVRMStringArray* first,
-                            const CVRMStringArray* second) const {
+// Two passes over the image: the first counts the bytes, the second copies each piece once
+// into a buffer of exactly that size.
+vrmdb::FileImage CIniFile::Image(bool withMark, const CVRMStringArray* first,
+                                 const CVRMStringArray* second) const {
     const bool filtered = first && second && !first->empty() && !second->empty();
     const bool bareLists = !IsUserDatabasePath();
-    vrmdb::Utf16Writer out(prefix, m_imageBytes);
-    for (const Section& section : m_sections) {
-        const bool inFirst = filtered && NameEnthalten(*first, nameOf(section.key));
-        if (filtered && !inFirst && !NameEnthalten(*second, nameOf(section.key))) continue;
-        out.line(section.key);
-        const bool bare = bareLists && isValueOnlySection(section.key);
-        for (const auto& [key, value] : section.entries) {
-            if (inFirst && !NameEnthalten(*second, value) && !NameEnthalten(*second, key)) continue;
-            if (bare)
-                out.line(value);
-            else
-                out.line(key, value);
+    const auto walk = [&](auto&& line) {
+        for (const Section& section : m_sections) {
+            const bool inFirst = filtered && NameEnthalten(*first, nameOf(section.key));
+            if (filtered && !inFirst && !NameEnthalten(*second, nameOf(section.key))) continue;
+            line(std::u16string_view(), section.key);
+            const bool bare = bareLists && isValueOnlySection(section.key);
+            for (const auto& [key, value] : section.entries) {
+                if (inFirst && !NameEnthalten(*second, value) && !NameEnthalten(*second, key))
+                    continue;
+                line(bare ? std::u16string_view() : std::u16string_view(key), value);
+            }
         }
-    }
-    return out.take();
+    };
+    size_t units = withMark ? 1 : 0;
+    walk([&units](std::u16string_view key, std::u16string_view text) {
+        units += (key.empty() ? 0 : key.size() + 1) + text.size() + 1;
+    });
+    vrmdb::FileImage image(2 * units);
+    vrmdb::Utf16Writer out(image);
+    if (withMark) out.append(kByteOrderMark);
+    walk([&out](std::u16string_view key, std::u16string_view text) {
+        if (!key.empty()) {
+            out.append(key);
+            out.append(u'=');
+        }
+        out.append(text);
+        out.append(u'\n');
+    });
+    return image;
 }
 
 void CIniFile::Flush(const CVRMString& target, const CVRMStringArray* first,
                      const CVRMStringArray* second) {
-    if (m_path.empty()) vrmcore::ReportError(textid::kNichtInitialisiert, u"CIniFile::Flush");
+    if (auto failure = FlushQuietly(target, first, second))
+        vrmcore::ReportError(failure->textId, failure->place);
+}
+
+std::optional<CIniFile::Failure> CIniFile::FlushQuietly(const CVRMString& target,
+                                                        const CVRMStringArray* first,
+                                                        const CVRMStringArray* second) {
+    if (m_path.empty()) return Failure{textid::kNichtInitialisiert, u"CIniFile::Flush"};
     std::string error;
     try {
         if (target.empty()) {
-            const std::string bytes = Image(std::u16string(1, kByteOrderMark), first, second);
-            m_imageBytes = bytes.size();
-            error = vrmdb::ReplaceFile(m_path.toUtf8(), bytes);
+            if (m_originalUnsaved) {
+                std::string copyPath;
+                if (const std::string copyError = vrmdb::KeepCopy(m_path.toUtf8(), kDamagedSuffix,
+                                                                  m_unsavedOriginal, copyPath);
+                    !copyError.empty()) {
+                    CVRMString text;
+                    text.Format(kTextNotWrittenOver, m_path, CVRMString::fromUtf8(copyError));
+                    return Failure{0, text};
+                }
+                m_originalUnsaved = false;
+                std::string().swap(m_unsavedOriginal);
+            }
+            const vrmdb::FileImage image = Image(true, first, second);
+            error = vrmdb::ReplaceFile(m_path.toUtf8(), image.view());
         } else {
-            const std::string bytes = Image({}, first, second);
+            const vrmdb::FileImage image = Image(false, first, second);
             error = vrmdb::AppendToFile(
-                target.toUtf8(), platform::toUtf16LE(std::u16string(1, kByteOrderMark)), bytes);
+                target.toUtf8(), platform::toUtf16LE(std::u16string(1, kByteOrderMark)),
+                image.view());
         }
     } catch (const std::bad_alloc&) {
         error = "Out of memory while writing " + (target.empty() ? m_path : target).toUtf8();
     }
-    if (!error.empty()) reportSystemError(error);
+    if (error.empty()) return std::nullopt;
+    return Failure{0, CVRMString::fromUtf8(error)};
 }

@@ -3,11 +3,13 @@
 // The user database (kind 0, ".dat") and the library database (kind 1, ".ini").
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "core/db/IniText.h"
 #include "core/value/VRMString.h"
 
 class CVRMStringArray;
@@ -66,7 +68,28 @@ class CIniFile {
     static constexpr int kMaxEntryNumber = 2499;
 
   private:
-    void Parse(std::u16string_view text);
+    // Why a load was doubtful: the file may hold more than was read from it.
+    enum class Doubt {
+        None,
+        DamagedMark,        // the first bytes are a damaged byte-order mark
+        Undecodable,        // bytes that stand for no character
+        TextBeforeSection,  // text before the first section
+        NoSection,          // text but no section
+        NoLastLineEnd,      // a last line without its line end: the file may be cut short
+        OpenSectionLine,    // a section line without its closing "]"
+    };
+    // A report that waits until the write lock is released: a box runs a nested event
+    // loop in which the same thread may write again.
+    struct Failure {
+        unsigned textId = 0;
+        CVRMString place;
+    };
+
+    static unsigned ReasonTextOf(Doubt doubt);  // the language text that says why
+    Doubt Parse(std::u16string_view text);
+    void KeepDamagedOriginal(std::string bytes, Doubt doubt);
+    std::optional<Failure> FlushQuietly(const CVRMString& target, const CVRMStringArray* first,
+                                        const CVRMStringArray* second);
     Section& SectionFor(const CVRMString& sectionKey);
     const Section* FindSection(const CVRMString& name) const;
     Section* FindSection(const CVRMString& name);
@@ -74,16 +97,19 @@ class CIniFile {
     static void EraseEntry(Section& section, size_t position);
     void EraseSection(size_t position);
     bool IsUserDatabasePath() const;
-    // The file bytes (UTF-16 little-endian) of the image, after `prefix`.
-    std::string Image(std::u16string_view prefix, const CVRMStringArray* first,
-                      const CVRMStringArray* second) const;
-    void WriteUnlocked(const CVRMString& section, const CVRMString& key, const CVRMString& value,
-                       bool flush);
+    // The file bytes (UTF-16 little-endian) of the image, after the byte-order mark when asked.
+    vrmdb::FileImage Image(bool withMark, const CVRMStringArray* first,
+                           const CVRMStringArray* second) const;
+    std::optional<Failure> WriteLocked(const CVRMString& section, const CVRMString& key,
+                                       const CVRMString& value, bool flush);
 
     CVRMString m_path;
     std::vector<Section> m_sections;
     std::unordered_map<std::u16string, size_t> m_sectionIndex;  // section key -> position
     int m_kind;
     std::mutex m_writeLock;
-    size_t m_imageBytes = 0;  // size of the last image read or written, to size the next one
+    // A doubtful load whose original could not be copied: the file is not written over
+    // until a copy of these bytes is kept.
+    bool m_originalUnsaved = false;
+    std::string m_unsavedOriginal;
 };
