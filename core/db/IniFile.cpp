@@ -172,6 +172,7 @@ CIniFile::Doubt CIniFile::Parse(std::u16string_view text) {
     bool anyText = false, anySection = false;
     uint32_t valueLines = 0;
     Section* current = nullptr;
+    CVRMString key;  // reused: a lower-cased key costs no allocation of its own
     size_t pos = 0;
     while (pos < text.size()) {
         size_t end = text.find(u'\n', pos);
@@ -186,7 +187,17 @@ CIniFile::Doubt CIniFile::Parse(std::u16string_view text) {
         if (lastLine) note(Doubt::NoLastLineEnd);
         if (line.front() == u'[') {
             if (line.back() != u']') note(Doubt::OpenSectionLine);
-            current = &SectionFor(lowered(CVRMString(line)));
+            key.assign(line);
+            MakeStringLower(key);
+            current = &SectionFor(key);
+            // Room for the lines up to the next section, so that the entries are not
+            // moved again and again while the section fills.
+            const size_t next = std::min(text.find(u"\n[", pos), text.size());
+            const size_t lines = static_cast<size_t>(
+                std::count(text.begin() + static_cast<std::ptrdiff_t>(std::min(pos, next)),
+                           text.begin() + static_cast<std::ptrdiff_t>(next), u'\n'));
+            current->entries.reserve(current->entries.size() + lines + 1);
+            current->index.reserve(current->entries.size() + lines + 1);
             anySection = true;
             continue;
         }
@@ -196,12 +207,12 @@ CIniFile::Doubt CIniFile::Parse(std::u16string_view text) {
         }
         const size_t equals = line.find(u'=');
         if (equals == std::u16string_view::npos) {
-            CVRMString key;
             key.Format(numberFormat, ++valueLines);
-            SetEntry(*current, key, CVRMString(trimmed(line)));
+            SetEntry(*current, key, trimmed(line));
         } else {
-            SetEntry(*current, lowered(CVRMString(trimmed(line.substr(0, equals)))),
-                     CVRMString(trimmed(line.substr(equals + 1))));
+            key.assign(trimmed(line.substr(0, equals)));
+            MakeStringLower(key);
+            SetEntry(*current, key, trimmed(line.substr(equals + 1)));
         }
     }
     return anyText && !anySection ? Doubt::NoSection : doubt;
@@ -209,41 +220,69 @@ CIniFile::Doubt CIniFile::Parse(std::u16string_view text) {
 
 // ---- the in-memory image ----
 
-CIniFile::Section& CIniFile::SectionFor(const CVRMString& sectionKey) {
-    const auto [it, inserted] = m_sectionIndex.try_emplace(sectionKey, m_sections.size());
-    if (inserted) m_sections.push_back(Section{sectionKey, {}, {}});
-    return m_sections[it->second];
+uint32_t IniKeyIndex::tagOf(std::u16string_view key) {
+    return static_cast<uint32_t>(std::hash<std::u16string_view>{}(key) >> 32);
+}
+
+void IniKeyIndex::place(uint32_t tag, size_t position) {
+    size_t i = tag & mask();
+    while (slots_[i] != 0) i = (i + 1) & mask();
+    slots_[i] = (uint64_t{tag} << 32) | (position + 1);
+}
+
+void IniKeyIndex::grow(size_t atLeast) {
+    size_t size = std::max<size_t>(16, 2 * slots_.size());
+    while (size < atLeast) size *= 2;
+    std::vector<uint64_t> old(size, 0);
+    old.swap(slots_);
+    for (const uint64_t slot : old)
+        if (slot != 0) place(static_cast<uint32_t>(slot >> 32), static_cast<uint32_t>(slot) - 1);
+}
+
+size_t CIniFile::FindSectionPosition(std::u16string_view sectionKey) const {
+    return m_sectionIndex.find(sectionKey, [this](size_t at) -> std::u16string_view {
+        return m_sections[at].key;
+    });
+}
+
+CIniFile::Section& CIniFile::SectionFor(std::u16string_view sectionKey) {
+    const size_t at = FindSectionPosition(sectionKey);
+    if (at != IniKeyIndex::npos) return m_sections[at];
+    m_sectionIndex.insert(sectionKey, m_sections.size());
+    return m_sections.emplace_back(Section{CVRMString(sectionKey), {}, {}});
 }
 
 const CIniFile::Section* CIniFile::FindSection(const CVRMString& name) const {
-    const auto it = m_sectionIndex.find(sectionKeyOf(name));
-    return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
+    const size_t at = FindSectionPosition(sectionKeyOf(name));
+    return at == IniKeyIndex::npos ? nullptr : &m_sections[at];
 }
 
 CIniFile::Section* CIniFile::FindSection(const CVRMString& name) {
     return const_cast<Section*>(std::as_const(*this).FindSection(name));
 }
 
-void CIniFile::SetEntry(Section& section, const CVRMString& key, const CVRMString& value) {
-    const auto [it, inserted] = section.index.try_emplace(key, section.entries.size());
-    if (inserted)
-        section.entries.emplace_back(key, value);
-    else
-        section.entries[it->second].second = value;
+void CIniFile::SetEntry(Section& section, std::u16string_view key, std::u16string_view value) {
+    const size_t at = section.find(key);
+    if (at != IniKeyIndex::npos) {
+        section.entries[at].second = value;
+        return;
+    }
+    section.index.insert(key, section.entries.size());
+    section.entries.emplace_back(CVRMString(key), CVRMString(value));
 }
 
 void CIniFile::EraseEntry(Section& section, size_t position) {
-    section.index.erase(section.entries[position].first);
     section.entries.erase(section.entries.begin() + static_cast<std::ptrdiff_t>(position));
-    for (auto& [key, at] : section.index)
-        if (at > position) --at;
+    section.index.rebuild(section.entries.size(), [&section](size_t at) -> std::u16string_view {
+        return section.entries[at].first;
+    });
 }
 
 void CIniFile::EraseSection(size_t position) {
-    m_sectionIndex.erase(m_sections[position].key);
     m_sections.erase(m_sections.begin() + static_cast<std::ptrdiff_t>(position));
-    for (auto& [key, at] : m_sectionIndex)
-        if (at > position) --at;
+    m_sectionIndex.rebuild(m_sections.size(), [this](size_t at) -> std::u16string_view {
+        return m_sections[at].key;
+    });
 }
 
 // The user database is told by its path; an export keeps the form of its own file.
@@ -289,9 +328,9 @@ int CIniFile::GetIniString(const CVRMString& section, const CVRMString& key, con
     if (m_path.empty())
         vrmcore::ReportError(textid::kNichtInitialisiert, u"CIniFile::GetIniString");
     if (const Section* s = FindSection(section)) {
-        const auto it = s->index.find(lowered(key));
-        if (it != s->index.end()) {
-            const CVRMString& value = s->entries[it->second].second;
+        const size_t at = s->find(lowered(key));
+        if (at != IniKeyIndex::npos) {
+            const CVRMString& value = s->entries[at].second;
             out = value.empty() ? CVRMString(kValueFoundButEmpty) : ReadForm(value);
             return 1;
         }
@@ -351,8 +390,8 @@ int CIniFile::ValueIsUsed(const CVRMString& useKey, CVRMString& name, CVRMString
 void CIniFile::GetBiboVersion(CVRMString& out) const {
     out = u"?.??";
     if (const Section* s = FindSection(vrmdb::kSektionBiboInfo)) {
-        const auto it = s->index.find(u"version");
-        if (it != s->index.end()) out = s->entries[it->second].second;
+        const size_t at = s->find(u"version");
+        if (at != IniKeyIndex::npos) out = s->entries[at].second;
     }
 }
 
@@ -392,9 +431,9 @@ std::optional<CIniFile::Failure> CIniFile::WriteLocked(const CVRMString& section
 
 void CIniFile::DeleteSection(const CVRMString& section, bool flush) {
     if (section.empty()) vrmcore::ReportError(kParameterWrong, u"CIniFile::DeleteSection");
-    const auto it = m_sectionIndex.find(sectionKeyOf(section));
-    if (it == m_sectionIndex.end()) return;
-    EraseSection(it->second);
+    const size_t at = FindSectionPosition(sectionKeyOf(section));
+    if (at == IniKeyIndex::npos) return;
+    EraseSection(at);
     if (flush) Flush({}, nullptr, nullptr);
 }
 
@@ -406,8 +445,8 @@ void CIniFile::DeleteKeyInSection(const CVRMString& section, const CVRMString& k
         Section* s = FindSection(section);
         if (!s) return;
         // Keys are stored lower-cased, so the index finds what KVScompareNoCase would.
-        const auto it = s->index.find(lowered(key));
-        if (it != s->index.end()) EraseEntry(*s, it->second);
+        const size_t at = s->find(lowered(key));
+        if (at != IniKeyIndex::npos) EraseEntry(*s, at);
         if (flush) Flush({}, nullptr, nullptr);
     } catch (const platform::UserException&) {
         vrmcore::ReportError(kKeyNotDeleted, key);
@@ -445,7 +484,7 @@ void CIniFile::AddValueToSection(const CVRMString& section, const CVRMString& ke
             int number = 1;
             for (; number <= kMaxEntryNumber; ++number) {
                 key.Format(u"%s%i", prefix, number);
-                if (s->index.count(key) == 0) break;
+                if (s->find(key) == IniKeyIndex::npos) break;
             }
             XAssert(number <= kMaxEntryNumber);
         }
