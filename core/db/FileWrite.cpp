@@ -160,6 +160,8 @@ std::string ReplaceFile(const std::string& path, std::string_view bytes) {
 std::string AppendToFile(const std::string& linkOrPath, std::string_view header,
                          std::string_view bytes) {
     const std::string path = resolved(linkOrPath);
+    // What an export killed half-way left behind goes with the next export to that file.
+    RemoveStaleTemporaries(path);
     std::string old;
     bool missing = false;
     if (std::string error = ReadWholeFile(path, old, missing); !error.empty()) return error;
