@@ -72,8 +72,15 @@ void syncFolder(const std::string& folder) {
 
 }  // namespace
 
-std::string ReadWholeFile(const std::string& path, std::string& bytes, bool& missing) {
-    bytes.clear();
+namespace {
+
+// Reads the file into `buffer` (a string of any character type) and answers the number
+// of bytes read.
+template <class Buffer>
+std::string readInto(const std::string& path, Buffer& buffer, size_t& used, bool& missing) {
+    constexpr size_t unit = sizeof(typename Buffer::value_type);
+    buffer.clear();
+    used = 0;
     missing = false;
     // Without O_NONBLOCK opening a FIFO would wait for a writer that never comes.
     Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -88,22 +95,35 @@ std::string ReadWholeFile(const std::string& path, std::string& bytes, bool& mis
     if (::fstat(fd.get(), &info) != 0) return failure("Cannot read", path, errno);
     if (S_ISDIR(info.st_mode)) return failure("Cannot read", path, EISDIR);
     if (!S_ISREG(info.st_mode)) return "Cannot read " + path + ": it is not a regular file";
-    // One byte more than the size tells whether the file grew while it was read.
-    size_t used = 0;
-    bytes.resize(static_cast<size_t>(info.st_size) + 1);
+    // One unit more than the size tells whether the file grew while it was read.
+    buffer.resize(static_cast<size_t>(info.st_size) / unit + 2);
     for (;;) {
-        if (used == bytes.size()) bytes.resize(2 * bytes.size());
-        const ssize_t n = ::read(fd.get(), bytes.data() + used, bytes.size() - used);
+        if (used == buffer.size() * unit) buffer.resize(2 * buffer.size());
+        char* at = reinterpret_cast<char*>(buffer.data()) + used;
+        const ssize_t n = ::read(fd.get(), at, buffer.size() * unit - used);
         if (n < 0) {
             if (errno == EINTR) continue;
-            bytes.clear();
+            buffer.clear();
+            used = 0;
             return failure("Cannot read", path, errno);
         }
         if (n == 0) break;
         used += static_cast<size_t>(n);
     }
-    bytes.resize(used);
+    buffer.resize((used + unit - 1) / unit);
     return {};
+}
+
+}  // namespace
+
+std::string ReadWholeFile(const std::string& path, std::string& bytes, bool& missing) {
+    size_t used = 0;
+    return readInto(path, bytes, used, missing);
+}
+
+std::string ReadWholeFile(const std::string& path, std::u16string& units, size_t& byteCount,
+                          bool& missing) {
+    return readInto(path, units, byteCount, missing);
 }
 
 namespace {

@@ -21,6 +21,10 @@ void RemoveStaleTemporaries(const std::string& path);
 // Reads the whole file. `missing` is set when the file does not exist (no error then).
 // What is not a regular file (a folder, a FIFO, a device) is refused without waiting on it.
 std::string ReadWholeFile(const std::string& path, std::string& bytes, bool& missing);
+// The same into the storage of UTF-16 code units (a UTF-16 file needs no second copy);
+// `byteCount` is the file's size in bytes, an odd last byte is the low half of the last unit.
+std::string ReadWholeFile(const std::string& path, std::u16string& units, size_t& byteCount,
+                          bool& missing);
 
 // Replaces the file by `bytes`; on failure the old file stays as it was.
 std::string ReplaceFile(const std::string& path, std::string_view bytes);

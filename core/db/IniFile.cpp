@@ -119,9 +119,10 @@ void CIniFile::Init(const CVRMString& path, bool isLibrary) {
     std::string error;
     try {
         vrmdb::RemoveStaleTemporaries(file);
-        std::string bytes;
+        std::u16string units;
+        size_t byteCount = 0;
         bool missing = false;
-        error = vrmdb::ReadWholeFile(file, bytes, missing);
+        error = vrmdb::ReadWholeFile(file, units, byteCount, missing);
         if (missing) {
             // A missing user database is created by the first flush.
             if (!isLibrary) return;
@@ -129,11 +130,14 @@ void CIniFile::Init(const CVRMString& path, bool isLibrary) {
             vrmcore::ReportError(kFileNotFound, path);
         }
         if (error.empty()) {
-            vrmdb::DecodedText decoded = vrmdb::DecodeDatabaseText(bytes);
-            Doubt doubt = Parse(decoded.text);
+            const vrmdb::DecodedText decoded = vrmdb::DecodeDatabaseText(units, byteCount);
+            Doubt doubt = Parse(decoded.textIn(units));
             if (decoded.damagedMark) doubt = Doubt::DamagedMark;
             if (decoded.undecodable) doubt = Doubt::Undecodable;
-            if (doubt != Doubt::None) KeepDamagedOriginal(std::move(bytes), doubt);
+            if (doubt != Doubt::None)
+                KeepDamagedOriginal(
+                    std::string_view(reinterpret_cast<const char*>(units.data()), byteCount),
+                    doubt);
         }
     } catch (const std::bad_alloc&) {
         error = "Out of memory while loading " + file;
@@ -147,7 +151,7 @@ void CIniFile::Init(const CVRMString& path, bool isLibrary) {
 // The file as it was is kept beside it before anything can be written over it, and the
 // user learns what was doubtful and where the copy lies; the program goes on with what it
 // could read. When no copy can be made the file is not written over at all.
-void CIniFile::KeepDamagedOriginal(std::string bytes, Doubt doubt) {
+void CIniFile::KeepDamagedOriginal(std::string_view bytes, Doubt doubt) {
     CVRMString reason;
     reason.LoadStringW(ReasonTextOf(doubt));
     std::string copyPath;
@@ -156,7 +160,7 @@ void CIniFile::KeepDamagedOriginal(std::string bytes, Doubt doubt) {
     if (error.empty()) {
         text.Format(kTextDamagedKept, m_path, reason, CVRMString::fromUtf8(copyPath));
     } else {
-        m_unsavedOriginal = std::move(bytes);
+        m_unsavedOriginal = bytes;
         m_originalUnsaved = true;
         text.Format(kTextDamagedNotKept, m_path, reason, CVRMString::fromUtf8(error));
     }

@@ -140,7 +140,7 @@ class CIniFile {
 
     static unsigned ReasonTextOf(Doubt doubt);  // the language text that says why
     Doubt Parse(std::u16string_view text);
-    void KeepDamagedOriginal(std::string bytes, Doubt doubt);
+    void KeepDamagedOriginal(std::string_view bytes, Doubt doubt);
     std::optional<Failure> FlushQuietly(const CVRMString& target, const CVRMStringArray* first,
                                         const CVRMStringArray* second);
     Section& SectionFor(std::u16string_view sectionKey);

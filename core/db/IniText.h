@@ -13,13 +13,22 @@ namespace vrmdb {
 enum class TextEncoding { EightBit, Utf16LE, Utf16BE, Utf8 };
 
 struct DecodedText {
-    std::u16string text;
     TextEncoding encoding = TextEncoding::EightBit;
     // Bytes that stand for no character: an odd last byte or a lone surrogate of UTF-16,
     // a malformed UTF-8 sequence, a NUL anywhere. What they stood for is lost.
     bool undecodable = false;
     // The first two bytes looked like a byte-order mark but were not a whole one.
     bool damagedMark = false;
+
+    // The text: UTF-16 little-endian is read where it lies in the file's own buffer,
+    // every other form is decoded into `decoded`.
+    std::u16string_view textIn(const std::u16string& units) const {
+        return inPlace ? std::u16string_view(units).substr(offset, length)
+                       : std::u16string_view(decoded);
+    }
+    bool inPlace = false;
+    size_t offset = 0, length = 0;  // in code units of the file's buffer
+    std::u16string decoded;
 };
 
 // The encoding follows the first bytes: FF FE is UTF-16 little-endian, FE FF UTF-16 whose
@@ -27,7 +36,8 @@ struct DecodedText {
 // Without a mark a text whose every second byte is mostly zero is UTF-16 of that order;
 // anything else is 8-bit text, each byte the character of its code. A first byte FF or FE
 // with the wrong second byte is a damaged mark: both bytes are skipped, as for a whole one.
-DecodedText DecodeDatabaseText(std::string_view bytes);
+// `units` holds the file's `byteCount` bytes as ReadWholeFile read them.
+DecodedText DecodeDatabaseText(const std::u16string& units, size_t byteCount);
 
 // The bytes of a file image, built without zero-filling: the size is known up front.
 class FileImage {
