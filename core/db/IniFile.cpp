@@ -502,8 +502,8 @@ void CIniFile::AddValueToSection(const CVRMString& section, const CVRMString& ke
 
 // Two passes over the image: the first counts the bytes, the second copies each piece once
 // into a buffer of exactly that size.
-vrmdb::FileImage CIniFile::Image(bool withMark, const CVRMStringArray* first,
-                                 const CVRMStringArray* second) const {
+std::string_view CIniFile::Image(bool withMark, const CVRMStringArray* first,
+                                 const CVRMStringArray* second) {
     const bool filtered = first && second && !first->empty() && !second->empty();
     const bool bareLists = !IsUserDatabasePath();
     const auto walk = [&](auto&& line) {
@@ -523,8 +523,8 @@ vrmdb::FileImage CIniFile::Image(bool withMark, const CVRMStringArray* first,
     walk([&units](std::u16string_view key, std::u16string_view text) {
         units += (key.empty() ? 0 : key.size() + 1) + text.size() + 1;
     });
-    vrmdb::FileImage image(2 * units);
-    vrmdb::Utf16Writer out(image);
+    m_image.reset(2 * units);
+    vrmdb::Utf16Writer out(m_image);
     if (withMark) out.append(kByteOrderMark);
     walk([&out](std::u16string_view key, std::u16string_view text) {
         if (!key.empty()) {
@@ -534,7 +534,7 @@ vrmdb::FileImage CIniFile::Image(bool withMark, const CVRMStringArray* first,
         out.append(text);
         out.append(u'\n');
     });
-    return image;
+    return m_image.view();
 }
 
 void CIniFile::Flush(const CVRMString& target, const CVRMStringArray* first,
@@ -562,13 +562,11 @@ std::optional<CIniFile::Failure> CIniFile::FlushQuietly(const CVRMString& target
                 m_originalUnsaved = false;
                 std::string().swap(m_unsavedOriginal);
             }
-            const vrmdb::FileImage image = Image(true, first, second);
-            error = vrmdb::ReplaceFile(m_path.toUtf8(), image.view());
+            error = vrmdb::ReplaceFile(m_path.toUtf8(), Image(true, first, second));
         } else {
-            const vrmdb::FileImage image = Image(false, first, second);
-            error = vrmdb::AppendToFile(
-                target.toUtf8(), platform::toUtf16LE(std::u16string(1, kByteOrderMark)),
-                image.view());
+            error = vrmdb::AppendToFile(target.toUtf8(),
+                                        platform::toUtf16LE(std::u16string(1, kByteOrderMark)),
+                                        Image(false, first, second));
         }
     } catch (const std::bad_alloc&) {
         error = "Out of memory while writing " + (target.empty() ? m_path : target).toUtf8();

@@ -152,8 +152,8 @@ class CIniFile {
     void EraseSection(size_t position);
     bool IsUserDatabasePath() const;
     // The file bytes (UTF-16 little-endian) of the image, after the byte-order mark when asked.
-    vrmdb::FileImage Image(bool withMark, const CVRMStringArray* first,
-                           const CVRMStringArray* second) const;
+    std::string_view Image(bool withMark, const CVRMStringArray* first,
+                           const CVRMStringArray* second);
     std::optional<Failure> WriteLocked(const CVRMString& section, const CVRMString& key,
                                        const CVRMString& value, bool flush);
 
@@ -164,6 +164,7 @@ class CIniFile {
     std::mutex m_writeLock;
     // A doubtful load whose original could not be copied: the file is not written over
     // until a copy of these bytes is kept.
+    vrmdb::FileImage m_image;  // the bytes of the last flush, its buffer reused
     bool m_originalUnsaved = false;
     std::string m_unsavedOriginal;
 };

@@ -39,18 +39,25 @@ struct DecodedText {
 // `units` holds the file's `byteCount` bytes as ReadWholeFile read them.
 DecodedText DecodeDatabaseText(const std::u16string& units, size_t byteCount);
 
-// The bytes of a file image, built without zero-filling: the size is known up front.
+// The bytes of a file image, built without zero-filling: the size is known up front. The
+// buffer is kept for the next image, whose memory is then already in use.
 class FileImage {
   public:
-    FileImage() = default;
-    explicit FileImage(size_t size) : bytes_(new char[size]), size_(size) {}
+    void reset(size_t size) {
+        if (size > capacity_) {
+            bytes_.reset();
+            bytes_.reset(new char[size]);
+            capacity_ = size;
+        }
+        size_ = size;
+    }
     char* data() { return bytes_.get(); }
     std::string_view view() const { return {bytes_.get(), size_}; }
     size_t size() const { return size_; }
 
   private:
     std::unique_ptr<char[]> bytes_;
-    size_t size_ = 0;
+    size_t size_ = 0, capacity_ = 0;
 };
 
 // Copies UTF-16 text into a FileImage as little-endian bytes.
