@@ -10,9 +10,9 @@
 #include "core/db/SectionNames.h"
 #include "core/text/ErrorReport.h"
 #include "core/text/TextIdConstants.h"
-#include "platform/messagebox/MessageBox.h"
 #include "core/value/VRMStringArray.h"
 #include "platform/errors/UserException.h"
+#include "platform/messagebox/MessageBox.h"
 #include "platform/text/Text.h"
 
 namespace {
