@@ -1,6 +1,7 @@
 #include "evaluation/binding/Kuehl.h"
 
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
+#include "evaluation/binding/BindingState.h"
 #include "evaluation/binding/ModulAufruf.h"
 #include "evaluation/binding/ModulBindung.h"
 #include "model/errors/Fehler.h"
@@ -25,6 +26,8 @@ void PruefeGebunden(const char16_t* ort) {
 
 void IKuehl::load(const std::filesystem::path& ordner) {
     modul().Laden(ordner);
+    // The model asks whether cooling is offered through the binding state.
+    binding::SetzeKuehlGebunden(modul().IstGebunden());
 }
 
 bool IKuehl::IstGeladen() {
@@ -33,6 +36,7 @@ bool IKuehl::IstGeladen() {
 
 void IKuehl::Leeren() {
     modul().Leeren();
+    binding::SetzeKuehlGebunden(false);
 }
 
 void IKuehl::InitKuehlAnlage(const CVRMString& name) {

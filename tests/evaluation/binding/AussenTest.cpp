@@ -2,9 +2,10 @@
 // and special probe never bound, and what every wrapper says while its module is unbound.
 #include <gtest/gtest.h>
 
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "evaluation/binding/EWTS.h"
 #include "evaluation/binding/Report.h"
+#include "model/app/KelvoBindungen.h"
 #include "model/results/KelvoErgebnisse.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/value/DatenProviderTestConsumer.h"
@@ -81,6 +82,15 @@ TEST_F(AussenTest, CoolingInitialisesPlantsAndResetsTheirValues) {
     EXPECT_EQ(anlage.wert(ID_AdrName).GetStringVal(), u"Meier");
     EXPECT_TRUE(userSectionHolds(u"[Kuehl1]", u"adrname=Meier"));
     EXPECT_EQ(IKuehl::GetNullWert(1, u"Kuehl1"), 0.0f);
+}
+
+TEST_F(AussenTest, TheModelSeesWhetherCoolingIsBound) {
+    Binde();
+    EXPECT_TRUE(GetKelvoBindungen().IstKuehlGebunden());
+    IKuehl::Leeren();
+    EXPECT_FALSE(GetKelvoBindungen().IstKuehlGebunden());
+    IKuehl::load(Fall("alt"));  // too old: a box, and still not offered
+    EXPECT_FALSE(GetKelvoBindungen().IstKuehlGebunden());
 }
 
 TEST_F(AussenTest, UnboundWrappersReportTheirOwnTexts) {
