@@ -14,10 +14,12 @@
 #include "resources/ResourceIds.h"
 #include "platform/ui/Colour.h"
 #include "platform/ui/CommonDialogs.h"
+#include "platform/ui/Desktop.h"
 #include "platform/ui/ExceptionBarrier.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/GuardedApplication.h"
 #include "platform/ui/ModalDriver.h"
+#include "tests/support/ui/RecordingDesktop.h"
 #include "tests/support/ui/ScriptedDialogs.h"
 #include "tests/support/ui/UiTest.h"
 
@@ -60,6 +62,7 @@ int main(int argc, char** argv) {
     ui::setWindowErrorHandler(uitest::recordWindowError);
     platform::setMessageBoxPresenter(&uitest::dialogs());
     ui::CommonDialogs::install(&uitest::dialogs());
+    ui::installDesktop(&uitest::desktop());
     ui::ModalDriver::install([](QDialog& d) { return uitest::dialogs().runModal(d); });
 
     testing::InitGoogleTest(&argc, argv);
