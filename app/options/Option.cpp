@@ -34,11 +34,11 @@ COption::COption(uint32_t id, const CVRMString& key, const CVRMString& standard,
 }
 
 COption::COption(uint32_t id, const CVRMString& key, int32_t standard, int32_t speichern)
-    : m_wert(static_cast<long>(standard)),
+    : m_wert(CVRMVariant::Long(standard)),
       m_id(id),
       m_key(key),
       m_speichern(speichern),
-      m_standard(static_cast<long>(standard)) {
+      m_standard(CVRMVariant::Long(standard)) {
     PruefeKey(key, u"COption::COption(l)");
 }
 
@@ -69,7 +69,7 @@ void COption::SetStringWert(const CVRMString& wert) {
 
 void COption::SetLongWert(int32_t wert) {
     PruefeArt(m_wert, vrmLong, u"COption::SetLongWert");
-    m_wert = static_cast<long>(wert);
+    m_wert.SetLong(wert);
 }
 
 void COption::SetFloatWert(float wert) {
@@ -81,7 +81,7 @@ void COption::load(const CVRMString& programmOrdner) {
     const CVRMString sektion(kOptionenSektion);
     switch (m_wert.GetVRMType()) {
         case vrmLong:
-            m_wert = static_cast<long>(IGlobal::ReadIniLong(sektion, m_key, GetLongWert()));
+            m_wert.SetLong(IGlobal::ReadIniLong(sektion, m_key, GetLongWert()));
             break;
         case vrmFloat:
             m_wert = IGlobal::ReadIniFloat(sektion, m_key, GetFloatWert());
