@@ -28,7 +28,7 @@ TEST_F(Haus2Laden, AsksForEveryIdItReads) {
     haus[u"BKZ"] = u"2.7";
     haus[u"BBK"] = u"1";
     auto geladen = LadeHaus();
-    EXPECT_EQ(geladen->GetWert(ID_BKZ).GetUIntVal(), 2u);  // a float read whole: truncated
+    EXPECT_FLOAT_EQ(geladen->GetWert(ID_BKZ).GetFloatVal(), 2.7f);
     EXPECT_GT(geladen->GetLueftungsLeistung(0.1f, 0.0f), 0.0f);
 }
 
