@@ -27,6 +27,10 @@ constexpr int kMindestVersionKern = 42080;
 // minimum's text and `file`, and false.
 bool PruefeKernVersion(int version, const CVRMString& file);
 
+// The four numbers of the file's version record joined by points ("0.0.0.0" without one);
+// reports 3482 when the export fails.
+CVRMString VersionsText(const CVRMString& file);
+
 }  // namespace vrmcore
 
 class IGlobal {
