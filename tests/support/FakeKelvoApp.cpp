@@ -97,6 +97,7 @@ void FakeKelvoApp::SetWert(TKelvoDatenID id, const CVRMwert&) {
 }
 
 COptionsManager& FakeKelvoApp::GetOptionsManager() {
+    if (optionsFehler) std::rethrow_exception(optionsFehler);
     if (!optionsManager) ThrowFehler(0, nullptr, 0);
     return *optionsManager;
 }

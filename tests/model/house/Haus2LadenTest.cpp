@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <stdexcept>
 
 #include "platform/errors/UserException.h"
 #include "tests/model/house/HausFixture.h"
@@ -179,6 +180,14 @@ TEST_F(Haus2Laden, UnselectedClimateFailsTheLoad) {
               (std::vector<std::u16string>{u"No building location selected on building data page",
                                            fehler(3122, u"VRMdatenProvider2::getKlimaortDaten"),
                                            fehler(3101, u"Haus1_HausX")}));
+}
+
+// So is one that is not a user exception: the caller still sees the one exception it expects.
+TEST_F(Haus2Laden, AnyFailureOfTheLoadIsReportedWithTheRecordName) {
+    haus[u"Klimaort"] = u"";  // the default location comes from the options
+    app.optionsFehler = std::make_exception_ptr(std::runtime_error("options unreadable"));
+    EXPECT_THROW(LadeHaus(), platform::UserException);
+    EXPECT_EQ(boxTexts(), (std::vector<std::u16string>{fehler(3101, u"Haus1_HausX")}));
 }
 
 }  // namespace
