@@ -96,8 +96,7 @@ void CHausBerechnung::MonatlicherWWbedarf(unsigned short monat, float bedarfsKen
     // A negative figure would give NaN and spoil every sum it enters.
     if (monat >= kMonate || !(bedarfsKennzahl >= 0.0f))
         ThrowFehler(textid::kDatenFehlen, u"CHausBerechnung::MonatlicherWWbedarf(BKZ)");
-    out = static_cast<float>(
-        360.0 * std::pow(static_cast<double>(bedarfsKennzahl), 0.82));
+    out = static_cast<float>(360.0 * std::pow(static_cast<double>(bedarfsKennzahl), 0.82));
 }
 
 void CHausBerechnung::MonatlicherWWbedarf(MonatsWerte out, float bedarfsKennzahl) const {
