@@ -96,7 +96,7 @@ void FakeKelvoApp::SetWert(TKelvoDatenID id, const CVRMwert&) {
     gesetzteWerte.push_back(id);
 }
 
-COptionsManager& FakeKelvoApp::GetOptionsManager() {
+IKelvoOptionen& FakeKelvoApp::GetOptionsManager() {
     if (optionsFehler) std::rethrow_exception(optionsFehler);
     if (!optionsManager) ThrowFehler(0, nullptr, 0);
     return *optionsManager;

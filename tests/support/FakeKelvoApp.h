@@ -91,7 +91,7 @@ class FakeKelvoApp : public IKelvoAppServices {
     void ShowHilfeThema(const CVRMString& topic) override { hilfeThemen.push_back(topic); }
     void SetWert(TKelvoDatenID id, const CVRMwert& value) override;
     void GetReportDir(CVRMString& path) override { path = reportDir; }
-    COptionsManager& GetOptionsManager() override;
+    IKelvoOptionen& GetOptionsManager() override;
     bool ShowNameDlg(const CVRMString& prompt, int kind, platform::Window* owner,
                      CVRMString& name) override;
     std::unique_ptr<IDlgProgress> CreateDlgProgress(platform::Window* parent,
@@ -106,7 +106,7 @@ class FakeKelvoApp : public IKelvoAppServices {
     int addUniqueAntwort = 1;
     CVRMString defFSMittel, defAbsMaterial, defAbsUmhuell;  // empty: answer 0
     CVRMString reportDir;
-    COptionsManager* optionsManager = nullptr;  // none: the generic error
+    IKelvoOptionen* optionsManager = nullptr;  // none: the generic error
     // Set: asking for the options manager throws it (a failure that is not a user exception).
     std::exception_ptr optionsFehler;
     // One answer per name prompt in order: a name for OK, nullopt for cancel; none left:
