@@ -205,9 +205,11 @@ void IGlobal::DeleteValueInSection(const CVRMString& section, const CVRMString& 
     pruefe(GlobalDeleteValueInSection(section, value, flush), kSchnittstellenFehler);
 }
 
-void IGlobal::AddValueToSection(const CVRMString& section, const CVRMString& keyPrefix,
-                                const CVRMString& value, int flush) {
-    pruefe(GlobalAddValueToSection(section, keyPrefix, value, flush), kSchnittstellenFehler);
+int IGlobal::AddValueToSection(const CVRMString& section, const CVRMString& keyPrefix,
+                               const CVRMString& value, int flush) {
+    const int result = GlobalAddValueToSection(section, keyPrefix, value, flush);
+    pruefe(result, kSchnittstellenFehler);
+    return result;
 }
 
 int IGlobal::ValueIsUsed(const CVRMString& useKey, CVRMString& name, CVRMString& where, int mode) {
