@@ -24,11 +24,6 @@ Monate Alle(float wert) {
 
 class WQBerechnungTemp : public modeltest::BoxFixture {
   protected:
-    WQBerechnungTemp() {
-        text(3105, u"Required data missing or data wrong");
-        text(3162, u"Switch constant wrong");
-    }
-
     static std::u16string Box(unsigned id, std::u16string_view ort) {
         return vrmcore::BuildErrorText(id, ort);
     }
