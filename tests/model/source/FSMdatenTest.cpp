@@ -3,15 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "core/text/ResManager.h"
+#include "tests/support/Sprachmodul.h"
 
 namespace {
 
 class FSMdatenTest : public ::testing::Test {
   protected:
-    FSMdatenTest() {
-        CResManager::freeLangRes();
-        CResManager::setEntry(3812, u"Monoethylenglycol");
-    }
+    // The family marker is the shipped text 3812 "Monoethylenglycol".
+    FSMdatenTest() { testsupport::LadeSprache(); }
     ~FSMdatenTest() override { CResManager::freeLangRes(); }
 
     const CVRMString eg{u"Monoethylenglycol 30%"};
