@@ -74,6 +74,12 @@ bool vrmcore::PruefeKernVersion(int version, const CVRMString& file) {
     return false;
 }
 
+CVRMString vrmcore::VersionsText(const CVRMString& file) {
+    uint16_t major = 0, minor = 0, build = 0, revision = 0;
+    pruefe(GlobalGetVersionsInfo(file, major, minor, build, revision), kSchnittstellenFehler);
+    return getVersionString(major, minor, build, revision);
+}
+
 int IGlobal::InitInterface(int noNet, platform::Window* mainWnd) {
     const CVRMString file = eigeneDatei();
     try {
@@ -83,7 +89,8 @@ int IGlobal::InitInterface(int noNet, platform::Window* mainWnd) {
         if (!vrmcore::PruefeKernVersion(version, file)) return 0;
         if (!InitGlobalModul(platform::currentResourceModule(), mainWnd, noNet))
             vrmcore::ReportError(4312, std::u16string_view());  // "Module Global not initialized"
-        m_strVersion = getVersionString(version);
+        // From the record's own numbers: the combined number loses a build above 9.
+        m_strVersion = vrmcore::VersionsText(file);
         return IstInitialisiert();
     } catch (const platform::UserException&) {
         return 0;
@@ -200,9 +207,11 @@ void IGlobal::DeleteValueInSection(const CVRMString& section, const CVRMString& 
     pruefe(GlobalDeleteValueInSection(section, value, flush), kSchnittstellenFehler);
 }
 
-void IGlobal::AddValueToSection(const CVRMString& section, const CVRMString& keyPrefix,
-                                const CVRMString& value, int flush) {
-    pruefe(GlobalAddValueToSection(section, keyPrefix, value, flush), kSchnittstellenFehler);
+int IGlobal::AddValueToSection(const CVRMString& section, const CVRMString& keyPrefix,
+                               const CVRMString& value, int flush) {
+    const int result = GlobalAddValueToSection(section, keyPrefix, value, flush);
+    pruefe(result, kSchnittstellenFehler);
+    return result;
 }
 
 int IGlobal::ValueIsUsed(const CVRMString& useKey, CVRMString& name, CVRMString& where, int mode) {

@@ -16,7 +16,7 @@ std::u16string DecodeDatabaseText(std::string_view bytes) {
 }
 
 Utf16Writer::Utf16Writer(std::u16string_view prefix, size_t expectedBytes)
-    : bytes_(expectedBytes + 4096, '\0') {
+    : bytes_(expectedBytes + 4096, '\0') {  // spare bytes, not a text id
     append(prefix);
 }
 

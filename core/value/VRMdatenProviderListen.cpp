@@ -93,11 +93,11 @@ void CVRMdatenProvider::filtereLand(CVRMStringArray& namen, const CVRMString& la
     behalte(namen, [&](const CVRMString& name) { return name.Find(muster) >= 0; });
 }
 
-void CVRMdatenProvider::addToListe(TKelvoListID list, const CVRMString& name) {
+int CVRMdatenProvider::addToListe(TKelvoListID list, const CVRMString& name) {
     if (name.empty()) vrmcore::ReportError(0, std::u16string_view());
     CVRMString section, listKey, useKey;
     GetSectionAndKeys(list, section, listKey, useKey);
-    IGlobal::AddValueToSection(section, listKey, name, 1);
+    return IGlobal::AddValueToSection(section, listKey, name, 1);
 }
 
 void CVRMdatenProvider::getKlimaLaender(CVRMStringArray& namen, std::vector<uint32_t>& nummern,

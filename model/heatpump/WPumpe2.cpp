@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "core/text/TextIdConstants.h"
+#include "model/data/VRMdatenProvider2.h"
 #include "model/errors/Fehler.h"
-#include "model/heatpump/WPLeistDatenSpeicher.h"
 #include "platform/numbers/Numbers.h"
 
 namespace {
@@ -93,7 +93,8 @@ void CWPumpe2::init(const CVRMwerteListe& werte) {
     try {
         m_werte = werte;
         // The stored maximum flow temperature: the records are not there yet to compute it.
-        GetWPLeistDaten(werte.getName(), m_leistDaten, werte.get(ID_MaxVorlaufTemp).GetUIntVal());
+        CVRMdatenProvider2::Get().GetWPLeistDaten(werte.getName(), m_leistDaten,
+                                                  werte.get(ID_MaxVorlaufTemp).GetUIntVal());
         if (m_anzahl == 0) ThrowFehler(textid::kDatenFehlen, u"CWPumpe2::checkInit");
     } catch (const std::exception&) {
         ThrowFehler(textid::kNichtInitialisiert, werte.getName());

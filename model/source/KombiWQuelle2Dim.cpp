@@ -85,15 +85,16 @@ void CKombiWQuelle2::SetDimDaten(const SDimWQuelle& dim, bool speichern) {
     quelle.SetzeWert(ID_QuellMediumIdx, dim.art);
     quelle.SetzeWert(ID_RohrAussen, dim.aussen);
     quelle.SetzeWert(ID_RohrInnen, dim.art == 5 ? 2.7f : GetRohrInnenDurchmesser(dim.aussen));
+    quelle.SetzeWert(ID_WQuelleFlaeche, g.flaeche);
+    quelle.SetzeWert(ID_WQuelleLaenge, g.laenge);
+    quelle.SetzeWert(ID_SoleKreise, g.kreise);
+    quelle.SetzeWert(ID_SondenReihe, 1u);
+    // The turbulent minimum depends on the circuits: the flow follows the new field's size.
     const float volStrom =
         g.volStromBerechnet
             ? quelle.MinVolStromSole2(dim.spreizung, dim.entzugLeistung, dim.nennVolStrom)
             : dim.nennVolStrom;
     quelle.SetzeWert(ID_VolStrom, volStrom);
-    quelle.SetzeWert(ID_WQuelleFlaeche, g.flaeche);
-    quelle.SetzeWert(ID_WQuelleLaenge, g.laenge);
-    quelle.SetzeWert(ID_SoleKreise, g.kreise);
-    quelle.SetzeWert(ID_SondenReihe, 1u);
     quelle.SetzeWert(ID_WQuelleAbstand, g.abstand);
     quelle.SetzeWert(ID_BetrWeiseIdx, dim.betrWeise);
     quelle.SetzeWert(ID_DimPunktTemp, dim.dimPunktTemp);

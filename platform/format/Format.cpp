@@ -19,7 +19,7 @@ struct Spec {
 
 // Width and precision beyond this are taken as written; it keeps outside formats
 // from asking for gigabytes of padding.
-constexpr int kMaxField = 4096;
+constexpr int kMaxField = 4096;  // not a text id
 
 std::u16string widen(std::string_view s) {
     return std::u16string(s.begin(), s.end());

@@ -95,6 +95,7 @@ void FakeKelvoApp::SetWert(TKelvoDatenID id, const CVRMwert&) {
 }
 
 IKelvoOptionen& FakeKelvoApp::GetOptionsManager() {
+    if (optionsFehler) std::rethrow_exception(optionsFehler);
     if (!optionsManager) ThrowFehler(0, nullptr, 0);
     return *optionsManager;
 }

@@ -3,6 +3,7 @@
 // set in public members, calls are recorded. Constructing a FakeKelvoApp registers it for
 // its lifetime.
 #include <deque>
+#include <exception>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -105,6 +106,8 @@ class FakeKelvoApp : public IKelvoAppServices {
     CVRMString defFSMittel, defAbsMaterial, defAbsUmhuell;  // empty: answer 0
     CVRMString reportDir;
     IKelvoOptionen* optionsManager = nullptr;  // none: the generic error
+    // Set: asking for the options manager throws it (a failure that is not a user exception).
+    std::exception_ptr optionsFehler;
     // One answer per name prompt in order: a name for OK, nullopt for cancel; none left:
     // cancel.
     std::deque<std::optional<CVRMString>> nameAntworten;
