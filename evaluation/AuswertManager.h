@@ -52,7 +52,7 @@ class CAuswertManager {
     static constexpr uint16_t kOhneAbluft = 2;
     static constexpr uint16_t kOhneKuehlung = 4;
 
-    CAuswertManager() = default;
+    CAuswertManager();
     virtual ~CAuswertManager();
     CAuswertManager(const CAuswertManager&) = delete;
     CAuswertManager& operator=(const CAuswertManager&) = delete;
