@@ -4,10 +4,10 @@
 
 #include "core/db/TextIds.h"
 #include "core/text/TextIdConstants.h"
-#include "app/options/OptionsManager.h"
 #include "evaluation/AuswertManager.h"
 #include "evaluation/HeizKontext.h"
 #include "model/app/KelvoAppServices.h"
+#include "model/app/KelvoOptionen.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
 #include "model/house/Haus2.h"

@@ -3,11 +3,11 @@
 #include <array>
 #include <vector>
 
-#include "app/options/OptionsManager.h"
 #include "core/text/TextIdConstants.h"
 #include "evaluation/AuswertManager.h"
 #include "evaluation/HeizKontext.h"
 #include "model/app/KelvoAppServices.h"
+#include "model/app/KelvoOptionen.h"
 #include "model/data/Spline.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"

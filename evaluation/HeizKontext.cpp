@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/data/DatenProvider2.h"
+#include "model/data/VRMdatenProvider2.h"
 #include "model/heatpump/WPumpe2.h"
 #include "model/house/Haus2.h"
 #include "model/source/KombiWQuelle2.h"

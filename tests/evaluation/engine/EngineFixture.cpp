@@ -1,7 +1,7 @@
 #include "EngineFixture.h"
 
 #include "core/db/Lists.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "model/errors/GlobaleTexte.h"
 #include "platform/text/Text.h"
 
