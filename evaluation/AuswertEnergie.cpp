@@ -72,8 +72,12 @@ SHeizbedarfWP CAuswertManager::MomentanerHeizbedarf(int monat, float quellTemp, 
 CAuswertManager::SHeizung CAuswertManager::HeizEnergie(int monat, float quellTemp, float anteil) {
     if (monat < 0 || monat >= 12) ThrowFehler(textid::kDatenFehlen, u"CAuswertManager::HeizEnergie");
     const SHeizbedarfWP b = MomentanerHeizbedarf(monat, quellTemp, 0.0f);
-    const Regime r1 =
-        Laufe(b.laufLeistung1 * anteil, MomentaneLeistung(monat, b.quellTemp1, b.vorlaufTemp1));
+    // Without a first regime (no backup heater this month) the heat pump is not asked at
+    // its temperatures.
+    const Regime r1 = b.laufLeistung1 > 0.0f
+                          ? Laufe(b.laufLeistung1 * anteil,
+                                  MomentaneLeistung(monat, b.quellTemp1, b.vorlaufTemp1))
+                          : Regime{};
     const Regime r2 = Laufe((b.wpAnteil - b.laufLeistung1) * anteil,
                             MomentaneLeistung(monat, b.quellTemp2));
     const SWPLeistung mittel = Mittel(r1, r2);
@@ -117,8 +121,10 @@ void CAuswertManager::WarmwasserEnergie(int monat, float anteil, CWawaDaten& dat
     // and is not asked of it a second time.
     const float leistung = (daten.m_gesamtEnergie - daten.m_nachheizEnergie) / kStundenJeMonat;
     const SHeizbedarfWP b = MomentanerHeizbedarf(monat, daten.m_quellTemp, leistung);
-    const Regime r1 =
-        Laufe(b.laufLeistung2 * anteil, MomentaneLeistung(monat, b.quellTemp1, b.vorlaufTemp1));
+    const Regime r1 = b.laufLeistung2 > 0.0f
+                          ? Laufe(b.laufLeistung2 * anteil,
+                                  MomentaneLeistung(monat, b.quellTemp1, b.vorlaufTemp1))
+                          : Regime{};
     const Regime r2 = Laufe((b.zweitAnteil - b.laufLeistung2) * anteil,
                             MomentaneLeistung(monat, b.quellTemp2));
     daten.m_elEnergie = r1.stunden * r1.p.elektrisch + r2.stunden * r2.p.elektrisch;

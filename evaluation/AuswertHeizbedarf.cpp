@@ -103,7 +103,7 @@ SHeizbedarfWP CAuswertManager::MomHeizbedarfDurchWP(int monat, float bedarf, flo
         e.grenzTemp = static_cast<float>(k.dimPunktTemp);
         e.medium = k.medium;
         e.quellTemp = quellTemp;
-        e.monatsTemp = k.haus.GetKlimaMonatsTemp(static_cast<unsigned short>(monat));
+        e.monatsTemp = k.klimaTemps[static_cast<size_t>(monat)];
         e.minLuftTemp = k.minLuftTemp;
         e.maxVorlauf = static_cast<int>(
             k.wpumpe.getMVT(k.medium == kMediumLuft ? e.grenzTemp : quellTemp));

@@ -140,7 +140,6 @@ void CAuswertManager::LeseJahr() {
     for (unsigned short m = 0; m < 12; ++m) {
         m_haus->MomentanerHeizbedarf(m, 1, m_jahr.bedarf[m]);
         m_haus->MomentaneVorlaufTemp(m, m_kontext->sperrFaktor, m_jahr.vorlaufMonat[m], true);
-        m_jahr.klimaTemp[m] = m_haus->GetKlimaMonatsTemp(m);
     }
 }
 

@@ -133,7 +133,6 @@ class CAuswertManager {
         float spreizung = 0.0f;  // evaporator temperature difference
         Monatswerte bedarf{};     // heating demand (mean kW)
         Monatswerte vorlaufMonat{};
-        Monatswerte klimaTemp{};
     };
 
     void Reset();

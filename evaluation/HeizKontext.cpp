@@ -18,6 +18,7 @@ CHeizKontext::CHeizKontext(CKombiWQuelle2& kombi_, CWPumpe2& wpumpe_, CHaus2& ha
     ruecklauf = haus.GetWert(ID_HeizRuecklauf).GetFloatVal();
     medium = wpumpe.GetWert(ID_MedienTyp).GetIntVal();
     minLuftTemp = wpumpe.GetWert(ID_MinLuftTemp).GetFloatVal();
+    haus.GetKlimaMonatsTemps(klimaTemps);
     mitZuheizung = kombi.IstMonoEnergetisch() || kombi.IstBiValent();
     if (mitZuheizung) {
         dimPunktTemp = kombi.GetDimPunktTemp();

@@ -37,6 +37,7 @@ class CHeizKontext : public IBinModell {
     float vorlauf = 0.0f, ruecklauf = 0.0f;  // design flow and return temperature
     int medium = 0;
     float minLuftTemp = 0.0f;
+    std::array<float, 12> klimaTemps{};  // the month's mean outdoor temperatures
     bool mitZuheizung = false;  // mono-energetic or bivalent
     int dimPunktTemp = 0;
 
