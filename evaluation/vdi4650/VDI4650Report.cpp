@@ -25,6 +25,7 @@ VorlagenUebergabe& Uebergabe() {
 }
 
 void UebergebeVorlage(unsigned vorlage) {
+    // "Interface 'Report' not initialized"
     if (!Uebergabe()) ThrowFehler(3587, u"IReport::SetDaten(ui)");
     Uebergabe()(kVorlagenSchluessel, vorlage);
 }
