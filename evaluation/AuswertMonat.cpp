@@ -8,6 +8,7 @@
 #include "evaluation/HeizKontext.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoOptionen.h"
+#include "model/app/OptionIds.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
 #include "model/house/Haus2.h"
@@ -21,14 +22,15 @@ namespace {
 constexpr float kMinAnteil = 0.001f;
 constexpr float kMinGewinn = 0.1f;      // kWh: less free heat counts as none
 constexpr float kGewinnAbstand = 3.0f;  // K the fed-in heat must lie above the brine
-constexpr uint32_t kOptWarnSTuSolar = 1256;
+// "(%s) Solar inlet temperature into heat pump/ground (minus exchange losses)\nis not %.0f °C
+// higher than brine temperature.\nSolar input for heat pump/ground is ignored for this month."
 constexpr unsigned kSolarZuKalt = 3570;
 constexpr unsigned kReihenfolgeFehler = 3578;  // "Error in calculation sequence"
-constexpr unsigned kQuelleZuKalt = 3352;
-constexpr unsigned kSoleZuKalt = 3407;
-constexpr unsigned kWasserZuKalt = 6075;
-constexpr unsigned kUnterQuelle = 3361;  // "Below %.0f °C"
-constexpr unsigned kUnterSole = 3362;
+constexpr unsigned kQuelleZuKalt = 3352;       // "Heat source is cooled down too much"
+constexpr unsigned kSoleZuKalt = 3407;         // "Brine is cooled down too much"
+constexpr unsigned kWasserZuKalt = 6075;       // "Water is cooled down too much"
+constexpr unsigned kUnterQuelle = 3361;        // "Below %.0f °C"
+constexpr unsigned kUnterSole = 3362;          // "Below %.0f °C"
 constexpr float kGrenzeQuelle = -8.0f;
 constexpr float kGrenzeSole = -10.0f;
 constexpr float kGrenzeWasser = 0.0f;
@@ -199,7 +201,7 @@ bool CAuswertManager::BerechneHeizungUndWarmwasser(int monat, int, float quellTe
             return false;
         }
         int32_t warnen = 1;
-        GetKelvoApp().GetOptionsManager().GetLongWert(kOptWarnSTuSolar, warnen);
+        GetKelvoApp().GetOptionsManager().GetLongWert(OPT_WARN_STU_SOLAR, warnen);
         if (warnen != 0) {
             CVRMString monatsName;
             monatsName.LoadStringW(getMonatAbkIDS(monat));

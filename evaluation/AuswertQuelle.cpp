@@ -8,6 +8,7 @@
 #include "evaluation/HeizKontext.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoOptionen.h"
+#include "model/app/OptionIds.h"
 #include "model/data/Spline.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
@@ -17,8 +18,9 @@
 
 namespace {
 
-constexpr uint32_t kOptGrenzErdT = 1257;
 constexpr int32_t kGrenzErdTVorgabe = 25;
+// "There is at least one month where the ground temperature\nis higher than the given limit
+// temperature (%u °C)."
 constexpr unsigned kErdeZuWarm = 3667;
 constexpr double kSteigungNatuerlich = 10000.0;
 constexpr int kIntervalle = 5;
@@ -117,7 +119,7 @@ void CAuswertManager::PasseGewinnTempAn(int monat, bool sommerFlag) {
 void CAuswertManager::PruefeErdGrenze(CWQuelle2* quelle, const Monatswerte& temps) {
     if (!quelle || !IstErdreich(Art(*quelle))) return;
     int32_t grenze = kGrenzErdTVorgabe;
-    GetKelvoApp().GetOptionsManager().GetLongWert(kOptGrenzErdT, grenze);
+    GetKelvoApp().GetOptionsManager().GetLongWert(OPT_GRENZ_ERD_T, grenze);
     for (float t : temps) {
         if (t > static_cast<float>(grenze)) {
             CVRMString text;

@@ -122,7 +122,7 @@ TEST_F(AuswertManagerTest, TheGroundLimitNoticeComesOnceWhenAMonthIsWarmer) {
                          Fall{static_cast<int>(std::floor(hoechste)), 1u}, Fall{0, 1u}}) {
         SCOPED_TRACE(f.grenze);
         boxes.shown.clear();
-        optionen.SetLongWert(1257, f.grenze);
+        optionen.SetLongWert(OPT_GRENZ_ERD_T, f.grenze);
         ASSERT_NO_THROW(Werte(*p));
         ASSERT_EQ(boxes.shown.size(), f.boxen) << BoxTexte();
         if (f.boxen == 0) continue;

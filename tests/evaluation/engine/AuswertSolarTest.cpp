@@ -95,7 +95,7 @@ TEST_F(AuswertSolarTest, TooColdFeedInIsDroppedWithANoticeUnlessSilenced) {
     for (int warnen : {1, 0}) {
         SCOPED_TRACE(warnen);
         boxes.shown.clear();
-        optionen.SetLongWert(1256, warnen);
+        optionen.SetLongWert(OPT_WARN_STU_SOLAR, warnen);
         auto p = LadeMitSolar();
         ASSERT_NO_THROW(WerteSolar(*p)) << BoxTexte();
         ASSERT_EQ(boxes.shown.size(), warnen ? 12u : 0u) << BoxTexte();

@@ -9,6 +9,7 @@
 #include "app/options/OptionsManager.h"
 #include "evaluation/AuswertManager.h"
 #include "model/heatpump/WPumpe2.h"
+#include "model/app/OptionIds.h"
 #include "model/house/Haus2.h"
 #include "model/project/Projekt2.h"
 #include "model/source/KombiWQuelle2.h"
