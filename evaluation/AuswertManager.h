@@ -135,6 +135,9 @@ class CAuswertManager {
         Monatswerte vorlaufMonat{};
     };
 
+    // Probes, collectors and the other ground sources: kinds 0, 1, 4 and 5.
+    static bool IstErdreich(CWQuelle2* quelle);
+
     void Reset();
     void LeseJahr();
     void LeseSolareGewinne();

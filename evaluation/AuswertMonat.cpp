@@ -38,12 +38,6 @@ constexpr int kJuni = 5;
 constexpr int kAugust = 7;
 constexpr int kArtGrundwasser = 3;
 
-bool IstErdreich(const CWQuelle2* quelle) {
-    if (!quelle) return false;
-    const int art = const_cast<CWQuelle2*>(quelle)->GetWert(ID_QuellMediumIdx).GetIntVal();
-    return art == 0 || art == 1 || art == 4 || art == 5;
-}
-
 [[noreturn]] void ZuKalt(unsigned textId, unsigned ortTextId, float grenze) {
     CVRMString ort;
     ort.Format(ortTextId, static_cast<double>(grenze));
@@ -51,6 +45,12 @@ bool IstErdreich(const CWQuelle2* quelle) {
 }
 
 }  // namespace
+
+bool CAuswertManager::IstErdreich(CWQuelle2* quelle) {
+    if (!quelle) return false;
+    const int art = quelle->GetWert(ID_QuellMediumIdx).GetIntVal();
+    return art == 0 || art == 1 || art == 4 || art == 5;
+}
 
 void CAuswertManager::DoBerechnungen(int monat, int vormonat) {
     float wwAnteil = 1.0f, heizAnteil = 1.0f;

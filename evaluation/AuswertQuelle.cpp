@@ -31,10 +31,6 @@ int Art(CWQuelle2& quelle) {
     return quelle.GetWert(ID_QuellMediumIdx).GetIntVal();
 }
 
-bool IstErdreich(int art) {
-    return art == 0 || art == 1 || art == 4 || art == 5;
-}
-
 // The spline through the months `stuetzen`, sampled at the two months after the second.
 std::array<float, 2> SplineMonate(const std::array<int, 4>& stuetzen,
                                   const CAuswertManager::Monatswerte& temps) {
@@ -54,8 +50,8 @@ std::array<float, 2> SplineMonate(const std::array<int, 4>& stuetzen,
 
 void CAuswertManager::BerechneQuelle(CWQuelle2* quelle, Monatswerte& temps) {
     if (!quelle) ThrowFehler(0, nullptr);
+    if (!IstErdreich(quelle)) return;
     const int art = Art(*quelle);
-    if (!IstErdreich(art)) return;
 
     int ersterGeglaettet = 0;
     if (art == 1) {
@@ -117,7 +113,7 @@ void CAuswertManager::PasseGewinnTempAn(int monat, bool sommerFlag) {
 }
 
 void CAuswertManager::PruefeErdGrenze(CWQuelle2* quelle, const Monatswerte& temps) {
-    if (!quelle || !IstErdreich(Art(*quelle))) return;
+    if (!IstErdreich(quelle)) return;
     int32_t grenze = kGrenzErdTVorgabe;
     GetKelvoApp().GetOptionsManager().GetLongWert(OPT_GRENZ_ERD_T, grenze);
     for (float t : temps) {
