@@ -418,6 +418,13 @@ void GridCore::ExpandToFit() {
     ExpandColumnsToFit();
 }
 
+void GridCore::ResetSizesToDefaults() {
+    std::fill(m_arRowHeights.begin(), m_arRowHeights.end(), m_nDefRowHeight);
+    std::fill(m_arColWidths.begin(), m_arColWidths.end(), m_nDefColWidth);
+    std::fill(m_arRowLines.begin(), m_arRowLines.end(), 0u);
+    std::fill(m_arColLines.begin(), m_arColLines.end(), 0u);
+}
+
 void GridCore::SetRedraw(bool allow, bool resetScrollBars) {
     if (allow && !m_bAllowDraw) InvalidateAll();
     m_bAllowDraw = allow;

@@ -140,9 +140,10 @@ class GridCore {
     int GetSortColumn() const { return m_nSortColumn; }
     bool GetSortAscending() const { return m_bAscending; }
 
-    // Input. Keys are key codes, characters are characters.
-    void OnKeyDown(unsigned keyCode, unsigned modifiers);
-    void OnChar(char32_t ch, unsigned modifiers);
+    // Input. Keys are key codes, characters are characters. Both answer false where the
+    // window's default handling is left to act.
+    bool OnKeyDown(unsigned keyCode, unsigned modifiers);
+    bool OnChar(char32_t ch, unsigned modifiers);
     void OnLButtonDown(grid::Point point, unsigned modifiers);
     void OnLButtonUp(grid::Point point);
     void OnLButtonDblClk(grid::Point point);
@@ -217,6 +218,10 @@ class GridCore {
     // Counts and fixed counts given at construction; the most derived class calls this
     // once it is complete, so that `CreateCell` and the hooks are its own.
     void InitCounts(int rows, int cols, int fixedRows, int fixedCols);
+    // The grid font before the window can measure it.
+    void InitFont(const grid::Font& font) { m_Logfont = font; }
+    // Every row and column to the current default size, as a newly created window has them.
+    void ResetSizesToDefaults();
 
     virtual std::unique_ptr<CGridCell> CreateCell(int row, int col);
     virtual void DestroyCell(int /*row*/, int /*col*/) {}

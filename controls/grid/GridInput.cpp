@@ -13,13 +13,13 @@ namespace key = grid::key;
 
 // ---- keyboard ----------------------------------------------------------------------
 
-void GridCore::OnKeyDown(unsigned keyCode, unsigned modifiers) {
-    if (!IsValid(m_idCurrentCell)) return;
+bool GridCore::OnKeyDown(unsigned keyCode, unsigned modifiers) {
+    if (!IsValid(m_idCurrentCell)) return false;
     const bool shift = modifiers & grid::kShift;
     const bool ctrl = modifiers & grid::kCtrl;
     if (ctrl && keyCode == key::kA) {
         SelectAllCells();
-        return;
+        return true;
     }
     CCellID next = m_idCurrentCell;
     bool lineChange = false;
@@ -33,7 +33,7 @@ void GridCore::OnKeyDown(unsigned keyCode, unsigned modifiers) {
                     next.col = m_nFixedCols;
                     lineChange = true;
                 } else {
-                    return;
+                    return false;
                 }
             } else {
                 if (next.col > m_nFixedCols) {
@@ -43,7 +43,7 @@ void GridCore::OnKeyDown(unsigned keyCode, unsigned modifiers) {
                     next.col = m_nCols - 1;
                     lineChange = true;
                 } else {
-                    return;
+                    return false;
                 }
             }
             break;
@@ -88,10 +88,10 @@ void GridCore::OnKeyDown(unsigned keyCode, unsigned modifiers) {
                 SendMessageToParent(next.row, next.col, grid::kNotifyEndEdit);
                 RedrawCell(next.row, next.col);
             }
-            return;
-        default: return;
+            return true;
+        default: return false;
     }
-    if (next == m_idCurrentCell) return;
+    if (next == m_idCurrentCell) return true;
 
     if (m_MouseMode == MouseMode::None) {
         m_PrevSelectedCellMap.clear();
@@ -101,7 +101,7 @@ void GridCore::OnKeyDown(unsigned keyCode, unsigned modifiers) {
         m_MouseMode = MouseMode::None;
     }
     SetFocusCell(next);
-    if (IsCellVisible(next.row, next.col)) return;
+    if (IsCellVisible(next.row, next.col)) return true;
 
     EnsureVisible(next.row, next.col);
     switch (keyCode) {
@@ -129,13 +129,15 @@ void GridCore::OnKeyDown(unsigned keyCode, unsigned modifiers) {
         default: break;
     }
     InvalidateAll();
+    return true;
 }
 
-void GridCore::OnChar(char32_t ch, unsigned modifiers) {
-    if (modifiers & grid::kCtrl) return;
-    if (m_MouseMode != MouseMode::None) return;
-    if (ch == U'\t' && m_bHandleTabKey) return;
+bool GridCore::OnChar(char32_t ch, unsigned modifiers) {
+    if (modifiers & grid::kCtrl) return false;
+    if (m_MouseMode != MouseMode::None) return false;
+    if (ch == U'\t' && m_bHandleTabKey) return false;
     OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, grid::EditTrigger::Char(ch));
+    return true;
 }
 
 // ---- mouse -------------------------------------------------------------------------
