@@ -3,11 +3,12 @@
 // is repaired in memory only: nothing of it reaches the user database, no component is
 // created for it, and the user is not told again at every opening about a fault that he
 // cannot mend.
-#include "app/options/OptionsManager.h"
 #include "core/db/Global.h"
 #include "core/db/TextCompare.h"
-#include "evaluation/binding/BindingState.h"
 #include "model/app/KelvoAppServices.h"
+#include "model/app/KelvoBindungen.h"
+#include "model/app/KelvoOptionen.h"
+#include "model/app/OptionIds.h"
 #include "model/data/NeuesObjekt.h"
 #include "model/errors/KVSMessageBox.h"
 #include "model/project/Projekt2.h"
@@ -16,9 +17,6 @@
 namespace {
 
 constexpr unsigned kKomponenteFehlt = 3382;  // "Project component '%s'\nnot found ..."
-constexpr uint32_t kOptionWirtschaft = 1260;
-constexpr uint32_t kOptionBKostenDaten = 1266;
-constexpr uint32_t kOptionTarif = 1249;
 constexpr size_t kHeizsystemZeichen = 6;
 
 // Where the names of a link's list come from.
@@ -65,9 +63,9 @@ CVRMStringArray Namen(const SProjektVerknuepfung& link) {
 
 void CProjekt2::SetzeVorgaben() {
     const bool aenderbar = IstAenderbar(false);
-    COptionsManager& optionen = GetKelvoApp().GetOptionsManager();
+    IKelvoOptionen& optionen = GetKelvoApp().GetOptionsManager();
     const std::pair<TKelvoDatenID, uint32_t> kostenVorgaben[] = {
-        {ID_Wirtschaft, kOptionWirtschaft}, {ID_BKostenDaten, kOptionBKostenDaten}};
+        {ID_Wirtschaft, OPT_WIRTSCHAFT}, {ID_BKostenDaten, OPT_BKOSTEN_DATEN}};
     for (const auto& [id, option] : kostenVorgaben) {
         if (!Text(id).IsEmpty()) continue;
         CVRMString vorgabe;
@@ -79,9 +77,9 @@ void CProjekt2::SetzeVorgaben() {
     static const SProjektVerknuepfung kLinks[] = {
         {ID_Haus, Liste::Datenbank, LISTE_HAEUSER, Ersatz::NeueKomponente, 0, u"_HausX", ImmerDa},
         {ID_Solar, Liste::Datenbank, LISTE_SOLARANLAGEN, Ersatz::NeueKomponente, 9, u"_Solar",
-         binding::IstSolarGebunden},
+         [] { return GetKelvoBindungen().IstSolarGebunden(); }},
         {ID_Kuehl, Liste::Datenbank, LISTE_KUEHLANLAGEN, Ersatz::NeueKomponente, 12, u"_Kuehl",
-         binding::IstKuehlGebunden},
+         [] { return GetKelvoBindungen().IstKuehlGebunden(); }},
         {ID_Tarif, Liste::Tarife, LISTE_TARIFE, Ersatz::TarifOption, 3, nullptr, ImmerDa},
         {ID_WPumpe, Liste::Waermepumpen, LISTE_WPUMPEN, Ersatz::Keiner, 1, nullptr, ImmerDa},
         {ID_WQuelle, Liste::Datenbank, LISTE_WQUELLEN, Ersatz::NeueKomponente, 2, u"_WQX", ImmerDa},
@@ -118,7 +116,7 @@ void CProjekt2::FuelleLeereVerknuepfung(const SProjektVerknuepfung& link, bool a
         }
         case Ersatz::TarifOption: {
             CVRMString tarif;
-            GetKelvoApp().GetOptionsManager().GetStringWert(kOptionTarif, tarif);
+            GetKelvoApp().GetOptionsManager().GetStringWert(OPT_DEF_TARIF, tarif);
             SetzeVorgabe(link.id, tarif, aenderbar);
             return;
         }
