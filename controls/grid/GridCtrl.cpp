@@ -12,10 +12,6 @@
 
 namespace {
 
-ui::ColourRef Colour(grid::Colour c) {
-    return ui::ColourRef(c);
-}
-
 grid::Colour Sys(ui::SysColour index) {
     return ui::sysColour(index).value;
 }

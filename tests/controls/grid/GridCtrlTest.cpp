@@ -1,11 +1,21 @@
 // The grid window, driven headless through real key, mouse and wheel events: drawing,
 // notifications to its owner, scrolling and in-place editing.
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
+#include <algorithm>
+#include <filesystem>
 
 #include "controls/grid/GridCtrl.h"
+#include "controls/grid/GridMenu.h"
 #include "controls/grid/InPlaceEdit.h"
+#include "core/text/ResManager.h"
+#include "platform/modules/Module.h"
+#include "platform/resources/Resources.h"
+#include "platform/text/Text.h"
+#include "resources/ResourceIds.h"
 #include "tests/support/ui/UiTest.h"
 
 namespace {
@@ -46,6 +56,8 @@ class GridWindow : public uitest::Fixture {
     void SetUp() override {
         owner.resize(420, 300);
         owner.show();
+        // Focus moves only inside the active window.
+        QApplication::setActiveWindow(&owner);
         grid = new CGridCtrl(13, 4, 1, 1);
         ASSERT_TRUE(grid->Create({10, 10, 410, 290}, &owner, 1001));
         owner.grid = grid;
@@ -129,7 +141,7 @@ TEST_F(GridWindow, FocusMovesTellTheOwner) {
 // not a navigation key either; typed, each opens the editor and shows.
 TEST_F(GridWindow, TypedCharactersOpenTheEditorAndShow) {
     uitest::click(*grid, Centre(4, 2));
-    for (const QString text : {QStringLiteral("("), QStringLiteral(" "), QStringLiteral("!"), QStringLiteral("x")}) {
+    for (const QString& text : {QStringLiteral("("), QStringLiteral(" "), QStringLiteral("!"), QStringLiteral("x")}) {
         SCOPED_TRACE(text.toStdString());
         uitest::type(*grid, text);
         CInPlaceEdit* editor = grid->InPlaceEditor();
@@ -166,8 +178,10 @@ TEST_F(GridWindow, EditingWithACommaAndEnter) {
 TEST_F(GridWindow, EscapeRestoresTheTextAndLeavesTheCellUnmodified) {
     const CVRMString before = grid->GetItemText(5, 1);
     uitest::click(*grid, Centre(5, 1));
-    uitest::type(*grid, "123");
+    uitest::type(*grid, "1");
     ASSERT_NE(grid->InPlaceEditor(), nullptr);
+    uitest::type(*grid->InPlaceEditor(), "23");
+    EXPECT_EQ(grid->InPlaceEditor()->text(), QStringLiteral("123"));
     uitest::key(*grid->InPlaceEditor(), Qt::Key_Escape);
     uitest::processEvents();
     EXPECT_EQ(grid->GetItemText(5, 1), before);
@@ -231,10 +245,11 @@ TEST_F(GridWindow, TheWheelScrollsThreeRowsPerNotch) {
     grid->resize(400, 120);  // a few rows only, so there is something to scroll
     uitest::processEvents();
     const int row = grid->GetRowHeight(1);
-    uitest::wheel(*grid, Centre(1, 1), -120);
+    const QPoint inside = Centre(1, 1);
+    uitest::wheel(*grid, inside, -120);
     EXPECT_EQ(grid->GetScrollPos32(true), 3 * row);
     EXPECT_EQ(grid->GetTopleftNonFixedCell().row, 4);
-    uitest::wheel(*grid, Centre(1, 1), 120);
+    uitest::wheel(*grid, inside, 120);
     EXPECT_EQ(grid->GetScrollPos32(true), 0);
 }
 
@@ -270,13 +285,14 @@ TEST_F(GridWindow, ColumnsResizeByTheirDividerInTheHeaderOnly) {
 TEST_F(GridWindow, DraggingBelowTheGridScrollsOnTheTimer) {
     grid->resize(400, 120);
     uitest::processEvents();
-    uitest::press(*grid, Centre(1, 1));
-    uitest::move(*grid, QPoint(Centre(1, 1).x(), 200), Qt::LeftButton);
+    const QPoint start = Centre(1, 1);
+    uitest::press(*grid, start);
+    uitest::move(*grid, QPoint(start.x(), 200), Qt::LeftButton);
     const int top = grid->GetTopleftNonFixedCell().row;
     uitest::clock().advance(25 * 3);
     EXPECT_GT(grid->GetTopleftNonFixedCell().row, top);
     EXPECT_GT(grid->GetSelectedCellRange().maxRow, 3);
-    uitest::release(*grid, QPoint(Centre(1, 1).x(), 200));
+    uitest::release(*grid, QPoint(start.x(), 200));
     const CCellID after = grid->GetFocusCell();
     uitest::clock().advance(100);  // the timer ended with the button
     EXPECT_EQ(grid->GetFocusCell(), after);
@@ -289,6 +305,49 @@ TEST_F(GridWindow, HeaderClicksSortInListMode) {
     EXPECT_EQ(grid->GetItemText(12, 0), u"Sep");
     uitest::click(*grid, Centre(0, 0));
     EXPECT_EQ(grid->GetItemText(1, 0), u"Sep");
+}
+
+}  // namespace
+
+namespace {
+
+// The English resource module as the program loads it, for the texts the grid shows.
+class EnglishTexts {
+  public:
+    EnglishTexts() {
+        module_ = platform::loadModule(std::filesystem::path(VARM_PROGRAM_DIR) / "Varmtexteng.so");
+        EXPECT_NE(module_, nullptr) << platform::lastModuleError();
+        platform::setCurrentResourceModule(module_);
+        CResManager::setLang(IDR_LNG_ENG);
+    }
+    ~EnglishTexts() {
+        CResManager::freeLangRes();
+        platform::setCurrentResourceModule(nullptr);
+        platform::freeModule(module_);
+    }
+
+  private:
+    platform::ModuleHandle module_ = nullptr;
+};
+
+TEST_F(GridWindow, TheContextMenuNamesTheSolarDestinationsAndTellsTheOwner) {
+    EnglishTexts texts;
+    RegisterGridMenu(200, {{32805, u"1"}, {32806, u"2"}, {0, u""}, {32807, u"3"}, {32808, u"4"}, {32809, u"Other"}});
+    std::vector<QString> shown;
+    SetGridMenuTracker([&](QMenu& menu, QPoint) {
+        for (const QAction* action : menu.actions()) shown.push_back(action->text());
+        return 32806;
+    });
+    grid->SetContextMenuId(200);
+    uitest::click(*grid, Centre(3, 2), Qt::RightButton);
+    SetGridMenuTracker({});
+    EXPECT_EQ(shown, (std::vector<QString>{"into hot water tank", "into house heating", "",
+                                           "into heat pump and ground resp.", "no solar input", "Other"}));
+    // The right click first selected the cell under it.
+    EXPECT_EQ(grid->GetFocusCell(), (CCellID{3, 2}));
+    EXPECT_EQ(grid->GetSelectedCellRange(), (CCellRange{3, 2, 3, 2}));
+    uitest::processEvents();
+    EXPECT_NE(std::find(owner.commands.begin(), owner.commands.end(), 32806), owner.commands.end());
 }
 
 }  // namespace
