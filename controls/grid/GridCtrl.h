@@ -9,6 +9,7 @@
 //   // the owner hears -100/-101 (focus), -175/-176 (edits) with a CCellID payload
 #include <QScrollBar>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "controls/grid/GridCore.h"
@@ -95,6 +96,7 @@ class CGridCtrl : public ui::WindowOf<QWidget>, public GridCore {
     void SyncScrollBar(QScrollBar& bar, const ScrollBar& state);
     void OnScrollAction(bool vertical, int action);
     void DrawCellText(ui::DrawContext& dc, int row, int col, ui::Rect rect);
+    void SelectCellFont(ui::DrawContext& dc, const grid::Font& font);
     void DrawGridLines(ui::DrawContext& dc, const CCellRange& visible, const grid::Rect& cellsRect);
 
     bool m_bHasWindow = false;
@@ -104,4 +106,5 @@ class CGridCtrl : public ui::WindowOf<QWidget>, public GridCore {
     QScrollBar* m_pVert = nullptr;
     CInPlaceEdit* m_pEditor = nullptr;
     const std::vector<QImage>* m_pImageList = nullptr;
+    std::optional<grid::Font> m_paintFont;  // the font selected while painting
 };

@@ -14,7 +14,10 @@ constexpr ui::ColourRef kBlack{0x000000};
 }  // namespace
 
 void CGridCtrl::onPaint(ui::DrawContext& dc) {
+    m_paintFont.reset();
+    ui::DcState keep(dc);
     OnDraw(dc);
+    m_paintFont.reset();
 }
 
 void CGridCtrl::OnDraw(ui::DrawContext& dc) {
@@ -110,35 +113,33 @@ void CGridCtrl::OnDraw(ui::DrawContext& dc) {
 void CGridCtrl::DrawGridLines(ui::DrawContext& dc, const CCellRange& visible, const grid::Rect& reached) {
     const int mode = GetGridLines();
     if (mode == grid::kLinesNone) return;
-    ui::DcState keep(dc);
-    const ui::Pen thin{ui::PenStyle::Solid, 1, Colour(GetGridColor())};
-    const ui::Pen thick{ui::PenStyle::Solid, 2, Colour(GetGridColor())};
+    // A line of the 1-pixel pen is the column of pixels it covers; the 2-pixel pen adds the
+    // pixel column after it.
+    const ui::ColourRef colour = Colour(GetGridColor());
+    const int fixedWidth = GetFixedColumnWidth();
+    const int fixedHeight = GetFixedRowHeight();
     if (mode == grid::kLinesVertical || mode == grid::kLinesBoth) {
-        int x = GetFixedColumnWidth();
+        int x = fixedWidth;
         for (int col = visible.minCol; col <= visible.maxCol; ++col) {
             x += GetColumnWidth(col);
-            dc.selectPen(GetColumnData(col) == 1 ? thick : thin);
-            dc.moveTo({x - 1, GetFixedRowHeight()});
-            dc.lineTo({x - 1, reached.bottom});
+            const int thickness = GetColumnData(col) == 1 ? 2 : 1;
+            dc.fillRect({x - 1, fixedHeight, x - 1 + thickness, reached.bottom}, colour);
         }
     }
     if (mode == grid::kLinesHorizontal || mode == grid::kLinesBoth) {
-        int y = GetFixedRowHeight();
+        int y = fixedHeight;
         for (int row = visible.minRow; row <= visible.maxRow; ++row) {
             y += GetRowHeight(row);
-            dc.selectPen(GetRowData(row) == 1 ? thick : thin);
-            dc.moveTo({GetFixedColumnWidth(), y - 1});
-            dc.lineTo({reached.right, y - 1});
+            const int thickness = GetRowData(row) == 1 ? 2 : 1;
+            dc.fillRect({fixedWidth, y - 1, reached.right, y - 1 + thickness}, colour);
         }
     }
-    dc.selectPen({ui::PenStyle::Null, 1, ui::ColourRef{}});
 }
 
 bool CGridCtrl::DrawFixedCell(ui::DrawContext& dc, int row, int col, grid::Rect rect, bool /*erase*/) {
     if (!IsRedrawAllowed()) return false;
     const CGridCell* cell = GetCell(row, col);
     if (!cell) return false;
-    ui::DcState keep(dc);
     const grid::Colour background =
         cell->crBkClr == grid::kDefaultColour ? GetFixedBkColor() : cell->crBkClr;
     dc.fillRect({rect.left, rect.top, rect.right, rect.bottom}, Colour(background));
@@ -148,19 +149,19 @@ bool CGridCtrl::DrawFixedCell(ui::DrawContext& dc, int row, int col, grid::Rect 
     const bool focusHere = IsValid(focus) && (focus.row == row || focus.col == col);
     grid::Font font = cell->lfFont;
     if (focusHere) font.weight = 600;
-    dc.selectFont(grid::ToFontSpec(font));
+    SelectCellFont(dc, font);
 
     if (focusHere) {
         dc.drawEdge({rect.left, rect.top, rect.right + 1, rect.bottom + 1}, ui::edge::SunkenInner);
         rect = {rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
     } else {
-        dc.selectPen({ui::PenStyle::Solid, 1, ui::sysColour(ui::SysColour::ButtonHighlight)});
-        dc.moveTo({rect.left, rect.bottom});
-        dc.lineTo({rect.left, rect.top});
-        dc.lineTo({rect.right, rect.top});
-        dc.selectPen({ui::PenStyle::Solid, 1, ui::sysColour(ui::SysColour::DarkShadow3D)});
-        dc.lineTo({rect.right, rect.bottom});
-        dc.lineTo({rect.left - 1, rect.bottom});
+        // Lines left and top in the 3-D highlight, right and bottom in the dark shadow.
+        const ui::ColourRef light = ui::sysColour(ui::SysColour::ButtonHighlight);
+        const ui::ColourRef dark = ui::sysColour(ui::SysColour::DarkShadow3D);
+        dc.fillRect({rect.left, rect.top + 1, rect.left + 1, rect.bottom + 1}, light);
+        dc.fillRect({rect.left, rect.top, rect.right, rect.top + 1}, light);
+        dc.fillRect({rect.right, rect.top, rect.right + 1, rect.bottom + 1}, dark);
+        dc.fillRect({rect.left, rect.bottom, rect.right, rect.bottom + 1}, dark);
         rect = {rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
     }
     DrawCellText(dc, row, col, {rect.left, rect.top, rect.right, rect.bottom});
@@ -171,7 +172,6 @@ bool CGridCtrl::DrawCell(ui::DrawContext& dc, int row, int col, grid::Rect rect,
     if (!IsRedrawAllowed()) return false;
     const CGridCell* cell = GetCell(row, col);
     if (!cell) return false;
-    ui::DcState keep(dc);
     const grid::Colour background = cell->crBkClr == grid::kDefaultColour ? GetTextBkColor() : cell->crBkClr;
     const grid::Colour text = cell->crFgClr == grid::kDefaultColour ? GetTextColor() : cell->crFgClr;
     const ui::Rect grown{rect.left, rect.top, rect.right + 1, rect.bottom + 1};
@@ -188,9 +188,16 @@ bool CGridCtrl::DrawCell(ui::DrawContext& dc, int row, int col, grid::Rect rect,
         dc.setTextColour(Colour(text));
     }
     if (cell->state & grid::kStateMarked) dc.frameRect({rect.left, rect.top, rect.right, rect.bottom}, kBlack);
-    dc.selectFont(grid::ToFontSpec(cell->lfFont));
+    SelectCellFont(dc, cell->lfFont);
     DrawCellText(dc, row, col, {rect.left, rect.top, rect.right, rect.bottom});
     return true;
+}
+
+// Cells mostly share one font: it is only made anew where it changes.
+void CGridCtrl::SelectCellFont(ui::DrawContext& dc, const grid::Font& font) {
+    if (m_paintFont && *m_paintFont == font) return;
+    m_paintFont = font;
+    dc.selectFont(grid::ToFontSpec(font));
 }
 
 // The tail both kinds of cells share: inside the margins, the image, then the text.
