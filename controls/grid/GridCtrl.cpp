@@ -280,6 +280,18 @@ long CGridCtrl::onNotify(const ui::Notification& n) {
     return OnEndInPlaceEdit(item->row, item->col, item->szText, item->lParam);
 }
 
+bool CGridCtrl::onCommand(int id) {
+    if (id != kSelectAllCommand) return false;
+    SelectAllCells();
+    return true;
+}
+
+bool CGridCtrl::onUpdateCommand(int id, ui::CommandState& state) {
+    if (id != kSelectAllCommand) return false;
+    state.enabled = IsSelectable();
+    return true;
+}
+
 // ---- editing -----------------------------------------------------------------------
 
 void CGridCtrl::CreateInPlaceEditControl(const grid::Rect& rect, grid::EditAlign align, int id, int row,

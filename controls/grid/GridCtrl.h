@@ -13,11 +13,12 @@
 #include <vector>
 
 #include "controls/grid/GridCore.h"
+#include "platform/ui/Commands.h"
 #include "platform/ui/Window.h"
 
 class CInPlaceEdit;
 
-class CGridCtrl : public ui::WindowOf<QWidget>, public GridCore {
+class CGridCtrl : public ui::WindowOf<QWidget>, public GridCore, public ui::CommandTarget {
   public:
     CGridCtrl(int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0,
               QWidget* parent = nullptr);
@@ -33,8 +34,11 @@ class CGridCtrl : public ui::WindowOf<QWidget>, public GridCore {
     // Optional images the cells show by their image index; the owner keeps them.
     void SetImageList(const std::vector<QImage>* images) { m_pImageList = images; SetHasImages(images); }
 
-    // The Select All command of the edit menu: enabled while selection is enabled.
-    bool IsSelectAllEnabled() const { return IsSelectable(); }
+    // The edit menu's Select All: enabled while selection is enabled, it selects all cells.
+    static constexpr int kSelectAllCommand = 57642;
+    using ui::Window::onCommand;
+    bool onCommand(int id) override;
+    bool onUpdateCommand(int id, ui::CommandState& state) override;
 
     // Drawing (virtual, as owners may draw cells their own way).
     virtual void OnDraw(ui::DrawContext& dc);

@@ -298,6 +298,16 @@ TEST_F(GridWindow, DraggingBelowTheGridScrollsOnTheTimer) {
     EXPECT_EQ(grid->GetFocusCell(), after);
 }
 
+TEST_F(GridWindow, SelectAllIsACommandWhileSelectionIsEnabled) {
+    ui::CommandRouter router;
+    router.setChain([&] { return std::vector<ui::CommandTarget*>{grid}; });
+    EXPECT_TRUE(router.state(CGridCtrl::kSelectAllCommand).enabled);
+    EXPECT_TRUE(router.execute(CGridCtrl::kSelectAllCommand));
+    EXPECT_EQ(grid->GetSelectedCellRange(), (CCellRange{1, 1, 12, 3}));
+    grid->EnableSelection(false);
+    EXPECT_FALSE(router.state(CGridCtrl::kSelectAllCommand).enabled);
+}
+
 TEST_F(GridWindow, HeaderClicksSortInListMode) {
     grid->SetListMode(true);
     uitest::click(*grid, Centre(0, 0));
