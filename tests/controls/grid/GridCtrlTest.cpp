@@ -175,6 +175,18 @@ TEST_F(GridWindow, EditingWithACommaAndEnter) {
     EXPECT_TRUE(grid->hasFocus());
 }
 
+TEST_F(GridWindow, TheEditorWidensForLongTextUpToTheGridsEdge) {
+    uitest::click(*grid, Centre(2, 2));
+    uitest::type(*grid, "1");
+    CInPlaceEdit* editor = grid->InPlaceEditor();
+    ASSERT_NE(editor, nullptr);
+    const int narrow = editor->width();
+    uitest::type(*editor, "234567890123");
+    EXPECT_GT(editor->width(), narrow);
+    uitest::type(*editor, "4567890123456789012345678901234567890");
+    EXPECT_EQ(editor->geometry().right() + 1, grid->width());  // no scroll bars: client = window
+}
+
 TEST_F(GridWindow, EscapeRestoresTheTextAndLeavesTheCellUnmodified) {
     const CVRMString before = grid->GetItemText(5, 1);
     uitest::click(*grid, Centre(5, 1));

@@ -297,3 +297,22 @@ TEST(GridMouse, ContextMenuKeepsAMultiCellSelection) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GridResize, DoubleClickOnADividerFitsTheColumnToItsWidestText) {
+    Grid20x6 g;
+    g.SetItemText(7, 1, u"a long text");  // 11 × 7 + 4 = 81 in the test's measure
+    g.OnMouseMove({98, 5}, false);
+    ASSERT_EQ(g.GetMouseMode(), grid::MouseMode::OverColumnDivider);
+    g.OnLButtonDblClk({98, 5});
+    EXPECT_EQ(g.GetColumnWidth(1), 81);
+    // Near the left edge of column 2 it is column 1 again.
+    g.SetItemText(7, 1, u"ab");
+    g.OnMouseMove({133, 5}, false);  // column 2 starts at 50 + 81 = 131
+    ASSERT_EQ(g.GetMouseMode(), grid::MouseMode::OverColumnDivider);
+    g.OnLButtonDblClk({133, 5});
+    EXPECT_EQ(g.GetColumnWidth(1), 18);  // "ab": 2 × 7 + 4
+}
+
+}  // namespace
