@@ -48,6 +48,9 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols, QWidg
 }
 
 CGridCtrl::~CGridCtrl() {
+    // The window goes first: clearing the focus below must not call an owner that may be
+    // half destroyed itself.
+    m_bHasWindow = false;
     // The editor is a child: it must not report to a grid that is half gone.
     if (m_pEditor) {
         CInPlaceEdit* editor = m_pEditor;

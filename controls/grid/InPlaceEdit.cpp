@@ -116,6 +116,8 @@ void CInPlaceEdit::EndEdit() {
     if (m_bEnded) return;
     m_bEnded = true;
     if (m_pGrid) {
+        // From here on the grid has no open editor, whatever it opens next.
+        m_pGrid->EditorGone(this);
         GV_ITEM item;
         item.mask = grid::kMaskText | grid::kMaskData;
         item.row = m_nRow;

@@ -320,6 +320,18 @@ TEST_F(GridWindow, SelectAllIsACommandWhileSelectionIsEnabled) {
     EXPECT_FALSE(router.state(CGridCtrl::kSelectAllCommand).enabled);
 }
 
+TEST_F(GridWindow, AGridGoneWithAnOpenEditorTellsNobody) {
+    uitest::click(*grid, Centre(2, 2));
+    uitest::type(*grid, "9");
+    ASSERT_NE(grid->InPlaceEditor(), nullptr);
+    owner.heard.clear();
+    owner.grid = nullptr;
+    delete grid;
+    grid = nullptr;
+    uitest::processEvents();
+    EXPECT_TRUE(owner.heard.empty());
+}
+
 TEST_F(GridWindow, HeaderClicksSortInListMode) {
     grid->SetListMode(true);
     uitest::click(*grid, Centre(0, 0));
