@@ -10,6 +10,7 @@ inline constexpr unsigned kNichtInitialisiert = 3101;  // "Object not initialize
 inline constexpr unsigned kDatenFehlen = 3105;         // "Required data missing or data wrong"
 inline constexpr unsigned kKeineErgebnisse = 3122;     // "Could not compute results"
 inline constexpr unsigned kFalscheKonstante = 3162;    // "Switch constant wrong"
+inline constexpr unsigned kChartFehler = 3429;         // "Error when showing chart"
 
 // The product name, the caption of every message box.
 inline constexpr unsigned kProduktCaption = 3168;  // "Varmion"
