@@ -8,8 +8,8 @@
 #include "core/db/Lists.h"
 #include "core/db/SectionNames.h"
 #include "core/text/TextIdConstants.h"
-#include "core/value/DatenProvider.h"
 #include "core/value/VRMStringArray.h"
+#include "core/value/VRMdatenProvider.h"
 #include "model/errors/Fehler.h"
 #include "platform/numbers/Numbers.h"
 
@@ -201,22 +201,6 @@ void COptionsManager::AddLongOption(uint32_t id, const CVRMString& key, int32_t 
 void COptionsManager::AddFloatOption(uint32_t id, const CVRMString& key, float standard,
                                      int32_t speichern) {
     Add(std::make_unique<COption>(id, key, standard, speichern));
-}
-
-void COptionsManager::ParseWerteListe(std::u16string_view text, std::array<uint32_t, 6>& werte) {
-    werte.fill(0);
-    if (text.empty()) return;
-    if (text.find(u'#') == std::u16string_view::npos) {
-        werte[5] = platform::parseUInt32(text);
-        return;
-    }
-    size_t start = 0;
-    for (uint32_t& wert : werte) {
-        const size_t trenner = text.find(u'#', start);
-        if (trenner == std::u16string_view::npos) break;
-        wert = platform::parseUInt32(text.substr(start, trenner - start));
-        start = trenner + 1;
-    }
 }
 
 void COptionsManager::Add(std::unique_ptr<COption> option) {

@@ -11,11 +11,12 @@
 
 #include "app/options/Option.h"
 #include "core/value/VRMString.h"
+#include "model/app/KelvoOptionen.h"
 
-class COptionsManager {
+class COptionsManager : public IKelvoOptionen {
   public:
     COptionsManager() = default;
-    virtual ~COptionsManager();
+    ~COptionsManager() override;
     COptionsManager(const COptionsManager&) = delete;
     COptionsManager& operator=(const COptionsManager&) = delete;
 
@@ -35,15 +36,15 @@ class COptionsManager {
     void DeleteOptions();
 
     // An unknown id is the error "Option %u not found !" (text 3440).
-    void GetStringWert(uint32_t id, CVRMString& wert) const;
+    void GetStringWert(uint32_t id, CVRMString& wert) const override;
     // The six additional-cost lists read as the sum of their numbers.
-    int32_t GetLongWert(uint32_t id, int32_t& wert) const;
-    float GetFloatWert(uint32_t id, float& wert) const;
+    int32_t GetLongWert(uint32_t id, int32_t& wert) const override;
+    float GetFloatWert(uint32_t id, float& wert) const override;
     // In memory only, until the next SaveOptions; an unknown id is ignored; a null text
     // sets an empty text.
-    void SetStringWert(uint32_t id, const CVRMString* wert);
-    void SetLongWert(uint32_t id, int32_t wert);
-    void SetFloatWert(uint32_t id, float wert);
+    void SetStringWert(uint32_t id, const CVRMString* wert) override;
+    void SetLongWert(uint32_t id, int32_t wert) override;
+    void SetFloatWert(uint32_t id, float wert) override;
     // Deletes the option's stored entry and reads it again: the library database's entry
     // when there is one, else the default the option was created with.
     void SetzeStandard(uint32_t id, int flush);
@@ -53,10 +54,6 @@ class COptionsManager {
                          int32_t speichern);
     void AddLongOption(uint32_t id, const CVRMString& key, int32_t standard, int32_t speichern);
     void AddFloatOption(uint32_t id, const CVRMString& key, float standard, int32_t speichern);
-
-    // Up to six numbers, each followed by "#"; a text without "#" is one number in the
-    // sixth slot; slots not read stay 0.
-    static void ParseWerteListe(std::u16string_view text, std::array<uint32_t, 6>& werte);
 
   private:
     void Add(std::unique_ptr<COption> option);

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "core/db/GlobApp.h"
 #include "core/db/Lists.h"
+#include "core/db/VRMglobApp.h"
 #include "core/text/ErrorReport.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include "core/db/Global.h"
 #include "core/text/ErrorReport.h"
 #include "core/text/TextIdConstants.h"
-#include "core/value/Wert.h"
+#include "core/value/VRMwert.h"
 
 namespace {
 

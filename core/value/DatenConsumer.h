@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/value/VRMString.h"
-#include "core/value/WerteListe.h"
+#include "core/value/VRMwerteListe.h"
 
 using CWordArray = std::vector<uint16_t>;
 

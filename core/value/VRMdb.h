@@ -2,7 +2,7 @@
 // The value store's way to the databases: one value by its type, and writing the active
 // database to disk.
 #include "core/value/VRMString.h"
-#include "core/value/Wert.h"
+#include "core/value/VRMwert.h"
 
 class CVRMdb {
   public:

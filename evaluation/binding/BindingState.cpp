@@ -6,40 +6,51 @@ namespace binding {
 
 namespace {
 
-SolarAufrufe& solar() {
-    static SolarAufrufe aufrufe;
-    return aufrufe;
+class CBindingState : public IKelvoBindungen {
+  public:
+    bool IstSolarGebunden() const override { return solar.GetSolareGewinne && solar.get; }
+    const SSolarAufrufe& GetSolarAufrufe() const override { return solar; }
+    bool IstKuehlGebunden() const override { return kuehl; }
+
+    SolarAufrufe solar;
+    bool kuehl = false;
+};
+
+CBindingState& state() {
+    static CBindingState zustand;
+    return zustand;
 }
 
-bool& kuehl() {
-    static bool gebunden = false;
-    return gebunden;
+// The state about to change, registered with the model so that the model sees the change.
+CBindingState& changing() {
+    if (&GetKelvoBindungen() != &state()) RegisterKelvoBindungen(&state());
+    return state();
 }
 
 }  // namespace
 
 void SetzeSolarBindung(SolarAufrufe aufrufe) {
-    solar() = std::move(aufrufe);
+    changing().solar = std::move(aufrufe);
 }
 
 void LoeseSolarBindung() {
-    solar() = SolarAufrufe{};
+    changing().solar = SolarAufrufe{};
 }
 
 bool IstSolarGebunden() {
-    return solar().GetSolareGewinne && solar().get;
+    return state().IstSolarGebunden();
 }
 
 const SolarAufrufe& GetSolarAufrufe() {
-    return solar();
+    return state().solar;
 }
 
 void SetzeKuehlGebunden(bool gebunden) {
-    kuehl() = gebunden;
+    changing().kuehl = gebunden;
 }
 
 bool IstKuehlGebunden() {
-    return kuehl();
+    return state().kuehl;
 }
 
 }  // namespace binding

@@ -1,6 +1,6 @@
 // Taking kind, COPs, test-bench difference and power over from a catalogue heat pump.
 #include "core/text/TextIdConstants.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "evaluation/vdi4650/VDI4650Rechner.h"
 #include "model/data/Runden.h"
 #include "model/errors/Fehler.h"

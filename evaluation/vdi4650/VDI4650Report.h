@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/value/DatenId.h"
-#include "core/value/Wert.h"
+#include "core/value/VRMwert.h"
 
 class CVDI4650Rechner;
 

@@ -10,12 +10,12 @@
 #include "core/value/DatenId.h"
 #include "core/value/VRMString.h"
 #include "core/value/VRMStringArray.h"
+#include "model/app/KelvoOptionen.h"
 
 namespace platform {
 class Window;
 }
 
-class COptionsManager;
 class CVRMwert;
 class IKelvoDocServices;  // model/app/KelvoDocServices.h
 
@@ -63,7 +63,8 @@ class IKelvoAppServices {
     // Stores a copy of `value` under `id` in the application's value list.
     virtual void SetWert(TKelvoDatenID id, const CVRMwert& value) = 0;
     virtual void GetReportDir(CVRMString& path) = 0;
-    virtual COptionsManager& GetOptionsManager() = 0;
+    // The program options; the application's options manager.
+    virtual IKelvoOptionen& GetOptionsManager() = 0;
 
     // The name-entry dialog with `prompt` for a component of `kind`; owner none: the main
     // window. True with the entered name on OK, false on cancel.

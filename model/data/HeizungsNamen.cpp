@@ -1,8 +1,8 @@
 #include "model/data/HeizungsNamen.h"
 
-#include "app/options/OptionsManager.h"
 #include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
+#include "model/app/KelvoOptionen.h"
 #include "model/errors/Fehler.h"
 
 namespace {

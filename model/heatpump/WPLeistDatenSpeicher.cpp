@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "core/text/TextIdConstants.h"
-#include "model/data/DatenProvider2.h"
+#include "model/data/VRMdatenProvider2.h"
 #include "model/errors/Fehler.h"
 
 namespace {

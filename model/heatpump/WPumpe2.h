@@ -7,7 +7,7 @@
 // of heat source, and filters catalogue heat pumps for the dimensioning.
 #include "core/value/DatenConsumer.h"
 #include "core/value/DatenId.h"
-#include "core/value/Wert.h"
+#include "core/value/VRMwert.h"
 #include "model/heatpump/WPDatenArray.h"
 
 class CWPumpe2 : public IDatenConsumer {

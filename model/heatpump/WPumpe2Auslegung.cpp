@@ -1,5 +1,5 @@
 // The dimensioning's filter over catalogue heat pumps.
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "model/heatpump/WPumpe2.h"
 #include "platform/numbers/Numbers.h"
 

@@ -2,9 +2,9 @@
 // temperature lies outside them.
 #include <cstdint>
 
-#include "app/options/OptionsManager.h"
 #include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
+#include "model/app/KelvoOptionen.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
 #include "model/heatpump/WPumpe2.h"

@@ -3,12 +3,12 @@
 
 #include <array>
 
-#include "app/options/OptionsManager.h"
 #include "core/text/TextIdConstants.h"
-#include "core/value/DatenProvider.h"
-#include "evaluation/binding/BindingState.h"
+#include "core/value/VRMdatenProvider.h"
 #include "model/app/KelvoAppServices.h"
-#include "model/data/DatenProvider2.h"
+#include "model/app/KelvoBindungen.h"
+#include "model/app/KelvoOptionen.h"
+#include "model/data/VRMdatenProvider2.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/GlobaleTexte.h"
 #include "platform/errors/UserException.h"
@@ -162,11 +162,11 @@ void CHaus2::LeseKlima(MonatsWerte out) {
 }
 
 bool CHaus2::HatSolarAnlage() {
-    return binding::IstSolarGebunden() && Bool(ID_ProjMitSolar);
+    return GetKelvoBindungen().IstSolarGebunden() && Bool(ID_ProjMitSolar);
 }
 
 bool CHaus2::HatKuehlAnlage() {
-    return binding::IstKuehlGebunden() && Bool(ID_ProjMitKuehl);
+    return GetKelvoBindungen().IstKuehlGebunden() && Bool(ID_ProjMitKuehl);
 }
 
 bool CHaus2::IstSolarProjekt(const CVRMString& solarAnlage) {

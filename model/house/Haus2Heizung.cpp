@@ -2,9 +2,9 @@
 // design heat load for a yearly demand, and the flow temperature of the heating curve.
 #include <array>
 
-#include "app/options/OptionsManager.h"
 #include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
+#include "model/app/KelvoOptionen.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
 #include "model/house/Haus2.h"

@@ -5,8 +5,8 @@
 
 #include "core/records/SolareGewinne.h"
 #include "core/text/TextIdConstants.h"
-#include "evaluation/binding/BindingState.h"
 #include "model/app/KelvoAppServices.h"
+#include "model/app/KelvoBindungen.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/GlobaleTexte.h"
 #include "model/errors/KVSMessageBox.h"
@@ -114,7 +114,7 @@ bool CHaus2::HatSolarWohin(unsigned ziel) const {
 
 void CHaus2::HolGewinne(const CVRMString& solarAnlage, unsigned short art,
                         CSolareGewinne& gewinne) {
-    binding::GetSolarAufrufe().GetSolareGewinne(solarAnlage, art, gewinne);
+    GetKelvoBindungen().GetSolarAufrufe().GetSolareGewinne(solarAnlage, art, gewinne);
 }
 
 void CHaus2::GetSolareGewinne(const CVRMString& solarAnlage, unsigned short ziel, MonatsWerte out,
@@ -130,7 +130,8 @@ void CHaus2::GetSolareGewinne(const CVRMString& solarAnlage, unsigned short ziel
         }
     }
     if (proFlaeche) return;
-    const float flaeche = binding::GetSolarAufrufe().get(solarAnlage, ID_KFlaeche).GetFloatVal();
+    const float flaeche =
+        GetKelvoBindungen().GetSolarAufrufe().get(solarAnlage, ID_KFlaeche).GetFloatVal();
     for (float& wert : out) wert *= flaeche;
 }
 

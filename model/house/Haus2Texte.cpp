@@ -1,7 +1,7 @@
 // The house's short texts for the project window.
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMString.h"
-#include "evaluation/binding/BindingState.h"
+#include "model/app/KelvoBindungen.h"
 #include "model/errors/Fehler.h"
 #include "model/house/Haus2.h"
 #include "platform/numbers/Numbers.h"
@@ -71,7 +71,7 @@ CVRMString CHaus2::GetWawaKurzInfo() {
 CVRMString CHaus2::GetSolarKurzInfo(const CVRMString& solarAnlage) {
     CVRMString text;
     if (!IstSolarProjekt(solarAnlage)) return LadeText(3689);  // "Project without solar system"
-    const auto& solar = binding::GetSolarAufrufe();
+    const auto& solar = GetKelvoBindungen().GetSolarAufrufe();
     const CVRMVariant ausrichtung = solar.get(solarAnlage, ID_KAusrichtung);
     text.Format(3356u, solar.get(solarAnlage, ID_KFlaeche).GetFloatVal(),
                 solar.get(solarAnlage, ID_KNeigung).GetUIntVal(),

@@ -5,7 +5,7 @@
 
 #include "core/db/Global.h"
 #include "core/text/TextIdConstants.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"

@@ -10,7 +10,7 @@
 #include "core/value/DatenConsumer.h"
 #include "core/value/DatenId.h"
 #include "core/value/VRMString.h"
-#include "core/value/Wert.h"
+#include "core/value/VRMwert.h"
 
 // Heating kinds of the additional costs.
 enum TZusatzKostenArt : int {

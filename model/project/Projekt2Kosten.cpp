@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/options/OptionsManager.h"
 #include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
+#include "model/app/KelvoOptionen.h"
 #include "model/errors/Fehler.h"
 #include "model/project/Projekt2.h"
 #include "platform/numbers/Numbers.h"
@@ -69,13 +69,13 @@ void CProjekt2::GetZusatzKosten(int art, ZusatzKosten& kosten) {
     kosten.fill(0);
     const SKostenArt& k = KostenArt(art, u"CProjekt2::GetZusatzKosten");
     if (HatDetaillierteZKosten(art)) {
-        COptionsManager::ParseWerteListe(Text(k.id), kosten);
+        IKelvoOptionen::ParseWerteListe(Text(k.id), kosten);
         return;
     }
-    COptionsManager& optionen = GetKelvoApp().GetOptionsManager();
+    IKelvoOptionen& optionen = GetKelvoApp().GetOptionsManager();
     CVRMString liste;
     optionen.GetStringWert(k.listenOption, liste);
-    COptionsManager::ParseWerteListe(liste, kosten);
+    IKelvoOptionen::ParseWerteListe(liste, kosten);
     int32_t zahl = 0;
     optionen.GetLongWert(k.zahlOption, zahl);
     kosten[2] = zahl > 0 ? static_cast<uint32_t>(zahl) : 0u;

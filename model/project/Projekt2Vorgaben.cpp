@@ -3,11 +3,11 @@
 // is repaired in memory only: nothing of it reaches the user database, no component is
 // created for it, and the user is not told again at every opening about a fault that he
 // cannot mend.
-#include "app/options/OptionsManager.h"
 #include "core/db/Global.h"
 #include "core/db/TextCompare.h"
-#include "evaluation/binding/BindingState.h"
 #include "model/app/KelvoAppServices.h"
+#include "model/app/KelvoBindungen.h"
+#include "model/app/KelvoOptionen.h"
 #include "model/data/NeuesObjekt.h"
 #include "model/errors/KVSMessageBox.h"
 #include "model/project/Projekt2.h"
@@ -65,7 +65,7 @@ CVRMStringArray Namen(const SProjektVerknuepfung& link) {
 
 void CProjekt2::SetzeVorgaben() {
     const bool aenderbar = IstAenderbar(false);
-    COptionsManager& optionen = GetKelvoApp().GetOptionsManager();
+    IKelvoOptionen& optionen = GetKelvoApp().GetOptionsManager();
     const std::pair<TKelvoDatenID, uint32_t> kostenVorgaben[] = {
         {ID_Wirtschaft, kOptionWirtschaft}, {ID_BKostenDaten, kOptionBKostenDaten}};
     for (const auto& [id, option] : kostenVorgaben) {
@@ -79,9 +79,9 @@ void CProjekt2::SetzeVorgaben() {
     static const SProjektVerknuepfung kLinks[] = {
         {ID_Haus, Liste::Datenbank, LISTE_HAEUSER, Ersatz::NeueKomponente, 0, u"_HausX", ImmerDa},
         {ID_Solar, Liste::Datenbank, LISTE_SOLARANLAGEN, Ersatz::NeueKomponente, 9, u"_Solar",
-         binding::IstSolarGebunden},
+         [] { return GetKelvoBindungen().IstSolarGebunden(); }},
         {ID_Kuehl, Liste::Datenbank, LISTE_KUEHLANLAGEN, Ersatz::NeueKomponente, 12, u"_Kuehl",
-         binding::IstKuehlGebunden},
+         [] { return GetKelvoBindungen().IstKuehlGebunden(); }},
         {ID_Tarif, Liste::Tarife, LISTE_TARIFE, Ersatz::TarifOption, 3, nullptr, ImmerDa},
         {ID_WPumpe, Liste::Waermepumpen, LISTE_WPUMPEN, Ersatz::Keiner, 1, nullptr, ImmerDa},
         {ID_WQuelle, Liste::Datenbank, LISTE_WQUELLEN, Ersatz::NeueKomponente, 2, u"_WQX", ImmerDa},

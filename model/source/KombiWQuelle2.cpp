@@ -6,7 +6,7 @@
 
 #include "core/db/Global.h"
 #include "core/text/TextIdConstants.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "model/errors/Fehler.h"
 
 namespace {

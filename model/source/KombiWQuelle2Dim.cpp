@@ -1,6 +1,6 @@
 // Writing what the dimensioning found into the first heat source.
 #include "core/text/TextIdConstants.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoDocServices.h"
 #include "model/data/Flachkollektor.h"

@@ -4,11 +4,11 @@
 
 #include <exception>
 
-#include "app/options/OptionsManager.h"
 #include "core/db/SectionNames.h"
 #include "core/text/TextIdConstants.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "model/app/KelvoAppServices.h"
+#include "model/app/KelvoOptionen.h"
 #include "model/data/ZahlenReihe.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/GlobaleTexte.h"

@@ -14,7 +14,7 @@
 #include "core/value/DatenConsumer.h"
 #include "core/value/DatenId.h"
 #include "core/value/VRMString.h"
-#include "core/value/Wert.h"
+#include "core/value/VRMwert.h"
 #include "model/source/WQBerechnung.h"
 
 class CWQuelle2 : public IDatenConsumer {

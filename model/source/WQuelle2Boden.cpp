@@ -6,7 +6,7 @@
 #include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoDocServices.h"
-#include "model/data/DatenProvider2.h"
+#include "model/data/VRMdatenProvider2.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/GlobaleTexte.h"
 #include "model/house/Haus2.h"

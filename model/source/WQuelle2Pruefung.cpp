@@ -1,7 +1,7 @@
 // Checks of a heat source: whether a heat pump can use it, and whether its input is
 // complete and consistent.
 #include "core/text/TextIdConstants.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "model/data/Flachkollektor.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"

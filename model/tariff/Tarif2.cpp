@@ -7,7 +7,7 @@
 #include "core/db/Global.h"
 #include "core/db/SectionNames.h"
 #include "core/text/TextIdConstants.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "model/data/ZahlenReihe.h"
 #include "model/errors/Fehler.h"
 #include "platform/numbers/Numbers.h"

@@ -96,7 +96,7 @@ void FakeKelvoApp::SetWert(TKelvoDatenID id, const CVRMwert&) {
     gesetzteWerte.push_back(id);
 }
 
-COptionsManager& FakeKelvoApp::GetOptionsManager() {
+IKelvoOptionen& FakeKelvoApp::GetOptionsManager() {
     if (!optionsManager) ThrowFehler(0, nullptr, 0);
     return *optionsManager;
 }

@@ -90,7 +90,7 @@ class FakeKelvoApp : public IKelvoAppServices {
     void ShowHilfeThema(const CVRMString& topic) override { hilfeThemen.push_back(topic); }
     void SetWert(TKelvoDatenID id, const CVRMwert& value) override;
     void GetReportDir(CVRMString& path) override { path = reportDir; }
-    COptionsManager& GetOptionsManager() override;
+    IKelvoOptionen& GetOptionsManager() override;
     bool ShowNameDlg(const CVRMString& prompt, int kind, platform::Window* owner,
                      CVRMString& name) override;
     std::unique_ptr<IDlgProgress> CreateDlgProgress(platform::Window* parent,
@@ -105,7 +105,7 @@ class FakeKelvoApp : public IKelvoAppServices {
     int addUniqueAntwort = 1;
     CVRMString defFSMittel, defAbsMaterial, defAbsUmhuell;  // empty: answer 0
     CVRMString reportDir;
-    COptionsManager* optionsManager = nullptr;  // none: the generic error
+    IKelvoOptionen* optionsManager = nullptr;  // none: the generic error
     // One answer per name prompt in order: a name for OK, nullopt for cancel; none left:
     // cancel.
     std::deque<std::optional<CVRMString>> nameAntworten;

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/db/GlobApp.h"
+#include "core/db/VRMglobApp.h"
 #include "core/text/ErrorReport.h"
 #include "core/text/ResManager.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "platform/resources/Resources.h"
 
 namespace testsupport {

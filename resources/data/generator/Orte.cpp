@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "Names.h"
-#include "model/data/DatenProvider2.h"
+#include "model/data/VRMdatenProvider2.h"
 #include "platform/text/Text.h"
 
 namespace libgen {

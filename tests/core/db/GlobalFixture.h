@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/db/GlobApp.h"
+#include "core/db/VRMglobApp.h"
 #include "core/text/ResManager.h"
 #include "platform/messagebox/MessageBox.h"
 #include "platform/modules/Module.h"

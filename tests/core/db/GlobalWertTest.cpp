@@ -3,7 +3,7 @@
 
 #include "core/db/Global.h"
 #include "core/text/ErrorReport.h"
-#include "core/value/Wert.h"
+#include "core/value/VRMwert.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/db/GlobalFixture.h"
 

@@ -1,6 +1,6 @@
 // Direct access of the value store: each id at its fixed place, written to disk at once,
 // and never through the cache.
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/value/DatenProviderTestConsumer.h"
 #include "tests/support/ValueStoreFixture.h"

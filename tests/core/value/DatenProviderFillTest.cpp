@@ -1,7 +1,7 @@
 // Filling model objects from the value store: one read per value and process, shared
 // value objects, defaults for what the record lacks.
 #include "core/db/Global.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/value/DatenProviderTestConsumer.h"
 #include "tests/support/ValueStoreFixture.h"

@@ -1,5 +1,5 @@
 // Lists of the value store with their show, country and kind filters, and the countries.
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "platform/errors/UserException.h"
 #include "tests/support/ValueStoreFixture.h"
 

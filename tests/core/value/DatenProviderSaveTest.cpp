@@ -2,7 +2,7 @@
 #include <limits>
 
 #include "core/db/Global.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/value/DatenProviderTestConsumer.h"
 #include "tests/support/ValueStoreFixture.h"

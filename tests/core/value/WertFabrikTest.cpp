@@ -3,8 +3,8 @@
 #include <set>
 
 #include "core/value/DatenId.h"
-#include "core/value/WertFabrik.h"
-#include "core/value/WerteListe.h"
+#include "core/value/VRMwertFabrik.h"
+#include "core/value/VRMwerteListe.h"
 #include "platform/errors/UserException.h"
 #include "tests/support/ValueStoreFixture.h"
 

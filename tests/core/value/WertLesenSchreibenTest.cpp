@@ -2,7 +2,7 @@
 #include <utility>
 
 #include "core/db/Global.h"
-#include "core/value/Wert.h"
+#include "core/value/VRMwert.h"
 #include "platform/errors/UserException.h"
 #include "tests/support/ValueStoreFixture.h"
 

@@ -1,5 +1,5 @@
 // One value of the value store: changed against the loaded value, defaults, clones.
-#include "core/value/Wert.h"
+#include "core/value/VRMwert.h"
 #include "platform/errors/UserException.h"
 #include "tests/support/ValueStoreFixture.h"
 

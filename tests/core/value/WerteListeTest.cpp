@@ -1,7 +1,7 @@
 // Value lists: sharing assignment against cloning copy, lookups and their reports.
 #include <memory>
 
-#include "core/value/WerteListe.h"
+#include "core/value/VRMwerteListe.h"
 #include "platform/errors/UserException.h"
 #include "tests/support/ValueStoreFixture.h"
 

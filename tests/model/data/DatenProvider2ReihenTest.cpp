@@ -6,7 +6,7 @@
 #include <cmath>
 #include <numeric>
 
-#include "model/data/DatenProvider2.h"
+#include "model/data/VRMdatenProvider2.h"
 #include "model/data/ZahlenReihe.h"
 
 namespace {

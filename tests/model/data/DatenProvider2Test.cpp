@@ -6,9 +6,9 @@
 #include <array>
 #include <functional>
 
-#include "core/value/DatenProvider.h"
-#include "model/data/CompManager.h"
-#include "model/data/DatenProvider2.h"
+#include "core/value/VRMdatenProvider.h"
+#include "model/data/VRMcompManager.h"
+#include "model/data/VRMdatenProvider2.h"
 #include "model/errors/GlobaleTexte.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/db/GlobalFixture.h"

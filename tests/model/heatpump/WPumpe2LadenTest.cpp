@@ -2,7 +2,7 @@
 // and what a heat pump that is not loaded answers.
 #include <functional>
 
-#include "model/data/DatenProvider2.h"
+#include "model/data/VRMdatenProvider2.h"
 #include "model/heatpump/WPLeistDatenSpeicher.h"
 #include "tests/model/heatpump/WPumpeFixture.h"
 

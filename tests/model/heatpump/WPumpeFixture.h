@@ -11,7 +11,7 @@
 
 #include "app/options/OptionsManager.h"
 #include "core/text/ResManager.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "model/heatpump/WPumpe2.h"
 #include "platform/errors/UserException.h"
 #include "tests/support/FakeKelvoApp.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/options/OptionsManager.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "evaluation/binding/BindingState.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/GlobaleTexte.h"

@@ -2,11 +2,11 @@
 
 #include <fstream>
 
-#include "core/db/GlobApp.h"
 #include "core/db/Global.h"
 #include "core/db/Lists.h"
+#include "core/db/VRMglobApp.h"
 #include "core/text/ResManager.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "platform/numbers/Numbers.h"
 #include "platform/resources/Resources.h"
 #include "platform/text/Text.h"

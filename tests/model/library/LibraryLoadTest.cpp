@@ -6,7 +6,7 @@
 #include "LibraryFixture.h"
 #include "core/db/Global.h"
 #include "core/db/Lists.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "model/errors/GlobaleTexte.h"
 
 namespace librarytest {

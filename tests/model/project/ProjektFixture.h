@@ -9,7 +9,7 @@
 
 #include "app/options/OptionsManager.h"
 #include "core/text/ResManager.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "evaluation/binding/BindingState.h"
 #include "model/project/Projekt2.h"
 #include "platform/errors/UserException.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/db/GlobApp.h"
+#include "core/db/VRMglobApp.h"
 #include "platform/modules/Module.h"
 #include "tests/model/source/WQuelleFixture.h"
 

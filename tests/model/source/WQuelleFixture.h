@@ -13,7 +13,7 @@
 
 #include "app/options/OptionsManager.h"
 #include "core/text/ResManager.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "model/errors/GlobaleTexte.h"
 #include "model/source/KombiWQuelle2.h"
 #include "model/source/WQuelle2.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/text/ResManager.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "model/tariff/Tarif2.h"
 #include "platform/errors/UserException.h"
 #include "tests/support/FakeKelvoApp.h"

@@ -7,7 +7,7 @@
 #include "core/db/SectionNames.h"
 #include "core/text/ErrorReport.h"
 #include "core/text/TextIdConstants.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 
 namespace {
 

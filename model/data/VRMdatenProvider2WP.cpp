@@ -1,8 +1,8 @@
 // The rows of a heat pump's performance records in its database section.
 #include "core/db/Global.h"
 #include "core/text/TextIdConstants.h"
-#include "core/value/DatenProvider.h"
-#include "model/data/DatenProvider2.h"
+#include "core/value/VRMdatenProvider.h"
+#include "model/data/VRMdatenProvider2.h"
 #include "model/errors/Fehler.h"
 
 namespace {

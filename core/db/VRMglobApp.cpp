@@ -1,4 +1,4 @@
-#include "core/db/GlobApp.h"
+#include "core/db/VRMglobApp.h"
 
 #include "core/text/ErrorReport.h"
 #include "platform/errors/UserException.h"

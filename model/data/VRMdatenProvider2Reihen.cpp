@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "model/data/DatenProvider2.h"
+#include "model/data/VRMdatenProvider2.h"
 #include "model/data/ZahlenReihe.h"
 #include "platform/format/Format.h"
 #include "platform/numbers/Numbers.h"

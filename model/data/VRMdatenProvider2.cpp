@@ -1,12 +1,12 @@
 // Climate, sunshine and soil records, and the locations that belong to a climate location.
-#include "model/data/DatenProvider2.h"
+#include "model/data/VRMdatenProvider2.h"
 
 #include <algorithm>
 #include <array>
 
 #include "core/db/SectionNames.h"
 #include "core/text/TextIdConstants.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "model/data/ZahlenReihe.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/GlobaleTexte.h"

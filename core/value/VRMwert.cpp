@@ -1,4 +1,4 @@
-#include "core/value/Wert.h"
+#include "core/value/VRMwert.h"
 
 #include "core/text/ErrorReport.h"
 #include "core/text/TextIdConstants.h"

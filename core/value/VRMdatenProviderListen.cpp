@@ -5,7 +5,7 @@
 
 #include "core/db/Global.h"
 #include "core/text/ErrorReport.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 
 namespace {
 

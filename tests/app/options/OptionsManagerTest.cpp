@@ -8,7 +8,7 @@
 
 #include "app/options/OptionTable.h"
 #include "app/options/OptionsManager.h"
-#include "core/db/GlobApp.h"
+#include "core/db/VRMglobApp.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/db/GlobalFixture.h"
 

@@ -1,4 +1,4 @@
-#include "core/value/WertFabrik.h"
+#include "core/value/VRMwertFabrik.h"
 
 #include "core/text/ErrorReport.h"
 #include "core/text/ResManager.h"

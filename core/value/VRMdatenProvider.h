@@ -16,9 +16,9 @@
 #include "core/value/VRMString.h"
 #include "core/value/VRMStringArray.h"
 #include "core/value/VRMdb.h"
-#include "core/value/Wert.h"
-#include "core/value/WertFabrik.h"
-#include "core/value/WerteListe.h"
+#include "core/value/VRMwert.h"
+#include "core/value/VRMwertFabrik.h"
+#include "core/value/VRMwerteListe.h"
 
 class CVRMdatenProvider {
   public:

@@ -5,7 +5,7 @@
 
 #include "core/value/DatenId.h"
 #include "core/value/VRMString.h"
-#include "core/value/Wert.h"
+#include "core/value/VRMwert.h"
 
 class CVRMwertFabrik {
   public:

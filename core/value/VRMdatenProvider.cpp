@@ -1,5 +1,5 @@
 // The value store: its life, filling from the cache and saving.
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 
 #include "core/text/ErrorReport.h"
 #include "platform/errors/UserException.h"

@@ -1,10 +1,10 @@
-#include "model/data/CompManager.h"
+#include "model/data/VRMcompManager.h"
 
 #include <array>
 
 #include "core/db/Lists.h"
 #include "core/text/TextIdConstants.h"
-#include "core/value/DatenProvider.h"
+#include "core/value/VRMdatenProvider.h"
 #include "model/errors/Fehler.h"
 
 namespace {

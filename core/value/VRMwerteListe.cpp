@@ -1,4 +1,4 @@
-#include "core/value/WerteListe.h"
+#include "core/value/VRMwerteListe.h"
 
 #include <unordered_map>
 

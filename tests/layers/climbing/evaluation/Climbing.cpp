@@ -1,0 +1,4 @@
+// Fixture of the layer check.
+#include <QtCore/QString>
+#include "dialogs/Dlg.h"
+#include "model/house/Haus2.h"

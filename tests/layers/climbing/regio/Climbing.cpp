@@ -1,0 +1,3 @@
+// Fixture of the layer check.
+#include "controls/Grid.h"
+#include "core/value/VRMString.h"
