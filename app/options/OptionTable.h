@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <span>
 
+#include "model/app/OptionIds.h"
+
 enum class TOptionArt { Text, Long, Float };
 
 // Where an option's default comes from when the options are created.
@@ -25,31 +27,10 @@ struct OptionDefault {
 };
 
 struct OptionZeile {
-    uint32_t id;
+    TOptionID id;
     const char16_t* key;
     TOptionArt art;
     OptionDefault standard;
-};
-
-// The ids the options manager itself treats specially.
-enum TOptionID : uint32_t {
-    OPT_VORLAGEN_DIR = 1212,
-    OPT_REPORT_DIR = 1213,
-    OPT_REPORT_APP = 1214,
-    OPT_STD_ERG_REPORT = 1215,
-    OPT_DEF_KLIMAORT = 1216,
-    OPT_DEF_BODENORT = 1217,
-    OPT_DEF_WETTERORT = 1218,
-    OPT_ZKOSTEN_ELEKTRISCH = 1232,
-    OPT_ZKOSTEN_GAS = 1233,
-    OPT_ZKOSTEN_NSPEICHER = 1234,
-    OPT_ZKOSTEN_OEL = 1235,
-    OPT_ZKOSTEN_WP = 1236,
-    OPT_ZKOSTEN_ZET = 1254,
-    OPT_NAME_ZET = 1255,
-    OPT_CLASSIC = 1284,
-    OPT_IMG_DIR = 1304,
-    OPT_RMW = 1309
 };
 
 // The 73 options in the order of their creation.

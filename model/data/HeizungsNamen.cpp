@@ -3,6 +3,7 @@
 #include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoOptionen.h"
+#include "model/app/OptionIds.h"
 #include "model/errors/Fehler.h"
 
 namespace {
@@ -95,9 +96,8 @@ void GetPumpenZusatztext(int medium, int betrWeise, int zweiterWE, const CVRMStr
 }
 
 void GetPumpenZusatztext(int medium, int, int betrWeise, int zweiterWE, CVRMString& text) {
-    constexpr uint32_t kNameZET = 1255;
     CVRMString eigeneHeizung;
     const bool bivalent = betrWeise == 2 || betrWeise == 4 || betrWeise == 6 || betrWeise == 8;
-    if (bivalent) GetKelvoApp().GetOptionsManager().GetStringWert(kNameZET, eigeneHeizung);
+    if (bivalent) GetKelvoApp().GetOptionsManager().GetStringWert(OPT_NAME_ZET, eigeneHeizung);
     GetPumpenZusatztext(medium, betrWeise, zweiterWE, eigeneHeizung, text);
 }

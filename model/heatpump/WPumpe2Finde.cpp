@@ -5,6 +5,7 @@
 #include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoOptionen.h"
+#include "model/app/OptionIds.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
 #include "model/heatpump/WPumpe2.h"
@@ -17,11 +18,10 @@ constexpr unsigned kZuWenigDaten = 3131;   // "Not enough heat pump performance 
 constexpr unsigned kUnterDaten = 3127;     // below the records, extrapolated
 constexpr unsigned kUeberGrenze = 3128;    // above the extrapolation limit, calculated with it
 constexpr unsigned kUeberDaten = 3129;     // above the records, extrapolated
-constexpr uint32_t kOptWarnQTemp1 = 1220;  // "WarnQTemp1"
 
 bool WarnungenAn() {
     int32_t wert = 0;
-    return GetKelvoApp().GetOptionsManager().GetLongWert(kOptWarnQTemp1, wert) != 0;
+    return GetKelvoApp().GetOptionsManager().GetLongWert(OPT_WARN_QTEMP1, wert) != 0;
 }
 
 // The calculation goes on whatever the answer; a No stops further warnings.
@@ -32,7 +32,7 @@ void Warne(unsigned textId, const Args&... args) {
     const int antwort = KVSMessageBoxCaptionID(text, textid::kProduktCaption,
                                                platform::mb::YESNO | platform::mb::ICONEXCLAMATION);
     if (antwort == platform::id::NO)
-        GetKelvoApp().GetOptionsManager().SetLongWert(kOptWarnQTemp1, 0);
+        GetKelvoApp().GetOptionsManager().SetLongWert(OPT_WARN_QTEMP1, 0);
 }
 
 }  // namespace

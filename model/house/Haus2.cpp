@@ -8,6 +8,7 @@
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoBindungen.h"
 #include "model/app/KelvoOptionen.h"
+#include "model/app/OptionIds.h"
 #include "model/data/VRMdatenProvider2.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/GlobaleTexte.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-constexpr uint32_t kOptDefKlimaort = 1216;
 constexpr float kNatAusKlimaort = 999.0f;  // above: take the location's design temperature
 constexpr char16_t kHausEndung[] = u"_HausX";
 
@@ -73,7 +73,7 @@ void CHaus2::InitWerte() {
     CVRMwert& nat = m_werte.get(ID_NAT);
     if (klimaort.IsEmptyStr()) {
         CVRMString standard;
-        GetKelvoApp().GetOptionsManager().GetStringWert(kOptDefKlimaort, standard);
+        GetKelvoApp().GetOptionsManager().GetStringWert(OPT_DEF_KLIMAORT, standard);
         klimaort.setDefault(CVRMVariant(standard));
         klimaort = standard;
         nat = orte.getNormAussenTemp(standard).GetFloatVal();

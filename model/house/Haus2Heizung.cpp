@@ -5,6 +5,7 @@
 #include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoOptionen.h"
+#include "model/app/OptionIds.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
 #include "model/house/Haus2.h"
@@ -16,7 +17,6 @@ namespace {
 
 constexpr unsigned kVorlaufZuHoch = 3107;  // "Calculated flow ... greater than designed"
 constexpr unsigned kKeinHeizmonat = 3251;  // "There is no month as cold as to heat ..."
-constexpr uint32_t kOptWarnVorlauf = 1221;
 constexpr float kStundenJeMonat = 720.0f;
 constexpr float kStartLeistung = 10.0f;  // kW, where the search for a design load begins
 // Steps of one size before the search gives up; far beyond any single building.
@@ -194,7 +194,7 @@ void CHaus2::MomentaneVorlaufTempLast(float faktor, float last, float& out, bool
         if (out < minimum) out = minimum;
         if (!quiet && out > auslegung) {
             int32_t warnen = 0;
-            if (GetKelvoApp().GetOptionsManager().GetLongWert(kOptWarnVorlauf, warnen) != 0)
+            if (GetKelvoApp().GetOptionsManager().GetLongWert(OPT_WARN_VORLAUF1, warnen) != 0)
                 Hinweis(kVorlaufZuHoch);
         }
     } catch (const platform::UserException&) {

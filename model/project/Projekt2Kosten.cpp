@@ -8,6 +8,7 @@
 #include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoOptionen.h"
+#include "model/app/OptionIds.h"
 #include "model/errors/Fehler.h"
 #include "model/project/Projekt2.h"
 #include "platform/numbers/Numbers.h"
@@ -19,12 +20,16 @@ constexpr char16_t kTrenner = u'#';
 // Per heating kind: the project's value, the program's cost list and its number option.
 struct SKostenArt {
     TKelvoDatenID id;
-    uint32_t listenOption;
-    uint32_t zahlOption;
+    TOptionID listenOption;
+    TOptionID zahlOption;
 };
 constexpr SKostenArt kKostenArten[] = {
-    {ID_ZKostenWP, 1236, 1290},  {ID_ZKostenOel, 1235, 1289}, {ID_ZKostenGas, 1233, 1287},
-    {ID_ZKostenNSp, 1234, 1288}, {ID_ZKostenEDi, 1232, 1286}, {ID_ZKostenZET, 1254, 1291},
+    {ID_ZKostenWP, OPT_ZKOSTEN_WP, OPT_WKOSTEN_WP},
+    {ID_ZKostenOel, OPT_ZKOSTEN_OEL, OPT_WKOSTEN_OEL},
+    {ID_ZKostenGas, OPT_ZKOSTEN_GAS, OPT_WKOSTEN_GAS},
+    {ID_ZKostenNSp, OPT_ZKOSTEN_NSPEICHER, OPT_WKOSTEN_NSPEICHER},
+    {ID_ZKostenEDi, OPT_ZKOSTEN_ELEKTRISCH, OPT_WKOSTEN_ELEKTRISCH},
+    {ID_ZKostenZET, OPT_ZKOSTEN_ZET, OPT_WKOSTEN_ZET},
 };
 
 const SKostenArt& KostenArt(int art, const char16_t* ort) {

@@ -8,6 +8,7 @@
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoBindungen.h"
 #include "model/app/KelvoOptionen.h"
+#include "model/app/OptionIds.h"
 #include "model/data/NeuesObjekt.h"
 #include "model/errors/KVSMessageBox.h"
 #include "model/project/Projekt2.h"
@@ -16,9 +17,6 @@
 namespace {
 
 constexpr unsigned kKomponenteFehlt = 3382;  // "Project component '%s'\nnot found ..."
-constexpr uint32_t kOptionWirtschaft = 1260;
-constexpr uint32_t kOptionBKostenDaten = 1266;
-constexpr uint32_t kOptionTarif = 1249;
 constexpr size_t kHeizsystemZeichen = 6;
 
 // Where the names of a link's list come from.
@@ -67,7 +65,7 @@ void CProjekt2::SetzeVorgaben() {
     const bool aenderbar = IstAenderbar(false);
     IKelvoOptionen& optionen = GetKelvoApp().GetOptionsManager();
     const std::pair<TKelvoDatenID, uint32_t> kostenVorgaben[] = {
-        {ID_Wirtschaft, kOptionWirtschaft}, {ID_BKostenDaten, kOptionBKostenDaten}};
+        {ID_Wirtschaft, OPT_WIRTSCHAFT}, {ID_BKostenDaten, OPT_BKOSTEN_DATEN}};
     for (const auto& [id, option] : kostenVorgaben) {
         if (!Text(id).IsEmpty()) continue;
         CVRMString vorgabe;
@@ -118,7 +116,7 @@ void CProjekt2::FuelleLeereVerknuepfung(const SProjektVerknuepfung& link, bool a
         }
         case Ersatz::TarifOption: {
             CVRMString tarif;
-            GetKelvoApp().GetOptionsManager().GetStringWert(kOptionTarif, tarif);
+            GetKelvoApp().GetOptionsManager().GetStringWert(OPT_DEF_TARIF, tarif);
             SetzeVorgabe(link.id, tarif, aenderbar);
             return;
         }

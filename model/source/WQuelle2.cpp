@@ -9,6 +9,7 @@
 #include "core/value/VRMdatenProvider.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoOptionen.h"
+#include "model/app/OptionIds.h"
 #include "model/data/ZahlenReihe.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/GlobaleTexte.h"
@@ -16,8 +17,6 @@
 #include "platform/numbers/Numbers.h"
 
 namespace {
-
-constexpr uint32_t kOptionBodenort = 1217;  // default ground-temperature location
 
 double Zahl(const CVRMVariant& wert) {
     if (wert.IsFloat()) return wert.GetFloatVal();
@@ -99,7 +98,7 @@ void CWQuelle2::SetzeVorgaben() {
     }
     if (Text(ID_WQuelleOrt).IsEmpty()) {
         CVRMString ort;
-        GetKelvoApp().GetOptionsManager().GetStringWert(kOptionBodenort, ort);
+        GetKelvoApp().GetOptionsManager().GetStringWert(OPT_DEF_BODENORT, ort);
         CVRMwert& wert = m_werte.get(ID_WQuelleOrt);
         wert = ort;
         wert.setDefault(CVRMVariant(ort));

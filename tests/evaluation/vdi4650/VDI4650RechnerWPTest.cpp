@@ -1,6 +1,7 @@
 // Kind, COPs, test-bench difference and power taken from a catalogue heat pump.
 #include "app/options/OptionsManager.h"
 #include "evaluation/vdi4650/VDI4650Rechner.h"
+#include "model/app/OptionIds.h"
 #include "tests/support/FakeKelvoApp.h"
 #include "tests/support/ValueStoreFixture.h"
 
@@ -11,7 +12,7 @@ using namespace VDI4650;
 class VDI4650RechnerWP : public testsupport::ValueStoreFixture {
   protected:
     VDI4650RechnerWP() {
-        optionen.AddLongOption(1220, u"WarnQTemp1", 0, 0);
+        optionen.AddLongOption(OPT_WARN_QTEMP1, u"WarnQTemp1", 0, 0);
         app.optionsManager = &optionen;
     }
     void SetUp() override {

@@ -12,6 +12,7 @@
 #include "app/options/OptionsManager.h"
 #include "core/text/ResManager.h"
 #include "core/value/VRMdatenProvider.h"
+#include "model/app/OptionIds.h"
 #include "model/heatpump/WPumpe2.h"
 #include "platform/errors/UserException.h"
 #include "tests/support/FakeKelvoApp.h"
@@ -73,7 +74,7 @@ inline const std::vector<std::u16string> kKlein = {
 
 class WPumpeFixture : public testsupport::ValueStoreFixture {
   protected:
-    static constexpr uint32_t kWarnQTemp1 = 1220;
+    static constexpr uint32_t kWarnQTemp1 = OPT_WARN_QTEMP1;
 
     WPumpeFixture() {
         const std::pair<uint16_t, const char16_t*> texts[] = {

@@ -3,6 +3,7 @@
 // flow temperature of the heating curve.
 #include <gtest/gtest.h>
 
+#include "model/app/OptionIds.h"
 #include "platform/errors/UserException.h"
 #include "tests/model/house/HausFixture.h"
 
@@ -172,7 +173,7 @@ TEST_F(Haus2Heizung, FlowFailuresAndTheWarning) {
     const std::u16string warnung =
         u"Calculated flow heating water temperature is greater than designed";
     for (int32_t warnen : {0, 1}) {
-        optionen.SetLongWert(1221, warnen);
+        optionen.SetLongWert(OPT_WARN_VORLAUF1, warnen);
         for (bool quiet : {true, false}) {
             boxes.shown.clear();
             h->MomentaneVorlaufTempMonat(-10.0f, 1.21f, vorlauf, quiet);

@@ -13,6 +13,7 @@
 #include "app/options/OptionsManager.h"
 #include "core/value/VRMdatenProvider.h"
 #include "evaluation/binding/BindingState.h"
+#include "model/app/OptionIds.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/GlobaleTexte.h"
 #include "model/house/Haus2.h"
@@ -74,8 +75,8 @@ class HausFixture : public GlobalFixture {
         binding::SetzeKuehlGebunden(false);
         app.dokument = &dok;
         app.optionsManager = &optionen;
-        optionen.AddStringOption(1216, u"DefKlimaort", u"Klein", 0);
-        optionen.AddLongOption(1221, u"WarnVorlauf1", 0, 0);
+        optionen.AddStringOption(OPT_DEF_KLIMAORT, u"DefKlimaort", u"Klein", 0);
+        optionen.AddLongOption(OPT_WARN_VORLAUF1, u"WarnVorlauf1", 0, 0);
     }
     ~HausFixture() override {
         CVRMdatenProvider::remove();

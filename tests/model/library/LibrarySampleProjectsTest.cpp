@@ -12,6 +12,7 @@
 #include "core/db/Lists.h"
 #include "core/value/VRMdatenProvider.h"
 #include "core/value/VRMwertFabrik.h"
+#include "model/app/OptionIds.h"
 #include "model/errors/GlobaleTexte.h"
 #include "model/heatpump/WPumpe2.h"
 #include "model/house/Haus2.h"
@@ -25,9 +26,6 @@
 
 namespace librarytest {
 namespace {
-
-constexpr uint32_t kOptWarnQTemp = 1220;    // warn when a source temperature leaves the records
-constexpr uint32_t kOptWarnVorlauf = 1221;  // warn when the flow temperature exceeds the design
 
 struct Beispiel {
     const char16_t* projekt;
@@ -73,8 +71,8 @@ class LibrarySampleProjectsTest : public LibraryFixture {
         optionen.SetUmgebung(platform::fromUtf8(folder.path().string() + "/"), {});
         optionen.LoadOptions();
         // Every warning the model can give is wanted here: a sample must give none.
-        optionen.SetLongWert(kOptWarnQTemp, 1);
-        optionen.SetLongWert(kOptWarnVorlauf, 1);
+        optionen.SetLongWert(OPT_WARN_QTEMP1, 1);
+        optionen.SetLongWert(OPT_WARN_VORLAUF1, 1);
         app.optionsManager = &optionen;
         app.wpListe = Liste(LISTE_WPUMPEN);
         app.tarifListe = Liste(LISTE_TARIFE);
@@ -249,9 +247,9 @@ TEST_F(LibrarySampleProjectsTest, DefaultsOfTheOptionsAndTheValueFactoryAreLibra
     EXPECT_GT(LiesFloat(boden, u"Wärmeleitzahl"), 0.0f);
 
     CVRMString klima, sonne, tarif;
-    optionen.GetStringWert(1216, klima);
-    optionen.GetStringWert(1259, sonne);
-    optionen.GetStringWert(1249, tarif);
+    optionen.GetStringWert(OPT_DEF_KLIMAORT, klima);
+    optionen.GetStringWert(OPT_DEF_SONNENORT, sonne);
+    optionen.GetStringWert(OPT_DEF_TARIF, tarif);
     EXPECT_EQ(klima, GetStdKlimaortName());
     EXPECT_TRUE(InListe(LISTE_KLIMAORTE, klima));
     EXPECT_GT(LiesFloat(u"Klimadaten", klima + u"NAT"), -9000.0f);  // has a design temperature

@@ -11,6 +11,7 @@
 #include "core/text/ResManager.h"
 #include "core/value/VRMdatenProvider.h"
 #include "evaluation/binding/BindingState.h"
+#include "model/app/OptionIds.h"
 #include "model/project/Projekt2.h"
 #include "platform/errors/UserException.h"
 #include "tests/support/FakeKelvoApp.h"
@@ -75,11 +76,11 @@ class ProjektFixture : public testsupport::ValueStoreFixture {
             {4295, u"This is a project from the program database."},
         };
         for (const auto& [id, text] : texte) CResManager::setEntry(id, text);
-        optionen.AddStringOption(1249, u"DefTarif", u"Tarif A", 1);
-        optionen.AddStringOption(1260, u"Wirtschaft", u"1#2#3#4#", 1);
-        optionen.AddStringOption(1266, u"BKostenDaten", u"0#100#0#85#", 1);
-        optionen.AddStringOption(1233, u"ZKostenGas", u"1#2#3#4#5#6#", 1);
-        optionen.AddLongOption(1287, u"WKostenGas", 99, 1);
+        optionen.AddStringOption(OPT_DEF_TARIF, u"DefTarif", u"Tarif A", 1);
+        optionen.AddStringOption(OPT_WIRTSCHAFT, u"Wirtschaft", u"1#2#3#4#", 1);
+        optionen.AddStringOption(OPT_BKOSTEN_DATEN, u"BKostenDaten", u"0#100#0#85#", 1);
+        optionen.AddStringOption(OPT_ZKOSTEN_GAS, u"ZKostenGas", u"1#2#3#4#5#6#", 1);
+        optionen.AddLongOption(OPT_WKOSTEN_GAS, u"WKostenGas", 99, 1);
         app.optionsManager = &optionen;
         app.wpListe = {u"WP A"};
         app.tarifListe = {u"Tarif A"};

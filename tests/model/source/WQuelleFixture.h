@@ -14,6 +14,7 @@
 #include "app/options/OptionsManager.h"
 #include "core/text/ResManager.h"
 #include "core/value/VRMdatenProvider.h"
+#include "model/app/OptionIds.h"
 #include "model/errors/GlobaleTexte.h"
 #include "model/source/KombiWQuelle2.h"
 #include "model/source/WQuelle2.h"
@@ -93,7 +94,7 @@ inline bool Enthalten(const std::vector<std::u16string>& zeilen, std::u16string_
 
 class WQuelleFixture : public testsupport::ValueStoreFixture {
   protected:
-    static constexpr uint32_t kDefBodenort = 1217;
+    static constexpr uint32_t kDefBodenort = OPT_DEF_BODENORT;
 
     WQuelleFixture() {
         const std::pair<uint16_t, const char16_t*> texts[] = {
