@@ -1,34 +1,27 @@
 #include "controls/chart/HMXChart.h"
 
-#include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <filesystem>
 
 #include "app/options/OptionTable.h"
 #include "app/options/OptionsManager.h"
 #include "core/text/ResManager.h"
+#include "model/app/OptionIds.h"
 #include "platform/errors/UserException.h"
 #include "platform/modules/Module.h"
 #include "platform/resources/Resources.h"
 #include "platform/ui/Colour.h"
 #include "resources/ResourceIds.h"
 #include "tests/controls/chart/ui/Heizjahr.h"
+#include "tests/support/ui/RecordingDesktop.h"
 #include "tests/support/ui/ScriptedDialogs.h"
 #include "tests/support/ui/UiTest.h"
 
 namespace {
 
 using charttest::kHeizjahr;
-
-// Colour options of the result charts (the "Colours" page's keys).
-constexpr uint32_t kFarbeHintergrundHaus = 1240;  // "ColorBkgndHaus"
-constexpr uint32_t kFarbeHeizBedarf = 1242;       // "ColorHeizBedarf"
-constexpr uint32_t kFarbeWaWaBedarf = 1243;       // "ColorWaWaBedarf"
-constexpr uint32_t kFarbeHintergrundBKV = 1262;   // "ColorBkgndBKV"
-constexpr uint32_t kFarbeBKV = 1264;              // "ColorBKV"
 
 // Chart windows with the English language module as the program loads it.
 class ChartFenster : public uitest::Fixture {
@@ -84,14 +77,14 @@ class ChartFenster : public uitest::Fixture {
 // The house result chart: heating and hot-water energy of the heating year as lines with
 // markers, in the colours the user chose on the "Colours" page (the defaults are black).
 TEST_F(ChartFenster, LinesOfAHeatingYear) {
-    optionen.SetLongWert(kFarbeHeizBedarf, 0x0000C0);  // dark red
-    optionen.SetLongWert(kFarbeWaWaBedarf, 0xC06000);  // blue
-    chart.SetBkColor(Farbe(kFarbeHintergrundHaus));
+    optionen.SetLongWert(OPT_COLOR_HEIZ_BEDARF, 0x0000C0);  // dark red
+    optionen.SetLongWert(OPT_COLOR_WAWA_BEDARF, 0xC06000);  // blue
+    chart.SetBkColor(Farbe(OPT_COLOR_BKGND_HAUS));
     chart.SetTitle(u"Heating energy, Sample ground probe monovalent");
     chart.SetYAxisTitle(u"kWh");
     chart.SetXAxisTitle(u"Month");
     Monate();
-    const uint32_t farben[] = {Farbe(kFarbeHeizBedarf), Farbe(kFarbeWaWaBedarf)};
+    const uint32_t farben[] = {Farbe(OPT_COLOR_HEIZ_BEDARF), Farbe(OPT_COLOR_WAWA_BEDARF)};
     const char16_t* legenden[] = {u"Heating", u"Hot water"};
     for (int ds = 0; ds < 2; ++ds) {
         chart.SetDatasetPenColor(ds, farben[ds]);
@@ -121,14 +114,14 @@ TEST_F(ChartFenster, LinesOfAHeatingYear) {
 // Running hours of the heat pump in all and for hot water alone, side by side; the total
 // carries its hours above the bar.
 TEST_F(ChartFenster, BarsOfAHeatingYear) {
-    optionen.SetLongWert(kFarbeHeizBedarf, 0x0000C0);
-    optionen.SetLongWert(kFarbeWaWaBedarf, 0xC06000);
-    chart.SetBkColor(Farbe(kFarbeHintergrundHaus));
+    optionen.SetLongWert(OPT_COLOR_HEIZ_BEDARF, 0x0000C0);
+    optionen.SetLongWert(OPT_COLOR_WAWA_BEDARF, 0xC06000);
+    chart.SetBkColor(Farbe(OPT_COLOR_BKGND_HAUS));
     chart.SetTitle(u"Running hours of the heat pump");
     chart.SetYAxisTitle(u"h");
     Monate();
-    chart.SetDatasetPenColor(0, Farbe(kFarbeHeizBedarf));
-    chart.SetDatasetPenColor(1, Farbe(kFarbeWaWaBedarf));
+    chart.SetDatasetPenColor(0, Farbe(OPT_COLOR_HEIZ_BEDARF));
+    chart.SetDatasetPenColor(1, Farbe(OPT_COLOR_WAWA_BEDARF));
     chart.SetLegend(0, u"Heating and hot water");
     chart.SetLegend(1, u"Hot water");
     for (int ds = 0; ds < 2; ++ds) {
@@ -157,12 +150,12 @@ TEST_F(ChartFenster, BarsOfAHeatingYear) {
 // The monthly electricity cost as horizontal bars, as the cost charts draw them when the
 // option "KVhorizontal" is set.
 TEST_F(ChartFenster, HorizontalBarsOfAHeatingYear) {
-    chart.SetBkColor(Farbe(kFarbeHintergrundBKV));
+    chart.SetBkColor(Farbe(OPT_COLOR_BKGND_BKV));
     chart.SetTitle(u"Electricity cost of the heat pump");
     chart.SetXAxisTitle(u"EUR");
     Monate();
     chart.SetDatasetStyle(0, kStilQuerbalken);
-    chart.SetDatasetPenColor(0, Farbe(kFarbeBKV));
+    chart.SetDatasetPenColor(0, Farbe(OPT_COLOR_BKV));
     chart.SetDatasetDrawSize(0, 6);
     chart.SetDatasetMarker(0, 2);
     chart.SetLegend(0, u"Electricity cost per month");
@@ -263,7 +256,12 @@ TEST_F(ChartFenster, CopyToFileWritesTheSamePixels) {
     }
     chart.CopyToFile(pfad.toStdU16String());
     QFile datei(pfad);
-    EXPECT_EQ(datei.size(), 14 + 40 + 401 * 300 * 4);
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    const QByteArray bytes = datei.readAll();
+    ASSERT_EQ(bytes.size(), 14 + 40 + 401 * 300 * 4);
+    EXPECT_EQ(bytes.left(2), "BM");
+    EXPECT_EQ(static_cast<unsigned char>(bytes[10]), 54);  // pixels right after the header
+    EXPECT_EQ(static_cast<unsigned char>(bytes[28]), 32);  // bits per pixel
     QImage gelesen(pfad, "BMP");
     ASSERT_FALSE(gelesen.isNull());
     const QImage erwartet = chart.RenderImage();
@@ -301,9 +299,10 @@ TEST_F(ChartFenster, CopyToClipboardPutsTheChartThere) {
     chart.SetData(0, 10.0);
     chart.SetDatasetPenColor(0, 0x0000C0);
     chart.CopyToClipboard();
-    const QImage kopie = QGuiApplication::clipboard()->image();
+    const QImage kopie = uitest::desktop().clipboard;
     ASSERT_FALSE(kopie.isNull());
     EXPECT_EQ(kopie.convertToFormat(QImage::Format_RGB32), chart.RenderImage());
+    EXPECT_EQ(uitest::desktop().waitCursor, (std::vector<bool>{true, false}));
 }
 
 TEST_F(ChartFenster, ChooseBkColorTakesTheChoice) {
