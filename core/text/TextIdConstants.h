@@ -40,6 +40,7 @@ inline constexpr unsigned kWawaKeine = 4976;       // "No hot water service"
 inline constexpr unsigned kWawaMitWP = 4983;       // "Hot water with heat pump"
 inline constexpr unsigned kWawaElektrisch = 4985;  // "Hot water with electricity"
 inline constexpr unsigned kWawaZweiterWE = 5053;   // "Hot water with 2nd heat source"
+inline constexpr unsigned kChartFehler = 3429;         // "Error when showing chart"
 
 // The product name, the caption of every message box.
 inline constexpr unsigned kProduktCaption = 3168;  // "Varmion"
