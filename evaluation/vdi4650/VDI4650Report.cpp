@@ -5,6 +5,7 @@
 
 #include "core/db/TextIds.h"
 #include "core/text/TextIdConstants.h"
+#include "evaluation/binding/Report.h"
 #include "evaluation/vdi4650/VDI4650Rechner.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoDocServices.h"
@@ -25,7 +26,7 @@ VorlagenUebergabe& Uebergabe() {
 }
 
 void UebergebeVorlage(unsigned vorlage) {
-    if (!Uebergabe()) ThrowFehler(3587, u"IReport::SetDaten(ui)");
+    if (!Uebergabe()) return IReport::SetDaten(kVorlagenSchluessel, vorlage);
     Uebergabe()(kVorlagenSchluessel, vorlage);
 }
 
@@ -128,7 +129,7 @@ bool SchreibeReport(CVDI4650Rechner& r) {
         const auto werte = BaueReportWerte(r);
         if (IKelvoDocServices* doc = r.GetDokument()) {
             for (const auto& w : werte) doc->SetWert(w.schluessel, w.wert);
-            doc->ErstelleReport(1, 0, 0);
+            doc->ErstelleReport(true, 0, false);
         } else {
             IKelvoAppServices& app = GetKelvoApp();
             for (const auto& w : werte) app.SetWert(w.schluessel, w.wert);
