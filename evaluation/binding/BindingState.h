@@ -17,6 +17,7 @@ bool IstSolarGebunden();
 // The calls of the bound library; empty calls while it is not bound.
 const SolarAufrufe& GetSolarAufrufe();
 
+// Set by the cooling module's loader (IKuehl::load) with the outcome of its binding.
 void SetzeKuehlGebunden(bool gebunden);
 bool IstKuehlGebunden();
 

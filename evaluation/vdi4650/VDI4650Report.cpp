@@ -5,6 +5,7 @@
 
 #include "core/db/TextIds.h"
 #include "core/text/TextIdConstants.h"
+#include "evaluation/binding/Report.h"
 #include "evaluation/vdi4650/VDI4650Rechner.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoDocServices.h"
@@ -25,8 +26,7 @@ VorlagenUebergabe& Uebergabe() {
 }
 
 void UebergebeVorlage(unsigned vorlage) {
-    // "Interface 'Report' not initialized"
-    if (!Uebergabe()) ThrowFehler(3587, u"IReport::SetDaten(ui)");
+    if (!Uebergabe()) return IReport::SetDaten(kVorlagenSchluessel, vorlage);
     Uebergabe()(kVorlagenSchluessel, vorlage);
 }
 

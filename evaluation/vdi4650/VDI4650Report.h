@@ -36,9 +36,9 @@ struct SReportWert {
 // handed to the document.
 std::vector<SReportWert> BaueReportWerte(const CVDI4650Rechner& rechner);
 
-// How the template number reaches the report module: the report binding sets this while
-// the module is bound; empty, the hand-over reports 3587 "Interface 'Report' not
-// initialized" and throws, as every call into an unbound report module does.
+// How the template number reaches the report module: empty, it goes through the report
+// binding (IReport::SetDaten), which reports 3587 "Interface 'Report' not initialized" and
+// throws while the module is unbound; tests set a hand-over of their own.
 using VorlagenUebergabe = std::function<void(uint32_t schluessel, unsigned wert)>;
 void SetzeVorlagenUebergabe(VorlagenUebergabe uebergabe);
 
