@@ -221,6 +221,12 @@ TEST_F(GridWindow, TabInTheEditorOpensTheNextCellWithItsTextSelected) {
     EXPECT_EQ(grid->GetFocusCell(), (CCellID{3, 2}));
     ASSERT_NE(grid->InPlaceEditor(), nullptr);
     EXPECT_EQ(grid->InPlaceEditor()->Row(), 3);
+    // Shift+Tab goes back a cell.
+    uitest::key(*grid->InPlaceEditor(), Qt::Key_Backtab, Qt::ShiftModifier);
+    uitest::processEvents();
+    EXPECT_EQ(grid->GetFocusCell(), (CCellID{3, 1}));
+    ASSERT_NE(grid->InPlaceEditor(), nullptr);
+    EXPECT_EQ(grid->InPlaceEditor()->Col(), 1);
 }
 
 TEST_F(GridWindow, ClickingTheFocusCellEditsWithTheCaretAfterTheText) {
