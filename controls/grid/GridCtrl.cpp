@@ -134,9 +134,9 @@ void CGridCtrl::ApplyCursor(grid::Cursor cursor) {
 
 void CGridCtrl::ShowWaitCursor(bool on) {
     if (on)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_waitCursor.emplace();
     else
-        QApplication::restoreOverrideCursor();
+        m_waitCursor.reset();
 }
 
 grid::Point CGridCtrl::CursorPosition() const {
