@@ -1,6 +1,6 @@
 #pragma once
 // Tests of the model: a recording message-box presenter, a clean language table with the
-// texts a test sets, and the registered fake application.
+// common error texts and the texts a test sets, and the registered fake application.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,6 +9,7 @@
 #include "platform/messagebox/MessageBox.h"
 #include "platform/window/Window.h"
 #include "tests/support/FakeKelvoApp.h"
+#include "tests/support/RecordedBoxes.h"
 
 namespace modeltest {
 
@@ -21,7 +22,10 @@ class TestFenster : public platform::Window {
 
 class BoxFixture : public ::testing::Test {
   protected:
-    BoxFixture() { CResManager::freeLangRes(); }
+    BoxFixture() {
+        CResManager::freeLangRes();
+        testsupport::RegisterCommonErrorTexts();
+    }
     ~BoxFixture() override { CResManager::freeLangRes(); }
 
     static void text(uint16_t id, const char16_t* value) { CResManager::setEntry(id, value); }
@@ -34,8 +38,7 @@ class BoxFixture : public ::testing::Test {
     }
 
     TestFenster hauptfenster;  // stands for the main frame when a test sets app.mainWnd
-    platform::RecordingPresenter presenter;
-    platform::ScopedMessageBoxPresenter scoped{presenter};
+    testsupport::RecordedBoxes presenter;
     testsupport::FakeKelvoApp app;
 };
 

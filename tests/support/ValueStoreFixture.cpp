@@ -8,6 +8,7 @@
 #include "core/text/ResManager.h"
 #include "core/value/VRMdatenProvider.h"
 #include "platform/resources/Resources.h"
+#include "tests/support/RecordedBoxes.h"
 
 namespace testsupport {
 
@@ -16,11 +17,8 @@ namespace {
 void setzeTexte() {
     const std::pair<uint16_t, const char16_t*> texts[] = {
         {3094, u"Error when saving data"},
-        {3101, u"Object not initialized"},
         {3102, u"File not found"},
-        {3105, u"Required data missing or data wrong"},
         {3112, u"Required data not loaded"},
-        {3162, u"Switch constant wrong"},
         {3168, u"Varmion"},
         {3337, u"Empty parameter"},
         {3343, u"Value not stored in user database"},
@@ -42,6 +40,7 @@ void setzeTexte() {
         {5354, u"(%s)"},
     };
     for (const auto& [id, text] : texts) CResManager::setEntry(id, text);
+    RegisterCommonErrorTexts();
 }
 
 }  // namespace
@@ -109,9 +108,7 @@ std::vector<std::u16string> ValueStoreFixture::userSectionLines(
 }
 
 std::vector<std::u16string> ValueStoreFixture::boxTexts() const {
-    std::vector<std::u16string> texts;
-    for (const auto& box : boxes.shown) texts.push_back(box.text);
-    return texts;
+    return boxes.texts();
 }
 
 std::u16string ValueStoreFixture::errorBox(unsigned textId, std::u16string_view place) {

@@ -14,6 +14,7 @@
 #include "platform/resources/Resources.h"
 #include "platform/text/Text.h"
 #include "tests/support/FixtureDatabase.h"
+#include "tests/support/RecordedBoxes.h"
 
 class GlobalFixture : public ::testing::Test {
   protected:
@@ -75,14 +76,9 @@ class GlobalFixture : public ::testing::Test {
         return CVRMString::fromUtf8(folder.file(name).string());
     }
 
-    std::vector<std::u16string> boxTexts() const {
-        std::vector<std::u16string> texts;
-        for (const auto& box : boxes.shown) texts.push_back(box.text);
-        return texts;
-    }
+    std::vector<std::u16string> boxTexts() const { return boxes.texts(); }
 
-    platform::RecordingPresenter boxes;
-    platform::ScopedMessageBoxPresenter guard{boxes};
+    testsupport::RecordedBoxes boxes;
     testsupport::TempFolder folder;
 
   private:

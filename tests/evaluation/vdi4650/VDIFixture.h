@@ -18,7 +18,6 @@ class VDIFixture : public modeltest::BoxFixture {
     VDIFixture() {
         VDI4650::SetOptionen(false, false);
         const std::pair<uint16_t, const char16_t*> texte[] = {
-            {3162, u"Switch constant wrong"},
             {3168, u"Varmion"},
             {3194, u"brine / water"},
             {3195, u"air / water"},
@@ -55,11 +54,7 @@ class VDIFixture : public modeltest::BoxFixture {
     }
     ~VDIFixture() override { VDI4650::SetOptionen(false, false); }
 
-    std::vector<std::u16string> BoxTexte() const {
-        std::vector<std::u16string> texte;
-        for (const auto& box : presenter.shown) texte.push_back(box.text);
-        return texte;
-    }
+    std::vector<std::u16string> BoxTexte() const { return presenter.texts(); }
 
     // Runs `f`, which must fail with the user exception, and returns the one box it showed.
     template <class F>

@@ -12,6 +12,7 @@
 #include "model/errors/GlobaleTexte.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/db/GlobalFixture.h"
+#include "tests/support/RecordedBoxes.h"
 
 namespace {
 
@@ -25,9 +26,6 @@ class DatenProvider2Test : public GlobalFixture {
   protected:
     DatenProvider2Test() {
         const std::pair<uint16_t, const char16_t*> texts[] = {
-            {3105, u"Required data missing or data wrong"},
-            {3122, u"Could not compute results"},
-            {3162, u"Switch constant wrong"},
             {3228, u"StandardS_(IRL)"},
             {3310, u"<without location>"},
             {3341, u"Weather location %s not available"},
@@ -42,6 +40,7 @@ class DatenProvider2Test : public GlobalFixture {
             {5218, u"<calculated from climate>"},
         };
         for (const auto& [id, text] : texts) CResManager::setEntry(id, text);
+        testsupport::RegisterCommonErrorTexts();
         InitGlobaleTexte();
         CVRMdatenProvider::remove();
         loadDatabases(

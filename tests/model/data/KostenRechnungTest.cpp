@@ -18,7 +18,6 @@ TEST(KostenRechnung, SharesRoundToWholeUnits) {
 class KostenZweiterETTest : public modeltest::BoxFixture {
   protected:
     KostenZweiterETTest() {
-        text(3162, u"Switch constant wrong");
         preise.preis1 = 20;
         preise.preis2 = 10;
         preise.preis3 = 25;

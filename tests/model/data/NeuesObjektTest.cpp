@@ -12,7 +12,6 @@ class NeuesObjektTest : public modeltest::BoxFixture {
         text(3139, u"Building");
         text(3143, u"Ground temperature data");
         text(3468, u"%s name:");
-        text(3162, u"Switch constant wrong");
         text(3168, u"Produkt");
         text(3621, u"(bib)");
         text(5368, u"This is a %s from the database.\\nYou cannot edit its data!");

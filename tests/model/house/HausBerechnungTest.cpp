@@ -15,9 +15,6 @@ namespace {
 class HausBerechnungTest : public modeltest::BoxFixture {
   protected:
     HausBerechnungTest() {
-        text(3105, u"Required data missing or data wrong");
-        text(3122, u"Could not compute results");
-        text(3162, u"Switch constant wrong");
         app.dokument = &dok;
         // Source 6 kW, heating 8 kW, electric 2 kW at every temperature.
         dok.wpLeistung[0] = 6.0f;

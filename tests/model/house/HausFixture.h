@@ -33,12 +33,8 @@ class HausFixture : public GlobalFixture {
   protected:
     HausFixture() {
         const std::pair<uint16_t, const char16_t*> texte[] = {
-            {3101, u"Object not initialized"},
             {3103, u"Error when saving component"},
-            {3105, u"Required data missing or data wrong"},
             {3107, u"Calculated flow heating water temperature is greater than designed"},
-            {3122, u"Could not compute results"},
-            {3162, u"Switch constant wrong"},
             {3228, u"StandardS"},
             {3251, u"There is no month as cold as to heat the building."},
             {3262, u"Solar into hot water only with heat pump"},

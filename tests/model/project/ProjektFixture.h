@@ -66,7 +66,6 @@ class ProjektFixture : public testsupport::ValueStoreFixture {
   protected:
     ProjektFixture() {
         const std::pair<uint16_t, const char16_t*> texte[] = {
-            {3122, u"Could not compute results"},
             {3139, u"Building"},
             {3141, u"Heat source"},
             {3354, u"%.1f"},

@@ -23,10 +23,7 @@ Monate Alle(float wert) {
 
 class WQBerechnungTemp : public modeltest::BoxFixture {
   protected:
-    WQBerechnungTemp() {
-        text(3105, u"Required data missing or data wrong");
-        text(3162, u"Switch constant wrong");
-    }
+    WQBerechnungTemp() {}
 
     static std::u16string Box(unsigned id, std::u16string_view ort) {
         return vrmcore::BuildErrorText(id, ort);

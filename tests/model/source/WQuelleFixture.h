@@ -101,7 +101,6 @@ class WQuelleFixture : public testsupport::ValueStoreFixture {
             {3050, u"Inner tube diameter is larger than or equal to outer one"},
             {3109, u"Could not change component"},
             {3113, u"Test could not be done"},
-            {3122, u"Could not compute results"},
             {3124, u"This heat source is not compatible with type of heat pump!"},
             {3141, u"Heat source"},
             {3219, u"Program not in design mode!"},
