@@ -13,6 +13,7 @@
 #include "platform/messagebox/MessageBox.h"
 #include "platform/modules/Module.h"
 #include "tests/support/FixtureDatabase.h"
+#include "tests/support/RecordedBoxes.h"
 
 namespace testsupport {
 
@@ -38,8 +39,7 @@ class ValueStoreFixture : public ::testing::Test {
     // The text of the error box of a text id and place.
     static std::u16string errorBox(unsigned textId, std::u16string_view place);
 
-    platform::RecordingPresenter boxes;
-    platform::ScopedMessageBoxPresenter guard{boxes};
+    testsupport::RecordedBoxes boxes;
     TempFolder folder;
 
   private:

@@ -14,6 +14,7 @@
 #include "platform/messagebox/MessageBox.h"
 #include "platform/text/Text.h"
 #include "tests/support/FixtureDatabase.h"
+#include "tests/support/RecordedBoxes.h"
 
 class IniFileTest : public ::testing::Test {
   protected:
@@ -63,13 +64,8 @@ class IniFileTest : public ::testing::Test {
         file.GetValuesFromSection(section, values);
         return {values.begin(), values.end()};
     }
-    std::vector<std::u16string> BoxTexts() const {
-        std::vector<std::u16string> texts;
-        for (const auto& box : boxes.shown) texts.push_back(box.text);
-        return texts;
-    }
+    std::vector<std::u16string> BoxTexts() const { return boxes.texts(); }
 
-    platform::RecordingPresenter boxes;
-    platform::ScopedMessageBoxPresenter guard{boxes};
+    testsupport::RecordedBoxes boxes;
     testsupport::TempFolder folder;
 };

@@ -7,6 +7,7 @@
 #include "platform/errors/UserException.h"
 #include "platform/messagebox/MessageBox.h"
 #include "platform/text/Text.h"
+#include "tests/support/RecordedBoxes.h"
 
 namespace {
 
@@ -15,13 +16,12 @@ class ListsTest : public ::testing::Test {
     void SetUp() override {
         CResManager::freeLangRes();
         CResManager::setEntry(3168, u"Varmion");
-        CResManager::setEntry(3162, u"Switch constant wrong");
+        testsupport::RegisterCommonErrorTexts();
         CResManager::setEntry(3296, u"Linear interpolation not possible");
     }
     void TearDown() override { CResManager::freeLangRes(); }
 
-    platform::RecordingPresenter boxes;
-    platform::ScopedMessageBoxPresenter guard{boxes};
+    testsupport::RecordedBoxes boxes;
 };
 
 TEST_F(ListsTest, SectionAndKeysOfEveryList) {

@@ -6,13 +6,14 @@
 #include "core/text/ErrorReport.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/text/TextFixture.h"
+#include "tests/support/RecordedBoxes.h"
 
 namespace {
 
 class HausRaumTest : public testsupport::TextTest {
   protected:
     HausRaumTest() {
-        CResManager::setEntry(3162, u"Switch constant wrong");
+        testsupport::RegisterCommonErrorTexts();
         CResManager::setEntry(3795, u"<not used>");
     }
 };

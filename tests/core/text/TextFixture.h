@@ -10,6 +10,7 @@
 #include "core/text/ResManager.h"
 #include "platform/messagebox/MessageBox.h"
 #include "platform/window/Window.h"
+#include "tests/support/RecordedBoxes.h"
 
 namespace testsupport {
 
@@ -18,8 +19,7 @@ class TextTest : public ::testing::Test {
     TextTest() { CResManager::freeLangRes(); }
     ~TextTest() override { CResManager::freeLangRes(); }
 
-    platform::RecordingPresenter boxes;
-    platform::ScopedMessageBoxPresenter presenter{boxes};
+    testsupport::RecordedBoxes boxes;
 };
 
 class RecordingWindow : public platform::Window {

@@ -11,6 +11,7 @@
 #include "core/value/VRMwert.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/text/TextFixture.h"
+#include "tests/support/RecordedBoxes.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ using namespace platform;
 class VRMVariantTest : public testsupport::TextTest {
   protected:
     VRMVariantTest() {
-        CResManager::setEntry(3162, u"Switch constant wrong");
+        testsupport::RegisterCommonErrorTexts();
         CResManager::setEntry(3168, u"Varmion");
     }
 

@@ -27,7 +27,6 @@ class HeizungsNamenTest : public modeltest::BoxFixture {
             {3314, u"Fan"},
             {3457, u"Heating elements"},
             {5352, u"Wood heating"},
-            {3162, u"Switch constant wrong"},
         };
         for (const auto& [id, t] : texte) text(id, t);
     }

@@ -14,8 +14,6 @@ class FehlerTest : public modeltest::BoxFixture {
   protected:
     FehlerTest() {
         text(3168, u"Produkt");
-        text(3105, u"Required data missing or data wrong");
-        text(3101, u"Object not initialized");
         text(3091, u"No current project");
         text(4000, u"");
     }

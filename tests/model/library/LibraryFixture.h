@@ -14,6 +14,7 @@
 #include "platform/messagebox/MessageBox.h"
 #include "platform/modules/Module.h"
 #include "tests/support/FixtureDatabase.h"
+#include "tests/support/RecordedBoxes.h"
 
 namespace librarytest {
 
@@ -34,8 +35,7 @@ class LibraryFixture : public ::testing::Test {
     // The data files, read once.
     static const libgen::Quellen& Daten();
 
-    platform::RecordingPresenter boxes;
-    platform::ScopedMessageBoxPresenter guard{boxes};
+    testsupport::RecordedBoxes boxes;
     testsupport::TempFolder folder;
 
   private:
