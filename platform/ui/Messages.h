@@ -39,6 +39,9 @@ enum class MouseKind { Move, LeftDown, LeftUp, LeftDouble, RightDown, RightUp, R
                        MiddleDown, MiddleUp, Wheel, Leave };
 Msg msgOf(MouseKind kind);
 
+// Command ids of the standard dialog buttons.
+inline constexpr int kIdOk = 1, kIdCancel = 2, kIdHelp = 9;
+
 enum class CursorShape { Keep, Arrow, SizeNS, SizeWE, Hand, Wait, IBeam, Cross };
 Qt::CursorShape toQtCursor(CursorShape shape);
 

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "platform/errors/UserException.h"
+#include "tests/support/ui/RecordingDesktop.h"
 #include "tests/support/ui/ScriptedDialogs.h"
 
 namespace uitest {
@@ -27,6 +28,11 @@ void sendMouse(QWidget& w, QEvent::Type type, QPoint p, Qt::MouseButton b,
 }
 
 }  // namespace
+
+RecordingDesktop& desktop() {
+    static RecordingDesktop d;
+    return d;
+}
 
 ui::ManualClock& clock() {
     static ui::ManualClock c;
@@ -108,6 +114,7 @@ void type(QWidget& w, const QString& text) { QTest::keyClicks(&w, text); }
 
 void resetForTest() {
     clock().reset();
+    desktop().reset();
     errors().clear();
 }
 

@@ -10,6 +10,7 @@
 // - errors caught by the exception barrier are recorded; a test that expects them takes
 //   them with `takeWindowErrors()`; with uitest::Fixture any left over fail the test, as
 //   do dialog scripts left unused;
+// - a recording desktop (RecordingDesktop.h): nothing is opened, started or beeped;
 // - `saveArtifact(widget, "name")` writes build/artifacts/name.png for a person to look at.
 #include <gtest/gtest.h>
 

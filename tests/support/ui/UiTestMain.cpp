@@ -7,13 +7,19 @@
 #include <gtest/gtest.h>
 #include <iostream>
 
+#include "core/text/ResManager.h"
 #include "platform/messagebox/MessageBox.h"
+#include "platform/modules/Module.h"
+#include "platform/resources/Resources.h"
+#include "resources/ResourceIds.h"
 #include "platform/ui/Colour.h"
 #include "platform/ui/CommonDialogs.h"
+#include "platform/ui/Desktop.h"
 #include "platform/ui/ExceptionBarrier.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/GuardedApplication.h"
 #include "platform/ui/ModalDriver.h"
+#include "tests/support/ui/RecordingDesktop.h"
 #include "tests/support/ui/ScriptedDialogs.h"
 #include "tests/support/ui/UiTest.h"
 
@@ -40,6 +46,15 @@ int main(int argc, char** argv) {
         std::cerr << "The font \"Liberation Sans\" is missing: install fonts-liberation2\n";
         return 1;
     }
+    // The texts come from the real English resource module.
+    const platform::ModuleHandle language =
+        platform::loadModule(std::string(VARM_PROGRAM_DIR) + "/Varmtexteng.so");
+    if (!language) {
+        std::cerr << "Cannot load the English resource module: " << platform::lastModuleError() << '\n';
+        return 1;
+    }
+    platform::setCurrentResourceModule(language);
+    CResManager::setLang(IDR_LNG_ENG);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     ui::SystemColours::useFixedScheme();
     QApplication::setFont(ui::toQFont(ui::messageFont()));
@@ -47,6 +62,7 @@ int main(int argc, char** argv) {
     ui::setWindowErrorHandler(uitest::recordWindowError);
     platform::setMessageBoxPresenter(&uitest::dialogs());
     ui::CommonDialogs::install(&uitest::dialogs());
+    ui::installDesktop(&uitest::desktop());
     ui::ModalDriver::install([](QDialog& d) { return uitest::dialogs().runModal(d); });
 
     testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,55 @@
+#include "platform/ui/QtMessageBoxPresenter.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
+#include <map>
+
+#include "platform/ui/ModalDriver.h"
+
+namespace ui {
+namespace {
+
+QMessageBox::StandardButton standardOf(int id) {
+    switch (id) {
+        case platform::id::OK: return QMessageBox::Ok;
+        case platform::id::CANCEL: return QMessageBox::Cancel;
+        case platform::id::ABORT: return QMessageBox::Abort;
+        case platform::id::RETRY: return QMessageBox::Retry;
+        case platform::id::IGNORE: return QMessageBox::Ignore;
+        case platform::id::YES: return QMessageBox::Yes;
+        case platform::id::NO: return QMessageBox::No;
+        default: return QMessageBox::NoButton;
+    }
+}
+
+QMessageBox::Icon iconOf(std::uint32_t style) {
+    switch (style & platform::mb::ICONMASK) {
+        case platform::mb::ICONERROR: return QMessageBox::Critical;
+        case platform::mb::ICONQUESTION: return QMessageBox::Question;
+        case platform::mb::ICONEXCLAMATION: return QMessageBox::Warning;
+        case platform::mb::ICONINFORMATION: return QMessageBox::Information;
+        default: return QMessageBox::NoIcon;
+    }
+}
+
+}  // namespace
+
+int QtMessageBoxPresenter::present(const platform::MessageBoxRequest& r) {
+    const std::vector<int> ids = platform::buttonsOf(r.style);
+    QMessageBox box(iconOf(r.style), QString::fromStdU16String(r.caption),
+                    QString::fromStdU16String(r.text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    for (int id : ids) box.addButton(standardOf(id));
+    box.setDefaultButton(standardOf(platform::defaultAnswer(r.style)));
+    const bool hasCancel = std::find(ids.begin(), ids.end(), platform::id::CANCEL) != ids.end();
+    box.setEscapeButton(box.button(standardOf(hasCancel ? platform::id::CANCEL : platform::defaultAnswer(r.style))));
+    ModalDriver::runModal(box);
+    for (int id : ids)
+        if (box.clickedButton() == box.button(standardOf(id))) return id;
+    return hasCancel ? platform::id::CANCEL : platform::defaultAnswer(r.style);
+}
+
+}  // namespace ui

@@ -1,0 +1,138 @@
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <fstream>
+#include <gtest/gtest.h>
+
+#include "platform/ui/CommonDialogs.h"
+#include "platform/ui/Desktop.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/QtMessageBoxPresenter.h"
+#include "tests/support/ui/RecordingDesktop.h"
+#include "tests/support/ui/ScriptedDialogs.h"
+#include "tests/support/ui/UiTest.h"
+
+namespace {
+
+using namespace ui;
+
+class Services : public uitest::Fixture {};
+
+TEST_F(Services, ShellOpenKeepsTheTargetOneArgument) {
+    auto& d = uitest::desktop();
+    EXPECT_TRUE(Shell::open(u"https://example.org/a b?x=1"));
+    EXPECT_TRUE(Shell::open(u"mailto:info@example.org"));
+    EXPECT_TRUE(Shell::open(u"/tmp/report; rm -rf ~.htm"));  // a file name, never a command
+    EXPECT_FALSE(Shell::open(u""));
+    ASSERT_EQ(d.opened.size(), 3u);
+    EXPECT_EQ(d.opened[0].scheme(), QStringLiteral("https"));
+    EXPECT_EQ(d.opened[1].scheme(), QStringLiteral("mailto"));
+    EXPECT_TRUE(d.opened[2].isLocalFile());
+    EXPECT_EQ(d.opened[2].toLocalFile(), QStringLiteral("/tmp/report; rm -rf ~.htm"));
+
+    Shell::start("/usr/bin/prog", {u"/data/my file.doc"});
+    ASSERT_EQ(d.started.size(), 1u);
+    EXPECT_EQ(d.started[0].second, QStringList{QStringLiteral("/data/my file.doc")});
+}
+
+TEST_F(Services, HelpOpensTheTopicPageOrTheContents) {
+    QTemporaryDir dir;
+    const std::filesystem::path chm = dir.filePath(QStringLiteral("Varmion.chm")).toStdString();
+    const std::filesystem::path html = chm.parent_path() / "Varmion" / "html";
+    std::filesystem::create_directories(html);
+    std::ofstream(html / "options.htm") << "<html></html>";
+    auto& d = uitest::desktop();
+    HelpViewer::showTopic(chm, u"options");
+    HelpViewer::showTopic(chm, u"missing");
+    HelpViewer::showTopic(chm, u"../../etc/passwd");
+    ASSERT_EQ(d.opened.size(), 3u);
+    EXPECT_EQ(d.opened[0].toLocalFile().toStdString(), (html / "options.htm").string());
+    EXPECT_EQ(d.opened[1].toLocalFile().toStdString(), (html / "index.htm").string());
+    EXPECT_EQ(d.opened[2].toLocalFile().toStdString(), (html / "index.htm").string());
+}
+
+TEST_F(Services, WaitCursorNestsAndClipboardTakesTheImage) {
+    {
+        WaitCursor outer;
+        WaitCursor inner;
+    }
+    EXPECT_EQ(uitest::desktop().waitCursor, (std::vector<bool>{true, false}));
+    QImage img(4, 4, QImage::Format_RGB32);
+    img.fill(Qt::blue);
+    EXPECT_TRUE(Clipboard::setImage(img));
+    EXPECT_EQ(uitest::desktop().clipboard, img);
+}
+
+TEST_F(Services, CommonDialogFiltersAndDefaultExtension) {
+    EXPECT_EQ(qtFilter(u"Bitmap |*.bmp|"), QStringLiteral("Bitmap (*.bmp)"));
+    EXPECT_EQ(qtFilter(u"Text|*.txt;*.csv|All files|*.*||"),
+              QStringLiteral("Text (*.txt *.csv);;All files (*.*)"));
+    EXPECT_EQ(withDefaultExtension(u"/tmp/Chart", u"BMP"), u"/tmp/Chart.bmp");
+    EXPECT_EQ(withDefaultExtension(u"/tmp/Chart.png", u"BMP"), u"/tmp/Chart.png");
+    uitest::dialogs().expectFile(u"/tmp/x.bmp");
+    FileDialogRequest r;
+    r.save = true;
+    r.title = u"Save chart";
+    EXPECT_EQ(CommonDialogs::file(r), std::optional<std::u16string>(u"/tmp/x.bmp"));
+    EXPECT_EQ(uitest::dialogs().fileRequests().at(0).title, u"Save chart");
+}
+
+TEST_F(Services, QtMessageBoxAnswersTheButtonPressed) {
+    QtMessageBoxPresenter presenter;
+    for (auto [button, answer] : {std::pair{QMessageBox::No, platform::id::NO},
+                                  std::pair{QMessageBox::Yes, platform::id::YES}}) {
+        uitest::dialogs().expectDialog(u"Varmion", [button = button](QDialog& d) {
+            auto& box = static_cast<QMessageBox&>(d);
+            EXPECT_EQ(box.text(), QStringLiteral("Save the project?"));
+            EXPECT_EQ(static_cast<QAbstractButton*>(box.defaultButton()), box.button(QMessageBox::No));  // DEFBUTTON2
+            uitest::saveArtifact(box, "messagebox-yes-no");
+            box.button(button)->click();
+        });
+        EXPECT_EQ(presenter.present({u"Save the project?", u"Varmion",
+                                     platform::mb::YESNO | platform::mb::ICONQUESTION |
+                                         platform::mb::DEFBUTTON2}),
+                  answer);
+    }
+}
+
+TEST_F(Services, MenusFromIdsRunThroughTheRouter) {
+    registerMenu({90128,
+                  {{0, 0, u"&File", {{57600, 0, u"&New"}, {0, 0, u"", {}, true}, {57665, 0, u"E&xit"}}},
+                   {0, 0, u"&Help", {{57664, 0, u"&About"}}}}});
+    struct Frame : CommandTarget {
+        std::vector<int> ran;
+        bool onCommand(int id) override {
+            if (id != 57600 && id != 57665) return false;
+            ran.push_back(id);
+            return true;
+        }
+        bool onUpdateCommand(int id, CommandState&) override { return id == 57600 || id == 57665; }
+    } frame;
+    CommandRouter router;
+    router.setChain([&] { return std::vector<CommandTarget*>{&frame}; });
+    QWidget window;
+    QMenuBar* bar = buildMenuBar(90128, router, &window);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->actions().size(), 2);
+    QAction* about = findAction(bar, 57664);
+    ASSERT_NE(about, nullptr);
+    QMenu* help = bar->actions()[1]->menu();
+    emit help->aboutToShow();
+    EXPECT_FALSE(about->isEnabled());  // nobody handles it
+    findAction(bar, 57600)->trigger();
+    const Accelerator keys[] = {{Qt::Key_Q, Qt::ControlModifier, 57665}};
+    installAccelerators(window, keys, router);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    window.setFocus();
+    uitest::key(window, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(frame.ran, (std::vector<int>{57600, 57665}));
+    EXPECT_EQ(buildMenuBar(4711, router, &window), nullptr);
+    delete buildPopup(90128, 1, router, &window);
+}
+
+}  // namespace
