@@ -13,6 +13,8 @@ inline constexpr unsigned kFalscheKonstante = 3162;    // "Switch constant wrong
 
 // The product name, the caption of every message box.
 inline constexpr unsigned kProduktCaption = 3168;  // "Varmion"
+// The program's title, the main window's caption.
+inline constexpr unsigned kProgrammTitel = 3548;  // "Varmion"
 
 // The marker in the names of library entries.
 inline constexpr unsigned kBiboMarke = 3621;  // "(bib)"
