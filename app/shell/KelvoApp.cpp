@@ -27,6 +27,7 @@
 #include "platform/resources/Resources.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/ExceptionBarrier.h"
+#include "platform/ui/SingleInstance.h"
 
 namespace {
 
@@ -53,13 +54,14 @@ CKelvoApp::CKelvoApp() : m_docKommandoQuelle(&DocKommandoDesSystems) {
     CResManager::init();
     m_vorherigeApp = RegisterKelvoApp(this);
     g_app = this;
-    ui::setWindowErrorHandler([this](std::exception_ptr fehler, ui::Msg message) {
-        ProcessWndProcException(fehler, static_cast<unsigned>(message));
-    });
+    m_vorherigerFehlerHandler =
+        ui::setWindowErrorHandler([this](std::exception_ptr fehler, ui::Msg message) {
+            ProcessWndProcException(fehler, static_cast<unsigned>(message));
+        });
 }
 
 CKelvoApp::~CKelvoApp() {
-    ui::setWindowErrorHandler(nullptr);
+    ui::setWindowErrorHandler(m_vorherigerFehlerHandler);
     CSplashThread::Beenden(m_splash, nullptr);
     m_mainFrame.reset();
     if (g_app == this) g_app = nullptr;
@@ -77,8 +79,12 @@ int CKelvoApp::ExitInstance() {
         m_fensterklasse = 0;
     }
     m_mainFrame.reset();
-    if (m_resModul && platform::currentResourceModule() == m_resModul)
-        platform::setCurrentResourceModule(nullptr);
+    if (m_resModul) {
+        if (platform::currentResourceModule() == m_resModul)
+            platform::setCurrentResourceModule(nullptr);
+        platform::freeModule(m_resModul);
+        m_resModul = nullptr;
+    }
     return 0;
 }
 

@@ -24,6 +24,7 @@ class CSplashThread;
 class CSplashWnd;
 namespace ui {
 class SingleInstance;
+enum class Msg : unsigned;
 }
 
 // What start-up takes from its surroundings; tests give a program file in a folder of
@@ -171,6 +172,7 @@ class CKelvoApp : public IKelvoAppServices {
     CVRMString m_resName;
     std::u16string m_instanzSchluessel;
     IKelvoAppServices* m_vorherigeApp = nullptr;
+    std::function<void(std::exception_ptr, ui::Msg)> m_vorherigerFehlerHandler;
 };
 
 // The one application object.

@@ -56,11 +56,11 @@ int CKonfigDatei::Lese(const CVRMString& key) const {
 }
 
 void CKonfigDatei::Schreibe(const CVRMString& key, int wert) const {
+    LegeAnWennFehlt();
     CIniFile datei(0);
-    std::error_code fehler;
-    if (std::filesystem::is_regular_file(alsPfad(m_pfad), fehler)) datei.Init(m_pfad, false);
+    datei.Init(m_pfad, false);
     datei.WriteIniString(kSektion, key, platform::format(u"%i", wert), false);
-    datei.Flush(m_pfad, nullptr, nullptr);
+    datei.Flush(CVRMString(), nullptr, nullptr);
 }
 
 int SpracheDerResModule(const CVRMString& programmOrdner) {
