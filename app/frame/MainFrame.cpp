@@ -10,7 +10,7 @@
 CMainFrame::CMainFrame() = default;
 
 bool CMainFrame::LoadFrame() {
-    setWindowTitle(QString::fromStdU16String(CResManager::getLangText(textid::kProgrammTitel)));
+    setWindowTitle(QString::fromStdU16String(CResManager::getLangText(textid::kProduktCaption)));
     m_flaeche = new QMdiArea(this);
     m_flaeche->setBackground(QBrush(QColor(128, 128, 128)));
     setCentralWidget(m_flaeche);

@@ -8,7 +8,6 @@
 namespace {
 
 constexpr unsigned kFalscherTyp = 3439;  // "Wrong type of variant variable"
-constexpr unsigned kOhneOrt = 3310;      // "<without location>"
 
 void PruefeKey(const CVRMString& key, const char16_t* ort) {
     if (key.IsEmpty()) ThrowFehler(textid::kDatenFehlen, ort);
@@ -35,11 +34,11 @@ COption::COption(uint32_t id, const CVRMString& key, const CVRMString& standard,
 }
 
 COption::COption(uint32_t id, const CVRMString& key, int32_t standard, int32_t speichern)
-    : m_wert(static_cast<long>(standard)),
+    : m_wert(CVRMVariant::Long(standard)),
       m_id(id),
       m_key(key),
       m_speichern(speichern),
-      m_standard(static_cast<long>(standard)) {
+      m_standard(CVRMVariant::Long(standard)) {
     PruefeKey(key, u"COption::COption(l)");
 }
 
@@ -70,7 +69,7 @@ void COption::SetStringWert(const CVRMString& wert) {
 
 void COption::SetLongWert(int32_t wert) {
     PruefeArt(m_wert, vrmLong, u"COption::SetLongWert");
-    m_wert = static_cast<long>(wert);
+    m_wert.SetLong(wert);
 }
 
 void COption::SetFloatWert(float wert) {
@@ -82,7 +81,7 @@ void COption::load(const CVRMString& programmOrdner) {
     const CVRMString sektion(kOptionenSektion);
     switch (m_wert.GetVRMType()) {
         case vrmLong:
-            m_wert = static_cast<long>(IGlobal::ReadIniLong(sektion, m_key, GetLongWert()));
+            m_wert.SetLong(IGlobal::ReadIniLong(sektion, m_key, GetLongWert()));
             break;
         case vrmFloat:
             m_wert = IGlobal::ReadIniFloat(sektion, m_key, GetFloatWert());
@@ -102,7 +101,7 @@ void COption::load(const CVRMString& programmOrdner) {
 void COption::KorrigiereText(const CVRMString& programmOrdner) {
     CVRMString text = m_wert.GetStringVal();
     if (IstOrtOption(m_id)) {
-        if (text == CVRMString(kOhneOrt, nullptr)) text = m_standard.GetStringVal();
+        if (text == CVRMString(textid::kOhneOrt, nullptr)) text = m_standard.GetStringVal();
     } else if (m_id == OPT_NAME_ZET) {
         text.Trim();
         if (text.IsEmpty()) text = CVRMString(textid::kHolzheizung, nullptr);

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <initializer_list>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -71,10 +72,18 @@ void syncFolder(const std::string& folder) {
 
 }  // namespace
 
-std::string ReadWholeFile(const std::string& path, std::string& bytes, bool& missing) {
-    bytes.clear();
+namespace {
+
+// Reads the file into `buffer` (a string of any character type) and answers the number
+// of bytes read.
+template <class Buffer>
+std::string readInto(const std::string& path, Buffer& buffer, size_t& used, bool& missing) {
+    constexpr size_t unit = sizeof(typename Buffer::value_type);
+    buffer.clear();
+    used = 0;
     missing = false;
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK opening a FIFO would wait for a writer that never comes.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
         if (errno == ENOENT) {
             missing = true;
@@ -83,26 +92,44 @@ std::string ReadWholeFile(const std::string& path, std::string& bytes, bool& mis
         return failure("Cannot open", path, errno);
     }
     struct stat info {};
-    if (::fstat(fd.get(), &info) == 0 && S_ISDIR(info.st_mode))
-        return failure("Cannot read", path, EISDIR);
-    if (info.st_size > 0) bytes.reserve(static_cast<size_t>(info.st_size));
-    char buffer[1 << 16];
+    if (::fstat(fd.get(), &info) != 0) return failure("Cannot read", path, errno);
+    if (S_ISDIR(info.st_mode)) return failure("Cannot read", path, EISDIR);
+    if (!S_ISREG(info.st_mode)) return "Cannot read " + path + ": it is not a regular file";
+    // One unit more than the size tells whether the file grew while it was read.
+    buffer.resize(static_cast<size_t>(info.st_size) / unit + 2);
     for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+        if (used == buffer.size() * unit) buffer.resize(2 * buffer.size());
+        char* at = reinterpret_cast<char*>(buffer.data()) + used;
+        const ssize_t n = ::read(fd.get(), at, buffer.size() * unit - used);
         if (n < 0) {
             if (errno == EINTR) continue;
+            buffer.clear();
+            used = 0;
             return failure("Cannot read", path, errno);
         }
         if (n == 0) break;
-        bytes.append(buffer, static_cast<size_t>(n));
+        used += static_cast<size_t>(n);
     }
+    buffer.resize((used + unit - 1) / unit);
     return {};
+}
+
+}  // namespace
+
+std::string ReadWholeFile(const std::string& path, std::string& bytes, bool& missing) {
+    size_t used = 0;
+    return readInto(path, bytes, used, missing);
+}
+
+std::string ReadWholeFile(const std::string& path, std::u16string& units, size_t& byteCount,
+                          bool& missing) {
+    return readInto(path, units, byteCount, missing);
 }
 
 namespace {
 
-// A database reached through a symbolic link is replaced where it really lives, so that
-// the link stays a link.
+// A file reached through a symbolic link is written where it really lives, so that the
+// link stays a link.
 std::string resolved(const std::string& path) {
     std::error_code ec;
     if (!std::filesystem::is_symlink(path, ec)) return path;
@@ -110,55 +137,98 @@ std::string resolved(const std::string& path) {
     return ec ? path : target.string();
 }
 
-}  // namespace
-
-std::string ReplaceFile(const std::string& linkOrPath, std::string_view bytes) {
-    const std::string path = resolved(linkOrPath);
-    const std::string folder = folderOf(path);
-    std::string temp = path + kTemporarySuffix + "XXXXXX";
+// Writes the pieces into a new temporary file beside `path` and syncs it; `temp` names it
+// (empty when none was created). Answers 0 or errno.
+int writeTemporary(const std::string& path, std::initializer_list<std::string_view> pieces,
+                   std::string& temp) {
+    temp = path + kTemporarySuffix + "XXXXXX";
     Fd fd(::mkstemp(temp.data()));
-    if (fd.get() < 0) return failure("Cannot create a temporary file in", folder, errno);
+    if (fd.get() < 0) {
+        const int error = errno;
+        temp.clear();
+        return error;
+    }
     copyMode(fd.get(), path);
-    int error = writeAll(fd.get(), bytes);
+    int error = 0;
+    for (const std::string_view piece : pieces)
+        if (error == 0) error = writeAll(fd.get(), piece);
     if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
     const int closeError = fd.close();
-    if (error == 0) error = closeError;
+    return error != 0 ? error : closeError;
+}
+
+// The pieces, one after the other, become the file.
+std::string replaceWith(const std::string& path, std::initializer_list<std::string_view> pieces) {
+    std::string temp;
+    int error = writeTemporary(path, pieces, temp);
+    if (temp.empty()) return failure("Cannot create a temporary file in", folderOf(path), error);
     if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temp.c_str());
         return failure("Cannot write", path, error);
     }
-    syncFolder(folder);
+    syncFolder(folderOf(path));
     return {};
 }
 
-std::string AppendToFile(const std::string& path, std::string_view header, std::string_view bytes) {
-    Fd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644));
-    if (fd.get() < 0) return failure("Cannot open", path, errno);
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) return failure("Cannot write", path, errno);
-    const off_t oldSize = info.st_size;
+}  // namespace
+
+std::string ReplaceFile(const std::string& path, std::string_view bytes) {
+    return replaceWith(resolved(path), {bytes});
+}
+
+std::string AppendToFile(const std::string& linkOrPath, std::string_view header,
+                         std::string_view bytes) {
+    const std::string path = resolved(linkOrPath);
+    // What an export killed half-way left behind goes with the next export to that file.
+    RemoveStaleTemporaries(path);
+    std::string old;
+    bool missing = false;
+    if (std::string error = ReadWholeFile(path, old, missing); !error.empty()) return error;
     // An existing 8-bit file would read back as garbage with UTF-16 lines behind it.
-    unsigned char first = 0;
-    if (oldSize > 0 && !header.empty() &&
-        (::pread(fd.get(), &first, 1, 0) != 1 || first != static_cast<unsigned char>(header[0])))
+    if (!old.empty() && !header.empty() && old[0] != header[0])
         return "Cannot append to " + path + ": it is not a UTF-16 text file";
-    int error = oldSize == 0 ? writeAll(fd.get(), header) : 0;
-    if (error == 0) error = writeAll(fd.get(), bytes);
-    if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
-    if (error != 0) {
-        ::ftruncate(fd.get(), oldSize);
-        return failure("Cannot write", path, error);
+    return replaceWith(path, {old, old.empty() ? header : std::string_view(), bytes});
+}
+
+std::string KeepCopy(const std::string& linkOrPath, std::string_view suffix,
+                     std::string_view bytes, std::string& copyPath) {
+    const std::string path = resolved(linkOrPath);
+    for (int number = 1; number <= 999; ++number) {
+        copyPath = path + std::string(suffix) + (number > 1 ? "-" + std::to_string(number) : "");
+        std::string kept;
+        bool missing = false;
+        if (!ReadWholeFile(copyPath, kept, missing).empty()) continue;  // not ours to touch
+        if (!missing) {
+            if (kept == bytes) return {};
+            continue;
+        }
+        std::string temp;
+        int error = writeTemporary(path, {bytes}, temp);
+        if (temp.empty()) return failure("Cannot create a temporary file in", folderOf(path), error);
+        // A link never replaces a file that appeared in the meantime.
+        if (error == 0 && ::link(temp.c_str(), copyPath.c_str()) != 0) {
+            error = errno;
+            // A file system without hard links: the name was free a moment ago.
+            if ((error == EPERM || error == ENOTSUP) &&
+                ::rename(temp.c_str(), copyPath.c_str()) == 0)
+                error = 0;
+        }
+        ::unlink(temp.c_str());
+        if (error == EEXIST) continue;
+        if (error != 0) return failure("Cannot write", copyPath, error);
+        syncFolder(folderOf(path));
+        return {};
     }
-    const int closeError = fd.close();
-    return closeError == 0 ? std::string() : failure("Cannot write", path, closeError);
+    copyPath.clear();
+    return "Cannot keep a copy of " + path + ": every name for it is taken";
 }
 
 void RemoveStaleTemporaries(const std::string& linkOrPath) {
     const std::filesystem::path path(resolved(linkOrPath));
     const std::string prefix = path.filename().string() + kTemporarySuffix;
     std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(path.parent_path(), ec)) {
+    for (const auto& entry : std::filesystem::directory_iterator(folderOf(path.string()), ec)) {
         const std::string name = entry.path().filename().string();
         // mkstemp fills exactly six characters; nothing else of the user's is touched.
         if (name.size() == prefix.size() + 6 && name.starts_with(prefix) &&

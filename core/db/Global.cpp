@@ -68,20 +68,29 @@ void listeAlsText(TKelvoListID list, CVRMString& out, int withBibo) {
 bool vrmcore::PruefeKernVersion(int version, const CVRMString& file) {
     if (version >= kMindestVersionKern) return true;
     CVRMString text;
+    // "Version %s or higher of file"
     text.Format(3272u, getVersionString(kMindestVersionKern), file);
     ShowErrorBox(0, text);
     return false;
+}
+
+CVRMString vrmcore::VersionsText(const CVRMString& file) {
+    uint16_t major = 0, minor = 0, build = 0, revision = 0;
+    pruefe(GlobalGetVersionsInfo(file, major, minor, build, revision), kSchnittstellenFehler);
+    return getVersionString(major, minor, build, revision);
 }
 
 int IGlobal::InitInterface(int noNet, platform::Window* mainWnd) {
     const CVRMString file = eigeneDatei();
     try {
         const int version = GetDateiVersionsInfo(file);
-        if (version == 0) vrmcore::ReportError(3308, file);
+        if (version == 0)
+            vrmcore::ReportError(3308, file);  // "Error when determining file version"
         if (!vrmcore::PruefeKernVersion(version, file)) return 0;
         if (!InitGlobalModul(platform::currentResourceModule(), mainWnd, noNet))
-            vrmcore::ReportError(4312, std::u16string_view());
-        m_strVersion = getVersionString(version);
+            vrmcore::ReportError(4312, std::u16string_view());  // "Module Global not initialized"
+        // From the record's own numbers: the combined number loses a build above 9.
+        m_strVersion = vrmcore::VersionsText(file);
         return IstInitialisiert();
     } catch (const platform::UserException&) {
         return 0;
@@ -198,9 +207,11 @@ void IGlobal::DeleteValueInSection(const CVRMString& section, const CVRMString& 
     pruefe(GlobalDeleteValueInSection(section, value, flush), kSchnittstellenFehler);
 }
 
-void IGlobal::AddValueToSection(const CVRMString& section, const CVRMString& keyPrefix,
-                                const CVRMString& value, int flush) {
-    pruefe(GlobalAddValueToSection(section, keyPrefix, value, flush), kSchnittstellenFehler);
+int IGlobal::AddValueToSection(const CVRMString& section, const CVRMString& keyPrefix,
+                               const CVRMString& value, int flush) {
+    const int result = GlobalAddValueToSection(section, keyPrefix, value, flush);
+    pruefe(result, kSchnittstellenFehler);
+    return result;
 }
 
 int IGlobal::ValueIsUsed(const CVRMString& useKey, CVRMString& name, CVRMString& where, int mode) {
@@ -254,7 +265,7 @@ void IGlobal::GetAbluftAnlagen(CVRMString& out, int withBibo) {
 int IGlobal::getLandVonOrt(const CVRMString& ort, const CVRMStringArray& laender) {
     for (int i = 0; i < laender.GetSize(); ++i) {
         CVRMString inKlammern;
-        inKlammern.Format(5354u, laender[static_cast<size_t>(i)]);  // "(%s)"
+        inKlammern.Format(textid::kFormatKlammer, laender[static_cast<size_t>(i)]);
         if (ort.Find(inKlammern) >= 0) return i;
     }
     return -1;

@@ -27,6 +27,10 @@ constexpr int kMindestVersionKern = 42080;
 // minimum's text and `file`, and false.
 bool PruefeKernVersion(int version, const CVRMString& file);
 
+// The four numbers of the file's version record joined by points ("0.0.0.0" without one);
+// reports 3482 when the export fails.
+CVRMString VersionsText(const CVRMString& file);
+
 }  // namespace vrmcore
 
 class IGlobal {
@@ -81,8 +85,9 @@ class IGlobal {
     static void DeleteSection(const CVRMString& section, int flush);
     static void DeleteKeyInSection(const CVRMString& section, const CVRMString& key, int flush);
     static void DeleteValueInSection(const CVRMString& section, const CVRMString& value, int flush);
-    static void AddValueToSection(const CVRMString& section, const CVRMString& keyPrefix,
-                                  const CVRMString& value, int flush);
+    // The export's result (a failure is reported and thrown, so what returns is success).
+    static int AddValueToSection(const CVRMString& section, const CVRMString& keyPrefix,
+                                 const CVRMString& value, int flush);
     // The hit flag; `name` becomes the value as stored.
     static int ValueIsUsed(const CVRMString& useKey, CVRMString& name, CVRMString& where, int mode);
     // Writes the active database to its own path.

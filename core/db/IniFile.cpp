@@ -10,6 +10,7 @@
 #include "core/db/SectionNames.h"
 #include "core/text/ErrorReport.h"
 #include "core/text/TextIdConstants.h"
+#include "platform/messagebox/MessageBox.h"
 #include "core/value/VRMStringArray.h"
 #include "platform/errors/UserException.h"
 #include "platform/text/Text.h"
@@ -23,6 +24,12 @@ constexpr unsigned kValueNotStored = 3343;
 constexpr unsigned kValueNotDeleted = 3344;
 constexpr unsigned kKeyNotDeleted = 3345;
 constexpr char16_t kValueFoundButEmpty[] = u"ValueFoundButEmpty";
+
+// A doubtful load: the texts of its box, and the name of the copy of the file as it was.
+constexpr unsigned kTextDamagedKept = 7130;
+constexpr unsigned kTextDamagedNotKept = 7137;
+constexpr unsigned kTextNotWrittenOver = 7138;
+constexpr const char* kDamagedSuffix = ".damaged";
 constexpr char16_t kByteOrderMark = 0xFEFF;  // written as FF FE
 
 CVRMString lowered(CVRMString text) {
@@ -80,6 +87,23 @@ std::u16string_view trimmed(std::u16string_view text) {
     return text;
 }
 
+}  // namespace
+
+unsigned CIniFile::ReasonTextOf(Doubt doubt) {
+    switch (doubt) {
+        case Doubt::DamagedMark: return 7131;
+        case Doubt::Undecodable: return 7132;
+        case Doubt::TextBeforeSection: return 7133;
+        case Doubt::NoSection: return 7134;
+        case Doubt::NoLastLineEnd: return 7135;
+        case Doubt::OpenSectionLine: return 7136;
+        case Doubt::None: break;
+    }
+    return 0;
+}
+
+namespace {
+
 [[noreturn]] void reportSystemError(const std::string& description) {
     vrmcore::ReportError(0, CVRMString::fromUtf8(description));
 }
@@ -91,11 +115,14 @@ std::u16string_view trimmed(std::u16string_view text) {
 void CIniFile::Init(const CVRMString& path, bool isLibrary) {
     if (path.empty()) vrmcore::ReportError(kEmptyParameter, u"CIniFile::Init");
     m_path = path;
+    const std::string file = path.toUtf8();
     std::string error;
     try {
-        std::string bytes;
+        vrmdb::RemoveStaleTemporaries(file);
+        std::u16string units;
+        size_t byteCount = 0;
         bool missing = false;
-        error = vrmdb::ReadWholeFile(path.toUtf8(), bytes, missing);
+        error = vrmdb::ReadWholeFile(file, units, byteCount, missing);
         if (missing) {
             // A missing user database is created by the first flush.
             if (!isLibrary) return;
@@ -103,12 +130,17 @@ void CIniFile::Init(const CVRMString& path, bool isLibrary) {
             vrmcore::ReportError(kFileNotFound, path);
         }
         if (error.empty()) {
-            m_imageBytes += bytes.size();
-            Parse(vrmdb::DecodeDatabaseText(bytes));
-            vrmdb::RemoveStaleTemporaries(path.toUtf8());
+            const vrmdb::DecodedText decoded = vrmdb::DecodeDatabaseText(units, byteCount);
+            Doubt doubt = Parse(decoded.textIn(units));
+            if (decoded.damagedMark) doubt = Doubt::DamagedMark;
+            if (decoded.undecodable) doubt = Doubt::Undecodable;
+            if (doubt != Doubt::None)
+                KeepDamagedOriginal(
+                    std::string_view(reinterpret_cast<const char*>(units.data()), byteCount),
+                    doubt);
         }
     } catch (const std::bad_alloc&) {
-        error = "Out of memory while loading " + path.toUtf8();
+        error = "Out of memory while loading " + file;
     }
     if (error.empty()) return;
     // A file that was not read whole must never be overwritten by a flush of what was.
@@ -116,72 +148,145 @@ void CIniFile::Init(const CVRMString& path, bool isLibrary) {
     reportSystemError(error);
 }
 
-void CIniFile::Parse(std::u16string_view text) {
+// The file as it was is kept beside it before anything can be written over it, and the
+// user learns what was doubtful and where the copy lies; the program goes on with what it
+// could read. When no copy can be made the file is not written over at all.
+void CIniFile::KeepDamagedOriginal(std::string_view bytes, Doubt doubt) {
+    CVRMString reason;
+    reason.LoadStringW(ReasonTextOf(doubt));
+    std::string copyPath;
+    const std::string error = vrmdb::KeepCopy(m_path.toUtf8(), kDamagedSuffix, bytes, copyPath);
+    CVRMString text;
+    if (error.empty()) {
+        text.Format(kTextDamagedKept, m_path, reason, CVRMString::fromUtf8(copyPath));
+    } else {
+        m_unsavedOriginal = bytes;
+        m_originalUnsaved = true;
+        text.Format(kTextDamagedNotKept, m_path, reason, CVRMString::fromUtf8(error));
+    }
+    vrmcore::MessageBox(text, textid::kProduktCaption, platform::mb::ICONEXCLAMATION);
+}
+
+CIniFile::Doubt CIniFile::Parse(std::u16string_view text) {
     const CVRMString numberFormat = valueLineFormat();
+    Doubt doubt = Doubt::None;
+    const auto note = [&doubt](Doubt found) {
+        if (doubt == Doubt::None) doubt = found;
+    };
+    bool anyText = false, anySection = false;
     uint32_t valueLines = 0;
     Section* current = nullptr;
+    CVRMString key;  // reused: a lower-cased key costs no allocation of its own
     size_t pos = 0;
     while (pos < text.size()) {
         size_t end = text.find(u'\n', pos);
-        if (end == std::u16string_view::npos) end = text.size();
+        const bool lastLine = end == std::u16string_view::npos;
+        if (lastLine) end = text.size();
         std::u16string_view line = text.substr(pos, end - pos);
         pos = end + 1;
         while (!line.empty() && isBlank(line.back())) line.remove_suffix(1);
         if (line.empty()) continue;
+        anyText = true;
+        // The writer ends every line; a file cut short does not.
+        if (lastLine) note(Doubt::NoLastLineEnd);
         if (line.front() == u'[') {
-            current = &SectionFor(lowered(CVRMString(line)));
+            if (line.back() != u']') note(Doubt::OpenSectionLine);
+            key.assign(line);
+            MakeStringLower(key);
+            current = &SectionFor(key);
+            // Room for the lines up to the next section, so that the entries are not
+            // moved again and again while the section fills.
+            const size_t next = std::min(text.find(u"\n[", pos), text.size());
+            const size_t lines = static_cast<size_t>(
+                std::count(text.begin() + static_cast<std::ptrdiff_t>(std::min(pos, next)),
+                           text.begin() + static_cast<std::ptrdiff_t>(next), u'\n'));
+            current->entries.reserve(current->entries.size() + lines + 1);
+            current->index.reserve(current->entries.size() + lines + 1);
+            anySection = true;
             continue;
         }
-        if (!current) continue;  // before the first section
+        if (!current) {
+            note(Doubt::TextBeforeSection);
+            continue;
+        }
         const size_t equals = line.find(u'=');
         if (equals == std::u16string_view::npos) {
-            CVRMString key;
             key.Format(numberFormat, ++valueLines);
-            SetEntry(*current, key, CVRMString(trimmed(line)));
+            SetEntry(*current, key, trimmed(line));
         } else {
-            SetEntry(*current, lowered(CVRMString(trimmed(line.substr(0, equals)))),
-                     CVRMString(trimmed(line.substr(equals + 1))));
+            key.assign(trimmed(line.substr(0, equals)));
+            MakeStringLower(key);
+            SetEntry(*current, key, trimmed(line.substr(equals + 1)));
         }
     }
+    return anyText && !anySection ? Doubt::NoSection : doubt;
 }
 
 // ---- the in-memory image ----
 
-CIniFile::Section& CIniFile::SectionFor(const CVRMString& sectionKey) {
-    const auto [it, inserted] = m_sectionIndex.try_emplace(sectionKey, m_sections.size());
-    if (inserted) m_sections.push_back(Section{sectionKey, {}, {}});
-    return m_sections[it->second];
+uint32_t IniKeyIndex::tagOf(std::u16string_view key) {
+    return static_cast<uint32_t>(std::hash<std::u16string_view>{}(key) >> 32);
+}
+
+void IniKeyIndex::place(uint32_t tag, size_t position) {
+    size_t i = tag & mask();
+    while (slots_[i] != 0) i = (i + 1) & mask();
+    slots_[i] = (uint64_t{tag} << 32) | (position + 1);
+}
+
+void IniKeyIndex::grow(size_t atLeast) {
+    size_t size = std::max<size_t>(16, 2 * slots_.size());
+    while (size < atLeast) size *= 2;
+    std::vector<uint64_t> old(size, 0);
+    old.swap(slots_);
+    for (const uint64_t slot : old)
+        if (slot != 0) place(static_cast<uint32_t>(slot >> 32), static_cast<uint32_t>(slot) - 1);
+}
+
+size_t CIniFile::FindSectionPosition(std::u16string_view sectionKey) const {
+    return m_sectionIndex.find(sectionKey, [this](size_t at) -> std::u16string_view {
+        return m_sections[at].key;
+    });
+}
+
+CIniFile::Section& CIniFile::SectionFor(std::u16string_view sectionKey) {
+    const size_t at = FindSectionPosition(sectionKey);
+    if (at != IniKeyIndex::npos) return m_sections[at];
+    m_sectionIndex.insert(sectionKey, m_sections.size());
+    return m_sections.emplace_back(Section{CVRMString(sectionKey), {}, {}});
 }
 
 const CIniFile::Section* CIniFile::FindSection(const CVRMString& name) const {
-    const auto it = m_sectionIndex.find(sectionKeyOf(name));
-    return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
+    const size_t at = FindSectionPosition(sectionKeyOf(name));
+    return at == IniKeyIndex::npos ? nullptr : &m_sections[at];
 }
 
 CIniFile::Section* CIniFile::FindSection(const CVRMString& name) {
     return const_cast<Section*>(std::as_const(*this).FindSection(name));
 }
 
-void CIniFile::SetEntry(Section& section, const CVRMString& key, const CVRMString& value) {
-    const auto [it, inserted] = section.index.try_emplace(key, section.entries.size());
-    if (inserted)
-        section.entries.emplace_back(key, value);
-    else
-        section.entries[it->second].second = value;
+void CIniFile::SetEntry(Section& section, std::u16string_view key, std::u16string_view value) {
+    const size_t at = section.find(key);
+    if (at != IniKeyIndex::npos) {
+        section.entries[at].second = value;
+        return;
+    }
+    section.index.insert(key, section.entries.size());
+    section.entries.emplace_back(CVRMString(key), CVRMString(value));
 }
 
 void CIniFile::EraseEntry(Section& section, size_t position) {
-    section.index.erase(section.entries[position].first);
     section.entries.erase(section.entries.begin() + static_cast<std::ptrdiff_t>(position));
-    for (auto& [key, at] : section.index)
-        if (at > position) --at;
+    section.index.rebuild(section.entries.size(), [&section](size_t at) -> std::u16string_view {
+        return section.entries[at].first;
+    });
 }
 
 void CIniFile::EraseSection(size_t position) {
-    m_sectionIndex.erase(m_sections[position].key);
     m_sections.erase(m_sections.begin() + static_cast<std::ptrdiff_t>(position));
-    for (auto& [key, at] : m_sectionIndex)
-        if (at > position) --at;
+    m_sectionIndex.rebuild(m_sections.size(), [this](size_t at) -> std::u16string_view {
+        return m_sections[at].key;
+    });
 }
 
 // The user database is told by its path; an export keeps the form of its own file.
@@ -227,9 +332,9 @@ int CIniFile::GetIniString(const CVRMString& section, const CVRMString& key, con
     if (m_path.empty())
         vrmcore::ReportError(textid::kNichtInitialisiert, u"CIniFile::GetIniString");
     if (const Section* s = FindSection(section)) {
-        const auto it = s->index.find(lowered(key));
-        if (it != s->index.end()) {
-            const CVRMString& value = s->entries[it->second].second;
+        const size_t at = s->find(lowered(key));
+        if (at != IniKeyIndex::npos) {
+            const CVRMString& value = s->entries[at].second;
             out = value.empty() ? CVRMString(kValueFoundButEmpty) : ReadForm(value);
             return 1;
         }
@@ -289,8 +394,8 @@ int CIniFile::ValueIsUsed(const CVRMString& useKey, CVRMString& name, CVRMString
 void CIniFile::GetBiboVersion(CVRMString& out) const {
     out = u"?.??";
     if (const Section* s = FindSection(vrmdb::kSektionBiboInfo)) {
-        const auto it = s->index.find(u"version");
-        if (it != s->index.end()) out = s->entries[it->second].second;
+        const size_t at = s->find(u"version");
+        if (at != IniKeyIndex::npos) out = s->entries[at].second;
     }
 }
 
@@ -299,18 +404,22 @@ void CIniFile::GetBiboVersion(CVRMString& out) const {
 void CIniFile::WriteIniString(const CVRMString& section, const CVRMString& key,
                               const CVRMString& value, bool flush) {
     const CVRMString lowerKey = lowered(key);
-    std::lock_guard<std::mutex> lock(m_writeLock);
-    try {
-        WriteUnlocked(section, lowerKey, value, flush);
-    } catch (const std::bad_alloc&) {
-        reportSystemError("Out of memory (CIniFile::WriteIniString)");
+    std::optional<Failure> failure;
+    {
+        std::lock_guard<std::mutex> lock(m_writeLock);
+        try {
+            failure = WriteLocked(section, lowerKey, value, flush);
+        } catch (const std::bad_alloc&) {
+            failure = Failure{0, u"Out of memory (CIniFile::WriteIniString)"};
+        }
     }
+    if (failure) vrmcore::ReportError(failure->textId, failure->place);
 }
 
-void CIniFile::WriteUnlocked(const CVRMString& section, const CVRMString& key,
-                             const CVRMString& value, bool flush) {
-    if (m_path.empty())
-        vrmcore::ReportError(textid::kNichtInitialisiert, u"CIniFile::WriteIniString");
+std::optional<CIniFile::Failure> CIniFile::WriteLocked(const CVRMString& section,
+                                                       const CVRMString& key,
+                                                       const CVRMString& value, bool flush) {
+    if (m_path.empty()) return Failure{textid::kNichtInitialisiert, u"CIniFile::WriteIniString"};
     const CVRMString stored = StoredForm(value);
     if (Section* s = FindSection(section)) {
         SetEntry(*s, key, stored);
@@ -320,14 +429,15 @@ void CIniFile::WriteUnlocked(const CVRMString& section, const CVRMString& key,
         if (!(IstBiboName(sectionKey) && IsUserDatabasePath()))
             SetEntry(SectionFor(sectionKey), key, stored);
     }
-    if (flush) Flush({}, nullptr, nullptr);
+    if (flush) return FlushQuietly({}, nullptr, nullptr);
+    return std::nullopt;
 }
 
 void CIniFile::DeleteSection(const CVRMString& section, bool flush) {
     if (section.empty()) vrmcore::ReportError(kParameterWrong, u"CIniFile::DeleteSection");
-    const auto it = m_sectionIndex.find(sectionKeyOf(section));
-    if (it == m_sectionIndex.end()) return;
-    EraseSection(it->second);
+    const size_t at = FindSectionPosition(sectionKeyOf(section));
+    if (at == IniKeyIndex::npos) return;
+    EraseSection(at);
     if (flush) Flush({}, nullptr, nullptr);
 }
 
@@ -339,8 +449,8 @@ void CIniFile::DeleteKeyInSection(const CVRMString& section, const CVRMString& k
         Section* s = FindSection(section);
         if (!s) return;
         // Keys are stored lower-cased, so the index finds what KVScompareNoCase would.
-        const auto it = s->index.find(lowered(key));
-        if (it != s->index.end()) EraseEntry(*s, it->second);
+        const size_t at = s->find(lowered(key));
+        if (at != IniKeyIndex::npos) EraseEntry(*s, at);
         if (flush) Flush({}, nullptr, nullptr);
     } catch (const platform::UserException&) {
         vrmcore::ReportError(kKeyNotDeleted, key);
@@ -378,7 +488,7 @@ void CIniFile::AddValueToSection(const CVRMString& section, const CVRMString& ke
             int number = 1;
             for (; number <= kMaxEntryNumber; ++number) {
                 key.Format(u"%s%i", prefix, number);
-                if (s->index.count(key) == 0) break;
+                if (s->find(key) == IniKeyIndex::npos) break;
             }
             XAssert(number <= kMaxEntryNumber);
         }
@@ -390,43 +500,77 @@ void CIniFile::AddValueToSection(const CVRMString& section, const CVRMString& ke
 
 // ---- flushing ----
 
-std::string CIniFile::Image(std::u16string_view prefix, const CVRMStringArray* first,
-                            const CVRMStringArray* second) const {
+// Two passes over the image: the first counts the bytes, the second copies each piece once
+// into a buffer of exactly that size.
+std::string_view CIniFile::Image(bool withMark, const CVRMStringArray* first,
+                                 const CVRMStringArray* second) {
     const bool filtered = first && second && !first->empty() && !second->empty();
     const bool bareLists = !IsUserDatabasePath();
-    vrmdb::Utf16Writer out(prefix, m_imageBytes);
-    for (const Section& section : m_sections) {
-        const bool inFirst = filtered && NameEnthalten(*first, nameOf(section.key));
-        if (filtered && !inFirst && !NameEnthalten(*second, nameOf(section.key))) continue;
-        out.line(section.key);
-        const bool bare = bareLists && isValueOnlySection(section.key);
-        for (const auto& [key, value] : section.entries) {
-            if (inFirst && !NameEnthalten(*second, value) && !NameEnthalten(*second, key)) continue;
-            if (bare)
-                out.line(value);
-            else
-                out.line(key, value);
+    const auto walk = [&](auto&& line) {
+        for (const Section& section : m_sections) {
+            const bool inFirst = filtered && NameEnthalten(*first, nameOf(section.key));
+            if (filtered && !inFirst && !NameEnthalten(*second, nameOf(section.key))) continue;
+            line(std::u16string_view(), section.key);
+            const bool bare = bareLists && isValueOnlySection(section.key);
+            for (const auto& [key, value] : section.entries) {
+                if (inFirst && !NameEnthalten(*second, value) && !NameEnthalten(*second, key))
+                    continue;
+                line(bare ? std::u16string_view() : std::u16string_view(key), value);
+            }
         }
-    }
-    return out.take();
+    };
+    size_t units = withMark ? 1 : 0;
+    walk([&units](std::u16string_view key, std::u16string_view text) {
+        units += (key.empty() ? 0 : key.size() + 1) + text.size() + 1;
+    });
+    m_image.reset(2 * units);
+    vrmdb::Utf16Writer out(m_image);
+    if (withMark) out.append(kByteOrderMark);
+    walk([&out](std::u16string_view key, std::u16string_view text) {
+        if (!key.empty()) {
+            out.append(key);
+            out.append(u'=');
+        }
+        out.append(text);
+        out.append(u'\n');
+    });
+    return m_image.view();
 }
 
 void CIniFile::Flush(const CVRMString& target, const CVRMStringArray* first,
                      const CVRMStringArray* second) {
-    if (m_path.empty()) vrmcore::ReportError(textid::kNichtInitialisiert, u"CIniFile::Flush");
+    if (auto failure = FlushQuietly(target, first, second))
+        vrmcore::ReportError(failure->textId, failure->place);
+}
+
+std::optional<CIniFile::Failure> CIniFile::FlushQuietly(const CVRMString& target,
+                                                        const CVRMStringArray* first,
+                                                        const CVRMStringArray* second) {
+    if (m_path.empty()) return Failure{textid::kNichtInitialisiert, u"CIniFile::Flush"};
     std::string error;
     try {
         if (target.empty()) {
-            const std::string bytes = Image(std::u16string(1, kByteOrderMark), first, second);
-            m_imageBytes = bytes.size();
-            error = vrmdb::ReplaceFile(m_path.toUtf8(), bytes);
+            if (m_originalUnsaved) {
+                std::string copyPath;
+                if (const std::string copyError = vrmdb::KeepCopy(m_path.toUtf8(), kDamagedSuffix,
+                                                                  m_unsavedOriginal, copyPath);
+                    !copyError.empty()) {
+                    CVRMString text;
+                    text.Format(kTextNotWrittenOver, m_path, CVRMString::fromUtf8(copyError));
+                    return Failure{0, text};
+                }
+                m_originalUnsaved = false;
+                std::string().swap(m_unsavedOriginal);
+            }
+            error = vrmdb::ReplaceFile(m_path.toUtf8(), Image(true, first, second));
         } else {
-            const std::string bytes = Image({}, first, second);
-            error = vrmdb::AppendToFile(
-                target.toUtf8(), platform::toUtf16LE(std::u16string(1, kByteOrderMark)), bytes);
+            error = vrmdb::AppendToFile(target.toUtf8(),
+                                        platform::toUtf16LE(std::u16string(1, kByteOrderMark)),
+                                        Image(false, first, second));
         }
     } catch (const std::bad_alloc&) {
         error = "Out of memory while writing " + (target.empty() ? m_path : target).toUtf8();
     }
-    if (!error.empty()) reportSystemError(error);
+    if (error.empty()) return std::nullopt;
+    return Failure{0, CVRMString::fromUtf8(error)};
 }

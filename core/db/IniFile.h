@@ -3,14 +3,64 @@
 // The user database (kind 0, ".dat") and the library database (kind 1, ".ini").
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "core/db/IniText.h"
 #include "core/value/VRMString.h"
 
 class CVRMStringArray;
+
+// Finds the position of a key in a list of keyed items: open addressing over positions
+// and hash bits, so that a database of a hundred thousand entries costs no allocation per
+// entry and holds every key once (in its list).
+class IniKeyIndex {
+  public:
+    static constexpr size_t npos = static_cast<size_t>(-1);
+
+    // `keyOf(position)` gives the key of the item at a position.
+    template <class KeyOf>
+    size_t find(std::u16string_view key, const KeyOf& keyOf) const {
+        if (slots_.empty()) return npos;
+        const uint32_t tag = tagOf(key);
+        for (size_t i = tag & mask(); slots_[i] != 0; i = (i + 1) & mask())
+            if ((slots_[i] >> 32) == tag && keyOf(position(i)) == key) return position(i);
+        return npos;
+    }
+    // Adds a key that is not in the index yet.
+    void insert(std::u16string_view key, size_t position) {
+        if (2 * (used_ + 1) > slots_.size()) grow(2 * (used_ + 1));
+        place(tagOf(key), position);
+        ++used_;
+    }
+    // Room for `count` keys in all, so that adding them rehashes nothing.
+    void reserve(size_t count) {
+        if (2 * count > slots_.size()) grow(2 * count);
+    }
+    // Builds the index anew for the items 0 to count - 1.
+    template <class KeyOf>
+    void rebuild(size_t count, const KeyOf& keyOf) {
+        slots_.assign(slots_.size(), 0);
+        used_ = 0;
+        for (size_t position = 0; position < count; ++position) insert(keyOf(position), position);
+    }
+
+  private:
+    // 32 bits of the key's hash: they choose the first slot and tell most keys apart
+    // without comparing them.
+    static uint32_t tagOf(std::u16string_view key);
+    size_t mask() const { return slots_.size() - 1; }
+    size_t position(size_t slot) const { return static_cast<uint32_t>(slots_[slot]) - 1; }
+    void place(uint32_t tag, size_t position);
+    void grow(size_t atLeast);
+
+    // High 32 bits: the tag; low 32 bits: position + 1 (0: a free slot).
+    std::vector<uint64_t> slots_;
+    size_t used_ = 0;
+};
 
 class CIniFile {
   public:
@@ -18,7 +68,12 @@ class CIniFile {
     struct Section {
         CVRMString key;                                          // "[" + lower-cased name + "]"
         std::vector<std::pair<CVRMString, CVRMString>> entries;  // lower-cased key, value
-        std::unordered_map<std::u16string, size_t> index;        // key -> position in entries
+        IniKeyIndex index;                                       // key -> position in entries
+        size_t find(std::u16string_view entryKey) const {
+            return index.find(entryKey, [this](size_t at) -> std::u16string_view {
+                return entries[at].first;
+            });
+        }
     };
 
     explicit CIniFile(int kind) : m_kind(kind) {}
@@ -66,24 +121,50 @@ class CIniFile {
     static constexpr int kMaxEntryNumber = 2499;
 
   private:
-    void Parse(std::u16string_view text);
-    Section& SectionFor(const CVRMString& sectionKey);
+    // Why a load was doubtful: the file may hold more than was read from it.
+    enum class Doubt {
+        None,
+        DamagedMark,        // the first bytes are a damaged byte-order mark
+        Undecodable,        // bytes that stand for no character
+        TextBeforeSection,  // text before the first section
+        NoSection,          // text but no section
+        NoLastLineEnd,      // a last line without its line end: the file may be cut short
+        OpenSectionLine,    // a section line without its closing "]"
+    };
+    // A report that waits until the write lock is released: a box runs a nested event
+    // loop in which the same thread may write again.
+    struct Failure {
+        unsigned textId = 0;
+        CVRMString place;
+    };
+
+    static unsigned ReasonTextOf(Doubt doubt);  // the language text that says why
+    Doubt Parse(std::u16string_view text);
+    void KeepDamagedOriginal(std::string_view bytes, Doubt doubt);
+    std::optional<Failure> FlushQuietly(const CVRMString& target, const CVRMStringArray* first,
+                                        const CVRMStringArray* second);
+    Section& SectionFor(std::u16string_view sectionKey);
     const Section* FindSection(const CVRMString& name) const;
     Section* FindSection(const CVRMString& name);
-    static void SetEntry(Section& section, const CVRMString& key, const CVRMString& value);
+    size_t FindSectionPosition(std::u16string_view sectionKey) const;
+    static void SetEntry(Section& section, std::u16string_view key, std::u16string_view value);
     static void EraseEntry(Section& section, size_t position);
     void EraseSection(size_t position);
     bool IsUserDatabasePath() const;
-    // The file bytes (UTF-16 little-endian) of the image, after `prefix`.
-    std::string Image(std::u16string_view prefix, const CVRMStringArray* first,
-                      const CVRMStringArray* second) const;
-    void WriteUnlocked(const CVRMString& section, const CVRMString& key, const CVRMString& value,
-                       bool flush);
+    // The file bytes (UTF-16 little-endian) of the image, after the byte-order mark when asked.
+    std::string_view Image(bool withMark, const CVRMStringArray* first,
+                           const CVRMStringArray* second);
+    std::optional<Failure> WriteLocked(const CVRMString& section, const CVRMString& key,
+                                       const CVRMString& value, bool flush);
 
     CVRMString m_path;
     std::vector<Section> m_sections;
-    std::unordered_map<std::u16string, size_t> m_sectionIndex;  // section key -> position
+    IniKeyIndex m_sectionIndex;  // section key -> position in m_sections
     int m_kind;
     std::mutex m_writeLock;
-    size_t m_imageBytes = 0;  // size of the last image read or written, to size the next one
+    // A doubtful load whose original could not be copied: the file is not written over
+    // until a copy of these bytes is kept.
+    vrmdb::FileImage m_image;  // the bytes of the last flush, its buffer reused
+    bool m_originalUnsaved = false;
+    std::string m_unsavedOriginal;
 };

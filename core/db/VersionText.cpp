@@ -6,3 +6,9 @@ CVRMString getVersionString(int32_t number) {
                 number % 10);
     return text;
 }
+
+CVRMString getVersionString(uint16_t major, uint16_t minor, uint16_t build, uint16_t revision) {
+    CVRMString text;
+    text.Format(u"%i.%i.%i.%i", int{major}, int{minor}, int{build}, int{revision});
+    return text;
+}

@@ -62,19 +62,33 @@ void CResManager::setLang(unsigned resourceId) {
     if (bytes) reportingMemoryFailure([&] { parseResource(platform::fromUtf16LE(*bytes)); });
 }
 
+// A file that gives no text, or holds NUL bytes (a UTF-16 or binary file, not 8-bit
+// text), is damaged: it is reported and passed on, and the table stays as it was, so that
+// start-up never goes on with a table of "Msg: n" texts.
 void CResManager::setLang(const CVRMString& file) {
     const std::filesystem::path path(file.toUtf8());
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return;
-    freeLangRes();
-    table().langFile = file;
     std::ifstream in(path, std::ios::binary);
     std::string bytes;
     if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (!in.is_open() || in.bad()) {
         vrmcore::ReportError(0, platform::format(u"Error reading the file %s.", file));
     }
-    reportingMemoryFailure([&] { parseFile(bytes); });
+    Table before;
+    std::swap(before, table());
+    try {
+        reportingMemoryFailure([&] { parseFile(bytes); });
+    } catch (...) {
+        std::swap(before, table());
+        throw;
+    }
+    if (table().texts.empty() || bytes.find('\0') != std::string::npos) {
+        std::swap(before, table());
+        vrmcore::ReportError(
+            0, platform::format(u"The language file %s is damaged and was not loaded.", file));
+    }
+    table().langFile = file;
 }
 
 const CVRMString& CResManager::getLangText(uint16_t id) {

@@ -16,6 +16,8 @@ class CResManager {
     // resource module; id 0 does nothing.
     static void setLang(unsigned resourceId);
     // Clears the table and parses the language file when it exists; else nothing changes.
+    // A file that cannot be read, or that is damaged, is reported and passed on; the table
+    // then stays as it was.
     static void setLang(const CVRMString& file);
 
     // The text of `id`; a missing id is stored as "Msg: <id>" and answered from then on.

@@ -87,8 +87,8 @@ constexpr DatenIdEntry kTable[] = {
     {197, u"ExponentRA", kFloat, 1.3, kStored},
     {198, u"ExponentWH", kFloat, 1.1, kStored},
     {199, u"MittlRaumTemp", kUInt, 20, kStored},
-    {200, u"GewinnIntern", kUInt, 3000, kStored},
-    {201, u"GewinnSolar", kUInt, 4000, kStored},
+    {200, u"GewinnIntern", kUInt, 3000, kStored},  // kWh, not a text id
+    {201, u"GewinnSolar", kUInt, 4000, kStored},   // kWh, not a text id
     {202, u"HeizGrenzTemp", kUInt, 15, kStored},
     {203, u"ProjMitSolar", kBool, false, kStored},
     {204, u"WWTVerluste", kUInt, 5, kStored},

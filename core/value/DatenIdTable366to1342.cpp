@@ -81,7 +81,7 @@ constexpr DatenIdEntry kTable[] = {
     {461, u"ZKostenNSp", kString, kEmpty, kStored},
     {462, u"ZKostenEDi", kString, kEmpty, kStored},
     {463, u"ZKostenFBS", kString, kEmpty, kStored},
-    {464, u"LaufzeitHUP", kUInt, 5280, kStored},
+    {464, u"LaufzeitHUP", kUInt, 5280, kStored},  // hours, not a text id
     {465, u"ZKostenZET", kString, kEmpty, kStored},
     {467, u"LeistungSP2", kUInt, 350, kStored},
     {468, u"LeistungHUP2", kUInt, 50, kStored},
@@ -116,7 +116,7 @@ constexpr DatenIdEntry kTable[] = {
     {500, u"Heizstab", kUInt, 6, kStored},
     {501, u"BerechAT", kBool, true, kStored},
     {502, u"LeistHUPk", kUInt, 50, kStored},
-    {503, u"LaufHUPk", kUInt, 5280, kStored},
+    {503, u"LaufHUPk", kUInt, 5280, kStored},  // hours, not a text id
     {504, u"Steigerung", kFloat, 0, kStored},
     {505, u"Rleist", kUInt, 0, kStored},
     {506, u"Rlauf", kBool, true, kStored},

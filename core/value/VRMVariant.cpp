@@ -121,11 +121,15 @@ CVRMVariant::CVRMVariant(bool value) : CVRMVariant() {
 CVRMVariant::CVRMVariant(unsigned short value) : CVRMVariant() {
     *this = value;
 }
-CVRMVariant::CVRMVariant(unsigned long value) : CVRMVariant() {
-    *this = value;
+CVRMVariant CVRMVariant::Long(int64_t value) {
+    CVRMVariant variant;
+    variant.SetLong(value);
+    return variant;
 }
-CVRMVariant::CVRMVariant(long value) : CVRMVariant() {
-    *this = value;
+CVRMVariant CVRMVariant::ULong(uint64_t value) {
+    CVRMVariant variant;
+    variant.SetULong(value);
+    return variant;
 }
 CVRMVariant::CVRMVariant(float value) : CVRMVariant() {
     *this = value;
@@ -166,13 +170,13 @@ CVRMVariant& CVRMVariant::operator=(const CVRMVariant& other) {
             *this = other.GetBoolVal();
             break;
         case vrmLong:
-            *this = static_cast<long>(static_cast<int32_t>(other.GetUIntVal()));
+            SetLong(static_cast<int32_t>(other.GetUIntVal()));
             break;
         case vrmUShort:
             *this = other.GetUShortVal();
             break;
         case vrmULong:
-            *this = static_cast<unsigned long>(other.GetUIntVal());
+            SetULong(other.GetUIntVal());
             break;
         case vrmPtr:
             set(other.GetPtrVal());
@@ -237,18 +241,16 @@ CVRMVariant& CVRMVariant::operator=(unsigned short value) {
     return *this;
 }
 
-CVRMVariant& CVRMVariant::operator=(unsigned long value) {
+void CVRMVariant::SetULong(uint64_t value) {
     VARIANT v = makeVariant(VT_UI4);
-    v.ulVal = static_cast<uint32_t>(std::min<unsigned long>(value, UINT32_MAX));
+    v.ulVal = static_cast<uint32_t>(std::min<uint64_t>(value, UINT32_MAX));
     setVariant(vrmULong, v);
-    return *this;
 }
 
-CVRMVariant& CVRMVariant::operator=(long value) {
+void CVRMVariant::SetLong(int64_t value) {
     VARIANT v = makeVariant(VT_I4);
-    v.lVal = static_cast<int32_t>(std::clamp<long>(value, INT32_MIN, INT32_MAX));
+    v.lVal = static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
     setVariant(vrmLong, v);
-    return *this;
 }
 
 CVRMVariant& CVRMVariant::operator=(float value) {
@@ -373,7 +375,7 @@ CVRMString CVRMVariant::toString(unsigned formatId) const {
                         static_cast<double>(GetFloatVal()));
             break;
         case vrmString:
-            text.Format(3364u, GetStringVal());
+            text.Format(3364u, GetStringVal());  // "(%s)"
             break;
         case vrmUInt:
             text.Format(textid::kFormatU, GetUIntVal());
@@ -382,13 +384,14 @@ CVRMString CVRMVariant::toString(unsigned formatId) const {
             text.Format(textid::kFormatI, GetIntVal());
             break;
         case vrmBool:
+            // "yes", "no"
             text.LoadStringW(GetBoolVal() ? 3598u : 3599u);
             break;
         case vrmLong:
             text.Format(textid::kFormatLi, static_cast<int32_t>(GetUIntVal()));
             break;
         case vrmUShort:
-            text.Format(3695u, GetUShortVal());
+            text.Format(3695u, GetUShortVal());  // "%hu"
             break;
         case vrmULong:
             text.Format(textid::kFormatLu, GetUIntVal());

@@ -34,12 +34,16 @@ class CVRMVariant {
     CVRMVariant(int value);
     CVRMVariant(bool value);
     CVRMVariant(unsigned short value);
-    // "long" and "unsigned long" are 32-bit values; the wider C++ types only tell the
-    // overloads apart from int and unsigned int. Values beyond 32 bits are clamped.
-    // Mind that int64_t and size_t are long and unsigned long here.
-    CVRMVariant(unsigned long value);
-    CVRMVariant(long value);
     CVRMVariant(float value);
+    // The 32-bit kinds "long" and "unsigned long" are made by name: the C++ long is 64-bit
+    // here, and so are int64_t, size_t and container sizes, which must not pick a kind by
+    // their type. Values beyond 32 bits are clamped into the kind's range.
+    static CVRMVariant Long(int64_t value);
+    static CVRMVariant ULong(uint64_t value);
+    CVRMVariant(long) = delete;
+    CVRMVariant(unsigned long) = delete;
+    CVRMVariant(long long) = delete;
+    CVRMVariant(unsigned long long) = delete;
     CVRMVariant(void* pointer);
     // The tag follows the variant type; an unknown type gives tag 0 and takes no value.
     CVRMVariant(const platform::VARIANT& variant);
@@ -57,9 +61,14 @@ class CVRMVariant {
     CVRMVariant& operator=(int value);
     CVRMVariant& operator=(bool value);
     CVRMVariant& operator=(unsigned short value);
-    CVRMVariant& operator=(unsigned long value);
-    CVRMVariant& operator=(long value);
     CVRMVariant& operator=(float value);
+    // As Long and ULong.
+    void SetLong(int64_t value);
+    void SetULong(uint64_t value);
+    CVRMVariant& operator=(long) = delete;
+    CVRMVariant& operator=(unsigned long) = delete;
+    CVRMVariant& operator=(long long) = delete;
+    CVRMVariant& operator=(unsigned long long) = delete;
     CVRMVariant& operator=(const platform::VARIANT& variant);
 
     void set(void* pointer);

@@ -61,8 +61,9 @@ class CVRMdatenProvider {
     // the known countries) and a kind (the first digit of the name; outside 0-9: all).
     void getListe(CVRMStringArray& out, TKelvoListID list, const CVRMString& land, int art,
                   bool withBibo, const CVRMStringArray* filter = nullptr, bool showFilter = false);
-    // Adds the name to the list of the active database and writes the file.
-    void addToListe(TKelvoListID list, const CVRMString& name);
+    // Adds the name to the list of the active database and writes the file; the core's
+    // result.
+    int addToListe(TKelvoListID list, const CVRMString& name);
 
     // The countries of the country list, at the same index in the three outputs.
     void getKlimaLaender(CVRMStringArray& namen, std::vector<uint32_t>& nummern,

@@ -5,13 +5,13 @@
 
 #include "core/db/Global.h"
 #include "core/text/ErrorReport.h"
+#include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
 
 namespace {
 
 constexpr unsigned kNichtGeladen = 3112;       // "Required data not loaded"
 constexpr unsigned kListeAusDatenbank = 3412;  // "List from database"
-constexpr unsigned kLandFormat = 5354;         // "(%s)"
 constexpr uint32_t kAlleLaender = 99;
 constexpr uint32_t kSonstigeLaender = 0;
 const CVRMString kAlle = u"alle";
@@ -89,15 +89,15 @@ void CVRMdatenProvider::filtereLand(CVRMStringArray& namen, const CVRMString& la
         return;
     }
     CVRMString muster;
-    muster.Format(kLandFormat, land);
+    muster.Format(textid::kFormatKlammer, land);
     behalte(namen, [&](const CVRMString& name) { return name.Find(muster) >= 0; });
 }
 
-void CVRMdatenProvider::addToListe(TKelvoListID list, const CVRMString& name) {
+int CVRMdatenProvider::addToListe(TKelvoListID list, const CVRMString& name) {
     if (name.empty()) vrmcore::ReportError(0, std::u16string_view());
     CVRMString section, listKey, useKey;
     GetSectionAndKeys(list, section, listKey, useKey);
-    IGlobal::AddValueToSection(section, listKey, name, 1);
+    return IGlobal::AddValueToSection(section, listKey, name, 1);
 }
 
 void CVRMdatenProvider::getKlimaLaender(CVRMStringArray& namen, std::vector<uint32_t>& nummern,

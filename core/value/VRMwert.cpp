@@ -10,9 +10,17 @@ CVRMwert::CVRMwert(const CVRMString& value) : CVRMVariant(value), m_default(valu
 CVRMwert::CVRMwert(unsigned int value) : CVRMVariant(value), m_default(value), m_orig(value) {}
 CVRMwert::CVRMwert(int value) : CVRMVariant(value), m_default(value), m_orig(value) {}
 CVRMwert::CVRMwert(bool value) : CVRMVariant(value), m_default(value), m_orig(value) {}
-CVRMwert::CVRMwert(long value) : CVRMVariant(value), m_default(value), m_orig(value) {}
 CVRMwert::CVRMwert(unsigned short value) : CVRMVariant(value), m_default(value), m_orig(value) {}
-CVRMwert::CVRMwert(unsigned long value) : CVRMVariant(value), m_default(value), m_orig(value) {}
+
+CVRMwert CVRMwert::Long(int64_t value) {
+    return CVRMwert(CVRMVariant::Long(value));
+}
+CVRMwert CVRMwert::ULong(uint64_t value) {
+    return CVRMwert(CVRMVariant::ULong(value));
+}
+
+CVRMwert::CVRMwert(const CVRMVariant& value)
+    : CVRMVariant(value), m_default(value), m_orig(value) {}
 
 CVRMwert::CVRMwert(const CVRMwert& other)
     : CVRMVariant(other.GetVRMType()), m_default(other.GetVRMType()), m_orig(other.GetVRMType()) {
@@ -54,13 +62,7 @@ CVRMwert& CVRMwert::operator=(int value) {
 CVRMwert& CVRMwert::operator=(bool value) {
     return setzeWert(value);
 }
-CVRMwert& CVRMwert::operator=(long value) {
-    return setzeWert(value);
-}
 CVRMwert& CVRMwert::operator=(unsigned short value) {
-    return setzeWert(value);
-}
-CVRMwert& CVRMwert::operator=(unsigned long value) {
     return setzeWert(value);
 }
 CVRMwert& CVRMwert::operator=(const CVRMVariant& value) {

@@ -16,9 +16,14 @@ class CVRMwert : public CVRMVariant {
     CVRMwert(unsigned int value);
     CVRMwert(int value);
     CVRMwert(bool value);
-    CVRMwert(long value);
     CVRMwert(unsigned short value);
-    CVRMwert(unsigned long value);
+    // The 32-bit kinds by name, as CVRMVariant::Long and ULong.
+    static CVRMwert Long(int64_t value);
+    static CVRMwert ULong(uint64_t value);
+    CVRMwert(long) = delete;
+    CVRMwert(unsigned long) = delete;
+    CVRMwert(long long) = delete;
+    CVRMwert(unsigned long long) = delete;
     // A clone: same current, default and loaded value and stored flag.
     CVRMwert(const CVRMwert& other);
     ~CVRMwert() override;
@@ -33,9 +38,11 @@ class CVRMwert : public CVRMVariant {
     CVRMwert& operator=(unsigned int value);
     CVRMwert& operator=(int value);
     CVRMwert& operator=(bool value);
-    CVRMwert& operator=(long value);
     CVRMwert& operator=(unsigned short value);
-    CVRMwert& operator=(unsigned long value);
+    CVRMwert& operator=(long) = delete;
+    CVRMwert& operator=(unsigned long) = delete;
+    CVRMwert& operator=(long long) = delete;
+    CVRMwert& operator=(unsigned long long) = delete;
     CVRMwert& operator=(const CVRMVariant& value);
 
     // A value read from the database: current and loaded value take it.
@@ -61,6 +68,9 @@ class CVRMwert : public CVRMVariant {
     CVRMString dump(const char16_t* prefix) const;
 
   private:
+    // Current, default and loaded value all take `value`.
+    explicit CVRMwert(const CVRMVariant& value);
+
     template <class T>
     CVRMwert& setzeWert(const T& value) {
         CVRMVariant::operator=(value);

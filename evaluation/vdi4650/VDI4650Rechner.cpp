@@ -74,8 +74,8 @@ void CVDI4650Rechner::SetDaten(const SVDI4650Projektdaten& d) {
     if (!GetBereichErweitern() && !IstVorlaufImBereich(tVorlauf, 0.0f)) tVorlauf = 40.0f;
     heizgrenze = GetHeizgrenzeKlasse(VDI4650::Runde(d.heizgrenze));
     tNorm = GetNormTempKlasse(VDI4650::Runde(d.tNorm));
-    const int tBiv = VDI4650::Runde(d.tBiv);
-    bivalenzIndex = tBiv < -10 ? 12 : tBiv < 3 ? 2 - tBiv : 0;
+    // The index is the whole part of 2 - tBiv (cut toward zero), so -5.6 °C counts as -5.
+    bivalenzIndex = d.tBiv < -10.0f ? 12 : d.tBiv < 3.0f ? static_cast<int>(2.0f - d.tBiv) : 0;
 
     art = d.art;
     zwischenWT = d.zwischenWT;
@@ -141,6 +141,9 @@ void CVDI4650Rechner::WechsleBetriebsweise(int neueBetriebsweise) {
     LoescheErgebnisse();
     // With a bivalence point the flow temperature that counts is the one at that point.
     if (betriebsweise >= kMonoenergetischAlternativ && betriebsweise <= 8)
+        // "Please note, when using VDI 4650 with alternate or partly-parallel mode of operation the
+        // forward temperature is not the one at outdoor design temperature but at bivalent
+        // temperature."
         KVSMessageBoxID(5891, textid::kProduktCaption,
                         platform::mb::OK | platform::mb::ICONINFORMATION);
 }

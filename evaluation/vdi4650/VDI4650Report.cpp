@@ -129,7 +129,7 @@ bool SchreibeReport(CVDI4650Rechner& r) {
         const auto werte = BaueReportWerte(r);
         if (IKelvoDocServices* doc = r.GetDokument()) {
             for (const auto& w : werte) doc->SetWert(w.schluessel, w.wert);
-            doc->ErstelleReport(1, 0, 0);
+            doc->ErstelleReport(true, 0, false);
         } else {
             IKelvoAppServices& app = GetKelvoApp();
             for (const auto& w : werte) app.SetWert(w.schluessel, w.wert);

@@ -26,6 +26,37 @@ struct SDimDaten {
     int klassenIndex = -1;
 };
 
+// What the design values are asked for (GetDimWerte).
+struct SDimAnfrage {
+    // The heat source's kind; the dimensioning page passes its mapped operating mode here
+    // and the design-point dialog its own value.
+    int quellenArt = 0;
+    float dimTemp = 0.0f;  // the dimensioning-point (outdoor) temperature, °C
+    // The first source runs in a parallel mode (0, 2, 5, 6, 7, 8) or an alternative mode
+    // (3, 4): either one takes the bivalent form of the design source temperature.
+    bool parallelBetrieb = false;
+    bool alternativBetrieb = false;
+    int anzahlWP = 1;           // the design capacity is shared among this many heat pumps
+    bool ohneLeistung = false;  // only the design temperature: capacity and source temp. 0
+    CWQuelle2* quelle = nullptr;
+};
+
+// The project's design values at the dimensioning-point temperature.
+struct SDimWerte {
+    float quellTemp = 0.0f;      // design source temperature, °C
+    float auslegTemp = 0.0f;     // design flow temperature, °C
+    float leistungProWP = 0.0f;  // design heating capacity per heat pump, kW
+};
+
+// What the project calculation answers.
+struct SProjektRechnung {
+    // The project passed its checks and was calculated; false after a failed check, a
+    // refusal of the user or an error.
+    bool berechnet = false;
+    // The heat-source design tests passed.
+    bool ausreichend = true;
+};
+
 class IKelvoDocServices {
   public:
     virtual ~IKelvoDocServices() = default;
@@ -45,15 +76,20 @@ class IKelvoDocServices {
     // two temperatures, all units, no spread correction.
     virtual void WPLeistungOhneKorr(int kind, float quellTemp, float vorlaufTemp, float& wert) = 0;
     virtual void MonatlicherWWbedarf(float& kWh) = 0;
-    virtual void GetDimWerte(int auswahl, float dimTemp, int flag1, int flag2, int anzahlWP,
-                             float& quellTemp, float& auslegTemp, float& leistungProWP, int modus,
-                             CWQuelle2* quelle) = 0;
+    virtual SDimWerte GetDimWerte(const SDimAnfrage& anfrage) = 0;
     virtual void BroadcastDimDaten(const SDimDaten& daten) = 0;
     virtual void SaveKomponenten() = 0;
-    virtual void BerechneProjekt(CKelvoErgebnisse* ergebnisse, int& flag, uint16_t wort,
-                                 int modus) = 0;
+    // Checks and calculates the project into `ergebnisse` (none: the document's own).
+    // `frageSeiten` is handed to the test for data pages with unconfirmed changes; `still`
+    // keeps every message box closed and skips the design part.
+    virtual SProjektRechnung BerechneProjekt(CKelvoErgebnisse* ergebnisse, bool frageSeiten,
+                                             bool still) = 0;
     virtual void SetProjektDaten4(TKelvoDatenID id, float wert, int speichern) = 0;
     // Stores a copy of `value` under `id` in the document's value list.
     virtual void SetWert(TKelvoDatenID id, const CVRMwert& value) = 0;
-    virtual void ErstelleReport(int a, int b, int c) = 0;
+    // Creates and shows the report through the report module, with the template and the
+    // values handed over before. `frageSeiten` as for BerechneProjekt; `unbenutzt` is passed
+    // by the report command and read by nobody; `drucken` sends the report to the report
+    // folder instead of the temporary folder.
+    virtual void ErstelleReport(bool frageSeiten, int unbenutzt, bool drucken) = 0;
 };

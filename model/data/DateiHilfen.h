@@ -14,5 +14,7 @@ void GetDateiNameAusPfad(CVRMString& pfad);
 // "%i.%i.%i.%i" of the file's version stamp.
 void GetDateiVersion(CVRMString& version, const CVRMString& datei);
 // The language id of a resource module by the last three letters of its title ("eng"
-// 1033, ...); 0 when the file is missing or the code unknown.
-int GetSpracheVonResDatei(const CVRMString& ordner, const CVRMString& dateiName);
+// 1033, ...), taken from the first file of the folder, by name, that matches the pattern
+// ("*" any run of characters, "?" one; without case); 0 when none matches or the code is
+// unknown.
+int GetSpracheVonResDatei(const CVRMString& ordner, const CVRMString& muster);

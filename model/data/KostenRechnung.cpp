@@ -45,6 +45,31 @@ int32_t GetKostenZweiterET(int betrWeise, int zweiterWE, float energieHeiz, floa
     return BerechneKostenAnteil(static_cast<float>(brennstoff), zeile.preis, 100);
 }
 
+SJahresKosten BerechneJahresKosten(const SJahresKostenDaten& daten, const SStromPreise& preise,
+                                   unsigned prozent1, unsigned prozent2,
+                                   const VergleichsPreise& tabelle) {
+    const float wpEnergie =
+        daten.ohneHilfsEnergie ? daten.wpEnergie : daten.wpEnergie + daten.hilfsEnergie;
+    SJahresKosten kosten;
+    kosten.zweiterET = GetKostenZweiterET(daten.betrWeise, daten.zweiterWE, daten.energieHeiz,
+                                          daten.energieWW, preise, prozent1, prozent2, tabelle);
+    kosten.summe = BerechneEnergieKosten(true, wpEnergie, preise.preis1, prozent1, preise.preis2,
+                                         prozent2, preise.preis1) +
+                   kosten.zweiterET;
+    for (const SStromPosten& posten : daten.hilfsPosten) {
+        kosten.summe +=
+            BerechneEnergieKosten(posten.zweiTarife, posten.energie, preise.preis1, prozent1,
+                                  preise.preis2, prozent2, posten.einzelPreis);
+    }
+    static constexpr unsigned kBits[] = {4, 2, 1};
+    for (size_t i = 0; i < daten.abschaltbar.size(); ++i) {
+        if ((daten.optionBits & kBits[i]) != 0) continue;
+        const SKostenPosten& posten = daten.abschaltbar[i];
+        kosten.summe += BerechneKostenAnteil(posten.menge, posten.preis, 100);
+    }
+    return kosten;
+}
+
 int32_t GetGerundeteSumme(const std::array<float, 4>* kosten) {
     if (!kosten) return 0;
     double summe = 0.0;

@@ -34,6 +34,48 @@ int32_t BerechneEnergieKosten(bool zweiTarife, float menge, float preis1, unsign
 int32_t GetKostenZweiterET(int betrWeise, int zweiterWE, float energieHeiz, float energieWW,
                            const SStromPreise& preise, unsigned prozent1, unsigned prozent2,
                            const VergleichsPreise& tabelle);
+
+// One electricity item of the operating costs: billed at the two heat-pump tariffs or at
+// its own price.
+struct SStromPosten {
+    float energie = 0.0f;  // kWh
+    bool zweiTarife = false;
+    float einzelPreis = 0.0f;
+};
+// One further cost item: amount times price, in full.
+struct SKostenPosten {
+    float menge = 0.0f;
+    float preis = 0.0f;
+};
+
+// What the yearly operating costs of the heat-pump option read. The record's layout
+// belongs to the economics pages; they hand over these values.
+struct SJahresKostenDaten {
+    float wpEnergie = 0.0f;     // the heat pump's electricity, kWh
+    float hilfsEnergie = 0.0f;  // its auxiliary electricity, kWh
+    bool ohneHilfsEnergie = false;
+    // The energy that is not the heat pump's own (GetKostenZweiterET).
+    int betrWeise = 0;
+    int zweiterWE = 0;
+    float energieHeiz = 0.0f, energieWW = 0.0f;
+    std::array<SStromPosten, 3> hilfsPosten{};
+    // The items that option bits 4, 2 and 1, in this order, switch off.
+    std::array<SKostenPosten, 3> abschaltbar{};
+    unsigned optionBits = 0;
+};
+
+struct SJahresKosten {
+    int32_t summe = 0;
+    int32_t zweiterET = 0;  // GetKostenZweiterET, part of the sum
+};
+
+// The yearly operating costs of the heat-pump option: the heat pump's electricity at the
+// two tariff shares, the costs of the second energy, the three auxiliary electricity items
+// and the further items whose option bit is not set.
+SJahresKosten BerechneJahresKosten(const SJahresKostenDaten& daten, const SStromPreise& preise,
+                                   unsigned prozent1, unsigned prozent2,
+                                   const VergleichsPreise& tabelle);
+
 // The rounded sum of four cost fields; 0 without fields.
 int32_t GetGerundeteSumme(const std::array<float, 4>* kosten);
 // max(a - c, 0) / b, and 0 when b is below 0.1.

@@ -22,6 +22,5 @@ int CVRMcompManager::add(int art, const CVRMString& name) {
     if (art < 0 || art >= static_cast<int>(kListeVonArt.size())) {
         ThrowFehler(textid::kFalscheKonstante, u"CVRMcompManager::add()");
     }
-    CVRMdatenProvider::get().addToListe(kListeVonArt[static_cast<size_t>(art)], name);
-    return 1;
+    return CVRMdatenProvider::get().addToListe(kListeVonArt[static_cast<size_t>(art)], name);
 }

@@ -14,6 +14,8 @@
 #include "core/value/VRMString.h"
 #include "core/value/VRMwert.h"
 
+class CWPDatenArray;
+
 class CVRMdatenProvider2 {
   public:
     static constexpr int kMonate = 12;
@@ -61,6 +63,18 @@ class CVRMdatenProvider2 {
     float GetBodenDaten(TKelvoDatenID datenId, const CVRMString& bodenart);
     void SaveBodenDaten(const CVRMString& bodenart, float waermeleitzahl, float spezWaerme,
                         float dichte);
+
+    // A heat pump's performance records in its section, keys "LeistDaten0" to "LeistDaten7".
+    // Reading empties the array's slots and fills them with the stored records, each at the
+    // index of its key (the array grows as far as needed). A record without a second flow
+    // temperature gets 50 °C there, one without a maximum flow temperature
+    // `maxVorlaufTemp`. An empty name is error 3105; an array of more than eight slots the
+    // generic error.
+    void GetWPLeistDaten(const CVRMString& wpName, CWPDatenArray& daten, unsigned maxVorlaufTemp);
+    // Writes slot i under "LeistDaten<i>" and removes the keys of empty or missing slots;
+    // with `flush` the database goes to disk. An empty name or more than eight slots is the
+    // generic error.
+    void SaveWPLeistDaten(const CVRMString& wpName, const CWPDatenArray& daten, bool flush);
 
     // The performance-record rows of a heat pump, keys "LeistDaten0" to "LeistDaten7" of its
     // section; a missing key leaves its slot empty. Rows are stored as plain text; a stored

@@ -5,13 +5,12 @@
 #include <optional>
 
 #include "core/text/TextIdConstants.h"
+#include "model/data/VRMdatenProvider2.h"
 #include "model/errors/Fehler.h"
-#include "model/heatpump/WPLeistDatenSpeicher.h"
 #include "platform/numbers/Numbers.h"
 
 namespace {
 
-constexpr unsigned kTestFehler = 3113;  // "Test could not be done"
 constexpr int kLeistDatenPlaetze = 8;
 
 // The rating source temperature, the source temperature of the stored maximum flow
@@ -94,7 +93,8 @@ void CWPumpe2::init(const CVRMwerteListe& werte) {
     try {
         m_werte = werte;
         // The stored maximum flow temperature: the records are not there yet to compute it.
-        GetWPLeistDaten(werte.getName(), m_leistDaten, werte.get(ID_MaxVorlaufTemp).GetUIntVal());
+        CVRMdatenProvider2::Get().GetWPLeistDaten(werte.getName(), m_leistDaten,
+                                                  werte.get(ID_MaxVorlaufTemp).GetUIntVal());
         if (m_anzahl == 0) ThrowFehler(textid::kDatenFehlen, u"CWPumpe2::checkInit");
     } catch (const std::exception&) {
         ThrowFehler(textid::kNichtInitialisiert, werte.getName());
@@ -154,7 +154,7 @@ bool CWPumpe2::PasstZuQuellenMedium(int art, int art2) {
         const bool passt2 = ErlaubtMedium(art2, medium, u"CWPumpe2::PasstZuQuellenMedium2");
         return passt1 && passt2;
     } catch (const std::exception&) {
-        ShowFehler(kTestFehler, u"WPumpe::PasstZuQuellenMedium");
+        ShowFehler(textid::kTestNichtMoeglich, u"WPumpe::PasstZuQuellenMedium");
         return false;
     }
 }

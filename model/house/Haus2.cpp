@@ -2,6 +2,7 @@
 #include "model/house/Haus2.h"
 
 #include <array>
+#include <exception>
 
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
@@ -58,7 +59,7 @@ void CHaus2::init(const CVRMwerteListe& werte) {
     try {
         m_werte = werte;
         InitWerte();
-    } catch (const platform::UserException&) {
+    } catch (const std::exception&) {
         ThrowFehler(textid::kNichtInitialisiert, werte.getName());
     }
 }

@@ -39,7 +39,7 @@ float CHaus2::GetWWbedarfProMonat() {
 
 float CHaus2::WWbedarfNachN(unsigned short monat) {
     float out = 0.0f;
-    m_berechnung.MonatlicherWWbedarf(monat, UInt(ID_BKZ), out);
+    m_berechnung.MonatlicherWWbedarf(monat, Float(ID_BKZ), out);
     return out;
 }
 

@@ -91,15 +91,15 @@ void CHausBerechnung::VorlaufTemp(float last, float normLeistung, float vorlaufT
     out = raum + (vorlaufTemp - raum) * r;
 }
 
-void CHausBerechnung::MonatlicherWWbedarf(unsigned short monat, unsigned bedarfsKennzahl,
+void CHausBerechnung::MonatlicherWWbedarf(unsigned short monat, float bedarfsKennzahl,
                                           float& out) const {
-    if (monat >= kMonate)
+    // A negative figure would give NaN and spoil every sum it enters.
+    if (monat >= kMonate || !(bedarfsKennzahl >= 0.0f))
         ThrowFehler(textid::kDatenFehlen, u"CHausBerechnung::MonatlicherWWbedarf(BKZ)");
-    out = static_cast<float>(
-        360.0 * std::pow(static_cast<double>(static_cast<float>(bedarfsKennzahl)), 0.82));
+    out = static_cast<float>(360.0 * std::pow(static_cast<double>(bedarfsKennzahl), 0.82));
 }
 
-void CHausBerechnung::MonatlicherWWbedarf(MonatsWerte out, unsigned bedarfsKennzahl) const {
+void CHausBerechnung::MonatlicherWWbedarf(MonatsWerte out, float bedarfsKennzahl) const {
     for (unsigned short monat = 0; monat < kMonate; ++monat) {
         MonatlicherWWbedarf(monat, bedarfsKennzahl, out[monat]);
     }

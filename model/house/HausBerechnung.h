@@ -30,8 +30,8 @@ class CHausBerechnung {
                      float exponent, float faktor, float ruecklaufTemp, float& out) const;
 
     // By the demand figure N.
-    void MonatlicherWWbedarf(unsigned short monat, unsigned bedarfsKennzahl, float& out) const;
-    void MonatlicherWWbedarf(MonatsWerte out, unsigned bedarfsKennzahl) const;
+    void MonatlicherWWbedarf(unsigned short monat, float bedarfsKennzahl, float& out) const;
+    void MonatlicherWWbedarf(MonatsWerte out, float bedarfsKennzahl) const;
     // By the daily volume heated from the cold-water to the set temperature; the loss is
     // not used.
     void MonatlicherWWbedarf(unsigned short monat, unsigned sollTemp, unsigned kaltTemp,

@@ -3,10 +3,9 @@
 #include <algorithm>
 
 #include "core/text/ResManager.h"
+#include "core/text/TextIdConstants.h"
 
 namespace {
-
-constexpr uint16_t kTextEthylenglykol = 3812;
 
 // The concentration enters every formula as a float, so that (c - 30) below 30 is negative
 // rather than a wrapped unsigned number.
@@ -17,7 +16,7 @@ float alsFloat(unsigned c) {
 }  // namespace
 
 bool CFSMdaten::IstNichtEthylenglykol(const CVRMString& fluid) {
-    const CVRMString& marke = CResManager::getLangText(kTextEthylenglykol);
+    const CVRMString& marke = CResManager::getLangText(textid::kEthylenglykol);
     // An empty marker would be found in every name; it marks no family instead.
     if (marke.empty()) return true;
     return fluid.find(marke) == std::u16string::npos;
@@ -40,12 +39,22 @@ float CFSMdaten::getSpezWaerme(const CVRMString& fluid, unsigned konzentration, 
     return konzentration >= 10 ? basis + 0.004f * temp : basis;
 }
 
-float CFSMdaten::getKinViskos(const CVRMString& fluid, unsigned konzentration, float temp) {
+namespace {
+
+float KinViskosFit(const CVRMString& fluid, unsigned konzentration, float temp, float wasser) {
     const float c = alsFloat(konzentration);
-    if (konzentration < 15) return 1.6f - 0.03f * temp;
-    if (IstNichtEthylenglykol(fluid))
+    if (konzentration < 15) return wasser;
+    if (CFSMdaten::IstNichtEthylenglykol(fluid))
         return 4.8f - 0.39f * c + ((c - 30.0f) * 0.1f + 4.7f) * c * 0.1f - c * temp * 0.01f;
     return 3.4f - 0.15f * c + ((c - 30.0f) * 0.04f + 1.8f) * c * 0.1f - c * temp * 0.004333333f;
+}
+
+}  // namespace
+
+float CFSMdaten::getKinViskos(const CVRMString& fluid, unsigned konzentration, float temp) {
+    // Antifreeze only thickens water; where the fit says otherwise it has left its range.
+    const float wasser = 1.6f - 0.03f * temp;
+    return std::max({KinViskosFit(fluid, konzentration, temp, wasser), wasser, kMinKinViskos});
 }
 
 float CFSMdaten::getWaermeleit(const CVRMString& fluid, unsigned konzentration, float temp) {

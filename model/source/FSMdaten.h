@@ -3,8 +3,9 @@
 // water-antifreeze mixture described by its antifreeze name, its concentration in percent by
 // volume and its temperature in °C. Two families: monoethylene glycol and all others.
 //
-// The correlations have no range of their own (a high temperature can give a negative
-// viscosity); checking the range is the callers' business.
+// The correlations have no range of their own; checking the range is the callers' business.
+// Only the viscosity is held up: its fits are linear in temperature and fall below water
+// (even below zero) for warm glycol mixtures, where a real mixture is always thicker.
 #include "core/value/VRMString.h"
 
 class CFSMdaten {
@@ -15,7 +16,10 @@ class CFSMdaten {
     static float getDichte(const CVRMString& fluid, unsigned konzentration, float temp);
     // kJ/(kg·K)
     static float getSpezWaerme(const CVRMString& fluid, unsigned konzentration, float temp);
-    // mm²/s
+    // Lowest kinematic viscosity the fluid data give, in mm²/s (water near 45 °C).
+    static constexpr float kMinKinViskos = 0.3f;
+
+    // mm²/s; never below the water line 1.6 - 0.03 T nor below kMinKinViskos.
     static float getKinViskos(const CVRMString& fluid, unsigned konzentration, float temp);
     // W/(m·K)
     static float getWaermeleit(const CVRMString& fluid, unsigned konzentration, float temp);

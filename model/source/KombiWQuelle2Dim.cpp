@@ -57,7 +57,7 @@ Groesse GroesseFuer(const SDimWQuelle& dim) {
 // Asks the library guard until it lets the record change or the user aborts the design.
 void WarteAufAenderbarkeit(const CVRMString& name) {
     while (!ChangeBiboKomponente(kKomponenteWQuelle, name)) {
-        ShowFehler2(3109, 3141);  // "Could not change component", "Heat source"
+        ShowFehler2(3109, textid::kWaermequelle);  // "Could not change component"
         const int antwort = KVSMessageBoxID(3351, textid::kProduktCaption,  // "Abort design?"
                                             platform::mb::YESNO | platform::mb::ICONQUESTION);
         if (antwort == platform::id::YES) ThrowFehler(3268, nullptr);  // "Design aborted!"
@@ -68,7 +68,7 @@ void WarteAufAenderbarkeit(const CVRMString& name) {
 
 void CKombiWQuelle2::SetDimDaten(const SDimWQuelle& dim, bool speichern) {
     if (GetKelvoApp().GetAktDokument(false)->GetDimModus() == 0)
-        ThrowFehler(3219, kOrt);  // "Program not in design mode!"
+        ThrowFehler(textid::kKeinDimModus, kOrt);
     WarteAufAenderbarkeit(m_werte.getName());
     CWQuelle2& quelle = *GetErsteWQuelle();
     quelle.SetzeWert(ID_Sondenart, dim.sondenart);
@@ -85,15 +85,16 @@ void CKombiWQuelle2::SetDimDaten(const SDimWQuelle& dim, bool speichern) {
     quelle.SetzeWert(ID_QuellMediumIdx, dim.art);
     quelle.SetzeWert(ID_RohrAussen, dim.aussen);
     quelle.SetzeWert(ID_RohrInnen, dim.art == 5 ? 2.7f : GetRohrInnenDurchmesser(dim.aussen));
+    quelle.SetzeWert(ID_WQuelleFlaeche, g.flaeche);
+    quelle.SetzeWert(ID_WQuelleLaenge, g.laenge);
+    quelle.SetzeWert(ID_SoleKreise, g.kreise);
+    quelle.SetzeWert(ID_SondenReihe, 1u);
+    // The turbulent minimum depends on the circuits: the flow follows the new field's size.
     const float volStrom =
         g.volStromBerechnet
             ? quelle.MinVolStromSole2(dim.spreizung, dim.entzugLeistung, dim.nennVolStrom)
             : dim.nennVolStrom;
     quelle.SetzeWert(ID_VolStrom, volStrom);
-    quelle.SetzeWert(ID_WQuelleFlaeche, g.flaeche);
-    quelle.SetzeWert(ID_WQuelleLaenge, g.laenge);
-    quelle.SetzeWert(ID_SoleKreise, g.kreise);
-    quelle.SetzeWert(ID_SondenReihe, 1u);
     quelle.SetzeWert(ID_WQuelleAbstand, g.abstand);
     quelle.SetzeWert(ID_BetrWeiseIdx, dim.betrWeise);
     quelle.SetzeWert(ID_DimPunktTemp, dim.dimPunktTemp);

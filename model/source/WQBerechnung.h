@@ -86,9 +86,9 @@ class CWQBerechnung {
     float LatentWaermeSonde(int kreise, float laenge, float c);
     float LatentWaermeFlachK(float flaeche, float c);
 
-    // A kinematic viscosity that the fluid correlations drive below what any brine has
-    // (they go negative when warm) is raised to this floor, in mm²/s.
-    static constexpr float kMinViskositaet = 0.5f;
+    // A positive kinematic viscosity is taken as given; a non-positive one (no fluid data
+    // make one, a caller may) would give a NaN Reynolds number and takes the lowest the
+    // fluid data give instead.
     static float GeschuetzteViskositaet(float viskos);
 
   private:

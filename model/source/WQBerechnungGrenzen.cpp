@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr unsigned kTestFehler = 3113;  // "Test could not be done"
 constexpr int kLandPolen = 13;          // its limits follow a formula of λ
 
 constexpr const char16_t* kOrtMSE = u"akt. momentaner Entzug";
@@ -82,17 +81,6 @@ auto Erneut(unsigned textId, const char16_t* ort, F f) {
         return f();
     } catch (const std::exception&) {
         ThrowFehler(textId, ort);
-    }
-}
-
-// Runs the test `f`; a failure inside is shown with text 3113 and fails the test.
-template <class F>
-bool Test(const char16_t* ort, F f) {
-    try {
-        return f();
-    } catch (const std::exception&) {
-        ShowFehler(kTestFehler, ort);
-        return false;
     }
 }
 
@@ -174,13 +162,13 @@ bool CWQBerechnung::TesteWQuelle(int art, float leistung, float energie, float l
         case 5:
             return TesteFlachKWerte(leistung, energie, laenge, flaeche, lambda, feuchte, richtung,
                                     f1, f2);
+        // Air and water have no extraction limits: the test cannot be done, which is not
+        // the same as a source that does not pass.
         case 2:
         case 6:
-            ShowFehler(kTestFehler, u"WQBerechnung::TesteLuftAbsWerte");
-            return false;
+            ThrowFehler(textid::kTestNichtMoeglich, u"WQBerechnung::TesteLuftAbsWerte");
         case 3:
-            ShowFehler(kTestFehler, u"WQBerechnung::TesteWasserAbsWerte");
-            return false;
+            ThrowFehler(textid::kTestNichtMoeglich, u"WQBerechnung::TesteWasserAbsWerte");
         case 4:
             return true;
         default:
@@ -191,7 +179,7 @@ bool CWQBerechnung::TesteWQuelle(int art, float leistung, float energie, float l
 bool CWQBerechnung::TesteSondenWerte(float leistung, float energie, float laenge, float lambda,
                                      int feuchte, int richtung, int sondenart) {
     if (!(laenge > 0.0f)) return false;
-    return Test(u"WQBerechnung::TesteSondenWerte", [&] {
+    return Erneut(textid::kTestNichtMoeglich, u"WQBerechnung::TesteSondenWerte", [&] {
         return GetMSE(0, leistung, laenge, 0.0f) <=
                    GetMSEGrenze(0, lambda, feuchte, richtung, sondenart, 1.0f, 1.0f) &&
                GetEJE(0, energie, laenge, 0.0f) <= GetEJEGrenze(0, lambda, feuchte, richtung);
@@ -202,7 +190,7 @@ bool CWQBerechnung::TesteSondenWerte(float leistung, float energie, float laenge
 bool CWQBerechnung::TesteFlachKWerte(float leistung, float energie, float laenge, float flaeche,
                                      float lambda, int feuchte, int richtung, float f1, float f2) {
     if (!(flaeche > 0.0f) || !(laenge > 0.0f)) return false;
-    return Test(u"WQBerechnung::TesteFlachKWerte", [&] {
+    return Erneut(textid::kTestNichtMoeglich, u"WQBerechnung::TesteFlachKWerte", [&] {
         return GetMSE(1, leistung, laenge, flaeche) <=
                    GetMSEGrenze(1, lambda, feuchte, richtung, 0, f1, f2) &&
                GetEJE(1, energie, laenge, flaeche) <= GetEJEGrenze(1, lambda, feuchte, richtung);

@@ -5,6 +5,7 @@
 
 #include "core/text/TextIdConstants.h"
 #include "model/errors/Fehler.h"
+#include "model/source/FSMdaten.h"
 #include "model/source/WQBerechnung.h"
 #include "model/source/WQKontext.h"
 
@@ -17,7 +18,7 @@ constexpr float kNusseltLaminar = 3.66f;
 }  // namespace
 
 float CWQBerechnung::GeschuetzteViskositaet(float viskos) {
-    return viskos >= kMinViskositaet ? viskos : kMinViskositaet;
+    return viskos > 0.0f ? viskos : CFSMdaten::kMinKinViskos;
 }
 
 void CWQBerechnung::SoleEintrittsTemp(int monat, int art, float quellTemp, float last,

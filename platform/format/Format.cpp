@@ -1,10 +1,10 @@
 #include "platform/format/Format.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
+
+#include "platform/text/Text.h"
 
 namespace platform {
 namespace {
@@ -19,7 +19,7 @@ struct Spec {
 
 // Width and precision beyond this are taken as written; it keeps outside formats
 // from asking for gigabytes of padding.
-constexpr int kMaxField = 4096;
+constexpr int kMaxField = 4096;  // not a text id
 
 std::u16string widen(std::string_view s) {
     return std::u16string(s.begin(), s.end());
@@ -75,8 +75,7 @@ void formatInteger(std::u16string& out, const FormatArg& arg, const Spec& spec) 
     char buf[72];
     auto res = std::to_chars(buf, buf + sizeof buf, magnitude, base);
     std::string digits(buf, res.ptr);
-    if (spec.conv == u'X')
-        for (auto& c : digits) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (spec.conv == u'X') toAsciiUpper(digits);
     if (spec.precision >= 0) {
         if (spec.precision == 0 && magnitude == 0) digits.clear();
         if (digits.size() < static_cast<size_t>(spec.precision))
@@ -104,7 +103,12 @@ std::string toChars(double magnitude, std::chars_format fmt, int precision) {
 std::string generalKeepingZeros(double magnitude, int precision) {
     const std::string scientific = toChars(magnitude, std::chars_format::scientific, precision - 1);
     const auto e = scientific.find('e');
-    const int exponent = e == std::string::npos ? 0 : std::atoi(scientific.c_str() + e + 1);
+    int exponent = 0;
+    if (e != std::string::npos) {
+        const char* first = scientific.data() + e + 1;
+        if (*first == '+') ++first;
+        std::from_chars(first, scientific.data() + scientific.size(), exponent);
+    }
     if (exponent < -4 || exponent >= precision) return scientific;
     return toChars(magnitude, std::chars_format::fixed, precision - 1 - exponent);
 }
@@ -139,8 +143,7 @@ void formatDouble(std::u16string& out, double v, const Spec& spec) {
     } else {
         body = finiteBody(std::fabs(v), spec);
     }
-    if (upper)
-        for (auto& ch : body) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    if (upper) toAsciiUpper(body);
     Spec padSpec = spec;
     if (!std::isfinite(v)) padSpec.zero = false;
     pad(out, widen(sign + body), padSpec, true, sign.size());
@@ -158,7 +161,7 @@ void formatPointer(std::u16string& out, const void* p, const Spec& spec) {
     std::string digits(buf, res.ptr);
     digits.insert(0, 2 * sizeof(void*) > digits.size() ? 2 * sizeof(void*) - digits.size() : 0,
                   '0');
-    for (auto& c : digits) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    toAsciiUpper(digits);
     pad(out, widen(digits), spec, false, 0);
 }
 

@@ -20,6 +20,15 @@ std::string toLatin1(std::u16string_view text);
 std::u16string fromUtf16LE(std::string_view bytes);
 std::string toUtf16LE(std::u16string_view text);
 
+// a-z to A-Z and nothing else, whatever the process locale: number texts and hex digits
+// must not change with the user's language.
+constexpr char asciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+inline void toAsciiUpper(std::string& text) {
+    for (char& c : text) c = asciiUpper(c);
+}
+
 // Convenience for literals and file names in messages.
 inline std::u16string u16(std::string_view utf8) {
     return fromUtf8(utf8);

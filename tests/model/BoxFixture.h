@@ -1,6 +1,6 @@
 #pragma once
-// Tests of the model: a recording message-box presenter, a clean language table with the
-// texts a test sets, and the registered fake application.
+// Tests of the model: a recording message-box presenter, the shipped English language
+// table, and the registered fake application.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,6 +9,7 @@
 #include "platform/messagebox/MessageBox.h"
 #include "platform/window/Window.h"
 #include "tests/support/FakeKelvoApp.h"
+#include "tests/support/Sprachmodul.h"
 
 namespace modeltest {
 
@@ -21,7 +22,7 @@ class TestFenster : public platform::Window {
 
 class BoxFixture : public ::testing::Test {
   protected:
-    BoxFixture() { CResManager::freeLangRes(); }
+    BoxFixture() { testsupport::LadeSprache(); }
     ~BoxFixture() override { CResManager::freeLangRes(); }
 
     static void text(uint16_t id, const char16_t* value) { CResManager::setEntry(id, value); }

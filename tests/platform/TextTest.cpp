@@ -17,4 +17,11 @@ TEST(Text, MalformedInputIsReplacedNotLost) {
     EXPECT_EQ(platform::fromUtf16LE(std::string("a\0b", 3)), u"a");  // odd last byte dropped
 }
 
+TEST(Text, AsciiUpperChangesOnlyLowerCaseLatinLetters) {
+    // Bytes outside a-z stay, 8-bit ones included, whatever locale the process runs in.
+    std::string text = "0x1f.ab-INF\xE4\xFF";
+    platform::toAsciiUpper(text);
+    EXPECT_EQ(text, "0X1F.AB-INF\xE4\xFF");
+}
+
 }  // namespace

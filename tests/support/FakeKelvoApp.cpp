@@ -42,16 +42,14 @@ void FakeKelvoDoc::WPLeistungOhneKorr(int kind, float, float, float& wert) {
     wert = wpLeistung[kind];
 }
 
-void FakeKelvoDoc::GetDimWerte(int, float, int, int, int, float& quellTemp, float& auslegTemp,
-                               float& leistungProWP, int, CWQuelle2*) {
-    quellTemp = dimQuellTemp;
-    auslegTemp = dimAuslegTemp;
-    leistungProWP = dimLeistungProWP;
+SDimWerte FakeKelvoDoc::GetDimWerte(const SDimAnfrage& anfrage) {
+    dimAnfragen.push_back(anfrage);
+    return dimWerte;
 }
 
-void FakeKelvoDoc::BerechneProjekt(CKelvoErgebnisse*, int& flag, uint16_t, int) {
+SProjektRechnung FakeKelvoDoc::BerechneProjekt(CKelvoErgebnisse*, bool, bool) {
     ++berechneAufrufe;
-    flag = berechneFlag;
+    return rechnung;
 }
 
 void FakeKelvoDoc::SetProjektDaten4(TKelvoDatenID id, float wert, int) {
@@ -62,7 +60,7 @@ void FakeKelvoDoc::SetWert(TKelvoDatenID id, const CVRMwert&) {
     gesetzteWerte.push_back(id);
 }
 
-void FakeKelvoDoc::ErstelleReport(int, int, int) {
+void FakeKelvoDoc::ErstelleReport(bool, int, bool) {
     ++reportAufrufe;
 }
 
@@ -97,6 +95,7 @@ void FakeKelvoApp::SetWert(TKelvoDatenID id, const CVRMwert&) {
 }
 
 IKelvoOptionen& FakeKelvoApp::GetOptionsManager() {
+    if (optionsFehler) std::rethrow_exception(optionsFehler);
     if (!optionsManager) ThrowFehler(0, nullptr, 0);
     return *optionsManager;
 }

@@ -3,6 +3,7 @@
 // set in public members, calls are recorded. Constructing a FakeKelvoApp registers it for
 // its lifetime.
 #include <deque>
+#include <exception>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -24,16 +25,14 @@ class FakeKelvoDoc : public IKelvoDocServices {
     CWQuelle2* GetWQuelle(int erste) override { return erste ? quelle1 : quelle2; }
     void WPLeistungOhneKorr(int kind, float quellTemp, float vorlaufTemp, float& wert) override;
     void MonatlicherWWbedarf(float& kWh) override { kWh = wwBedarf; }
-    void GetDimWerte(int auswahl, float dimTemp, int flag1, int flag2, int anzahlWP,
-                     float& quellTemp, float& auslegTemp, float& leistungProWP, int modus,
-                     CWQuelle2* quelle) override;
+    SDimWerte GetDimWerte(const SDimAnfrage& anfrage) override;
     void BroadcastDimDaten(const SDimDaten& daten) override { dimDaten.push_back(daten); }
     void SaveKomponenten() override { ++saveKomponentenAufrufe; }
-    void BerechneProjekt(CKelvoErgebnisse* ergebnisse, int& flag, uint16_t wort,
-                         int modus) override;
+    SProjektRechnung BerechneProjekt(CKelvoErgebnisse* ergebnisse, bool frageSeiten,
+                                     bool still) override;
     void SetProjektDaten4(TKelvoDatenID id, float wert, int speichern) override;
     void SetWert(TKelvoDatenID id, const CVRMwert& value) override;
-    void ErstelleReport(int a, int b, int c) override;
+    void ErstelleReport(bool frageSeiten, int unbenutzt, bool drucken) override;
 
     // Answers.
     CProjekt2* projekt = nullptr;
@@ -46,8 +45,8 @@ class FakeKelvoDoc : public IKelvoDocServices {
     bool projektAenderbar = true;
     float wpLeistung[3] = {0.0f, 0.0f, 0.0f};  // by kind 0, 1, 2
     float wwBedarf = 0.0f;
-    float dimQuellTemp = 0.0f, dimAuslegTemp = 0.0f, dimLeistungProWP = 0.0f;
-    int berechneFlag = 1;
+    SDimWerte dimWerte;
+    SProjektRechnung rechnung{true, true};
 
     // Calls.
     std::vector<bool> aenderbarAnfragen;  // the `meldung` flag of each call
@@ -56,6 +55,7 @@ class FakeKelvoDoc : public IKelvoDocServices {
     int berechneAufrufe = 0;
     std::vector<std::pair<TKelvoDatenID, float>> projektDaten4;
     std::vector<TKelvoDatenID> gesetzteWerte;
+    std::vector<SDimAnfrage> dimAnfragen;
     int reportAufrufe = 0;
 };
 
@@ -106,6 +106,8 @@ class FakeKelvoApp : public IKelvoAppServices {
     CVRMString defFSMittel, defAbsMaterial, defAbsUmhuell;  // empty: answer 0
     CVRMString reportDir;
     IKelvoOptionen* optionsManager = nullptr;  // none: the generic error
+    // Set: asking for the options manager throws it (a failure that is not a user exception).
+    std::exception_ptr optionsFehler;
     // One answer per name prompt in order: a name for OK, nullopt for cancel; none left:
     // cancel.
     std::deque<std::optional<CVRMString>> nameAntworten;

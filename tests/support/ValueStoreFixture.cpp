@@ -8,49 +8,14 @@
 #include "core/text/ResManager.h"
 #include "core/value/VRMdatenProvider.h"
 #include "platform/resources/Resources.h"
+#include "tests/support/Sprachmodul.h"
 
 namespace testsupport {
-
-namespace {
-
-void setzeTexte() {
-    const std::pair<uint16_t, const char16_t*> texts[] = {
-        {3094, u"Error when saving data"},
-        {3101, u"Object not initialized"},
-        {3102, u"File not found"},
-        {3105, u"Required data missing or data wrong"},
-        {3112, u"Required data not loaded"},
-        {3162, u"Switch constant wrong"},
-        {3168, u"Varmion"},
-        {3337, u"Empty parameter"},
-        {3343, u"Value not stored in user database"},
-        {3357, u"%f"},
-        {3358, u"%i"},
-        {3359, u"%u"},
-        {3364, u"(%s)"},
-        {3367, u"%lu"},
-        {3368, u"%li"},
-        {3412, u"List from database"},
-        {3482, u"Error in interface of module 'Global'"},
-        {3501, u"Unknown error in module 'VRM-Global'"},
-        {3552, u"Standard"},
-        {3598, u"yes"},
-        {3599, u"no"},
-        {3620, u"gravel (average wet)"},
-        {3621, u"(bib)"},
-        {4297, u"Database file not found!"},
-        {5354, u"(%s)"},
-    };
-    for (const auto& [id, text] : texts) CResManager::setEntry(id, text);
-}
-
-}  // namespace
 
 ValueStoreFixture::ValueStoreFixture() : previousResource_(platform::currentResourceModule()) {
     CVRMdatenProvider::remove();
     CVRMglobApp::ResetForTests();
-    CResManager::freeLangRes();
-    setzeTexte();
+    LadeSprache();
 }
 
 ValueStoreFixture::~ValueStoreFixture() {

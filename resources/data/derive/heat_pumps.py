@@ -8,12 +8,25 @@ Tf is a constant share eta of the Carnot COP (Tf + 273.15) / (Tf - Ts), eta fitt
 rating point of the type; the heating capacity at flow 35 degC changes by 2.5 % per K of
 source temperature from its rated value; at flow 55 degC it is 95 % of that at 35 degC;
 electric power = capacity / COP; source-side capacity = capacity - electric power.
+Powers are written with two decimals: capacities rounded, electric powers rounded down,
+so that no record falls below the model's COP; the source side is the difference of the
+written numbers.
 """
 import csv
+import math
 
 SLOPE = 0.025
 RATIO_55 = 0.95
 FLOW2 = 55.0
+
+
+def round2(x):
+    return round(x * 100.0) / 100.0
+
+
+def floor2(x):
+    # The small allowance keeps a product like 1.16 * 100 = 115.99999 at 1.16.
+    return math.floor(x * 100.0 + 1e-6) / 100.0
 
 
 def carnot(ts, tf):
@@ -41,10 +54,12 @@ def main():
                             "%.0f" % max(maxflow), t["max_interpol_source_C"], t["min_air_C"], 5,
                             "heat_pump_types.csv, model of derive/heat_pumps.py (eta = %.4f)" % eta])
             for i, (ts, mf) in enumerate(zip(temps, maxflow)):
-                q35 = q_r * (1.0 + SLOPE * (ts - ts_r))
-                q55 = q35 * RATIO_55
-                p35 = q35 / (eta * carnot(ts, 35.0))
-                p55 = q55 / (eta * carnot(ts, FLOW2))
+                q35 = round2(q_r * (1.0 + SLOPE * (ts - ts_r)))
+                q55 = round2(q35 * RATIO_55)
+                # The electric power is rounded down, so that the record's COP is never
+                # below the model's (at the rating point: never below the stated COP).
+                p35 = floor2(q35 / (eta * carnot(ts, 35.0)))
+                p55 = floor2(q55 / (eta * carnot(ts, FLOW2)))
                 recs.writerow([name, i, "%.0f" % ts] +
                               ["%.2f" % v for v in (q35, q55, p35, p55, q35 - p35, q55 - p55, FLOW2, mf)])
 

@@ -11,6 +11,7 @@
 #include "core/db/VRMglobApp.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/db/GlobalFixture.h"
+#include "tests/support/Sprachmodul.h"
 
 namespace {
 
@@ -20,24 +21,8 @@ const std::u16string kDoc = u"office --open";
 class OptionsTest : public GlobalFixture {
   protected:
     OptionsTest() {
-        const std::pair<uint16_t, const char16_t*> texts[] = {
-            {3104, u"Error when saving options"},
-            {3105, u"Required data missing or data wrong"},
-            {3162, u"Switch constant wrong"},
-            {3228, u"StandardS_(IRL)"},
-            {3310, u"<without location>"},
-            {3359, u"%u"},
-            {3437, u"Error when loading program options"},
-            {3439, u"Wrong type of variant variable"},
-            {3440, u"Option %u not found !"},
-            {3609, u"Dublin (IRL)"},
-            {4282, u"Missing important data in database!"},
-            {5218, u"<calculated from climate>"},
-            {5352, u"Wood heating"},
-            {5399, u"(D)(A)(CH)"},
-            {5563, u"templates"},
-        };
-        for (const auto& [id, text] : texts) CResManager::setEntry(id, text);
+        // The texts the options show and report are those of the shipped English table.
+        testsupport::LadeSprache();
         manager.SetUmgebung(kProgramm, [] { return CVRMString(kDoc); });
     }
 

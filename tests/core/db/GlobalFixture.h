@@ -14,34 +14,13 @@
 #include "platform/resources/Resources.h"
 #include "platform/text/Text.h"
 #include "tests/support/FixtureDatabase.h"
+#include "tests/support/Sprachmodul.h"
 
 class GlobalFixture : public ::testing::Test {
   protected:
     GlobalFixture() {
         CVRMglobApp::ResetForTests();
-        CResManager::freeLangRes();
-        const std::pair<uint16_t, const char16_t*> texts[] = {
-            {3101, u"Database not loaded"},
-            {3102, u"File not found"},
-            {3168, u"Varmion"},
-            {3272, u"Version %s or higher of file\\n%s required!"},
-            {3308, u"Error when determining file version"},
-            {3337, u"Empty parameter"},
-            {3357, u"%f"},
-            {3358, u"%i"},
-            {3367, u"%lu"},
-            {3368, u"%li"},
-            {3482, u"Error in interface of module 'Global'"},
-            {3501, u"Unknown error in module 'VRM-Global'"},
-            {3502, u"NULL parameter"},
-            {3504, u"Module 'Global' not initialized !"},
-            {3552, u"Standard"},
-            {3621, u"(bib)"},
-            {4297, u"Database file not found!"},
-            {4312, u"Module Global not initialized"},
-            {5354, u"(%s)"},
-        };
-        for (const auto& [id, text] : texts) CResManager::setEntry(id, text);
+        testsupport::LadeSprache();
     }
 
     ~GlobalFixture() override {

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "core/db/Global.h"
+#include "core/db/VersionText.h"
 #include "core/text/ErrorReport.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/db/GlobalFixture.h"
@@ -202,6 +203,25 @@ TEST_F(GlobalVersion, RefusedBelow42080AcceptedFrom42080) {
 
 TEST_F(GlobalVersion, StampedVersionOfTheCoreLibrary) {
     EXPECT_EQ(IGlobal::GetDateiVersionsInfo(CVRMString::fromUtf8(coreFile())), 42080);
+}
+
+TEST_F(GlobalVersion, VersionTextJoinsTheFourNumbersOfTheRecord) {
+    // The test module is stamped 1.2.300.40000; its combined number 10000 + 2000 + 3000 +
+    // 40000 = 55000 would read "5.5.0.0".
+    const struct {
+        std::string file;
+        const char16_t* text;
+    } faelle[] = {
+        {std::string(VARM_TEST_MODULE_DIR) + "/varm_test_ordinals.so", u"1.2.300.40000"},
+        {coreFile(), u"4.2.8.0"},
+        {std::string(VARM_TEST_MODULE_DIR) + "/fehlt.so", u"0.0.0.0"},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(vrmcore::VersionsText(CVRMString::fromUtf8(f.file)), CVRMString(f.text))
+            << f.file;
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(getVersionString(4, 2, 123, 0), u"4.2.123.0");
 }
 
 TEST_F(GlobalVersion, InitInterfaceChecksThenStarts) {

@@ -76,7 +76,7 @@ TEST_F(GlobalWert, WriteThenReadKeepsTheValue) {
 TEST_F(GlobalWert, RefusedPlacesAndTypes) {
     loadDatabases(kUser, {});
     CVRMwert wert(1);
-    CVRMwert lang(5L);
+    CVRMwert lang = CVRMwert::Long(5);
     const std::pair<std::function<void()>, std::u16string> cases[] = {
         {[&] { IGlobal::readWert(u"", u"Eins", wert); },
          vrmcore::BuildErrorText(3105, u"IGlobal::readWert")},

@@ -1,8 +1,9 @@
 #pragma once
-// Shared set-up of the database-file tests: a language table with the texts the database
-// layer uses, a recording message-box presenter and a temporary folder.
+// Shared set-up of the database-file tests: the English language table, a recording
+// message-box presenter and a temporary folder.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,17 +19,18 @@ class IniFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
         CResManager::freeLangRes();
-        CResManager::setEntry(3168, u"Varmion");
-        CResManager::setEntry(3101, u"Object not initialized");
-        CResManager::setEntry(3102, u"File not found");
+        LoadEnglishTexts();
+        // Not in the English table: the place alone tells these reports apart.
         CResManager::setEntry(3337, u"Parameter wrong");
-        CResManager::setEntry(3343, u"Value not stored in user database");
-        CResManager::setEntry(3344, u"Value not deleted from list in user database");
-        CResManager::setEntry(3345, u"Key value not deleted from list in user database");
-        CResManager::setEntry(3367, u"%lu");
-        CResManager::setEntry(3503, u"Empty parameter");
         CResManager::setEntry(3552, u"[muster]");
-        CResManager::setEntry(3621, u"(bib)");
+    }
+    // The English language table of the repository, one id##text per line.
+    static void LoadEnglishTexts() {
+        std::ifstream in(std::string(VARM_SOURCE_DIR) + "/resources/eng/language.txt");
+        ASSERT_TRUE(in) << "English language table missing";
+        std::string text = "\xEF\xBB\xBF";  // the parser skips one character
+        for (std::string line; std::getline(in, line);) text += line + "\r\n";
+        CResManager::parseResource(platform::fromUtf8(text));
     }
     void TearDown() override { CResManager::freeLangRes(); }
 

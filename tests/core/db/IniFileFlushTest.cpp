@@ -1,6 +1,10 @@
 #include "tests/core/db/IniFileFixture.h"
 
+#include <chrono>
 #include <csignal>
+#include <future>
+#include <memory>
+#include <thread>
 
 #include <sys/resource.h>
 
@@ -171,6 +175,61 @@ TEST_F(IniFileTest, FlushIntoAMissingFolderReports) {
     EXPECT_THROW(file.Flush(u"", nullptr, nullptr), platform::UserException);
     EXPECT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(folder.fileNames(), std::vector<std::string>{});
+}
+
+// A folder named by a bare file name, and a database that does not exist yet, are cleaned
+// of what an interrupted flush left there as well.
+TEST_F(IniFileTest, LeftoversAreRemovedForABareNameAndAMissingFile) {
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    for (const bool exists : {true, false}) {
+        SCOPED_TRACE(exists ? "existing" : "missing");
+        std::filesystem::remove(folder.file("user.dat"));
+        if (exists) testsupport::WriteDatabaseFile(folder.file("user.dat"), {u"[s]", u"k=v"});
+        testsupport::WriteFileBytes(folder.file("user.dat.flush-Ab12Cd"), "x");
+        CIniFile file(0);
+        file.Init(u"user.dat", false);
+        EXPECT_FALSE(std::filesystem::exists(folder.file("user.dat.flush-Ab12Cd")));
+        file.WriteIniString(u"s", u"k", u"neu", true);
+        EXPECT_EQ(Read(*LoadExisting("user.dat"), u"s", u"k"), u"neu");
+    }
+    std::filesystem::current_path(previous);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+// A box runs a nested event loop in which a timer or an edit of the same thread may write
+// to the same file: the failure box of a write must not hold the write lock.
+TEST_F(IniFileTest, AWriteFromInsideAFailureBoxGoesThrough) {
+    struct WritingPresenter : platform::MessageBoxPresenter {
+        int present(const platform::MessageBoxRequest&) override {
+            if (++boxes == 1) file->WriteIniString(u"s", u"aus der box", u"1", false);
+            return platform::id::OK;
+        }
+        CIniFile* file = nullptr;
+        int boxes = 0;
+    };
+    // Leaked on purpose: a deadlocked thread may still hold it when the test gives up.
+    auto* presenter = new WritingPresenter;
+    auto* file = new CIniFile(0);
+    presenter->file = file;
+    platform::ScopedMessageBoxPresenter writing(*presenter);
+    file->Init(PathOf("fehlt/user.dat"), false);  // its folder does not exist: flushes fail
+    auto finished = std::make_shared<std::promise<void>>();
+    std::future<void> done = finished->get_future();
+    std::thread([file, finished] {
+        try {
+            file->WriteIniString(u"s", u"k", u"v", true);
+        } catch (const platform::UserException&) {
+        }
+        finished->set_value();
+    }).detach();
+    ASSERT_EQ(done.wait_for(std::chrono::seconds(20)), std::future_status::ready)
+        << "the write from inside the box waits for the lock of the failed write";
+    EXPECT_EQ(presenter->boxes, 1);
+    EXPECT_EQ(Read(*file, u"s", u"aus der box"), u"1");
+    EXPECT_EQ(Read(*file, u"s", u"k"), u"v");
+    delete file;
+    delete presenter;
 }
 
 }  // namespace

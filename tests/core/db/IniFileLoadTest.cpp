@@ -45,10 +45,6 @@ TEST_F(IniFileTest, LoadRules) {
          {u"[s]", u"  Formel  =  a=B  ", u"Ziel=x\t "},
          DbEncoding::Utf16,
          {{u"s", u"formel", u"a=B"}, {u"s", u"ziel", u"x"}}},
-        {"lines before the first section are ignored and not numbered",
-         {u"vorher=1", u"lose Zeile", u"", u"[s]", u"erste"},
-         DbEncoding::Utf16,
-         {{u"s", u"vorher", u"<missing>"}, {u"s", u"1", u"erste"}}},
         {"a blank before [ makes no section",
          {u"[s]", u"  [t]", u"k=v"},
          DbEncoding::Utf16,
@@ -73,19 +69,39 @@ TEST_F(IniFileTest, LoadRules) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
-TEST_F(IniFileTest, FirstByteAloneChoosesUtf16) {
-    const std::string text = platform::toUtf16LE(u"[s]\nk=Wert\n");
-    for (const std::string& mark :
-         {std::string("\xFF\xFE"), std::string("\xFE\xFF"), std::string("\xFE\0", 2)}) {
-        testsupport::WriteFileBytes(folder.file("m.dat"), mark + text);
-        auto file = LoadExisting("m.dat");
-        EXPECT_EQ(Read(*file, u"s", u"k"), u"Wert");
+std::string Utf16BE(std::u16string_view text) {
+    std::string bytes = platform::toUtf16LE(text);
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) std::swap(bytes[i], bytes[i + 1]);
+    return bytes;
+}
+
+// Every form a database file turns up in is read whole and silently.
+TEST_F(IniFileTest, EncodingsAreRecognised) {
+    const std::u16string text = u"[s]\nk=Wert Ä€\n";
+    const std::string le = platform::toUtf16LE(text);
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"UTF-16LE with its mark", "\xFF\xFE" + le},
+        {"FE FF before little-endian text", "\xFE\xFF" + le},
+        {"UTF-16BE with its mark", "\xFE\xFF" + Utf16BE(text)},
+        {"UTF-16LE without a mark", le},
+        {"UTF-16BE without a mark", Utf16BE(text)},
+        {"UTF-8 with its mark", "\xEF\xBB\xBF" + platform::toUtf8(text)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::WriteFileBytes(folder.file("m.dat"), c.bytes);
+        EXPECT_EQ(Read(*LoadExisting("m.dat"), u"s", u"k"), u"Wert Ä€");
     }
-    // Any other first byte means 8-bit text, even when UTF-16 follows.
+    // Anything else is 8-bit text, one byte one character.
     testsupport::WriteFileBytes(folder.file("m.dat"),
                                 "[s]\nk=\xC4"
                                 "rger\n");
     EXPECT_EQ(Read(*LoadExisting("m.dat"), u"s", u"k"), u"Ärger");
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(folder.fileNames(), std::vector<std::string>{"m.dat"});
 }
 
 TEST_F(IniFileTest, ValueLinesStayApartWithoutTheNumberFormat) {

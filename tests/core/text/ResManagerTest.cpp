@@ -150,12 +150,31 @@ TEST_F(LanguageFileTest, MissingFileChangesNothing) {
     EXPECT_FALSE(CResManager::hasLangFile());
 }
 
-TEST_F(LanguageFileTest, ShortAndGarbageFiles) {
-    for (const std::string& bytes : {""s, "\xFF"s, "\xFF\xFE"s, "ab\n##\n\0\0##\0\n\xFF##\xFE"s}) {
-        CResManager::setLang(write(bytes));
-        EXPECT_TRUE(CResManager::hasLangFile());
+// A file without a single text, or with NUL bytes (UTF-16 or binary, not 8-bit text), is
+// reported and passed on; the table keeps what it had and no file is recorded, so start-up
+// cannot go on with a table of "Msg: n" texts.
+TEST_F(LanguageFileTest, DamagedFilesAreReportedAndLeaveTheTable) {
+    const std::string cases[] = {
+        ""s,
+        "\xFF"s,
+        "\xFF\xFE"s,
+        "\xFF\xFEno marker\n##\n"s,
+        "ab\n##\n\0\0##\0\n\xFF##\xFE"s,
+        "\xFF\xFE" + platform::toUtf16LE(u"12##Hello\r\n"),
+    };
+    for (const std::string& bytes : cases) {
+        SCOPED_TRACE(testing::PrintToString(bytes));
+        CResManager::freeLangRes();
+        CResManager::init();
+        boxes.shown.clear();
+        const CVRMString file = write(bytes);
+        EXPECT_THROW(CResManager::setLang(file), platform::UserException);
+        EXPECT_FALSE(CResManager::hasLang());
+        EXPECT_EQ(text(3168), u"Application");
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0].text, u"The language file " + file + u" is damaged and was not loaded.");
+        EXPECT_EQ(boxes.shown[0].caption, u"Application");
     }
-    EXPECT_EQ(text(0), u"\u00fe");  // "\xFF" is no number: id 0
 }
 
 TEST_F(LanguageFileTest, UnreadableFileIsReportedAndPassedOn) {

@@ -102,7 +102,7 @@ TEST_F(DatenProviderListen, CountriesAndTheirCodes) {
 }
 
 TEST_F(DatenProviderListen, AddedNameIsNumberedAndWrittenAtOnce) {
-    provider().addToListe(LISTE_KLIMAORTE, u"6 Neu (A)");
+    EXPECT_EQ(provider().addToListe(LISTE_KLIMAORTE, u"6 Neu (A)"), 1);
     EXPECT_EQ(userSectionLines(u"[klimaorte]"),
               (Lines{u"ort1=5 Eigener (IRL)", u"ort2=6 Neu (A)"}));
 

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "core/text/ResManager.h"
+#include "core/value/VRMwert.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/text/TextFixture.h"
 
@@ -41,9 +43,9 @@ TEST_F(VRMVariantTest, EachValueTypeHasItsTagAndVariantType) {
         {CVRMVariant(3u), vrmUInt, VT_UINT},
         {CVRMVariant(-4), vrmInt, VT_INT},
         {CVRMVariant(true), vrmBool, VT_UI1},
-        {CVRMVariant(-6L), vrmLong, VT_I4},
+        {CVRMVariant::Long(-6), vrmLong, VT_I4},
         {CVRMVariant(static_cast<unsigned short>(7)), vrmUShort, VT_UI2},
-        {CVRMVariant(8UL), vrmULong, VT_UI4},
+        {CVRMVariant::ULong(8), vrmULong, VT_UI4},
         {CVRMVariant(static_cast<void*>(&target)), vrmPtr, VT_BYREF | VT_UI1},
         {CVRMVariant(), vrmEmpty, VT_EMPTY},
         {CVRMVariant(vrmFloat), vrmFloat, VT_EMPTY},  // a tag alone holds no value
@@ -94,7 +96,7 @@ TEST_F(VRMVariantTest, AssignmentFromAVariantDispatchesOnItsTag) {
     EXPECT_EQ(target, CVRMVariant(2.5f));
     const CVRMVariant longTag(vrmLong);
     target = longTag;  // a tag alone: its value reads as 0
-    EXPECT_EQ(target, CVRMVariant(0L));
+    EXPECT_EQ(target, CVRMVariant::Long(0));
     const CVRMVariant text(u"Haus");
     target = text;
     EXPECT_EQ(target, text);
@@ -152,8 +154,8 @@ TEST_F(VRMVariantTest, Equality) {
         {CVRMVariant(1.5f), CVRMVariant(2.5f), false},
         {CVRMVariant(u"a"), CVRMVariant(u"a"), true},
         {CVRMVariant(u"a"), CVRMVariant(u"A"), false},
-        {CVRMVariant(5), CVRMVariant(5L), false},  // same number, other type
-        {CVRMVariant(5u), CVRMVariant(5UL), false},
+        {CVRMVariant(5), CVRMVariant::Long(5), false},  // same number, other type
+        {CVRMVariant(5u), CVRMVariant::ULong(5), false},
         {CVRMVariant(static_cast<unsigned short>(9)), CVRMVariant(static_cast<unsigned short>(9)),
          true},
         {CVRMVariant(true), CVRMVariant(false), false},
@@ -203,10 +205,10 @@ TEST_F(VRMVariantTest, GettersReadAcrossNumericTagsByValue) {
         {CVRMVariant(-4), -4, 4294967292u, -4.0f, 65532, true},  // 2^32 - 4, 2^16 - 4
         {CVRMVariant(true), 1, 1, 1.0f, 1, true},
         {CVRMVariant(false), 0, 0, 0.0f, 0, false},
-        {CVRMVariant(-6L), 0, 4294967290u, -6.0f, 65530, true},  // GetIntVal: int or bool only
-        {CVRMVariant(70000u), 0, 70000, 70000.0f, 4464, true},   // 70000 - 65536
+        {CVRMVariant::Long(-6), 0, 4294967290u, -6.0f, 65530, true},  // GetIntVal: int or bool only
+        {CVRMVariant(70000u), 0, 70000, 70000.0f, 4464, true},        // 70000 - 65536
         {CVRMVariant(static_cast<unsigned short>(7)), 0, 7, 7.0f, 7, true},
-        {CVRMVariant(4294967295UL), 0, 4294967295u, 4294967296.0f, 65535, true},
+        {CVRMVariant::ULong(4294967295), 0, 4294967295u, 4294967296.0f, 65535, true},
         {CVRMVariant(u"12"), 0, 0, 0.0f, 0, false},  // texts are not read as numbers
         {CVRMVariant(vrmInt), 0, 0, 0.0f, 0, false},
         {CVRMVariant(), 0, 0, 0.0f, 0, false},
@@ -236,10 +238,13 @@ TEST_F(VRMVariantTest, ConversionOperatorsAndClampedLongs) {
     EXPECT_EQ(asUnsigned, 7u);
     EXPECT_EQ(asFloat, 7.0f);
 
-    // long and unsigned long hold 32 bits.
-    EXPECT_EQ(CVRMVariant(1L << 40).variant().lVal, INT32_MAX);
-    EXPECT_EQ(CVRMVariant(-(1L << 40)).variant().lVal, INT32_MIN);
-    EXPECT_EQ(CVRMVariant(1UL << 40).variant().ulVal, UINT32_MAX);
+    // long and unsigned long hold 32 bits; wider C++ integers pick no kind by their type.
+    static_assert(!std::is_constructible_v<CVRMVariant, size_t>);
+    static_assert(!std::is_constructible_v<CVRMVariant, int64_t>);
+    static_assert(!std::is_constructible_v<CVRMwert, size_t>);
+    EXPECT_EQ(CVRMVariant::Long(int64_t{1} << 40).variant().lVal, INT32_MAX);
+    EXPECT_EQ(CVRMVariant::Long(-(int64_t{1} << 40)).variant().lVal, INT32_MIN);
+    EXPECT_EQ(CVRMVariant::ULong(uint64_t{1} << 40).variant().ulVal, UINT32_MAX);
 }
 
 TEST_F(VRMVariantTest, ToStringUsesTheLanguageFormats) {
@@ -265,9 +270,9 @@ TEST_F(VRMVariantTest, ToStringUsesTheLanguageFormats) {
         {CVRMVariant(-3), 0, u"-3"},
         {CVRMVariant(true), 0, u"yes"},
         {CVRMVariant(false), 0, u"no"},
-        {CVRMVariant(-7L), 0, u"-7"},
+        {CVRMVariant::Long(-7), 0, u"-7"},
         {CVRMVariant(static_cast<unsigned short>(65535)), 0, u"65535"},
-        {CVRMVariant(4000000000UL), 0, u"4000000000"},
+        {CVRMVariant::ULong(4000000000), 0, u"4000000000"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.value.toString(c.formatId), c.want);
     EXPECT_TRUE(boxes.shown.empty());

@@ -80,7 +80,7 @@ TEST_F(WertLesenSchreiben, WrittenValuesReadBackAsTheyWere) {
 
 TEST_F(WertLesenSchreiben, EmptyPlaceOrUnsupportedTypeReports) {
     CVRMwert wert(1);
-    CVRMwert lang(5L);
+    CVRMwert lang = CVRMwert::Long(5);
     EXPECT_THROW(IGlobal::readWert(u"", u"Key", wert), platform::UserException);
     EXPECT_THROW(IGlobal::writeWert(u"Satz", u"", wert, 0), platform::UserException);
     EXPECT_THROW(IGlobal::readWert(u"Satz", u"Key", lang), platform::UserException);

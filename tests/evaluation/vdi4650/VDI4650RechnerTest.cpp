@@ -79,8 +79,10 @@ TEST_F(VDI4650RechnerTest, SetDatenRoundsAndMovesValuesIntoTheTables) {
         float tBiv;
         int index;
         float temp;
-    } bivalenz[] = {{-12, 12, -10}, {-10, 12, -10}, {-5, 7, -5},
-                    {2, 0, 2},      {2.6f, 0, 2},   {5, 0, 2}};
+    } bivalenz[] = {// the index is the whole part of 2 - tBiv: 2 + 5.6 = 7.6 -> 7 -> -5 °C;
+                    // 2 + 10.4 = 12.4 -> 12; 2 - 1.5 = 0.5 -> 0 -> 2 °C
+                    {-12, 12, -10}, {-10.4f, 12, -10}, {-10, 12, -10}, {-5.6f, 7, -5}, {-5, 7, -5},
+                    {1.5f, 0, 2},   {2, 0, 2},         {2.6f, 0, 2},   {5, 0, 2}};
     for (const auto& f : bivalenz) {
         d.tBiv = f.tBiv;
         r.SetDaten(d);

@@ -1,5 +1,8 @@
 #include "model/data/DateiHilfen.h"
 
+#include <filesystem>
+#include <vector>
+
 #include "tests/model/BoxFixture.h"
 #include "tests/support/FixtureDatabase.h"
 
@@ -40,19 +43,40 @@ TEST(DateiHilfen, FileNameAfterTheLastSeparator) {
     }
 }
 
-TEST(DateiHilfen, LanguageOfAResourceModuleByItsTitle) {
-    testsupport::TempFolder ordner;
-    for (const char* datei : {"Varmtexteng.so", "VarmtextRES.so", "Varmtextxyz.so"})
-        testsupport::WriteFileBytes(ordner.file(datei), "x");
-    const CVRMString pfad = CVRMString::fromUtf8(ordner.path().string());
-    const std::pair<std::u16string, int> faelle[] = {
-        {u"Varmtexteng.so", 1033},
-        {u"VarmtextRES.so", 1031},
-        {u"Varmtextxyz.so", 0},
-        {u"Varmtextdeu.so", 0},  // missing
+TEST(DateiHilfen, LanguageOfTheFirstResourceModuleThatMatchesThePattern) {
+    struct Fall {
+        std::vector<const char*> dateien;
+        std::u16string muster;
+        int sprache;
     };
-    for (const auto& [datei, sprache] : faelle)
-        EXPECT_EQ(GetSpracheVonResDatei(pfad, datei), sprache) << CVRMString(datei).toUtf8();
+    const Fall faelle[] = {
+        // The start-up pattern; of several modules the first by name counts, whatever the
+        // order of the folder.
+        {{"Varmtextita.so", "Varmtexteng.so", "andere.so"}, u"Varmtext*", 1033},
+        {{"Varmtextita.so", "Varmtextslv.so"}, u"Varmtext*", 1040},
+        {{"VARMTEXTRES.SO"}, u"Varmtext*", 1031},  // without case
+        {{"Varmtexteng.so"}, u"Varmtext???.so", 1033},
+        {{"Varmtexteng.so"}, u"Varmtext*.dll", 0},  // no match
+        {{"andere.so"}, u"Varmtext*", 0},
+        {{"Varmtextxyz.so"}, u"Varmtext*", 0},          // unknown code
+        {{"Varmtexteng.so"}, u"Varmtexteng.so", 1033},  // a plain name matches itself
+        {{}, u"Varmtext*", 0},
+    };
+    for (const Fall& f : faelle) {
+        testsupport::TempFolder ordner;
+        for (const char* datei : f.dateien) testsupport::WriteFileBytes(ordner.file(datei), "x");
+        const CVRMString pfad = CVRMString::fromUtf8(ordner.path().string());
+        EXPECT_EQ(GetSpracheVonResDatei(pfad, f.muster), f.sprache)
+            << CVRMString(f.muster).toUtf8();
+    }
+    // A folder that matches is not a module; a missing folder has none.
+    testsupport::TempFolder ordner;
+    std::filesystem::create_directory(ordner.file("Varmtexteng"));
+    const CVRMString pfad = CVRMString::fromUtf8(ordner.path().string());
+    EXPECT_EQ(GetSpracheVonResDatei(pfad, u"Varmtext*"), 0);
+    EXPECT_EQ(GetSpracheVonResDatei(pfad + u"/fehlt", u"Varmtext*"), 0);
+
+    testsupport::WriteFileBytes(ordner.file("Varmtexteng.so"), "x");
     EXPECT_TRUE(DateiExistiert(pfad + u"/Varmtexteng.so"));
     EXPECT_FALSE(DateiExistiert(pfad + u"/Varmtextdeu.so"));
     EXPECT_FALSE(DateiExistiert(u""));

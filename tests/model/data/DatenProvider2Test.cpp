@@ -24,24 +24,6 @@ const std::u16string kKlima = u"12#13#14#15#16#17#18#17#16#15#14#13#";
 class DatenProvider2Test : public GlobalFixture {
   protected:
     DatenProvider2Test() {
-        const std::pair<uint16_t, const char16_t*> texts[] = {
-            {3105, u"Required data missing or data wrong"},
-            {3122, u"Could not compute results"},
-            {3162, u"Switch constant wrong"},
-            {3228, u"StandardS_(IRL)"},
-            {3310, u"<without location>"},
-            {3341, u"Weather location %s not available"},
-            {3342, u"Climate location %s not available"},
-            {3380, u"No building location selected on building data page"},
-            {3381, u"No weather data selected on building data page"},
-            {3609, u"Dublin (IRL)"},
-            {3610, u"StandardW"},
-            {3611, u"StandardG"},
-            {3770, u"No location for ground temperatures given!"},
-            {3771, u"Location for ground temperature %s unknown"},
-            {5218, u"<calculated from climate>"},
-        };
-        for (const auto& [id, text] : texts) CResManager::setEntry(id, text);
         InitGlobaleTexte();
         CVRMdatenProvider::remove();
         loadDatabases(

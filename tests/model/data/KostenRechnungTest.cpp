@@ -18,7 +18,6 @@ TEST(KostenRechnung, SharesRoundToWholeUnits) {
 class KostenZweiterETTest : public modeltest::BoxFixture {
   protected:
     KostenZweiterETTest() {
-        text(3162, u"Switch constant wrong");
         preise.preis1 = 20;
         preise.preis2 = 10;
         preise.preis3 = 25;
@@ -71,6 +70,64 @@ TEST(KostenRechnung, SumsAndDifferences) {
     EXPECT_FLOAT_EQ(PositiveDifferenzDurch(10, 2, 4), 3.0f);
     EXPECT_FLOAT_EQ(PositiveDifferenzDurch(4, 2, 10), 0.0f);
     EXPECT_FLOAT_EQ(PositiveDifferenzDurch(10, 0.09f, 4), 0.0f);
+}
+
+}  // namespace
+
+namespace {
+
+class JahresKostenTest : public KostenZweiterETTest {
+  protected:
+    JahresKostenTest() {
+        daten.wpEnergie = 4000;
+        daten.hilfsEnergie = 200;
+        daten.betrWeise = 1;
+        daten.energieHeiz = 1000;
+        daten.energieWW = 200;
+        daten.hilfsPosten = {SStromPosten{150, false, 22}, SStromPosten{80, true, 0},
+                             SStromPosten{}};
+        daten.abschaltbar = {SKostenPosten{1, 8000}, SKostenPosten{1, 5000},
+                             SKostenPosten{12, 300}};
+    }
+    SJahresKostenDaten daten;
+};
+
+TEST_F(JahresKostenTest, SumOfHeatPumpSecondEnergyAuxiliaryAndTheItemsNotSwitchedOff) {
+    // Heat pump 4000 + 200 kWh at the two tariffs: 60 % of 4200*20/100 = 504, 40 % of
+    // 4200*10/100 = 168, together 672 (without the auxiliary energy 480 + 160 = 640).
+    // Second energy, mode 1: 250 + 32 = 282 (see above); mode 2 with gas: 1200 at 7 = 84.
+    // Auxiliary: 150*22/100 = 33; 80 kWh at the tariffs 9.6 -> 10 and 3.2 -> 3; nothing.
+    // Further items at 100 %: 1*8000/100 = 80 (bit 4), 50 (bit 2), 12*300/100 = 36 (bit 1).
+    struct Fall {
+        const char* name;
+        bool ohneHilfsEnergie;
+        int betrWeise;
+        unsigned bits;
+        int32_t summe, zweiterET;
+    };
+    const Fall faelle[] = {
+        {"all items", false, 1, 0, 672 + 282 + 46 + 166, 282},
+        {"bit 2 switches off the second item", false, 1, 2, 672 + 282 + 46 + 116, 282},
+        {"bits 4, 2 and 1", false, 1, 7, 672 + 282 + 46, 282},
+        {"bit 4 and bit 1", false, 1, 5, 672 + 282 + 46 + 50, 282},
+        {"record without auxiliary energy", true, 1, 0, 640 + 282 + 46 + 166, 282},
+        {"second generator burns gas", false, 2, 0, 672 + 84 + 46 + 166, 84},
+    };
+    for (const Fall& f : faelle) {
+        daten.ohneHilfsEnergie = f.ohneHilfsEnergie;
+        daten.betrWeise = f.betrWeise;
+        daten.optionBits = f.bits;
+        const SJahresKosten k = BerechneJahresKosten(daten, preise, 60, 40, tabelle);
+        EXPECT_EQ(k.summe, f.summe) << f.name;
+        EXPECT_EQ(k.zweiterET, f.zweiterET) << f.name;
+    }
+}
+
+TEST_F(JahresKostenTest, AnUnknownSecondGeneratorIsAnError) {
+    daten.betrWeise = 4;
+    daten.zweiterWE = 5;
+    EXPECT_THROW(BerechneJahresKosten(daten, preise, 60, 40, tabelle), platform::UserException);
+    EXPECT_EQ(einzigeBox().text, u"Switch constant wrong\n(GetKostenZweiterET)");
 }
 
 }  // namespace

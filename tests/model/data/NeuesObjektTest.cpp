@@ -7,16 +7,7 @@ namespace {
 
 class NeuesObjektTest : public modeltest::BoxFixture {
   protected:
-    NeuesObjektTest() {
-        text(3140, u"Heat pump");
-        text(3139, u"Building");
-        text(3143, u"Ground temperature data");
-        text(3468, u"%s name:");
-        text(3162, u"Switch constant wrong");
-        text(3168, u"Produkt");
-        text(3621, u"(bib)");
-        text(5368, u"This is a %s from the database.\\nYou cannot edit its data!");
-    }
+    NeuesObjektTest() { text(3168, u"Produkt"); }
 };
 
 TEST_F(NeuesObjektTest, AsksForAMissingNameAndAddsItTrimmed) {

@@ -72,7 +72,6 @@ TEST_F(FloatsToStringTest, NonNumbersAreWrittenAsZero) {
 }
 
 TEST_F(FloatsToStringTest, OtherDecimalsAreSwitchError) {
-    text(3162, u"Switch constant wrong");
     CVRMString text(u"alt");
     EXPECT_THROW(FloatsToString(Monate{}, u"#", text, 3), platform::UserException);
     EXPECT_EQ(einzigeBox().text, u"Switch constant wrong\n(FloatsToString)");

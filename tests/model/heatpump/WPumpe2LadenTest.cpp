@@ -3,21 +3,23 @@
 #include <functional>
 
 #include "model/data/VRMdatenProvider2.h"
-#include "model/heatpump/WPLeistDatenSpeicher.h"
 #include "tests/model/heatpump/WPumpeFixture.h"
 
 namespace {
 
 using wptest::WPumpeFixture;
 
-class WPumpe2Laden : public WPumpeFixture {};
+class WPumpe2Laden : public WPumpeFixture {
+  protected:
+    CVRMdatenProvider2& p2 = CVRMdatenProvider2::Get();
+};
 
 TEST_F(WPumpe2Laden, RecordsKeepTheSlotOfTheirKeyAndGetTheDefaultFlowTemperatures) {
     for (int groesse : {8, 0}) {
         CWPDatenArray daten(groesse);
         // A record of an earlier heat pump in a slot without a key now goes.
         if (groesse > 1) daten.SetAt(1, std::make_unique<CWPLeistDaten>(u"1#2#"));
-        GetWPLeistDaten(u"WP-Luecke", daten, 57);
+        p2.GetWPLeistDaten(u"WP-Luecke", daten, 57);
         EXPECT_EQ(daten.GetSize(), groesse == 8 ? 8 : 3);
         ASSERT_NE(daten.GetAt(0), nullptr);
         EXPECT_EQ(daten.GetAt(0)->vorlauf2, 50.0f);    // stored 0: the second flow is 50 °C
@@ -33,16 +35,16 @@ TEST_F(WPumpe2Laden, SavedRecordsReadBackAndEmptySlotsLoseTheirKeys) {
     CWPDatenArray daten(8);
     daten.SetAt(0, std::make_unique<CWPLeistDaten>(-5, 6, 5, 1.5f, 2.1f, 4.5f, 2.9f, 55, 58));
     daten.SetAt(1, std::make_unique<CWPLeistDaten>(5, 8, 7, 1.6f, 2.2f, 6.4f, 4.8f, 55, 62));
-    SaveWPLeistDaten(u"WP-Drei", daten, true);  // held four rows before
+    p2.SaveWPLeistDaten(u"WP-Drei", daten, true);  // held four rows before
 
-    const auto zeilen = CVRMdatenProvider2::Get().LeseLeistDatenZeilen(u"WP-Drei");
+    const auto zeilen = p2.LeseLeistDatenZeilen(u"WP-Drei");
     EXPECT_EQ(zeilen[0], u"-5#6.00#5.00#1.50#2.10#4.50#2.90#55.00#58.00#");
     EXPECT_EQ(zeilen[1], u"5#8.00#7.00#1.60#2.20#6.40#4.80#55.00#62.00#");
     EXPECT_TRUE(zeilen[2].IsEmpty());
     EXPECT_TRUE(zeilen[3].IsEmpty());
 
     CWPDatenArray gelesen(8);
-    GetWPLeistDaten(u"WP-Drei", gelesen, 55);
+    p2.GetWPLeistDaten(u"WP-Drei", gelesen, 55);
     for (int i = 0; i < 8; ++i) {
         ASSERT_EQ(gelesen.GetAt(i) == nullptr, daten.GetAt(i) == nullptr) << i;
         if (daten.GetAt(i)) {
@@ -53,13 +55,13 @@ TEST_F(WPumpe2Laden, SavedRecordsReadBackAndEmptySlotsLoseTheirKeys) {
 
 TEST_F(WPumpe2Laden, BadNamesAndOversizedArraysAreRefused) {
     CWPDatenArray acht(8), neun(9);
-    EXPECT_EQ(FehlerText([&] { GetWPLeistDaten(u"", acht, 55); }),
+    EXPECT_EQ(FehlerText([&] { p2.GetWPLeistDaten(u"", acht, 55); }),
               errorBox(3105, u"CVRMdatenProvider2::GetWPLeistDaten"));
-    EXPECT_EQ(FehlerText([&] { GetWPLeistDaten(u"WP-Sole", neun, 55); }), u"Exception");
-    EXPECT_EQ(FehlerText([&] { SaveWPLeistDaten(u"", acht, false); }), u"Exception");
-    EXPECT_EQ(FehlerText([&] { SaveWPLeistDaten(u"WP-Sole", neun, false); }), u"Exception");
+    EXPECT_EQ(FehlerText([&] { p2.GetWPLeistDaten(u"WP-Sole", neun, 55); }), u"Exception");
+    EXPECT_EQ(FehlerText([&] { p2.SaveWPLeistDaten(u"", acht, false); }), u"Exception");
+    EXPECT_EQ(FehlerText([&] { p2.SaveWPLeistDaten(u"WP-Sole", neun, false); }), u"Exception");
     // Nothing was written over the stored records.
-    EXPECT_FALSE(CVRMdatenProvider2::Get().LeseLeistDatenZeilen(u"WP-Sole")[1].IsEmpty());
+    EXPECT_FALSE(p2.LeseLeistDatenZeilen(u"WP-Sole")[1].IsEmpty());
 }
 
 TEST_F(WPumpe2Laden, FilledHeatPumpSharesTheStoredValues) {

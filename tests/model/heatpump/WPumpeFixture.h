@@ -77,24 +77,6 @@ class WPumpeFixture : public testsupport::ValueStoreFixture {
     static constexpr uint32_t kWarnQTemp1 = OPT_WARN_QTEMP1;
 
     WPumpeFixture() {
-        const std::pair<uint16_t, const char16_t*> texts[] = {
-            {3113, u"Test could not be done"},
-            {3127,
-             u"Source temp. is outside of heat pump data!\\nsource temp.: %.1f°C (< %.1f; is "
-             u"extrapolated; %.1f)\\nDo you want this warning furthermore?"},
-            {3128,
-             u"Source temp. is outside of heat pump data!\\nsource temp.: %.1f°C (> %.1f; "
-             u"calculated with %u°C)\\nDo you want this warning furthermore?"},
-            {3129,
-             u"Source temp. is outside of heat pump data!\\nsource temp.: %.1f°C (> %.1f; is "
-             u"extrapolated; %.1f)\\nDo you want this warning furthermore?"},
-            {3130, u"Heat pump performance data not available"},
-            {3131, u"Not enough heat pump performance data available"},
-            {3296,
-             u"Linear interpolation not possible,\\nbecause the difference between the "
-             u"values is too small (< 0.1) !"},
-        };
-        for (const auto& [id, text] : texts) CResManager::setEntry(id, text);
         optionen.AddLongOption(kWarnQTemp1, u"WarnQTemp1", 0, 1);
         app.optionsManager = &optionen;
     }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <stdexcept>
 
 #include "platform/errors/UserException.h"
 #include "tests/model/house/HausFixture.h"
@@ -28,7 +29,7 @@ TEST_F(Haus2Laden, AsksForEveryIdItReads) {
     haus[u"BKZ"] = u"2.7";
     haus[u"BBK"] = u"1";
     auto geladen = LadeHaus();
-    EXPECT_EQ(geladen->GetWert(ID_BKZ).GetUIntVal(), 2u);  // a float read whole: truncated
+    EXPECT_FLOAT_EQ(geladen->GetWert(ID_BKZ).GetFloatVal(), 2.7f);
     EXPECT_GT(geladen->GetLueftungsLeistung(0.1f, 0.0f), 0.0f);
 }
 
@@ -179,6 +180,14 @@ TEST_F(Haus2Laden, UnselectedClimateFailsTheLoad) {
               (std::vector<std::u16string>{u"No building location selected on building data page",
                                            fehler(3122, u"VRMdatenProvider2::getKlimaortDaten"),
                                            fehler(3101, u"Haus1_HausX")}));
+}
+
+// So is one that is not a user exception: the caller still sees the one exception it expects.
+TEST_F(Haus2Laden, AnyFailureOfTheLoadIsReportedWithTheRecordName) {
+    haus[u"Klimaort"] = u"";  // the default location comes from the options
+    app.optionsFehler = std::make_exception_ptr(std::runtime_error("options unreadable"));
+    EXPECT_THROW(LadeHaus(), platform::UserException);
+    EXPECT_EQ(boxTexts(), (std::vector<std::u16string>{fehler(3101, u"Haus1_HausX")}));
 }
 
 }  // namespace

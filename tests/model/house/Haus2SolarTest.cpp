@@ -115,15 +115,16 @@ TEST_F(Haus2Solar, DataCheckStopsAtTheFirstMissingMonth) {
         {"hot water missing",
          u"1#2#",
          {{2, {{1, u"1#1#"}}}},
-         u"Solar feed into hot water tank: month without input"},
+         u"Solar feed into hot water tank:\r\nAt least one month without solar input provided!"},
         {"heating negative",
          u"0#2#",
          {{2, {{1, u"1#-1#"}}}},
-         u"Solar feed into building heating: month without input"},
+         u"Solar feed into building heating:\r\nAt least one month without solar input provided!"},
         {"ground missing",
          u"3#1#",
          {{1, {{1, u"1#1#"}}}},
-         u"Solar feed into heat pump/ground: month without input"},
+         u"Solar feed into heat pump/ground:\r\nAt least one month without inlet temperature or "
+         u"solar input!"},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -153,10 +154,13 @@ TEST_F(Haus2Solar, LocationChecks) {
     EXPECT_FALSE(h->DatenOK(true, u""));
     h->SetWert(ID_Klimaort, CVRMVariant(u""), false);
     EXPECT_FALSE(h->DatenOK(false, u""));
-    EXPECT_EQ(boxTexts(),
-              (std::vector<std::u16string>{
-                  u"No sunshine location", u"No weather data selected on building data page",
-                  u"No building location selected on building data page"}));
+    EXPECT_EQ(
+        boxTexts(),
+        (std::vector<std::u16string>{
+            u"The building data are without a location with associated monthly hours of bright "
+            u"sunshine.",
+            u"No weather data selected on building data page",
+            u"No building location selected on building data page"}));
 }
 
 TEST_F(Haus2Solar, DestinationRules) {
@@ -166,8 +170,12 @@ TEST_F(Haus2Solar, DestinationRules) {
         bool keineErde;
         std::vector<std::u16string> meldungen;
     };
-    const std::u16string erde = u"Solar into ground only for brine/water";
-    const std::u16string wawa = u"Solar into hot water only with heat pump";
+    const std::u16string erde =
+        u"There is at least one month with solar feed into heat pump/ground.\r\n"
+        u"That's only for brine/water heat pumps allowed.";
+    const std::u16string wawa =
+        u"There is at least one month with solar feed into hot water tank.\r\n"
+        u"That's only possible when hot water is serviced by the heat pump.";
     const Fall faelle[] = {
         {u"3#1#", u"1", false, {}},
         {u"3#1#", u"1", true, {erde}},

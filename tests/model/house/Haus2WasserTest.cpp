@@ -27,8 +27,8 @@ TEST_F(Haus2Wasser, MonthlyDemandByRuleAndService) {
         {"by volume", {}, 280.224f},
         // Yearly losses 1000 + 200 kWh over twelve months: + 100 kWh.
         {"with losses", {{u"ZIV", u"1000"}, {u"GSV", u"200"}}, 380.224f},
-        // N = 2 (stored 2.7, read whole): 360 x 2^0.82 = 635.546 kWh.
-        {"by N", {{u"BBK", u"1"}, {u"BKZ", u"2.7"}}, 635.546f},
+        // N = 3.5, kept with its fraction: 360 x 3.5^0.82 = 360 x 2.793417 = 1005.630 kWh.
+        {"by N", {{u"BBK", u"1"}, {u"BKZ", u"3.5"}}, 1005.630f},
         {"no service", {{u"WWmitWP", u"0"}, {u"ZIV", u"1200"}}, 0.0f},
     };
     for (const Fall& f : faelle) {

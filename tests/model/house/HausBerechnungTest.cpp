@@ -15,9 +15,6 @@ namespace {
 class HausBerechnungTest : public modeltest::BoxFixture {
   protected:
     HausBerechnungTest() {
-        text(3105, u"Required data missing or data wrong");
-        text(3122, u"Could not compute results");
-        text(3162, u"Switch constant wrong");
         app.dokument = &dok;
         // Source 6 kW, heating 8 kW, electric 2 kW at every temperature.
         dok.wpLeistung[0] = 6.0f;
@@ -125,21 +122,26 @@ TEST_F(HausBerechnungTest, HotWaterDemandByVolumeAndByN) {
     EXPECT_NEAR(calc.TaeglicherWWbedarfVol(100, 50, 40), -1.1676f, 1e-4);
 
     struct Fall {
-        unsigned n;
+        float n;
         float erwartet;
     };
-    // 360 x N^0.82; 2^0.82 = 1.765406.
-    const Fall faelle[] = {{0, 0.0f}, {1, 360.0f}, {2, 635.546f}};
+    // 360 x N^0.82; 2^0.82 = 1.765406, 3.5^0.82 = 2.793417 (a figure with a fraction counts
+    // whole, not cut to 3: 360 x 3^0.82 = 886.2). Tolerance 0.01 kWh.
+    const Fall faelle[] = {{0.0f, 0.0f}, {1.0f, 360.0f}, {2.0f, 635.546f}, {3.5f, 1005.630f}};
     for (const Fall& f : faelle) {
         calc.MonatlicherWWbedarf(monate, f.n);
         for (float m : monate) EXPECT_NEAR(m, f.erwartet, 1e-2) << f.n;
     }
 
     float out = 0.0f;
-    EXPECT_THROW(calc.MonatlicherWWbedarf(12, 1, out), platform::UserException);
+    EXPECT_THROW(calc.MonatlicherWWbedarf(12, 1.0f, out), platform::UserException);
+    // A negative figure is damaged data, not a NaN demand.
+    EXPECT_THROW(calc.MonatlicherWWbedarf(0, -1.0f, out), platform::UserException);
     EXPECT_THROW(calc.MonatlicherWWbedarf(12, 50, 10, 200, 0, out), platform::UserException);
     EXPECT_EQ(texte(),
               (std::vector<std::u16string>{u"Required data missing or data wrong\n"
+                                           u"(CHausBerechnung::MonatlicherWWbedarf(BKZ))",
+                                           u"Required data missing or data wrong\n"
                                            u"(CHausBerechnung::MonatlicherWWbedarf(BKZ))",
                                            u"Required data missing or data wrong\n"
                                            u"(CHausBerechnung::MonatlicherWWbedarf(Vol))"}));

@@ -32,43 +32,6 @@ inline const std::u16string kWarm = u"16#16#17#18#19#20#21#21#20#18#17#15#";
 class HausFixture : public GlobalFixture {
   protected:
     HausFixture() {
-        const std::pair<uint16_t, const char16_t*> texte[] = {
-            {3101, u"Object not initialized"},
-            {3103, u"Error when saving component"},
-            {3105, u"Required data missing or data wrong"},
-            {3107, u"Calculated flow heating water temperature is greater than designed"},
-            {3122, u"Could not compute results"},
-            {3162, u"Switch constant wrong"},
-            {3228, u"StandardS"},
-            {3251, u"There is no month as cold as to heat the building."},
-            {3262, u"Solar into hot water only with heat pump"},
-            {3264, u"Solar into ground only for brine/water"},
-            {3310, u"<without location>"},
-            {3342, u"Climate location %s not available"},
-            {3356, u"%.1f m²; inclination %u °; orientation %i °"},
-            {3359, u"%u"},
-            {3380, u"No building location selected on building data page"},
-            {3381, u"No weather data selected on building data page"},
-            {3508, u"Type 1: good layering"},
-            {3509, u"Type 2: strong mixing"},
-            {3510, u"Type 3: combination of type 1/2"},
-            {3542, u"%.1f kW cooling power (%s)"},
-            {3543, u"%.1f kW; Climate: %s"},
-            {3545, u"%s; %u l/day; %u °C; %s"},
-            {3546, u"%s"},
-            {3550, u"Project without cooling system"},
-            {3573, u"Solar feed into hot water tank: month without input"},
-            {3574, u"Solar feed into building heating: month without input"},
-            {3576, u"Solar feed into heat pump/ground: month without input"},
-            {3609, u"Dublin (IRL)"},
-            {3689, u"Project without solar system"},
-            {3697, u"No sunshine location"},
-            {4976, u"No hot water service"},
-            {4983, u"Hot water with heat pump"},
-            {5218, u"<calculated from climate>"},
-            {5359, u"%s; %u °C; N=%u; %s (%u)"},
-        };
-        for (const auto& [id, text] : texte) CResManager::setEntry(id, text);
         InitGlobaleTexte();
         CVRMdatenProvider::remove();
         binding::LoeseSolarBindung();

@@ -24,7 +24,8 @@ class Projekt2Verknuepfung : public ProjektFixture {
         binding::SetzeKuehlGebunden(true);
     }
     static std::u16string Fehlt(const char16_t* name) {
-        return u"Project component '" + std::u16string(name) + u"' not found.";
+        return u"Project component '" + std::u16string(name) +
+               u"'\r\nnot found in user database nor program database.";
     }
 };
 
@@ -131,7 +132,9 @@ TEST_F(Projekt2Verknuepfung, TheConfSwitchLetsALibraryProjectBeChangedAndRepaire
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_FALSE(projekt->IstAenderbar(true));
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, u"This is a project from the program database.");
+    EXPECT_EQ(boxes.shown[0].text,
+              u"This is a project from the program database. You cannot change it.\r\n"
+              u"Please create your own project (menu: File / New project).");
     EXPECT_EQ(boxes.shown[0].caption, u"Varmion");
     EXPECT_EQ(Symbol(boxes.shown[0]), platform::mb::ICONINFORMATION);
 

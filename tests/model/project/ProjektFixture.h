@@ -65,17 +65,6 @@ inline const Lines kBibo = {
 class ProjektFixture : public testsupport::ValueStoreFixture {
   protected:
     ProjektFixture() {
-        const std::pair<uint16_t, const char16_t*> texte[] = {
-            {3122, u"Could not compute results"},
-            {3139, u"Building"},
-            {3141, u"Heat source"},
-            {3354, u"%.1f"},
-            {3382, u"Project component '%s' not found."},
-            {3469, u"Solar system"},
-            {3792, u"Cooling system"},
-            {4295, u"This is a project from the program database."},
-        };
-        for (const auto& [id, text] : texte) CResManager::setEntry(id, text);
         optionen.AddStringOption(OPT_DEF_TARIF, u"DefTarif", u"Tarif A", 1);
         optionen.AddStringOption(OPT_WIRTSCHAFT, u"Wirtschaft", u"1#2#3#4#", 1);
         optionen.AddStringOption(OPT_BKOSTEN_DATEN, u"BKostenDaten", u"0#100#0#85#", 1);

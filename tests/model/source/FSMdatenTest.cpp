@@ -3,15 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "core/text/ResManager.h"
+#include "tests/support/Sprachmodul.h"
 
 namespace {
 
 class FSMdatenTest : public ::testing::Test {
   protected:
-    FSMdatenTest() {
-        CResManager::freeLangRes();
-        CResManager::setEntry(3812, u"Monoethylenglycol");
-    }
+    // The family marker is the shipped text 3812 "Monoethylenglycol".
+    FSMdatenTest() { testsupport::LadeSprache(); }
     ~FSMdatenTest() override { CResManager::freeLangRes(); }
 
     const CVRMString eg{u"Monoethylenglycol 30%"};
@@ -82,9 +81,43 @@ TEST_F(FSMdatenTest, FamilyByCaseSensitiveSubstring) {
     EXPECT_NEAR(CFSMdaten::getDichte(u"monoethylenglycol", 30, 0.0f), 1036.3f, 1e-3);
 }
 
-TEST_F(FSMdatenTest, CorrelationsHaveNoLimitsOfTheirOwn) {
-    // EG 60 % at 80 °C: 3.4 - 9 + (1.2 + 1.8)*6 - 60*80*0.004333333 = 12.4 - 20.8 = -8.4
-    EXPECT_NEAR(CFSMdaten::getKinViskos(eg, 60, 80.0f), -8.4f, 1e-4);
+TEST_F(FSMdatenTest, ViscosityNeverThinnerThanWaterWhereTheFitsCollapse) {
+    struct Fall {
+        const char* fall;
+        bool ethylen;
+        unsigned c;
+        float t;
+        float viskos;
+    };
+    const Fall faelle[] = {
+        // PG 20 % at 20 °C: fit 4.8 - 7.8 + 3.7*2 - 4 = 0.4, water 1.6 - 0.6 = 1.0
+        {"PG 20% 20C warm", false, 20, 20.0f, 1.0f},
+        // PG 25 % at 26 °C: fit 5.55 - 6.5 = -0.95, water 1.6 - 0.78 = 0.82
+        {"PG 25% 26C negative fit", false, 25, 26.0f, 0.82f},
+        // EG 60 % at 80 °C: fit 12.4 - 20.8 = -8.4, water 1.6 - 2.4 = -0.8: the floor 0.3
+        {"EG 60% 80C", true, 60, 80.0f, 0.3f},
+        // water at 50 °C: 1.6 - 1.5 = 0.1, below the floor
+        {"water 50C", true, 0, 50.0f, 0.3f},
+        // where the fits hold they stand: PG 25 % at 10 °C 5.55 - 2.5 = 3.05,
+        // EG 30 % at 10 °C 4.3 - 1.3 = 3.0, water at 43 °C 1.6 - 1.29 = 0.31
+        {"PG 25% 10C cold", false, 25, 10.0f, 3.05f},
+        {"EG 30% 10C cold", true, 30, 10.0f, 3.0f},
+        {"water 43C", false, 0, 43.0f, 0.31f},
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_NEAR(CFSMdaten::getKinViskos(f.ethylen ? eg : pg, f.c, f.t), f.viskos, 1e-5)
+            << f.fall;
+    }
+    // Over the whole range a mixture is at least as thick as water and never below the floor.
+    for (unsigned c = 0; c <= 60; c += 5) {
+        for (float t = -20.0f; t <= 80.0f; t += 2.0f) {
+            for (const CVRMString* name : {&eg, &pg}) {
+                const float nu = CFSMdaten::getKinViskos(*name, c, t);
+                EXPECT_GE(nu, CFSMdaten::getKinViskos(*name, 0, t)) << c << " " << t;
+                EXPECT_GE(nu, CFSMdaten::kMinKinViskos) << c << " " << t;
+            }
+        }
+    }
 }
 
 TEST_F(FSMdatenTest, AnEmptyMarkerTextMarksNoName) {

@@ -189,6 +189,27 @@ TEST_F(KombiWQuelle2Test, DesignOfSixProbesIsWrittenIntoTheFirstSource) {
               errorBox(3162, u"CKombiWQuelle2::SetDimDaten"));
 }
 
+TEST_F(KombiWQuelle2Test, RedesignedFieldGetsTheTurbulentFlowOfItsNewProbeCount) {
+    auto kombi = LadeKombi(u"P_WQX");
+    doc.dimModus = 1;
+    CWQuelle2& q = *kombi->GetErsteWQuelle();
+    // 4 kW at 3 K: 1.2029 m³/h, below the turbulent minimum, which decides. Re 1000 in one
+    // single-U probe of 26.5 mm: 26.5² × 0.7853981 mm² × 5.55 × 1000 / 26.5 × 3.6 m/h =
+    // 0.41585 m³/h. Six probes: 2.4951 + 0.1 cut to 2.5; four: 1.6634 + 0.1 cut to 1.7.
+    SDimWQuelle dim = Sondenfeld();
+    dim.entzugLeistung = 4.0f;
+    const struct {
+        int anzahl;
+        float volStrom;
+    } folge[] = {{6, 2.5f}, {4, 1.7f}, {6, 2.5f}};
+    for (const auto& f : folge) {
+        dim.anzahl = f.anzahl;
+        kombi->SetDimDaten(dim, false);
+        EXPECT_EQ(q.GetWert(ID_SoleKreise).GetUIntVal(), static_cast<unsigned>(f.anzahl));
+        EXPECT_FLOAT_EQ(q.GetWert(ID_VolStrom).GetFloatVal(), f.volStrom) << f.anzahl;
+    }
+}
+
 TEST_F(KombiWQuelle2Test, ALibrarySourceAsksWhetherToAbortTheDesign) {
     auto kombi = LadeKombi(u"Muster_WQX (bib)");
     doc.dimModus = 1;

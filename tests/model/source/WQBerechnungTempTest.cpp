@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/text/ErrorReport.h"
+#include "model/source/FSMdaten.h"
 #include "model/source/WQBerechnung.h"
 #include "platform/errors/UserException.h"
 #include "tests/model/BoxFixture.h"
@@ -23,11 +24,6 @@ Monate Alle(float wert) {
 
 class WQBerechnungTemp : public modeltest::BoxFixture {
   protected:
-    WQBerechnungTemp() {
-        text(3105, u"Required data missing or data wrong");
-        text(3162, u"Switch constant wrong");
-    }
-
     static std::u16string Box(unsigned id, std::u16string_view ort) {
         return vrmcore::BuildErrorText(id, ort);
     }
@@ -212,11 +208,19 @@ TEST_F(WQBerechnungTemp, TubeRuleStaysFiniteAndPhysicalAtAnyFlow) {
     };
     for (const Fall& f : faelle) EXPECT_NEAR(Sole(f.volStrom), f.sole, 2e-4f) << f.volStrom;
 
-    // A viscosity driven below zero by a warm fluid is raised to the floor of 0.5 mm²/s.
-    const float negativ = Sole(3.0f, -3.0f);
-    EXPECT_TRUE(std::isfinite(negativ));
-    EXPECT_EQ(negativ, Sole(3.0f, CWQBerechnung::kMinViskositaet));
-    EXPECT_LT(negativ, 2.0f);
+    // A thin brine, ν = 0.4 mm²/s, is taken as given: Re = 1838.24 × 5.55 / 0.4 = 25505.6,
+    // Pr = 0.4e-6 × 3870 × 1030 / 0.4 = 3.9861, Nu = 0.012 × (25505.6^0.87 - 280) × 3.9861^0.4
+    // × 1.25662 = 171.463; U' = 1 / (1 / 68.585 + ln(32/26) / 0.84) = 3.82015,
+    // ΔT_log = 2.07586, y = 1.44518; 2 - 3 / (1 - e^-y) = -1.92518 (a floor of 0.5 would give
+    // -1.93697).
+    EXPECT_NEAR(Sole(3.0f, 0.4f), -1.92518f, 2e-4f);
+    EXPECT_NEAR(rechner.GetReynoldsZahl(0, 26.0f, 2, 3.0f, 0.4f, 1, 0), 25505.6f, 0.5f);
+    // A non-positive viscosity takes the lowest the fluid data give instead of making NaN.
+    for (float unsinnig : {0.0f, -3.0f}) {
+        const float sole = Sole(3.0f, unsinnig);
+        EXPECT_TRUE(std::isfinite(sole)) << unsinnig;
+        EXPECT_EQ(sole, Sole(3.0f, CFSMdaten::kMinKinViskos)) << unsinnig;
+    }
     // No tube length: a clear error.
     EXPECT_EQ(Fehler([&] { Sole(3.0f, 5.55f, 0.0f); }),
               Box(3105, u"CWQBerechnung::SoleETemperatur(2)"));

@@ -97,46 +97,6 @@ class WQuelleFixture : public testsupport::ValueStoreFixture {
     static constexpr uint32_t kDefBodenort = OPT_DEF_BODENORT;
 
     WQuelleFixture() {
-        const std::pair<uint16_t, const char16_t*> texts[] = {
-            {3050, u"Inner tube diameter is larger than or equal to outer one"},
-            {3109, u"Could not change component"},
-            {3113, u"Test could not be done"},
-            {3122, u"Could not compute results"},
-            {3124, u"This heat source is not compatible with type of heat pump!"},
-            {3141, u"Heat source"},
-            {3219, u"Program not in design mode!"},
-            {3221, u"You must select a mode of operation!"},
-            {3222, u"You must select a collector material!"},
-            {3223, u"You must select a collector coverage!"},
-            {3224, u"You must select an antifreeze!"},
-            {3228, u"StandardS_(IRL)"},
-            {3268, u"Design aborted!"},
-            {3310, u"<without location>"},
-            {3346, u"This heat source is not extendable."},
-            {3348, u"Inner or outer tube diameter too small"},
-            {3351, u"Abort design?"},
-            {3360, u"_(%i)"},
-            {3374, u"The maximum bivalent temperature is %i °C."},
-            {3530, u"No flow-through for ground collector provided by user!"},
-            {3531,
-             u"The laying distance (= area / length) is too large.\\nRecommended distance: "
-             u"%.1f m"},
-            {3544, u"%s"},
-            {3600, u"vertical ground collector"},
-            {3601, u"horizontal ground collector"},
-            {3602, u"air"},
-            {3603, u"water"},
-            {3609, u"Dublin (IRL)"},
-            {3804, u"--"},
-            {3812, u"Monoethylenglycol"},
-            {5218, u"<calculated from climate>"},
-            {5368, u"This is a %s from the database.\\nYou cannot edit its data!"},
-            {5693, u"--"},
-            {5703, u"copper"},
-            {5704, u"PE"},
-            {6029, u"EWTS tubes"},
-        };
-        for (const auto& [id, text] : texts) CResManager::setEntry(id, text);
         InitGlobaleTexte();
         optionen.AddStringOption(kDefBodenort, u"DefBodenort", u"Lehmort", 0);
         app.optionsManager = &optionen;

@@ -44,7 +44,6 @@ inline const std::vector<std::u16string> kTarife = {
 
 class TarifFixture : public testsupport::ValueStoreFixture {
   protected:
-    TarifFixture() { CResManager::setEntry(3122, u"Could not compute results"); }
 
     void SetUp() override { loadDatabases(kTarife, {u"[BiboInfo]", u"Version=1.00"}); }
 
