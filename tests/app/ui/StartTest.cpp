@@ -165,6 +165,22 @@ TEST_F(StartTest, ZuAltesModulMeldet3272) {
     EXPECT_EQ(d.boxes().at(0).caption, u"Varmion");
 }
 
+// A module without its language table loads no texts: that counts as no table, the
+// language file is tried, and without one start-up ends with 5222 instead of going on
+// with every text "Msg: n".
+TEST_F(StartTest, ModulOhneSprachtabelleEndetMit5222) {
+    fs::copy_file(kBin / "Varmregio.so", ordner.path() / "Varmtexteng.so");
+    kopiere(VARM_LIBRARY_DB);
+    auto& d = uitest::dialogs();
+    d.expectMessageBox(1);
+    d.expectMessageBox(1);
+    CKelvoApp app;
+    EXPECT_FALSE(app.InitInstance(umgebung));
+    EXPECT_EQ(boxTexte(), (std::vector<std::u16string>{u"No language resource loaded!",
+                                                       u"Cannot initialize Varmion (ENG)"}));
+    EXPECT_EQ(d.boxes().at(1).caption, u"Application");
+}
+
 TEST_F(StartTest, LeereDatenbankenMeldenJedeListeInReihenfolge) {
     kopiere(kBin / "Varmtexteng.so");
     testsupport::WriteFileBytes(ordner.file("varmionDeng.bib"), "\xFF\xFE");
