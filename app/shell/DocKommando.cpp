@@ -10,7 +10,8 @@ CVRMString DocKommandoDesSystems() {
     abfrage.start(QStringLiteral("xdg-mime"),
                   {QStringLiteral("query"), QStringLiteral("default"),
                    QStringLiteral("application/msword")});
-    if (!abfrage.waitForFinished(3000) || abfrage.exitCode() != 0) return CVRMString();
+    if (!abfrage.waitForFinished(3000) || abfrage.exitCode() != 0)  // not a text id
+        return CVRMString();
     const QString desktopDatei = QString::fromUtf8(abfrage.readAllStandardOutput()).trimmed();
     if (desktopDatei.isEmpty()) return CVRMString();
     const QString pfad =
