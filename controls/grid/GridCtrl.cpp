@@ -134,9 +134,9 @@ void CGridCtrl::ApplyCursor(grid::Cursor cursor) {
 
 void CGridCtrl::ShowWaitCursor(bool on) {
     if (on)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_waitCursor.emplace();
     else
-        QApplication::restoreOverrideCursor();
+        m_waitCursor.reset();
 }
 
 grid::Point CGridCtrl::CursorPosition() const {
@@ -154,10 +154,8 @@ ui::CursorShape CGridCtrl::cursorAt(ui::Point) {
 }
 
 void CGridCtrl::TrackContextMenu(grid::Point clientPoint) {
-    ui::Window* target = owner();
-    if (!target) return;
-    const int command = ShowGridContextMenu(*this, GetContextMenuId(), mapToGlobal(QPoint(clientPoint.x, clientPoint.y)));
-    if (command != 0) ui::sendCommand(*target, command, 0, this);
+    if (ui::Window* target = owner())
+        ShowGridContextMenu(*this, *target, GetContextMenuId(), mapToGlobal(QPoint(clientPoint.x, clientPoint.y)));
 }
 
 // ---- scroll bars -------------------------------------------------------------------

@@ -14,6 +14,7 @@
 
 #include "controls/grid/GridCore.h"
 #include "platform/ui/Commands.h"
+#include "platform/ui/Desktop.h"
 #include "platform/ui/Window.h"
 
 class CInPlaceEdit;
@@ -111,4 +112,5 @@ class CGridCtrl : public ui::WindowOf<QWidget>, public GridCore, public ui::Comm
     CInPlaceEdit* m_pEditor = nullptr;
     const std::vector<QImage>* m_pImageList = nullptr;
     std::optional<grid::Font> m_paintFont;  // the font selected while painting
+    std::optional<ui::WaitCursor> m_waitCursor;  // while a header click sorts
 };

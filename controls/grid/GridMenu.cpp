@@ -2,52 +2,53 @@
 
 #include <QAction>
 #include <QMenu>
-#include <map>
+#include <memory>
 
 #include "controls/grid/GridCtrl.h"
 #include "core/value/VRMString.h"
+#include "platform/ui/Menu.h"
 
 namespace {
 
-std::map<unsigned, std::vector<GridMenuItem>>& Menus() {
-    static std::map<unsigned, std::vector<GridMenuItem>> menus;
-    return menus;
-}
-
-std::function<int(QMenu&, QPoint)>& Tracker() {
-    static std::function<int(QMenu&, QPoint)> tracker;
+std::function<QAction*(QMenu&, QPoint)>& Tracker() {
+    static std::function<QAction*(QMenu&, QPoint)> tracker;
     return tracker;
 }
 
-int CommandOf(const QAction* action) {
-    return action ? action->data().toInt() : 0;
-}
+// The popup's commands go to the owner, as from the grid; every item is enabled.
+class OwnerCommands : public ui::CommandTarget {
+  public:
+    OwnerCommands(ui::Window& grid, ui::Window& owner) : grid_(grid), owner_(owner) {}
+    bool onCommand(int id) override { return ui::sendCommand(owner_, id, 0, &grid_); }
+    bool onUpdateCommand(int, ui::CommandState& state) override {
+        state.enabled = true;
+        return true;
+    }
+
+  private:
+    ui::Window& grid_;
+    ui::Window& owner_;
+};
 
 }  // namespace
 
-void RegisterGridMenu(unsigned menuId, std::vector<GridMenuItem> popup) {
-    Menus()[menuId] = std::move(popup);
-}
-
-void SetGridMenuTracker(std::function<int(QMenu&, QPoint)> tracker) {
+void SetGridMenuTracker(std::function<QAction*(QMenu&, QPoint)> tracker) {
     Tracker() = std::move(tracker);
 }
 
-int ShowGridContextMenu(QWidget& grid, unsigned menuId, QPoint screenPoint) {
-    const auto found = Menus().find(menuId);
-    if (found == Menus().end()) return 0;
-    QMenu popup(&grid);
-    for (const GridMenuItem& item : found->second) {
-        if (item.commandId == 0) {
-            popup.addSeparator();
-            continue;
-        }
-        QString text = QString::fromStdU16String(item.text);
-        for (int i = 0; i < 4; ++i)
-            if (item.commandId == CGridCtrl::kMenuItemIds[i])
-                text = QString::fromStdU16String(CVRMString(CGridCtrl::kMenuTextIds[i], nullptr));
-        popup.addAction(text)->setData(item.commandId);
+void ShowGridContextMenu(ui::Window& grid, ui::Window& owner, unsigned menuId, QPoint screenPoint) {
+    OwnerCommands target(grid, owner);
+    ui::CommandRouter router;
+    router.setChain([&target] { return std::vector<ui::CommandTarget*>{&target}; });
+    const std::unique_ptr<QMenu> popup(ui::buildPopup(static_cast<int>(menuId), 0, router, grid.widget()));
+    if (!popup) return;
+    for (int i = 0; i < 4; ++i) {
+        if (QAction* action = ui::findAction(popup.get(), CGridCtrl::kMenuItemIds[i]))
+            action->setText(QString::fromStdU16String(CVRMString(CGridCtrl::kMenuTextIds[i], nullptr)));
     }
-    if (Tracker()) return Tracker()(popup, screenPoint);
-    return CommandOf(popup.exec(screenPoint));
+    if (!Tracker()) {
+        popup->exec(screenPoint);
+        return;
+    }
+    if (QAction* chosen = Tracker()(*popup, screenPoint)) chosen->trigger();
 }

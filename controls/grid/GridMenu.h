@@ -1,27 +1,21 @@
 #pragma once
-// The grid's context menu: the popup the owner registered under the grid's menu id, with
-// the language texts of its four solar destinations. The windowing layer has no menu
-// resources yet; this is the least the grid needs of them.
+// The grid's context menu: the first popup of the menu the owner registered under the
+// grid's menu id, with the language texts of its four solar destinations; the chosen
+// command goes to the owner.
 #include <QPoint>
 #include <functional>
-#include <string>
-#include <vector>
 
+class QAction;
 class QMenu;
 class QWidget;
 
-struct GridMenuItem {
-    int commandId = 0;  // 0: a separator
-    std::u16string text;
-};
+namespace ui {
+class Window;
+}
 
-// The popup of menu `menuId` (what its menu resource holds).
-void RegisterGridMenu(unsigned menuId, std::vector<GridMenuItem> popup);
+// Shows the popup at the screen point; the chosen command is sent to `owner` from `grid`.
+void ShowGridContextMenu(ui::Window& grid, ui::Window& owner, unsigned menuId, QPoint screenPoint);
 
-// Shows the popup of menu `menuId` at the screen point; answers the chosen command id, or 0
-// when the menu is unknown or nothing was chosen.
-int ShowGridContextMenu(QWidget& grid, unsigned menuId, QPoint screenPoint);
-
-// How a popup is tracked: the menu's own loop in the program; tests choose from the menu
-// they are shown. Answers the chosen command id or 0. An empty function restores the loop.
-void SetGridMenuTracker(std::function<int(QMenu&, QPoint screenPoint)> tracker);
+// How a popup is tracked: the menu's own loop in the program; in tests a function that
+// answers the action to choose (or nullptr). An empty function restores the menu's loop.
+void SetGridMenuTracker(std::function<QAction*(QMenu&, QPoint screenPoint)> tracker);

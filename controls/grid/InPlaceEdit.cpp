@@ -59,6 +59,8 @@ bool CInPlaceEdit::onKeyDown(ui::Key key, ui::KeyMods mods) {
     const unsigned code = static_cast<unsigned>(key);
     // Alt combinations are the window system's; the editor swallows them.
     if (mods.alt && !grid::key::IsNavigation(code)) return true;
+    // Shift+Tab comes without a character: the key itself ends the edit, as Tab's does.
+    if (key == ui::Key::Tab) return HandleChar(grid::key::kTab);
     if (const auto ending = grid::EndingKeyDown(code, m_bExitOnArrows, mods.ctrl)) {
         EndWith(*ending);
         return true;

@@ -10,9 +10,9 @@
 #include "core/db/SectionNames.h"
 #include "core/text/ErrorReport.h"
 #include "core/text/TextIdConstants.h"
-#include "platform/messagebox/MessageBox.h"
 #include "core/value/VRMStringArray.h"
 #include "platform/errors/UserException.h"
+#include "platform/messagebox/MessageBox.h"
 #include "platform/text/Text.h"
 
 namespace {
@@ -130,6 +130,7 @@ void CIniFile::Init(const CVRMString& path, bool isLibrary) {
             vrmcore::ReportError(kFileNotFound, path);
         }
         if (error.empty()) {
+            m_loadedBytes += byteCount;
             const vrmdb::DecodedText decoded = vrmdb::DecodeDatabaseText(units, byteCount);
             Doubt doubt = Parse(decoded.textIn(units));
             if (decoded.damagedMark) doubt = Doubt::DamagedMark;
@@ -500,40 +501,33 @@ void CIniFile::AddValueToSection(const CVRMString& section, const CVRMString& ke
 
 // ---- flushing ----
 
-// Two passes over the image: the first counts the bytes, the second copies each piece once
-// into a buffer of exactly that size.
+// One pass over the image into the buffer of the last flush (sized by the file as it was
+// read before the first flush): each piece is copied once.
 std::string_view CIniFile::Image(bool withMark, const CVRMStringArray* first,
                                  const CVRMStringArray* second) {
     const bool filtered = first && second && !first->empty() && !second->empty();
     const bool bareLists = !IsUserDatabasePath();
-    const auto walk = [&](auto&& line) {
+    {
+        vrmdb::Utf16Writer out(m_image, m_loadedBytes + 65536);
+        if (withMark) out.append(kByteOrderMark);
         for (const Section& section : m_sections) {
             const bool inFirst = filtered && NameEnthalten(*first, nameOf(section.key));
             if (filtered && !inFirst && !NameEnthalten(*second, nameOf(section.key))) continue;
-            line(std::u16string_view(), section.key);
+            out.append(section.key);
+            out.append(u'\n');
             const bool bare = bareLists && isValueOnlySection(section.key);
             for (const auto& [key, value] : section.entries) {
                 if (inFirst && !NameEnthalten(*second, value) && !NameEnthalten(*second, key))
                     continue;
-                line(bare ? std::u16string_view() : std::u16string_view(key), value);
+                if (!bare) {
+                    out.append(key);
+                    out.append(u'=');
+                }
+                out.append(value);
+                out.append(u'\n');
             }
         }
-    };
-    size_t units = withMark ? 1 : 0;
-    walk([&units](std::u16string_view key, std::u16string_view text) {
-        units += (key.empty() ? 0 : key.size() + 1) + text.size() + 1;
-    });
-    m_image.reset(2 * units);
-    vrmdb::Utf16Writer out(m_image);
-    if (withMark) out.append(kByteOrderMark);
-    walk([&out](std::u16string_view key, std::u16string_view text) {
-        if (!key.empty()) {
-            out.append(key);
-            out.append(u'=');
-        }
-        out.append(text);
-        out.append(u'\n');
-    });
+    }
     return m_image.view();
 }
 

@@ -165,6 +165,7 @@ class CIniFile {
     // A doubtful load whose original could not be copied: the file is not written over
     // until a copy of these bytes is kept.
     vrmdb::FileImage m_image;  // the bytes of the last flush, its buffer reused
+    size_t m_loadedBytes = 0;  // the size of what was loaded, to size the first image
     bool m_originalUnsaved = false;
     std::string m_unsavedOriginal;
 };

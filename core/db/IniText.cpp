@@ -12,7 +12,8 @@ enum class ByteOrder { Little, Big, Unknown };
 // The text of a database is mostly Latin letters, digits and signs, so in UTF-16 one byte
 // of nearly every code unit is zero: the half that holds the zeros tells the byte order.
 ByteOrder guessByteOrder(std::string_view bytes) {
-    const size_t units = std::min<size_t>(bytes.size(), 8192) / 2;
+    constexpr size_t kProbeBytes = 8192;  // enough to tell; not a text id
+    const size_t units = std::min<size_t>(bytes.size(), kProbeBytes) / 2;
     size_t zeroLow = 0, zeroHigh = 0;  // zero in the first / second byte of a unit
     for (size_t i = 0; i < units; ++i) {
         zeroLow += bytes[2 * i] == 0;

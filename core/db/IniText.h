@@ -1,6 +1,7 @@
 #pragma once
 // The text forms of database files: reading every encoding a database turns up in,
 // writing UTF-16 little-endian.
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstring>
@@ -39,51 +40,69 @@ struct DecodedText {
 // `units` holds the file's `byteCount` bytes as ReadWholeFile read them.
 DecodedText DecodeDatabaseText(const std::u16string& units, size_t byteCount);
 
-// The bytes of a file image, built without zero-filling: the size is known up front. The
-// buffer is kept for the next image, whose memory is then already in use.
+// The bytes of a file image, built in one pass without zero-filling. The buffer is kept
+// for the next image, whose memory is then already in use.
 class FileImage {
   public:
-    void reset(size_t size) {
-        if (size > capacity_) {
-            bytes_.reset();
-            bytes_.reset(new char[size]);
-            capacity_ = size;
-        }
-        size_ = size;
-    }
-    char* data() { return bytes_.get(); }
     std::string_view view() const { return {bytes_.get(), size_}; }
-    size_t size() const { return size_; }
 
   private:
+    friend class Utf16Writer;
+    // Room for at least `capacity` bytes, keeping the first `keep`.
+    void reserve(size_t capacity, size_t keep) {
+        if (capacity <= capacity_) return;
+        std::unique_ptr<char[]> bigger(new char[capacity]);
+        if (keep > 0) std::memcpy(bigger.get(), bytes_.get(), keep);
+        bytes_ = std::move(bigger);
+        capacity_ = capacity;
+    }
     std::unique_ptr<char[]> bytes_;
     size_t size_ = 0, capacity_ = 0;
 };
 
-// Copies UTF-16 text into a FileImage as little-endian bytes.
+// Copies UTF-16 text into a FileImage as little-endian bytes, each piece once.
 class Utf16Writer {
   public:
-    explicit Utf16Writer(FileImage& image) : out_(image.data()), end_(image.data() + image.size()) {}
+    // `expected`: the size the image will probably have.
+    Utf16Writer(FileImage& image, size_t expected) : image_(image) {
+        image_.reserve(expected, 0);
+        out_ = image_.bytes_.get();
+        end_ = out_ + image_.capacity_;
+    }
+    ~Utf16Writer() { image_.size_ = static_cast<size_t>(out_ - image_.bytes_.get()); }
+    Utf16Writer(const Utf16Writer&) = delete;
+    Utf16Writer& operator=(const Utf16Writer&) = delete;
+
     void append(std::u16string_view text) {
         const size_t n = 2 * text.size();
         if (n == 0) return;  // an empty view may have no data pointer to copy from
+        if (static_cast<size_t>(end_ - out_) < n) grow(n);
         if constexpr (std::endian::native == std::endian::little) {
             std::memcpy(out_, text.data(), n);
             out_ += n;
         } else {
-            for (const char16_t c : text) append(c);
+            for (const char16_t c : text) put(c);
         }
     }
     void append(char16_t c) {
+        if (end_ - out_ < 2) grow(2);
+        put(c);
+    }
+
+  private:
+    void put(char16_t c) {
         *out_++ = static_cast<char>(c & 0xFF);
         *out_++ = static_cast<char>(c >> 8);
     }
-    // True when exactly the announced size was written.
-    bool full() const { return out_ == end_; }
-
-  private:
-    char* out_;
-    char* end_;
+    void grow(size_t more) {
+        const size_t used = static_cast<size_t>(out_ - image_.bytes_.get());
+        image_.reserve(std::max(2 * image_.capacity_, used + more), used);
+        out_ = image_.bytes_.get() + used;
+        end_ = image_.bytes_.get() + image_.capacity_;
+    }
+    FileImage& image_;
+    char* out_ = nullptr;
+    char* end_ = nullptr;
 };
 
 }  // namespace vrmdb

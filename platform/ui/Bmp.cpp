@@ -58,8 +58,9 @@ std::vector<std::uint8_t> packDib(const QImage& image, int bpp) {
     put16(out, 14, static_cast<std::uint32_t>(bpp));
     put32(out, 16, 0);  // uncompressed
     put32(out, 20, static_cast<std::uint32_t>(imageSize));
-    put32(out, 24, 3780);  // 96 pixels per inch in pixels per metre
-    put32(out, 28, 3780);
+    constexpr std::uint32_t kPixelsPerMetre = 3780;  // 96 per inch; not a text id
+    put32(out, 24, kPixelsPerMetre);
+    put32(out, 28, kPixelsPerMetre);
     put32(out, 32, 0);  // colours used: all of the table
     put32(out, 36, 0);
     if (bpp == 8) {

@@ -2,7 +2,7 @@
 // Dialog layouts as tables, keyed by the dialog's resource id: each control with its id,
 // kind, rectangle in dialog units, text (a language-text id or a literal) and style bits.
 // Dialog and PropertyPage build their controls from the table; a control of our own class
-// comes from the spec's `create` function and still gets the id and the rectangle.
+// comes from the table entry's `create` function and still gets the id and the rectangle.
 //
 //   ui::registerDialogTemplate({5019, {200, 80}, 3168, u"", {
 //       {1000, ui::ControlKind::Edit,   {10, 10, 190, 24}},

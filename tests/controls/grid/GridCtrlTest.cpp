@@ -11,11 +11,8 @@
 #include "controls/grid/GridCtrl.h"
 #include "controls/grid/GridMenu.h"
 #include "controls/grid/InPlaceEdit.h"
-#include "core/text/ResManager.h"
-#include "platform/modules/Module.h"
-#include "platform/resources/Resources.h"
 #include "platform/text/Text.h"
-#include "resources/ResourceIds.h"
+#include "platform/ui/Menu.h"
 #include "tests/support/ui/UiTest.h"
 
 namespace {
@@ -221,6 +218,12 @@ TEST_F(GridWindow, TabInTheEditorOpensTheNextCellWithItsTextSelected) {
     EXPECT_EQ(grid->GetFocusCell(), (CCellID{3, 2}));
     ASSERT_NE(grid->InPlaceEditor(), nullptr);
     EXPECT_EQ(grid->InPlaceEditor()->Row(), 3);
+    // Shift+Tab goes back a cell.
+    uitest::key(*grid->InPlaceEditor(), Qt::Key_Backtab, Qt::ShiftModifier);
+    uitest::processEvents();
+    EXPECT_EQ(grid->GetFocusCell(), (CCellID{3, 1}));
+    ASSERT_NE(grid->InPlaceEditor(), nullptr);
+    EXPECT_EQ(grid->InPlaceEditor()->Col(), 1);
 }
 
 TEST_F(GridWindow, ClickingTheFocusCellEditsWithTheCaretAfterTheText) {
@@ -345,32 +348,14 @@ TEST_F(GridWindow, HeaderClicksSortInListMode) {
 
 namespace {
 
-// The English resource module as the program loads it, for the texts the grid shows.
-class EnglishTexts {
-  public:
-    EnglishTexts() {
-        module_ = platform::loadModule(std::filesystem::path(VARM_PROGRAM_DIR) / "Varmtexteng.so");
-        EXPECT_NE(module_, nullptr) << platform::lastModuleError();
-        platform::setCurrentResourceModule(module_);
-        CResManager::setLang(IDR_LNG_ENG);
-    }
-    ~EnglishTexts() {
-        CResManager::freeLangRes();
-        platform::setCurrentResourceModule(nullptr);
-        platform::freeModule(module_);
-    }
-
-  private:
-    platform::ModuleHandle module_ = nullptr;
-};
-
 TEST_F(GridWindow, TheContextMenuNamesTheSolarDestinationsAndTellsTheOwner) {
-    EnglishTexts texts;
-    RegisterGridMenu(200, {{32805, u"1"}, {32806, u"2"}, {0, u""}, {32807, u"3"}, {32808, u"4"}, {32809, u"Other"}});
+    // The owner's menu resource, with texts the grid replaces and one it keeps.
+    ui::registerMenu({200, {{0, 0, u"", {{32805, 0, u"1"}, {32806, 0, u"2"}, {0, 0, u"", {}, true},
+                                         {32807, 0, u"3"}, {32808, 0, u"4"}, {32809, 0, u"Other"}}}}});
     std::vector<QString> shown;
     SetGridMenuTracker([&](QMenu& menu, QPoint) {
         for (const QAction* action : menu.actions()) shown.push_back(action->text());
-        return 32806;
+        return ui::findAction(&menu, 32806);
     });
     grid->SetContextMenuId(200);
     uitest::click(*grid, Centre(3, 2), Qt::RightButton);

@@ -19,7 +19,8 @@ std::string Utf16File(std::u16string_view text) {
 TEST_F(IniFileTest, FlushedUserDatabaseIsExact) {
     auto file = Load(
         "user.dat",
-        {u"[Projekte]", u"projekt1=Alpha", u"Beta", u"[Haus Müller]", u"Heizlast=8.5", u"leer="},
+        {u"[Projekte]", u"projekt1=Alpha", u"Beta", u"[Haus Müller]", u"Heizlast=8.5", u"leer=",
+         u"=ohne Schlüssel"},
         testsupport::DbEncoding::Latin1);
     file->WriteIniString(u"Haus Müller", u"Neu", u"ä€", true);
     // Every entry keeps its key in the user database, the value-only line its number;
@@ -27,7 +28,8 @@ TEST_F(IniFileTest, FlushedUserDatabaseIsExact) {
     EXPECT_EQ(
         testsupport::ReadFileBytes(folder.file("user.dat")),
         Utf16File(
-            u"[projekte]\nprojekt1=Alpha\n1=Beta\n[haus müller]\nheizlast=8.5\nleer=\nneu=ä€\n"));
+            u"[projekte]\nprojekt1=Alpha\n1=Beta\n[haus müller]\nheizlast=8.5\nleer=\n=ohne "
+            u"Schlüssel\nneu=ä€\n"));
     EXPECT_EQ(folder.fileNames(), (std::vector<std::string>{"user.dat"}));  // no temporary left
 }
 
