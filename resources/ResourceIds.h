@@ -13,3 +13,6 @@ inline constexpr unsigned IDR_LNG_ESP = 322;
 inline constexpr unsigned IDR_LNG_UKR = 323;
 inline constexpr unsigned IDR_LNG_RUS = 332;
 inline constexpr unsigned IDR_LNG_SLV = 338;
+
+// Pictures (type "BITMAP").
+inline constexpr unsigned IDB_SPLASH = 243;  // the start-up picture

@@ -50,7 +50,7 @@ void reportingMemoryFailure(F parse) {
 
 void CResManager::init() {
     setEntry(textid::kProduktCaption, u"Application");
-    setEntry(3548, u"Application");
+    setEntry(textid::kProgrammTitel, u"Application");
 }
 
 void CResManager::setLang(unsigned resourceId) {
@@ -114,6 +114,9 @@ void CResManager::freeLangRes() {
 
 bool CResManager::hasLangFile() {
     return !table().langFile.empty();
+}
+bool CResManager::isEmpty() {
+    return table().texts.empty();
 }
 bool CResManager::hasLangRes() {
     return table().resourceId != 0;

@@ -30,6 +30,8 @@ class CResManager {
     static bool hasLangFile();
     static bool hasLangRes();
     static bool hasLang() { return hasLangFile() || hasLangRes(); }
+    // True while the table holds no text: a module without its table loads none.
+    static bool isEmpty();
     static void getLangVersion(CVRMString& version);
 
     // The two parsers, open for tests and fuzzing: they add to the table.

@@ -44,6 +44,8 @@ inline constexpr unsigned kChartFehler = 3429;         // "Error when showing ch
 
 // The product name, the caption of every message box.
 inline constexpr unsigned kProduktCaption = 3168;  // "Varmion"
+// The program's title line.
+inline constexpr unsigned kProgrammTitel = 3548;  // "Calculation and Optimization of Heat Pump Systems"
 
 // The marker in the names of library entries.
 inline constexpr unsigned kBiboMarke = 3621;  // "(bib)"

@@ -22,6 +22,8 @@ class IDatenConsumer {
     virtual void init(const CVRMwerteListe& werte) = 0;
     // The name of the consumer's record, which is the section it was filled from.
     virtual CVRMString getConsumerName() const { return m_werte.getName(); }
+    // Filled from a record: a name and at least one value.
+    bool IstGueltig() const { return !m_werte.getName().empty() && !m_werte.IsEmpty(); }
 
     // Shares the other consumer's values.
     IDatenConsumer& operator=(const IDatenConsumer& other) {

@@ -1,0 +1,331 @@
+// The application object's life and the services that pages, dialogs and the model ask for.
+#include "app/shell/KelvoApp.h"
+
+#include <QDir>
+
+#include "app/frame/MainFrame.h"
+#include "app/shell/DocKommando.h"
+#include "app/shell/SplashThread.h"
+#include "app/shell/SplashWnd.h"
+#include "app/shell/StartDateien.h"
+#include "core/db/Global.h"
+#include "core/db/Lists.h"
+#include "core/text/NameDlg.h"
+#include "core/text/ResManager.h"
+#include "core/text/TextIdConstants.h"
+#include "core/value/VRMdatenProvider.h"
+#include "core/value/VRMwert.h"
+#include "evaluation/binding/Report.h"
+#include "model/app/OptionIds.h"
+#include "model/data/VRMcompManager.h"
+#include "model/data/VRMdatenProvider2.h"
+#include "model/errors/Fehler.h"
+#include "model/errors/GlobaleTexte.h"
+#include "model/errors/KVSMessageBox.h"
+#include "platform/errors/UserException.h"
+#include "platform/messagebox/MessageBox.h"
+#include "platform/resources/Resources.h"
+#include "platform/ui/Desktop.h"
+#include "platform/ui/ExceptionBarrier.h"
+#include "platform/ui/SingleInstance.h"
+
+namespace {
+
+constexpr unsigned kKeinProjekt = 3091;           // "No current project"
+constexpr unsigned kUnbehandelterFehler = 3155;   // "Unhandled error! Please restart Varmion!"
+constexpr unsigned kMeldungNummer = 3156;         // "Message: %u"
+constexpr unsigned kNameVergeben = 3277;          // "Name '%s'\nis already used or not allowed!"
+constexpr unsigned kStandardW = 3610;
+constexpr unsigned kStandardG = 3611;
+constexpr unsigned kStandardS = 3228;
+constexpr unsigned kAusKlima = 5218;              // "<calculated from climate>"
+constexpr unsigned kTempOrdnerErsatz = 3681;      // "c:"
+
+CKelvoApp* g_app = nullptr;
+
+}  // namespace
+
+CKelvoApp& GetKelvoAppObjekt() {
+    if (!g_app) ThrowFehler(0, nullptr, 0);
+    return *g_app;
+}
+
+CKelvoApp::CKelvoApp() : m_docKommandoQuelle(&DocKommandoDesSystems) {
+    CResManager::init();
+    m_vorherigeApp = RegisterKelvoApp(this);
+    g_app = this;
+    m_vorherigerFehlerHandler =
+        ui::setWindowErrorHandler([this](std::exception_ptr fehler, ui::Msg message) {
+            ProcessWndProcException(fehler, static_cast<unsigned>(message));
+        });
+}
+
+CKelvoApp::~CKelvoApp() {
+    ui::setWindowErrorHandler(m_vorherigerFehlerHandler);
+    CSplashThread::Beenden(m_splash, nullptr);
+    m_mainFrame.reset();
+    if (g_app == this) g_app = nullptr;
+    RegisterKelvoApp(m_vorherigeApp);
+}
+
+int CKelvoApp::ExitInstance() {
+    // The master-data sheet's pages and the input pages' brush go here once they exist.
+    CVRMdatenProvider::remove();
+    CVRMdatenProvider2::Get();
+    CVRMdatenProvider2::Release();
+    CResManager::freeRes();
+    if (m_fensterklasse) {
+        m_instanz.reset();
+        m_fensterklasse = 0;
+    }
+    m_mainFrame.reset();
+    if (m_resModul) {
+        if (platform::currentResourceModule() == m_resModul)
+            platform::setCurrentResourceModule(nullptr);
+        platform::freeModule(m_resModul);
+        m_resModul = nullptr;
+    }
+    return 0;
+}
+
+void CKelvoApp::ProcessWndProcException(std::exception_ptr fehler, unsigned message) {
+    try {
+        if (fehler) std::rethrow_exception(fehler);
+    } catch (const platform::UserException&) {
+        // Its message was shown when it was raised.
+    } catch (const std::exception& e) {
+        ShowFehlerText(CVRMString::fromUtf8(e.what()), nullptr);
+    } catch (...) {
+    }
+    CVRMString detail;
+    detail.Format(kMeldungNummer, message);
+    ShowFehlerText(CResManager::getLangText(kUnbehandelterFehler), std::u16string_view(detail));
+}
+
+platform::Window* CKelvoApp::GetMainWnd() {
+    return m_mainFrame.get();
+}
+
+CSplashWnd* CKelvoApp::GetSplash() const {
+    return m_splash ? m_splash->Fenster() : nullptr;
+}
+
+const CVRMString& CKelvoApp::GetAktDatenbank() const {
+    return m_biboSchalter == 1 ? m_biboPfad : m_datenPfad;
+}
+
+IKelvoDocServices* CKelvoApp::GetAktDokument(bool quiet) {
+    // No project document is open before the project windows exist.
+    if (!quiet) ThrowFehler(kKeinProjekt, u"CKelvoApp::GetAktDokument");
+    return nullptr;
+}
+
+int CKelvoApp::IstProjektOffen() {
+    try {
+        return GetAktDokument(true) ? 1 : 0;
+    } catch (const platform::UserException&) {
+        return 0;
+    }
+}
+
+CVRMString CKelvoApp::GetAktProjektName() {
+    return CVRMString();
+}
+
+namespace {
+bool inEuro(COptionsManager& optionen) {
+    int32_t wert = 0;
+    optionen.GetLongWert(OPT_GELD_IN_EURO, wert);
+    return wert == 1;
+}
+}  // namespace
+
+unsigned CKelvoApp::GetWaehrungText() {
+    return inEuro(m_optionsManager) ? 3460 : 3461;
+}
+unsigned CKelvoApp::GetCentProKWhText() {
+    return inEuro(m_optionsManager) ? 3088 : 3089;
+}
+unsigned CKelvoApp::GetWaehrungProJahrText() {
+    return inEuro(m_optionsManager) ? 3458 : 3459;
+}
+
+void CKelvoApp::ShowHilfeThema(const CVRMString& topic) {
+    if (topic.empty()) ThrowFehler(0, nullptr, 0);
+    ui::HelpViewer::showTopic(std::filesystem::path(m_hilfeDatei.toUtf8()), topic);
+}
+
+void CKelvoApp::WinHelp() {
+    ui::HelpViewer::showContents(std::filesystem::path(m_hilfeDatei.toUtf8()));
+}
+
+void CKelvoApp::SetDocKommandoQuelle(std::function<CVRMString()> quelle) {
+    m_docKommandoQuelle = std::move(quelle);
+}
+
+CVRMString CKelvoApp::GetDocKommando() const {
+    return m_docKommandoQuelle ? m_docKommandoQuelle() : CVRMString();
+}
+
+CVRMString CKelvoApp::GetDocProgramm() const {
+    return ProgrammAusKommando(GetDocKommando());
+}
+
+void CKelvoApp::GetListe(CVRMStringArray& names, int flag) {
+    CVRMdatenProvider::get().getListe(names, LISTE_WPUMPEN, flag != 0);
+}
+
+void CKelvoApp::GetListe2(CVRMStringArray& names, int flag) {
+    CVRMdatenProvider::get().getListe(names, LISTE_TARIFE, flag != 0);
+}
+
+namespace {
+
+// The last entry of a list as shown; false for an empty list.
+bool letzterEintrag(TKelvoListID liste, CVRMString& name) {
+    name.clear();
+    CVRMStringArray namen;
+    CVRMdatenProvider::get().getListe(namen, liste, true, nullptr, true);
+    if (namen.empty()) return false;
+    if (namen.back().empty()) ThrowFehler(0, nullptr, 0);
+    name = namen.back();
+    return true;
+}
+
+bool inListe(TKelvoListID liste, const CVRMString& name) {
+    CVRMStringArray namen;
+    CVRMdatenProvider::get().getListe(namen, liste, true);
+    return NameEnthalten(namen, name);
+}
+
+bool gleichOhneFall(const CVRMString& a, const CVRMString& b) {
+    return KVScompareNoCase(a, b) == 0;
+}
+
+CVRMString standardName(unsigned textId) {
+    return CResManager::getLangText(textId) + u"_" + CResManager::getLangText(textid::kBiboMarke);
+}
+
+}  // namespace
+
+int CKelvoApp::GetDefFSMittel(CVRMString& name) {
+    return letzterEintrag(LISTE_FROSTSCHUTZMITTEL, name) ? 1 : 0;
+}
+
+int CKelvoApp::GetDefAbsUmhuell(CVRMString& name) {
+    return letzterEintrag(LISTE_UMHUELLUNGEN_ABS, name) ? 1 : 0;
+}
+
+int CKelvoApp::GetDefAbsMaterial(CVRMString& name) {
+    try {
+        name = GetStdRohrMaterial();
+        if (name.empty()) ThrowFehler(0, nullptr, 0);
+    } catch (const platform::UserException&) {
+    }
+    return name.empty() ? 0 : 1;
+}
+
+int CKelvoApp::AddUniqueString(int listId, const CVRMString& name) {
+    static constexpr int kArtVonListe[17] = {7, 0, 5, 3, 1, -1, -1, -1, 4, 2, 8, 6, 9, 10, 11, 12, 13};
+    bool abgelehnt = false;
+    try {
+        switch (listId) {
+            case 0: case 1: case 3: case 4: case 9: case 10: case 12: case 13: case 15: case 16: {
+                static constexpr TKelvoListID kAlle[] = {
+                    LISTE_PROJEKTE, LISTE_SOLARANLAGEN, LISTE_KUEHLANLAGEN, LISTE_ABLUFTANLAGEN,
+                    LISTE_HAEUSER, LISTE_TARIFE, LISTE_WPUMPEN, LISTE_WQUELLEN, LISTE_BODENARTEN,
+                    LISTE_UMHUELLUNGEN_ABS, LISTE_MATERIALIEN_ABS, LISTE_FROSTSCHUTZMITTEL};
+                abgelehnt = (IGlobal::IstBiboName(name) && m_biboSchalter == 0) ||
+                            name.find(u"_(1)") != CVRMString::npos ||
+                            name.find(u"_(2)") != CVRMString::npos;
+                for (TKelvoListID liste : kAlle)
+                    if (!abgelehnt && inListe(liste, name)) abgelehnt = true;
+                break;
+            }
+            case 8:
+                abgelehnt = gleichOhneFall(name, standardName(kStandardG)) ||
+                            gleichOhneFall(name, CResManager::getLangText(kAusKlima)) ||
+                            inListe(LISTE_BODENORTE, name);
+                break;
+            case 2:
+                abgelehnt = inListe(LISTE_KLIMAORTE, name);
+                break;
+            case 11:
+                abgelehnt = gleichOhneFall(name, standardName(kStandardW)) ||
+                            gleichOhneFall(name, CResManager::getLangText(kAusKlima)) ||
+                            inListe(LISTE_WETTERORTE, name);
+                break;
+            case 14:
+                abgelehnt = gleichOhneFall(name, standardName(kStandardS)) ||
+                            inListe(LISTE_SONNENORTE, name);
+                break;
+            default:
+                ThrowFehler(textid::kFalscheKonstante, u"CKelvoApp::AddUniqueString");
+        }
+    } catch (const platform::UserException&) {
+        return 0;
+    }
+    if (abgelehnt) {
+        CVRMString text;
+        text.Format(kNameVergeben, name);
+        KVSMessageBoxCaptionID(text, textid::kProduktCaption, platform::mb::ICONINFORMATION);
+        return 0;
+    }
+    return CVRMcompManager::add(kArtVonListe[listId], name) ? 1 : 0;
+}
+
+void CKelvoApp::ResetAuswertungen() {
+    // Every open project document's evaluation goes stale here once documents exist.
+}
+
+void CKelvoApp::SetWert(TKelvoDatenID id, const CVRMwert& value) {
+    m_werte.SetAt(id, std::make_shared<CVRMwert>(value));
+}
+
+void CKelvoApp::GetReportDir(CVRMString& path) {
+    m_optionsManager.GetStringWert(OPT_REPORT_DIR, path);
+}
+
+void CKelvoApp::StarteReport(const CVRMString& text) {
+    if (!IReport::IstGeladen()) return;
+    CVRMString vorlagen, berichte, standard;
+    int32_t speichern = 0;
+    m_optionsManager.GetStringWert(OPT_VORLAGEN_DIR, vorlagen);
+    m_optionsManager.GetStringWert(OPT_REPORT_DIR, berichte);
+    m_optionsManager.GetStringWert(OPT_STD_ERG_REPORT, standard);
+    m_optionsManager.GetLongWert(OPT_SAVE_REPORT, speichern);
+    if (!standard.empty() && !IstAbsoluterPfad(standard)) standard = vorlagen + u"/" + standard;
+    if (speichern == 0) {
+        const QString temp = QDir::tempPath();
+        berichte = temp.isEmpty() || temp.size() > 260
+                       ? CResManager::getLangText(kTempOrdnerErsatz)
+                       : CVRMString(temp.toStdU16String());
+    }
+    IReport::SetDaten(154, vorlagen);
+    IReport::SetDaten(155, berichte);
+    IReport::SetDaten(152, standard);
+    IReport::SetDaten(157, static_cast<int>(speichern));
+    IReport::SetDaten(156, text.empty() ? CVRMString(u"reports") : text);
+    // The shared wait dialog shows here once it exists.
+}
+
+bool CKelvoApp::ShowNameDlg(const CVRMString& prompt, int /*kind*/, platform::Window* owner,
+                            CVRMString& name) {
+    CNameDlg dialog(prompt, owner ? owner : GetMainWnd());
+    if (dialog.DoModal() != 1) return false;
+    name = dialog.m_strName;
+    return true;
+}
+
+std::unique_ptr<IDlgProgress> CKelvoApp::CreateDlgProgress(platform::Window* /*parent*/,
+                                                           unsigned /*titleTextId*/) {
+    // The progress window comes with the dialogs; until then a search runs without one and
+    // cannot be cancelled.
+    class OhneFenster : public IDlgProgress {
+        void SetRange(int, int) override {}
+        void StepIt() override {}
+        bool PumpMessages() override { return false; }
+        void Close() override {}
+    };
+    return std::make_unique<OhneFenster>();
+}

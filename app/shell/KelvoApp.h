@@ -1,0 +1,179 @@
+#pragma once
+// The one application object: brings the program up in its language with its databases
+// and run-time libraries (InitInstance), answers what pages, dialogs and the model ask of
+// the application (model/app), and takes it down again (ExitInstance).
+#include <QPointer>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/options/OptionsManager.h"
+#include "app/shell/KVSCommandLine.h"
+#include "app/shell/PropertyManager.h"
+#include "core/value/VRMString.h"
+#include "core/value/VRMwerteListe.h"
+#include "model/app/KelvoAppServices.h"
+#include "model/heatpump/WPumpe2.h"
+#include "model/tariff/Tarif2.h"
+#include "platform/modules/Module.h"
+
+class CMainFrame;
+class CSplashThread;
+class CSplashWnd;
+namespace ui {
+class SingleInstance;
+enum class Msg : unsigned;
+}
+
+// What start-up takes from its surroundings; tests give a program file in a folder of
+// their own and a key of their own for the single-instance search.
+struct SStartUmgebung {
+    std::filesystem::path programmDatei;  // the running program
+    std::vector<std::u16string> argumente;  // after the program name
+    std::u16string instanzSchluessel = u"NORVANEWARE-Hauptfenster-Neu";
+};
+
+class CKelvoApp : public IKelvoAppServices {
+  public:
+    CKelvoApp();
+    ~CKelvoApp() override;
+    CKelvoApp(const CKelvoApp&) = delete;
+    CKelvoApp& operator=(const CKelvoApp&) = delete;
+
+    // True when the program runs; false when it must end at once (every message shown).
+    bool InitInstance(const SStartUmgebung& umgebung);
+    int ExitInstance();
+    // The last catcher of an error raised inside a window's handler: reports it, then
+    // text 3155 with the message number; the program goes on.
+    void ProcessWndProcException(std::exception_ptr fehler, unsigned message);
+
+    // Reads the nine lists the program cannot work without; an empty one shows its text
+    // (all with `meldungen`, else stops at the first) and makes the answer false.
+    bool CheckStammdaten(bool meldungen);
+
+    // Accessors.
+    platform::Window* GetMainWnd() override;
+    CMainFrame* GetMainFrame() const { return m_mainFrame.get(); }
+    COptionsManager& GetOptionsManager() override { return m_optionsManager; }
+    CPropertyManager& GetPropertyManager() { return m_propertyManager; }
+    int GetLandCode() override { return m_landCode; }
+    bool GetConfSchalter() override { return m_schalter.conf != 0; }
+    int GetTovrelSchalter() const { return m_schalter.tovrel; }
+    int GetDiagnoseSchalter() const { return m_schalter.diagnose; }
+    int GetBiboSchalter() const { return m_biboSchalter; }
+    const SKelvoSchalter& GetSchalter() const { return m_schalter; }
+    const CVRMString& GetAktDatenbank() const;
+    bool IstBiboCodiert() const { return true; }
+    IKelvoDocServices* GetAktDokument(bool quiet) override;
+    int IstProjektOffen();
+    CVRMString GetAktProjektName();
+    unsigned GetWaehrungText();
+    unsigned GetCentProKWhText();
+    unsigned GetWaehrungProJahrText();
+    int IstInitialisiert() const { return m_initialisiert; }
+    int GetPrimaerSprache() const { return m_primaer; }
+    int GetSubSprache() const { return m_sub; }
+    uint8_t GetZeichensatz() const { return m_zeichensatz; }
+    const CVRMString& GetProgrammOrdner() const { return m_programmOrdner; }
+    const CVRMString& GetHilfeDatei() const { return m_hilfeDatei; }
+    const CVRMString& GetProfilDatei() const { return m_profilDatei; }
+    const CWPumpe2& GetStartWPumpe() const { return m_startWPumpe; }
+    const CTarif2& GetStartTarif() const { return m_startTarif; }
+    // The splash while start-up runs, or none.
+    CSplashWnd* GetSplash() const;
+
+    // Help.
+    void ShowHilfeThema(const CVRMString& topic) override;
+    void WinHelp();
+
+    // The program registered for ".doc" files and its command.
+    CVRMString GetDocKommando() const;
+    CVRMString GetDocProgramm() const;
+
+    // Lists and component defaults.
+    void GetListe(CVRMStringArray& names, int flag) override;
+    void GetListe2(CVRMStringArray& names, int flag) override;
+    int AddUniqueString(int listId, const CVRMString& name) override;
+    int GetDefFSMittel(CVRMString& name) override;
+    int GetDefAbsMaterial(CVRMString& name) override;
+    int GetDefAbsUmhuell(CVRMString& name) override;
+
+    void ResetAuswertungen() override;
+    void SetWert(TKelvoDatenID id, const CVRMwert& value) override;
+    const CVRMwerteListe& GetWerte() const { return m_werte; }
+    void GetReportDir(CVRMString& path) override;
+    void StarteReport(const CVRMString& text);
+
+    bool ShowNameDlg(const CVRMString& prompt, int kind, platform::Window* owner,
+                     CVRMString& name) override;
+    std::unique_ptr<IDlgProgress> CreateDlgProgress(platform::Window* parent,
+                                                    unsigned titleTextId) override;
+
+    // Replaces how a command opened with the ".doc" files is found (tests).
+    void SetDocKommandoQuelle(std::function<CVRMString()> quelle);
+
+  private:
+    // The steps of InitInstance, in order.
+    void LeseKonfiguration();
+    void LeseKommandozeile(const std::vector<std::u16string>& argumente);
+    void ErmittleSprache();
+    void LadeResModul();
+    void LadeSprachtexte();
+    void PruefeResModulVersion();
+    void SetzeDateinamen();
+    void RegistriereFensterklasse();
+    void ErzeugeHauptfenster();
+    void InitialisiereKern();
+    void BindeLaufzeitModule();
+    void LadeStartKomponenten();
+    void ZeigeHauptfenster();
+
+    // Hides the splash, waits a moment, shows the text and raises the user exception.
+    [[noreturn]] void BrichStillAb(const CVRMString& text);
+    void Fehlerausgang();
+    void AktiviereFenster();
+
+    // Shows and closes the splash; the splash handle owns it.
+    std::unique_ptr<CSplashThread> m_splash;
+    std::unique_ptr<ui::SingleInstance> m_instanz;
+
+    int m_initialisiert = 0;
+    int m_fensterklasse = 0;
+    CVRMwerteListe m_werte;
+    CVRMString m_datenDateiName;
+    CVRMString m_datenPfad;
+    CVRMString m_biboPfad;
+    CVRMString m_biboDateiName;
+    int m_primaer = 0;
+    int m_sub = 1;
+    uint8_t m_zeichensatz = 0;
+    CVRMString m_programmOrdner;
+    CVRMString m_resPfad;
+    platform::ModuleHandle m_resModul = nullptr;
+    CVRMString m_profilDatei;
+    CVRMString m_hilfeDatei;
+    CWPumpe2 m_startWPumpe;
+    CTarif2 m_startTarif;
+    int m_landCode = 0;
+    int m_biboSchalter = 0;
+    COptionsManager m_optionsManager;
+    CPropertyManager m_propertyManager;
+    SKelvoSchalter m_schalter;
+    std::unique_ptr<CMainFrame> m_mainFrame;
+    std::function<CVRMString()> m_docKommandoQuelle;
+
+    // The language row's texts, once chosen.
+    CVRMString m_nichtGefundenText;
+    CVRMString m_fehlerText;
+    CVRMString m_sprachDatei;
+    unsigned m_tabellenId = 0;
+    CVRMString m_resName;
+    std::u16string m_instanzSchluessel;
+    IKelvoAppServices* m_vorherigeApp = nullptr;
+    std::function<void(std::exception_ptr, ui::Msg)> m_vorherigerFehlerHandler;
+};
+
+// The one application object.
+CKelvoApp& GetKelvoAppObjekt();

@@ -1,0 +1,252 @@
+// Start-up in a program folder of its own: the configuration file, the language, the
+// failure paths with their messages, the splash and a second start.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <atomic>
+#include <filesystem>
+#include <unistd.h>
+
+#include "app/frame/MainFrame.h"
+#include "app/shell/KelvoApp.h"
+#include "app/shell/SplashThread.h"
+#include "app/shell/SplashWnd.h"
+#include "core/db/VRMglobApp.h"
+#include "core/text/ResManager.h"
+#include "core/value/VRMdatenProvider.h"
+#include "evaluation/binding/Basis.h"
+#include "platform/modules/Module.h"
+#include "platform/resources/Resources.h"
+#include "resources/ResourceIds.h"
+#include "tests/support/FixtureDatabase.h"
+#include "tests/support/ui/ScriptedDialogs.h"
+#include "tests/support/ui/UiTest.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::TempFolder;
+
+const fs::path kBin = VARM_PROGRAM_DIR;
+
+std::u16string eindeutigerSchluessel() {
+    static std::atomic<int> zaehler{0};
+    return u"VarmionTest-" + QString::number(::getpid()).toStdU16String() + u"-" +
+           QString::number(++zaehler).toStdU16String();
+}
+
+class StartTest : public uitest::Fixture {
+  protected:
+    StartTest() {
+        vorherModul = platform::currentResourceModule();
+        CVRMglobApp::ResetForTests();
+        umgebung.programmDatei = ordner.path() / "Varmion";
+        umgebung.instanzSchluessel = eindeutigerSchluessel();
+    }
+    ~StartTest() override {
+        CVRMdatenProvider::remove();
+        CVRMglobApp::ResetForTests();
+        IBasis::Leeren();
+        platform::setCurrentResourceModule(vorherModul);
+        CResManager::setLang(IDR_LNG_ENG);
+    }
+
+    void kopiere(const fs::path& datei) { fs::copy_file(datei, ordner.path() / datei.filename()); }
+    void legeProgrammordnerAn(bool deutsch = false) {
+        kopiere(kBin / "Varmtexteng.so");
+        if (deutsch) kopiere(kBin / "Varmtext.so");
+        kopiere(kBin / "Varmregio.so");
+        kopiere(VARM_LIBRARY_DB);
+    }
+    void schreibeKonfig(int primaer, int sub) {
+        testsupport::WriteDatabaseFile(
+            ordner.file("varmion.cfg"),
+            {u"[config]", u"lang_pri=" + QString::number(primaer).toStdU16String(),
+             u"lang_sub=" + QString::number(sub).toStdU16String()});
+    }
+    std::vector<std::u16string> konfig() const {
+        return testsupport::ReadDatabaseLines(ordner.file("varmion.cfg"));
+    }
+    std::vector<std::u16string> boxTexte() const {
+        std::vector<std::u16string> texte;
+        for (const auto& b : uitest::dialogs().boxes()) texte.push_back(b.text);
+        return texte;
+    }
+
+    TempFolder ordner;
+    SStartUmgebung umgebung;
+    platform::ModuleHandle vorherModul = nullptr;
+};
+
+TEST_F(StartTest, ErsterStartEnglischLegtKonfigAnUndZeigtHauptfenster) {
+    legeProgrammordnerAn();
+    CKelvoApp app;
+    ASSERT_TRUE(app.InitInstance(umgebung));
+    // Detected from the only module present and written back.
+    EXPECT_EQ(app.GetPrimaerSprache(), 9);
+    EXPECT_EQ(app.GetSubSprache(), 1);
+    EXPECT_EQ(app.GetLandCode(), 3);
+    EXPECT_EQ(konfig(), (std::vector<std::u16string>{u"[config]", u"lang_pri=9", u"lang_sub=1"}));
+    EXPECT_EQ(app.IstInitialisiert(), 1);
+    EXPECT_EQ(app.GetSplash(), nullptr);
+    ASSERT_NE(app.GetMainFrame(), nullptr);
+    EXPECT_TRUE(app.GetMainFrame()->isVisible());
+    EXPECT_EQ(app.GetMainFrame()->windowTitle(), QStringLiteral("Varmion"));
+    EXPECT_TRUE(app.GetStartWPumpe().IstGueltig());
+    EXPECT_TRUE(app.GetStartTarif().IstGueltig());
+    EXPECT_TRUE(boxTexte().empty());
+    uitest::saveArtifact(*app.GetMainFrame(), "main-window");
+    app.ExitInstance();
+}
+
+TEST_F(StartTest, KommandozeileWaehltSpracheOhneSieZuSpeichern) {
+    legeProgrammordnerAn(true);
+    schreibeKonfig(7, 3);
+    umgebung.argumente = {u"-PL", u"9", u"-SL", u"6"};
+    CKelvoApp app;
+    ASSERT_TRUE(app.InitInstance(umgebung));
+    EXPECT_EQ(app.GetLandCode(), 4);
+    EXPECT_EQ(CResManager::getLangText(3140), u"Heat pump");
+    EXPECT_EQ(konfig(), (std::vector<std::u16string>{u"[config]", u"lang_pri=7", u"lang_sub=3"}));
+    app.ExitInstance();
+}
+
+TEST_F(StartTest, DeutschStartet) {
+    legeProgrammordnerAn(true);
+    schreibeKonfig(7, 0);
+    CKelvoApp app;
+    ASSERT_TRUE(app.InitInstance(umgebung));
+    EXPECT_EQ(app.GetSubSprache(), 1);  // 0 read as 1, not written
+    EXPECT_EQ(app.GetLandCode(), 0);
+    EXPECT_EQ(CResManager::getLangText(3140), u"Wärmepumpe");
+    app.ExitInstance();
+}
+
+TEST_F(StartTest, FehlendesModulWirdEinmalNeuErmittelt) {
+    legeProgrammordnerAn();
+    schreibeKonfig(16, 1);  // Italian, whose module is not there
+    CKelvoApp app;
+    ASSERT_TRUE(app.InitInstance(umgebung));
+    EXPECT_EQ(app.GetPrimaerSprache(), 9);
+    EXPECT_EQ(konfig(), (std::vector<std::u16string>{u"[config]", u"lang_pri=9", u"lang_sub=1"}));
+    app.ExitInstance();
+}
+
+TEST_F(StartTest, OhneModulMeldungMitPfadDannFehlertext) {
+    kopiere(VARM_LIBRARY_DB);
+    schreibeKonfig(16, 1);
+    auto& d = uitest::dialogs();
+    d.expectMessageBox(1);
+    d.expectMessageBox(1);
+    CKelvoApp app;
+    EXPECT_FALSE(app.InitInstance(umgebung));
+    const std::u16string pfad = ordner.path().u16string() + u"/Varmtext.so";
+    EXPECT_EQ(boxTexte(), (std::vector<std::u16string>{
+                              u"Resource file for Varmion not found !\n(" + pfad + u")",
+                              u"Cannot initialize Varmion"}));
+    // Before a language table exists the caption is the default.
+    EXPECT_EQ(d.boxes().at(1).caption, u"Application");
+    EXPECT_EQ(app.GetMainFrame(), nullptr);
+}
+
+TEST_F(StartTest, ZuAltesModulMeldet3272) {
+    kopiere(fs::path(VARM_OLD_RESOURCE_DIR) / "Varmtexteng.so");
+    kopiere(VARM_LIBRARY_DB);
+    auto& d = uitest::dialogs();
+    d.expectMessageBox(1);
+    d.expectMessageBox(1);
+    CKelvoApp app;
+    EXPECT_FALSE(app.InitInstance(umgebung));
+    const std::u16string pfad = ordner.path().u16string() + u"/Varmtexteng.so";
+    EXPECT_EQ(boxTexte(), (std::vector<std::u16string>{
+                              u"Version 4.2.8.0 or higher of file\r\n" + pfad + u" required!",
+                              u"Cannot initialize Varmion (ENG)"}));
+    EXPECT_EQ(d.boxes().at(0).caption, u"Varmion");
+}
+
+// A module without its language table loads no texts: that counts as no table, the
+// language file is tried, and without one start-up ends with 5222 instead of going on
+// with every text "Msg: n".
+TEST_F(StartTest, ModulOhneSprachtabelleEndetMit5222) {
+    fs::copy_file(kBin / "Varmregio.so", ordner.path() / "Varmtexteng.so");
+    kopiere(VARM_LIBRARY_DB);
+    auto& d = uitest::dialogs();
+    d.expectMessageBox(1);
+    d.expectMessageBox(1);
+    CKelvoApp app;
+    EXPECT_FALSE(app.InitInstance(umgebung));
+    EXPECT_EQ(boxTexte(), (std::vector<std::u16string>{u"No language resource loaded!",
+                                                       u"Cannot initialize Varmion (ENG)"}));
+    EXPECT_EQ(d.boxes().at(1).caption, u"Application");
+}
+
+TEST_F(StartTest, LeereDatenbankenMeldenJedeListeInReihenfolge) {
+    kopiere(kBin / "Varmtexteng.so");
+    testsupport::WriteFileBytes(ordner.file("varmionDeng.bib"), "\xFF\xFE");
+    auto& d = uitest::dialogs();
+    for (int i = 0; i < 10; ++i) d.expectMessageBox(1);
+    CKelvoApp app;
+    EXPECT_FALSE(app.InitInstance(umgebung));
+    const std::vector<std::u16string> erwartet = {
+        u"User database and program database are without any project!",
+        u"User database and program database are without any antifreeze!",
+        u"User database and program database are without any ground collector material!",
+        u"User database and program database are without any tariff!",
+        u"User database and program database are without any heat pump!",
+        u"User database and program database are without any building!",
+        u"User database and program database are without any heat source!",
+        u"User database and program database are without any climatic location!",
+        u"User-data file and database are without any location with associated monthly hours "
+        u"of bright sunshine!",
+        u"Cannot initialize Varmion (ENG)"};
+    EXPECT_EQ(boxTexte(), erwartet);
+    EXPECT_EQ(app.GetMainFrame(), nullptr);
+}
+
+TEST_F(StartTest, ZweiterStartHoltDenErstenNachVorn) {
+    legeProgrammordnerAn();
+    CKelvoApp erste;
+    ASSERT_TRUE(erste.InitInstance(umgebung));
+    erste.GetMainFrame()->showMinimized();
+    uitest::processEvents();
+    {
+        CKelvoApp zweite;
+        EXPECT_FALSE(zweite.InitInstance(umgebung));
+    }
+    for (int i = 0; i < 20 && erste.GetMainFrame()->isMinimized(); ++i) uitest::processEvents();
+    EXPECT_FALSE(erste.GetMainFrame()->isMinimized());
+    EXPECT_TRUE(boxTexte().empty());  // the second copy ends without a word
+    erste.ExitInstance();
+}
+
+class SplashTest : public uitest::Fixture {};
+
+TEST_F(SplashTest, BeendenZweimalUndKeinSchliessenDurchDenBenutzer) {
+    std::unique_ptr<CSplashThread> handle;
+    ASSERT_EQ(CSplashThread::Starten(handle, [] { return std::make_unique<CMySplashWnd>(); }), 1);
+    CSplashWnd* fenster = handle->Fenster();
+    ASSERT_NE(fenster, nullptr);
+    EXPECT_EQ(fenster->BildBreite(), 480);
+    EXPECT_EQ(fenster->BildHoehe(), 300);
+    uitest::saveArtifact(*fenster, "splash");
+    // A close that does not come from Beenden (keyboard, window manager) is refused.
+    fenster->close();
+    uitest::processEvents();
+    EXPECT_TRUE(fenster->isVisible());
+    EXPECT_EQ(CSplashThread::Beenden(handle, nullptr), 1);
+    EXPECT_EQ(handle, nullptr);
+    EXPECT_EQ(CSplashThread::Beenden(handle, nullptr), 0);
+}
+
+TEST_F(SplashTest, OhneBildFensterDerGroesseNull) {
+    const platform::ModuleHandle vorher = platform::currentResourceModule();
+    platform::setCurrentResourceModule(nullptr);
+    std::unique_ptr<CSplashThread> handle;
+    EXPECT_EQ(CSplashThread::Starten(handle, [] { return std::make_unique<CMySplashWnd>(); }), 1);
+    EXPECT_EQ(handle->Fenster()->BildBreite(), 0);
+    EXPECT_EQ(CSplashThread::Beenden(handle, nullptr), 1);
+    platform::setCurrentResourceModule(vorher);
+}
+
+}  // namespace
