@@ -62,7 +62,10 @@ double leseWert(const std::u16string& text) {
     std::string zahl;
     auto it = std::find_if(text.begin(), text.end(),
                            [](char16_t c) { return !std::iswspace(static_cast<wint_t>(c)); });
-    if (it != text.end() && *it == u'+') ++it;
+    if (it != text.end() && *it == u'+') {
+        ++it;
+        if (it != text.end() && (*it == u'-' || *it == u'+')) return 0.0;  // "+-1" is no number
+    }
     for (; it != text.end() && *it < 128; ++it) zahl.push_back(static_cast<char>(*it));
     double wert = 0.0;
     const auto [rest, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);

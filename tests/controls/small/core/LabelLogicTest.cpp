@@ -24,8 +24,8 @@ TEST(LabelVerlauf, BreitGrenztAufHundertUndDasLetzteReichtZumRand) {
     EXPECT_EQ(b[1].left, 2);
     EXPECT_EQ(b[99].left, 198);
     EXPECT_EQ(b[99].right, 250);
-    // Blue 255 -> 0: step -255 * 256 / 100 = -652 (truncated); band 99 is
-    // (65280 - 99 * 652) >> 8 = 0 (64548 >> 8 = 252 ... 65280 - 64548 = 732 >> 8 = 2).
+    // Blue 255 -> 0: start 255 * 256 = 65280, step -255 * 256 / 100 = -652 (truncated);
+    // band 99 is (65280 - 99 * 652) >> 8 = 732 >> 8 = 2.
     EXPECT_EQ(b[0].farbe, 0xFF0000u);
     EXPECT_EQ(b[99].farbe, 0x020000u);
     // A client without width still draws one band.
