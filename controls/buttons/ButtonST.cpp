@@ -1,0 +1,235 @@
+#include "controls/buttons/ButtonST.h"
+
+#include <QMenu>
+
+#include "platform/ui/Colour.h"
+#include "platform/ui/Desktop.h"
+
+using ui::ColourRef;
+using ui::SysColour;
+using ui::sysColour;
+
+namespace {
+constexpr int kFocusInset = 3;
+}
+
+CButtonST::CButtonST(std::u16string_view text, QWidget* parent, unsigned style)
+    : ui::WindowOf<QPushButton>(QString::fromStdU16String(std::u16string(text)), parent),
+      state_(sysColour(SysColour::ButtonFace).value, sysColour(SysColour::ButtonText).value) {
+    state_.subclass(style);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QPushButton::clicked, this, [this] { clicked(); });
+}
+
+int CButtonST::SetColor(int index, ColourRef colour, bool repaint) {
+    const int result = state_.SetColor(index, colour.value);
+    if (result == buttons::kButtonOk && repaint) update();
+    return result;
+}
+
+void CButtonST::SetDefaultColors(bool repaint) {
+    state_.SetDefaultColors(sysColour(SysColour::ButtonFace).value,
+                           sysColour(SysColour::ButtonText).value);
+    if (repaint) update();
+}
+
+int CButtonST::SetPressedStyle(int style, bool repaint) {
+    const int result = state_.SetPressedStyle(style);
+    if (result == buttons::kButtonOk && repaint) update();
+    return result;
+}
+
+void CButtonST::SetCheck(int check, bool repaint) {
+    if (state_.SetCheck(check) && repaint) update();
+}
+
+void CButtonST::SetIcon(const QImage& in, const QImage& out) {
+    iconIn_ = in;
+    iconOut_ = out;
+    update();
+}
+
+void CButtonST::SetTooltipText(std::u16string_view text, bool activate) {
+    setToolTip(activate ? QString::fromStdU16String(std::u16string(text)) : QString());
+}
+
+void CButtonST::SetMenu(int menuId, ui::Window* owner) {
+    menuId_ = menuId;
+    menuOwner_ = owner;
+}
+
+void CButtonST::FreeResources() {
+    iconIn_ = QImage();
+    iconOut_ = QImage();
+    update();
+}
+
+bool CButtonST::pressedNow() const {
+    return state_.pressed({isDown(), hasFocus(), !isEnabled()}, menuShowing_);
+}
+
+void CButtonST::clicked() {
+    setFocus();
+    if (state_.click()) {
+        update();
+        return;
+    }
+    const ui::MenuSpec* menu = menuId_ ? ui::findMenu(menuId_) : nullptr;
+    if (menu && !menu->items.empty()) {
+        menuShowing_ = true;
+        repaint();
+        const int command = trackMenu(menu->items.front(), mapToGlobal(rect().bottomLeft()));
+        menuShowing_ = false;
+        update();
+        if (command != 0 && menuOwner_) ui::postCommand(*menuOwner_, command);
+        return;
+    }
+    if (!state_.url().empty()) ui::Shell::open(state_.url());
+}
+
+int CButtonST::trackMenu(const ui::MenuItem& popup, QPoint at) {
+    if (tracker_) return tracker_(popup, at);
+    QMenu menu(this);
+    for (const ui::MenuItem& item : popup.popup) {
+        if (item.separator) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(QString::fromStdU16String(item.text));
+        action->setData(item.commandId);
+    }
+    const QAction* chosen = menu.exec(at);
+    return chosen ? chosen->data().toInt() : 0;
+}
+
+bool CButtonST::onMouse(ui::MouseKind kind, ui::Point p, ui::KeyMods, int) {
+    if (kind != ui::MouseKind::Move || !flat_) return false;
+    const bool inside = rect().contains(QPoint(p.x, p.y));
+    if (inside && !hovered_) {
+        hovered_ = true;
+        update();
+    } else if (!inside && hovered_) {
+        endHover();
+    }
+    return false;
+}
+
+void CButtonST::leaveEvent(QEvent* e) {
+    endHover();
+    ui::WindowOf<QPushButton>::leaveEvent(e);
+}
+
+void CButtonST::endHover() {
+    if (!hovered_) return;
+    hovered_ = false;
+    update();
+}
+
+void CButtonST::onEnable(bool enabled) {
+    if (enabled) return;
+    if (hasFocus()) {
+        // A disabled button cannot keep the focus: the next tab stop takes it.
+        QWidget* next = nextInFocusChain();
+        while (next && next != this && !(next->isEnabled() && next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        if (next && next != this) next->setFocus(Qt::TabFocusReason);
+        else if (parentWidget()) parentWidget()->setFocus();
+    }
+    endHover();
+}
+
+void CButtonST::onFocus(bool gained) {
+    if (!gained) endHover();
+    update();
+}
+
+void CButtonST::onSysColourChange() {
+    SetDefaultColors(true);
+}
+
+void CButtonST::onPaint(ui::DrawContext& dc) {
+    const ui::Rect item = clientRect();
+    const bool disabled = !isEnabled();
+    dc.setBackMode(ui::BkMode::Transparent);
+    DrawBackground(dc, item);
+    DrawBorder(dc, item);
+    ui::Rect caption = item;
+    const std::u16string text = this->text().toStdU16String();
+    if (!iconIn_.isNull()) DrawTheIcon(dc, !text.empty(), item, caption, disabled);
+    if (!text.empty()) DrawTheText(dc, text, caption, disabled);
+    if (hasFocus() && (!flat_ || focusWhenFlat_))
+        dc.drawFocusRect(item.inflated(-kFocusInset, -kFocusInset));
+}
+
+void CButtonST::DrawBackground(ui::DrawContext& dc, const ui::Rect& r) {
+    ui::Rect fill = r;
+    if (!flat_ && (hasFocus() || state_.isDefault())) {
+        dc.frameRect(fill, ui::rgb(0, 0, 0));
+        fill = fill.inflated(-1, -1);
+    }
+    dc.fillRect(fill, ColourRef(state_.background(hovered_, pressedNow(), hasFocus())));
+}
+
+void CButtonST::DrawBorder(ui::DrawContext& dc, const ui::Rect& r) {
+    const bool custom = borderColour_.value != buttons::kSystemBorderColours;
+    const auto pick = [&](SysColour c) { return custom ? borderColour_ : sysColour(c); };
+    const ColourRef shadow = pick(SysColour::ButtonShadow);
+    const ColourRef light = pick(SysColour::ButtonHighlight);
+    const ColourRef light3d = pick(SysColour::Light3D);
+    const ColourRef dark = pick(SysColour::DarkShadow3D);
+    const bool pressed = pressedNow();
+    if (pressed && flat_) {
+        if (drawBorder_) dc.draw3dRect(r, shadow, light);
+    } else if (pressed) {
+        dc.frameRect(r, shadow);
+    } else if (!flat_) {
+        dc.draw3dRect(r, light, dark);
+        dc.draw3dRect(r.inflated(-1, -1), light3d, shadow);
+    } else if (hovered_ && drawBorder_) {
+        dc.draw3dRect(r, light, shadow);
+    }
+}
+
+void CButtonST::DrawTheIcon(ui::DrawContext& dc, bool hasText, const ui::Rect& item,
+                            ui::Rect& caption, bool disabled) {
+    const bool pressed = pressedNow();
+    const QImage& icon =
+        buttons::chooseImage(hovered_, pressed, !iconOut_.isNull()) == 0 ? iconIn_ : iconOut_;
+    const buttons::ImagePlace place = buttons::placeImage(
+        align_, hasText, {item.left, item.top, item.right, item.bottom}, icon.width(),
+        icon.height(), pressed && !state_.checkBoxMode(), state_.pressedOffsetX(),
+        state_.pressedOffsetY());
+    caption = {place.caption.left, place.caption.top, place.caption.right, place.caption.bottom};
+    if (disabled) dc.drawDisabled({place.x, place.y}, icon);
+    else dc.painter().drawImage(place.x, place.y, icon);
+}
+
+void CButtonST::DrawTheText(ui::DrawContext& dc, std::u16string_view text, ui::Rect caption,
+                            bool disabled) {
+    ui::DcState keep(dc);
+    ui::FontSpec font = dc.font();
+    font.weight = state_.fontWeight();
+    font.charSet = buttons::ButtonState::charSet();
+    dc.selectFont(font);
+    const bool pressed = pressedNow();
+    ui::Rect measured = caption;
+    dc.drawText(text, measured, ui::dt::WordBreak | ui::dt::Center | ui::dt::CalcRect);
+    const int dy = (caption.height() - measured.height()) / 2;
+    ui::Rect place{caption.left, caption.top + dy, caption.right, caption.top + dy + measured.height()};
+    if (pressed && !state_.checkBoxMode())
+        place = place.offset(state_.pressedOffsetX(), state_.pressedOffsetY());
+    const unsigned flags = ui::dt::WordBreak | ui::dt::Center;
+    if (disabled) {
+        ui::Rect embossed = place.offset(1, 1);
+        dc.setTextColour(sysColour(SysColour::ButtonHighlight));
+        dc.drawText(text, embossed, flags);
+        dc.setTextColour(sysColour(SysColour::ButtonShadow));
+        dc.drawText(text, place, flags);
+        return;
+    }
+    const bool focused = hasFocus();
+    dc.setTextColour(ColourRef(state_.text(hovered_, pressed, focused)));
+    dc.setBackColour(ColourRef(state_.background(hovered_, pressed, focused)));
+    dc.drawText(text, place, flags);
+}

@@ -1,0 +1,78 @@
+#pragma once
+// An owner-drawn push button or check box: icon or bitmaps, flat look with hover, six state
+// colours, tooltip, drop-down menu or link target, embossed text when disabled.
+//
+//   auto* b = new CButtonST(u"Open", parent);
+//   b->SetIcon(icon);  b->SetTooltipText(u"Open a project");
+//   b->SetMenu(kMenuId, owner);      // the chosen command is posted to `owner`
+#include <QImage>
+#include <QPushButton>
+#include <functional>
+
+#include "controls/buttons/ButtonState.h"
+#include "platform/ui/DrawContext.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/Window.h"
+
+class CButtonST : public ui::WindowOf<QPushButton> {
+  public:
+    // `style`: the button type the window had (0 push button, 1 default, 2/3 check box).
+    explicit CButtonST(std::u16string_view text, QWidget* parent = nullptr, unsigned style = 0);
+
+    bool paintsItself() const override { return true; }
+
+    int SetColor(int index, ui::ColourRef colour, bool repaint = true);
+    void SetDefaultColors(bool repaint = true);
+    int SetPressedStyle(int style, bool repaint = true);
+    void SetCheck(int check, bool repaint = true);
+    int GetCheck() const { return state_.GetCheck(); }
+    int SetFontWeight(int weight) { return state_.SetFontWeight(weight); }
+    void SetFlat(bool flat) { flat_ = flat; update(); }
+    void SetAlign(int align) { align_ = align; update(); }
+    void SetIcon(const QImage& in, const QImage& out = {});
+    void SetTooltipText(std::u16string_view text, bool activate = true);
+    void SetURL(std::u16string_view url) { state_.SetURL(url); }
+    void SetMenu(int menuId, ui::Window* owner);
+    void FreeResources();
+    bool hovered() const { return hovered_; }
+    const buttons::ButtonState& state() const { return state_; }
+
+    // Chooses a command of the first submenu at a screen point; 0 for none. Replaceable
+    // so that tests choose instead of a person.
+    using MenuTracker = std::function<int(const ui::MenuItem& popup, QPoint at)>;
+    void setMenuTracker(MenuTracker tracker) { tracker_ = std::move(tracker); }
+
+  protected:
+    virtual void DrawBackground(ui::DrawContext& dc, const ui::Rect& r);
+    virtual void DrawBorder(ui::DrawContext& dc, const ui::Rect& r);
+    void DrawTheIcon(ui::DrawContext& dc, bool hasText, const ui::Rect& item, ui::Rect& caption,
+                     bool disabled);
+    void DrawTheText(ui::DrawContext& dc, std::u16string_view text, ui::Rect caption, bool disabled);
+
+    void onPaint(ui::DrawContext& dc) override;
+    bool onMouse(ui::MouseKind kind, ui::Point p, ui::KeyMods mods, int wheel) override;
+    void onEnable(bool enabled) override;
+    void onFocus(bool gained) override;
+    void onSysColourChange() override;
+    void leaveEvent(QEvent* e) override;
+
+    bool pressedNow() const;
+    bool hovered_ = false;
+    bool flat_ = true;
+
+  private:
+    void clicked();
+    void endHover();
+    int trackMenu(const ui::MenuItem& popup, QPoint at);
+
+    buttons::ButtonState state_;
+    int align_ = buttons::kImageLeft;
+    bool drawBorder_ = true;
+    bool focusWhenFlat_ = false;
+    bool menuShowing_ = false;
+    ui::ColourRef borderColour_{buttons::kSystemBorderColours};
+    QImage iconIn_, iconOut_;
+    int menuId_ = 0;
+    ui::Window* menuOwner_ = nullptr;
+    MenuTracker tracker_;
+};
