@@ -8,7 +8,6 @@
 namespace {
 
 constexpr unsigned kFalscherTyp = 3439;  // "Wrong type of variant variable"
-constexpr unsigned kOhneOrt = 3310;      // "<without location>"
 
 void PruefeKey(const CVRMString& key, const char16_t* ort) {
     if (key.IsEmpty()) ThrowFehler(textid::kDatenFehlen, ort);
@@ -102,7 +101,7 @@ void COption::load(const CVRMString& programmOrdner) {
 void COption::KorrigiereText(const CVRMString& programmOrdner) {
     CVRMString text = m_wert.GetStringVal();
     if (IstOrtOption(m_id)) {
-        if (text == CVRMString(kOhneOrt, nullptr)) text = m_standard.GetStringVal();
+        if (text == CVRMString(textid::kOhneOrt, nullptr)) text = m_standard.GetStringVal();
     } else if (m_id == OPT_NAME_ZET) {
         text.Trim();
         if (text.IsEmpty()) text = CVRMString(textid::kHolzheizung, nullptr);

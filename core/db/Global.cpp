@@ -68,6 +68,7 @@ void listeAlsText(TKelvoListID list, CVRMString& out, int withBibo) {
 bool vrmcore::PruefeKernVersion(int version, const CVRMString& file) {
     if (version >= kMindestVersionKern) return true;
     CVRMString text;
+    // "Version %s or higher of file"
     text.Format(3272u, getVersionString(kMindestVersionKern), file);
     ShowErrorBox(0, text);
     return false;
@@ -77,10 +78,11 @@ int IGlobal::InitInterface(int noNet, platform::Window* mainWnd) {
     const CVRMString file = eigeneDatei();
     try {
         const int version = GetDateiVersionsInfo(file);
-        if (version == 0) vrmcore::ReportError(3308, file);
+        if (version == 0)
+            vrmcore::ReportError(3308, file);  // "Error when determining file version"
         if (!vrmcore::PruefeKernVersion(version, file)) return 0;
         if (!InitGlobalModul(platform::currentResourceModule(), mainWnd, noNet))
-            vrmcore::ReportError(4312, std::u16string_view());
+            vrmcore::ReportError(4312, std::u16string_view());  // "Module Global not initialized"
         m_strVersion = getVersionString(version);
         return IstInitialisiert();
     } catch (const platform::UserException&) {
@@ -254,7 +256,7 @@ void IGlobal::GetAbluftAnlagen(CVRMString& out, int withBibo) {
 int IGlobal::getLandVonOrt(const CVRMString& ort, const CVRMStringArray& laender) {
     for (int i = 0; i < laender.GetSize(); ++i) {
         CVRMString inKlammern;
-        inKlammern.Format(5354u, laender[static_cast<size_t>(i)]);  // "(%s)"
+        inKlammern.Format(textid::kFormatKlammer, laender[static_cast<size_t>(i)]);
         if (ort.Find(inKlammern) >= 0) return i;
     }
     return -1;

@@ -5,6 +5,7 @@
 #include "core/db/Lists.h"
 #include "core/db/VRMglobApp.h"
 #include "core/text/ErrorReport.h"
+#include "core/text/TextIdConstants.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ int guarded(std::u16string_view place, F&& f) noexcept {
     } catch (...) {
     }
     try {
-        vrmcore::ShowErrorBox(3501, place);
+        vrmcore::ShowErrorBox(textid::kFehlerGlobal, place);
     } catch (...) {
     }
     return 0;

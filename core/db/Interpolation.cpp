@@ -13,6 +13,7 @@ float InterpoliereLinear(float x1, float x2, float x, float y1, float y2) {
         return (y1 - slope * x1) + slope * x;
     }
     if (std::fabs(y2 - y1) <= kMinDifference) return y1;
+    // "Linear interpolation not possible,"
     vrmcore::MessageBox(3296u, textid::kProduktCaption, platform::mb::ICONINFORMATION);
     return 0.0f;
 }

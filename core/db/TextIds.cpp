@@ -7,18 +7,32 @@
 
 namespace {
 
+// "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"
 constexpr unsigned kMonate[] = {3444, 3445, 3446, 3447, 3448, 3449,
                                 3450, 3451, 3452, 3453, 3454, 3455};
+// "no feed", "Hot water", "Heating", "Heat pump/ground", "Heat pump/ground"
 constexpr unsigned kEinspeisung[] = {3515, 3516, 3517, 3518, 3518};
+// "normal position", "to south and sunny", "to north and shady"
 constexpr unsigned kAbsorberRichtung[] = {3604, 3605, 3631};
+// "Double-U-Tube", "Single-U-Tube"
 constexpr unsigned kSondenart[] = {6031, 6027};
+// "dry", "normal wet", "very wet"
 constexpr unsigned kAbsorberFeuchte[] = {3632, 3633, 3634};
+// "monoenergetic (parallel)", "monovalent", "bivalent (parallel)", "monoenergetic (alternative)",
+// "bivalent (alternative)", "monoenergetic (partly parallel)", "bivalent (partly parallel)"
 constexpr unsigned kBetriebsweise[] = {3635, 3636, 3637, 3638, 3639, 5788, 5789};
+// "brine / water", "air / water", "water / water", "direct evaporation"
 constexpr unsigned kWPmedium[] = {3194, 3195, 3196, 3197};
+// "average flat solar collector", "very good flat solar collector", "poor flat solar collector",
+// "tube solar collector"
 constexpr unsigned kSolarkollektor[] = {3658, 3659, 3660, 4044};
+// "out of the building", "in the building"
 constexpr unsigned kAufstellung[] = {3676, 3677};
+// "with electric storage heater", "with electric heater"
 constexpr unsigned kWawaBereitungAaz[] = {3678, 3679};
-constexpr unsigned kWawaBereitung[] = {4976, 4983, 4985, 5053, 5740};
+// The kinds by "WWmitWP"; the last is "Hot water with 2nd heat pump".
+constexpr unsigned kWawaBereitung[] = {textid::kWawaKeine, textid::kWawaMitWP,
+                                       textid::kWawaElektrisch, textid::kWawaZweiterWE, 5740};
 
 unsigned lookup(std::span<const unsigned> table, int value, const char16_t* place) {
     if (value < 0 || static_cast<size_t>(value) >= table.size())

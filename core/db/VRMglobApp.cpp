@@ -1,6 +1,7 @@
 #include "core/db/VRMglobApp.h"
 
 #include "core/text/ErrorReport.h"
+#include "core/text/TextIdConstants.h"
 #include "platform/errors/UserException.h"
 #include "platform/resources/Resources.h"
 
@@ -46,7 +47,8 @@ void CVRMglobApp::ResetForTests() {
 int CVRMglobApp::Init(platform::ModuleHandle resourceModule, platform::Window*, int noNet) {
     if (m_initialised) return 1;
     return caught([&] {
-        if (noNet != 0) vrmcore::ReportError(3501, u"CVRMglobApp::Init(NoNet)");
+        if (noNet != 0) vrmcore::ReportError(textid::kFehlerGlobal, u"CVRMglobApp::Init(NoNet)");
+        // "NULL parameter"
         if (!resourceModule) vrmcore::ReportError(3502, u"CVRMglobApp::Init(res)");
         platform::setCurrentResourceModule(resourceModule);
         m_initialised = true;
@@ -56,6 +58,7 @@ int CVRMglobApp::Init(platform::ModuleHandle resourceModule, platform::Window*, 
 
 int CVRMglobApp::SetDatenDir(const CVRMString& dir) {
     return caught([&] {
+        // "Module 'Global' not initialized !"
         if (!m_initialised) vrmcore::ReportError(3504, u"CVRMglobApp::SetDatenDir");
         m_datenDir = dir;
         return 1;
@@ -64,6 +67,7 @@ int CVRMglobApp::SetDatenDir(const CVRMString& dir) {
 
 int CVRMglobApp::GetDatenDir(CVRMString& dir) const {
     return caught([&] {
+        // "Module 'Global' not initialized !"
         if (!m_initialised) vrmcore::ReportError(3504, u"CVRMglobApp::GetDatenDir");
         dir = m_datenDir;
         return 1;
@@ -72,6 +76,7 @@ int CVRMglobApp::GetDatenDir(CVRMString& dir) const {
 
 int CVRMglobApp::SetDatenDatei(const CVRMString& path) {
     return caught([&] {
+        // "Module 'Global' not initialized !"
         if (!m_initialised) vrmcore::ReportError(3504, u"CVRMglobApp::SetDatenDatei");
         m_user->Init(path, false);
         return 1;
@@ -80,6 +85,7 @@ int CVRMglobApp::SetDatenDatei(const CVRMString& path) {
 
 int CVRMglobApp::SetBiboDatei(const CVRMString& path, int biboOnly) {
     return caught([&] {
+        // "Module 'Global' not initialized !"
         if (!m_initialised) vrmcore::ReportError(3504, u"CVRMglobApp::SetBiboDatei");
         m_bibo->Init(path, true);
         m_biboOnly = biboOnly != 0 ? 1 : 0;

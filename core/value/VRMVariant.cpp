@@ -373,7 +373,7 @@ CVRMString CVRMVariant::toString(unsigned formatId) const {
                         static_cast<double>(GetFloatVal()));
             break;
         case vrmString:
-            text.Format(3364u, GetStringVal());
+            text.Format(3364u, GetStringVal());  // "(%s)"
             break;
         case vrmUInt:
             text.Format(textid::kFormatU, GetUIntVal());
@@ -382,13 +382,14 @@ CVRMString CVRMVariant::toString(unsigned formatId) const {
             text.Format(textid::kFormatI, GetIntVal());
             break;
         case vrmBool:
+            // "yes", "no"
             text.LoadStringW(GetBoolVal() ? 3598u : 3599u);
             break;
         case vrmLong:
             text.Format(textid::kFormatLi, static_cast<int32_t>(GetUIntVal()));
             break;
         case vrmUShort:
-            text.Format(3695u, GetUShortVal());
+            text.Format(3695u, GetUShortVal());  // "%hu"
             break;
         case vrmULong:
             text.Format(textid::kFormatLu, GetUIntVal());

@@ -5,13 +5,13 @@
 
 #include "core/db/Global.h"
 #include "core/text/ErrorReport.h"
+#include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
 
 namespace {
 
 constexpr unsigned kNichtGeladen = 3112;       // "Required data not loaded"
 constexpr unsigned kListeAusDatenbank = 3412;  // "List from database"
-constexpr unsigned kLandFormat = 5354;         // "(%s)"
 constexpr uint32_t kAlleLaender = 99;
 constexpr uint32_t kSonstigeLaender = 0;
 const CVRMString kAlle = u"alle";
@@ -89,7 +89,7 @@ void CVRMdatenProvider::filtereLand(CVRMStringArray& namen, const CVRMString& la
         return;
     }
     CVRMString muster;
-    muster.Format(kLandFormat, land);
+    muster.Format(textid::kFormatKlammer, land);
     behalte(namen, [&](const CVRMString& name) { return name.Find(muster) >= 0; });
 }
 

@@ -141,6 +141,9 @@ void CVDI4650Rechner::WechsleBetriebsweise(int neueBetriebsweise) {
     LoescheErgebnisse();
     // With a bivalence point the flow temperature that counts is the one at that point.
     if (betriebsweise >= kMonoenergetischAlternativ && betriebsweise <= 8)
+        // "Please note, when using VDI 4650 with alternate or partly-parallel mode of operation the
+        // forward temperature is not the one at outdoor design temperature but at bivalent
+        // temperature."
         KVSMessageBoxID(5891, textid::kProduktCaption,
                         platform::mb::OK | platform::mb::ICONINFORMATION);
 }

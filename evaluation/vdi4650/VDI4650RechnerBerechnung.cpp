@@ -22,18 +22,27 @@ bool CVDI4650Rechner::PruefeEingaben() const {
     bool ok = true;
     const bool bereich = GetBereichErweitern();
     const bool spreizung = GetSpreizungErweitern();
+    // "The VDI 4650 is applicable only for systems up to 30 kW heating power."
     if (!IstProzentWert(leistung)) Melde(5679, bereich, ok);
+    // "The temperature difference at the condenser (laboratory measurement) is outside of the
+    // permitted range of 3..15 K."
     if (!IstImBereich3bis10(pruef)) Melde(5673, spreizung, ok);
+    // "The temperature difference at the condenser (during operation) is outside of the permitted
+    // range of 3..10 K."
     if (!IstImBereich3bis10(betrieb)) Melde(5674, spreizung, ok);
+    // "The maximum supply temperature is outside of the permitted range of 30..55 °C."
     if (!IstVorlaufImBereich(tVorlauf, 0.0f)) Melde(5675, bereich, ok);
     switch (art) {
         case kSoleWasser:
+            // "The brine temperature is outside of the permitted range of -3..+5 °C."
             if (!IstSoleTempImBereich(tQuelle)) Melde(5677, bereich, ok);
             break;
         case kWasserWasser:
+            // "The water temperature is outside of the permitted range of 5..12 °C."
             if (!IstWasserTempImBereich(GetWirksameQuellenTemp())) Melde(5678, bereich, ok);
             break;
         case kDirektverdampfung:
+            // "The ground temperature is outside of the permitted range of -3..+5 °C."
             if (!IstSoleTempImBereich(tQuelle)) Melde(5726, bereich, ok);
             break;
         default:

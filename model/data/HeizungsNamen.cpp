@@ -30,11 +30,13 @@ void fuegeAn(CVRMString& liste, unsigned id) {
 }  // namespace
 
 CVRMString GetVergleichsheizungName(int art, const CVRMString& eigenerName) {
+    // "Gas heating", "Oil heating", "Night storage heater", "Electric (direct)"
     return nameAus({3512, 3511, 3513, 3514}, art, eigenerName);
 }
 
 CVRMString GetHeizungsartName(int art, const CVRMString& eigenerName) {
-    return nameAus({3140, 3511, 3512, 3513, 3514}, art, eigenerName);
+    // "Oil heating", "Gas heating", "Night storage heater", "Electric (direct)"
+    return nameAus({textid::kWaermepumpe, 3511, 3512, 3513, 3514}, art, eigenerName);
 }
 
 int MapHeizungsart(int art) {
@@ -44,6 +46,7 @@ int MapHeizungsart(int art) {
 }
 
 CVRMString GetHeizungsartKurzname(int art, const CVRMString& eigenerName) {
+    // "Heat pump", "Oil", "Gas", "Night heater", "Electr. Direct"
     static constexpr unsigned kIds[] = {3683, 3684, 3685, 3686, 3687};
     const int kurz = MapHeizungsart(art);
     return kurz == 5 ? eigenerName : text(kIds[kurz]);
@@ -51,21 +54,21 @@ CVRMString GetHeizungsartKurzname(int art, const CVRMString& eigenerName) {
 
 void GetPumpenZusatztext(int medium, int betrWeise, int zweiterWE, const CVRMString& eigeneHeizung,
                          CVRMString& ergebnis) {
-    CVRMString liste = text(3519);
+    CVRMString liste = text(3519);  // "Heat circulation pump"
     switch (medium) {
         case 0:
-            fuegeAn(liste, 3212);
+            fuegeAn(liste, 3212);  // "Brine circ. pump"
             break;
         case 1:
-            fuegeAn(liste, 3462);
+            fuegeAn(liste, 3462);  // "Fan, defrosting"
             break;
         case 2:
-            fuegeAn(liste, 3213);
+            fuegeAn(liste, 3213);  // "Water circ. pump"
             break;
         case 3:
             break;
         case 4:
-            fuegeAn(liste, 3314);
+            fuegeAn(liste, 3314);  // "Fan"
             break;
         default:
             ThrowFehler(textid::kFalscheKonstante, u"GetPumpenZusatztext");
@@ -75,7 +78,7 @@ void GetPumpenZusatztext(int medium, int betrWeise, int zweiterWE, const CVRMStr
         case 3:
         case 5:
         case 7:
-            fuegeAn(liste, 3457);
+            fuegeAn(liste, 3457);  // "Heating elements"
             break;
         case 1:
             break;
@@ -92,7 +95,7 @@ void GetPumpenZusatztext(int medium, int betrWeise, int zweiterWE, const CVRMStr
         default:
             ThrowFehler(textid::kFalscheKonstante, u"GetPumpenZusatztext2");
     }
-    ergebnis.Format(3366u, liste);
+    ergebnis.Format(3366u, liste);  // "(incl. %s)"
 }
 
 void GetPumpenZusatztext(int medium, int, int betrWeise, int zweiterWE, CVRMString& text) {

@@ -19,9 +19,19 @@ struct Komponentenart {
 };
 
 constexpr Komponentenart kArten[] = {
-    {0, 3139, 1},   {1, 3140, 4},   {2, 3141, 9},   {3, 3142, 3},  {4, 3143, 8},
-    {5, 3144, 2},   {6, 3145, 11},  {7, 3334, 0},   {8, 3146, 10}, {9, 3469, 12},
-    {10, 3597, 13}, {11, 3712, 14}, {12, 3792, 15},
+    {0, 3139, 1},  // "Building"
+    {1, textid::kWaermepumpe, 4},
+    {2, textid::kWaermequelle, 9},
+    {3, 3142, 3},    // "Tariff"
+    {4, 3143, 8},    // "Ground temperature data"
+    {5, 3144, 2},    // "Climate data"
+    {6, 3145, 11},   // "Weather data"
+    {7, 3334, 0},    // "Project"
+    {8, 3146, 10},   // "Kind of soil"
+    {9, 3469, 12},   // "Solar system"
+    {10, 3597, 13},  // "Solar collector"
+    {11, 3712, 14},  // "Location with monthly hours of bright sunshine"
+    {12, 3792, 15},  // "Cooling system"
 };
 
 const Komponentenart* findeArt(int art) {
@@ -39,7 +49,7 @@ CVRMString artText(const Komponentenart& k) {
 // Asks for the name; false when the user cancels. An empty entry is a program error.
 bool frageName(const Komponentenart& k, const CVRMString& artName, CVRMString& name) {
     CVRMString prompt;
-    prompt.Format(3468u, artName);
+    prompt.Format(3468u, artName);  // "%s name:"
     CVRMString eingabe;
     if (!GetKelvoApp().ShowNameDlg(prompt, k.art, nullptr, eingabe)) return false;
     eingabe.Trim();
@@ -78,7 +88,7 @@ int ChangeBiboKomponente(int art, const CVRMString& name) {
     const bool meldbar = art == 0 || art == 1 || art == 2 || art == 3 || art == 9 || art == 12;
     if (!k || !meldbar) ThrowFehler(textid::kFalscheKonstante, u"ChangeBiboKomponente");
     CVRMString meldung;
-    meldung.Format(5368u, artText(*k));
+    meldung.Format(5368u, artText(*k));  // "This is a %s from the database."
     KVSMessageBoxCaptionID(meldung, textid::kProduktCaption,
                            platform::mb::OK | platform::mb::ICONINFORMATION);
     return 0;

@@ -14,9 +14,7 @@
 
 namespace {
 
-constexpr unsigned kKeinGebaeudeOrt = 3380;  // "No building location selected ..."
 constexpr unsigned kKlimaortFehlt = 3342;    // "Climate location %s not available"
-constexpr unsigned kKeinSonnenort = 3697;    // "... without a location with ... sunshine."
 constexpr unsigned kSonnenortFehlt = 3698;   // "Sunshine location '%s'\nnot found"
 
 // Where a series of twelve lives and how its absence is reported.
@@ -25,8 +23,8 @@ struct ZwoelferReihe {
     unsigned ohneOrt;
     unsigned fehlt;
 };
-constexpr ZwoelferReihe kKlima{ID_207, kKeinGebaeudeOrt, kKlimaortFehlt};
-constexpr ZwoelferReihe kSonne{ID_48, kKeinSonnenort, kSonnenortFehlt};
+constexpr ZwoelferReihe kKlima{ID_207, textid::kKeinKlimaort, kKlimaortFehlt};
+constexpr ZwoelferReihe kSonne{ID_48, textid::kKeinSonnenort, kSonnenortFehlt};
 
 void LeseZwoelf(const ZwoelferReihe& reihe, const CVRMString& name,
                 CVRMdatenProvider2::MonatsWerte out) {
@@ -54,7 +52,7 @@ void SpeichereZwoelf(const CVRMString& name, TKelvoDatenID id,
 }
 
 void PruefeOrt(const CVRMString& name) {
-    if (!IstOrtGewaehlt(name)) ThrowFehler(kKeinGebaeudeOrt, nullptr);
+    if (!IstOrtGewaehlt(name)) ThrowFehler(textid::kKeinKlimaort, nullptr);
 }
 
 // A climate value; any failure inside is reported once more as "Could not compute results".

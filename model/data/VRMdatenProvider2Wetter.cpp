@@ -17,7 +17,6 @@
 namespace {
 
 constexpr unsigned kWetterortFehlt = 3341;  // "Weather location %s not available"
-constexpr unsigned kKeinWetterort = 3381;   // "No weather data selected on building data page"
 constexpr unsigned kKeinBodenort = 3770;    // "No location for ground temperatures given!"
 constexpr unsigned kBodenortFehlt = 3771;   // "Location for ground temperature %s unknown"
 constexpr unsigned kStandardWetter = 3610;  // "StandardW"
@@ -83,7 +82,7 @@ void CVRMdatenProvider2::GetTempHaeufigkeiten(const CVRMString& wetterort, TempK
         ErzeugeTempHaeufigkeiten(temps, out, tn);
         return;
     }
-    if (!IstOrtGewaehlt(wetterort)) ThrowFehler(kKeinWetterort, nullptr);
+    if (!IstOrtGewaehlt(wetterort)) ThrowFehler(textid::kKeinWetterort, nullptr);
     const std::vector<float> werte =
         LeseGespeicherteReihe(wetterort, ID_210, kWetterortFehlt, out.size());
     // A shorter list ends at +12 °C: the bins in front of it stay 0.
@@ -91,7 +90,7 @@ void CVRMdatenProvider2::GetTempHaeufigkeiten(const CVRMString& wetterort, TempK
 }
 
 void CVRMdatenProvider2::SaveWetterWerte(const CVRMString& wetterort, KonstTempKlassen werte) {
-    if (!IstOrtGewaehlt(wetterort)) ThrowFehler(kKeinWetterort, nullptr);
+    if (!IstOrtGewaehlt(wetterort)) ThrowFehler(textid::kKeinWetterort, nullptr);
     SpeichereReihe(wetterort, ID_210, werte, 2);
 }
 

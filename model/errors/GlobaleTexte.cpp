@@ -28,16 +28,16 @@ enum Index {
 };
 
 constexpr std::array<GlobalerText, kAnzahl> kTexte{{
-    {3310, nullptr},
-    {5218, nullptr},
-    {5218, nullptr},
-    {3609, u" "},
-    {3228, u"_"},
-    {5703, u"_"},
-    {5704, u"_"},
+    {textid::kOhneOrt, nullptr},
+    {textid::kAusKlimaBerechnet, nullptr},
+    {textid::kAusKlimaBerechnet, nullptr},
+    {textid::kStandardKlimaort, u" "},
+    {textid::kStandardSonnenort, u"_"},
+    {5703, u"_"},  // "copper"
+    {5704, u"_"},  // "PE"
     {textid::kBiboMarke, nullptr},
-    {5693, nullptr},
-    {3804, nullptr},
+    {5693, nullptr},  // "--"
+    {3804, nullptr},  // "--"
 }};
 
 std::array<CVRMString, kAnzahl>& texte() {
@@ -52,7 +52,8 @@ void InitGlobaleTexte() {
     for (auto& wert : werte) wert.Empty();
     for (size_t i = 0; i < kTexte.size(); ++i) {
         CVRMString text;
-        if (!text.LoadStringW(kTexte[i].textId)) ThrowFehler(3303, nullptr, 0);
+        if (!text.LoadStringW(kTexte[i].textId))
+            ThrowFehler(3303, nullptr, 0);  // "Global variables not initialized!"
         if (kTexte[i].biboTrenner) {
             text += kTexte[i].biboTrenner;
             text += textid::kBiboMarke;

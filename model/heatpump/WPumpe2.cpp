@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr unsigned kTestFehler = 3113;  // "Test could not be done"
 constexpr int kLeistDatenPlaetze = 8;
 
 // The rating source temperature, the source temperature of the stored maximum flow
@@ -154,7 +153,7 @@ bool CWPumpe2::PasstZuQuellenMedium(int art, int art2) {
         const bool passt2 = ErlaubtMedium(art2, medium, u"CWPumpe2::PasstZuQuellenMedium2");
         return passt1 && passt2;
     } catch (const std::exception&) {
-        ShowFehler(kTestFehler, u"WPumpe::PasstZuQuellenMedium");
+        ShowFehler(textid::kTestNichtMoeglich, u"WPumpe::PasstZuQuellenMedium");
         return false;
     }
 }

@@ -15,9 +15,13 @@ namespace {
 
 constexpr unsigned kKeineDaten = 3130;     // "Heat pump performance data not available"
 constexpr unsigned kZuWenigDaten = 3131;   // "Not enough heat pump performance data available"
-constexpr unsigned kUnterDaten = 3127;     // below the records, extrapolated
-constexpr unsigned kUeberGrenze = 3128;    // above the extrapolation limit, calculated with it
-constexpr unsigned kUeberDaten = 3129;     // above the records, extrapolated
+// "Source temp. is outside of heat pump data!\nsource temp.: %.1f°C (< %.1f; is extrapolated;
+// %.1f)\nDo you want this warning furthermore?"
+constexpr unsigned kUnterDaten = 3127;
+// The same with "(> %.1f; calculated with %u°C)".
+constexpr unsigned kUeberGrenze = 3128;
+// The same with "(> %.1f; is extrapolated; %.1f)".
+constexpr unsigned kUeberDaten = 3129;
 
 bool WarnungenAn() {
     int32_t wert = 0;

@@ -18,13 +18,12 @@
 namespace {
 
 constexpr unsigned kFehlerBeimSpeichern = 3103;  // "Error when saving component"
-constexpr unsigned kKeinKlimaort = 3380;
-constexpr unsigned kKeinWetterort = 3381;
-constexpr unsigned kKeinSonnenort = 3697;
-constexpr unsigned kOhneGewinnWawa = 3573;
-constexpr unsigned kOhneGewinnHeizung = 3574;
-constexpr unsigned kOhneGewinnErde = 3576;
+constexpr unsigned kOhneGewinnWawa = 3573;       // "Solar feed into hot water tank:"
+constexpr unsigned kOhneGewinnHeizung = 3574;    // "Solar feed into building heating:"
+constexpr unsigned kOhneGewinnErde = 3576;       // "Solar feed into heat pump/ground:"
+// "There is at least one month with solar feed into heat pump/ground."
 constexpr unsigned kErdeNurSole = 3264;
+// "There is at least one month with solar feed into hot water tank."
 constexpr unsigned kWawaNurMitWP = 3262;
 constexpr char16_t kTrenner = u'#';
 constexpr unsigned short kSysteme = 3;
@@ -153,11 +152,11 @@ unsigned CHaus2::GetSolarGewinnAnteil(const CVRMString& solarAnlage) {
 bool CHaus2::DatenOK(bool wetterPruefen, const CVRMString& solarAnlage) {
     PruefeInit(u"CHaus2::DatenOK");
     if (!IstOrtGewaehlt(Text(ID_Klimaort))) {
-        Hinweis(kKeinKlimaort);
+        Hinweis(textid::kKeinKlimaort);
         return false;
     }
     if (wetterPruefen && !IstOrtGewaehlt(Text(ID_Wetterort))) {
-        Hinweis(kKeinWetterort);
+        Hinweis(textid::kKeinWetterort);
         return false;
     }
     return SolarDatenOK(solarAnlage);
@@ -166,7 +165,7 @@ bool CHaus2::DatenOK(bool wetterPruefen, const CVRMString& solarAnlage) {
 bool CHaus2::SolarDatenOK(const CVRMString& solarAnlage) {
     if (!IstSolarProjekt(solarAnlage)) return true;
     if (!IstOrtGewaehlt(Text(ID_Sonnenort))) {
-        Hinweis(kKeinSonnenort);
+        Hinweis(textid::kKeinSonnenort);
         return false;
     }
     std::array<CSolareGewinne, kSysteme> gewinne;  // kinds 1, 2, 3

@@ -11,13 +11,13 @@ namespace {
 unsigned WawaTextId(int wawaMitWP) {
     switch (wawaMitWP) {
         case 0:
-            return 4976;  // "No hot water service"
+            return textid::kWawaKeine;
         case 1:
-            return 4983;  // "Hot water with heat pump"
+            return textid::kWawaMitWP;
         case 2:
-            return 4985;  // "Hot water with electricity"
+            return textid::kWawaElektrisch;
         case 3:
-            return 5053;  // "Hot water with 2nd heat source"
+            return textid::kWawaZweiterWE;
         default:
             ThrowFehler(textid::kFalscheKonstante, u"CHaus2::GetWawaKurzInfo(1)");
     }
@@ -48,7 +48,7 @@ CVRMString LadeText(unsigned textId) {
 
 CVRMString CHaus2::GetOrtKurzInfo() {
     CVRMString text;
-    text.Format(3543u, Float(ID_NormwaermeBedarf), Text(ID_Klimaort));
+    text.Format(3543u, Float(ID_NormwaermeBedarf), Text(ID_Klimaort));  // "%.1f kW; Climate: %s"
     return text;
 }
 
@@ -56,13 +56,15 @@ CVRMString CHaus2::GetWawaKurzInfo() {
     const CVRMString wawa = LadeText(WawaTextId(Int(ID_WWmitWP)));
     CVRMString text;
     if (Int(ID_WWmitWP) == 0) {
-        text.Format(3546u, wawa);
+        text.Format(3546u, wawa);  // "%s"
         return text;
     }
     const CVRMString speicher = LadeText(SpeicherTextId(Int(ID_WWSpTyp)));
     if (!Bool(ID_BBK)) {
+        // "%s; %u l/day; %u °C; %s"
         text.Format(3545u, wawa, UInt(ID_WWproTag), UInt(ID_WWSollTemp), speicher);
     } else {
+        // "%s; %u °C; N=%u; %s (%u)"
         text.Format(5359u, wawa, UInt(ID_WWSollTemp), UInt(ID_BKZ), speicher, 1u);
     }
     return text;
@@ -73,6 +75,7 @@ CVRMString CHaus2::GetSolarKurzInfo(const CVRMString& solarAnlage) {
     if (!IstSolarProjekt(solarAnlage)) return LadeText(3689);  // "Project without solar system"
     const auto& solar = GetKelvoBindungen().GetSolarAufrufe();
     const CVRMVariant ausrichtung = solar.get(solarAnlage, ID_KAusrichtung);
+    // "%.1f m²; inclination %u °; orientation %i °"
     text.Format(3356u, solar.get(solarAnlage, ID_KFlaeche).GetFloatVal(),
                 solar.get(solarAnlage, ID_KNeigung).GetUIntVal(),
                 ausrichtung.IsInt() ? ausrichtung.GetIntVal()
@@ -83,6 +86,6 @@ CVRMString CHaus2::GetSolarKurzInfo(const CVRMString& solarAnlage) {
 CVRMString CHaus2::GetKuehlKurzInfo(const CVRMString& kuehlAnlage) {
     if (!IstKuehlProjekt(kuehlAnlage)) return LadeText(3550);  // "Project without cooling system"
     CVRMString text;
-    text.Format(3542u, 0.0f, u"?");
+    text.Format(3542u, 0.0f, u"?");  // "%.1f kW cooling power (%s)"
     return text;
 }

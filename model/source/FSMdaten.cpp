@@ -3,10 +3,9 @@
 #include <algorithm>
 
 #include "core/text/ResManager.h"
+#include "core/text/TextIdConstants.h"
 
 namespace {
-
-constexpr uint16_t kTextEthylenglykol = 3812;
 
 // The concentration enters every formula as a float, so that (c - 30) below 30 is negative
 // rather than a wrapped unsigned number.
@@ -17,7 +16,7 @@ float alsFloat(unsigned c) {
 }  // namespace
 
 bool CFSMdaten::IstNichtEthylenglykol(const CVRMString& fluid) {
-    const CVRMString& marke = CResManager::getLangText(kTextEthylenglykol);
+    const CVRMString& marke = CResManager::getLangText(textid::kEthylenglykol);
     // An empty marker would be found in every name; it marks no family instead.
     if (marke.empty()) return true;
     return fluid.find(marke) == std::u16string::npos;

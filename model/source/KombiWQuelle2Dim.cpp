@@ -57,7 +57,7 @@ Groesse GroesseFuer(const SDimWQuelle& dim) {
 // Asks the library guard until it lets the record change or the user aborts the design.
 void WarteAufAenderbarkeit(const CVRMString& name) {
     while (!ChangeBiboKomponente(kKomponenteWQuelle, name)) {
-        ShowFehler2(3109, 3141);  // "Could not change component", "Heat source"
+        ShowFehler2(3109, textid::kWaermequelle);  // "Could not change component"
         const int antwort = KVSMessageBoxID(3351, textid::kProduktCaption,  // "Abort design?"
                                             platform::mb::YESNO | platform::mb::ICONQUESTION);
         if (antwort == platform::id::YES) ThrowFehler(3268, nullptr);  // "Design aborted!"
@@ -68,7 +68,7 @@ void WarteAufAenderbarkeit(const CVRMString& name) {
 
 void CKombiWQuelle2::SetDimDaten(const SDimWQuelle& dim, bool speichern) {
     if (GetKelvoApp().GetAktDokument(false)->GetDimModus() == 0)
-        ThrowFehler(3219, kOrt);  // "Program not in design mode!"
+        ThrowFehler(textid::kKeinDimModus, kOrt);
     WarteAufAenderbarkeit(m_werte.getName());
     CWQuelle2& quelle = *GetErsteWQuelle();
     quelle.SetzeWert(ID_Sondenart, dim.sondenart);

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr unsigned kTestFehler = 3113;  // "Test could not be done"
 constexpr int kLandPolen = 13;          // its limits follow a formula of λ
 
 constexpr const char16_t* kOrtMSE = u"akt. momentaner Entzug";
@@ -91,7 +90,7 @@ bool Test(const char16_t* ort, F f) {
     try {
         return f();
     } catch (const std::exception&) {
-        ShowFehler(kTestFehler, ort);
+        ShowFehler(textid::kTestNichtMoeglich, ort);
         return false;
     }
 }
@@ -176,10 +175,10 @@ bool CWQBerechnung::TesteWQuelle(int art, float leistung, float energie, float l
                                     f1, f2);
         case 2:
         case 6:
-            ShowFehler(kTestFehler, u"WQBerechnung::TesteLuftAbsWerte");
+            ShowFehler(textid::kTestNichtMoeglich, u"WQBerechnung::TesteLuftAbsWerte");
             return false;
         case 3:
-            ShowFehler(kTestFehler, u"WQBerechnung::TesteWasserAbsWerte");
+            ShowFehler(textid::kTestNichtMoeglich, u"WQBerechnung::TesteWasserAbsWerte");
             return false;
         case 4:
             return true;

@@ -120,7 +120,7 @@ void CWQuelle2::SetzeVorgaben() {
 
 void CWQuelle2::SetzeFrostschutzVorgabe() {
     CVRMString name;
-    if (!GetKelvoApp().GetDefFSMittel(name)) name = BiboName(3812);  // "Monoethylenglycol"
+    if (!GetKelvoApp().GetDefFSMittel(name)) name = BiboName(textid::kEthylenglykol);
     if (name.IsEmpty()) ThrowFehler(0, nullptr);
     m_werte.get(ID_FSMittel) = name;
     const unsigned konz = CVRMdatenProvider::get().getWert(name, ID_FSMKonz).GetUIntVal();

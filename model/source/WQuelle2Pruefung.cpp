@@ -42,6 +42,7 @@ bool PasstZusammen(int pumpenMedium, int art) {
 void CWQuelle2::PruefeKompatibilitaet(int pumpenMedium, int art, int, bool verzicht) {
     if (verzicht || pumpenMedium < 0) return;
     // "This heat source is not compatible with type of heat pump!"
+    // "This heat source is not compatible with type of heat pump!"
     if (!PasstZusammen(pumpenMedium, art)) ThrowFehler(3124, u"");
 }
 
@@ -59,11 +60,17 @@ bool CWQuelle2::DatenOK(bool direkt, int art, int betrWeise, float volStrom, flo
         case 0:
         case 1:
         case 4:
+            // "No flow-through for ground collector provided by user!"
             if (!direkt && volStrom < 0.1f) ThrowFehler(3530, nullptr);
+            // "Inner or outer tube diameter too small"
             if (innen < 1.0f || aussen < 1.0f) ThrowFehler(3348, nullptr);
+            // "Inner tube diameter is larger than or equal to outer one"
             if (innen >= aussen) ThrowFehler(3050, nullptr);
+            // "You must select a collector material!"
             if (material.IsEmpty()) ThrowFehler(3222, nullptr);
+            // "You must select a collector coverage!"
             if (umhuellung.IsEmpty()) ThrowFehler(3223, nullptr);
+            // "You must select an antifreeze!"
             if (!direkt && frostschutz.IsEmpty()) ThrowFehler(3224, nullptr);
             return true;
         case 2:
@@ -92,6 +99,7 @@ bool CWQuelle2::DatenOK(bool direkt, const CVRMString& ort, bool verlegeHinweis)
     if (!IstVerlegeFaktorOK(static_cast<float>(UInt(ID_WQuelleFlaeche)), laenge, aussen, direkt,
                             land)) {
         CVRMString text;
+        // "The laying distance (= area / length) is too large."
         text.Format(3531u, GetVerlegeFaktor(aussen, direkt, land));
         KVSMessageBoxCaptionID(text, textid::kProduktCaption,
                                platform::mb::OK | platform::mb::ICONINFORMATION);

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr unsigned kKeinDimModus = 3219;  // "Program not in design mode!"
-
 bool HatSole(int art) {
     return art == 0 || art == 1 || art == 4 || art == 5;
 }
@@ -202,7 +200,8 @@ void CWQuelle2::Dimensioniere(int art, float leistung, float energie, float auss
 
 void CWQuelle2::SetActiveDimData(int art, int betrWeise, int dimPunktTemp, unsigned laenge) {
     constexpr const char16_t* kOrt = u"CWQuelle2::SetActiveDimData";
-    if (GetKelvoApp().GetAktDokument(false)->GetDimModus() == 0) ThrowFehler(kKeinDimModus, kOrt);
+    if (GetKelvoApp().GetAktDokument(false)->GetDimModus() == 0)
+        ThrowFehler(textid::kKeinDimModus, kOrt);
     PruefeInit(kOrt);
     if (art < 0 || art > 6) ThrowFehler(textid::kFalscheKonstante, kOrt);
     if ((art == 0 || art == 4) && laenge != 0) m_werte.get(ID_WQuelleLaenge) = laenge;
