@@ -91,7 +91,7 @@ TEST_F(BivalenzTest, TheBivalenceSearchStopsWhereTheHeatPumpsPartCoversTheYear) 
         {"kWh with hot water", {8000, 2000}, {0, 8000, 0}, 100.0f, BivalenzStatus::Gefunden, -4,
          nullptr},
         {"unreachable", {10000, 0}, {1, 0, 10}, 1.0f, BivalenzStatus::NichtErreicht, 12,
-         "The calculated temperature is > 12 °C.\nBut the maximum possible value is 12 °C."},
+         "The calculated temperature is > 12"},
         {"more than the year", {10000, 500}, {0, 10501, 0}, 100.0f, BivalenzStatus::ZielZuGross, 0,
          "must not be greater"},
         // Used to divide by the heating demand.
@@ -112,6 +112,39 @@ TEST_F(BivalenzTest, TheBivalenceSearchStopsWhereTheHeatPumpsPartCoversTheYear) 
             EXPECT_TRUE(boxes.shown.empty()) << BoxTexte();
         }
     }
+}
+
+// The design values of a house needing 20 °C and a small load at every temperature.
+SDimWerte Leicht(int t) {
+    return {static_cast<float>(t), 20.0f, 0.5f};
+}
+
+TEST_F(BivalenzTest, AnAirHeatPumpGetsNoLimitBelowItsLowestOperatingTemperature) {
+    auto p = Lade(kLuft);
+    ASSERT_EQ(p->wpumpe.GetWert(ID_MedienTyp).GetIntVal(), 1);
+    p->wpumpe.GetWert(ID_MinLuftTemp) = -15;
+    ASSERT_EQ(p->wpumpe.GetWert(ID_MinLuftTemp).GetIntVal(), -15);
+    const SJahresBedarf bedarf{10000, 0};
+    SWPGrenzen g = PruefeWaermepumpe(p->wpumpe, -20, bedarf, Leicht, Rampe(100.0f));
+    EXPECT_EQ(g.leistung, -15);
+    EXPECT_EQ(g.vorlauf, -15);
+    // 500 kWh below -15 of 10000: 95 %.
+    EXPECT_EQ(g.prozent, 95u);
+    EXPECT_EQ(g.ergebnisTemp, -15);
+    // Above the lowest temperature the start itself.
+    g = PruefeWaermepumpe(p->wpumpe, -8, bedarf, Leicht, Rampe(100.0f));
+    EXPECT_EQ(g.leistung, -8);
+    // A load it never carries: no power limit, the flow limit stays.
+    g = PruefeWaermepumpe(p->wpumpe, -8, bedarf,
+                          [](int t) { return SDimWerte{static_cast<float>(t), 20.0f, 1000.0f}; },
+                          Rampe(100.0f));
+    EXPECT_EQ(g.leistung, 13);
+    EXPECT_EQ(g.vorlauf, -8);
+    EXPECT_EQ(g.prozent, 0u);
+    // No heating demand: a power limit but no share, and no division by zero.
+    g = PruefeWaermepumpe(p->wpumpe, -8, SJahresBedarf{0, 2000}, Leicht, Rampe(100.0f));
+    EXPECT_EQ(g.leistung, -8);
+    EXPECT_EQ(g.prozent, 0u);
 }
 
 }  // namespace

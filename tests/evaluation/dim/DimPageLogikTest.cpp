@@ -66,7 +66,7 @@ TEST_F(DimPageLogikTest, OneUnitPerMakerPrefixTheSmallestFirstMetOnTies) {
     EXPECT_EQ(seite.kandidaten[0].leistung, 8.0f);
 
     ASSERT_EQ(app.progressDialoge.size(), 1u);
-    const FakeProgressLog& log = *app.progressDialoge[0];
+    const testsupport::FakeProgressLog& log = *app.progressDialoge[0];
     EXPECT_EQ(log.titelId, 3237u);
     EXPECT_EQ(log.upper, 8);
     EXPECT_EQ(log.schritte, 8);
