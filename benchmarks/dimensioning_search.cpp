@@ -31,12 +31,19 @@ std::u16string Zahl(double wert) {
     return platform::fromUtf8(std::to_string(wert));
 }
 
+// Fifty makers, each with its own first five letters.
+std::u16string Name(int nr) {
+    const int hersteller = nr % 50;
+    return platform::fromUtf8("Mk" + std::to_string(hersteller / 10) +
+                              std::to_string(hersteller % 10) + "_ " + std::to_string(nr));
+}
+
 // One heat pump: the medium cycles through brine, air and water; sizes from 4 to 24 kW;
 // records from -20 to 15 °C with the source side the heating less the electric power.
 void Erzeuge(int nr, std::vector<std::u16string>& zeilen) {
     const int medium = nr % 3 == 2 ? 2 : nr % 3;
     const double groesse = 4.0 + (nr * 7 % 200) / 10.0;
-    zeilen.push_back(u"[BenchWP " + platform::fromUtf8(std::to_string(nr)) + u"]");
+    zeilen.push_back(u"[" + Name(nr) + u"]");
     zeilen.push_back(u"MedienTyp=" + platform::fromUtf8(std::to_string(medium)));
     zeilen.push_back(u"Auslegung=1");
     zeilen.push_back(u"MinLuftTemp=-20");
@@ -60,7 +67,7 @@ struct Umgebung {
         std::vector<std::u16string> user;
         for (int i = 0; i < kWaermepumpen; ++i) {
             Erzeuge(i, user);
-            katalog.Add(u"BenchWP " + platform::fromUtf8(std::to_string(i)));
+            katalog.Add(Name(i));
         }
         testsupport::WriteDatabaseFile(ordner.file("user.dat"), user);
         testsupport::WriteDatabaseFile(ordner.file("bibo.ini"), {u"[BiboInfo]", u"Version=1.00"});
