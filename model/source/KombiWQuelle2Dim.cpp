@@ -54,14 +54,15 @@ Groesse GroesseFuer(const SDimWQuelle& dim) {
     }
 }
 
-// Asks the library guard until it lets the record change or the user aborts the design.
+// Asks the library guard whether the record may change. The guard answers the same until
+// the user does something elsewhere, so asking it again in a loop would never end: after
+// the question either answer aborts the design.
 void WarteAufAenderbarkeit(const CVRMString& name) {
-    while (!ChangeBiboKomponente(kKomponenteWQuelle, name)) {
-        ShowFehler2(3109, textid::kWaermequelle);  // "Could not change component"
-        const int antwort = KVSMessageBoxID(3351, textid::kProduktCaption,  // "Abort design?"
-                                            platform::mb::YESNO | platform::mb::ICONQUESTION);
-        if (antwort == platform::id::YES) ThrowFehler(3268, nullptr);  // "Design aborted!"
-    }
+    if (ChangeBiboKomponente(kKomponenteWQuelle, name)) return;
+    ShowFehler2(3109, textid::kWaermequelle);  // "Could not change component"
+    KVSMessageBoxID(3351, textid::kProduktCaption,  // "Abort design?"
+                    platform::mb::YESNO | platform::mb::ICONQUESTION);
+    ThrowFehler(3268, nullptr);  // "Design aborted!"
 }
 
 }  // namespace

@@ -210,18 +210,25 @@ TEST_F(KombiWQuelle2Test, RedesignedFieldGetsTheTurbulentFlowOfItsNewProbeCount)
     }
 }
 
-TEST_F(KombiWQuelle2Test, ALibrarySourceAsksWhetherToAbortTheDesign) {
-    auto kombi = LadeKombi(u"Muster_WQX (bib)");
-    doc.dimModus = 1;
-    doc.projektAenderbar = false;
-    // Each box takes the next answer: the error box, then the question.
-    boxes.script = {platform::id::OK, platform::id::NO, platform::id::OK, platform::id::YES};
-    const auto texte = Fehler([&] { kombi->SetDimDaten(Sondenfeld(), true); });
-    ASSERT_EQ(texte.size(), 5u);
-    EXPECT_EQ(texte[0], u"Could not change component\n(Heat source)");
-    EXPECT_EQ(texte[1], u"Abort design?");
-    EXPECT_EQ(texte[2], texte[0]);
-    EXPECT_EQ(texte[4], u"Design aborted!");
+// The guard refuses the same way until the user changes something elsewhere, so either
+// answer to the question ends the design; "No" used to ask again for ever.
+TEST_F(KombiWQuelle2Test, ALibrarySourceAsksOnceAndEitherAnswerAbortsTheDesign) {
+    for (const int antwort : {platform::id::NO, platform::id::YES}) {
+        SCOPED_TRACE(antwort);
+        auto kombi = LadeKombi(u"Muster_WQX (bib)");
+        doc.dimModus = 1;
+        doc.projektAenderbar = false;
+        const int sondenart = kombi->GetErsteWQuelle()->GetWert(ID_Sondenart).GetIntVal();
+        // Each box takes the next answer: the error box, then the question; the rest would
+        // only be used by a second round.
+        boxes.script = {platform::id::OK, antwort, platform::id::OK, platform::id::YES};
+        const auto texte = Fehler([&] { kombi->SetDimDaten(Sondenfeld(), true); });
+        ASSERT_EQ(texte.size(), 3u);
+        EXPECT_EQ(texte[0], u"Could not change component\n(Heat source)");
+        EXPECT_EQ(texte[1], u"Abort design?");
+        EXPECT_EQ(texte[2], u"Design aborted!");
+        EXPECT_EQ(kombi->GetErsteWQuelle()->GetWert(ID_Sondenart).GetIntVal(), sondenart);
+    }
 }
 
 TEST_F(KombiWQuelle2Test, ShortTextNamesTheFirstSourcesKind) {

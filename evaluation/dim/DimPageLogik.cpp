@@ -1,0 +1,197 @@
+#include "evaluation/dim/DimPageLogik.h"
+
+#include "core/text/TextIdConstants.h"
+#include "evaluation/AuswertManager.h"
+#include "model/app/KelvoAppServices.h"
+#include "model/app/KelvoDocServices.h"
+#include "model/errors/Fehler.h"
+#include "model/errors/KVSMessageBox.h"
+#include "model/house/Haus2.h"
+#include "platform/errors/UserException.h"
+#include "platform/messagebox/MessageBox.h"
+
+namespace {
+
+constexpr int kHoechsterDimPunkt = 12;
+// The highest temperature a heat pump is taken to deliver.
+constexpr float kMaxAuslegTemp = 76.0f;
+constexpr float kKeineLast = 0.1f;
+constexpr int kWWmitWP = 1;
+constexpr int kWWGetrennt = 3;
+
+constexpr unsigned kCaptionAuslegung = 3193;         // "Design"
+constexpr unsigned kTitelPruefeWP = 3237;            // "Checking heat pumps in database"
+constexpr unsigned kTempZuHoch = 3821;               // "The required temperatures are too high ..."
+constexpr unsigned kAnzahlWaehlen = 3386;            // "You must select the number of heat pumps!"
+constexpr unsigned kVarianteWaehlen = 3230;          // "Please select a collector variant!"
+constexpr unsigned kWWNichtMoeglich = 5617;          // "The mode of operation ... hot water ..."
+constexpr unsigned kAbschlussFehler = 3110;          // "Error when finishing design"
+
+void Meldung(unsigned textId, unsigned captionId) {
+    KVSMessageBoxID(textId, captionId, platform::mb::OK | platform::mb::ICONEXCLAMATION);
+}
+
+}  // namespace
+
+int CDimPageLogik::DokModus(int betriebsweise, const char16_t* ort) {
+    switch (betriebsweise) {
+        case 0:
+            return 0;
+        case 1:
+            return 2;
+        case 2:
+            return 3;
+        case 3:
+            return 1;
+        default:
+            ThrowFehler(textid::kFalscheKonstante, ort);
+    }
+}
+
+SDimWerte CDimPageLogik::GetDimWerte(int t) {
+    const int modus = DokModus(betriebsweise, u"CDimPage::GetDimWerte");
+    SDimWerte w;
+    m_dok.GetDimWerte(modus, static_cast<float>(t), variante, wwAuswahl, anzahlIndex + 1,
+                      w.quellTemp, w.auslegTemp, w.leistungProWP, 0, m_dok.GetWQuelle(1));
+    return w;
+}
+
+void CDimPageLogik::SetMinDimPunktTemp() {
+    CHaus2* haus = m_dok.GetHaus();
+    if (!haus) ThrowFehler(textid::kNichtInitialisiert, u"CDimPage::SetMinDimPunktTemp");
+    const int t0 = static_cast<int>(haus->GetWert(ID_NAT).GetFloatVal());
+    if (festerDimPunkt) {
+        minDimPunktTemp = t0;
+        return;
+    }
+    if (betriebsweise < 0) return;
+    int t = t0;
+    bool gefunden = false;
+    for (; t <= kHoechsterDimPunkt; ++t) {
+        SDimWerte w = GetDimWerte(t);
+        switch (betriebsweise) {
+            case 1:
+            case 2:
+                bivalenzTemp = static_cast<int>(w.quellTemp);
+                break;
+            case 0:
+            case 3:
+                w.quellTemp = static_cast<float>(bivalenzTemp);
+                break;
+            default:
+                ThrowFehler(textid::kFalscheKonstante, u"CDimPage::SetMinDimPunktTemp");
+        }
+        if (w.auslegTemp < kMaxAuslegTemp) {
+            gefunden = true;
+            break;
+        }
+    }
+    if (!gefunden) {
+        Meldung(kTempZuHoch, textid::kProduktCaption);
+        if (t > kHoechsterDimPunkt && t0 <= kHoechsterDimPunkt) t = kHoechsterDimPunkt;
+    }
+    if (t > minDimPunktTemp) minDimPunktTemp = t;
+}
+
+SAuslegungsWerte CDimPageLogik::AuslegungsWerte() {
+    const SDimWerte amPunkt = GetDimWerte(dimPunktTemp);
+    const SDimWerte amTiefsten = GetDimWerte(minDimPunktTemp);
+    SAuslegungsWerte w;
+    w.quellTemp = amPunkt.quellTemp;
+    w.vorlaufTemp1 = amTiefsten.auslegTemp;
+    w.vorlaufTemp2 = amPunkt.auslegTemp;
+    w.leistung = amPunkt.leistungProWP;
+    if (CHaus2* haus = m_dok.GetHaus()) w.ruecklaufTemp = haus->GetWert(ID_HeizRuecklauf);
+    return w;
+}
+
+bool CDimPageLogik::KeineHeizlast() {
+    CHaus2* haus = m_dok.GetHaus();
+    return haus && haus->GetWert(ID_NormwaermeBedarf).GetFloatVal() < kKeineLast;
+}
+
+SSeitenAuslegung CDimPageLogik::SeitenAuslegung(const SAuslegungsWerte& werte) {
+    SSeitenAuslegung a;
+    a.quellArt = quellArt;
+    a.dokModus = DokModus(betriebsweise, u"CDimPage::GetDimWerte");
+    a.dimPunktTemp = dimPunktTemp;
+    a.minDimPunktTemp = minDimPunktTemp;
+    a.festerDimPunkt = festerDimPunkt;
+    a.keineHeizlast = KeineHeizlast();
+    a.werte = werte;
+    return a;
+}
+
+bool CDimPageLogik::Dimensioniere(const SAuslegungsWerte& werte, platform::Window* parent) {
+    const SSeitenAuslegung a = SeitenAuslegung(werte);
+    return Dimensioniere(
+        [&a](const CVRMString& name, float& leistung) {
+            return PasstZurSeitenAuslegung(name, a, leistung);
+        },
+        parent);
+}
+
+bool CDimPageLogik::Dimensioniere(const KandidatenFilter& filter, platform::Window* parent) {
+    std::unique_ptr<IDlgProgress> progress =
+        GetKelvoApp().CreateDlgProgress(parent, kTitelPruefeWP);
+    std::optional<std::vector<SKandidat>> treffer;
+    try {
+        treffer = SucheKandidaten(katalog, filter, progress.get());
+    } catch (...) {
+        if (progress) progress->Close();
+        throw;
+    }
+    if (progress) progress->Close();
+    if (!treffer) return false;
+    const bool gefunden = !treffer->empty();
+    kandidaten = GruppiereKandidaten(std::move(*treffer));
+    return gefunden;
+}
+
+int CDimPageLogik::KlassenIndex(int zahl) {
+    if (zahl < 1) return -1;
+    if (zahl <= 4) return 0;
+    if (zahl <= 6) return 1;
+    if (zahl <= 9) return 2;
+    if (zahl <= 12) return 3;
+    if (zahl <= 16) return 4;
+    return -1;
+}
+
+bool CDimPageLogik::SchliesseAb(int zahl) {
+    if (anzahlIndex < 0) {
+        Meldung(kAnzahlWaehlen, kCaptionAuslegung);
+        return false;
+    }
+    if (!wpName.empty()) {
+        CHaus2* haus = m_dok.GetHaus();
+        const int wwModus = haus ? haus->GetWert(ID_WWmitWP).GetIntVal() : 0;
+        if ((wwModus == kWWGetrennt && wwAuswahl < 0) || (KeineHeizlast() && wwModus != kWWmitWP)) {
+            Meldung(kWWNichtMoeglich, kCaptionAuslegung);
+            return false;
+        }
+    }
+    if ((betriebsweise == 0 || betriebsweise == 3) && variante < 0) {
+        Meldung(kVarianteWaehlen, kCaptionAuslegung);
+        return false;
+    }
+    if (betriebsweise == 1) variante = 2;
+    if (betriebsweise == 2) variante = 3;
+    try {
+        ResetAlleBerechnungen();
+        SDimDaten d;
+        d.wpName = wpName;
+        d.anzahl = anzahlIndex + 1;
+        d.variante = variante;
+        d.modus = betriebsweise;
+        d.dimPunkt = static_cast<float>(dimPunktTemp);
+        d.tiefsterPunkt = static_cast<float>(minDimPunktTemp);
+        d.bivalenzTemp = static_cast<float>(bivalenzTemp);
+        d.klassenIndex = KlassenIndex(zahl);
+        m_dok.BroadcastDimDaten(d);
+    } catch (const std::exception&) {
+        ShowFehler(kAbschlussFehler, nullptr);
+        return false;
+    }
+    return true;
+}
