@@ -50,10 +50,14 @@ int CDimPageLogik::DokModus(int betriebsweise, const char16_t* ort) {
 
 SDimWerte CDimPageLogik::GetDimWerte(int t) {
     const int modus = DokModus(betriebsweise, u"CDimPage::GetDimWerte");
-    SDimWerte w;
-    m_dok.GetDimWerte(modus, static_cast<float>(t), variante, wwAuswahl, anzahlIndex + 1,
-                      w.quellTemp, w.auslegTemp, w.leistungProWP, 0, m_dok.GetWQuelle(1));
-    return w;
+    SDimAnfrage anfrage;
+    anfrage.quellenArt = modus;
+    anfrage.dimTemp = static_cast<float>(t);
+    anfrage.parallelBetrieb = variante != 0;
+    anfrage.alternativBetrieb = wwAuswahl != 0;
+    anfrage.anzahlWP = anzahlIndex + 1;
+    anfrage.quelle = m_dok.GetWQuelle(1);
+    return m_dok.GetDimWerte(anfrage);
 }
 
 void CDimPageLogik::SetMinDimPunktTemp() {

@@ -5,6 +5,8 @@
 // numbers, read from the project's components by `LeseDimWerteEingabe`.
 #include <optional>
 
+#include "model/app/KelvoDocServices.h"  // SDimWerte
+
 class CHaus2;
 class CTarif2;
 class CWQuelle2;
@@ -32,11 +34,6 @@ struct SDimWerteEingabe {
     std::optional<float> userQuellTempMin;
 };
 
-struct SDimWerte {
-    float quellTemp = 0.0f;
-    float auslegTemp = 0.0f;
-    float leistungProWP = 0.0f;
-};
 
 // A count of heat pumps below 1 is refused (text 3105).
 SDimWerte BerechneDimWerte(const SDimWerteEingabe& e);

@@ -14,13 +14,10 @@ namespace {
 // point: 80 °C at 0 °C.
 class DimDokument : public Dokument {
   public:
-    void GetDimWerte(int auswahl, float dimTemp, int, int, int anzahlWP, float& quellTemp,
-                     float& auslegTemp, float& leistungProWP, int, CWQuelle2*) override {
-        anfragen.push_back(dimTemp);
-        modi.push_back(auswahl);
-        quellTemp = dimTemp - 0.5f;
-        auslegTemp = 80.0f - dimTemp;
-        leistungProWP = 12.0f / static_cast<float>(anzahlWP);
+    SDimWerte GetDimWerte(const SDimAnfrage& a) override {
+        anfragen.push_back(a.dimTemp);
+        modi.push_back(a.quellenArt);
+        return {a.dimTemp - 0.5f, 80.0f - a.dimTemp, 12.0f / static_cast<float>(a.anzahlWP)};
     }
     std::vector<float> anfragen;
     std::vector<int> modi;
