@@ -21,6 +21,7 @@
 #include "platform/text/Text.h"
 #include "tests/support/FakeKelvoApp.h"
 #include "tests/support/FixtureDatabase.h"
+#include "benchmarks/support/TimeCollector.h"
 
 namespace {
 
@@ -136,15 +137,6 @@ void BM_Durchlauf(benchmark::State& state) {
 BENCHMARK(BM_Suche)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Durchlauf)->Unit(benchmark::kMillisecond);
 
-class Sammler : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) millis[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> millis;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -159,10 +151,10 @@ int main(int argc, char** argv) {
             std::cout << "box: " << platform::toUtf8(box.text) << "\n";
         return 1;
     }
-    Sammler sammler;
+    bench::TimeCollector sammler;
     benchmark::RunSpecifiedBenchmarks(&sammler);
-    const double suche = sammler.millis["BM_Suche"];
-    const double durchlauf = sammler.millis["BM_Durchlauf"];
+    const double suche = sammler.real["BM_Suche"];
+    const double durchlauf = sammler.real["BM_Durchlauf"];
     if (suche > 0)
         std::cout << "search over " << kWaermepumpen << " heat pumps: " << suche << " ms, limit "
                   << kZielMillisekunden << " ms (ratio " << suche / kZielMillisekunden

@@ -31,6 +31,7 @@
 #include "platform/numbers/Numbers.h"
 #include "platform/text/Text.h"
 #include "tests/support/FakeKelvoApp.h"
+#include "benchmarks/support/TimeCollector.h"
 
 namespace {
 
@@ -164,15 +165,6 @@ void BM_Auswertung(benchmark::State& state) {
 BENCHMARK(BM_Laden)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Auswertung)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
-class Sammler : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) mikros[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> mikros;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -187,12 +179,12 @@ int main(int argc, char** argv) {
             std::cout << "box: " << platform::toUtf8(box.text) << "\n";
         return 1;
     }
-    Sammler sammler;
+    bench::TimeCollector sammler;
     benchmark::RunSpecifiedBenchmarks(&sammler);
     for (int i = 0; i < 3; ++i) {
         const std::string nr = std::to_string(i);
-        const double laden = sammler.mikros["BM_Laden/" + nr];
-        const double auswertung = sammler.mikros["BM_Auswertung/" + nr];
+        const double laden = sammler.real["BM_Laden/" + nr];
+        const double auswertung = sammler.real["BM_Auswertung/" + nr];
         if (auswertung <= 0) continue;
         std::cout << platform::toUtf8(kProjekte[i]) << ": evaluation " << auswertung
                   << " us, limit " << kZielMikrosekunden << " us (ratio "

@@ -14,6 +14,7 @@
 #include "controls/grid/GridCtrl.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Font.h"
+#include "benchmarks/support/TimeCollector.h"
 
 namespace {
 
@@ -91,19 +92,6 @@ void BM_VisibleTextOnly(benchmark::State& state) {
 BENCHMARK(BM_PageScroll)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VisibleTextOnly)->Unit(benchmark::kMillisecond);
 
-class Collector : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            millis[run.benchmark_name()] = run.GetAdjustedRealTime();
-            cpuMillis[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        }
-    }
-    std::map<std::string, double> millis;
-    std::map<std::string, double> cpuMillis;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -113,15 +101,15 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     table();
-    Collector collector;
+    bench::TimeCollector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
-    const double scroll = collector.millis["BM_PageScroll"];
-    const double text = collector.millis["BM_VisibleTextOnly"];
+    const double scroll = collector.real["BM_PageScroll"];
+    const double text = collector.real["BM_VisibleTextOnly"];
     if (scroll > 0 && text > 0)
         std::cout << "page scroll of " << kRows << " x " << kCols << ": " << scroll << " ms (limit " << kLimitMs
                   << " ms, ratio " << scroll / kLimitMs << ")   visible text alone: " << text
                   << " ms (ratio " << scroll / text << ")   processor time of the page scroll: "
-                  << collector.cpuMillis["BM_PageScroll"] << " ms\n";
+                  << collector.cpu["BM_PageScroll"] << " ms\n";
     benchmark::Shutdown();
     theTable.reset();
     return scroll <= kLimitMs ? 0 : 1;

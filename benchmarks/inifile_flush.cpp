@@ -19,6 +19,7 @@
 #include "core/text/ResManager.h"
 #include "platform/messagebox/MessageBox.h"
 #include "platform/text/Text.h"
+#include "benchmarks/support/TimeCollector.h"
 
 namespace {
 
@@ -145,15 +146,6 @@ BENCHMARK(BM_WriteWithFlush)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainCopySynced)->Unit(benchmark::kMillisecond);
 
 // Prints as usual and remembers each benchmark's time for the comparison at the end.
-class Collector : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) millis[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> millis;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -163,12 +155,12 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     std::cout << "database: " << files().size / 1024 << " KB\n";
-    Collector collector;
+    bench::TimeCollector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
-    const double flush = collector.millis["BM_WriteWithFlush"];
-    const double synced = collector.millis["BM_PlainCopySynced"];
-    const double load = collector.millis["BM_Load"];
-    const double raw = collector.millis["BM_RawRead"];
+    const double flush = collector.realByFunction["BM_WriteWithFlush"];
+    const double synced = collector.realByFunction["BM_PlainCopySynced"];
+    const double load = collector.realByFunction["BM_Load"];
+    const double raw = collector.realByFunction["BM_RawRead"];
     if (flush > 0 && synced > 0 && load > 0 && raw > 0)
         std::cout << "flush / synced copy: " << flush / synced << " (limit 1.5)   load / raw read: "
                   << load / raw << " (limit 5)\n";

@@ -21,6 +21,7 @@
 #include "platform/resources/Resources.h"
 #include "platform/text/Text.h"
 #include "resources/ResourceIds.h"
+#include "benchmarks/support/TimeCollector.h"
 
 namespace {
 
@@ -94,15 +95,6 @@ void BM_DatenbankenUndSprachtabelle(benchmark::State& state) {
 BENCHMARK(BM_StartBisHauptfenster)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_DatenbankenUndSprachtabelle)->Unit(benchmark::kMillisecond)->Iterations(20);
 
-class Collector : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) millis[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> millis;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -112,10 +104,10 @@ int main(int argc, char** argv) {
     platform::setMessageBoxPresenter(&boxes);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    Collector collector;
+    bench::TimeCollector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
-    const double start = collector.millis["BM_StartBisHauptfenster/iterations:20"];
-    const double lesen = collector.millis["BM_DatenbankenUndSprachtabelle/iterations:20"];
+    const double start = collector.real["BM_StartBisHauptfenster/iterations:20"];
+    const double lesen = collector.real["BM_DatenbankenUndSprachtabelle/iterations:20"];
     if (start > 0 && lesen > 0)
         std::cout << "start-up to the main window: " << start << " ms (limit 500 ms, ratio "
                   << start / 500.0 << ")   reading databases and language table: " << lesen
