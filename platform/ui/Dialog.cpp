@@ -16,16 +16,8 @@ void Dialog::create() {
     if (const DialogTemplate* t = findDialogTemplate(templateId_)) {
         setWindowTitle(QString::fromStdU16String(t->captionTextId ? languageText(t->captionTextId)
                                                                   : t->caption));
-        setFont(toQFont(t->font));
-        const Size size = dialogUnitsToPixels(t->du, t->font);
+        const Size size = buildFromTemplate(*this, *this, *t);
         setFixedSize(size.cx, size.cy);
-        for (QWidget* w : buildControls(*this, *t)) {
-            auto* button = qobject_cast<QAbstractButton*>(w);
-            if (!button) continue;
-            const int id = ui::controlId(w);
-            QObject::connect(button, &QAbstractButton::clicked, this,
-                             [this, id] { sendCommand(*this, id, 0, nullptr); });
-        }
     }
     guarded(Msg::InitDialog, [&] { onInitDialog(); });
 }

@@ -1,5 +1,7 @@
 #include "platform/ui/DialogTemplate.h"
 
+#include <QAbstractButton>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +17,7 @@
 
 #include "core/text/ResManager.h"
 #include "platform/ui/DrawContext.h"
+#include "platform/ui/Window.h"
 #include "platform/ui/Window.h"
 
 namespace ui {
@@ -134,6 +137,18 @@ std::vector<QWidget*> buildControls(QWidget& parent, const DialogTemplate& t) {
         made.push_back(w);
     }
     return made;
+}
+
+Size buildFromTemplate(QWidget& widget, Window& window, const DialogTemplate& t) {
+    widget.setFont(toQFont(t.font));
+    for (QWidget* w : buildControls(widget, t)) {
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        if (!button) continue;
+        const int id = ui::controlId(w);
+        QObject::connect(button, &QAbstractButton::clicked, &widget,
+                         [&window, id] { sendCommand(window, id, 0, nullptr); });
+    }
+    return dialogUnitsToPixels(t.du, t.font);
 }
 
 }  // namespace ui

@@ -75,4 +75,10 @@ std::u16string languageText(unsigned textId);
 // Creates the controls of the table on `parent`, each with its id; answers them in order.
 std::vector<QWidget*> buildControls(QWidget& parent, const DialogTemplate& t);
 
+class Window;
+// Lays the table out on a dialog or page (`widget` and `window` are the same object): its
+// font and controls, each button's click sent to it as a command with the button's id.
+// Answers the table's size in pixels.
+Size buildFromTemplate(QWidget& widget, Window& window, const DialogTemplate& t);
+
 }  // namespace ui

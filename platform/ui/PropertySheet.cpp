@@ -59,16 +59,8 @@ void PropertyPage::createContent() {
     if (hasWindow_) return;
     hasWindow_ = true;
     if (const DialogTemplate* t = findDialogTemplate(templateId_)) {
-        setFont(toQFont(t->font));
-        const Size size = dialogUnitsToPixels(t->du, t->font);
+        const Size size = buildFromTemplate(*this, *this, *t);
         setMinimumSize(size.cx, size.cy);
-        for (QWidget* w : buildControls(*this, *t)) {
-            auto* button = qobject_cast<QAbstractButton*>(w);
-            if (!button) continue;
-            const int id = ui::controlId(w);
-            QObject::connect(button, &QAbstractButton::clicked, this,
-                             [this, id] { sendCommand(*this, id, 0, nullptr); });
-        }
     }
     guarded(Msg::InitDialog, [&] { onInitPage(); });
 }
