@@ -29,3 +29,5 @@ void CMainFrame::Zentriere() {
 bool CMainFrame::setItemText(unsigned itemId, std::u16string_view text) {
     return ui::setChildText(this, static_cast<int>(itemId), text);
 }
+
+bool CMainFrame::SchliessenVerlangt() { return false; }

@@ -19,6 +19,8 @@ class CMainFrame : public ui::WindowOf<QMainWindow>, public platform::Window {
     void Zentriere();
 
     QMdiArea* Arbeitsflaeche() const { return m_flaeche; }
+    // Whether the running main window was asked by another program to close.
+    static bool SchliessenVerlangt();
 
     // platform::Window
     bool exists() const override { return true; }
