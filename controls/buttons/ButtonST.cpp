@@ -182,6 +182,12 @@ void CButtonST::leaveEvent(QEvent* e) {
     ui::WindowOf<QPushButton>::leaveEvent(e);
 }
 
+void CButtonST::changeEvent(QEvent* e) {
+    ui::WindowOf<QPushButton>::changeEvent(e);
+    // A window that is no longer active has no button under the mouse.
+    if (e->type() == QEvent::ActivationChange && !isActiveWindow()) endHover();
+}
+
 void CButtonST::endHover() {
     if (!hovered_) return;
     hovered_ = false;

@@ -57,6 +57,8 @@ class CButtonST : public ui::WindowOf<QPushButton> {
     void SetURL(std::u16string_view url) { state_.SetURL(url); }
     void SetMenu(int menuId, ui::Window* owner);
     void FreeResources();
+    // The character set of every button's text; answers the previous one.
+    static std::uint8_t SetCharSet(std::uint8_t charSet) { return buttons::ButtonState::SetCharSet(charSet); }
     bool hovered() const { return hovered_; }
     const buttons::ButtonState& state() const { return state_; }
 
@@ -80,6 +82,7 @@ class CButtonST : public ui::WindowOf<QPushButton> {
     void onFocus(bool gained) override;
     void onSysColourChange() override;
     void leaveEvent(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
     bool pressedNow() const;
     bool hovered_ = false;
