@@ -215,7 +215,11 @@ void CKelvoApp::SetzeDateinamen() {
 
 void CKelvoApp::RegistriereFensterklasse() {
     // The window class is the key by which a later copy finds this one.
-    if (!m_instanz->lausche([this] { AktiviereFenster(); }))
+    // Other programs' messages reach the main window once it exists.
+    if (!m_instanz->lausche([this] { AktiviereFenster(); },
+                            [this](std::string_view zeile) {
+                                if (m_mainFrame) m_mainFrame->ClientNachricht(zeile);
+                            }))
         BrichStillAb(CResManager::getLangText(kKlasseNichtRegistriert));
     m_fensterklasse = 1;
 }
@@ -230,7 +234,9 @@ void CKelvoApp::AktiviereFenster() {
 }
 
 void CKelvoApp::ErzeugeHauptfenster() {
-    auto frame = std::make_unique<CMainFrame>();
+    m_profil = std::make_unique<resizable::IniProfile>(m_profilDatei);
+    auto frame = std::make_unique<CMainFrame>(m_profil.get());
+    frame->SetReportAntwort([this](long w, long l) { ReportAntwort(w, l); });
     if (!frame->LoadFrame()) return;
     m_mainFrame = std::move(frame);
 }
@@ -277,9 +283,7 @@ void CKelvoApp::LadeStartKomponenten() {
 
 void CKelvoApp::ZeigeHauptfenster() {
     m_mainFrame->Zentriere();
-    m_mainFrame->show();
-    m_mainFrame->raise();
-    m_mainFrame->activateWindow();
+    m_mainFrame->ActivateFrame();
     CSplashThread::Pumpe();
 }
 

@@ -5,7 +5,7 @@
 //                     cold of the ground to the warmth of the house
 //   bkgnd.bmp         the main window's background, light enough for dark text on it
 //   icon.png          the program icon
-//   bar_<id>.png      the main window's button-bar pictures (48 x 48) on the transparent
+//   bar_<id>.png      the main window's button-bar pictures (36 x 36) on the transparent
 //                     key colour red, by resource id: one for normal and one for hovered
 //                     where they differ
 //   varm_splashgen <out dir> <version text>
@@ -293,9 +293,9 @@ int main(int argc, char** argv) {
         {225, 305, Gebaeude}, {226, 306, Quelle},   {227, 307, Jahr},   {219, 219, Hilfe},
     };
     for (const Knopf& k : knoepfe) {
-        ok = Schreibe(AufSchluesselfarbe(Symbol(k.zeichnung, false)), ordner + QStringLiteral("bar_%1.png").arg(k.normal), "PNG") && ok;
+        ok = Schreibe(AufSchluesselfarbe(Symbol(k.zeichnung, false, 36)), ordner + QStringLiteral("bar_%1.png").arg(k.normal), "PNG") && ok;
         if (k.hover != k.normal)
-            ok = Schreibe(AufSchluesselfarbe(Symbol(k.zeichnung, true)), ordner + QStringLiteral("bar_%1.png").arg(k.hover), "PNG") && ok;
+            ok = Schreibe(AufSchluesselfarbe(Symbol(k.zeichnung, true, 36)), ordner + QStringLiteral("bar_%1.png").arg(k.hover), "PNG") && ok;
     }
     return ok ? 0 : 1;
 }
