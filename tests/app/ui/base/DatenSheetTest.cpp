@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/base/KVSDatenSheet.h"
+#include "app/base/VRMDlg.h"
 #include "core/text/ResManager.h"
 #include "platform/errors/UserException.h"
 #include "platform/ui/DialogTemplate.h"
@@ -333,6 +334,25 @@ TEST_F(DatenSheetTest, BildEinesSheetsMitZweiSeiten) {
     sheet.resize(480, 300);
     uitest::saveArtifact(sheet, "sheet");
     EXPECT_EQ(sheet.windowTitle().toStdU16String(), u"Haus Nord - Project data");
+}
+
+}  // namespace
+
+namespace {
+
+// The sketch dialogs: caption and OK-button text are the program texts given.
+TEST_F(DatenSheetTest, VRMDlgSetztTitelUndKnopftext) {
+    ui::registerDialogTemplate({9103, {160, 90}, 0, u"?", {
+        {-1, ui::ControlKind::Static, {10, 10, 150, 60}, 0, u"(sketch)"},
+        {1, ui::ControlKind::DefButton, {55, 68, 105, 82}, 0, u"OK"},
+    }});
+    const std::u16string titel = Text(5055), knopf = Text(3717);
+    uitest::dialogs().expectDialog(titel, [&](QDialog& dlg) {
+        EXPECT_EQ(ui::childText(&dlg, 1), knopf);
+        uitest::click(*ui::child(&dlg, 1), {5, 5});
+    });
+    CVRMDlg dlg(9103, titel, knopf);
+    EXPECT_EQ(dlg.doModal(), 1);
 }
 
 }  // namespace
