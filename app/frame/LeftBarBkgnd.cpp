@@ -2,6 +2,7 @@
 
 #include <QVBoxLayout>
 
+#include "app/frame/MainFrameLogik.h"
 #include "controls/buttons/ShadeButtonST.h"
 #include "core/text/ResManager.h"
 #include "model/app/KelvoAppServices.h"
@@ -48,6 +49,9 @@ bool CLeftBarBkgnd::ErzeugeKnoepfe() {
         knopf->SetAlign(buttons::kImageAbove);
         if (knopf->SetBitmaps(k.bildHover, kRot, k.bildNormal, kRot, buttons::kAutoGrey, kRot) != 0)
             return false;
+        // The tip tells what the command does, as its prompt in the status bar does.
+        knopf->SetTooltipText(std::u16string_view(CResManager::getLangText(
+            static_cast<uint16_t>(CMainFrameLogik::StatusText(k.commandId)))));
         spalte->addWidget(knopf);
         m_knoepfe[i] = knopf;
     }
