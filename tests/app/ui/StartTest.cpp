@@ -18,6 +18,7 @@
 #include "evaluation/binding/Basis.h"
 #include "platform/modules/Module.h"
 #include "platform/resources/Resources.h"
+#include "platform/ui/SingleInstance.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/FixtureDatabase.h"
 #include "tests/support/ui/ScriptedDialogs.h"
@@ -218,6 +219,21 @@ TEST_F(StartTest, ZweiterStartHoltDenErstenNachVorn) {
     EXPECT_FALSE(erste.GetMainFrame()->isMinimized());
     EXPECT_TRUE(boxTexte().empty());  // the second copy ends without a word
     erste.ExitInstance();
+}
+
+// Another program closes the running one through its message: no question is asked.
+TEST_F(StartTest, ClientNachrichtBeendetOhneFrage) {
+    legeProgrammordnerAn();
+    CKelvoApp app;
+    ASSERT_TRUE(app.InitInstance(umgebung));
+    CMainFrame* frame = app.GetMainFrame();
+    ASSERT_TRUE(frame->isVisible());
+    ui::SingleInstance andere(umgebung.instanzSchluessel);
+    ASSERT_TRUE(andere.sende("VarmionClientCommunication"));
+    for (int i = 0; i < 200 && frame->isVisible(); ++i) uitest::processEvents();
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_TRUE(uitest::dialogs().boxes().empty());
+    app.ExitInstance();
 }
 
 class SplashTest : public uitest::Fixture {};
