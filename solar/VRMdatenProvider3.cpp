@@ -71,12 +71,12 @@ void CVRMdatenProvider3::GetSolareGewinne(const CVRMString& name, unsigned short
     if (name.empty()) vrmcore::ReportError(textid::kDatenFehlen, ort);
     const char16_t* prefix = GewinnPrefix(art, ort);
     try {
-        // A thirteenth key is read as well: the table rejects it as a month.
-        for (unsigned short n = 0;; ++n) {
+        // Saving writes all twelve months, an empty one as an empty text: the months after
+        // an empty one are read too, or they would be lost on the next load.
+        for (unsigned short n = 0; n < CSolareGewinne::kMonate; ++n) {
             CVRMString text;
             IGlobal::ReadIniString(name, GewinnKey(prefix, n), text, CVRMString());
-            if (text.empty()) break;
-            tabelle.SetGewinn(n, text, 1);
+            if (!text.empty()) tabelle.SetGewinn(n, text, 1);
         }
     } catch (const std::exception&) {
         vrmcore::ReportError(textid::kKeineErgebnisse, ort);

@@ -23,7 +23,7 @@ class CVRMdatenProvider3 {
     CVRMdatenProvider3& operator=(const CVRMdatenProvider3&) = delete;
 
     // Gains of kind 1 (hot water), 2 (heating) or 3 (ground) of the plant: month n from its
-    // key while the keys go on without a gap; months without a key stay as they were.
+    // key; months without a key or with an empty one stay as they were.
     void GetSolareGewinne(const CVRMString& name, unsigned short art, CSolareGewinne& tabelle);
     // All twelve months, an empty month as an empty text; flush writes the file.
     void SaveSolareGewinne(const CVRMString& name, unsigned short art,
