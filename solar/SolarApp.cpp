@@ -4,6 +4,7 @@
 #include <array>
 #include <exception>
 #include <limits>
+#include <vector>
 
 #include "core/text/ErrorReport.h"
 #include "core/text/TextIdConstants.h"
@@ -206,10 +207,13 @@ void CVRMsolarApp::WriteKollektorErtraege(const CVRMString& param) {
     auto& provider = CVRMdatenProvider3::get();
     CVRMString rest = param, token;
     solar::SplitErstesToken(rest, token);  // name
-    unsigned short n = 0;
-    for (; solar::SplitErstesToken(rest, token); ++n) provider.WriteKollektorErtrag(name, n, token, 0);
-    for (unsigned short i = n; i < CVRMdatenProvider3::kMaxErtraege; ++i)
-        provider.WriteKollektorErtrag(name, i, CVRMString(), 0);
+    std::vector<CVRMString> saetze;
+    while (solar::SplitErstesToken(rest, token)) saetze.push_back(token);
+    // Too many records are refused before one is written: the collector keeps all of its
+    // old ones, also in the database image that the next save writes.
+    if (!saetze.empty()) CVRMdatenProvider3::PruefeErtragsNummer(static_cast<unsigned>(saetze.size() - 1));
+    for (unsigned short n = 0; n < CVRMdatenProvider3::kMaxErtraege; ++n)
+        provider.WriteKollektorErtrag(name, n, n < saetze.size() ? saetze[n] : CVRMString(), 0);
     CVRMdatenProvider::get().persist();
     for (auto& [anlageName, anlage] : m_anlagen)
         if (anlage->GetKollektor().getConsumerName() == name) anlage->ReloadKollektorErtraege();

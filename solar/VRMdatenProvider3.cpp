@@ -145,12 +145,16 @@ void CVRMdatenProvider3::WriteKollektorErtrag(const CVRMString& name, unsigned s
                                               const CVRMString& text, int flush) {
     if (name.empty())
         vrmcore::ReportError(textid::kDatenFehlen, u"CVRMdatenProvider3::WriteKollektorErtrag(P1)");
-    if (n >= kMaxErtraege)
-        vrmcore::ReportError(textid::kDatenFehlen, u"CVRMdatenProvider3::WriteKollektorErtrag(P2)");
+    PruefeErtragsNummer(n);
     if (!text.empty())
         IGlobal::WriteIniString(name, ErtragsKey(n), text, flush);
     else
         IGlobal::DeleteKeyInSection(name, ErtragsKey(n), flush);
+}
+
+void CVRMdatenProvider3::PruefeErtragsNummer(unsigned n) {
+    if (n >= kMaxErtraege)
+        vrmcore::ReportError(textid::kDatenFehlen, u"CVRMdatenProvider3::WriteKollektorErtrag(P2)");
 }
 
 CVRMString CVRMdatenProvider3::GetSolarAnlagen(int flag) {

@@ -2,6 +2,7 @@
 // collector yields, any stored value of a plant, writing yield records, saving a copy.
 #include <gtest/gtest.h>
 
+#include "core/db/Global.h"
 #include "core/db/VRMglobApp.h"
 #include "core/value/VRMdatenProvider.h"
 #include "tests/solar/SolarFixture.h"
@@ -160,8 +161,12 @@ TEST_F(AnlageTest, ElevenRecordsAreOneTooMany) {
     for (int i = 0; i < 11; ++i) param += Tokens({Ertrag(10 + 10 * i, 20 - i, 50)});
     EXPECT_EQ(Rufe(40, param), 0);
     EXPECT_EQ(boxTexts(), Texte{errorBox(3105, u"CVRMdatenProvider3::WriteKollektorErtrag(P2)")});
-    // Nothing reached the file; the plant kept its records.
+    // Nothing was written, neither to the file nor to the database image that the next
+    // save writes; the plant kept its records.
     EXPECT_TRUE(userSectionHolds(u"[Koll-A]", u"kollertrag2=" + Ertrag(60, 6, 80)));
+    CVRMString satz;
+    IGlobal::ReadIniString(u"Koll-A", u"KollErtrag0", satz, CVRMString());
+    EXPECT_EQ(satz, Ertrag(20, 10, 100));
     ASSERT_EQ(Rufe(32, u"Anlage1§#§30§#§"), 1);
     EXPECT_EQ(Zerlege(ergebnis)[0], u"9.0");
 }
