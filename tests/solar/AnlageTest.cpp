@@ -43,7 +43,8 @@ TEST_F(AnlageTest, GainsAreReadAsStored) {
 TEST_F(AnlageTest, GainsOfAllThreeKindsWithEmptyMonthsSurviveSaveAndReload) {
     // Each kind with months left empty between set ones.
     const Texte monate[3] = {
-        {u"45.00#12.50#", u"", u"45.00#30.00#", u"", u"", u"", u"", u"", u"", u"", u"", u"45.00#9.00#"},
+        {u"45.00#12.50#", u"", u"45.00#30.00#", u"", u"", u"", u"", u"", u"", u"", u"",
+         u"45.00#9.00#"},
         {u"", u"", u"", u"", u"", u"35.00#4.25#", u"", u"", u"", u"", u"", u""},
         {u"", u"12.00#1.00#", u"", u"", u"", u"", u"", u"", u"", u"", u"18.00#7.50#", u""},
     };
@@ -57,13 +58,17 @@ TEST_F(AnlageTest, GainsOfAllThreeKindsWithEmptyMonthsSurviveSaveAndReload) {
 
     // From the file on disk into a new store and a new library.
     CVRMdatenProvider::remove();
-    ASSERT_EQ(CVRMglobApp::Get().SetDatenDatei(CVRMString::fromUtf8(folder.file("user.dat").string())), 1);
+    ASSERT_EQ(
+        CVRMglobApp::Get().SetDatenDatei(CVRMString::fromUtf8(folder.file("user.dat").string())),
+        1);
     CVRMsolarApp neu;
     ASSERT_EQ(neu.DoSolarFunktion(11, u"1§#§", ergebnis), 1);
     ASSERT_EQ(neu.DoSolarFunktion(14, u"Anlage1§#§", ergebnis), 1);
     for (int art = 1; art <= 3; ++art) {
         ergebnis.clear();
-        ASSERT_EQ(neu.DoSolarFunktion(15, Tokens({u"Anlage1", platform::format(u"%i", art)}), ergebnis), 1);
+        ASSERT_EQ(
+            neu.DoSolarFunktion(15, Tokens({u"Anlage1", platform::format(u"%i", art)}), ergebnis),
+            1);
         EXPECT_EQ(Zerlege(ergebnis), monate[art - 1]) << art;
     }
     EXPECT_TRUE(boxes.shown.empty());
@@ -113,11 +118,10 @@ TEST_F(AnlageTest, AnyStoredValueOfAPlantIsRead) {
         TKelvoDatenID id;
         CVRMVariant erwartet;
     } faelle[] = {
-        {ID_SolKollBez, CVRMVariant(u"Koll-A")},   // in the plant's own list
-        {ID_KFlaeche, CVRMVariant(7.5f)},          // not: read from the record
-        {ID_KNeigung, CVRMVariant(35u)},
-        {ID_SolTauschVerlust, CVRMVariant(7u)},
-        {ID_SolTauschVerlustH, CVRMVariant(5u)},   // not stored: its default
+        {ID_SolKollBez, CVRMVariant(u"Koll-A")},  // in the plant's own list
+        {ID_KFlaeche, CVRMVariant(7.5f)},         // not: read from the record
+        {ID_KNeigung, CVRMVariant(35u)},         {ID_SolTauschVerlust, CVRMVariant(7u)},
+        {ID_SolTauschVerlustH, CVRMVariant(5u)},  // not stored: its default
     };
     for (const auto& f : faelle) {
         CVRMVariant wert;
@@ -137,8 +141,11 @@ TEST_F(AnlageTest, AnyStoredValueOfAPlantIsRead) {
 }
 
 TEST_F(AnlageTest, ANewCollectorNameFillsThePlantsCollectorAnew) {
-    EXPECT_EQ(app.SetSolarenWert(u"Anlage1§#§", ID_SolKollBez, CVRMVariant(solartest::kStdKollektor), 1), 1);
-    EXPECT_EQ(app.GetSolarAnlage(u"Anlage1")->GetKollektor().getConsumerName(), solartest::kStdKollektor);
+    EXPECT_EQ(
+        app.SetSolarenWert(u"Anlage1§#§", ID_SolKollBez, CVRMVariant(solartest::kStdKollektor), 1),
+        1);
+    EXPECT_EQ(app.GetSolarAnlage(u"Anlage1")->GetKollektor().getConsumerName(),
+              solartest::kStdKollektor);
     EXPECT_TRUE(userSectionHolds(u"[Anlage1]", u"solkollbez=StdCollector-Germany_(bib)"));
     ASSERT_EQ(Rufe(32, u"Anlage1§#§20§#§"), 1);
     EXPECT_EQ(Zerlege(ergebnis)[0], u"50.0");
