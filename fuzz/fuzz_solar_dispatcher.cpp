@@ -69,10 +69,9 @@ struct Setup {
                    {u"[Koll]", u"KollErtrag0=" + kRecord20, u"KollErtrag1=" + kRecord60,
                     u"[Anlage]", u"SolKollBez=Koll", u"KFlaeche=4.000000",
                     u"SolarGewinnW0=45.00#12.50#", u"SolarGewinnW3=45.00#1.50#"});
-        WriteUtf16(folder / "bibo.ini",
-                   {u"[StdCollector-Germany_(bib)]", u"KollErtrag0=" + kRecord20,
-                    u"KollErtrag1=" + kRecord60, u"[SolarKollektoren]",
-                    u"StdCollector-Germany_(bib)"});
+        WriteUtf16(folder / "bibo.ini", {u"[StdCollector-Germany_(bib)]",
+                                         u"KollErtrag0=" + kRecord20, u"KollErtrag1=" + kRecord60,
+                                         u"[SolarKollektoren]", u"StdCollector-Germany_(bib)"});
         CVRMglobApp::Get().SetDatenDatei(CVRMString::fromUtf8((folder / "user.dat").string()));
         CVRMglobApp::Get().SetBiboDatei(CVRMString::fromUtf8((folder / "bibo.ini").string()), 0);
     }

@@ -7,8 +7,7 @@
 #include "core/value/VRMdatenProvider.h"
 #include "solar/VRMdatenProvider3.h"
 
-CSolarAnlage2::CSolarAnlage2(const CVRMString& stdKollektor)
-    : m_stdKollektor(stdKollektor) {}
+CSolarAnlage2::CSolarAnlage2(const CVRMString& stdKollektor) : m_stdKollektor(stdKollektor) {}
 
 void CSolarAnlage2::GetDatenIDs(CWordArray& ids) {
     ids.insert(ids.end(), {ID_Konfiguration, ID_PufferVolumen, ID_PufferUeTemp, ID_SolSollTemp,

@@ -4,6 +4,7 @@
 #include <array>
 #include <exception>
 #include <limits>
+#include <vector>
 
 #include "core/text/ErrorReport.h"
 #include "core/text/TextIdConstants.h"
@@ -16,11 +17,11 @@
 
 namespace {
 
-constexpr unsigned kUnbekannteAnlage = 3477;       // "Unknown solar system"
-constexpr unsigned kNichtInitialisiert = 3497;     // "Solar module not initialized !"
-constexpr unsigned kGlobaleNichtInit = 3303;       // "Global variables not initialized!"
-constexpr unsigned kStdKollektor = 3614;           // "StdCollector-Germany"
-constexpr unsigned kUnbekannteFunktion = 4318;     // "Function no. %li unknown in solar module!"
+constexpr unsigned kUnbekannteAnlage = 3477;    // "Unknown solar system"
+constexpr unsigned kNichtInitialisiert = 3497;  // "Solar module not initialized !"
+constexpr unsigned kGlobaleNichtInit = 3303;    // "Global variables not initialized!"
+constexpr unsigned kStdKollektor = 3614;        // "StdCollector-Germany"
+constexpr unsigned kUnbekannteFunktion = 4318;  // "Function no. %li unknown in solar module!"
 
 constexpr std::array<uint32_t, 12> kMonatsStandard = {50,  65,  110, 160, 200, 225,
                                                       200, 185, 170, 110, 40,  45};
@@ -100,36 +101,56 @@ int CVRMsolarApp::DoSolarFunktion(int32_t code, const CVRMString& param, CVRMStr
 
 void CVRMsolarApp::Dispatch(int32_t code, const CVRMString& param, CVRMString& result) {
     switch (code) {
-    case kInit: Init(param); return;
-    case kAnlagenListe:
-    case kKollektorListe: {
-        uint32_t flag = 0;
-        solar::GetParamZahl(param, 1, flag);
-        auto& provider = CVRMdatenProvider3::get();
-        const int mitBibo = static_cast<int>(std::min<uint32_t>(flag, std::numeric_limits<int>::max()));
-        result = code == kAnlagenListe ? provider.GetSolarAnlagen(mitBibo) : provider.GetKollektoren(mitBibo);
-        return;
-    }
-    case kInitAnlage: InitSolarAnlage(param); return;
-    case kGetGewinne: GetSolareGewinne(param, result); return;
-    case kSetGewinne: SetSolareGewinne(param); return;
-    case kReloadErtraege: Anlage(param).ReloadKollektorErtraege(); return;
-    case kGetKollektorErtraege: GetKollektorErtraege(param, result); return;
-    case kStdMonatswerte:
-        for (uint32_t wert : kMonatsStandard) solar::AddZahlToken(wert, result);
-        return;
-    case kGetErtragsDaten: GetKollektorErtragsDaten(param, result); return;
-    case kWriteErtraege: WriteKollektorErtraege(param); return;
-    case kSaveAnlageAs:
-        // A copy that was not written is a failure; the box has said why.
-        if (!SaveSolarAnlageAs(param)) throw platform::UserException();
-        return;
-    case kInitKollektor: InitKollektor(param); return;
-    default: {
-        CVRMString meldung;
-        meldung.Format(kUnbekannteFunktion, code);
-        throw meldung;
-    }
+        case kInit:
+            Init(param);
+            return;
+        case kAnlagenListe:
+        case kKollektorListe: {
+            uint32_t flag = 0;
+            solar::GetParamZahl(param, 1, flag);
+            auto& provider = CVRMdatenProvider3::get();
+            const int mitBibo =
+                static_cast<int>(std::min<uint32_t>(flag, std::numeric_limits<int>::max()));
+            result = code == kAnlagenListe ? provider.GetSolarAnlagen(mitBibo)
+                                           : provider.GetKollektoren(mitBibo);
+            return;
+        }
+        case kInitAnlage:
+            InitSolarAnlage(param);
+            return;
+        case kGetGewinne:
+            GetSolareGewinne(param, result);
+            return;
+        case kSetGewinne:
+            SetSolareGewinne(param);
+            return;
+        case kReloadErtraege:
+            Anlage(param).ReloadKollektorErtraege();
+            return;
+        case kGetKollektorErtraege:
+            GetKollektorErtraege(param, result);
+            return;
+        case kStdMonatswerte:
+            for (uint32_t wert : kMonatsStandard) solar::AddZahlToken(wert, result);
+            return;
+        case kGetErtragsDaten:
+            GetKollektorErtragsDaten(param, result);
+            return;
+        case kWriteErtraege:
+            WriteKollektorErtraege(param);
+            return;
+        case kSaveAnlageAs:
+            // A copy that was not written is a failure; the box has said why.
+            if (!SaveSolarAnlageAs(param)) throw platform::UserException();
+            return;
+        case kInitKollektor:
+            InitKollektor(param);
+            return;
+        default: {
+            CVRMString meldung;
+            meldung.Format(kUnbekannteFunktion, code);
+            throw meldung;
+        }
     }
 }
 
@@ -140,7 +161,8 @@ void CVRMsolarApp::Init(const CVRMString& param) {
     if (handle == 0) throw CVRMString(u"NULL - Parameter");
     m_resourceHandle = handle;
     CVRMString name;
-    if (!name.LoadStringW(kStdKollektor)) vrmcore::ReportError(kGlobaleNichtInit, std::u16string_view());
+    if (!name.LoadStringW(kStdKollektor))
+        vrmcore::ReportError(kGlobaleNichtInit, std::u16string_view());
     m_stdKollektor = CKollektor2::StdKollektorName();
     m_initialisiert = 1;
 }
@@ -206,10 +228,14 @@ void CVRMsolarApp::WriteKollektorErtraege(const CVRMString& param) {
     auto& provider = CVRMdatenProvider3::get();
     CVRMString rest = param, token;
     solar::SplitErstesToken(rest, token);  // name
-    unsigned short n = 0;
-    for (; solar::SplitErstesToken(rest, token); ++n) provider.WriteKollektorErtrag(name, n, token, 0);
-    for (unsigned short i = n; i < CVRMdatenProvider3::kMaxErtraege; ++i)
-        provider.WriteKollektorErtrag(name, i, CVRMString(), 0);
+    std::vector<CVRMString> saetze;
+    while (solar::SplitErstesToken(rest, token)) saetze.push_back(token);
+    // Too many records are refused before one is written: the collector keeps all of its
+    // old ones, also in the database image that the next save writes.
+    if (!saetze.empty())
+        CVRMdatenProvider3::PruefeErtragsNummer(static_cast<unsigned>(saetze.size() - 1));
+    for (unsigned short n = 0; n < CVRMdatenProvider3::kMaxErtraege; ++n)
+        provider.WriteKollektorErtrag(name, n, n < saetze.size() ? saetze[n] : CVRMString(), 0);
     CVRMdatenProvider::get().persist();
     for (auto& [anlageName, anlage] : m_anlagen)
         if (anlage->GetKollektor().getConsumerName() == name) anlage->ReloadKollektorErtraege();

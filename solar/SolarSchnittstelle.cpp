@@ -8,9 +8,10 @@ namespace solar {
 
 namespace {
 
-constexpr unsigned kNullArgument = 3498;       // "NULL Arg in Solar interface"
-constexpr unsigned kKeinText = 3499;           // "No BSTR Arg in Solar interface"
-constexpr unsigned kUnbekannterFehler = 4317;  // "Unknown error at function no. %li in solar module"
+constexpr unsigned kNullArgument = 3498;  // "NULL Arg in Solar interface"
+constexpr unsigned kKeinText = 3499;      // "No BSTR Arg in Solar interface"
+constexpr unsigned kUnbekannterFehler =
+    4317;  // "Unknown error at function no. %li in solar module"
 
 int Aufruf(CVRMsolarApp& app, int32_t code, const platform::VARIANT* in, platform::VARIANT* out) {
     if (!in || !out) vrmcore::ReportError(kNullArgument, u"DoSolarFunktion");

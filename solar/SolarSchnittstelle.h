@@ -21,13 +21,12 @@ class CVRMsolarApp;
 namespace solar {
 
 using GetSolarenWertFn = int (*)(platform::VARIANT* name, TKelvoDatenID id, CVRMVariant* wert);
-using SetSolarenWertFn = int (*)(platform::VARIANT* name, TKelvoDatenID id,
-                                 const CVRMVariant* wert, int flush);
+using SetSolarenWertFn = int (*)(platform::VARIANT* name, TKelvoDatenID id, const CVRMVariant* wert,
+                                 int flush);
 
 int DoSolarFunktion(CVRMsolarApp& app, uint32_t code, const platform::VARIANT* in,
                     platform::VARIANT* out);
-int GetSolarenWert(CVRMsolarApp& app, platform::VARIANT* name, TKelvoDatenID id,
-                   CVRMVariant* wert);
+int GetSolarenWert(CVRMsolarApp& app, platform::VARIANT* name, TKelvoDatenID id, CVRMVariant* wert);
 int SetSolarenWert(CVRMsolarApp& app, platform::VARIANT* name, TKelvoDatenID id,
                    const CVRMVariant* wert, int flush);
 

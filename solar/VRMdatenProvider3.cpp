@@ -13,18 +13,22 @@
 
 namespace {
 
-constexpr unsigned kFehlerSpeichern = 3103;       // "Error when saving component"
-constexpr unsigned kNichtGeladen = 3112;          // "Required data not loaded"
-constexpr unsigned kAnlagenAusDb = 3467;          // "Solar systems from database"
-constexpr unsigned kErtragsKeyFormat = 3535;      // "%s%hu"
-constexpr unsigned kKollektorenAusDb = 3560;      // "Solar collectors from database(s)"
+constexpr unsigned kFehlerSpeichern = 3103;   // "Error when saving component"
+constexpr unsigned kNichtGeladen = 3112;      // "Required data not loaded"
+constexpr unsigned kAnlagenAusDb = 3467;      // "Solar systems from database"
+constexpr unsigned kErtragsKeyFormat = 3535;  // "%s%hu"
+constexpr unsigned kKollektorenAusDb = 3560;  // "Solar collectors from database(s)"
 
 const char16_t* GewinnPrefix(unsigned short art, const char16_t* ort) {
     switch (art) {
-    case 1: return u"SolarGewinnW";
-    case 2: return u"SolarGewinnH";
-    case 3: return u"SolarGewinnE";
-    default: vrmcore::ReportError(textid::kFalscheKonstante, ort);
+        case 1:
+            return u"SolarGewinnW";
+        case 2:
+            return u"SolarGewinnH";
+        case 3:
+            return u"SolarGewinnE";
+        default:
+            vrmcore::ReportError(textid::kFalscheKonstante, ort);
     }
 }
 
@@ -145,12 +149,16 @@ void CVRMdatenProvider3::WriteKollektorErtrag(const CVRMString& name, unsigned s
                                               const CVRMString& text, int flush) {
     if (name.empty())
         vrmcore::ReportError(textid::kDatenFehlen, u"CVRMdatenProvider3::WriteKollektorErtrag(P1)");
-    if (n >= kMaxErtraege)
-        vrmcore::ReportError(textid::kDatenFehlen, u"CVRMdatenProvider3::WriteKollektorErtrag(P2)");
+    PruefeErtragsNummer(n);
     if (!text.empty())
         IGlobal::WriteIniString(name, ErtragsKey(n), text, flush);
     else
         IGlobal::DeleteKeyInSection(name, ErtragsKey(n), flush);
+}
+
+void CVRMdatenProvider3::PruefeErtragsNummer(unsigned n) {
+    if (n >= kMaxErtraege)
+        vrmcore::ReportError(textid::kDatenFehlen, u"CVRMdatenProvider3::WriteKollektorErtrag(P2)");
 }
 
 CVRMString CVRMdatenProvider3::GetSolarAnlagen(int flag) {

@@ -37,6 +37,8 @@ class CVRMdatenProvider3 {
     // An empty text deletes the record's key.
     void WriteKollektorErtrag(const CVRMString& name, unsigned short n, const CVRMString& text,
                               int flush);
+    // A record number above 9 reports 3105 as writing it would.
+    static void PruefeErtragsNummer(unsigned n);
 
     // The list texts of the core library, each name followed by "§#§".
     CVRMString GetSolarAnlagen(int flag);

@@ -2,6 +2,7 @@
 // collector yields, any stored value of a plant, writing yield records, saving a copy.
 #include <gtest/gtest.h>
 
+#include "core/db/Global.h"
 #include "core/db/VRMglobApp.h"
 #include "core/value/VRMdatenProvider.h"
 #include "tests/solar/SolarFixture.h"
@@ -42,7 +43,8 @@ TEST_F(AnlageTest, GainsAreReadAsStored) {
 TEST_F(AnlageTest, GainsOfAllThreeKindsWithEmptyMonthsSurviveSaveAndReload) {
     // Each kind with months left empty between set ones.
     const Texte monate[3] = {
-        {u"45.00#12.50#", u"", u"45.00#30.00#", u"", u"", u"", u"", u"", u"", u"", u"", u"45.00#9.00#"},
+        {u"45.00#12.50#", u"", u"45.00#30.00#", u"", u"", u"", u"", u"", u"", u"", u"",
+         u"45.00#9.00#"},
         {u"", u"", u"", u"", u"", u"35.00#4.25#", u"", u"", u"", u"", u"", u""},
         {u"", u"12.00#1.00#", u"", u"", u"", u"", u"", u"", u"", u"", u"18.00#7.50#", u""},
     };
@@ -56,13 +58,17 @@ TEST_F(AnlageTest, GainsOfAllThreeKindsWithEmptyMonthsSurviveSaveAndReload) {
 
     // From the file on disk into a new store and a new library.
     CVRMdatenProvider::remove();
-    ASSERT_EQ(CVRMglobApp::Get().SetDatenDatei(CVRMString::fromUtf8(folder.file("user.dat").string())), 1);
+    ASSERT_EQ(
+        CVRMglobApp::Get().SetDatenDatei(CVRMString::fromUtf8(folder.file("user.dat").string())),
+        1);
     CVRMsolarApp neu;
     ASSERT_EQ(neu.DoSolarFunktion(11, u"1§#§", ergebnis), 1);
     ASSERT_EQ(neu.DoSolarFunktion(14, u"Anlage1§#§", ergebnis), 1);
     for (int art = 1; art <= 3; ++art) {
         ergebnis.clear();
-        ASSERT_EQ(neu.DoSolarFunktion(15, Tokens({u"Anlage1", platform::format(u"%i", art)}), ergebnis), 1);
+        ASSERT_EQ(
+            neu.DoSolarFunktion(15, Tokens({u"Anlage1", platform::format(u"%i", art)}), ergebnis),
+            1);
         EXPECT_EQ(Zerlege(ergebnis), monate[art - 1]) << art;
     }
     EXPECT_TRUE(boxes.shown.empty());
@@ -112,11 +118,10 @@ TEST_F(AnlageTest, AnyStoredValueOfAPlantIsRead) {
         TKelvoDatenID id;
         CVRMVariant erwartet;
     } faelle[] = {
-        {ID_SolKollBez, CVRMVariant(u"Koll-A")},   // in the plant's own list
-        {ID_KFlaeche, CVRMVariant(7.5f)},          // not: read from the record
-        {ID_KNeigung, CVRMVariant(35u)},
-        {ID_SolTauschVerlust, CVRMVariant(7u)},
-        {ID_SolTauschVerlustH, CVRMVariant(5u)},   // not stored: its default
+        {ID_SolKollBez, CVRMVariant(u"Koll-A")},  // in the plant's own list
+        {ID_KFlaeche, CVRMVariant(7.5f)},         // not: read from the record
+        {ID_KNeigung, CVRMVariant(35u)},         {ID_SolTauschVerlust, CVRMVariant(7u)},
+        {ID_SolTauschVerlustH, CVRMVariant(5u)},  // not stored: its default
     };
     for (const auto& f : faelle) {
         CVRMVariant wert;
@@ -136,8 +141,11 @@ TEST_F(AnlageTest, AnyStoredValueOfAPlantIsRead) {
 }
 
 TEST_F(AnlageTest, ANewCollectorNameFillsThePlantsCollectorAnew) {
-    EXPECT_EQ(app.SetSolarenWert(u"Anlage1§#§", ID_SolKollBez, CVRMVariant(solartest::kStdKollektor), 1), 1);
-    EXPECT_EQ(app.GetSolarAnlage(u"Anlage1")->GetKollektor().getConsumerName(), solartest::kStdKollektor);
+    EXPECT_EQ(
+        app.SetSolarenWert(u"Anlage1§#§", ID_SolKollBez, CVRMVariant(solartest::kStdKollektor), 1),
+        1);
+    EXPECT_EQ(app.GetSolarAnlage(u"Anlage1")->GetKollektor().getConsumerName(),
+              solartest::kStdKollektor);
     EXPECT_TRUE(userSectionHolds(u"[Anlage1]", u"solkollbez=StdCollector-Germany_(bib)"));
     ASSERT_EQ(Rufe(32, u"Anlage1§#§20§#§"), 1);
     EXPECT_EQ(Zerlege(ergebnis)[0], u"50.0");
@@ -160,8 +168,12 @@ TEST_F(AnlageTest, ElevenRecordsAreOneTooMany) {
     for (int i = 0; i < 11; ++i) param += Tokens({Ertrag(10 + 10 * i, 20 - i, 50)});
     EXPECT_EQ(Rufe(40, param), 0);
     EXPECT_EQ(boxTexts(), Texte{errorBox(3105, u"CVRMdatenProvider3::WriteKollektorErtrag(P2)")});
-    // Nothing reached the file; the plant kept its records.
+    // Nothing was written, neither to the file nor to the database image that the next
+    // save writes; the plant kept its records.
     EXPECT_TRUE(userSectionHolds(u"[Koll-A]", u"kollertrag2=" + Ertrag(60, 6, 80)));
+    CVRMString satz;
+    IGlobal::ReadIniString(u"Koll-A", u"KollErtrag0", satz, CVRMString());
+    EXPECT_EQ(satz, Ertrag(20, 10, 100));
     ASSERT_EQ(Rufe(32, u"Anlage1§#§30§#§"), 1);
     EXPECT_EQ(Zerlege(ergebnis)[0], u"9.0");
 }

@@ -136,9 +136,10 @@ TEST_F(SchnittstelleTest, ArgumentsThatAreMissingOrNoText) {
 
     EXPECT_EQ(solar::DoSolarFunktion(app, 15, &in, nullptr), 0);  // nothing to write
 
-    EXPECT_EQ(boxTexts(), (std::vector<std::u16string>{
-                              errorBox(3498, u"DoSolarFunktion"), errorBox(3499, u"DoSolarFunktion"),
-                              errorBox(3499, u"DoSolarFunktion"), errorBox(3498, u"DoSolarFunktion")}));
+    EXPECT_EQ(boxTexts(),
+              (std::vector<std::u16string>{
+                  errorBox(3498, u"DoSolarFunktion"), errorBox(3499, u"DoSolarFunktion"),
+                  errorBox(3499, u"DoSolarFunktion"), errorBox(3498, u"DoSolarFunktion")}));
 }
 
 TEST_F(SchnittstelleTest, TheValueExportsCheckTheirArguments) {
@@ -153,18 +154,20 @@ TEST_F(SchnittstelleTest, TheValueExportsCheckTheirArguments) {
     EXPECT_EQ(solar::GetSolarenWert(app, &in, ID_KFlaeche, nullptr), 0);
     EXPECT_EQ(solar::SetSolarenWert(app, nullptr, ID_KFlaeche, &wert, 0), 0);
     EXPECT_EQ(solar::SetSolarenWert(app, &in, ID_KFlaeche, nullptr, 0), 0);
-    EXPECT_EQ(boxTexts(), (std::vector<std::u16string>{
-                              errorBox(3498, u"GetSolarenWert(P1)"), errorBox(3499, u"GetSolarenWert"),
-                              errorBox(3498, u"GetSolarenWert(P3)"), errorBox(3498, u"SetSolarenWert(P1)"),
-                              errorBox(3498, u"SetSolarenWert(P3)")}));
+    EXPECT_EQ(boxTexts(),
+              (std::vector<std::u16string>{
+                  errorBox(3498, u"GetSolarenWert(P1)"), errorBox(3499, u"GetSolarenWert"),
+                  errorBox(3498, u"GetSolarenWert(P3)"), errorBox(3498, u"SetSolarenWert(P1)"),
+                  errorBox(3498, u"SetSolarenWert(P3)")}));
 }
 
 TEST(Varmsun, TheBuiltModuleCarriesItsVersionAndExportsOrdinalsOneToThree) {
     const auto datei = std::filesystem::path(VARM_PROGRAM_DIR) / "Varmsun.so";
     const auto version = platform::readFileVersion(datei);
     ASSERT_TRUE(version.has_value());
-    EXPECT_EQ(version->major * 10000 + version->minor * 1000 + version->build * 10 + version->revision,
-              42080);
+    EXPECT_EQ(
+        version->major * 10000 + version->minor * 1000 + version->build * 10 + version->revision,
+        42080);
     auto* modul = platform::loadModule(datei);
     ASSERT_NE(modul, nullptr) << platform::lastModuleError();
     for (int ordinal = 1; ordinal <= 3; ++ordinal)

@@ -27,16 +27,28 @@ class KollektorTest : public SolarFixture {
             const auto saetze = DreiSaetze(name);
             user.insert(user.end(), saetze.begin(), saetze.end());
         }
-        user.insert(user.end(), {
-            // Record 1 holds 11 yields, record 1 has 13: reading stops there.
-            u"[Koll-11]", u"KollErtrag0=" + Ertrag(20, 10, 100), u"KollErtrag1=40#1#2#3#4#5#6#7#8#9#10#11#",
-            u"[Koll-13]", u"KollErtrag0=20#1#2#3#4#5#6#7#8#9#10#11#12#13#", u"KollErtrag1=" + Ertrag(40, 8, 90),
-            u"[Koll-Null]", u"KollErtrag0=" + Ertrag(20, 10, 100), u"KollErtrag1=" + Ertrag(0, 8, 90),
-            u"[Koll-Negativ]", u"KollErtrag0=" + Ertrag(20, 10, 100), u"KollErtrag1=" + Ertrag(40, -1, 90),
-            u"[Koll-Luecke]", u"KollErtrag0=" + Ertrag(20, 10, 100), u"KollErtrag1=" + Ertrag(40, 8, 90),
-                              u"KollErtrag3=" + Ertrag(80, 1, 10),
-            u"[Koll-Ohne]", u"KollektorTyp=1",
-        });
+        user.insert(user.end(),
+                    {
+                        // Record 1 holds 11 yields, record 1 has 13: reading stops there.
+                        u"[Koll-11]",
+                        u"KollErtrag0=" + Ertrag(20, 10, 100),
+                        u"KollErtrag1=40#1#2#3#4#5#6#7#8#9#10#11#",
+                        u"[Koll-13]",
+                        u"KollErtrag0=20#1#2#3#4#5#6#7#8#9#10#11#12#13#",
+                        u"KollErtrag1=" + Ertrag(40, 8, 90),
+                        u"[Koll-Null]",
+                        u"KollErtrag0=" + Ertrag(20, 10, 100),
+                        u"KollErtrag1=" + Ertrag(0, 8, 90),
+                        u"[Koll-Negativ]",
+                        u"KollErtrag0=" + Ertrag(20, 10, 100),
+                        u"KollErtrag1=" + Ertrag(40, -1, 90),
+                        u"[Koll-Luecke]",
+                        u"KollErtrag0=" + Ertrag(20, 10, 100),
+                        u"KollErtrag1=" + Ertrag(40, 8, 90),
+                        u"KollErtrag3=" + Ertrag(80, 1, 10),
+                        u"[Koll-Ohne]",
+                        u"KollektorTyp=1",
+                    });
         Lade(user);
     }
 

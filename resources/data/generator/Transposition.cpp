@@ -48,7 +48,8 @@ std::vector<Schritt> MittlererTagInSchritten(double globalKWh, int monat, double
     const double b = 0.6609 - 0.4767 * std::sin(ws - 60.0 * kGrad);
     // Equal steps from sunrise to sunset, about kSchritteProStunde an hour, taken at their
     // middles: morning and afternoon mirror each other.
-    const int anzahl = std::max(1, static_cast<int>(std::ceil(2.0 * ws / (15.0 * kGrad) * kSchritteProStunde)));
+    const int anzahl =
+        std::max(1, static_cast<int>(std::ceil(2.0 * ws / (15.0 * kGrad) * kSchritteProStunde)));
     const double dw = 2.0 * ws / anzahl;
 
     std::vector<Schritt> schritte;
@@ -61,13 +62,15 @@ std::vector<Schritt> MittlererTagInSchritten(double globalKWh, int monat, double
         s.global = rt;
         s.diffus = rd;
         s.sekunden = dw / (15.0 * kGrad) * 3600.0;
-        s.cosZenit = std::cos(phi) * std::cos(delta) * std::cos(w) + std::sin(phi) * std::sin(delta);
+        s.cosZenit =
+            std::cos(phi) * std::cos(delta) * std::cos(w) + std::sin(phi) * std::sin(delta);
         // Duffie & Beckman eq. 1.6.2.
-        s.cosEinfall = std::sin(delta) * std::sin(phi) * std::cos(beta) -
-                       std::sin(delta) * std::cos(phi) * std::sin(beta) * std::cos(gamma) +
-                       std::cos(delta) * std::cos(phi) * std::cos(beta) * std::cos(w) +
-                       std::cos(delta) * std::sin(phi) * std::sin(beta) * std::cos(gamma) * std::cos(w) +
-                       std::cos(delta) * std::sin(beta) * std::sin(gamma) * std::sin(w);
+        s.cosEinfall =
+            std::sin(delta) * std::sin(phi) * std::cos(beta) -
+            std::sin(delta) * std::cos(phi) * std::sin(beta) * std::cos(gamma) +
+            std::cos(delta) * std::cos(phi) * std::cos(beta) * std::cos(w) +
+            std::cos(delta) * std::sin(phi) * std::sin(beta) * std::cos(gamma) * std::cos(w) +
+            std::cos(delta) * std::sin(beta) * std::sin(gamma) * std::sin(w);
         summeGlobal += rt;
         summeDiffus += rd;
         schritte.push_back(s);

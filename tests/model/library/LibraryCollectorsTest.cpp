@@ -21,7 +21,8 @@ using LibraryCollectorsTest = LibraryFixture;
 libgen::Monate Ghi(const libgen::Town& ort) {
     libgen::Monate ghi{};
     for (int m = 0; m < 12; ++m)
-        ghi[m] = ort.typisch->Number(std::string("ghi_") + (m < 9 ? "0" : "") + std::to_string(m + 1));
+        ghi[m] =
+            ort.typisch->Number(std::string("ghi_") + (m < 9 ? "0" : "") + std::to_string(m + 1));
     return ghi;
 }
 
@@ -35,8 +36,10 @@ TEST_F(LibraryCollectorsTest, EveryCollectorOfTheDataFileWithItsRecords) {
         const CVRMString name = libgen::BibName(k["name"]);
         SCOPED_TRACE(k["name"]);
         EXPECT_TRUE(InListe(LISTE_SOLARKOLLEKTOREN, name));
-        EXPECT_EQ(Lies(name, u"KollektorTyp"), platform::format(u"%i", static_cast<int>(k.Number("type"))));
-        EXPECT_EQ(Lies(name, u"DatenKNeigung"), platform::format(u"%i", static_cast<int>(k.Number("tilt_deg"))));
+        EXPECT_EQ(Lies(name, u"KollektorTyp"),
+                  platform::format(u"%i", static_cast<int>(k.Number("type"))));
+        EXPECT_EQ(Lies(name, u"DatenKNeigung"),
+                  platform::format(u"%i", static_cast<int>(k.Number("tilt_deg"))));
         EXPECT_EQ(Lies(name, u"DatenKAusrichtung"),
                   platform::format(u"%i", static_cast<int>(k.Number("azimuth_deg"))));
         flach = flach || (k.Number("type") != 3 && k.Number("tilt_deg") > 0);
@@ -49,7 +52,8 @@ TEST_F(LibraryCollectorsTest, EveryCollectorOfTheDataFileWithItsRecords) {
         std::vector<float> vorher;
         for (size_t n = 0; n < keys.size(); ++n) {
             // Key, then 12 yields: what the solar library reads as a valid record.
-            const std::vector<float> satz = Zahlen(Lies(name, platform::format(u"KollErtrag%i", static_cast<int>(n))));
+            const std::vector<float> satz =
+                Zahlen(Lies(name, platform::format(u"KollErtrag%i", static_cast<int>(n))));
             ASSERT_EQ(satz.size(), 13u) << n;
             EXPECT_EQ(satz[0], libgen::ParseNumber(keys[n], "mean_temps_C"));
             for (int m = 0; m < 12; ++m) {
@@ -61,13 +65,16 @@ TEST_F(LibraryCollectorsTest, EveryCollectorOfTheDataFileWithItsRecords) {
             }
             if (k.Number("tilt_deg") > 0) {
                 const libgen::Monate e = libgen::KollektorErtragGeneigt(
-                    {k.Number("eta0"), k.Number("a1_W_m2K"), k.Number("a2_W_m2K2")}, satz[0], Ghi(ort),
-                    ort.temps, ort.typisch->Number("latitude"), {k.Number("tilt_deg"), k.Number("azimuth_deg")});
-                for (int m = 0; m < 12; ++m) EXPECT_NEAR(satz[m + 1], e[m], 0.0051) << n << " " << m;
+                    {k.Number("eta0"), k.Number("a1_W_m2K"), k.Number("a2_W_m2K2")}, satz[0],
+                    Ghi(ort), ort.temps, ort.typisch->Number("latitude"),
+                    {k.Number("tilt_deg"), k.Number("azimuth_deg")});
+                for (int m = 0; m < 12; ++m)
+                    EXPECT_NEAR(satz[m + 1], e[m], 0.0051) << n << " " << m;
             }
             vorher = satz;
         }
-        EXPECT_TRUE(Lies(name, platform::format(u"KollErtrag%i", static_cast<int>(keys.size()))).empty());
+        EXPECT_TRUE(
+            Lies(name, platform::format(u"KollErtrag%i", static_cast<int>(keys.size()))).empty());
     }
     EXPECT_TRUE(flach);
     EXPECT_TRUE(roehre);
