@@ -71,9 +71,9 @@ float CSolarOpt::GrenzeProQm(unsigned short monat, float flaeche) {
 void CSolarOpt::BerechneEinspeisung(const std::array<SSolarVerbraucher, 3>& prioritaeten,
                                     const CVRMString& anlage, unsigned short monat,
                                     SSolarEinspeisung& ergebnis) const {
-    const float flaeche = PruefeUndLeseFlaeche(
-        anlage, monat, u"CSolarOpt::BerechneEinspeisung", u"CSolarOpt::BerechneEinspeisung(P3)",
-        u"CSolarOpt::BerechneEinspeisung(P2)");
+    const float flaeche = PruefeUndLeseFlaeche(anlage, monat, u"CSolarOpt::BerechneEinspeisung",
+                                               u"CSolarOpt::BerechneEinspeisung(P3)",
+                                               u"CSolarOpt::BerechneEinspeisung(P2)");
     ergebnis = SSolarEinspeisung();
     const float grenze = GrenzeProQm(monat, flaeche) * flaeche;
     float frei = 100.0f;
@@ -99,8 +99,10 @@ void CSolarOpt::BerechneEinspeisSchritt(bool ersterVerbraucher, float flaeche, f
                          u"CSolarOpt::BerechneEinspeisSchritt(P2)");
     energie = 0.0f;
     if (v.art == 0) return;
-    if (v.art > kErdreich) ThrowFehler(textid::kFalscheKonstante, u"CSolarOpt::BerechneEinspeisSchritt");
-    if (!(flaeche > 0.0f)) ThrowFehler(textid::kDatenFehlen, u"CSolarOpt::BerechneEinspeisSchritt(P2)");
+    if (v.art > kErdreich)
+        ThrowFehler(textid::kFalscheKonstante, u"CSolarOpt::BerechneEinspeisSchritt");
+    if (!(flaeche > 0.0f))
+        ThrowFehler(textid::kDatenFehlen, u"CSolarOpt::BerechneEinspeisSchritt(P2)");
 
     CSolareGewinne ertraege;
     ISolar::GetKollektorErtraege(anlage, v.ertragsKey, ertraege);
@@ -124,7 +126,7 @@ void CSolarOpt::BerechneEinspeisSchritt(bool ersterVerbraucher, float flaeche, f
     const float extra = v.art == kErdreich && !ersterVerbraucher ? grenze : 0.0f;  // E
 
     const float verfuegbar = ertrag * frei / 100.0f + extra;  // V
-    float rest = verfuegbar - bedarf;                          // R
+    float rest = verfuegbar - bedarf;                         // R
     float ergebnis = 0.0f;
     if (bedarf > 0.0f) {
         ergebnis += std::min(verfuegbar, bedarf);

@@ -11,14 +11,14 @@
 
 // One consumer of the month's yield, as the caller works it out.
 struct SSolarVerbraucher {
-    unsigned art = 0;          // 0 none, 1 hot water, 2 heating, 3 the ground
-    float bedarf = 0.0f;       // D: the month's demand, kWh over its 720 hours
-    uint32_t ertragsKey = 0;   // the mean collector temperature of the yield it takes, °C
-    float wwFaktor = 1.0f;     // hot water: the share of the yield the store can take
+    unsigned art = 0;                   // 0 none, 1 hot water, 2 heating, 3 the ground
+    float bedarf = 0.0f;                // D: the month's demand, kWh over its 720 hours
+    uint32_t ertragsKey = 0;            // the mean collector temperature of the yield it takes, °C
+    float wwFaktor = 1.0f;              // hot water: the share of the yield the store can take
     std::array<unsigned, 4> verlust{};  // a, b, c, d of the heating loss
-    float erdFaktor = 0.0f;    // x of the ground factor
-    bool erdFlag = false;      // the ground factor's flag (30 instead of 22)
-    float laufStunden = 0.0f;  // H: the hours it runs in the month (0 to 720)
+    float erdFaktor = 0.0f;             // x of the ground factor
+    bool erdFlag = false;               // the ground factor's flag (30 instead of 22)
+    float laufStunden = 0.0f;           // H: the hours it runs in the month (0 to 720)
 };
 
 // The outcome of one month, by priority slot: the energy taken per m² of collector and

@@ -65,8 +65,8 @@ class CNamensVariant {
         vrmtoken::AppendText(liste, name);
         platform::VariantInit(&m_variant);
         m_variant.vt = platform::VT_BSTR;
-        m_variant.bstrVal = platform::SysAllocStringLen(
-            liste.view().data(), static_cast<uint32_t>(liste.view().size()));
+        m_variant.bstrVal = platform::SysAllocStringLen(liste.view().data(),
+                                                        static_cast<uint32_t>(liste.view().size()));
     }
     ~CNamensVariant() { platform::VariantClear(&m_variant); }
     CNamensVariant(const CNamensVariant&) = delete;
@@ -127,8 +127,7 @@ void ISolar::InitKollektor(const CVRMString& name) {
     Rufe(kCodeInitKollektor, in);
 }
 
-void ISolar::GetSolareGewinne(const CVRMString& name, unsigned short art,
-                              CSolareGewinne& gewinne) {
+void ISolar::GetSolareGewinne(const CVRMString& name, unsigned short art, CSolareGewinne& gewinne) {
     PruefeGebunden(u"ISolar::GetSolareGewinne");
     CVRMString in;
     vrmtoken::AppendText(in, name);

@@ -51,7 +51,8 @@ int Antworte(uint32_t code, const CVRMString& in, CVRMString& antwort) {
         case 49:
             return 1;
         case 15: {
-            const CVRMString& liste = gewinne()[{std::u16string(name), vrmtoken::LeseZahl(Token(in, 2))}];
+            const CVRMString& liste =
+                gewinne()[{std::u16string(name), vrmtoken::LeseZahl(Token(in, 2))}];
             antwort = liste.IsEmpty() ? CVRMString(u"§#§§#§§#§§#§§#§§#§§#§§#§§#§§#§§#§§#§") : liste;
             return 1;
         }
@@ -66,7 +67,8 @@ int Antworte(uint32_t code, const CVRMString& in, CVRMString& antwort) {
         case 32: {
             const uint32_t key = vrmtoken::LeseZahl(Token(in, 2));
             const int monate = name == u"kaputt" ? 5 : 12;
-            for (int m = 0; m < monate; ++m) vrmtoken::AppendFloat(antwort, u"%.1f", Ertrag(m, key));
+            for (int m = 0; m < monate; ++m)
+                vrmtoken::AppendFloat(antwort, u"%.1f", Ertrag(m, key));
             return 1;
         }
         case 39: {
@@ -76,7 +78,8 @@ int Antworte(uint32_t code, const CVRMString& in, CVRMString& antwort) {
             }
             for (uint32_t key : {20u, 60u}) {
                 vrmtoken::AppendZahl(antwort, key);
-                for (int m = 0; m < 12; ++m) vrmtoken::AppendFloat(antwort, u"%.1f", Ertrag(m, key));
+                for (int m = 0; m < 12; ++m)
+                    vrmtoken::AppendFloat(antwort, u"%.1f", Ertrag(m, key));
             }
             return 1;
         }

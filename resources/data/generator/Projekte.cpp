@@ -119,8 +119,8 @@ void schreibeQuelle(LibraryWriter& w, const Quellen& q, const CsvRow& r) {
 
 // The gains of one kind, per m² of collector: 12 entries "temperature:gain" separated by
 // ";", an empty entry for a month without gain; stored as the program stores them.
-void schreibeGewinne(LibraryWriter& w, const CsvRow& r, const CVRMString& satz,
-                     const char* spalte, const char16_t* praefix) {
+void schreibeGewinne(LibraryWriter& w, const CsvRow& r, const CVRMString& satz, const char* spalte,
+                     const char16_t* praefix) {
     const std::vector<std::string> monate = SplitList(r[spalte]);
     if (monate.size() != 12) throw std::runtime_error(std::string(spalte) + " without 12 months");
     for (size_t m = 0; m < monate.size(); ++m) {

@@ -19,10 +19,10 @@ class SolarTest : public bindingtest::BindungFixture {
   protected:
     void SetUp() override {
         // Only some values of the plant are in the database; the rest are their defaults.
-        loadDatabases({u"[Anlage]", u"KFlaeche=12.500000", u"SolTauschVerlust=4",
-                       u"SolTauschVerlustH=6", u"SolTauschVerlustE=9", u"SolKollBez=Koll A",
-                       u"[Verweigert]", u"SolKollBez=Koll A"},
-                      {u"[BiboInfo]", u"Version=1.00"});
+        loadDatabases(
+            {u"[Anlage]", u"KFlaeche=12.500000", u"SolTauschVerlust=4", u"SolTauschVerlustH=6",
+             u"SolTauschVerlustE=9", u"SolKollBez=Koll A", u"[Verweigert]", u"SolKollBez=Koll A"},
+            {u"[BiboInfo]", u"Version=1.00"});
         testsupport::LadeEnglischeTexte();
     }
     void Binde() {
@@ -38,9 +38,9 @@ TEST_F(SolarTest, WithoutTheLibraryEveryWrapperSaysSoAndTheHouseSeesNoSolar) {
     EXPECT_FALSE(ISolar::IstGeladen());
     ISolar::Laden(Fall("alt"));
     EXPECT_FALSE(ISolar::IstGeladen());
-    EXPECT_EQ(EinzigeBox(),
-              u"Exception\n(Version 4.2.8.0 or higher of file\r\n" +
-                  CVRMString::fromUtf8((Fall("alt") / "Varmsun.so").string()) + u" required!)");
+    EXPECT_EQ(EinzigeBox(), u"Exception\n(Version 4.2.8.0 or higher of file\r\n" +
+                                CVRMString::fromUtf8((Fall("alt") / "Varmsun.so").string()) +
+                                u" required!)");
     EXPECT_FALSE(GetKelvoBindungen().IstSolarGebunden());
 
     CSolareGewinne gewinne;

@@ -28,9 +28,7 @@ constexpr uint32_t kKeyErdreich = 25;
 
 class SolarBeispielTest : public EngineFixture {
   protected:
-    SolarBeispielTest() {
-        ISolar::Laden(VARM_PROGRAM_DIR);
-    }
+    SolarBeispielTest() { ISolar::Laden(VARM_PROGRAM_DIR); }
     ~SolarBeispielTest() override { ISolar::Leeren(); }
 
     // The month's consumers in the order of the house's three systems.

@@ -78,27 +78,40 @@ TEST_F(SolarOptTest, PrioritiesShareTheYieldWorkedByHand) {
         //   takes 50 + 4.34856 = 54.34856 → 5.434856/m², R = 479.78187, p = 41.007 %.
         // Ground: Y = 10 × (125 - 4) = 1210, Fg = 1 - 22·12/1440 = 0.8166667, N = 988.16667,
         //   E = L = 200, V = 1210 × 0.41007 + 200 = 696.1847 < N: takes V → 69.61847/m².
-        {"all three in July", {Warmwasser(), Heizung(), Erdreich()}, kJuli,
-         {25.0f, 5.434856f, 69.61847f}, {1, 1, 1}},
+        {"all three in July",
+         {Warmwasser(), Heizung(), Erdreich()},
+         kJuli,
+         {25.0f, 5.434856f, 69.61847f},
+         {1, 1, 1}},
         // The ground first and alone: no extra E; x = 0 gives Fg = 1, so N = Y = 1210 and it
         // takes all → 121/m². The second slot of the same kind is skipped.
-        {"ground twice", {Erdreich(0.0f), Erdreich(0.0f), SSolarVerbraucher()}, kJuli,
-         {121.0f, 0.0f, 0.0f}, {1, 0, 0}},
+        {"ground twice",
+         {Erdreich(0.0f), Erdreich(0.0f), SSolarVerbraucher()},
+         kJuli,
+         {121.0f, 0.0f, 0.0f},
+         {1, 0, 0}},
         // December, heating first at 100 °C: the yield 15 - 20 is none, so it takes nothing
         //   and p stays 100 (Y + E below 0.001).
         // The ground next: Y = 10 × (15 - 4) = 110, E = L = 60, x = 0: N = 110, V = 170,
         //   takes 110 → 11/m².
-        {"empty month first", [] {
+        {"empty month first",
+         [] {
              auto h = Heizung();
              h.ertragsKey = 100;
              return std::array<SSolarVerbraucher, 3>{h, Erdreich(0.0f), SSolarVerbraucher()};
-         }(), kDezember, {0.0f, 11.0f, 0.0f}, {1, 1, 0}},
+         }(),
+         kDezember,
+         {0.0f, 11.0f, 0.0f},
+         {1, 1, 0}},
         // An empty first slot: heating runs as the first consumer, the ground after it gets E.
         // Heating: Y = 1170, V = 1170, N = 50 + loss 4.34856 → 5.434856/m², R = 1115.65144,
         //   p = 95.35482 %. Ground: V = 1210 × 0.9535482 + 200 = 1353.7933 > N = 988.16667
         //   → takes N → 98.816667/m².
-        {"empty first slot", {SSolarVerbraucher(), Heizung(), Erdreich()}, kJuli,
-         {0.0f, 5.434856f, 98.816667f}, {0, 1, 1}},
+        {"empty first slot",
+         {SSolarVerbraucher(), Heizung(), Erdreich()},
+         kJuli,
+         {0.0f, 5.434856f, 98.816667f},
+         {0, 1, 1}},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -126,10 +139,9 @@ TEST_F(SolarOptTest, TheSummerLimitFollowsTheArea) {
         unsigned short monat;
         float flaeche;
         float f;
-    } faelle[] = {{0, 10, 6.0f},   {11, 10, 6.0f},  {1, 10, 6.1f},  {2, 10, 6.2f},
-                  {3, 10, 6.4f},   {10, 10, 6.4f},  {4, 10, 6.6f},  {8, 10, 6.6f},
-                  {9, 10, 6.6f},   {5, 20.0f, 35},  {5, 20.1f, 50}, {6, 15.0f, 20},
-                  {6, 15.1f, 35},  {7, 8.0f, 10},   {7, 8.1f, 20}};
+    } faelle[] = {{0, 10, 6.0f},  {11, 10, 6.0f}, {1, 10, 6.1f},  {2, 10, 6.2f}, {3, 10, 6.4f},
+                  {10, 10, 6.4f}, {4, 10, 6.6f},  {8, 10, 6.6f},  {9, 10, 6.6f}, {5, 20.0f, 35},
+                  {5, 20.1f, 50}, {6, 15.0f, 20}, {6, 15.1f, 35}, {7, 8.0f, 10}, {7, 8.1f, 20}};
     for (const auto& f : faelle)
         EXPECT_FLOAT_EQ(CSolarOpt::GrenzeProQm(f.monat, f.flaeche), f.f)
             << f.monat << " " << f.flaeche;
