@@ -169,5 +169,51 @@ TEST_F(SolarBeispielTest, GainsOfAllThreeKindsSurviveSavingAndAFreshStart) {
     EXPECT_TRUE(boxes.shown.empty()) << BoxTexte();
 }
 
+// The sample's collector through both yield calls of the library: the records as listed,
+// a key between two records interpolated (to the "%.1f" the library sends), and records
+// written for a collector of one's own read back.
+TEST_F(SolarBeispielTest, CollectorRecordsAndYieldsAgreeThroughTheLibrary) {
+    ASSERT_TRUE(ISolar::IstGeladen()) << BoxTexte();
+    auto p = Lade(kSolar);
+    const CVRMString anlage = p->Solar();
+    ASSERT_NO_THROW(ISolar::InitSolarAnlage(anlage)) << BoxTexte();
+    const CVRMString kollektor = ISolar::get(anlage, ID_SolKollBez).GetStringVal();
+    ASSERT_NO_THROW(ISolar::InitKollektor(kollektor)) << BoxTexte();
+
+    std::vector<SKollektorErtrag> records;
+    ISolar::GetKollektorErtraege(kollektor, records);
+    ASSERT_EQ(records.size(), 4u);  // 20, 40, 60, 80 °C
+    EXPECT_EQ(records[1].key, 40);
+    EXPECT_EQ(records[2].key, 60);
+    CSolareGewinne bei50;
+    ISolar::GetKollektorErtraege(anlage, 50, bei50);
+    for (unsigned short m = 0; m < 12; ++m) {
+        // Halfway between the records of 40 and 60 °C, each rounded to 0.05 on the way.
+        EXPECT_NEAR(bei50.GetGewinnWert(m), (records[1].ertraege[m] + records[2].ertraege[m]) / 2,
+                    0.1f)
+            << m;
+    }
+    // Hot water alone with more demand than the month's yield takes the whole yield at 50 °C.
+    SSolarVerbraucher ww;
+    ww.art = 1;
+    ww.bedarf = 1.0e6f;
+    ww.ertragsKey = 50;
+    SSolarEinspeisung e;
+    CSolarOpt().BerechneEinspeisung({ww}, anlage, 6, e);
+    EXPECT_NEAR(e.energie[0], bei50.GetGewinnWert(6), 1e-3f);
+
+    const CVRMString eigener(u"Eigener Kollektor");
+    ISolar::SetKollektorErtraege(
+        eigener, {u"30#1#2#3#4#5#6#7#8#9#10#11#12#", u"70#0.5#1#1.5#2#2.5#3#3.5#4#4.5#5#5.5#6#"});
+    ASSERT_NO_THROW(ISolar::InitKollektor(eigener)) << BoxTexte();
+    ISolar::GetKollektorErtraege(eigener, records);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].key, 30);
+    EXPECT_FLOAT_EQ(records[0].ertraege[11], 12.0f);
+    EXPECT_EQ(records[1].key, 70);
+    EXPECT_FLOAT_EQ(records[1].ertraege[0], 0.5f);
+    EXPECT_TRUE(boxes.shown.empty()) << BoxTexte();
+}
+
 }  // namespace
 }  // namespace enginetest
