@@ -15,7 +15,6 @@ constexpr unsigned kKeineErtragsdaten = 3526;  // "Data for solar collector outp
 constexpr unsigned kZuWenigErtraege = 3527;    // "Not enough data for solar collector yield"
 constexpr unsigned kOhneName = 3582;           // "Solar collector without a name"
 constexpr unsigned kKeineErtraege = 3583;      // "No output values for solar collector!"
-constexpr unsigned kStdKollektor = 3614;       // "StdCollector-Germany"
 
 }  // namespace
 
@@ -35,7 +34,7 @@ void CKollektor2::init(const CVRMwerteListe& werte) {
 }
 
 CVRMString CKollektor2::StdKollektorName() {
-    CVRMString name(kStdKollektor, nullptr);
+    CVRMString name(kStdKollektorText, nullptr);
     name += u"_";
     name += textid::kBiboMarke;
     return name;

@@ -37,7 +37,8 @@ class CKollektor2 : public IDatenConsumer {
 
     size_t GetErtragsAnzahl() const { return m_ertraege.size(); }
 
-    // language text 3614, "_", language text 3621.
+    // The standard collector's name: this text ("StdCollector-Germany"), "_", text 3621.
+    static constexpr unsigned kStdKollektorText = 3614;
     static CVRMString StdKollektorName();
 
   private:

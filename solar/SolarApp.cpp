@@ -20,7 +20,6 @@ namespace {
 constexpr unsigned kUnbekannteAnlage = 3477;    // "Unknown solar system"
 constexpr unsigned kNichtInitialisiert = 3497;  // "Solar module not initialized !"
 constexpr unsigned kGlobaleNichtInit = 3303;    // "Global variables not initialized!"
-constexpr unsigned kStdKollektor = 3614;        // "StdCollector-Germany"
 constexpr unsigned kUnbekannteFunktion = 4318;  // "Function no. %li unknown in solar module!"
 
 constexpr std::array<uint32_t, 12> kMonatsStandard = {50,  65,  110, 160, 200, 225,
@@ -161,7 +160,7 @@ void CVRMsolarApp::Init(const CVRMString& param) {
     if (handle == 0) throw CVRMString(u"NULL - Parameter");
     m_resourceHandle = handle;
     CVRMString name;
-    if (!name.LoadStringW(kStdKollektor))
+    if (!name.LoadStringW(CKollektor2::kStdKollektorText))
         vrmcore::ReportError(kGlobaleNichtInit, std::u16string_view());
     m_stdKollektor = CKollektor2::StdKollektorName();
     m_initialisiert = 1;

@@ -173,6 +173,14 @@ TEST(Varmsun, TheBuiltModuleCarriesItsVersionAndExportsOrdinalsOneToThree) {
     for (int ordinal = 1; ordinal <= 3; ++ordinal)
         EXPECT_NE(platform::getProcByOrdinal(modul, ordinal), nullptr) << ordinal;
     EXPECT_EQ(platform::getProcByOrdinal(modul, 4), nullptr);
+
+    // It answers through the protocol as the program calls it.
+    const auto eintrag = platform::getProcByOrdinalAs<vrmtoken::EntryPoint>(modul, 1);
+    EXPECT_FALSE(vrmtoken::Rufe(eintrag, 36, u"").ok);
+    EXPECT_TRUE(vrmtoken::Rufe(eintrag, 11, u"4711§#§").ok);
+    const vrmtoken::Antwort antwort = vrmtoken::Rufe(eintrag, 36, u"");
+    EXPECT_TRUE(antwort.ok);
+    EXPECT_EQ(vrmtoken::GetToken(antwort.text, 1), CVRMString(u"50"));
 }
 
 }  // namespace
