@@ -18,6 +18,7 @@
 #include "evaluation/binding/Erdluft.h"
 #include "evaluation/binding/Kuehl.h"
 #include "evaluation/binding/Report.h"
+#include "evaluation/binding/Solar.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/GlobaleTexte.h"
 #include "model/errors/KVSMessageBox.h"
@@ -257,8 +258,7 @@ void CKelvoApp::BindeLaufzeitModule() {
     const std::filesystem::path ordner(m_programmOrdner.toUtf8());
     IBasis::Init(ordner);
     IErdluft::load(ordner);
-    // The solar library's binding: ISolar::Laden() is called here, between the earth-air
-    // and the cooling library, once the solar binding exists.
+    ISolar::Laden(ordner);
     IKuehl::load(ordner);
     if (!m_mainFrame) ThrowFehler(0, nullptr, 0);
     IReport::Laden();

@@ -16,6 +16,8 @@
 #include "core/text/ResManager.h"
 #include "core/value/VRMdatenProvider.h"
 #include "evaluation/binding/Basis.h"
+#include "evaluation/binding/Solar.h"
+#include "model/app/KelvoBindungen.h"
 #include "platform/modules/Module.h"
 #include "platform/resources/Resources.h"
 #include "platform/ui/SingleInstance.h"
@@ -49,6 +51,7 @@ class StartTest : public uitest::Fixture {
         CVRMdatenProvider::remove();
         CVRMglobApp::ResetForTests();
         IBasis::Leeren();
+        ISolar::Leeren();
         platform::setCurrentResourceModule(vorherModul);
         CResManager::setLang(IDR_LNG_ENG);
     }
@@ -58,6 +61,7 @@ class StartTest : public uitest::Fixture {
         kopiere(kBin / "Varmtexteng.so");
         if (deutsch) kopiere(kBin / "Varmtext.so");
         kopiere(kBin / "Varmregio.so");
+        kopiere(kBin / "Varmsun.so");
         kopiere(VARM_LIBRARY_DB);
     }
     void schreibeKonfig(int primaer, int sub) {
@@ -96,6 +100,9 @@ TEST_F(StartTest, ErsterStartEnglischLegtKonfigAnUndZeigtHauptfenster) {
     EXPECT_EQ(app.GetMainFrame()->windowTitle(), QStringLiteral("Varmion"));
     EXPECT_TRUE(app.GetStartWPumpe().IstGueltig());
     EXPECT_TRUE(app.GetStartTarif().IstGueltig());
+    // The solar library of the program folder is bound, and the house offers solar.
+    EXPECT_TRUE(ISolar::IstGeladen());
+    EXPECT_TRUE(GetKelvoBindungen().IstSolarGebunden());
     EXPECT_TRUE(boxTexte().empty());
     uitest::saveArtifact(*app.GetMainFrame(), "main-window");
     app.ExitInstance();
