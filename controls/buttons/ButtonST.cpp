@@ -19,6 +19,8 @@ CButtonST::CButtonST(std::u16string_view text, QWidget* parent, unsigned style)
     : ui::WindowOf<QPushButton>(QString::fromStdU16String(std::u16string(text)), parent),
       state_(sysColour(SysColour::ButtonFace).value, sysColour(SysColour::ButtonText).value) {
     state_.subclass(style);
+    // The dialog's Enter goes to the button that was its default push button.
+    if (state_.isDefault()) setDefault(true);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QPushButton::clicked, this, [this] { clicked(); });
@@ -238,7 +240,8 @@ void CButtonST::onPaint(ui::DrawContext& dc) {
 
 void CButtonST::DrawBackground(ui::DrawContext& dc, const ui::Rect& r) {
     ui::Rect fill = r;
-    if (!flat_ && (hasFocus() || state_.isDefault())) {
+    // A dialog may make another button its default later; both count.
+    if (!flat_ && (hasFocus() || state_.isDefault() || isDefault())) {
         dc.frameRect(fill, ui::rgb(0, 0, 0));
         fill = fill.inflated(-1, -1);
     }
