@@ -119,7 +119,13 @@ void CButtonST::SetTooltipText(int textId, bool activate) {
 
 void CButtonST::SetMenu(int menuId, ui::Window* owner) {
     menuId_ = menuId;
-    menuOwner_ = owner;
+    menuOwner_ = owner ? owner->widget() : nullptr;
+}
+
+void CButtonST::SetMenuCallback(ui::Window* target, int message, long parameter) {
+    callbackTarget_ = target ? target->widget() : nullptr;
+    callbackMessage_ = message;
+    callbackParameter_ = parameter;
 }
 
 void CButtonST::FreeResources() {
@@ -143,10 +149,17 @@ void CButtonST::clicked() {
     if (menu && !menu->items.empty()) {
         menuShowing_ = true;
         repaint();
-        const int command = trackMenu(menu->items.front(), mapToGlobal(rect().bottomLeft()));
+        ui::MenuItem popup = menu->items.front();
+        if (ui::Window* target = callbackTarget_ ? ui::windowOf(callbackTarget_) : nullptr) {
+            ui::Notification n{this, controlId(), callbackMessage_,
+                               buttons::MenuCallback{&popup, callbackParameter_}};
+            target->onNotify(n);
+        }
+        const int command = trackMenu(popup, mapToGlobal(rect().bottomLeft()));
         menuShowing_ = false;
         update();
-        if (command != 0 && menuOwner_) ui::postCommand(*menuOwner_, command);
+        ui::Window* owner = menuOwner_ ? ui::windowOf(menuOwner_) : nullptr;
+        if (command != 0 && owner) ui::postCommand(*owner, command);
         return;
     }
     if (!state_.url().empty()) ui::Shell::open(state_.url());

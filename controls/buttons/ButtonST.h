@@ -18,6 +18,13 @@
 #include "platform/ui/ToolTip.h"
 #include "platform/ui/Window.h"
 
+namespace buttons {
+struct MenuCallback {
+    ui::MenuItem* popup = nullptr;
+    long parameter = 0;
+};
+}  // namespace buttons
+
 class CButtonST : public ui::WindowOf<QPushButton> {
   public:
     // `style`: the button type the window had (0 push button, 1 default, 2/3 check box).
@@ -56,6 +63,9 @@ class CButtonST : public ui::WindowOf<QPushButton> {
     ui::ToolTip* tooltip() const { return tooltip_; }
     void SetURL(std::u16string_view url) { state_.SetURL(url); }
     void SetMenu(int menuId, ui::Window* owner);
+    // Before the menu shows, `target` is notified with code `message` and a MenuCallback
+    // holding the submenu about to show (changes to it show) and `parameter`.
+    void SetMenuCallback(ui::Window* target, int message, long parameter = 0);
     void FreeResources();
     // The character set of every button's text; answers the previous one.
     static std::uint8_t SetCharSet(std::uint8_t charSet) { return buttons::ButtonState::SetCharSet(charSet); }
@@ -106,6 +116,9 @@ class CButtonST : public ui::WindowOf<QPushButton> {
     ui::ToolTip* tooltip_ = nullptr;  // a child of the button
     unsigned tipStyle_ = 0;
     int menuId_ = 0;
-    ui::Window* menuOwner_ = nullptr;
+    QPointer<QWidget> menuOwner_;  // windows that are gone get nothing
+    QPointer<QWidget> callbackTarget_;
+    int callbackMessage_ = 0;
+    long callbackParameter_ = 0;
     MenuTracker tracker_;
 };

@@ -20,9 +20,17 @@ void sendMouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button)
 class Owner : public ui::WindowOf<QWidget> {
   public:
     std::vector<int> commands;
+    std::vector<int> notifications;
     bool onCommand(int id, int, ui::Window*) override {
         commands.push_back(id);
         return true;
+    }
+    // The menu callback: renames the first item of the submenu about to show.
+    long onNotify(const ui::Notification& n) override {
+        notifications.push_back(n.code);
+        const auto cb = std::any_cast<buttons::MenuCallback>(n.payload);
+        cb.popup->popup.at(0).text = u"One (" + std::u16string(1, char16_t(u'0' + cb.parameter)) + u")";
+        return 0;
     }
 };
 
@@ -77,6 +85,37 @@ TEST_F(ButtonWindow, DropDownPostsTheChosenCommandToTheOwner) {
     uitest::processEvents();
     EXPECT_TRUE(pressedWhileShowing);
     EXPECT_EQ(owner.commands, std::vector<int>{32002});
+}
+
+TEST_F(ButtonWindow, MenuOwnerThatIsGoneGetsNothing) {
+    constexpr int kMenuId = 4713;
+    ui::registerMenu({kMenuId, {{0, 0, u"Pop", {{32001, 0, u"One"}}}}});
+    auto* gone = new Owner;
+    first->SetMenu(kMenuId, gone);
+    first->SetMenuCallback(gone, 0x8001);
+    delete gone;
+    first->setMenuTracker([](const ui::MenuItem& popup, QPoint) { return popup.popup.at(0).commandId; });
+    QTest::mouseClick(first, Qt::LeftButton);
+    uitest::processEvents();
+    EXPECT_TRUE(owner.commands.empty());
+}
+
+TEST_F(ButtonWindow, MenuCallbackMayChangeTheSubmenuBeforeItShows) {
+    constexpr int kMenuId = 4712, kMessage = 0x8001;
+    ui::registerMenu({kMenuId, {{0, 0, u"Pop", {{32001, 0, u"One"}, {32002, 0, u"Two"}}}}});
+    first->SetMenu(kMenuId, &owner);
+    first->SetMenuCallback(&owner, kMessage, 7);
+    std::u16string shown;
+    first->setMenuTracker([&](const ui::MenuItem& popup, QPoint) {
+        shown = popup.popup.at(0).text;
+        return 0;  // nothing chosen: nothing posted
+    });
+    QTest::mouseClick(first, Qt::LeftButton);
+    uitest::processEvents();
+    EXPECT_EQ(owner.notifications, std::vector<int>{kMessage});
+    EXPECT_EQ(shown, u"One (7)");
+    EXPECT_TRUE(owner.commands.empty());
+    EXPECT_EQ(ui::findMenu(kMenuId)->items.front().popup.at(0).text, u"One");  // the menu itself stays
 }
 
 TEST_F(ButtonWindow, LinkTargetOpensThroughTheShell) {
