@@ -96,6 +96,14 @@ int CButtonST::SetBitmaps(const QImage& in, ColourRef transIn, const QImage& out
     return buttons::kButtonOk;
 }
 
+bool CButtonST::resizeProperties(resizable::ResizeProperties& properties) const {
+    properties.askClipping = true;
+    properties.likesClipping = !transparent_;
+    properties.askRefresh = false;
+    properties.needsRefresh = false;
+    return true;
+}
+
 void CButtonST::DrawTransparent(bool repaint) {
     transparent_ = true;
     if (repaint) update();

@@ -13,6 +13,7 @@
 
 #include "controls/buttons/ButtonBitmaps.h"
 #include "controls/buttons/ButtonState.h"
+#include "controls/resizable/ResizeSupport.h"
 #include "platform/ui/DrawContext.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/ToolTip.h"
@@ -25,7 +26,7 @@ struct MenuCallback {
 };
 }  // namespace buttons
 
-class CButtonST : public ui::WindowOf<QPushButton> {
+class CButtonST : public ui::WindowOf<QPushButton>, public resizable::ResizeSupport {
   public:
     // `style`: the button type the window had (0 push button, 1 default, 2/3 check box).
     explicit CButtonST(std::u16string_view text, QWidget* parent = nullptr, unsigned style = 0);
@@ -61,6 +62,12 @@ class CButtonST : public ui::WindowOf<QPushButton> {
     // The balloon look for a tooltip created later.
     void EnableBalloonTooltip() { tipStyle_ |= ui::kTipBalloon; }
     ui::ToolTip* tooltip() const { return tooltip_; }
+
+    // In a resizable layout: a transparent button must not be clipped out of the erased
+    // background, since that background is what it shows. Asked at every pass, as the
+    // mode can change.
+    bool resizeProperties(resizable::ResizeProperties& properties) const override;
+    std::optional<bool> likesClipping() const override { return !transparent_; }
     void SetURL(std::u16string_view url) { state_.SetURL(url); }
     void SetMenu(int menuId, ui::Window* owner);
     // Before the menu shows, `target` is notified with code `message` and a MenuCallback

@@ -56,6 +56,11 @@ void CResizableFormView::onSize(ui::Size size) {
     ArrangeChildren();
 }
 
+bool CResizableFormView::onEraseBackground(ui::DrawContext& dc) {
+    EraseClippedBackground(dc);
+    return true;
+}
+
 void CResizableFormView::placeGrip() {
     gripWindow_->move(width() - gripWindow_->width(), height() - gripWindow_->height());
     gripWindow_->lower();
