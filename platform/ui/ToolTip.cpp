@@ -34,7 +34,8 @@ ToolTip::ToolTip(QWidget& window, unsigned style) : QObject(&window), window_(wi
     window.installEventFilter(this);
 }
 
-ToolTip::~ToolTip() { window_.removeEventFilter(this); }
+// Qt drops the filter of a destroyed object itself; the window may be half gone by then.
+ToolTip::~ToolTip() = default;
 
 void ToolTip::addTool(std::u16string_view text) {
     hasTool_ = true;
