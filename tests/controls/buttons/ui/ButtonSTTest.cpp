@@ -145,6 +145,26 @@ TEST_F(ButtonWindow, HoverFollowsTheMouse) {
     EXPECT_FALSE(first->hovered());
 }
 
+TEST(ShadeButton, SetShadeBuildsBothFacesAtTheButtonsSize) {
+    QWidget parent;
+    auto* b = new CShadeButtonST(u"Shade", &parent);
+    b->resize(100, 40);
+    b->SetShade(buttons::kShadeDiagonal, 0, 70, 0, ui::rgb(255, 255, 255));
+    const CCeXDib& normal = b->normalImage();
+    ASSERT_EQ(normal.GetWidth(), 100);
+    ASSERT_EQ(normal.GetHeight(), 40);
+    // Rows count from the bottom; g = 0, d = 255, d/2 = 127.
+    // Bottom-left (0,0): 0 + 127*(100-0)/100 + 0*127/40 = 127.
+    EXPECT_EQ(normal.GetPixelIndex(0, 39), 127);
+    // Top-right (99,39): 127*(100-99)/100 = 1, plus 39*127/40 = 4953/40 = 123 -> 124.
+    EXPECT_EQ(normal.GetPixelIndex(99, 0), 124);
+    EXPECT_EQ(b->hoverImage().GetPixelIndex(99, 0), 124);  // same pixels, lighter palette
+    // Granularity 0 has no noise: a second call gives the same pixels.
+    const std::vector<std::uint8_t> first(normal.GetBits(), normal.GetBits() + normal.GetLineWidth() * 40);
+    b->SetShade(buttons::kShadeDiagonal, 0, 70, 0, ui::rgb(255, 255, 255));
+    EXPECT_TRUE(std::equal(first.begin(), first.end(), b->normalImage().GetBits()));
+}
+
 // A bar icon: a coloured disc on the transparent colour 255 (pure red).
 QImage barIcon(QColor colour) {
     QImage image(32, 32, QImage::Format_RGB32);
