@@ -19,6 +19,8 @@ CButtonST::CButtonST(std::u16string_view text, QWidget* parent, unsigned style)
     : ui::WindowOf<QPushButton>(QString::fromStdU16String(std::u16string(text)), parent),
       state_(sysColour(SysColour::ButtonFace).value, sysColour(SysColour::ButtonText).value) {
     state_.subclass(style);
+    // The dialog's Enter goes to the button that was its default push button.
+    if (state_.isDefault()) setDefault(true);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QPushButton::clicked, this, [this] { clicked(); });
@@ -94,6 +96,14 @@ int CButtonST::SetBitmaps(const QImage& in, ColourRef transIn, const QImage& out
     return buttons::kButtonOk;
 }
 
+bool CButtonST::resizeProperties(resizable::ResizeProperties& properties) const {
+    properties.askClipping = true;
+    properties.likesClipping = !transparent_;
+    properties.askRefresh = false;
+    properties.needsRefresh = false;
+    return true;
+}
+
 void CButtonST::DrawTransparent(bool repaint) {
     transparent_ = true;
     if (repaint) update();
@@ -117,7 +127,13 @@ void CButtonST::SetTooltipText(int textId, bool activate) {
 
 void CButtonST::SetMenu(int menuId, ui::Window* owner) {
     menuId_ = menuId;
-    menuOwner_ = owner;
+    menuOwner_ = owner ? owner->widget() : nullptr;
+}
+
+void CButtonST::SetMenuCallback(ui::Window* target, int message, long parameter) {
+    callbackTarget_ = target ? target->widget() : nullptr;
+    callbackMessage_ = message;
+    callbackParameter_ = parameter;
 }
 
 void CButtonST::FreeResources() {
@@ -141,10 +157,17 @@ void CButtonST::clicked() {
     if (menu && !menu->items.empty()) {
         menuShowing_ = true;
         repaint();
-        const int command = trackMenu(menu->items.front(), mapToGlobal(rect().bottomLeft()));
+        ui::MenuItem popup = menu->items.front();
+        if (ui::Window* target = callbackTarget_ ? ui::windowOf(callbackTarget_) : nullptr) {
+            ui::Notification n{this, controlId(), callbackMessage_,
+                               buttons::MenuCallback{&popup, callbackParameter_}};
+            target->onNotify(n);
+        }
+        const int command = trackMenu(popup, mapToGlobal(rect().bottomLeft()));
         menuShowing_ = false;
         update();
-        if (command != 0 && menuOwner_) ui::postCommand(*menuOwner_, command);
+        ui::Window* owner = menuOwner_ ? ui::windowOf(menuOwner_) : nullptr;
+        if (command != 0 && owner) ui::postCommand(*owner, command);
         return;
     }
     if (!state_.url().empty()) ui::Shell::open(state_.url());
@@ -238,7 +261,8 @@ void CButtonST::onPaint(ui::DrawContext& dc) {
 
 void CButtonST::DrawBackground(ui::DrawContext& dc, const ui::Rect& r) {
     ui::Rect fill = r;
-    if (!flat_ && (hasFocus() || state_.isDefault())) {
+    // A dialog may make another button its default later; both count.
+    if (!flat_ && (hasFocus() || state_.isDefault() || isDefault())) {
         dc.frameRect(fill, ui::rgb(0, 0, 0));
         fill = fill.inflated(-1, -1);
     }

@@ -13,12 +13,20 @@
 
 #include "controls/buttons/ButtonBitmaps.h"
 #include "controls/buttons/ButtonState.h"
+#include "controls/resizable/ResizeSupport.h"
 #include "platform/ui/DrawContext.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/ToolTip.h"
 #include "platform/ui/Window.h"
 
-class CButtonST : public ui::WindowOf<QPushButton> {
+namespace buttons {
+struct MenuCallback {
+    ui::MenuItem* popup = nullptr;
+    long parameter = 0;
+};
+}  // namespace buttons
+
+class CButtonST : public ui::WindowOf<QPushButton>, public resizable::ResizeSupport {
   public:
     // `style`: the button type the window had (0 push button, 1 default, 2/3 check box).
     explicit CButtonST(std::u16string_view text, QWidget* parent = nullptr, unsigned style = 0);
@@ -54,8 +62,17 @@ class CButtonST : public ui::WindowOf<QPushButton> {
     // The balloon look for a tooltip created later.
     void EnableBalloonTooltip() { tipStyle_ |= ui::kTipBalloon; }
     ui::ToolTip* tooltip() const { return tooltip_; }
+
+    // In a resizable layout: a transparent button must not be clipped out of the erased
+    // background, since that background is what it shows. Asked at every pass, as the
+    // mode can change.
+    bool resizeProperties(resizable::ResizeProperties& properties) const override;
+    std::optional<bool> likesClipping() const override { return !transparent_; }
     void SetURL(std::u16string_view url) { state_.SetURL(url); }
     void SetMenu(int menuId, ui::Window* owner);
+    // Before the menu shows, `target` is notified with code `message` and a MenuCallback
+    // holding the submenu about to show (changes to it show) and `parameter`.
+    void SetMenuCallback(ui::Window* target, int message, long parameter = 0);
     void FreeResources();
     // The character set of every button's text; answers the previous one.
     static std::uint8_t SetCharSet(std::uint8_t charSet) { return buttons::ButtonState::SetCharSet(charSet); }
@@ -106,6 +123,9 @@ class CButtonST : public ui::WindowOf<QPushButton> {
     ui::ToolTip* tooltip_ = nullptr;  // a child of the button
     unsigned tipStyle_ = 0;
     int menuId_ = 0;
-    ui::Window* menuOwner_ = nullptr;
+    QPointer<QWidget> menuOwner_;  // windows that are gone get nothing
+    QPointer<QWidget> callbackTarget_;
+    int callbackMessage_ = 0;
+    long callbackParameter_ = 0;
     MenuTracker tracker_;
 };

@@ -70,10 +70,16 @@ bool allowsClippingByClass(std::u16string_view className, unsigned style,
 }
 
 bool needsRepaintByClass(std::u16string_view className, unsigned style, const Box& oldRect,
-                         const Box& newRect) {
+                         const Box& newRect, const HorizontalScroll& scroll) {
     const int dW = newRect.width() - oldRect.width();
     const int dH = newRect.height() - oldRect.height();
     if (dW == 0 && dH == 0) return false;
+    if (className == u"ListBox") {
+        // Growing wider than the last scroll start would leave the old scroll position.
+        if (dW < 1) return false;
+        const int lastStart = scroll.known ? scroll.max - (scroll.page - 1) : scroll.max;
+        return lastStart >= 1 && scroll.position + dW > lastStart;
+    }
     if (className != u"Static") return false;
     const unsigned kind = style & kStaticKindMask;
     const bool centreImage = (style & kStaticCentreImage) != 0;

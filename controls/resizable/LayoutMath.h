@@ -72,7 +72,13 @@ Placement placementFor(const Box& oldRect, const Box& newRect, bool repaint);
 // `transparentOwnerDrawn`: an owner-drawn button that paints its parent's background.
 bool allowsClippingByClass(std::u16string_view className, unsigned style,
                            bool transparentOwnerDrawn = false);
+// A list box's horizontal scroll information as the desktop gives it: `max` is the end
+// of the range including the page.
+struct HorizontalScroll {
+    bool known = false;
+    int max = 0, page = 0, position = 0;
+};
 bool needsRepaintByClass(std::u16string_view className, unsigned style, const Box& oldRect,
-                         const Box& newRect);
+                         const Box& newRect, const HorizontalScroll& scroll = {});
 
 }  // namespace resizable

@@ -1,5 +1,6 @@
 #include "controls/resizable/ResizableFormView.h"
 
+#include <QMdiSubWindow>
 #include <QPolygon>
 #include <QRegion>
 #include <QSizeGrip>
@@ -22,20 +23,42 @@ void CResizableFormView::SetMinTrackSize(resizable::Extent size) {
     setMinimumSize(info.minTrackSize.cx, info.minTrackSize.cy);
 }
 
+namespace {
+
+// The frame the view sits in: its MDI child, else its top-level window, else itself.
+QWidget* parentFrameOf(QWidget* view) {
+    for (QWidget* w = view->parentWidget(); w; w = w->parentWidget())
+        if (qobject_cast<QMdiSubWindow*>(w) || w->isWindow()) return w;
+    return view;
+}
+
+// The bottom-right corner of the frame's client area, in the frame's coordinates.
+QPoint clientCorner(const QWidget* frame) {
+    const QRect client = qobject_cast<const QMdiSubWindow*>(frame) ? frame->contentsRect() : frame->rect();
+    return client.bottomRight() + QPoint(1, 1);
+}
+
+}  // namespace
+
 void CResizableFormView::onSize(ui::Size size) {
-    const QWidget* frame = parentWidget() ? parentWidget() : this;
+    const QWidget* frame = parentFrameOf(this);
     const QPoint corner = frame == this ? QPoint(width(), height())
                                         : mapTo(frame, QPoint(width(), height()));
     resizable::GripFacts facts;
-    facts.frameMaximised = window()->isMaximized();
+    facts.frameMaximised = frame->isMaximized();
     facts.width = size.cx;
     facts.height = size.cy;
     facts.scrollWidth = scrollSize_.cx;
     facts.scrollHeight = scrollSize_.cy;
-    facts.atFrameCorner = corner == QPoint(frame->width(), frame->height());
+    facts.atFrameCorner = corner == clientCorner(frame);
     resizable::updateGripConditions(grip_, gripStatus_, facts);
     placeGrip();
     ArrangeChildren();
+}
+
+bool CResizableFormView::onEraseBackground(ui::DrawContext& dc) {
+    EraseClippedBackground(dc);
+    return true;
 }
 
 void CResizableFormView::placeGrip() {

@@ -25,6 +25,8 @@ class CResizableFormView : public ui::WindowOf<QWidget>, public CResizableLayout
   protected:
     QWidget* GetLayoutWindow() override { return this; }
     void onSize(ui::Size size) override;
+    // The background goes only where no clippable child covers it.
+    bool onEraseBackground(ui::DrawContext& dc) override;
 
   private:
     void placeGrip();

@@ -6,11 +6,20 @@
 #include <QToolTip>
 #include <QWidget>
 
+#include "platform/ui/Colour.h"
+
 namespace ui {
 namespace {
-// Qt's tip takes its look from the style sheet of the widget it is shown for.
-constexpr char kBalloonSheet[] =
-    "QToolTip { border: 1px solid palette(shadow); border-radius: 7px; padding: 4px 6px; }";
+// Qt's tip takes its look from the style sheet of the widget it is shown for; the
+// colours are the system's tooltip colours.
+QString balloonSheet() {
+    return QStringLiteral(
+               "QToolTip { border: 1px solid %1; border-radius: 7px; padding: 4px 6px; "
+               "background-color: %2; color: %3; }")
+        .arg(toQColor(sysColour(SysColour::ButtonShadow)).name(),
+             toQColor(sysColour(SysColour::InfoBackground)).name(),
+             toQColor(sysColour(SysColour::InfoText)).name());
+}
 }  // namespace
 
 ToolTip::ToolTip(QWidget& window, unsigned style) : QObject(&window), window_(window), style_(style) {
@@ -19,13 +28,14 @@ ToolTip::ToolTip(QWidget& window, unsigned style) : QObject(&window), window_(wi
         styleHost_->setObjectName("ToolTipStyle");
         styleHost_->setGeometry(0, 0, 0, 0);
         styleHost_->setAttribute(Qt::WA_TransparentForMouseEvents);
-        styleHost_->setStyleSheet(kBalloonSheet);
+        styleHost_->setStyleSheet(balloonSheet());
         styleHost_->hide();
     }
     window.installEventFilter(this);
 }
 
-ToolTip::~ToolTip() { window_.removeEventFilter(this); }
+// Qt drops the filter of a destroyed object itself; the window may be half gone by then.
+ToolTip::~ToolTip() = default;
 
 void ToolTip::addTool(std::u16string_view text) {
     hasTool_ = true;

@@ -129,6 +129,8 @@ TEST_F(BitmapButton, TooltipIsCreatedInactiveAndShowsWhenActivated) {
     QApplication::sendEvent(button, &rest);
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), "Opens the project");
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("QTipLabel") && w->isVisible()) uitest::saveArtifact(*w, "button-tooltip");
     QToolTip::hideText();
 
     // A long tip wraps at 400 pixels; a plain one stays plain.

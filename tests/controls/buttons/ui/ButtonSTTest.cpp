@@ -20,9 +20,17 @@ void sendMouse(QWidget* w, QEvent::Type type, QPoint at, Qt::MouseButton button)
 class Owner : public ui::WindowOf<QWidget> {
   public:
     std::vector<int> commands;
+    std::vector<int> notifications;
     bool onCommand(int id, int, ui::Window*) override {
         commands.push_back(id);
         return true;
+    }
+    // The menu callback: renames the first item of the submenu about to show.
+    long onNotify(const ui::Notification& n) override {
+        notifications.push_back(n.code);
+        const auto cb = std::any_cast<buttons::MenuCallback>(n.payload);
+        cb.popup->popup.at(0).text = u"One (" + std::u16string(1, char16_t(u'0' + cb.parameter)) + u")";
+        return 0;
     }
 };
 
@@ -79,6 +87,37 @@ TEST_F(ButtonWindow, DropDownPostsTheChosenCommandToTheOwner) {
     EXPECT_EQ(owner.commands, std::vector<int>{32002});
 }
 
+TEST_F(ButtonWindow, MenuOwnerThatIsGoneGetsNothing) {
+    constexpr int kMenuId = 4713;
+    ui::registerMenu({kMenuId, {{0, 0, u"Pop", {{32001, 0, u"One"}}}}});
+    auto* gone = new Owner;
+    first->SetMenu(kMenuId, gone);
+    first->SetMenuCallback(gone, 0x8001);
+    delete gone;
+    first->setMenuTracker([](const ui::MenuItem& popup, QPoint) { return popup.popup.at(0).commandId; });
+    QTest::mouseClick(first, Qt::LeftButton);
+    uitest::processEvents();
+    EXPECT_TRUE(owner.commands.empty());
+}
+
+TEST_F(ButtonWindow, MenuCallbackMayChangeTheSubmenuBeforeItShows) {
+    constexpr int kMenuId = 4712, kMessage = 0x8001;
+    ui::registerMenu({kMenuId, {{0, 0, u"Pop", {{32001, 0, u"One"}, {32002, 0, u"Two"}}}}});
+    first->SetMenu(kMenuId, &owner);
+    first->SetMenuCallback(&owner, kMessage, 7);
+    std::u16string shown;
+    first->setMenuTracker([&](const ui::MenuItem& popup, QPoint) {
+        shown = popup.popup.at(0).text;
+        return 0;  // nothing chosen: nothing posted
+    });
+    QTest::mouseClick(first, Qt::LeftButton);
+    uitest::processEvents();
+    EXPECT_EQ(owner.notifications, std::vector<int>{kMessage});
+    EXPECT_EQ(shown, u"One (7)");
+    EXPECT_TRUE(owner.commands.empty());
+    EXPECT_EQ(ui::findMenu(kMenuId)->items.front().popup.at(0).text, u"One");  // the menu itself stays
+}
+
 TEST_F(ButtonWindow, LinkTargetOpensThroughTheShell) {
     uitest::desktop().reset();
     second->SetURL(u"https://example.org/varmion");
@@ -104,6 +143,26 @@ TEST_F(ButtonWindow, HoverFollowsTheMouse) {
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(first, &leave);
     EXPECT_FALSE(first->hovered());
+}
+
+TEST(ShadeButton, SetShadeBuildsBothFacesAtTheButtonsSize) {
+    QWidget parent;
+    auto* b = new CShadeButtonST(u"Shade", &parent);
+    b->resize(100, 40);
+    b->SetShade(buttons::kShadeDiagonal, 0, 70, 0, ui::rgb(255, 255, 255));
+    const CCeXDib& normal = b->normalImage();
+    ASSERT_EQ(normal.GetWidth(), 100);
+    ASSERT_EQ(normal.GetHeight(), 40);
+    // Rows count from the bottom; g = 0, d = 255, d/2 = 127.
+    // Bottom-left (0,0): 0 + 127*(100-0)/100 + 0*127/40 = 127.
+    EXPECT_EQ(normal.GetPixelIndex(0, 39), 127);
+    // Top-right (99,39): 127*(100-99)/100 = 1, plus 39*127/40 = 4953/40 = 123 -> 124.
+    EXPECT_EQ(normal.GetPixelIndex(99, 0), 124);
+    EXPECT_EQ(b->hoverImage().GetPixelIndex(99, 0), 124);  // same pixels, lighter palette
+    // Granularity 0 has no noise: a second call gives the same pixels.
+    const std::vector<std::uint8_t> first(normal.GetBits(), normal.GetBits() + normal.GetLineWidth() * 40);
+    b->SetShade(buttons::kShadeDiagonal, 0, 70, 0, ui::rgb(255, 255, 255));
+    EXPECT_TRUE(std::equal(first.begin(), first.end(), b->normalImage().GetBits()));
 }
 
 // A bar icon: a coloured disc on the transparent colour 255 (pure red).

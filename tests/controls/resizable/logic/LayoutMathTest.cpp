@@ -91,4 +91,16 @@ TEST(Layout, RepaintByClass) {
     EXPECT_FALSE(needsRepaintByClass(u"Edit", 0, old, wider));
 }
 
+TEST(Layout, ListBoxRepaintsWhenGrowingPastTheLastScrollStart) {
+    const Box old{0, 0, 100, 80}, wider{0, 0, 130, 80}, narrower{0, 0, 90, 80};
+    // Range end 199 with page 100: last start 199 - 99 = 100.
+    const HorizontalScroll scrolled{true, 199, 100, 80};
+    EXPECT_TRUE(needsRepaintByClass(u"ListBox", 0, old, wider, scrolled));    // 80 + 30 > 100
+    EXPECT_FALSE(needsRepaintByClass(u"ListBox", 0, old, {0, 0, 120, 80}, scrolled));  // 80 + 20 = 100
+    EXPECT_FALSE(needsRepaintByClass(u"ListBox", 0, old, narrower, scrolled));
+    // Nothing to scroll: last start 0.
+    EXPECT_FALSE(needsRepaintByClass(u"ListBox", 0, old, wider, {true, 99, 100, 0}));
+    EXPECT_FALSE(needsRepaintByClass(u"ListBox", 0, old, wider, {}));
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <map>
 
+#include "controls/resizable/ResizableFormView.h"
 #include "controls/resizable/ResizableMDIChild.h"
 #include "controls/resizable/ResizableMDIFrame.h"
 #include "tests/support/ui/UiTest.h"
@@ -119,6 +120,26 @@ TEST_F(MdiFrame, ChildSavesWhenEnabledAndNotOtherwise) {
     delete notKept;
     ASSERT_EQ(profile.entries.size(), 1u);
     EXPECT_EQ(profile.entries.begin()->second, u"20,30,420,280,1,0");
+}
+
+// The project window: a form view in a child. Its grip shows while the child is not
+// maximised, and goes when the child is.
+TEST_F(MdiFrame, FormViewGripFollowsItsChildFrame) {
+    auto* view = new CResizableFormView;
+    view->SetScrollSize({200, 150});
+    auto* child = new CResizableMDIChild;
+    child->setWidget(view);
+    frame.mdiArea()->addSubWindow(child);
+    child->resize(420, 300);
+    child->show();
+    uitest::processEvents();
+    EXPECT_TRUE(view->gripVisible());
+    child->showMaximized();
+    uitest::processEvents();
+    EXPECT_FALSE(view->gripVisible());
+    child->showNormal();
+    uitest::processEvents();
+    EXPECT_TRUE(view->gripVisible());
 }
 
 TEST_F(MdiFrame, Screenshot) {

@@ -1,3 +1,4 @@
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -6,6 +7,7 @@
 #include <QSizeGrip>
 #include <gtest/gtest.h>
 
+#include "controls/buttons/ButtonST.h"
 #include "controls/resizable/ResizableFormView.h"
 #include "tests/support/ui/UiTest.h"
 
@@ -83,6 +85,61 @@ TEST_F(Form, GripIsTriangularInTheBottomRightCorner) {
     EXPECT_TRUE(shape.contains(QPoint(side - 2, 2)));      // right edge, near the top
     EXPECT_FALSE(shape.contains(QPoint(1, 1)));             // top-left half is cut away
     EXPECT_FALSE(shape.contains(QPoint(2, side - side / 2 - 3)));
+}
+
+TEST_F(Form, ClippingRegionSparesOnlyChildrenThatMayBeClipped) {
+    auto* group = new QGroupBox("Heat source", &view);
+    group->setGeometry(10, 214, 100, 40);
+    auto* plain = new CButtonST(u"Plain", &view);
+    plain->setGeometry(112, 222, 50, 26);
+    auto* seeThrough = new CButtonST(u"Glass", &view);
+    seeThrough->setGeometry(165, 222, 60, 26);
+    seeThrough->DrawTransparent();
+    for (QWidget* w : {static_cast<QWidget*>(group), static_cast<QWidget*>(plain), static_cast<QWidget*>(seeThrough)}) {
+        w->show();
+        view.AddAnchor(w, kBottomLeft);
+    }
+    QRegion region;
+    view.GetClippingRegion(region);
+    EXPECT_FALSE(region.contains(list->geometry().center()));
+    EXPECT_FALSE(region.contains(label->geometry().center()));
+    EXPECT_FALSE(region.contains(plain->geometry().center()));
+    EXPECT_TRUE(region.contains(group->geometry().center()));  // erased behind the group box
+    EXPECT_TRUE(region.contains(seeThrough->geometry().center()));  // it shows what is erased
+    EXPECT_TRUE(region.contains(QPoint(395, 40)));  // no child there
+    // The mode is asked at every pass: a button made transparent later is erased behind.
+    plain->DrawTransparent();
+    view.GetClippingRegion(region);
+    EXPECT_TRUE(region.contains(plain->geometry().center()));
+}
+
+// A child placed by the view itself at every pass, 10 pixels inside its edges.
+class CallbackForm : public CResizableFormView {
+  public:
+    QWidget* panel = new QLabel("Panel", this);
+
+  protected:
+    bool PlaceCallbackChild(LayoutInfo& info) override {
+        if (info.callbackId != 5) return false;
+        info.child = panel;
+        info.typeTopLeft = kTopLeft;
+        info.typeBottomRight = kBottomRight;
+        info.marginTopLeftX = info.marginTopLeftY = 10;
+        info.marginBottomRightX = info.marginBottomRightY = -10;
+        return true;
+    }
+};
+
+TEST(FormCallback, CallbackChildIsPlacedAtEveryPass) {
+    CallbackForm view;
+    view.AddAnchorCallback(5);
+    view.resize(300, 200);
+    view.show();
+    uitest::processEvents();
+    EXPECT_EQ(view.panel->geometry(), QRect(10, 10, 280, 180));
+    view.resize(400, 250);
+    uitest::processEvents();
+    EXPECT_EQ(view.panel->geometry(), QRect(10, 10, 380, 230));
 }
 
 TEST_F(Form, MinimumTrackSizeLimitsTheWindow) {
