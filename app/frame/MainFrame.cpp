@@ -137,8 +137,11 @@ bool CMainFrame::LoadFrame() {
     if (auto bytes = platform::findResource(platform::currentResourceModule(), u"ICON", IDI_PROGRAMM)) {
         QPixmap symbol;
         if (symbol.loadFromData(reinterpret_cast<const uchar*>(bytes->data()),
-                                static_cast<uint>(bytes->size())))
+                                static_cast<uint>(bytes->size()))) {
+            // Every window of the program carries it, the project windows and dialogs too.
+            QApplication::setWindowIcon(QIcon(symbol));
             setWindowIcon(QIcon(symbol));
+        }
     }
     if (!mdiArea()) return false;
     m_hintergrund = new CMainFrameBkgnd(*mdiArea());
