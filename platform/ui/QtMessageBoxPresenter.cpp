@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <map>
 
+#include "core/text/ResManager.h"
+#include "platform/ui/DialogTemplate.h"
 #include "platform/ui/ModalDriver.h"
 
 namespace ui {
@@ -22,6 +24,20 @@ QMessageBox::StandardButton standardOf(int id) {
         case platform::id::YES: return QMessageBox::Yes;
         case platform::id::NO: return QMessageBox::No;
         default: return QMessageBox::NoButton;
+    }
+}
+
+// The buttons speak the program's language, not Qt's.
+unsigned textIdOf(int id) {
+    switch (id) {
+        case platform::id::OK: return 61730;      // "OK"
+        case platform::id::CANCEL: return 61731;  // "Cancel"
+        case platform::id::ABORT: return 7264;    // "&Abort"
+        case platform::id::RETRY: return 7265;    // "&Retry"
+        case platform::id::IGNORE: return 7266;   // "&Ignore"
+        case platform::id::YES: return 7267;      // "&Yes"
+        case platform::id::NO: return 7268;       // "&No"
+        default: return 0;
     }
 }
 
@@ -50,7 +66,12 @@ int QtMessageBoxPresenter::present(const platform::MessageBoxRequest& r) {
     QMessageBox box(iconOf(r.style), QString::fromStdU16String(r.caption),
                     QString::fromStdU16String(r.text), QMessageBox::NoButton,
                     QApplication::activeWindow());
-    for (int id : ids) box.addButton(standardOf(id));
+    for (int id : ids) {
+        QAbstractButton* button = box.addButton(standardOf(id));
+        // Before the language table is loaded (a failing start) Qt's own words stand.
+        if (!CResManager::isEmpty())
+            button->setText(QString::fromStdU16String(languageText(textIdOf(id))));
+    }
     box.setDefaultButton(standardOf(platform::defaultAnswer(r.style)));
     const int escape = escapeAnswer(ids, r.style);
     box.setEscapeButton(box.button(standardOf(escape)));

@@ -12,6 +12,7 @@
 #include "platform/ui/Desktop.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/QtMessageBoxPresenter.h"
+#include "tests/support/Sprachmodul.h"
 #include "tests/support/ui/RecordingDesktop.h"
 #include "tests/support/ui/ScriptedDialogs.h"
 #include "tests/support/ui/UiTest.h"
@@ -97,6 +98,27 @@ TEST_F(Services, QtMessageBoxAnswersTheButtonPressed) {
                                          platform::mb::DEFBUTTON2}),
                   answer);
     }
+}
+
+// The buttons speak the program's language: German words with the German table loaded.
+TEST_F(Services, QtMessageBoxButtonsInTheProgramsLanguage) {
+    QtMessageBoxPresenter presenter;
+    for (const auto& modul : testsupport::AusgelieferteSprachModule()) {
+        if (modul.datei.find("eng") != std::string::npos) continue;
+        ASSERT_TRUE(testsupport::LadeSprache(modul));
+        uitest::dialogs().expectDialog(u"Varmion", [](QDialog& d) {
+            auto& box = static_cast<QMessageBox&>(d);
+            EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Ja"));
+            EXPECT_EQ(box.button(QMessageBox::No)->text(), QStringLiteral("&Nein"));
+            EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+            uitest::saveArtifact(box, "messagebox-de");
+            box.button(QMessageBox::No)->click();
+        });
+        EXPECT_EQ(presenter.present({u"Projekt speichern?", u"Varmion",
+                                     platform::mb::YESNOCANCEL | platform::mb::ICONQUESTION}),
+                  platform::id::NO);
+    }
+    testsupport::LadeSprache();
 }
 
 // Escape never confirms: Cancel where there is one, else No, else the only answer.
