@@ -1,7 +1,7 @@
 // Colour names, link areas and what the mouse does over them, the animation of strips
 // and the texts of "string" tags.
 #include "controls/html/PPHtmlDrawer.h"
-#include "core/text/ResManager.h"
+#include "core/value/VRMString.h"
 
 html::Colour CPPHtmlDrawer::LookupColour(std::u16string_view name, html::Colour fallback) const {
     if (!m_enabled) return m_disabledColour;
@@ -63,7 +63,11 @@ bool CPPHtmlDrawer::AdvanceAnimation() {
 
 std::u16string CPPHtmlDrawer::LoadResourceString(int id) const {
     if (id <= 0 || id > 0xFFFF) return {};
-    return CResManager::getLangText(static_cast<std::uint16_t>(id));
+    // The language table writes line ends as "\n": they come back as line feeds.
+    CVRMString text;
+    if (!text.LoadStringW(static_cast<unsigned>(id))) return {};
+    std::erase(text, u'\r');
+    return text;
 }
 
 std::u16string CPPHtmlDrawer::ResourceStringLine(int id, int n) const {
