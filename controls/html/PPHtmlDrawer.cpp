@@ -223,9 +223,10 @@ void CPPHtmlDrawer::OutputText(std::u16string piece, int& x, int y) {
 
 void CPPHtmlDrawer::HandleTag(std::u16string_view body, int& x, int& y, int& maxWidth) {
     const bool closing = body.starts_with(u'/');
-    const auto [name, attributes] = html::splitTag(closing ? body.substr(1) : body);
+    const auto split = html::splitTag(closing ? body.substr(1) : body);
+    const std::u16string& attributes = split.second;
     const auto& tags = html::tagTable();
-    const auto found = tags.find(name);
+    const auto found = tags.find(split.first);
     if (found == tags.end()) return;
     const html::TagInfo& info = found->second;
 
