@@ -37,12 +37,18 @@ ui::FontSpec toFontSpec(const FontDesc& font) {
     return spec;
 }
 
-DrawContextCanvas::DrawContextCanvas(ui::DrawContext& dc) : m_dc(dc), m_keep(dc) {}
+FontDesc toFontDesc(const ui::FontSpec& spec) {
+    return {spec.height, spec.weight, spec.italic, spec.underline, spec.strikeOut, spec.face};
+}
+
+DrawContextCanvas::DrawContextCanvas(ui::DrawContext& dc)
+    : m_dc(dc), m_keep(dc), m_initialFont(dc.font()), m_font(toFontDesc(m_initialFont)) {}
 
 FontDesc DrawContextCanvas::selectFont(const FontDesc& font) {
     const FontDesc before = m_font;
     m_font = font;
-    m_dc.selectFont(toFontSpec(font));
+    // Handing back what the context had selects exactly that font again.
+    m_dc.selectFont(font == toFontDesc(m_initialFont) ? m_initialFont : toFontSpec(font));
     return before;
 }
 

@@ -25,6 +25,7 @@ Colour systemColour(int index);
 void bindToDesktop(CPPHtmlDrawer& drawer);
 
 ui::FontSpec toFontSpec(const FontDesc& font);
+FontDesc toFontDesc(const ui::FontSpec& spec);
 
 // An image the canvas loaded: a 32-bit picture; an icon's alpha is its mask.
 class CanvasImage : public HtmlImage {
@@ -65,6 +66,7 @@ class DrawContextCanvas : public HtmlCanvas {
     ui::DrawContext& m_dc;
     ui::DcState m_keep;
     CPPDrawManager m_manager;
+    ui::FontSpec m_initialFont;
     FontDesc m_font;
 };
 

@@ -132,3 +132,21 @@ TEST(HtmlDrawerCanvas, ImageFilesAreDrawnAndDisabledAsASilhouette) {
     EXPECT_EQ(countPixels(disabled, qRgb(0xFF, 0, 0)), 0);
     EXPECT_EQ(countPixels(disabled, qRgb(0x40, 0x40, 0x40)), 16 * 16);
 }
+
+TEST(HtmlDrawerCanvas, PassesLeaveTheContextsFontAndColoursAsTheyWere) {
+    QImage image(200, 40, QImage::Format_RGB32);
+    ui::DrawContext dc(image);
+    ui::FontSpec font = ui::messageFont();
+    font.escapement = 900;
+    font.charSet = 238;
+    dc.selectFont(font);
+    dc.setTextColour(ui::rgb(1, 2, 3));
+    dc.setBackMode(ui::BkMode::Opaque);
+    CPPHtmlDrawer drawer(html::systemColour);
+    html::DrawContextCanvas canvas(dc);
+    const html::Extent size = drawer.LayoutHtml(canvas, u"<h1>big</h1> <font color=red bkgnd=blue>x</font>");
+    drawer.PaintHtml(canvas, {0, 0, size.cx, size.cy});
+    EXPECT_EQ(dc.font(), font);
+    EXPECT_EQ(dc.textColour(), ui::rgb(1, 2, 3));
+    EXPECT_EQ(dc.backMode(), ui::BkMode::Opaque);
+}
