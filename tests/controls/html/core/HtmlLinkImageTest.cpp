@@ -152,6 +152,14 @@ TEST_F(DrawerTest, BackgroundImagesTileOnlyKnownSources) {
     drawer.DrawBackgroundImage(dc, {0, 0, 10, 10}, u"handle:1234");
     drawer.DrawBackgroundImage(dc, {0, 0, 10, 10}, u"file:");
     EXPECT_EQ(dc.tiles, (std::vector<html::Box>{{0, 0, 10, 10}}));
+    // A table without an effect tiles its background image behind the cells.
+    dc.tiles.clear();
+    render(u"<table background=\"file:tile.png\"><tr><td>x</td></tr></table>", {0, 0, 40, 40});
+    EXPECT_EQ(dc.tiles, (std::vector<html::Box>{{0, 0, 40, 17}}));
+    drawer.SetEnabled(false);
+    dc.tiles.clear();
+    render(u"<table background=\"file:tile.png\"><tr><td>x</td></tr></table>", {0, 0, 40, 40});
+    EXPECT_TRUE(dc.tiles.empty());
 }
 
 TEST_F(DrawerTest, StringTagsAndLinesComeFromTheLanguageTable) {
