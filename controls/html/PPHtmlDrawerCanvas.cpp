@@ -16,15 +16,7 @@ QImage loadBytes(std::optional<std::string_view> bytes, const char* format) {
     return image;
 }
 
-ui::PenStyle penStyleOf(int style) {
-    switch (style) {
-        case 2: return ui::PenStyle::Dash;
-        case 3: return ui::PenStyle::Dot;
-        case 4: return ui::PenStyle::DashDot;
-        case 5: return ui::PenStyle::DashDotDot;
-        default: return ui::PenStyle::Solid;
-    }
-}
+ui::Rect toRect(const Box& b) { return {b.left, b.top, b.right, b.bottom}; }
 
 }  // namespace
 
@@ -45,12 +37,18 @@ ui::FontSpec toFontSpec(const FontDesc& font) {
     return spec;
 }
 
-DrawContextCanvas::DrawContextCanvas(ui::DrawContext& dc) : m_dc(dc), m_keep(dc) {}
+FontDesc toFontDesc(const ui::FontSpec& spec) {
+    return {spec.height, spec.weight, spec.italic, spec.underline, spec.strikeOut, spec.face};
+}
+
+DrawContextCanvas::DrawContextCanvas(ui::DrawContext& dc)
+    : m_dc(dc), m_keep(dc), m_initialFont(dc.font()), m_font(toFontDesc(m_initialFont)) {}
 
 FontDesc DrawContextCanvas::selectFont(const FontDesc& font) {
     const FontDesc before = m_font;
     m_font = font;
-    m_dc.selectFont(toFontSpec(font));
+    // Handing back what the context had selects exactly that font again.
+    m_dc.selectFont(font == toFontDesc(m_initialFont) ? m_initialFont : toFontSpec(font));
     return before;
 }
 
@@ -77,34 +75,17 @@ int DrawContextCanvas::setBackMode(int mode) {
 void DrawContextCanvas::textOut(int x, int y, std::u16string_view text) { m_dc.textOut(x, y, text); }
 
 void DrawContextCanvas::drawLine(int x1, int y1, int x2, int y2, Colour c, int style, int width) {
-    if (style == 0 || width < 1) return;
-    ui::DcState keep(m_dc);
-    m_dc.selectPen({penStyleOf(style), width, ui::ColourRef(c)});
-    m_dc.moveTo({x1, y1});
-    m_dc.lineTo({x2, y2});
-    if (style == 6) {
-        const bool horizontal = y1 == y2;
-        const int dx = horizontal ? 0 : 2 * width, dy = horizontal ? 2 * width : 0;
-        m_dc.moveTo({x1 + dx, y1 + dy});
-        m_dc.lineTo({x2 + dx, y2 + dy});
-    }
+    m_manager.DrawLine(m_dc, x1, y1, x2, y2, ui::ColourRef(c), style, width);
 }
 
 void DrawContextCanvas::fillEffect(int kind, const Box& r, Colour c1, Colour c2, Colour c3,
                                    int granularity) {
-    (void)kind;
-    (void)c2;
-    (void)c3;
-    (void)granularity;
-    m_dc.fillRect({r.left, r.top, r.right, r.bottom}, ui::ColourRef(c1));
+    m_manager.FillEffect(m_dc, kind, toRect(r), ui::ColourRef(c1), ui::ColourRef(c2),
+                         ui::ColourRef(c3), granularity);
 }
 
 void DrawContextCanvas::drawBorder(const Box& r, Colour light, Colour dark, int style, int width) {
-    if (style == 0 || width < 1) return;
-    drawLine(r.left, r.bottom - 1, r.left, r.top, light, style, width);
-    drawLine(r.left, r.top, r.right - 1, r.top, light, style, width);
-    drawLine(r.right - 1, r.top, r.right - 1, r.bottom - 1, dark, style, width);
-    drawLine(r.right - 1, r.bottom - 1, r.left, r.bottom - 1, dark, style, width);
+    m_manager.DrawBorder(m_dc, toRect(r), ui::ColourRef(light), ui::ColourRef(dark), style, width);
 }
 
 std::unique_ptr<HtmlImage> DrawContextCanvas::loadImage(const ImageSource& source) {
@@ -121,30 +102,31 @@ std::unique_ptr<HtmlImage> DrawContextCanvas::loadImage(const ImageSource& sourc
             break;
     }
     if (image.isNull()) return nullptr;
-    return std::make_unique<CanvasImage>(image.convertToFormat(QImage::Format_ARGB32));
+    return std::make_unique<CanvasImage>(image.convertToFormat(QImage::Format_ARGB32),
+                                         source.kind == ImageSource::Kind::Icon);
 }
 
 void DrawContextCanvas::drawImage(const HtmlImage& image, const ImageDraw& how) {
     const QImage& picture = static_cast<const CanvasImage&>(image).image();
-    QImage part = picture;
-    if (how.frameIndex >= 0 && how.frameWidth > 0 && how.frameHeight > 0) {
-        const int columns = picture.width() / how.frameWidth;
-        if (columns <= 0) return;
-        part = picture.copy((how.frameIndex % columns) * how.frameWidth,
-                            (how.frameIndex / columns) * how.frameHeight, how.frameWidth, how.frameHeight);
+    const ui::ColourRef mask(how.maskColour), fill(how.fillColour);
+    if (how.frameIndex >= 0) {
+        m_manager.DrawStripFrame(m_dc, how.x, how.y, how.width, how.height, picture, how.frameIndex,
+                                 how.frameWidth, how.frameHeight, how.useMask, mask, how.flags,
+                                 how.withShadow, how.shadowX, how.shadowY, how.blurX, how.blurY, fill);
+    } else if (static_cast<const CanvasImage&>(image).isIcon()) {
+        m_manager.DrawIconImage(m_dc, how.x, how.y, how.width, how.height, picture, how.flags,
+                                how.withShadow, how.shadowX, how.shadowY, how.blurX, how.blurY, fill);
+    } else {
+        m_manager.DrawBitmap(m_dc, how.x, how.y, how.width, how.height, picture, how.useMask, mask,
+                             how.flags, how.withShadow, how.shadowX, how.shadowY, how.blurX,
+                             how.blurY, fill);
     }
-    if (how.width <= 0 || how.height <= 0) return;
-    m_dc.stretchBlit({how.x, how.y, how.x + how.width, how.y + how.height}, part,
-                     {0, 0, part.width(), part.height()}, true);
 }
 
 void DrawContextCanvas::tileImage(const HtmlImage& image, const Box& r) {
     const QImage& picture = static_cast<const CanvasImage&>(image).image();
-    if (picture.width() <= 0 || picture.height() <= 0) return;
-    for (int y = r.top; y < r.bottom; y += picture.height())
-        for (int x = r.left; x < r.right; x += picture.width())
-            m_dc.blit({x, y}, picture,
-                      {0, 0, std::min(picture.width(), r.right - x), std::min(picture.height(), r.bottom - y)});
+    m_manager.TileBlt(m_dc, r.left, r.top, r.width(), r.height(), picture, 0, 0, picture.width(),
+                      picture.height());
 }
 
 }  // namespace html

@@ -12,6 +12,7 @@
 #include <QImage>
 
 #include "controls/html/HtmlCanvas.h"
+#include "controls/html/PPDrawManager.h"
 #include "controls/html/PPHtmlDrawer.h"
 #include "platform/ui/DrawContext.h"
 
@@ -24,17 +25,20 @@ Colour systemColour(int index);
 void bindToDesktop(CPPHtmlDrawer& drawer);
 
 ui::FontSpec toFontSpec(const FontDesc& font);
+FontDesc toFontDesc(const ui::FontSpec& spec);
 
-// An image the canvas loaded: a 32-bit picture.
+// An image the canvas loaded: a 32-bit picture; an icon's alpha is its mask.
 class CanvasImage : public HtmlImage {
   public:
-    explicit CanvasImage(QImage image) : m_image(std::move(image)) {}
+    CanvasImage(QImage image, bool icon) : m_image(std::move(image)), m_icon(icon) {}
     int width() const override { return m_image.width(); }
     int height() const override { return m_image.height(); }
     const QImage& image() const { return m_image; }
+    bool isIcon() const { return m_icon; }
 
   private:
     QImage m_image;
+    bool m_icon;
 };
 
 class DrawContextCanvas : public HtmlCanvas {
@@ -61,6 +65,8 @@ class DrawContextCanvas : public HtmlCanvas {
   private:
     ui::DrawContext& m_dc;
     ui::DcState m_keep;
+    CPPDrawManager m_manager;
+    ui::FontSpec m_initialFont;
     FontDesc m_font;
 };
 

@@ -1,7 +1,6 @@
 // Tables: the pre-scan that sizes the cell grid, table and cell attributes, the column and
 // row sizes of the layout pass and the cell rectangles of the paint pass.
 #include <algorithm>
-#include <numeric>
 
 #include "controls/html/HtmlMath.h"
 #include "controls/html/HtmlScan.h"
@@ -320,35 +319,39 @@ int CPPHtmlDrawer::RenderTableCell(std::u16string_view text, std::size_t table, 
 }
 
 void CPPHtmlDrawer::SizeTableColumns(TableLayout& t) const {
-    int largest = 1;
-    for (const auto& row : t.grid)
-        for (const Cell& cell : row) largest = std::max({largest, cell.colSpan, cell.rowSpan});
-    // Spanning cells share what their columns (rows) lack: every one gets an equal part,
-    // the remainder goes to the last column and to the first row.
-    for (int span = 1; span <= largest; ++span) {
-        for (int r = 0; r < t.rows; ++r) {
-            for (int c = 0; c < t.columns; ++c) {
-                const Cell& cell = t.grid[r][c];
-                if (cell.colSpan == span) {
-                    const long long lack = cell.fullWidth - sumOf(t.columnWidths, c, span);
-                    if (lack > 0) {
-                        for (int k = c; k < c + span; ++k)
-                            t.columnWidths[k] = html::clampCoord(t.columnWidths[k] + lack / span);
-                        t.columnWidths[c + span - 1] =
-                            html::clampCoord(t.columnWidths[c + span - 1] + lack % span);
-                    }
-                }
-                if (cell.rowSpan == span) {
-                    const long long lack = cell.fullHeight - sumOf(t.rowHeights, r, span);
-                    if (lack > 0) {
-                        for (int k = r; k < r + span; ++k)
-                            t.rowHeights[k] = html::clampCoord(t.rowHeights[k] + lack / span);
-                        t.rowHeights[r] = html::clampCoord(t.rowHeights[r] + lack % span);
-                    }
-                }
-                if (cell.colSpan > 0 && cell.fixed)
-                    for (int k = c; k < c + cell.colSpan; ++k) t.fixedColumns[k] = true;
-            }
+    struct Placed {
+        int row, column;
+        const Cell* cell;
+    };
+    std::vector<Placed> cells;
+    for (int r = 0; r < t.rows; ++r)
+        for (int c = 0; c < t.columns; ++c)
+            if (t.grid[r][c].colSpan > 0) cells.push_back({r, c, &t.grid[r][c]});
+    // Narrow spans first; spanning cells share what their columns (rows) lack: every one
+    // gets an equal part, the remainder goes to the last column and to the first row.
+    auto byColumnSpan = cells;
+    std::ranges::stable_sort(byColumnSpan, {}, [](const Placed& p) { return p.cell->colSpan; });
+    for (const Placed& p : byColumnSpan) {
+        const int span = p.cell->colSpan;
+        const long long lack = p.cell->fullWidth - sumOf(t.columnWidths, p.column, span);
+        if (lack > 0) {
+            for (int k = p.column; k < p.column + span; ++k)
+                t.columnWidths[k] = html::clampCoord(t.columnWidths[k] + lack / span);
+            t.columnWidths[p.column + span - 1] =
+                html::clampCoord(t.columnWidths[p.column + span - 1] + lack % span);
+        }
+        if (p.cell->fixed)
+            for (int k = p.column; k < p.column + span; ++k) t.fixedColumns[k] = true;
+    }
+    auto byRowSpan = cells;
+    std::ranges::stable_sort(byRowSpan, {}, [](const Placed& p) { return p.cell->rowSpan; });
+    for (const Placed& p : byRowSpan) {
+        const int span = p.cell->rowSpan;
+        const long long lack = p.cell->fullHeight - sumOf(t.rowHeights, p.row, span);
+        if (lack > 0) {
+            for (int k = p.row; k < p.row + span; ++k)
+                t.rowHeights[k] = html::clampCoord(t.rowHeights[k] + lack / span);
+            t.rowHeights[p.row] = html::clampCoord(t.rowHeights[p.row] + lack % span);
         }
     }
 }

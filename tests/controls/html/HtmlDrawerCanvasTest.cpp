@@ -53,8 +53,8 @@ const char16_t* kSampler =
     u"<code>code</code>, x<sup>2</sup> and H<sub>2</sub>O\n"
     u"<center>A centred line</center>\n"
     u"<right>A right-aligned line</right>\n"
-    u"<b>Month\tHeat\tFactor</b>\n"
-    u"January\t1 200 kWh\t3.8\n"
+    u"<b>Month<t=4>Heat<t=4>Factor</b>\n"
+    u"January<t=4>1 200 kWh<t=3>3.8\n"
     u"<hr width=80% size=2 color=gray>\n"
     u"<a href=\"https://example.org\">A link</a> &bull; &copy; &euro; &lt;tag&gt; "
     u"<font bkgnd=yellow>marked</font>\n"
@@ -115,4 +115,38 @@ TEST(HtmlDrawerCanvas, LinksOpenThroughTheDesktopWithTheTargetAsItIs) {
     ASSERT_EQ(uitest::desktop().opened.size(), 1u);
     EXPECT_EQ(uitest::desktop().opened[0].toString(), "https://example.org/a b?c=1;d");
     EXPECT_TRUE(uitest::desktop().started.empty());
+}
+
+TEST(HtmlDrawerCanvas, ImageFilesAreDrawnAndDisabledAsASilhouette) {
+    const std::string file = uitest::artifactDir() + "/html-red-square.png";
+    QImage red(16, 16, QImage::Format_ARGB32);
+    red.fill(qRgb(0xFF, 0, 0));
+    ASSERT_TRUE(red.save(QString::fromStdString(file)));
+    const std::u16string markup = u"<bmp file=\"" + QString::fromStdString(file).toStdU16String() + u"\">";
+
+    CPPHtmlDrawer drawer(html::systemColour);
+    EXPECT_EQ(countPixels(paint(drawer, markup), qRgb(0xFF, 0, 0)), 16 * 16);
+    drawer.SetEnabled(false);
+    drawer.SetDisabledColour(0x00404040);
+    const QImage disabled = paint(drawer, markup);
+    EXPECT_EQ(countPixels(disabled, qRgb(0xFF, 0, 0)), 0);
+    EXPECT_EQ(countPixels(disabled, qRgb(0x40, 0x40, 0x40)), 16 * 16);
+}
+
+TEST(HtmlDrawerCanvas, PassesLeaveTheContextsFontAndColoursAsTheyWere) {
+    QImage image(200, 40, QImage::Format_RGB32);
+    ui::DrawContext dc(image);
+    ui::FontSpec font = ui::messageFont();
+    font.escapement = 900;
+    font.charSet = 238;
+    dc.selectFont(font);
+    dc.setTextColour(ui::rgb(1, 2, 3));
+    dc.setBackMode(ui::BkMode::Opaque);
+    CPPHtmlDrawer drawer(html::systemColour);
+    html::DrawContextCanvas canvas(dc);
+    const html::Extent size = drawer.LayoutHtml(canvas, u"<h1>big</h1> <font color=red bkgnd=blue>x</font>");
+    drawer.PaintHtml(canvas, {0, 0, size.cx, size.cy});
+    EXPECT_EQ(dc.font(), font);
+    EXPECT_EQ(dc.textColour(), ui::rgb(1, 2, 3));
+    EXPECT_EQ(dc.backMode(), ui::BkMode::Opaque);
 }
