@@ -144,8 +144,9 @@ class CPPToolTip : public ui::WindowOf<QWidget> {
     int m_transparency = 0;
     bool m_pendingShow = false, m_pendingWithDelay = false;
 
-    unsigned m_autoPop = 5000, m_initial = 500, m_fadeInStep = 0, m_fadeOutStep = 0,
-             m_animation = 100;
+    // Delays in milliseconds.
+    unsigned m_autoPop = 5000;  // not a text id
+    unsigned m_initial = 500, m_fadeInStep = 0, m_fadeOutStep = 0, m_animation = 100;
     bool m_fadeIn = true, m_fadeOut = true;
 
     std::uint32_t m_defaultBehaviour = 0, m_defaultEffect = 0, m_defaultReserved = 0;
