@@ -9,8 +9,11 @@
 #include <QScreen>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 
 #include "controls/html/PPHtmlDrawerCanvas.h"
+#include "controls/html/core/WindowDetails.h"
 
 namespace {
 
@@ -197,6 +200,12 @@ void CPPToolTip::RelayEvent(QEvent* event) {
 void CPPToolTip::relayMove(QPoint screen) {
     if (screen == m_lastPos) return;
     m_lastPos = screen;
+    if (m_details) {
+        TipTool details;
+        details.text = BuildWindowDetails(screen);
+        if (!details.text.empty()) queueWithDelay(this, details);
+        return;
+    }
     if (isVisible() && geometry().contains(screen) && !(m_shown.behaviour & FollowCursor)) {
         if (m_shown.behaviour & MouseMayRestOnTip)
             restartAutoPop();
@@ -260,6 +269,30 @@ bool CPPToolTip::findTool(QPoint screen, QWidget*& window, TipTool& tool) const 
             return true;
         }
     return false;
+}
+
+std::u16string CPPToolTip::BuildWindowDetails(QPoint screen) const {
+    QWidget* w = QApplication::widgetAt(screen);
+    if (!w || w == this) return {};
+    auto handleOf = [](const QWidget* widget) {
+        return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(widget));
+    };
+    const QRect r(w->mapToGlobal(QPoint(0, 0)), w->size());
+    QWidget* toolWindow = nullptr;
+    TipTool tool;
+    html::WindowFacts facts{QString::fromLatin1(w->metaObject()->className()).toStdU16String(),
+                            w->windowTitle().toStdU16String(),
+                            handleOf(w),
+                            ui::controlId(w),
+                            static_cast<std::uint32_t>(w->windowFlags()),
+                            r.left(), r.top(), r.left() + r.width(), r.top() + r.height(),
+                            findTool(screen, toolWindow, tool)};
+    std::optional<html::OwnerFacts> owner;
+    if (const QWidget* parent = w->parentWidget())
+        owner = html::OwnerFacts{QString::fromLatin1(parent->metaObject()->className()).toStdU16String(),
+                                 parent->windowTitle().toStdU16String(), handleOf(parent)};
+    const QPoint local = m_owner ? m_owner->mapFromGlobal(screen) : screen;
+    return html::windowDetailsText(facts, owner, local.x(), local.y());
 }
 
 // ---- showing -------------------------------------------------------------------------

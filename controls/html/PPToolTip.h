@@ -89,6 +89,9 @@ class CPPToolTip : public ui::WindowOf<QWidget> {
     void UseBalloonShape(bool balloon);
     void SetNotifyParent(bool on) { m_notify = on; }
     void SetRedrawOnRequest(bool on) { m_redrawOnRequest = on; }
+    // On: instead of tool texts, a table describing the window under the cursor.
+    void SetWindowDetailsMode(bool on) { m_details = on; }
+    std::u16string BuildWindowDetails(QPoint screen) const;
     void SetDelay(int kind, unsigned ms);
     unsigned GetDelay(int kind) const;
 
@@ -133,6 +136,7 @@ class CPPToolTip : public ui::WindowOf<QWidget> {
     bool m_created = false;
     bool m_notify = false;
     bool m_redrawOnRequest = true;
+    bool m_details = false;
     std::map<QWidget*, std::vector<TipTool>> m_tools;
 
     QPointer<QWidget> m_shownWindow;

@@ -245,6 +245,34 @@ TEST_F(ToolTip, NearTheScreensCornerTheTipStaysOnTheScreen) {
     EXPECT_GE(tip.placement().window.top, screen.top());
 }
 
+TEST_F(ToolTip, AClickOnALinkInTheTipOpensItAndHidesTheTip) {
+    uitest::desktop().opened.clear();
+    tip.SetBehaviour(CPPToolTip::MouseMayRestOnTip);
+    tip.AddTool(target, u"More in the <a href=\"https://example.org/guide\">guide</a>");
+    hover(target, {30, 20});
+    uitest::clock().advance(500);
+    ASSERT_TRUE(tip.isVisible());
+    uitest::render(tip);  // the paint records the link areas
+    ASSERT_FALSE(tip.drawer().LinkAreas().empty());
+    const html::Box link = tip.drawer().LinkAreas().front().box;
+    uitest::click(tip, {(link.left + link.right) / 2, (link.top + link.bottom) / 2});
+    ASSERT_EQ(uitest::desktop().opened.size(), 1u);
+    EXPECT_EQ(uitest::desktop().opened[0].toString(), "https://example.org/guide");
+    EXPECT_FALSE(tip.isVisible());
+}
+
+TEST_F(ToolTip, WindowDetailsModeDescribesTheWindowUnderTheCursor) {
+    tip.SetWindowDetailsMode(true);
+    ui::setControlId(other, 1234);
+    hover(other, {30, 20});
+    uitest::clock().advance(500);
+    ASSERT_TRUE(tip.isVisible());
+    const std::u16string& text = tip.shownTool().text;
+    EXPECT_NE(text.find(u">Control ID</td><td width=130 bgcolor=window>1234<"), std::u16string::npos);
+    EXPECT_NE(text.find(u">Has Tooltip</td><td width=130 bgcolor=window>No<"), std::u16string::npos);
+    EXPECT_NE(text.find(u">X</td><td width=130 bgcolor=window>230<"), std::u16string::npos);  // 200 + 30
+}
+
 TEST_F(ToolTip, ShapeRegionAndPicture) {
     tip.SetDefaultEffect(2, 0);
     tip.SetBackgroundColours(ui::rgb(255, 255, 255), ui::rgb(255, 255, 255), ui::rgb(200, 220, 255));
