@@ -139,23 +139,6 @@ void CPPToolTip::SetDelay(int kind, unsigned ms) {
     }
 }
 
-unsigned CPPToolTip::GetDelay(int kind) const {
-    switch (kind) {
-        case AutoPop:
-            return m_autoPop;
-        case Initial:
-            return m_initial;
-        case FadeIn:
-            return m_fadeInStep;
-        case FadeOut:
-            return m_fadeOutStep;
-        case Animation:
-            return m_animation;
-        default:
-            return 0;
-    }
-}
-
 // ---- relaying ------------------------------------------------------------------------
 
 bool CPPToolTip::eventFilter(QObject* watched, QEvent* event) {

@@ -92,8 +92,9 @@ class CPPToolTip : public ui::WindowOf<QWidget> {
     // On: instead of tool texts, a table describing the window under the cursor.
     void SetWindowDetailsMode(bool on) { m_details = on; }
     std::u16string BuildWindowDetails(QPoint screen) const;
+    // Kinds 2 auto-pop, 3 initial, 4 fade-in step, 5 fade-out step, 6 animation period;
+    // others are ignored.
     void SetDelay(int kind, unsigned ms);
-    unsigned GetDelay(int kind) const;
 
     virtual void FrameTipRegion(QPainter& painter, const QPainterPath& region);
 
