@@ -12,6 +12,7 @@
 #include "app/options/OptionsManager.h"
 #include "app/shell/KVSCommandLine.h"
 #include "app/shell/PropertyManager.h"
+#include "controls/resizable/Profile.h"
 #include "core/value/VRMString.h"
 #include "core/value/VRMwerteListe.h"
 #include "model/app/KelvoAppServices.h"
@@ -58,6 +59,10 @@ class CKelvoApp : public IKelvoAppServices {
     CMainFrame* GetMainFrame() const { return m_mainFrame.get(); }
     COptionsManager& GetOptionsManager() override { return m_optionsManager; }
     CPropertyManager& GetPropertyManager() { return m_propertyManager; }
+    // The application profile (window placements); none before the file names are known.
+    resizable::Profile* GetProfil() const { return m_profil.get(); }
+    // What other programs send for the report; nothing is done with it.
+    void ReportAntwort(long, long) {}
     int GetLandCode() override { return m_landCode; }
     bool GetConfSchalter() override { return m_schalter.conf != 0; }
     int GetTovrelSchalter() const { return m_schalter.tovrel; }
@@ -161,6 +166,8 @@ class CKelvoApp : public IKelvoAppServices {
     COptionsManager m_optionsManager;
     CPropertyManager m_propertyManager;
     SKelvoSchalter m_schalter;
+    // Declared before the main frame: the frame writes its placement when it goes.
+    std::unique_ptr<resizable::Profile> m_profil;
     std::unique_ptr<CMainFrame> m_mainFrame;
     std::function<CVRMString()> m_docKommandoQuelle;
 

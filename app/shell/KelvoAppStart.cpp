@@ -18,6 +18,7 @@
 #include "evaluation/binding/Erdluft.h"
 #include "evaluation/binding/Kuehl.h"
 #include "evaluation/binding/Report.h"
+#include "evaluation/binding/Solar.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/GlobaleTexte.h"
 #include "model/errors/KVSMessageBox.h"
@@ -215,7 +216,11 @@ void CKelvoApp::SetzeDateinamen() {
 
 void CKelvoApp::RegistriereFensterklasse() {
     // The window class is the key by which a later copy finds this one.
-    if (!m_instanz->lausche([this] { AktiviereFenster(); }))
+    // Other programs' messages reach the main window once it exists.
+    if (!m_instanz->lausche([this] { AktiviereFenster(); },
+                            [this](std::string_view zeile) {
+                                if (m_mainFrame) m_mainFrame->ClientNachricht(zeile);
+                            }))
         BrichStillAb(CResManager::getLangText(kKlasseNichtRegistriert));
     m_fensterklasse = 1;
 }
@@ -230,7 +235,9 @@ void CKelvoApp::AktiviereFenster() {
 }
 
 void CKelvoApp::ErzeugeHauptfenster() {
-    auto frame = std::make_unique<CMainFrame>();
+    m_profil = std::make_unique<resizable::IniProfile>(m_profilDatei);
+    auto frame = std::make_unique<CMainFrame>(m_profil.get());
+    frame->SetReportAntwort([this](long w, long l) { ReportAntwort(w, l); });
     if (!frame->LoadFrame()) return;
     m_mainFrame = std::move(frame);
 }
@@ -251,8 +258,7 @@ void CKelvoApp::BindeLaufzeitModule() {
     const std::filesystem::path ordner(m_programmOrdner.toUtf8());
     IBasis::Init(ordner);
     IErdluft::load(ordner);
-    // The solar library's binding: ISolar::Laden() is called here, between the earth-air
-    // and the cooling library, once the solar binding exists.
+    ISolar::Laden(ordner);
     IKuehl::load(ordner);
     if (!m_mainFrame) ThrowFehler(0, nullptr, 0);
     IReport::Laden();
@@ -277,9 +283,7 @@ void CKelvoApp::LadeStartKomponenten() {
 
 void CKelvoApp::ZeigeHauptfenster() {
     m_mainFrame->Zentriere();
-    m_mainFrame->show();
-    m_mainFrame->raise();
-    m_mainFrame->activateWindow();
+    m_mainFrame->ActivateFrame();
     CSplashThread::Pumpe();
 }
 

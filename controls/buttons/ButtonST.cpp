@@ -2,6 +2,7 @@
 
 #include <QMenu>
 
+#include "core/value/VRMString.h"
 #include "platform/ui/Colour.h"
 #include "platform/ui/Desktop.h"
 
@@ -11,6 +12,7 @@ using ui::sysColour;
 
 namespace {
 constexpr int kFocusInset = 3;
+constexpr int kMaxTipWidth = 400;
 }
 
 CButtonST::CButtonST(std::u16string_view text, QWidget* parent, unsigned style)
@@ -50,8 +52,67 @@ void CButtonST::SetIcon(const QImage& in, const QImage& out) {
     update();
 }
 
+int CButtonST::SetBitmaps(int idIn, ColourRef transIn, int idOut, ColourRef transOut,
+                          int idDisabled, ColourRef transDisabled) {
+    const QImage in = buttons::loadResourceBitmap(idIn);
+    // A derived bitmap copies the in bitmap and takes its transparent colour.
+    const auto resolve = [&](int id, ColourRef& trans) -> QImage {
+        if (id == buttons::kAutoGrey || id == buttons::kAutoDarker) {
+            trans = transIn;
+            return buttons::derivedCopy(in, transIn,
+                                        id == buttons::kAutoGrey ? buttons::greyOf : buttons::darkerOf);
+        }
+        return buttons::loadResourceBitmap(id);
+    };
+    const QImage out = resolve(idOut, transOut);
+    const QImage disabled = resolve(idDisabled, transDisabled);
+    const bool unreadable = (idIn != 0 && in.isNull()) || (idOut > 0 && out.isNull()) ||
+                            (idDisabled > 0 && disabled.isNull());
+    if (unreadable) {
+        FreeResources();
+        return buttons::kBitmapUnreadable;
+    }
+    return SetBitmaps(in, transIn, out, transOut, disabled, transDisabled);
+}
+
+int CButtonST::SetBitmaps(const QImage& in, ColourRef transIn, const QImage& out,
+                          ColourRef transOut, const QImage& disabled, ColourRef transDisabled) {
+    FreeResources();
+    if (in.isNull()) return buttons::kButtonOk;
+    const std::array<std::pair<const QImage*, ColourRef>, 3> sources{
+        {{&in, transIn}, {&out, transOut}, {&disabled, transDisabled}}};
+    for (size_t i = 0; i < sources.size(); ++i) {
+        const auto [image, trans] = sources[i];
+        if (image->isNull()) continue;
+        bitmaps_[i] = buttons::prepareBitmap(*image, trans);
+        if (bitmaps_[i].mask.isNull()) {
+            FreeResources();
+            return buttons::kMaskFailed;
+        }
+    }
+    update();
+    return buttons::kButtonOk;
+}
+
+void CButtonST::DrawTransparent(bool repaint) {
+    transparent_ = true;
+    if (repaint) update();
+}
+
 void CButtonST::SetTooltipText(std::u16string_view text, bool activate) {
-    setToolTip(activate ? QString::fromStdU16String(std::u16string(text)) : QString());
+    if (!tooltip_) {
+        tooltip_ = new ui::ToolTip(*this, tipStyle_);
+        tooltip_->setMaxTipWidth(kMaxTipWidth);
+    }
+    if (!tooltip_->hasTool()) tooltip_->addTool(text);
+    tooltip_->updateTipText(text);
+    tooltip_->activate(activate);
+}
+
+void CButtonST::SetTooltipText(int textId, bool activate) {
+    CVRMString text;  // empty when the string resource is missing
+    text.LoadStringMFC(static_cast<unsigned>(textId));
+    SetTooltipText(std::u16string_view(text), activate);
 }
 
 void CButtonST::SetMenu(int menuId, ui::Window* owner) {
@@ -62,6 +123,7 @@ void CButtonST::SetMenu(int menuId, ui::Window* owner) {
 void CButtonST::FreeResources() {
     iconIn_ = QImage();
     iconOut_ = QImage();
+    bitmaps_ = {};
     update();
 }
 
@@ -120,6 +182,12 @@ void CButtonST::leaveEvent(QEvent* e) {
     ui::WindowOf<QPushButton>::leaveEvent(e);
 }
 
+void CButtonST::changeEvent(QEvent* e) {
+    ui::WindowOf<QPushButton>::changeEvent(e);
+    // A window that is no longer active has no button under the mouse.
+    if (e->type() == QEvent::ActivationChange && !isActiveWindow()) endHover();
+}
+
 void CButtonST::endHover() {
     if (!hovered_) return;
     hovered_ = false;
@@ -152,11 +220,17 @@ void CButtonST::onPaint(ui::DrawContext& dc) {
     const ui::Rect item = clientRect();
     const bool disabled = !isEnabled();
     dc.setBackMode(ui::BkMode::Transparent);
-    DrawBackground(dc, item);
+    // Transparent: nothing is filled, so the parent's background shows beneath, always
+    // current, where a copy taken once would go stale.
+    if (!transparent_) DrawBackground(dc, item);
     DrawBorder(dc, item);
     ui::Rect caption = item;
     const std::u16string text = this->text().toStdU16String();
     if (!iconIn_.isNull()) DrawTheIcon(dc, !text.empty(), item, caption, disabled);
+    if (!bitmaps_[0].isNull()) {
+        dc.setBackColour(ui::rgb(255, 255, 255));
+        DrawTheBitmap(dc, !text.empty(), item, caption, disabled);
+    }
     if (!text.empty()) DrawTheText(dc, text, caption, disabled);
     if (hasFocus() && (!flat_ || focusWhenFlat_))
         dc.drawFocusRect(item.inflated(-kFocusInset, -kFocusInset));
@@ -203,6 +277,22 @@ void CButtonST::DrawTheIcon(ui::DrawContext& dc, bool hasText, const ui::Rect& i
     caption = {place.caption.left, place.caption.top, place.caption.right, place.caption.bottom};
     if (disabled) dc.drawDisabled({place.x, place.y}, icon);
     else dc.painter().drawImage(place.x, place.y, icon);
+}
+
+void CButtonST::DrawTheBitmap(ui::DrawContext& dc, bool hasText, const ui::Rect& item,
+                              ui::Rect& caption, bool disabled) {
+    const bool pressed = pressedNow();
+    const bool useDisabled = disabled && useDisabledBitmap_ && !bitmaps_[2].isNull();
+    const int index =
+        useDisabled ? 2 : buttons::chooseImage(hovered_, pressed, !bitmaps_[1].isNull());
+    const buttons::ButtonBitmap& b = bitmaps_[index];
+    const buttons::ImagePlace place = buttons::placeImage(
+        align_, hasText, {item.left, item.top, item.right, item.bottom}, b.image.width(),
+        b.image.height(), pressed && !state_.checkBoxMode(), state_.pressedOffsetX(),
+        state_.pressedOffsetY());
+    caption = {place.caption.left, place.caption.top, place.caption.right, place.caption.bottom};
+    if (disabled && !useDisabled) dc.drawDisabled({place.x, place.y}, b.image, &b.mask);
+    else dc.maskBlit({place.x, place.y}, b.image, b.mask);
 }
 
 void CButtonST::DrawTheText(ui::DrawContext& dc, std::u16string_view text, ui::Rect caption,

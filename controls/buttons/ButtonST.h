@@ -5,13 +5,17 @@
 //   auto* b = new CButtonST(u"Open", parent);
 //   b->SetIcon(icon);  b->SetTooltipText(u"Open a project");
 //   b->SetMenu(kMenuId, owner);      // the chosen command is posted to `owner`
+//   b->SetBitmaps(kBmpOpen, ui::rgb(255, 0, 255), buttons::kAutoGrey);  // grey when not hovered
 #include <QImage>
 #include <QPushButton>
+#include <array>
 #include <functional>
 
+#include "controls/buttons/ButtonBitmaps.h"
 #include "controls/buttons/ButtonState.h"
 #include "platform/ui/DrawContext.h"
 #include "platform/ui/Menu.h"
+#include "platform/ui/ToolTip.h"
 #include "platform/ui/Window.h"
 
 class CButtonST : public ui::WindowOf<QPushButton> {
@@ -30,10 +34,31 @@ class CButtonST : public ui::WindowOf<QPushButton> {
     void SetFlat(bool flat) { flat_ = flat; update(); }
     void SetAlign(int align) { align_ = align; update(); }
     void SetIcon(const QImage& in, const QImage& out = {});
+    // Bitmaps 0 (hovered or pressed), 1 (normal) and 2 (disabled) from the "BITMAP"
+    // resources, each with its transparent colour; 0 leaves one out, buttons::kAutoGrey
+    // and buttons::kAutoDarker derive out and disabled from the in bitmap. Earlier images
+    // are freed first; a bitmap that cannot be read frees all and answers 1.
+    int SetBitmaps(int idIn, ui::ColourRef transIn, int idOut = 0, ui::ColourRef transOut = {},
+                   int idDisabled = 0, ui::ColourRef transDisabled = {});
+    int SetBitmaps(const QImage& in, ui::ColourRef transIn, const QImage& out = {},
+                   ui::ColourRef transOut = {}, const QImage& disabled = {},
+                   ui::ColourRef transDisabled = {});
+    const buttons::ButtonBitmap& bitmap(int index) const { return bitmaps_.at(index); }
+    // The parent shows beneath the button instead of its own background.
+    void DrawTransparent(bool repaint = true);
+    bool isTransparent() const { return transparent_; }
+    // Creates the tooltip on first use (inactive, tips at most 400 pixels wide), adds the
+    // tool covering the button, sets its text and activates it as asked.
     void SetTooltipText(std::u16string_view text, bool activate = true);
+    void SetTooltipText(int textId, bool activate = true);
+    // The balloon look for a tooltip created later.
+    void EnableBalloonTooltip() { tipStyle_ |= ui::kTipBalloon; }
+    ui::ToolTip* tooltip() const { return tooltip_; }
     void SetURL(std::u16string_view url) { state_.SetURL(url); }
     void SetMenu(int menuId, ui::Window* owner);
     void FreeResources();
+    // The character set of every button's text; answers the previous one.
+    static std::uint8_t SetCharSet(std::uint8_t charSet) { return buttons::ButtonState::SetCharSet(charSet); }
     bool hovered() const { return hovered_; }
     const buttons::ButtonState& state() const { return state_; }
 
@@ -45,9 +70,11 @@ class CButtonST : public ui::WindowOf<QPushButton> {
   protected:
     virtual void DrawBackground(ui::DrawContext& dc, const ui::Rect& r);
     virtual void DrawBorder(ui::DrawContext& dc, const ui::Rect& r);
-    void DrawTheIcon(ui::DrawContext& dc, bool hasText, const ui::Rect& item, ui::Rect& caption,
+    virtual void DrawTheIcon(ui::DrawContext& dc, bool hasText, const ui::Rect& item, ui::Rect& caption,
                      bool disabled);
-    void DrawTheText(ui::DrawContext& dc, std::u16string_view text, ui::Rect caption, bool disabled);
+    virtual void DrawTheBitmap(ui::DrawContext& dc, bool hasText, const ui::Rect& item,
+                               ui::Rect& caption, bool disabled);
+    virtual void DrawTheText(ui::DrawContext& dc, std::u16string_view text, ui::Rect caption, bool disabled);
 
     void onPaint(ui::DrawContext& dc) override;
     bool onMouse(ui::MouseKind kind, ui::Point p, ui::KeyMods mods, int wheel) override;
@@ -55,6 +82,7 @@ class CButtonST : public ui::WindowOf<QPushButton> {
     void onFocus(bool gained) override;
     void onSysColourChange() override;
     void leaveEvent(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
     bool pressedNow() const;
     bool hovered_ = false;
@@ -72,6 +100,11 @@ class CButtonST : public ui::WindowOf<QPushButton> {
     bool menuShowing_ = false;
     ui::ColourRef borderColour_{buttons::kSystemBorderColours};
     QImage iconIn_, iconOut_;
+    std::array<buttons::ButtonBitmap, 3> bitmaps_;
+    bool useDisabledBitmap_ = true;
+    bool transparent_ = false;
+    ui::ToolTip* tooltip_ = nullptr;  // a child of the button
+    unsigned tipStyle_ = 0;
     int menuId_ = 0;
     ui::Window* menuOwner_ = nullptr;
     MenuTracker tracker_;

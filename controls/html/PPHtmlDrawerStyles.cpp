@@ -308,8 +308,9 @@ int CPPHtmlDrawer::ParseTextTransform(std::u16string_view value, int current) {
 }
 
 int CPPHtmlDrawer::ParseBorderWidth(std::u16string_view value, int current) const {
-    if (value == u"thin") return current * 75 / 100;
-    if (value == u"thick") return current * 125 / 100;
+    // Repeated "thick" declarations must not carry the width past the int range.
+    if (value == u"thin") return html::clampCoord(current * 75LL / 100);
+    if (value == u"thick") return html::clampCoord(current * 125LL / 100);
     if (value == u"medium") return current;
     return ParseLength(value, current, false);
 }

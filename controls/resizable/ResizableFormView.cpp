@@ -1,5 +1,7 @@
 #include "controls/resizable/ResizableFormView.h"
 
+#include <QPolygon>
+#include <QRegion>
 #include <QSizeGrip>
 #include <QStyle>
 
@@ -7,6 +9,8 @@ CResizableFormView::CResizableFormView(QWidget* parent)
     : ui::WindowOf<QWidget>(parent), gripWindow_(new QSizeGrip(this)) {
     const int side = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     gripWindow_->resize(side, side);
+    // Triangular: only the half below the diagonal from bottom-left to top-right.
+    gripWindow_->setMask(QRegion(QPolygon({QPoint(0, side), QPoint(side, side), QPoint(side, 0)})));
     placeGrip();
 }
 

@@ -7,12 +7,16 @@ struct Extent {
     friend bool operator==(const Extent&, const Extent&) = default;
 };
 
-// What the window system asks for when a window is sized (the min/max record).
+// The largest size a window may take (the window system's own limit).
+inline constexpr int kNoSizeLimit = 16777215;
+
+// What the window system asks for when a window is sized (the min/max record); a new
+// record limits nothing.
 struct MinMaxInfo {
     Extent maxSize;
     Extent maxPosition;
     Extent minTrackSize;
-    Extent maxTrackSize;
+    Extent maxTrackSize{kNoSizeLimit, kNoSizeLimit};
 };
 
 class CResizableMinMax {

@@ -123,6 +123,10 @@ void IGlobal::SetBiboDatei(const CVRMString& path, int biboOnly) {
     pruefe(GlobalSetBiboDatei(path, biboOnly), kDateiNichtGefunden);
 }
 
+uint64_t IGlobal::AenderungsStand() {
+    return GlobalGetAenderungsStand();
+}
+
 void IGlobal::GetBiboDateiname(CVRMString& path) {
     pruefe(GlobalGetBiboDateiname(path), kDateiNichtGefunden);
 }

@@ -51,6 +51,9 @@ class IGlobal {
     static void SetDatenDatei(const CVRMString& path);
     static void SetBiboDatei(const CVRMString& path, int biboOnly);
     static void GetBiboDateiname(CVRMString& path);
+    // Stands still as long as no read may answer differently: what was read under one
+    // count may be kept while the count is the same.
+    static uint64_t AenderungsStand();
     static void GetBiboVersion(CVRMString& version);
 
     // Reads: the active database, then the library database, then the default. Numbers

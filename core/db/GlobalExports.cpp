@@ -65,6 +65,10 @@ int GlobalDatenGeladen() {
     return guarded(u"DatenGeladen", [] { return app().DatenGeladen() ? 1 : 0; });
 }
 
+uint64_t GlobalGetAenderungsStand() {
+    return app().AenderungsStand();
+}
+
 int GlobalGetStringListe(TKelvoListID listId, int withBibo, CVRMStringArray& out) {
     return guarded(u"GetStringListe", [&] { return app().GetStringListe(listId, withBibo, out); });
 }

@@ -26,6 +26,8 @@ int GlobalSetBiboDatei(const CVRMString& path, int biboOnly);
 int GlobalGetBiboDateiname(CVRMString& path);
 // 1 when both database paths are set.
 int GlobalDatenGeladen();
+// Changes whenever what a read may answer changes (cannot fail).
+uint64_t GlobalGetAenderungsStand();
 
 int GlobalGetStringListe(TKelvoListID listId, int withBibo, CVRMStringArray& out);
 int GlobalGetIniString(const CVRMString& section, const CVRMString& key, CVRMString& out,

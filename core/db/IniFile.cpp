@@ -114,6 +114,7 @@ namespace {
 
 void CIniFile::Init(const CVRMString& path, bool isLibrary) {
     if (path.empty()) vrmcore::ReportError(kEmptyParameter, u"CIniFile::Init");
+    Geaendert();
     m_path = path;
     const std::string file = path.toUtf8();
     std::string error;
@@ -284,6 +285,7 @@ void CIniFile::EraseEntry(Section& section, size_t position) {
 }
 
 void CIniFile::EraseSection(size_t position) {
+    Geaendert();
     m_sections.erase(m_sections.begin() + static_cast<std::ptrdiff_t>(position));
     m_sectionIndex.rebuild(m_sections.size(), [this](size_t at) -> std::u16string_view {
         return m_sections[at].key;
@@ -422,6 +424,7 @@ std::optional<CIniFile::Failure> CIniFile::WriteLocked(const CVRMString& section
                                                        const CVRMString& value, bool flush) {
     if (m_path.empty()) return Failure{textid::kNichtInitialisiert, u"CIniFile::WriteIniString"};
     const CVRMString stored = StoredForm(value);
+    Geaendert();
     if (Section* s = FindSection(section)) {
         SetEntry(*s, key, stored);
     } else {
@@ -451,7 +454,10 @@ void CIniFile::DeleteKeyInSection(const CVRMString& section, const CVRMString& k
         if (!s) return;
         // Keys are stored lower-cased, so the index finds what KVScompareNoCase would.
         const size_t at = s->find(lowered(key));
-        if (at != IniKeyIndex::npos) EraseEntry(*s, at);
+        if (at != IniKeyIndex::npos) {
+            Geaendert();
+            EraseEntry(*s, at);
+        }
         if (flush) Flush({}, nullptr, nullptr);
     } catch (const platform::UserException&) {
         vrmcore::ReportError(kKeyNotDeleted, key);
@@ -470,7 +476,10 @@ void CIniFile::DeleteValueInSection(const CVRMString& section, const CVRMString&
         const auto it = std::find_if(s->entries.begin(), s->entries.end(), [&](const auto& entry) {
             return KVScompareNoCase(entry.second, value) == 0;
         });
-        if (it != s->entries.end()) EraseEntry(*s, static_cast<size_t>(it - s->entries.begin()));
+        if (it != s->entries.end()) {
+            Geaendert();
+            EraseEntry(*s, static_cast<size_t>(it - s->entries.begin()));
+        }
         if (flush) Flush({}, nullptr, nullptr);
     } catch (const platform::UserException&) {
         vrmcore::ReportError(kValueNotDeleted, value);

@@ -1,6 +1,7 @@
 #pragma once
 // One database file held in memory: sections of key/value entries, in file order.
 // The user database (kind 0, ".dat") and the library database (kind 1, ".ini").
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -116,6 +117,9 @@ class CIniFile {
     const CVRMString& GetPath() const { return m_path; }
     int GetKind() const { return m_kind; }
     const std::vector<Section>& Sections() const { return m_sections; }
+    // Grows with every change of what the file holds, so that a reader can keep what it
+    // read for as long as the count stands still.
+    uint64_t Stand() const { return m_stand.load(std::memory_order_acquire); }
 
     // The highest number AddValueToSection gives.
     static constexpr int kMaxEntryNumber = 2499;
@@ -147,6 +151,7 @@ class CIniFile {
     const Section* FindSection(const CVRMString& name) const;
     Section* FindSection(const CVRMString& name);
     size_t FindSectionPosition(std::u16string_view sectionKey) const;
+    void Geaendert() { m_stand.fetch_add(1, std::memory_order_acq_rel); }
     static void SetEntry(Section& section, std::u16string_view key, std::u16string_view value);
     static void EraseEntry(Section& section, size_t position);
     void EraseSection(size_t position);
@@ -162,6 +167,7 @@ class CIniFile {
     IniKeyIndex m_sectionIndex;  // section key -> position in m_sections
     int m_kind;
     std::mutex m_writeLock;
+    std::atomic<uint64_t> m_stand{0};  // see Stand()
     // A doubtful load whose original could not be copied: the file is not written over
     // until a copy of these bytes is kept.
     vrmdb::FileImage m_image;  // the bytes of the last flush, its buffer reused

@@ -33,6 +33,7 @@ CVRMglobApp& CVRMglobApp::Get() {
 }
 
 void CVRMglobApp::Reset() {
+    ++m_wechsel;
     m_initialised = false;
     m_biboOnly = 0;
     m_datenDir.clear();
@@ -88,6 +89,7 @@ int CVRMglobApp::SetBiboDatei(const CVRMString& path, int biboOnly) {
         // "Module 'Global' not initialized !"
         if (!m_initialised) vrmcore::ReportError(3504, u"CVRMglobApp::SetBiboDatei");
         m_bibo->Init(path, true);
+        ++m_wechsel;
         m_biboOnly = biboOnly != 0 ? 1 : 0;
         return 1;
     });
@@ -128,6 +130,11 @@ int CVRMglobApp::GetIniString(const CVRMString& section, const CVRMString& key, 
     });
     if (!result) out.clear();
     return result;
+}
+
+uint64_t CVRMglobApp::AenderungsStand() const {
+    constexpr int kDateiBits = 40;
+    return (m_wechsel << kDateiBits) + m_user->Stand() + m_bibo->Stand();
 }
 
 CVRMString CVRMglobApp::GetBiboDateiname() const {

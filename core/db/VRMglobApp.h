@@ -47,6 +47,9 @@ class CVRMglobApp {
     int GetIniString(const CVRMString& section, const CVRMString& key, CVRMString& out,
                      const CVRMString& def);
     CVRMString GetBiboDateiname() const;
+    // Changes with every change of what a read may answer: a write to either database, a
+    // file loaded, the library-only flag, a reset.
+    uint64_t AenderungsStand() const;
     bool DatenGeladen() const;
 
     // Tests only: back to the state of a freshly loaded library (two empty database
@@ -58,6 +61,9 @@ class CVRMglobApp {
     void Reset();
 
     bool m_initialised = false;
+    // Counts the replacements of the files and the flag changes; it takes the high bits of
+    // the change count so that the files' own counts never reach into it.
+    uint64_t m_wechsel = 0;
     int m_biboOnly = 0;
     CVRMString m_datenDir;
     // Held by pointer so that a reset can replace them: the file holds a lock.

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/db/Lists.h"
@@ -84,6 +85,10 @@ class CVRMdatenProvider {
     void filtereLand(CVRMStringArray& namen, const CVRMString& land);
 
     std::map<std::u16string, std::unique_ptr<CVRMwerteListe>> m_cache;
+    // The direct reads as the database answered them, kept while its change count stands
+    // still: the evaluation asks the same location values many times a year.
+    std::unordered_map<std::u16string, CVRMwert> m_direkt;
+    uint64_t m_direktStand = 0;
     CVRMwertFabrik m_fabrik;
     CVRMdb m_db;
 

@@ -78,8 +78,17 @@ CVRMwert CVRMdatenProvider::getWert(const CVRMString& name, TKelvoDatenID id) {
     if (!ort) vrmcore::ReportError(textid::kFalscheKonstante, u"CVRMdatenProvider::getWert");
     CVRMString section, key;
     sectionUndKey(*ort, name, id, section, key);
+    const uint64_t stand = IGlobal::AenderungsStand();
+    if (stand != m_direktStand) {
+        m_direkt.clear();
+        m_direktStand = stand;
+    }
+    std::u16string merker = section;
+    merker.append(1, u'\n').append(key).append(1, u'\n').append(1, static_cast<char16_t>(id));
+    if (auto it = m_direkt.find(merker); it != m_direkt.end()) return it->second;
     std::unique_ptr<CVRMwert> wert = CVRMwertFabrik::createWert(id);
     m_db.readWert(section, key, *wert);
+    m_direkt.emplace(std::move(merker), *wert);
     return *wert;
 }
 

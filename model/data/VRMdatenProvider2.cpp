@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/db/Global.h"
 #include "core/db/SectionNames.h"
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
@@ -14,8 +15,8 @@
 
 namespace {
 
-constexpr unsigned kKlimaortFehlt = 3342;    // "Climate location %s not available"
-constexpr unsigned kSonnenortFehlt = 3698;   // "Sunshine location '%s'\nnot found"
+constexpr unsigned kKlimaortFehlt = 3342;   // "Climate location %s not available"
+constexpr unsigned kSonnenortFehlt = 3698;  // "Sunshine location '%s'\nnot found"
 
 // Where a series of twelve lives and how its absence is reported.
 struct ZwoelferReihe {
@@ -83,8 +84,30 @@ void CVRMdatenProvider2::Release() {
     s_instanz = nullptr;
 }
 
+void CVRMdatenProvider2::PruefeGemerkt() {
+    const uint64_t stand = IGlobal::AenderungsStand();
+    if (stand == m_gemerktStand) return;
+    m_zwoelf.clear();
+    m_boden.clear();
+    m_gemerktStand = stand;
+}
+
+void CVRMdatenProvider2::LeseZwoelfGemerkt(TKelvoDatenID id, unsigned ohneOrt, unsigned fehlt,
+                                           const CVRMString& name, MonatsWerte out) {
+    PruefeGemerkt();
+    const auto schluessel = std::make_pair(static_cast<int>(id), std::u16string(name));
+    if (auto it = m_zwoelf.find(schluessel); it != m_zwoelf.end()) {
+        std::copy(it->second.begin(), it->second.end(), out.begin());
+        return;
+    }
+    LeseZwoelf(ZwoelferReihe{id, ohneOrt, fehlt}, name, out);
+    std::array<float, kMonate> werte;
+    std::copy(out.begin(), out.end(), werte.begin());
+    m_zwoelf.emplace(schluessel, werte);
+}
+
 void CVRMdatenProvider2::GetMonatsWerte(const CVRMString& klimaort, MonatsWerte out) {
-    LeseZwoelf(kKlima, klimaort, out);
+    LeseZwoelfGemerkt(kKlima.id, kKlima.ohneOrt, kKlima.fehlt, klimaort, out);
 }
 
 float CVRMdatenProvider2::getKlimaMonatsTemp(const CVRMString& klimaort, unsigned monat) {
@@ -104,7 +127,7 @@ CVRMwert CVRMdatenProvider2::getKlimaortDaten(const CVRMString& klimaort, TKelvo
 }
 
 void CVRMdatenProvider2::LeseSonnenMonatsStd(const CVRMString& sonnenort, MonatsWerte out) {
-    LeseZwoelf(kSonne, sonnenort, out);
+    LeseZwoelfGemerkt(kSonne.id, kSonne.ohneOrt, kSonne.fehlt, sonnenort, out);
 }
 
 float CVRMdatenProvider2::getSonnenMonatsStd(const CVRMString& sonnenort, unsigned monat) {
@@ -156,7 +179,12 @@ float CVRMdatenProvider2::GetBodenDaten(TKelvoDatenID datenId, const CVRMString&
     if (bodenart.IsEmpty()) ThrowFehler(textid::kDatenFehlen, u"CVRMdatenProvider2::GetBodenDaten");
     if (!IstBodenDatenId(datenId))
         ThrowFehler(textid::kFalscheKonstante, u"CVRMdatenProvider2::GetBodenDaten");
-    return CVRMdatenProvider::get().getWert(bodenart, datenId).GetFloatVal();
+    PruefeGemerkt();
+    const auto schluessel = std::make_pair(static_cast<int>(datenId), std::u16string(bodenart));
+    if (auto it = m_boden.find(schluessel); it != m_boden.end()) return it->second;
+    const float wert = CVRMdatenProvider::get().getWert(bodenart, datenId).GetFloatVal();
+    m_boden.emplace(schluessel, wert);
+    return wert;
 }
 
 void CVRMdatenProvider2::SaveBodenDaten(const CVRMString& bodenart, float waermeleitzahl,

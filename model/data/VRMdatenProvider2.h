@@ -8,7 +8,10 @@
 // call reads through the core library's value store.
 #include <array>
 #include <cstdint>
+#include <map>
 #include <span>
+#include <string>
+#include <utility>
 
 #include "core/value/DatenId.h"
 #include "core/value/VRMString.h"
@@ -97,5 +100,14 @@ class CVRMdatenProvider2 {
 
   private:
     CVRMdatenProvider2() = default;
+    // A series of twelve as read and parsed, and soil values, kept while the database's change
+    // count stands still: the yearly evaluation asks for the climate of every month many times.
+    void LeseZwoelfGemerkt(TKelvoDatenID id, unsigned ohneOrt, unsigned fehlt,
+                           const CVRMString& name, MonatsWerte out);
+    // Clears what was kept when the database has changed since.
+    void PruefeGemerkt();
+    std::map<std::pair<int, std::u16string>, std::array<float, kMonate>> m_zwoelf;
+    std::map<std::pair<int, std::u16string>, float> m_boden;
+    uint64_t m_gemerktStand = 0;
     static CVRMdatenProvider2* s_instanz;
 };

@@ -40,12 +40,6 @@ CWPLeistDaten::CWPLeistDaten(float quellTemp_, float heiz35_, float heiz2_, floa
       vorlauf2(vorlauf2_),
       maxVorlauf(maxVorlauf_) {}
 
-bool CWPLeistDaten::IstGueltig() const {
-    for (float feld : {heiz35, heiz2, elektro35, elektro2, quelle35, quelle2, vorlauf2, maxVorlauf})
-        if (!(feld > kMinWert)) return false;
-    return true;
-}
-
 float CWPLeistDaten::GetCOP35() const {
     return Quotient(heiz35, elektro35);
 }

@@ -18,8 +18,13 @@ class CWPLeistDaten {
                   float quelle35, float quelle2, float vorlauf2, float maxVorlauf);
     virtual ~CWPLeistDaten() = default;
 
-    // Every field but the source temperature is above 0.01.
-    bool IstGueltig() const;
+    // Every field but the source temperature is above 0.01. Inline: the evaluation asks it
+    // for every record on every capacity lookup.
+    bool IstGueltig() const {
+        constexpr float kMin = 0.01f;
+        return heiz35 > kMin && heiz2 > kMin && elektro35 > kMin && elektro2 > kMin &&
+               quelle35 > kMin && quelle2 > kMin && vorlauf2 > kMin && maxVorlauf > kMin;
+    }
     // Heating capacity over electric power at 35 °C and at the second flow temperature;
     // 0 when the power is not above 0.01.
     float GetCOP35() const;

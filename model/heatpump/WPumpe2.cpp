@@ -161,8 +161,9 @@ bool CWPumpe2::PasstZuQuellenMedium(int art, int art2) {
 
 void CWPumpe2::GetGueltigeLeistDaten(WPLeistDatenZeiger& daten) const {
     daten.clear();
-    for (const CWPLeistDaten* satz : m_leistDaten.Zeiger())
-        if (satz && satz->IstGueltig()) daten.push_back(satz);
+    for (int i = 0; i < m_leistDaten.GetSize(); ++i)
+        if (const CWPLeistDaten* satz = m_leistDaten.GetAt(i); satz && satz->IstGueltig())
+            daten.push_back(satz);
 }
 
 bool TesteConsumerName(const CWPumpe2&) {

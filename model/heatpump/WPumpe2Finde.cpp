@@ -1,6 +1,8 @@
 // Which two performance records bracket a source temperature, and the warnings when the
 // temperature lies outside them.
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 #include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
@@ -13,8 +15,8 @@
 
 namespace {
 
-constexpr unsigned kKeineDaten = 3130;     // "Heat pump performance data not available"
-constexpr unsigned kZuWenigDaten = 3131;   // "Not enough heat pump performance data available"
+constexpr unsigned kKeineDaten = 3130;    // "Heat pump performance data not available"
+constexpr unsigned kZuWenigDaten = 3131;  // "Not enough heat pump performance data available"
 // "Source temp. is outside of heat pump data!\nsource temp.: %.1f°C (< %.1f; is extrapolated;
 // %.1f)\nDo you want this warning furthermore?"
 constexpr unsigned kUnterDaten = 3127;
@@ -47,9 +49,13 @@ bool CWPumpe2::FindeLeistDaten(float& quellTemp, const WPLeistDatenZeiger& daten
     unten = nullptr;
     oben = nullptr;
     if (daten.empty()) ThrowFehler(kKeineDaten, getConsumerName());
-    WPLeistDatenZeiger gueltig;
-    for (const CWPLeistDaten* satz : daten)
-        if (satz && satz->IstGueltig()) gueltig.push_back(satz);
+    // Most callers pass only valid records: those are used as they are, without a copy.
+    const auto istGueltig = [](const CWPLeistDaten* satz) { return satz && satz->IstGueltig(); };
+    const bool alleGueltig = std::all_of(daten.begin(), daten.end(), istGueltig);
+    WPLeistDatenZeiger auswahl;
+    if (!alleGueltig)
+        std::copy_if(daten.begin(), daten.end(), std::back_inserter(auswahl), istGueltig);
+    const WPLeistDatenZeiger& gueltig = alleGueltig ? daten : auswahl;
     if (gueltig.size() < 2) ThrowFehler(kZuWenigDaten, getConsumerName());
     const bool warnen = WarnungenAn();
 

@@ -28,8 +28,8 @@ void IdleUpdates::add(QObject* context, std::function<void()> handler) {
 void IdleUpdates::request() {
     if (pending_) return;
     pending_ = true;
-    QTimer::singleShot(0, [this] {
-        if (pending_) runNow();
+    QTimer::singleShot(0, [this, alive = std::weak_ptr<int>(alive_)] {
+        if (!alive.expired() && pending_) runNow();
     });
 }
 

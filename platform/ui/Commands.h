@@ -18,6 +18,7 @@
 #include <QList>
 #include <QPointer>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -60,6 +61,8 @@ class IdleUpdates {
     };
     std::vector<Entry> handlers_;
     bool pending_ = false;
+    // A request still queued when its owner is gone finds this expired.
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
 class CommandRouter {

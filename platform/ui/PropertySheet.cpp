@@ -45,6 +45,13 @@ void PropertyPage::setModified(bool modified) {
     if (sheet_) sheet_->updateButtons();
 }
 
+void PropertyPage::setTitle(std::u16string title) {
+    if (sheet_)
+        sheet_->setTabText(this, std::move(title));
+    else
+        title_ = std::move(title);
+}
+
 bool PropertyPage::updateData(bool save) {
     DataExchange dx(*this, save);
     try {

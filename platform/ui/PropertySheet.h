@@ -46,6 +46,8 @@ class PropertyPage : public WindowOf<QWidget> {
     bool modified() const { return modified_; }
     PropertySheet* sheet() const { return sheet_; }
     const std::u16string& title() const { return title_; }
+    // The tab's text; a page in a sheet shows it at once.
+    void setTitle(std::u16string title);
     int templateId() const { return templateId_; }
     bool updateData(bool saveAndValidate = true);
 

@@ -35,6 +35,14 @@ QMessageBox::Icon iconOf(std::uint32_t style) {
     }
 }
 
+// What Escape or closing the box answers: Cancel, else No (a Yes/No question such as "Really
+// exit?" must not be confirmed by Escape), else the default button.
+int escapeAnswer(const std::vector<int>& ids, uint32_t style) {
+    for (int id : {platform::id::CANCEL, platform::id::NO})
+        if (std::find(ids.begin(), ids.end(), id) != ids.end()) return id;
+    return platform::defaultAnswer(style);
+}
+
 }  // namespace
 
 int QtMessageBoxPresenter::present(const platform::MessageBoxRequest& r) {
@@ -44,12 +52,12 @@ int QtMessageBoxPresenter::present(const platform::MessageBoxRequest& r) {
                     QApplication::activeWindow());
     for (int id : ids) box.addButton(standardOf(id));
     box.setDefaultButton(standardOf(platform::defaultAnswer(r.style)));
-    const bool hasCancel = std::find(ids.begin(), ids.end(), platform::id::CANCEL) != ids.end();
-    box.setEscapeButton(box.button(standardOf(hasCancel ? platform::id::CANCEL : platform::defaultAnswer(r.style))));
+    const int escape = escapeAnswer(ids, r.style);
+    box.setEscapeButton(box.button(standardOf(escape)));
     ModalDriver::runModal(box);
     for (int id : ids)
         if (box.clickedButton() == box.button(standardOf(id))) return id;
-    return hasCancel ? platform::id::CANCEL : platform::defaultAnswer(r.style);
+    return escape;
 }
 
 }  // namespace ui

@@ -16,16 +16,23 @@ SingleInstance::SingleInstance(std::u16string_view key)
 SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::aktiviereLaufende(int timeoutMs) {
+    return sende(std::string_view(kAktivieren, sizeof(kAktivieren) - 2), timeoutMs);
+}
+
+bool SingleInstance::sende(std::string_view zeile, int timeoutMs) {
     QLocalSocket socket;
     socket.connectToServer(name_);
     if (!socket.waitForConnected(timeoutMs)) return false;
-    socket.write(kAktivieren);
+    QByteArray daten(zeile.data(), static_cast<qsizetype>(zeile.size()));
+    daten.append('\n');
+    socket.write(daten);
     socket.waitForBytesWritten(timeoutMs);
     socket.disconnectFromServer();
     return true;
 }
 
-bool SingleInstance::lausche(std::function<void()> aktivieren) {
+bool SingleInstance::lausche(std::function<void()> aktivieren,
+                             std::function<void(std::string_view)> nachricht) {
     server_ = std::make_unique<QLocalServer>();
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server_->listen(name_)) {
@@ -36,14 +43,21 @@ bool SingleInstance::lausche(std::function<void()> aktivieren) {
         }
     }
     QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(),
-                     [server = server_.get(), aktivieren = std::move(aktivieren)] {
+                     [server = server_.get(), aktivieren = std::move(aktivieren),
+                      nachricht = std::move(nachricht)] {
                          while (QLocalSocket* socket = server->nextPendingConnection()) {
                              QObject::connect(socket, &QLocalSocket::disconnected, socket,
                                               &QObject::deleteLater);
-                             auto lies = [socket, aktivieren] {
-                                if (socket->canReadLine() && socket->readLine().startsWith("activate"))
-                                    aktivieren();
-                            };
+                             auto lies = [socket, aktivieren, nachricht] {
+                                 while (socket->canReadLine()) {
+                                     const QByteArray zeile = socket->readLine().trimmed();
+                                     if (zeile == "activate")
+                                         aktivieren();
+                                     else if (nachricht)
+                                         nachricht(std::string_view(zeile.constData(),
+                                                                    static_cast<std::size_t>(zeile.size())));
+                                 }
+                             };
                             QObject::connect(socket, &QLocalSocket::readyRead, socket, lies);
                             lies();  // what arrived before the connection was made
                          }

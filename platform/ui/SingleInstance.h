@@ -5,6 +5,7 @@
 //   ui::SingleInstance instanz(u"NORVANEWARE-Hauptfenster-Neu");
 //   if (instanz.aktiviereLaufende()) return false;       // another copy was told
 //   instanz.lausche([&] { raise(mainWindow); });         // from now on this copy is found
+//   other.sende("VarmionClientCommunication");           // a line for the running copy
 #include <QLocalServer>
 #include <functional>
 #include <memory>
@@ -21,9 +22,13 @@ class SingleInstance {
 
     // True when another copy listens and took the request to activate itself.
     bool aktiviereLaufende(int timeoutMs = 1000);
-    // Listens for later copies; `aktivieren` runs on the main thread for each. A socket
-    // left behind by a copy that crashed is removed first. False when listening fails.
-    bool lausche(std::function<void()> aktivieren);
+    // Listens for later copies; `aktivieren` runs on the main thread for each. Any other
+    // line another program sends (without its line end) goes to `nachricht`. A socket left
+    // behind by a copy that crashed is removed first. False when listening fails.
+    bool lausche(std::function<void()> aktivieren,
+                 std::function<void(std::string_view)> nachricht = {});
+    // Sends one line to the copy that listens; false when none does.
+    bool sende(std::string_view zeile, int timeoutMs = 1000);
     bool lauscht() const;
     const QString& name() const { return name_; }
 

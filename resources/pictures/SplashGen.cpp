@@ -1,17 +1,32 @@
-// Draws the start-up picture of the program into a BMP file: the program's name and
-// version over a band that runs from the cold of the ground to the warmth of the house.
-//   varm_splashgen <out.bmp> <version text>
+// Draws the program's own pictures in one look (the colours of the start-up picture: the
+// blue of the ground, the teal between, the orange of the warm house; white and dark-blue
+// strokes):
+//   splash.bmp        the start-up picture: name and version over a band that runs from the
+//                     cold of the ground to the warmth of the house
+//   bkgnd.bmp         the main window's background, light enough for dark text on it
+//   icon.png          the program icon
+//   bar_<id>.png      the main window's button-bar pictures (36 x 36) on the transparent
+//                     key colour red, by resource id: one for normal and one for hovered
+//                     where they differ
+//   varm_splashgen <out dir> <version text>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRadialGradient>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
-void zeichneHaus(QPainter& p, QPointF unten, double breite) {
+const QColor kBlau(24, 70, 120);
+const QColor kTuerkis(40, 120, 150);
+const QColor kOrange(222, 120, 52);
+const QColor kHell(246, 248, 250);
+
+QPainterPath Haus(QPointF unten, double breite) {
     const double h = breite * 0.6;
     QPainterPath haus;
     haus.moveTo(unten.x() - breite / 2, unten.y());
@@ -20,45 +35,34 @@ void zeichneHaus(QPainter& p, QPointF unten, double breite) {
     haus.lineTo(unten.x() + breite / 2, unten.y() - h);
     haus.lineTo(unten.x() + breite / 2, unten.y());
     haus.closeSubpath();
-    p.setPen(QPen(QColor(255, 255, 255, 230), 3));
-    p.setBrush(QColor(255, 255, 255, 40));
-    p.drawPath(haus);
+    return haus;
 }
 
-void zeichneSonde(QPainter& p, double x, double oben, double unten) {
-    p.setPen(QPen(QColor(255, 255, 255, 200), 3, Qt::SolidLine, Qt::RoundCap));
+void zeichneSonde(QPainter& p, double x, double oben, double unten, const QColor& farbe, double w) {
+    p.setPen(QPen(farbe, w, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
     p.drawLine(QPointF(x - 5, oben), QPointF(x - 5, unten));
     p.drawLine(QPointF(x + 5, oben), QPointF(x + 5, unten));
     p.drawArc(QRectF(x - 5, unten - 5, 10, 10), 180 * 16, 180 * 16);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fputs("usage: varm_splashgen <out.bmp> <version>\n", stderr);
-        return 2;
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-
+QImage Splash(const QString& version) {
     const int w = 480, h = 300;
     QImage bild(w, h, QImage::Format_RGB32);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
-
     QLinearGradient verlauf(0, h, 0, 0);
-    verlauf.setColorAt(0.0, QColor(24, 70, 120));
-    verlauf.setColorAt(0.55, QColor(40, 120, 150));
-    verlauf.setColorAt(1.0, QColor(222, 120, 52));
+    verlauf.setColorAt(0.0, kBlau);
+    verlauf.setColorAt(0.55, kTuerkis);
+    verlauf.setColorAt(1.0, kOrange);
     p.fillRect(bild.rect(), verlauf);
-
-    // Ground line, house and the probe that reaches into the ground.
     const double boden = 210;
     p.setPen(QPen(QColor(255, 255, 255, 160), 2));
     p.drawLine(QPointF(24, boden), QPointF(w - 24, boden));
-    zeichneHaus(p, QPointF(380, boden), 110);
-    zeichneSonde(p, 330, boden, 280);
+    p.setPen(QPen(QColor(255, 255, 255, 230), 3));
+    p.setBrush(QColor(255, 255, 255, 40));
+    p.drawPath(Haus(QPointF(380, boden), 110));
+    zeichneSonde(p, 330, boden, 280, QColor(255, 255, 255, 200), 3);
 
     QFont titel(QStringLiteral("Liberation Sans"));
     titel.setPixelSize(58);
@@ -66,14 +70,232 @@ int main(int argc, char** argv) {
     p.setFont(titel);
     p.setPen(Qt::white);
     p.drawText(QRectF(30, 40, 300, 80), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Varmion"));
-
     QFont klein(QStringLiteral("Liberation Sans"));
     klein.setPixelSize(16);
     p.setFont(klein);
     p.setPen(QColor(255, 255, 255, 220));
     p.drawText(QRectF(34, 118, 280, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Version ") + QString::fromUtf8(argv[2]));
-    p.end();
+               QStringLiteral("Version ") + version);
+    return bild;
+}
 
-    return bild.save(QString::fromLocal8Bit(argv[1]), "BMP") ? 0 : 1;
+// A pale sky over pale ground, the house and its probe faint at the lower right: the
+// explanatory texts stand on the left half.
+QImage Hintergrund() {
+    const int w = 1024, h = 768;
+    QImage bild(w, h, QImage::Format_RGB32);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient himmel(0, 0, 0, h);
+    himmel.setColorAt(0.0, QColor(250, 247, 240));
+    himmel.setColorAt(0.70, QColor(236, 243, 247));
+    himmel.setColorAt(0.72, QColor(214, 228, 236));
+    himmel.setColorAt(1.0, QColor(190, 210, 226));
+    p.fillRect(bild.rect(), himmel);
+    QRadialGradient waerme(QPointF(w * 0.78, h * 0.52), w * 0.35);
+    waerme.setColorAt(0.0, QColor(kOrange.red(), kOrange.green(), kOrange.blue(), 60));
+    waerme.setColorAt(1.0, QColor(kOrange.red(), kOrange.green(), kOrange.blue(), 0));
+    p.fillRect(bild.rect(), waerme);
+    const double boden = h * 0.71;
+    p.setPen(QPen(QColor(kTuerkis.red(), kTuerkis.green(), kTuerkis.blue(), 70), 3));
+    p.drawLine(QPointF(w * 0.45, boden), QPointF(w, boden));
+    p.setPen(QPen(QColor(kBlau.red(), kBlau.green(), kBlau.blue(), 70), 5));
+    p.setBrush(QColor(255, 255, 255, 120));
+    p.drawPath(Haus(QPointF(w * 0.80, boden), 260));
+    zeichneSonde(p, w * 0.66, boden, h * 0.95, QColor(kBlau.red(), kBlau.green(), kBlau.blue(), 70), 5);
+    return bild;
+}
+
+// The icons: dark-blue outlines, teal and orange fills, white paper.
+using Zeichnung = std::function<void(QPainter&, bool hell)>;
+
+QImage Symbol(const Zeichnung& z, bool hell, int groesse = 48) {
+    QImage bild(groesse, groesse, QImage::Format_ARGB32);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(groesse / 48.0, groesse / 48.0);
+    z(p, hell);
+    return bild;
+}
+
+QPen Linie(double w = 2.5) { return QPen(kBlau, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QColor Warm(bool hell) { return hell ? kOrange.lighter(115) : kOrange; }
+QColor Kalt(bool hell) { return hell ? kTuerkis.lighter(125) : kTuerkis; }
+
+void Projekt(QPainter& p, bool hell) {
+    p.setPen(Linie());
+    p.setBrush(QColor(240, 200, 110));
+    QPainterPath mappe;
+    mappe.moveTo(4, 14);
+    mappe.lineTo(18, 14);
+    mappe.lineTo(22, 18);
+    mappe.lineTo(44, 18);
+    mappe.lineTo(44, 42);
+    mappe.lineTo(4, 42);
+    mappe.closeSubpath();
+    p.drawPath(mappe);
+    p.setBrush(hell ? Qt::white : kHell);
+    p.drawPath(Haus(QPointF(24, 38), 18));
+}
+
+void Auslegung(QPainter& p, bool hell) {
+    p.setPen(Linie());
+    p.setBrush(kHell);
+    p.drawRoundedRect(QRectF(6, 8, 36, 32), 4, 4);
+    p.setBrush(Kalt(hell));
+    p.drawEllipse(QRectF(10, 13, 20, 20));
+    p.drawLine(QPointF(20, 15), QPointF(20, 31));
+    p.drawLine(QPointF(12, 23), QPointF(28, 23));
+    p.setBrush(Warm(hell));
+    p.drawRect(QRectF(33, 14, 5, 18));
+}
+
+void Kosten(QPainter& p, bool hell) {
+    p.setPen(Linie());
+    p.drawLine(QPointF(5, 42), QPointF(44, 42));
+    const double hoehen[] = {14, 26, 20, 32};
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(i == 3 ? Warm(hell) : Kalt(hell));
+        p.drawRect(QRectF(8 + i * 9, 42 - hoehen[i], 7, hoehen[i]));
+    }
+}
+
+void Bericht(QPainter& p, bool hell) {
+    p.setPen(Linie());
+    p.setBrush(hell ? Qt::white : kHell);
+    QPainterPath blatt;
+    blatt.moveTo(10, 4);
+    blatt.lineTo(32, 4);
+    blatt.lineTo(40, 12);
+    blatt.lineTo(40, 44);
+    blatt.lineTo(10, 44);
+    blatt.closeSubpath();
+    p.drawPath(blatt);
+    p.setPen(Linie(2));
+    for (int i = 0; i < 4; ++i) p.drawLine(QPointF(16, 18 + i * 6), QPointF(34, 18 + i * 6));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Warm(hell));
+    p.drawRect(QRectF(16, 40 - 4, 10, 3));
+}
+
+void Gebaeude(QPainter& p, bool hell) {
+    p.setPen(Linie());
+    p.setBrush(hell ? Qt::white : kHell);
+    p.drawPath(Haus(QPointF(20, 44), 30));
+    p.setBrush(Warm(hell));
+    p.drawRoundedRect(QRectF(36, 6, 6, 30), 3, 3);
+    p.drawEllipse(QRectF(34, 32, 10, 10));
+}
+
+void Quelle(QPainter& p, bool hell) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Kalt(hell));
+    p.drawRect(QRectF(4, 18, 40, 26));
+    p.setPen(Linie());
+    p.drawLine(QPointF(4, 18), QPointF(44, 18));
+    p.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(20, 8), QPointF(20, 40));
+    p.drawLine(QPointF(28, 8), QPointF(28, 40));
+    p.drawArc(QRectF(20, 36, 8, 8), 180 * 16, 180 * 16);
+    p.setPen(Linie());
+    p.setBrush(Warm(hell));
+    p.drawEllipse(QRectF(30, 2, 10, 10));
+}
+
+void Jahr(QPainter& p, bool hell) {
+    p.setPen(Linie());
+    p.setBrush(kHell);
+    p.drawRect(QRectF(5, 6, 38, 36));
+    QPainterPath kurve;
+    kurve.moveTo(8, 16);
+    kurve.cubicTo(18, 44, 30, 44, 40, 16);
+    p.setPen(QPen(Warm(hell), 3, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(kurve);
+    p.setPen(Linie(1.5));
+    for (int i = 1; i < 4; ++i) p.drawLine(QPointF(5 + i * 9.5, 40), QPointF(5 + i * 9.5, 42));
+}
+
+void Hilfe(QPainter& p, bool hell) {
+    p.setPen(Linie());
+    p.setBrush(Kalt(hell));
+    p.drawEllipse(QRectF(6, 6, 36, 36));
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(26);
+    f.setWeight(QFont::Bold);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(6, 6, 36, 36), Qt::AlignCenter, QStringLiteral("?"));
+}
+
+void Programm(QPainter& p, bool) {
+    QLinearGradient verlauf(0, 48, 0, 0);
+    verlauf.setColorAt(0.0, kBlau);
+    verlauf.setColorAt(0.55, kTuerkis);
+    verlauf.setColorAt(1.0, kOrange);
+    p.setPen(Qt::NoPen);
+    p.setBrush(verlauf);
+    p.drawRoundedRect(QRectF(1, 1, 46, 46), 9, 9);
+    p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(255, 255, 255, 60));
+    p.drawPath(Haus(QPointF(24, 32), 24));
+    zeichneSonde(p, 24, 32, 44, Qt::white, 2.5);
+}
+
+// The buttons take pure red as transparent and nothing else: the soft edges are laid on
+// the light face of the buttons, the rest becomes red.
+QImage AufSchluesselfarbe(const QImage& symbol) {
+    QImage bild(symbol.size(), QImage::Format_RGB32);
+    for (int y = 0; y < symbol.height(); ++y) {
+        for (int x = 0; x < symbol.width(); ++x) {
+            const QColor c = symbol.pixelColor(x, y);
+            if (c.alpha() < 48) {
+                bild.setPixel(x, y, qRgb(255, 0, 0));
+                continue;
+            }
+            const double a = c.alphaF();
+            const auto mische = [a](int v) { return static_cast<int>(v * a + 236 * (1 - a) + 0.5); };
+            bild.setPixel(x, y, qRgb(mische(c.red()), mische(c.green()), mische(c.blue())));
+        }
+    }
+    return bild;
+}
+
+bool Schreibe(const QImage& bild, const QString& datei, const char* format) {
+    if (bild.save(datei, format)) return true;
+    std::fprintf(stderr, "varm_splashgen: cannot write %s\n", datei.toLocal8Bit().constData());
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fputs("usage: varm_splashgen <out dir> <version>\n", stderr);
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QString ordner = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
+
+    bool ok = Schreibe(Splash(QString::fromUtf8(argv[2])), ordner + "splash.bmp", "BMP");
+    ok = Schreibe(Hintergrund(), ordner + "bkgnd.bmp", "BMP") && ok;
+    ok = Schreibe(Symbol(Programm, false, 64), ordner + "icon.png", "PNG") && ok;
+
+    // Normal and hovered picture of each bar button; open and help have one picture.
+    struct Knopf {
+        int normal, hover;
+        Zeichnung zeichnung;
+    };
+    const Knopf knoepfe[] = {
+        {221, 221, Projekt}, {222, 302, Auslegung}, {223, 303, Kosten}, {224, 304, Bericht},
+        {225, 305, Gebaeude}, {226, 306, Quelle},   {227, 307, Jahr},   {219, 219, Hilfe},
+    };
+    for (const Knopf& k : knoepfe) {
+        ok = Schreibe(AufSchluesselfarbe(Symbol(k.zeichnung, false, 36)), ordner + QStringLiteral("bar_%1.png").arg(k.normal), "PNG") && ok;
+        if (k.hover != k.normal)
+            ok = Schreibe(AufSchluesselfarbe(Symbol(k.zeichnung, true, 36)), ordner + QStringLiteral("bar_%1.png").arg(k.hover), "PNG") && ok;
+    }
+    return ok ? 0 : 1;
 }

@@ -130,16 +130,24 @@ void SchreibeKollektor(LibraryWriter& w, const Quellen& q) {
         for (int m = 0; m < 12; ++m)
             ghi[m] = ort.typisch->Number(std::string("ghi_") + (m < 9 ? "0" : "") +
                                          std::to_string(m + 1));
+        const double breite = ort.typisch->Number("latitude");
+        const KollektorKennwerte kennwerte{k.Number("eta0"), k.Number("a1_W_m2K"),
+                                           k.Number("a2_W_m2K2")};
+        const Ausrichtung lage{k.Number("tilt_deg"), k.Number("azimuth_deg")};
         const CVRMString satz = BibName(k["name"]);
         w.AddToList(LISTE_SOLARKOLLEKTOREN, satz);
-        w.Int(satz, u"KollektorTyp", 0);
-        w.Int(satz, u"DatenKNeigung", 0);  // the yields are those on the horizontal
-        w.Int(satz, u"DatenKAusrichtung", 0);
+        w.Int(satz, u"KollektorTyp", static_cast<long>(k.Number("type")));
+        w.Int(satz, u"DatenKNeigung", static_cast<long>(lage.neigungGrad));
+        w.Int(satz, u"DatenKAusrichtung", static_cast<long>(lage.azimutGrad));
         int n = 0;
         for (const std::string& t : SplitList(k["mean_temps_C"])) {
-            const Monate e = KollektorErtrag(k.Number("eta0"), k.Number("a1_W_m2K"),
-                                             k.Number("a2_W_m2K2"), ParseNumber(t, "mean_temps_C"),
-                                             ghi, ort.temps, ort.typisch->Number("latitude"));
+            const double tm = ParseNumber(t, "mean_temps_C");
+            // The horizontal records keep the day-mean method they were shipped with.
+            const Monate e = lage.neigungGrad == 0.0
+                                 ? KollektorErtrag(kennwerte.eta0, kennwerte.a1, kennwerte.a2, tm,
+                                                   ghi, ort.temps, breite)
+                                 : KollektorErtragGeneigt(kennwerte, tm, ghi, ort.temps, breite,
+                                                          lage);
             CVRMString text = platform::format(u"%s#", platform::fromUtf8(t));
             for (double y : e) text += platform::format(u"%.2f#", y);
             w.Text(satz, platform::format(u"KollErtrag%i", n++), text);

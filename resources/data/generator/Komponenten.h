@@ -1,9 +1,10 @@
 #pragma once
 // The master data of the library: soil types, antifreezes, tube materials, collector
 // coverings, tariffs, heat pumps with their performance records and the standard solar
-// collector with its yield records.
+// collectors with their yield records.
 #include "LibraryWriter.h"
 #include "Towns.h"
+#include "Transposition.h"
 
 namespace libgen {
 

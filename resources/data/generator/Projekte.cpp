@@ -117,7 +117,55 @@ void schreibeQuelle(LibraryWriter& w, const Quellen& q, const CsvRow& r) {
     w.Int(satz, u"WasserTemp", ganz(r, "water_temp_C"));
 }
 
+// The gains of one kind, per m² of collector: 12 entries "temperature:gain" separated by
+// ";", an empty entry for a month without gain; stored as the program stores them.
+void schreibeGewinne(LibraryWriter& w, const CsvRow& r, const CVRMString& satz, const char* spalte,
+                     const char16_t* praefix) {
+    const std::vector<std::string> monate = SplitList(r[spalte]);
+    if (monate.size() != 12) throw std::runtime_error(std::string(spalte) + " without 12 months");
+    for (size_t m = 0; m < monate.size(); ++m) {
+        if (monate[m].empty()) continue;
+        const size_t trenner = monate[m].find(':');
+        if (trenner == std::string::npos) throw std::runtime_error("gain without temperature");
+        const double temp = ParseNumber(monate[m].substr(0, trenner), "gain temperature");
+        const double gewinn = ParseNumber(monate[m].substr(trenner + 1), "gain");
+        w.Text(satz, platform::format(u"%s%i", praefix, static_cast<int>(m)),
+               platform::format(u"%.2f#%.2f#", temp, gewinn));
+    }
+}
+
+// A solar plant and where its project's house sends its heat: one destination per month
+// for each of the three systems (0 none, 1 hot water, 2 heating, 3 the ground).
+void schreibeSolarAnlage(LibraryWriter& w, const CsvRow& r) {
+    const CVRMString satz = SolarName(r["name"]);
+    w.AddToList(LISTE_SOLARANLAGEN, satz);
+    w.Text(satz, u"SolKollBez", BibName(r["collector"]));
+    w.Float(satz, u"KFlaeche", r.Number("area_m2"));
+    w.Int(satz, u"SolTauschVerlust", ganz(r, "loss_hot_water_K"));
+    w.Int(satz, u"SolTauschVerlustH", ganz(r, "loss_heating_K"));
+    w.Int(satz, u"SolTauschVerlustE", ganz(r, "loss_ground_K"));
+    schreibeGewinne(w, r, satz, "gains_hot_water", u"SolarGewinnW");
+    schreibeGewinne(w, r, satz, "gains_heating", u"SolarGewinnH");
+    schreibeGewinne(w, r, satz, "gains_ground", u"SolarGewinnE");
+
+    const CVRMString haus = HausName(r["project"]);
+    w.Int(haus, u"ProjMitSolar", 1);
+    for (int system = 1; system <= 3; ++system) {
+        const std::string wohin = r[platform::toUtf8(platform::format(u"destinations%i", system))];
+        if (wohin.size() != 12 || wohin.find_first_not_of("0123") != std::string::npos)
+            throw std::runtime_error("destinations need 12 digits 0 to 3: " + r["name"]);
+        std::u16string text;
+        for (char ziel : wohin) text += std::u16string{static_cast<char16_t>(ziel), u'#'};
+        w.Text(haus, platform::format(u"SolarWohin%i", system), CVRMString(text));
+    }
+    w.Text(BibName(r["project"]), u"Solar", satz);
+}
+
 }  // namespace
+
+CVRMString SolarName(const std::string& name) {
+    return BibName(name) + u"_Solar";
+}
 
 CVRMString HausName(const std::string& name) {
     return BibName(name) + u"_HausX";
@@ -140,6 +188,7 @@ void SchreibeProjekte(LibraryWriter& w, const Quellen& q) {
         w.Int(satz, u"AnzahlWP", 1);
         w.Text(satz, u"HeizsystemJN", CVRMString(u"111111"));
     }
+    for (const CsvRow& r : q.Tabelle("solar_plants").Rows()) schreibeSolarAnlage(w, r);
 }
 
 }  // namespace libgen

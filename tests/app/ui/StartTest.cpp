@@ -16,8 +16,11 @@
 #include "core/text/ResManager.h"
 #include "core/value/VRMdatenProvider.h"
 #include "evaluation/binding/Basis.h"
+#include "evaluation/binding/Solar.h"
+#include "model/app/KelvoBindungen.h"
 #include "platform/modules/Module.h"
 #include "platform/resources/Resources.h"
+#include "platform/ui/SingleInstance.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/FixtureDatabase.h"
 #include "tests/support/ui/ScriptedDialogs.h"
@@ -48,6 +51,7 @@ class StartTest : public uitest::Fixture {
         CVRMdatenProvider::remove();
         CVRMglobApp::ResetForTests();
         IBasis::Leeren();
+        ISolar::Leeren();
         platform::setCurrentResourceModule(vorherModul);
         CResManager::setLang(IDR_LNG_ENG);
     }
@@ -57,6 +61,7 @@ class StartTest : public uitest::Fixture {
         kopiere(kBin / "Varmtexteng.so");
         if (deutsch) kopiere(kBin / "Varmtext.so");
         kopiere(kBin / "Varmregio.so");
+        kopiere(kBin / "Varmsun.so");
         kopiere(VARM_LIBRARY_DB);
     }
     void schreibeKonfig(int primaer, int sub) {
@@ -95,6 +100,9 @@ TEST_F(StartTest, ErsterStartEnglischLegtKonfigAnUndZeigtHauptfenster) {
     EXPECT_EQ(app.GetMainFrame()->windowTitle(), QStringLiteral("Varmion"));
     EXPECT_TRUE(app.GetStartWPumpe().IstGueltig());
     EXPECT_TRUE(app.GetStartTarif().IstGueltig());
+    // The solar library of the program folder is bound, and the house offers solar.
+    EXPECT_TRUE(ISolar::IstGeladen());
+    EXPECT_TRUE(GetKelvoBindungen().IstSolarGebunden());
     EXPECT_TRUE(boxTexte().empty());
     uitest::saveArtifact(*app.GetMainFrame(), "main-window");
     app.ExitInstance();
@@ -218,6 +226,21 @@ TEST_F(StartTest, ZweiterStartHoltDenErstenNachVorn) {
     EXPECT_FALSE(erste.GetMainFrame()->isMinimized());
     EXPECT_TRUE(boxTexte().empty());  // the second copy ends without a word
     erste.ExitInstance();
+}
+
+// Another program closes the running one through its message: no question is asked.
+TEST_F(StartTest, ClientNachrichtBeendetOhneFrage) {
+    legeProgrammordnerAn();
+    CKelvoApp app;
+    ASSERT_TRUE(app.InitInstance(umgebung));
+    CMainFrame* frame = app.GetMainFrame();
+    ASSERT_TRUE(frame->isVisible());
+    ui::SingleInstance andere(umgebung.instanzSchluessel);
+    ASSERT_TRUE(andere.sende("VarmionClientCommunication"));
+    for (int i = 0; i < 200 && frame->isVisible(); ++i) uitest::processEvents();
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_TRUE(uitest::dialogs().boxes().empty());
+    app.ExitInstance();
 }
 
 class SplashTest : public uitest::Fixture {};

@@ -1,5 +1,9 @@
 // Direct access of the value store: each id at its fixed place, written to disk at once,
 // and never through the cache.
+#include <functional>
+
+#include "core/db/Global.h"
+#include "core/db/VRMglobApp.h"
 #include "core/value/VRMdatenProvider.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/value/DatenProviderTestConsumer.h"
@@ -104,6 +108,59 @@ TEST_F(DatenProviderDirekt, SaveWritesToDiskAtOnceAndLeavesTheCacheAlone) {
     CVRMwert quelle(CVRMString(u"Andere"));
     EXPECT_THROW(provider().saveWert(u"Projekt1", ID_WQuelle, quelle), platform::UserException);
     EXPECT_EQ(projekt.wert(ID_WQuelle).GetStringVal(), u"Kombi");
+}
+
+// Direct reads are kept while the databases stand still; each kind of change must show in
+// the next read. Each case starts from the same files with the value read once.
+TEST_F(DatenProviderDirekt, ReadsFollowEveryChangeOfTheDatabases) {
+    struct Fall {
+        const char* was;
+        std::function<void()> aendern;
+        float erwartet;
+    };
+    const auto nutzerWert = [] {
+        IGlobal::WriteIniString(u"Klimadaten", u"Dublin (IRL)NAT", u"2", 0);
+    };
+    const auto bibo = [this] { return CVRMString::fromUtf8(folder.file("bibo.ini").string()); };
+    const Fall faelle[] = {
+        {"saved through the store",
+         [this] {
+             CVRMwert w(-7.5f);
+             provider().saveWert(u"Dublin (IRL)", ID_NAT, w);
+         },
+         -7.5f},
+        {"written to the user database", nutzerWert, 2.0f},
+        {"user value deleted again: the library's",
+         [&] {
+             nutzerWert();
+             provider().getWert(u"Dublin (IRL)", ID_NAT);
+             IGlobal::DeleteKeyInSection(u"Klimadaten", u"Dublin (IRL)NAT", 0);
+         },
+         -3.5f},
+        {"library only: the user value is passed over",
+         [&] {
+             nutzerWert();
+             provider().getWert(u"Dublin (IRL)", ID_NAT);
+             ASSERT_EQ(CVRMglobApp::Get().SetBiboDatei(bibo(), 1), 1);
+         },
+         -3.5f},
+        {"section deleted",
+         [&] {
+             nutzerWert();
+             provider().getWert(u"Dublin (IRL)", ID_NAT);
+             IGlobal::DeleteSection(u"Klimadaten", 0);
+         },
+         -3.5f},
+    };
+    for (const Fall& f : faelle) {
+        CVRMglobApp::ResetForTests();
+        loadDatabases(kUser, kBibo);
+        ASSERT_FLOAT_EQ(provider().getWert(u"Dublin (IRL)", ID_NAT).GetFloatVal(), -3.5f) << f.was;
+        f.aendern();
+        EXPECT_FLOAT_EQ(provider().getWert(u"Dublin (IRL)", ID_NAT).GetFloatVal(), f.erwartet)
+            << f.was;
+    }
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(DatenProviderDirekt, IdsOutsideTheTableReport) {

@@ -7,6 +7,7 @@
 #include "evaluation/binding/Basis.h"
 #include "evaluation/binding/Erdluft.h"
 #include "evaluation/binding/Kuehl.h"
+#include "evaluation/binding/Solar.h"
 #include "tests/support/EnglischeTexte.h"
 #include "tests/support/ValueStoreFixture.h"
 
@@ -32,6 +33,7 @@ class BindungFixture : public testsupport::ValueStoreFixture {
         IBasis::Leeren();
         IErdluft::Leeren();
         IKuehl::Leeren();
+        ISolar::Leeren();
     }
 
     // The one box shown so far ("" when none or several).

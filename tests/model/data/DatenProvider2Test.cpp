@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+#include "core/db/Global.h"
 #include "core/value/VRMdatenProvider.h"
 #include "model/data/VRMcompManager.h"
 #include "model/data/VRMdatenProvider2.h"
@@ -179,6 +180,31 @@ TEST_F(DatenProvider2Test, SoilValuesAreReadAndWritten) {
     p2.SaveBodenDaten(u"Ton", 2.0f, 2.4f, 1900.0f);
     EXPECT_FLOAT_EQ(p2.GetBodenDaten(ID_SpezWaerme, u"Ton"), 2.4f);
     EXPECT_FLOAT_EQ(p2.GetBodenDaten(ID_Dichte, u"Ton"), 1900.0f);
+}
+
+// The series and soil values are kept between reads; every write, by whatever path, must
+// still show in the next read.
+TEST_F(DatenProvider2Test, ReadsFollowEveryWrite) {
+    Monate vorher;
+    p2.GetMonatsWerte(u"Mild", vorher);
+    EXPECT_FLOAT_EQ(vorher[0], 12.0f);
+    EXPECT_FLOAT_EQ(p2.GetBodenDaten(ID_Waermeleitzahl, u"Sand"), 1.5f);
+
+    const Monate kalt{-3, -2, 0, 4, 9, 13, 15, 14, 11, 7, 2, -1};
+    p2.SaveKlimaMonatsTemps(u"Mild", kalt);
+    Monate nachher;
+    p2.GetMonatsWerte(u"Mild", nachher);
+    EXPECT_EQ(nachher, kalt);
+
+    p2.SaveBodenDaten(u"Sand", 1.7f, 2.0f, 1800.0f);
+    EXPECT_FLOAT_EQ(p2.GetBodenDaten(ID_Waermeleitzahl, u"Sand"), 1.7f);
+    // Written past the value store, straight into the database.
+    IGlobal::WriteIniString(u"Sand", u"Wärmeleitzahl", u"1.9", 0);
+    EXPECT_FLOAT_EQ(p2.GetBodenDaten(ID_Waermeleitzahl, u"Sand"), 1.9f);
+    IGlobal::DeleteKeyInSection(u"Sand", u"Wärmeleitzahl", 0);
+    // Without its key the value's default, as for a soil never stored.
+    EXPECT_FLOAT_EQ(p2.GetBodenDaten(ID_Waermeleitzahl, u"Sand"),
+                    p2.GetBodenDaten(ID_Waermeleitzahl, u"Nie gespeichert"));
 }
 
 TEST_F(DatenProvider2Test, PerformanceRowsComeBackInTheirSlots) {

@@ -41,6 +41,7 @@ const Beispiel kBeispiele[] = {
     {u"Sample ground probe monovalent_(bib)", 0, 0, 1, 2.0f, 6.0f, 5.0f, 15.0f},
     {u"Sample air monoenergetic_(bib)", 2, 1, 0, 2.0f, 5.0f, -10.0f, 5.0f},
     {u"Sample ground water bivalent_(bib)", 3, 2, 2, 3.0f, 7.0f, 8.0f, 14.0f},
+    {u"Sample ground probe solar_(bib)", 0, 0, 1, 2.0f, 6.0f, 5.0f, 15.0f},
 };
 
 bool IstMonoEnergetisch(int modus) {
@@ -107,7 +108,7 @@ class LibrarySampleProjectsTest : public LibraryFixture {
     testsupport::FakeKelvoApp app;
 };
 
-TEST_F(LibrarySampleProjectsTest, ThereAreTheThreeSamples) {
+TEST_F(LibrarySampleProjectsTest, ThereAreTheFourSamples) {
     const CVRMStringArray projekte = Liste(LISTE_PROJEKTE);
     ASSERT_EQ(projekte.GetSize(), static_cast<int>(std::size(kBeispiele)));
     for (const Beispiel& b : kBeispiele) EXPECT_TRUE(InListe(LISTE_PROJEKTE, b.projekt));

@@ -277,7 +277,7 @@ TEST_F(LibraryValuesTest, SampleProjectsLinkComponentsThatExist) {
                (art == 2 && medium == 1) || (art == 3 && medium == 2);
     };
     const CVRMStringArray projekte = Liste(LISTE_PROJEKTE);
-    ASSERT_EQ(projekte.GetSize(), 3);
+    ASSERT_EQ(projekte.GetSize(), 4);
     for (const CVRMString& p : projekte) {
         const CVRMString haus = Lies(p, u"Haus"), wp = Lies(p, u"WPumpe");
         const CVRMString quelle = Lies(p, u"WQuelle"), tarif = Lies(p, u"Tarif");
@@ -285,6 +285,12 @@ TEST_F(LibraryValuesTest, SampleProjectsLinkComponentsThatExist) {
         EXPECT_TRUE(InListe(LISTE_WPUMPEN, wp)) << p.toUtf8();
         EXPECT_TRUE(InListe(LISTE_WQUELLEN, quelle)) << p.toUtf8();
         EXPECT_TRUE(InListe(LISTE_TARIFE, tarif)) << p.toUtf8();
+        // A solar plant, where there is one, with a collector of the library.
+        if (const CVRMString solar = Lies(p, u"Solar"); !solar.IsEmpty()) {
+            EXPECT_TRUE(InListe(LISTE_SOLARANLAGEN, solar)) << p.toUtf8();
+            EXPECT_TRUE(InListe(LISTE_SOLARKOLLEKTOREN, Lies(solar, u"SolKollBez"))) << p.toUtf8();
+            EXPECT_EQ(Lies(haus, u"ProjMitSolar"), u"1") << p.toUtf8();
+        }
         EXPECT_TRUE(InListe(LISTE_KLIMAORTE, Lies(haus, u"Klimaort"))) << p.toUtf8();
         EXPECT_TRUE(InListe(LISTE_FROSTSCHUTZMITTEL, Lies(quelle, u"FSMittel")));
         EXPECT_TRUE(InListe(LISTE_MATERIALIEN_ABS, Lies(quelle, u"AbsMaterial")));

@@ -99,6 +99,24 @@ TEST_F(Services, QtMessageBoxAnswersTheButtonPressed) {
     }
 }
 
+// Escape never confirms: Cancel where there is one, else No, else the only answer.
+TEST_F(Services, QtMessageBoxEscapeIsTheSafeAnswer) {
+    QtMessageBoxPresenter presenter;
+    const struct {
+        uint32_t style;
+        int answer;
+    } cases[] = {
+        {platform::mb::YESNO, platform::id::NO},  // default Yes
+        {platform::mb::YESNOCANCEL, platform::id::CANCEL},
+        {platform::mb::OKCANCEL, platform::id::CANCEL},
+        {platform::mb::OK, platform::id::OK},
+    };
+    for (const auto& c : cases) {
+        uitest::dialogs().expectDialog(u"Varmion", [](QDialog& d) { uitest::key(d, Qt::Key_Escape); });
+        EXPECT_EQ(presenter.present({u"Really exit?", u"Varmion", c.style}), c.answer) << c.style;
+    }
+}
+
 TEST_F(Services, MenusFromIdsRunThroughTheRouter) {
     registerMenu({90128,
                   {{0, 0, u"&File", {{57600, 0, u"&New"}, {0, 0, u"", {}, true}, {57665, 0, u"E&xit"}}},

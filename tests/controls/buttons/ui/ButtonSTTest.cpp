@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -105,23 +106,47 @@ TEST_F(ButtonWindow, HoverFollowsTheMouse) {
     EXPECT_FALSE(first->hovered());
 }
 
-// The large buttons of the main frame's bar, each shaded diagonally towards white.
+// A bar icon: a coloured disc on the transparent colour 255 (pure red).
+QImage barIcon(QColor colour) {
+    QImage image(32, 32, QImage::Format_RGB32);
+    image.fill(QColor(255, 0, 0));
+    QPainter p(&image);
+    p.setPen(QPen(Qt::black, 2));
+    p.setBrush(colour);
+    p.drawEllipse(QRect(4, 4, 24, 24));
+    return image;
+}
+
+// The large buttons of the main frame's bar as the frame sets them up: hovered text blue,
+// normal text black, shaded diagonally towards white, bitmaps in colour while hovered and
+// grey otherwise, transparent colour 255.
 TEST(ButtonBar, EightShadedButtonsNormalAndHovered) {
-    const char16_t* names[] = {u"Project", u"Building", u"Heat pump", u"Tariff",
-                               u"Hot water", u"Evaluation", u"Print", u"Options"};
+    const char16_t* names[] = {u"Open project", u"Design", u"Cost comparison", u"Create report",
+                               u"Building results", u"Heat-source results", u"Annual evaluation",
+                               u"Help search"};
+    const QColor colours[] = {Qt::darkYellow, Qt::darkGreen, Qt::darkCyan, Qt::darkBlue,
+                              Qt::darkRed, Qt::darkMagenta, Qt::blue, Qt::darkGray};
+    constexpr ui::ColourRef kTransparent(255);
     QWidget bar;
-    bar.resize(8 * 100 + 10, 2 * 70 + 15);
+    bar.resize(2 * 170 + 15, 8 * 56 + 5);
     std::vector<CShadeButtonST*> hovered;
-    for (int row = 0; row < 2; ++row)
+    for (int column = 0; column < 2; ++column)
         for (int i = 0; i < 8; ++i) {
             auto* b = new CShadeButtonST(names[i], &bar);
-            b->setGeometry(5 + i * 100, 5 + row * 75, 96, 66);
+            b->setGeometry(5 + column * 175, 5 + i * 56, 170, 52);
+            EXPECT_EQ(b->SetColor(buttons::kForeHover, ui::ColourRef(0xFF0000)), buttons::kButtonOk);
+            EXPECT_EQ(b->SetColor(buttons::kForeNormal, ui::ColourRef(0)), buttons::kButtonOk);
             b->SetShade(buttons::kShadeDiagonal, 0, 70, 0, ui::rgb(255, 255, 255));
-            if (row == 1) hovered.push_back(b);
+            const QImage icon = barIcon(colours[i]);
+            EXPECT_EQ(b->SetBitmaps(icon, kTransparent,
+                                    buttons::derivedCopy(icon, kTransparent, buttons::greyOf),
+                                    kTransparent),
+                      buttons::kButtonOk);
+            if (column == 1) hovered.push_back(b);
         }
     bar.show();
     uitest::processEvents();
-    // Each gets a move of its own, so that all of the second row show their hover face.
+    // Each gets a move of its own, so that all of the right column show their hover face.
     for (CShadeButtonST* b : hovered) sendMouse(b, QEvent::MouseMove, {40, 30}, Qt::NoButton);
     uitest::processEvents();
     for (CShadeButtonST* b : hovered) EXPECT_TRUE(b->hovered());

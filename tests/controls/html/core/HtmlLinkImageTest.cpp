@@ -1,5 +1,7 @@
 // Links (areas, hover notifications, clicks), images and their sources, animation and the
 // texts of "string" tags.
+#include "platform/modules/Module.h"
+#include "platform/resources/Resources.h"
 #include "tests/support/Sprachmodul.h"
 #include "tests/controls/html/core/DrawerFixture.h"
 
@@ -150,6 +152,14 @@ TEST_F(DrawerTest, BackgroundImagesTileOnlyKnownSources) {
     drawer.DrawBackgroundImage(dc, {0, 0, 10, 10}, u"handle:1234");
     drawer.DrawBackgroundImage(dc, {0, 0, 10, 10}, u"file:");
     EXPECT_EQ(dc.tiles, (std::vector<html::Box>{{0, 0, 10, 10}}));
+    // A table without an effect tiles its background image behind the cells.
+    dc.tiles.clear();
+    render(u"<table background=\"file:tile.png\"><tr><td>x</td></tr></table>", {0, 0, 40, 40});
+    EXPECT_EQ(dc.tiles, (std::vector<html::Box>{{0, 0, 40, 17}}));
+    drawer.SetEnabled(false);
+    dc.tiles.clear();
+    render(u"<table background=\"file:tile.png\"><tr><td>x</td></tr></table>", {0, 0, 40, 40});
+    EXPECT_TRUE(dc.tiles.empty());
 }
 
 TEST_F(DrawerTest, StringTagsAndLinesComeFromTheLanguageTable) {
@@ -160,4 +170,23 @@ TEST_F(DrawerTest, StringTagsAndLinesComeFromTheLanguageTable) {
     EXPECT_EQ(drawer.ResourceStringLine(3127, 3), u"");
     render(u"<string idres=3091>");
     EXPECT_EQ(dc.drawnText(), u"No current project");
+}
+
+TEST_F(DrawerTest, SrcdllNamesAResourceModuleThatIsAlreadyLoaded) {
+    const auto english = testsupport::EnglischesModul();
+    platform::ModuleHandle module = platform::loadModule(english.datei);  // as the program does
+    ASSERT_NE(module, nullptr);
+    const platform::ModuleHandle before = platform::currentResourceModule();
+    platform::setCurrentResourceModule(module);
+    const std::u16string name(english.datei.begin(), english.datei.end());
+
+    EXPECT_EQ(drawer.LoadedModuleNamed(name), module);
+    layout(u"<bmp iddll=7 srcdll=\"" + name + u"\"><icon iddll=8 srcdll=x.so>");
+    ASSERT_EQ(dc.loads.size(), 1u);
+    EXPECT_EQ(dc.loads[0].module, module);
+    EXPECT_EQ(dc.loads[0].id, 7);
+    EXPECT_EQ(dc.loads[0].kind, html::ImageSource::Kind::Bitmap);
+
+    platform::setCurrentResourceModule(before);
+    platform::freeModule(module);
 }

@@ -1,4 +1,5 @@
 // The style sheet, CSS declarations and their values, and the style stack.
+#include "controls/html/HtmlMath.h"
 #include "tests/controls/html/core/DrawerFixture.h"
 
 using htmltest::DrawerTest;
@@ -90,6 +91,11 @@ TEST_F(DrawerTest, BorderWidthAndStyleKeepEachOtherConsistent) {
     EXPECT_EQ(t.borderWidth, 1);
     drawer.ApplyCssDeclarations(u"border-width: 0", t);
     EXPECT_EQ(t.borderStyle, 0);
+    // Markup cannot grow a width without bound.
+    std::u16string thick;
+    for (int i = 0; i < 200; ++i) thick += u"border-width: thick;";
+    drawer.ApplyCssDeclarations(thick, s);
+    EXPECT_EQ(s.borderWidth, html::kMaxCoord);
 }
 
 TEST_F(DrawerTest, StyleSheetSelectorsAreCaseInsensitiveAndTheBuiltInSheetReturns) {

@@ -76,6 +76,15 @@ TEST_F(Form, GripHidesWhileScrollBarsWouldBeNeeded) {
     EXPECT_TRUE(view.gripVisible());
 }
 
+TEST_F(Form, GripIsTriangularInTheBottomRightCorner) {
+    const QRegion shape = view.gripWindow()->mask();
+    const int side = view.gripWindow()->width();
+    EXPECT_TRUE(shape.contains(QPoint(side - 1, side - 1)));
+    EXPECT_TRUE(shape.contains(QPoint(side - 2, 2)));      // right edge, near the top
+    EXPECT_FALSE(shape.contains(QPoint(1, 1)));             // top-left half is cut away
+    EXPECT_FALSE(shape.contains(QPoint(2, side - side / 2 - 3)));
+}
+
 TEST_F(Form, MinimumTrackSizeLimitsTheWindow) {
     view.SetMinTrackSize({320, 200});
     EXPECT_EQ(view.minimumSize(), QSize(320, 200));

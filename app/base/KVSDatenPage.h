@@ -1,0 +1,43 @@
+#pragma once
+// The window of every input page: a property page that keeps the data-page protocol
+// (CKVSDatenPageProtokoll). In the wizard the pages save when the user steps on and stay
+// while they still hold changes; outside it each page sets the sheet's title from its text.
+//
+//   class CHausPage : public CKVSDatenPage {
+//     public: CHausPage() : CKVSDatenPage(kTemplate, 0, 3148) { m_frageTextId = ...; }
+//       int GetPageKind() const override { return CKVSDatenSheet::kHaus; }
+//       void FillPageDaten(int) override; void EnableControls() override;
+//       int SaveModifiedData() override;
+//   };
+#include <string>
+
+#include "app/base/KVSDatenPageProtokoll.h"
+#include "platform/ui/PropertySheet.h"
+
+class CKVSDatenSheet;
+
+class CKVSDatenPage : public ui::PropertyPage, public CKVSDatenPageProtokoll {
+  public:
+    CKVSDatenPage(int templateId, int wizard, unsigned titelTextId);
+
+    // The help page of this input page; the base shows the contents.
+    virtual std::u16string HilfeThema() const { return u"index"; }
+    void OnHelp() override;
+
+    // ui::PropertyPage
+    bool onSetActive() override;
+    int onWizardBack() override;
+    int onWizardNext() override;
+    bool onHelp() override;
+
+  protected:
+    void onInitPage() override;
+    bool HatFenster() const override { return hasWindow(); }
+    void SetzeTitel(const CVRMString& titel, bool sofort) override;
+    void ZeigeElement(int controlId, int showState) override;
+
+  private:
+    // A page stops building itself once another program asked the main window to close.
+    static void PruefeSchliessAnforderung();
+    int WizardSchritt();
+};

@@ -1,0 +1,15 @@
+#include "app/frame/ChildFrame.h"
+
+#include "app/frame/MainFrameLogik.h"
+
+CChildFrame::CChildFrame(IKelvoDocServices* dokument, QWidget* parent)
+    : CResizableMDIChild(parent), m_dokument(dokument) {
+    // No system menu: a project window is closed through its project.
+    setSystemMenu(nullptr);
+    setAttribute(Qt::WA_DeleteOnClose);
+    const SFensterMasse masse{logicalDpiX(), logicalDpiY()};
+    SetMinTrackSize({CMainFrameLogik::BerechneFensterBreite(masse, 1, 1),
+                     CMainFrameLogik::BerechneFensterHoehe(masse, 1)});
+}
+
+void CChildFrame::ActivateFrame() { showMaximized(); }
