@@ -26,6 +26,7 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/SingleInstance.h"
 #include "tests/app/ui/base/TestDatenPage.h"
+#include "tests/controls/resizable/MemoryProfile.h"
 #include "tests/support/EnglischeTexte.h"
 #include "tests/support/FakeKelvoApp.h"
 #include "tests/support/Sprachmodul.h"
@@ -40,19 +41,6 @@ using platform::id::YES;
 QString Text(unsigned id) {
     return QString::fromStdU16String(CResManager::getLangText(static_cast<uint16_t>(id)));
 }
-
-class SpeicherProfil : public resizable::Profile {
-  public:
-    std::map<std::pair<std::u16string, std::u16string>, std::u16string> eintraege;
-    std::optional<std::u16string> readString(const std::u16string& s, const std::u16string& e) override {
-        const auto it = eintraege.find({s, e});
-        if (it == eintraege.end()) return std::nullopt;
-        return it->second;
-    }
-    void writeString(const std::u16string& s, const std::u16string& e, const std::u16string& v) override {
-        eintraege[{s, e}] = v;
-    }
-};
 
 // The two colours of the bar and its texts; every other option is not asked for here.
 class Farben : public IKelvoOptionen {
@@ -104,7 +92,7 @@ class MainFrameTest : public uitest::Fixture {
     testsupport::FakeKelvoApp app;
     testsupport::FakeKelvoDoc dokument;
     Farben farben;
-    SpeicherProfil profil;
+    testsupport::MemoryProfile profil;
 };
 
 TEST_F(MainFrameTest, MenuOhneProjektInDerSpracheDesProgramms) {
@@ -276,7 +264,7 @@ TEST_F(MainFrameTest, ReportNachrichtGehtAnDieAnwendung) {
 }
 
 TEST_F(MainFrameTest, PlatzierungBeimErstenAktivieren) {
-    profil.eintraege[{u"KelvoMainFrame", u"WindowPlacement"}] = u"20,30,1020,830,1,0";
+    profil.entries[{u"KelvoMainFrame", u"WindowPlacement"}] = u"20,30,1020,830,1,0";
     auto frame = NeuesFenster();
     frame->ActivateFrame();
     EXPECT_EQ(frame->geometry(), QRect(20, 30, 1000, 800));
@@ -284,7 +272,7 @@ TEST_F(MainFrameTest, PlatzierungBeimErstenAktivieren) {
     frame->ActivateFrame();  // only the first activation restores
     EXPECT_EQ(frame->geometry(), QRect(40, 50, 900, 760));
     frame.reset();
-    EXPECT_EQ((profil.eintraege[{u"KelvoMainFrame", u"WindowPlacement"}]), u"40,50,940,810,1,0");
+    EXPECT_EQ((profil.entries[{u"KelvoMainFrame", u"WindowPlacement"}]), u"40,50,940,810,1,0");
 }
 
 TEST_F(MainFrameTest, MindestgroesseNachBildschirm) {

@@ -4,23 +4,11 @@
 #include <map>
 
 #include "controls/resizable/ResizableState.h"
+#include "tests/controls/resizable/MemoryProfile.h"
 
 using namespace resizable;
 
 namespace {
-
-class MemoryProfile : public Profile {
-  public:
-    std::map<std::pair<std::u16string, std::u16string>, std::u16string> entries;
-    std::optional<std::u16string> readString(const std::u16string& s, const std::u16string& e) override {
-        const auto it = entries.find({s, e});
-        if (it == entries.end()) return std::nullopt;
-        return it->second;
-    }
-    void writeString(const std::u16string& s, const std::u16string& e, const std::u16string& v) override {
-        entries[{s, e}] = v;
-    }
-};
 
 class FakeWindow : public PlacedWindow {
   public:
@@ -36,7 +24,7 @@ class FakeWindow : public PlacedWindow {
 };
 
 TEST(Placement, SavedOffScreenComesBackWithItsWidth) {
-    MemoryProfile profile;
+    testsupport::MemoryProfile profile;
     FakeWindow window;
     window.rect = {-250, 40, 350, 440};  // 600 wide, 400 high, partly off to the left
     CResizableState::SaveWindowRect(profile, window, u"KelvoMainFrame", true);
@@ -53,7 +41,7 @@ TEST(Placement, LimitsLeftAndTopToScreenLessMargin) {
 }
 
 TEST(Placement, FullPlacementKeepsShowCommandAndFlags) {
-    MemoryProfile profile;
+    testsupport::MemoryProfile profile;
     FakeWindow window;
     window.normal = {{10, 20, 110, 220}, 3, 2};
     CResizableState::SaveWindowRect(profile, window, u"Child", false);
@@ -64,13 +52,13 @@ TEST(Placement, FullPlacementKeepsShowCommandAndFlags) {
 
 TEST(Placement, MalformedEntriesRestoreNothing) {
     for (const std::u16string text : {u"", u"1,2,3,4,5", u"1,2,3,4,5,6,7", u"1,2,x,4,5,6", u"1,,3,4,5,6"}) {
-        MemoryProfile profile;
+        testsupport::MemoryProfile profile;
         profile.entries[{u"S", u"WindowPlacement"}] = text;
         FakeWindow window;
         EXPECT_FALSE(CResizableState::LoadWindowRect(profile, window, u"S", true));
         EXPECT_FALSE(window.movedTo);
     }
-    MemoryProfile none;
+    testsupport::MemoryProfile none;
     FakeWindow window;
     EXPECT_FALSE(CResizableState::LoadWindowRect(none, window, u"S", true));
 }

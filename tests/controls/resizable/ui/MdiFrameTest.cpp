@@ -8,24 +8,12 @@
 #include "controls/resizable/ResizableFormView.h"
 #include "controls/resizable/ResizableMDIChild.h"
 #include "controls/resizable/ResizableMDIFrame.h"
+#include "tests/controls/resizable/MemoryProfile.h"
 #include "tests/support/ui/UiTest.h"
 
 using namespace resizable;
 
 namespace {
-
-class MemoryProfile : public Profile {
-  public:
-    std::map<std::pair<std::u16string, std::u16string>, std::u16string> entries;
-    std::optional<std::u16string> readString(const std::u16string& s, const std::u16string& e) override {
-        const auto it = entries.find({s, e});
-        if (it == entries.end()) return std::nullopt;
-        return it->second;
-    }
-    void writeString(const std::u16string& s, const std::u16string& e, const std::u16string& v) override {
-        entries[{s, e}] = v;
-    }
-};
 
 class MdiFrame : public uitest::Fixture {
   protected:
@@ -85,7 +73,7 @@ TEST_F(MdiFrame, ChildLimitsCombineItsOwnWithItsView) {
 }
 
 TEST_F(MdiFrame, PlacementIsRestoredWhenEnabledAndSavedOnDestruction) {
-    MemoryProfile profile;
+    testsupport::MemoryProfile profile;
     {
         CResizableMDIFrame first;
         first.SetProfile(&profile);
@@ -109,7 +97,7 @@ TEST_F(MdiFrame, PlacementIsRestoredWhenEnabledAndSavedOnDestruction) {
 }
 
 TEST_F(MdiFrame, ChildSavesWhenEnabledAndNotOtherwise) {
-    MemoryProfile profile;
+    testsupport::MemoryProfile profile;
     CResizableMDIChild* kept = addChild({100, 80});
     kept->SetProfile(&profile);
     kept->EnableSaveRestore(u"ChildFrame", true);
