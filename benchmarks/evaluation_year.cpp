@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -16,21 +15,15 @@
 #include "app/options/OptionsManager.h"
 #include "core/db/Lists.h"
 #include "core/db/VRMglobApp.h"
-#include "core/text/ResManager.h"
 #include "core/value/VRMdatenProvider.h"
 #include "evaluation/AuswertManager.h"
 #include "model/errors/GlobaleTexte.h"
-#include "model/heatpump/WPumpe2.h"
-#include "model/house/Haus2.h"
-#include "model/project/Projekt2.h"
 #include "model/results/KelvoErgebnisse.h"
-#include "model/source/KombiWQuelle2.h"
-#include "model/tariff/Tarif2.h"
 #include "platform/messagebox/MessageBox.h"
 #include "platform/modules/Module.h"
-#include "platform/numbers/Numbers.h"
 #include "platform/text/Text.h"
-#include "tests/support/FakeKelvoApp.h"
+#include "tests/support/BeispielProjekt.h"
+#include "tests/support/Sprachmodul.h"
 #include "benchmarks/support/TimeCollector.h"
 
 namespace {
@@ -44,21 +37,7 @@ const char16_t* const kProjekte[] = {
     u"Sample ground water bivalent_(bib)",
 };
 
-struct Projekt {
-    CProjekt2 projekt;
-    CHaus2 haus;
-    CWPumpe2 wpumpe;
-    CKombiWQuelle2 kombi;
-    CTarif2 tarif;
-};
-
-// The active document's heat pump, as the document answers the house's hot water.
-class Dokument : public testsupport::FakeKelvoDoc {
-  public:
-    void WPLeistungOhneKorr(int kind, float quellTemp, float vorlaufTemp, float& wert) override {
-        wpumpe->GetLeistungAnzahl(kind, quellTemp, vorlaufTemp, wert);
-    }
-};
+using Projekt = testsupport::BeispielProjekt;
 
 // The program as it stands after start-up: English texts, the library and an empty user
 // database, the options, an application and a document.
@@ -66,7 +45,7 @@ struct Umgebung {
     Umgebung() {
         ordner = fs::temp_directory_path() / ("bench-evaluation-" + std::to_string(::getpid()));
         fs::create_directories(ordner);
-        ladeEnglisch();
+        if (!testsupport::LadeSprache()) throw std::runtime_error("no English language table");
         modul = platform::loadModule(std::string(VARM_PROGRAM_DIR) + "/Varmcore.so");
         const CVRMString user(platform::fromUtf8((ordner / "user.dat").string()));
         if (CVRMglobApp::Get().Init(modul, nullptr, 0) != 1 ||
@@ -89,40 +68,14 @@ struct Umgebung {
         fs::remove_all(ordner);
     }
 
-    static void ladeEnglisch() {
-        std::ifstream in(std::string(VARM_SOURCE_DIR) + "/resources/eng/language.txt");
-        std::string zeile;
-        while (std::getline(in, zeile)) {
-            const size_t trenner = zeile.find("##");
-            if (trenner == std::string::npos || trenner == 0) continue;
-            const uint32_t id = platform::parseUInt32(platform::fromUtf8(zeile.substr(0, trenner)));
-            if (id == 0 || id > 0xFFFF) continue;
-            CResManager::setEntry(static_cast<uint16_t>(id),
-                                  platform::fromUtf8(zeile.substr(trenner + 2)).c_str());
-        }
-    }
-
     std::unique_ptr<Projekt> Lade(const CVRMString& name) {
-        auto p = std::make_unique<Projekt>();
-        CVRMdatenProvider& werte = CVRMdatenProvider::get();
-        werte.fill(p->projekt, name);
-        auto link = [&](TKelvoDatenID id) { return p->projekt.GetWert(id).GetStringVal(); };
-        werte.fill(p->haus, link(ID_Haus));
-        werte.fill(p->wpumpe, link(ID_WPumpe));
-        werte.fill(p->kombi, link(ID_WQuelle));
-        werte.fill(p->tarif, link(ID_Tarif));
-        dok.projekt = &p->projekt;
-        dok.haus = &p->haus;
-        dok.wpumpe = &p->wpumpe;
-        dok.kombiQuelle = &p->kombi;
-        dok.quelle1 = p->kombi.GetErsteWQuelle();
-        return p;
+        return testsupport::LadeBeispielProjekt(name, dok);
     }
 
     fs::path ordner;
     platform::ModuleHandle modul = nullptr;
     COptionsManager optionen;
-    Dokument dok;
+    testsupport::BeispielDokument dok;
     testsupport::FakeKelvoApp app;
 };
 
@@ -150,7 +103,7 @@ void BM_Auswertung(benchmark::State& state) {
         state.SkipWithError("the project does not load");
         return;
     }
-    const CVRMString solar = p->projekt.GetWert(ID_Solar).GetStringVal();
+    const CVRMString solar = p->Solar();
     CAuswertManager engine;
     CKelvoErgebnisse erg;
     for (auto _ : state) {

@@ -99,55 +99,33 @@ bool GridCore::GetCellRect(int row, int col, Rect* rect) const {
     return true;
 }
 
+namespace {
+
+// One axis of a hit test: the fixed cells from the edge, then the scrolled ones from the
+// first visible; -1 before the edge, in the fixed part when it is not allowed, or past the
+// last cell.
+template <class Size>
+int IndexAt(int pos, bool allowFixed, int fixedSize, int fixedCount, int firstScrolled, int count,
+            Size size) {
+    if (pos < 0 || (!allowFixed && pos < fixedSize)) return -1;
+    const bool inFixed = pos < fixedSize;
+    int end = inFixed ? 0 : fixedSize;
+    for (int i = inFixed ? 0 : firstScrolled; i < (inFixed ? fixedCount : count); ++i) {
+        end += size(i);
+        if (end > pos) return i;
+    }
+    return -1;
+}
+
+}  // namespace
+
 CCellID GridCore::GetCellFromPt(Point point, bool allowFixed) const {
     const CCellID topLeft = GetTopleftNonFixedCell();
     CCellID cell;
-
-    const int fixedWidth = GetFixedColumnWidth();
-    if (point.x < 0 || (!allowFixed && point.x < fixedWidth)) {
-        cell.col = -1;
-    } else if (point.x < fixedWidth) {
-        int x = 0;
-        for (int col = 0; col < m_nFixedCols; ++col) {
-            x += GetColumnWidth(col);
-            if (x > point.x) {
-                cell.col = col;
-                break;
-            }
-        }
-    } else {
-        int x = fixedWidth;
-        for (int col = topLeft.col; col < m_nCols; ++col) {
-            x += GetColumnWidth(col);
-            if (x > point.x) {
-                cell.col = col;
-                break;
-            }
-        }
-    }
-
-    const int fixedHeight = GetFixedRowHeight();
-    if (point.y < 0 || (!allowFixed && point.y < fixedHeight)) {
-        cell.row = -1;
-    } else if (point.y < fixedHeight) {
-        int y = 0;
-        for (int row = 0; row < m_nFixedRows; ++row) {
-            y += GetRowHeight(row);
-            if (y > point.y) {
-                cell.row = row;
-                break;
-            }
-        }
-    } else {
-        int y = fixedHeight;
-        for (int row = topLeft.row; row < m_nRows; ++row) {
-            y += GetRowHeight(row);
-            if (y > point.y) {
-                cell.row = row;
-                break;
-            }
-        }
-    }
+    cell.col = IndexAt(point.x, allowFixed, GetFixedColumnWidth(), m_nFixedCols, topLeft.col, m_nCols,
+                       [this](int col) { return GetColumnWidth(col); });
+    cell.row = IndexAt(point.y, allowFixed, GetFixedRowHeight(), m_nFixedRows, topLeft.row, m_nRows,
+                       [this](int row) { return GetRowHeight(row); });
     return cell;
 }
 

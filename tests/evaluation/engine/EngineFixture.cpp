@@ -18,21 +18,7 @@ EngineFixture::EngineFixture() {
 }
 
 std::unique_ptr<Projekt> EngineFixture::Lade(const CVRMString& name) {
-    auto p = std::make_unique<Projekt>();
-    CVRMdatenProvider& werte = CVRMdatenProvider::get();
-    werte.fill(p->projekt, name);
-    auto link = [&](TKelvoDatenID id) { return p->projekt.GetWert(id).GetStringVal(); };
-    werte.fill(p->haus, link(ID_Haus));
-    werte.fill(p->wpumpe, link(ID_WPumpe));
-    werte.fill(p->kombi, link(ID_WQuelle));
-    werte.fill(p->tarif, link(ID_Tarif));
-    dok.projekt = &p->projekt;
-    dok.haus = &p->haus;
-    dok.wpumpe = &p->wpumpe;
-    dok.kombiQuelle = &p->kombi;
-    dok.quelle1 = p->kombi.GetErsteWQuelle();
-    dok.quelle2 = p->kombi.GetAnzahlWQuellen() > 1 ? p->kombi.GetZweiteWQuelle() : nullptr;
-    return p;
+    return testsupport::LadeBeispielProjekt(name, dok);
 }
 
 void EngineFixture::Werte(Projekt& p) {

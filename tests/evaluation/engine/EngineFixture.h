@@ -8,13 +8,7 @@
 #include "LibraryFixture.h"
 #include "app/options/OptionsManager.h"
 #include "evaluation/AuswertManager.h"
-#include "model/heatpump/WPumpe2.h"
-#include "model/app/OptionIds.h"
-#include "model/house/Haus2.h"
-#include "model/project/Projekt2.h"
-#include "model/source/KombiWQuelle2.h"
-#include "model/source/WQuelle2.h"
-#include "model/tariff/Tarif2.h"
+#include "tests/support/BeispielProjekt.h"
 #include "tests/support/FakeKelvoApp.h"
 
 namespace enginetest {
@@ -23,24 +17,8 @@ inline constexpr const char16_t* kSonde = u"Sample ground probe monovalent_(bib)
 inline constexpr const char16_t* kLuft = u"Sample air monoenergetic_(bib)";
 inline constexpr const char16_t* kWasser = u"Sample ground water bivalent_(bib)";
 
-struct Projekt {
-    CProjekt2 projekt;
-    CHaus2 haus;
-    CWPumpe2 wpumpe;
-    CKombiWQuelle2 kombi;
-    CTarif2 tarif;
-
-    CWQuelle2& Quelle1() { return *kombi.GetErsteWQuelle(); }
-    CVRMString Solar() { return projekt.GetWert(ID_Solar).GetStringVal(); }
-};
-
-// The document's heat pump at any point, all units, as the document answers it.
-class Dokument : public testsupport::FakeKelvoDoc {
-  public:
-    void WPLeistungOhneKorr(int kind, float quellTemp, float vorlaufTemp, float& wert) override {
-        wpumpe->GetLeistungAnzahl(kind, quellTemp, vorlaufTemp, wert);
-    }
-};
+using Projekt = testsupport::BeispielProjekt;
+using Dokument = testsupport::BeispielDokument;
 
 class EngineFixture : public librarytest::LibraryFixture {
   protected:
