@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "core/text/ErrorReport.h"
 #include "core/text/TokenListe.h"
 #include "platform/errors/UserException.h"
 #include "platform/messagebox/MessageBox.h"
@@ -18,11 +19,7 @@ constexpr unsigned kParameterFehler = 5708;     // "Error with parameter %li !\n
 namespace regio {
 
 void ZeigeBox(const CVRMString& text) {
-    platform::MessageBoxRequest box;
-    box.text = text;
-    box.caption = u"Varmregio";
-    box.style = platform::mb::OK | platform::mb::ICONEXCLAMATION;
-    platform::showMessageBox(box);
+    vrmcore::MessageBox(text, CVRMString(u"Varmregio"), platform::mb::OK | platform::mb::ICONEXCLAMATION);
 }
 
 }  // namespace regio

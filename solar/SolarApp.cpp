@@ -48,11 +48,7 @@ class TempKollektor {
 namespace solar {
 
 void ZeigeBox(const CVRMString& text) {
-    platform::MessageBoxRequest box;
-    box.text = text;
-    box.caption = u"Varmsun";
-    box.style = platform::mb::OK | platform::mb::ICONEXCLAMATION;
-    platform::showMessageBox(box);
+    vrmcore::MessageBox(text, CVRMString(u"Varmsun"), platform::mb::OK | platform::mb::ICONEXCLAMATION);
 }
 
 }  // namespace solar
