@@ -126,7 +126,11 @@ class CMainFrame::Schliessen : public IHauptfensterSchliessen {
 
 CMainFrame::CMainFrame(resizable::Profile* profil) : m_befehle(std::make_unique<Befehle>(*this)) {
     SetProfile(profil);
-    m_router.setChain([this] { return std::vector<ui::CommandTarget*>{m_befehle.get()}; });
+    m_router.setChain([this] {
+        std::vector<ui::CommandTarget*> kette{m_befehle.get()};
+        if (m_appBefehle) kette.push_back(m_appBefehle);
+        return kette;
+    });
     m_router.idle().add(this, [this] { AktualisiereKnoepfe(); });
 }
 

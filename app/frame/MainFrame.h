@@ -64,6 +64,8 @@ class CMainFrame : public CResizableMDIFrame, public platform::Window {
     // A line another program sent the running program.
     void ClientNachricht(std::string_view zeile);
     void SetStammdatenSheet(CKVSDatenSheet* sheet);
+    // The application's commands, asked after the frame's own; not owned.
+    void SetAppBefehle(ui::CommandTarget* befehle) { m_appBefehle = befehle; }
     void SetReportAntwort(std::function<void(long, long)> antwort) { m_reportAntwort = std::move(antwort); }
 
     // Parts, for the application and the tests.
@@ -106,4 +108,5 @@ class CMainFrame : public CResizableMDIFrame, public platform::Window {
     int m_menuOhneDokument = -1;
     QPointer<CKVSDatenSheet> m_stammdaten;
     std::function<void(long, long)> m_reportAntwort;
+    ui::CommandTarget* m_appBefehle = nullptr;
 };

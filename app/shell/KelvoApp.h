@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/options/OptionsManager.h"
+#include "app/shell/KelvoAppBefehle.h"
 #include "app/shell/KVSCommandLine.h"
 #include "app/shell/PropertyManager.h"
 #include "controls/resizable/Profile.h"
@@ -59,6 +60,7 @@ class CKelvoApp : public IKelvoAppServices {
     CMainFrame* GetMainFrame() const { return m_mainFrame.get(); }
     COptionsManager& GetOptionsManager() override { return m_optionsManager; }
     CPropertyManager& GetPropertyManager() { return m_propertyManager; }
+    CKelvoAppBefehle& GetAppBefehle() { return m_appBefehle; }
     // The application profile (window placements); none before the file names are known.
     resizable::Profile* GetProfil() const { return m_profil.get(); }
     // What other programs send for the report; nothing is done with it.
@@ -165,6 +167,7 @@ class CKelvoApp : public IKelvoAppServices {
     int m_biboSchalter = 0;
     COptionsManager m_optionsManager;
     CPropertyManager m_propertyManager;
+    CKelvoAppBefehle m_appBefehle;
     SKelvoSchalter m_schalter;
     // Declared before the main frame: the frame writes its placement when it goes.
     std::unique_ptr<resizable::Profile> m_profil;

@@ -238,6 +238,8 @@ void CKelvoApp::ErzeugeHauptfenster() {
     m_profil = std::make_unique<resizable::IniProfile>(m_profilDatei);
     auto frame = std::make_unique<CMainFrame>(m_profil.get());
     frame->SetReportAntwort([this](long w, long l) { ReportAntwort(w, l); });
+    RegistriereAppBefehle(m_appBefehle);
+    frame->SetAppBefehle(&m_appBefehle);
     if (!frame->LoadFrame()) return;
     m_mainFrame = std::move(frame);
 }

@@ -1,0 +1,23 @@
+#include "app/shell/KelvoAppBefehle.h"
+
+void CKelvoAppBefehle::Setze(int id, Befehl befehl) { m_befehle[id] = std::move(befehl); }
+
+bool CKelvoAppBefehle::onCommand(int id) {
+    const auto it = m_befehle.find(id);
+    if (it == m_befehle.end()) return false;
+    if (it->second.aktiv && !it->second.aktiv()) return true;
+    it->second.ausfuehren();
+    return true;
+}
+
+bool CKelvoAppBefehle::onUpdateCommand(int id, ui::CommandState& state) {
+    const auto it = m_befehle.find(id);
+    if (it == m_befehle.end()) return false;
+    state.enabled = !it->second.aktiv || it->second.aktiv();
+    return true;
+}
+
+void RegistriereAppBefehle(CKelvoAppBefehle& /*befehle*/) {
+    // One line per group of windows, each in a file of its own:
+    //   RegistriereXyzBefehle(befehle);
+}
