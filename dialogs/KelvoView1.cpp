@@ -267,14 +267,17 @@ void CKelvoView1::OnUpdate(IKelvoView*, int hint, void* objekt) {
     try {
         CHaus2& haus = m_dokument.Haus();
         CProjekt2& projekt = m_dokument.Projekt();
+        const auto info = [this](int id, const CVRMString& text) {
+            if (auto* label = dynamic_cast<CLabel*>(ui::child(this, id))) label->SetText(text);
+        };
         if (haus.IstInitialisiert()) {
-            ui::setChildText(this, kIdcSolarInfo, haus.GetSolarKurzInfo(m_dokument.ProjektText(ID_Solar)));
-            ui::setChildText(this, kIdcKuehlInfo, haus.GetKuehlKurzInfo(m_dokument.ProjektText(ID_Kuehl)));
-            ui::setChildText(this, kIdcOrtInfo, haus.GetOrtKurzInfo());
-            ui::setChildText(this, kIdcWawaInfo, haus.GetWawaKurzInfo());
+            info(kIdcSolarInfo, haus.GetSolarKurzInfo(m_dokument.ProjektText(ID_Solar)));
+            info(kIdcKuehlInfo, haus.GetKuehlKurzInfo(m_dokument.ProjektText(ID_Kuehl)));
+            info(kIdcOrtInfo, haus.GetOrtKurzInfo());
+            info(kIdcWawaInfo, haus.GetWawaKurzInfo());
         }
         if (m_dokument.KombiWQuelle().IstGueltig())
-            ui::setChildText(this, kIdcQuelleInfo, m_dokument.KombiWQuelle().GetKurzInfo());
+            info(kIdcQuelleInfo, m_dokument.KombiWQuelle().GetKurzInfo());
         const auto neuerName = [&](QComboBox* box) {
             auto* namen = static_cast<CVRMStringArray*>(objekt);
             if (!namen) return;

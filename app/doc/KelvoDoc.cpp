@@ -9,6 +9,7 @@
 #include "app/doc/Hinweise.h"
 #include "app/doc/KelvoView.h"
 #include "app/shell/WarteFenster.h"
+#include "core/db/Global.h"
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
 #include "core/value/VRMwert.h"
@@ -65,7 +66,7 @@ void CKelvoDoc::FuelleKomponenten() {
         m_wpumpe.SetAnzahl(m_projekt.GetWert(ID_AnzahlWP).GetUIntVal());
     }
     const CVRMString quelle = ProjektText(ID_WQuelle);
-    if (!quelle.empty()) store.fill(m_kombiQuelle, quelle);
+    if (HatWQuelleDaten(quelle)) store.fill(m_kombiQuelle, quelle);
     const CVRMString haus = ProjektText(ID_Haus);
     if (!haus.empty()) store.fill(m_haus, haus);
     ErsterQuelleKlimaort();
@@ -75,6 +76,19 @@ void CKelvoDoc::FuelleKomponenten() {
     if (!kuehl.empty() && IKuehl::IstGeladen()) IKuehl::InitKuehlAnlage(kuehl);
     const CVRMString tarif = ProjektText(ID_Tarif);
     if (!tarif.empty()) store.fill(m_tarif, tarif);
+}
+
+// A heat-source record that names neither a kind nor its sources (the new, still empty one
+// of a new project) holds no source yet: the project then has none, without an error.
+bool CKelvoDoc::HatWQuelleDaten(const CVRMString& name) {
+    if (name.empty()) return false;
+    if (CVRMdatenProvider::get().istWertVorhanden(name, ID_QuellMediumIdx)) return true;
+    for (TKelvoDatenID id : {ID_KQuelle1, ID_KQuelle2}) {
+        CVRMString quelle;
+        IGlobal::ReadIniString(name, CVRMwerteListe::getKey(id), quelle, CVRMString());
+        if (!quelle.empty()) return true;
+    }
+    return false;
 }
 
 // The first source takes the house's climate location; a project without a first source

@@ -153,6 +153,7 @@ class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public u
 
   private:
     void FuelleKomponenten();
+    static bool HatWQuelleDaten(const CVRMString& name);
     void ErsterQuelleKlimaort();
     // Page builders of UpdateProjektBearbeiten.
     void BaueSeiten(int hint);

@@ -65,7 +65,10 @@ int CKelvoDoc::SetProjektDaten(TKelvoDatenID id, const CVRMString& name, int spe
                 hint = hinweis::kWPumpe;
                 break;
             case ID_WQuelle:
-                store.fill(m_kombiQuelle, name);
+                if (HatWQuelleDaten(name))
+                    store.fill(m_kombiQuelle, name);
+                else
+                    m_kombiQuelle.reset();
                 ErsterQuelleKlimaort();
                 hint = hinweis::kWQuelle;
                 break;
