@@ -59,8 +59,15 @@ class KelvoDocTest : public ProgrammFixture {
     }
     // A project of the user database, filled from the defaults.
     CKelvoDoc& NeuesProjekt(const CVRMString& name) {
-        EXPECT_EQ(app->AddUniqueString(0, name), 1);
-        return Oeffne(name);
+        uitest::dialogs().expectDialog(u"Enter new name", [&](QDialog& d) {
+            uitest::type(*ui::child(&d, 1033), QString::fromStdU16String(name));
+            uitest::click(*ui::child(&d, 1), {5, 5});
+        });
+        app->OnFileNew();
+        CKelvoDoc* doc = app->GetAktivesKelvoDoc(true);
+        EXPECT_NE(doc, nullptr);
+        doc->AddView(&view);
+        return *doc;
     }
     std::vector<std::string> Aufrufe(int kind) { return seiten.at(kind)->aufrufe; }
     void VergissAufrufe() {
