@@ -118,7 +118,7 @@ void CKelvoView1::OnInitialUpdate() {
             label->SetBkColor(ui::sysColour(ui::SysColour::Window));
     if (m_klassisch)
         for (const SKnopf& k : kKnoepfe)
-            if (k.klassischText) ui::setChildText(this, k.id, CResManager::getLangText(k.klassischText));
+            if (k.klassischText) ui::setChildText(this, k.id, CVRMString(k.klassischText, u""));
     ui::setChildText(this, kIdcHilfe, CResManager::getLangText(kHilfeText));
     if (auto* hinweis = dynamic_cast<CLabel*>(ui::child(this, kIdcHinweis))) {
         hinweis->SetText(CResManager::getLangText(kHinweisText));
