@@ -50,7 +50,7 @@ void CNumEdit::keyPressEvent(QKeyEvent* e) {
 bool CNumEdit::onChar(char32_t c) {
     // Enter, Escape and the edit's own control keys are no part of a number: the edit
     // passes them on, so that a dialog's default and Cancel buttons see them.
-    if (c < 32 && c != 8) return false;
+    if (c < 32 && c != U'\b') return false;
     if (!PruefeZeichen(c)) {
         ui::beep();
         return true;
