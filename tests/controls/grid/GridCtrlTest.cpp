@@ -18,7 +18,7 @@
 #include "controls/grid/InPlaceEdit.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Menu.h"
-#include "tests/controls/ScreenReadback.h"
+#include "tests/support/ui/ScreenReadback.h"
 #include "tests/support/ui/UiTest.h"
 
 namespace {

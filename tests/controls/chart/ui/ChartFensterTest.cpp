@@ -19,7 +19,7 @@
 #include "tests/controls/chart/ui/Heizjahr.h"
 #include "tests/support/ui/RecordingDesktop.h"
 #include "tests/support/ui/ScriptedDialogs.h"
-#include "tests/controls/ScreenReadback.h"
+#include "tests/support/ui/ScreenReadback.h"
 #include "tests/support/ui/UiTest.h"
 
 namespace {
