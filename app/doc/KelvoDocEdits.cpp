@@ -104,7 +104,8 @@ int CKelvoDoc::SetProjektDaten2(TKelvoDatenID id, unsigned wert, int speichern) 
             case ID_VOV:
                 break;
             case ID_AnzahlWP:
-                m_wpumpe.SetAnzahl(wert);
+                // A project without a heat pump yet keeps the count for the one it gets.
+                if (m_wpumpe.IstGueltig()) m_wpumpe.SetAnzahl(wert);
                 hint = hinweis::kAnzahlWP;
                 break;
             default:

@@ -75,17 +75,21 @@ class ProgrammFixture : public uitest::Fixture {
         return {};
     }
 
-    // The entry `key` of the section `sektion` of the user database file, if there.
+    // The entry `key` of the section `sektion` of the user database file, if there. The file
+    // keeps section names and keys in lower case.
     std::optional<std::u16string> Eintrag(const std::u16string& sektion, const std::u16string& key) const {
+        const auto klein = [](const std::u16string& s) {
+            return QString::fromStdU16String(s).toLower().toStdU16String();
+        };
         bool drin = false;
         const fs::path datei(app->GetAktDatenbank().toUtf8());
         if (!fs::exists(datei)) return std::nullopt;
         for (const std::u16string& zeile : testsupport::ReadDatabaseLines(datei)) {
             if (!zeile.empty() && zeile.front() == u'[') {
-                drin = zeile == u"[" + sektion + u"]";
+                drin = klein(zeile) == klein(u"[" + sektion + u"]");
                 continue;
             }
-            if (drin && zeile.rfind(key + u"=", 0) == 0) return zeile.substr(key.size() + 1);
+            if (drin && klein(zeile).rfind(klein(key) + u"=", 0) == 0) return zeile.substr(key.size() + 1);
         }
         return std::nullopt;
     }

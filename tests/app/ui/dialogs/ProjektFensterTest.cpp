@@ -162,7 +162,7 @@ TEST_F(ProjektFensterTest, DeutschesFenster) {
 }
 
 // The notice: an emptied notice is saved like any other, so that it can be removed.
-TEST_F(ProjektFensterTest, DISABLED_NotizWirdBeimVerlassenGespeichertAuchLeer) {
+TEST_F(ProjektFensterTest, NotizWirdBeimVerlassenGespeichertAuchLeer) {
     Starte();
     ASSERT_EQ(app->AddUniqueString(0, u"Meier"), 1);
     app->OpenDocumentFile(u"Meier");
@@ -188,7 +188,7 @@ TEST_F(ProjektFensterTest, DISABLED_NotizWirdBeimVerlassenGespeichertAuchLeer) {
 // A user starts the program, opens the sample project through File > Open project, tries
 // its tariff (a library project refuses), creates a project of his own through File > New
 // project and the name dialog, changes its tariff and units; the user database holds them.
-TEST_F(ProjektFensterTest, DISABLED_NutzerOeffnetProjektUndWechseltTarif) {
+TEST_F(ProjektFensterTest, NutzerOeffnetProjektUndWechseltTarif) {
     Starte();
     auto& d = uitest::dialogs();
     const CVRMString beispiel = Projekt(u"ground probe monovalent");
