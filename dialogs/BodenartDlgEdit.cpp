@@ -100,6 +100,7 @@ void CBodenartDlgEdit::Freigeben() {
         if (auto* feld = qobject_cast<QLineEdit*>(ui::child(this, id))) feld->setReadOnly(f.nurLesen);
     ShowDlgItem(this, kIdNurLesen, f.nurLesen);
     EnableDlgItem(this, ui::kIdOk, f.okAktiv);
+    FaerbeNurLesendeFelder(*this);
 }
 
 void CBodenartDlgEdit::ArtGewaehlt(int index) {

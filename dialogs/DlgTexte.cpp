@@ -1,5 +1,8 @@
 #include "dialogs/DlgTexte.h"
 
+#include <QLineEdit>
+#include <QWidget>
+
 #include "core/value/VRMString.h"
 #include "platform/ui/Window.h"
 
@@ -14,4 +17,12 @@ QString DlgText(unsigned textId, bool rand) {
 void SetzeDlgTexte(QWidget& dialog, std::initializer_list<SDlgText> texte) {
     for (const SDlgText& t : texte)
         ui::setChildText(&dialog, t.id, DlgText(t.textId, t.rand).toStdU16String());
+}
+
+void FaerbeNurLesendeFelder(QWidget& dialog) {
+    for (QLineEdit* feld : dialog.findChildren<QLineEdit*>()) {
+        QPalette farben = dialog.palette();
+        if (feld->isReadOnly()) farben.setColor(QPalette::Base, farben.color(QPalette::Window));
+        feld->setPalette(farben);
+    }
 }

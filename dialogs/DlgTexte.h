@@ -14,3 +14,7 @@ struct SDlgText {
 
 QString DlgText(unsigned textId, bool rand = false);
 void SetzeDlgTexte(QWidget& dialog, std::initializer_list<SDlgText> texte);
+
+// The fields of the dialog that are read-only now look it: grey like the dialog, the others
+// white. Called after every change of the read-only state.
+void FaerbeNurLesendeFelder(QWidget& dialog);

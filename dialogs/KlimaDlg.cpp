@@ -195,6 +195,7 @@ void CKlimaDlg::Freigeben() {
     m_gruppen.Enable(!f.nurLesen);
     ShowDlgItem(this, kIdNurLesen, f.nurLesenHinweis);
     EnableDlgItem(this, ui::kIdOk, f.okAktiv);
+    FaerbeNurLesendeFelder(*this);
 }
 
 void CKlimaDlg::LandGewaehlt(int index) {

@@ -215,4 +215,23 @@ TEST_F(StandortDlgTest, AndereBodenartFragtUndSpeichertDieBisherige) {
     EXPECT_TRUE(enthaelt(u"wärmeleitzahl=2.750000"));
 }
 
+// Help opens the dialog's own page, from the button and from F1.
+TEST_F(StandortDlgTest, HilfeZeigtDieSeiteDesDialogs) {
+    auto& d = uitest::dialogs();
+    const auto hilfe = [](QDialog& dlg) {
+        druecke(dlg, 57670);
+        uitest::key(*element(dlg, ui::kIdOk), Qt::Key_F1);
+        druecke(dlg, 2);
+    };
+    for (int i = 0; i < 4; ++i) d.expectDialog(u"", hilfe);
+    CKlimaDlg(CKlimaDlgLogik::kKlimaorte, nullptr, false).doModal();
+    CKlimaDlg(CKlimaDlgLogik::kBodentemperaturen, nullptr, false).doModal();
+    CWetterDlg(nullptr, false, false).doModal();
+    CBodenartDlgEdit(u"", nullptr).doModal();
+    EXPECT_EQ(app.hilfeThemen,
+              (std::vector<CVRMString>{u"dlgklimatemp", u"dlgklimatemp", u"dlgbodentemp",
+                                       u"dlgbodentemp", u"dlgwetter", u"dlgwetter", u"datenboden",
+                                       u"datenboden"}));
+}
+
 }  // namespace

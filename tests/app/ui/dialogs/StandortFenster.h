@@ -28,8 +28,12 @@ inline void waehle(QDialog& dlg, int id, const QString& text) {
     const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     ASSERT_GE(index, 0) << text.toStdString();
     box->showPopup();
+    uitest::processEvents();
     QAbstractItemView* liste = box->view();
-    const QRect feld = liste->visualRect(liste->model()->index(index, 0));
+    const QModelIndex eintrag = liste->model()->index(index, 0);
+    liste->scrollTo(eintrag);  // a long list shows only part of its entries
+    const QRect feld = liste->visualRect(eintrag);
+    ASSERT_TRUE(liste->viewport()->rect().contains(feld.center())) << text.toStdString();
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, feld.center());
     uitest::processEvents();
 }
