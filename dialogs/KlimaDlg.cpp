@@ -199,14 +199,22 @@ void CKlimaDlg::Freigeben() {
 }
 
 void CKlimaDlg::LandGewaehlt(int index) {
-    if (!m_logik.IstGeaendert() || LeseWerte()) m_logik.LandGewaehlt(index);
+    if (m_logik.IstGeaendert() && !LeseWerte()) {
+        ortsboxen::ZeigeAuswahl(*Box(kIdLand), *Box(kIdPlz), m_logik.Auswahl());
+        return;
+    }
+    m_logik.LandGewaehlt(index);
     ZeigeListen();
     ZeigeWerte();
     Freigeben();
 }
 
 void CKlimaDlg::PlzGewaehlt(int index) {
-    if (!m_logik.IstGeaendert() || LeseWerte()) m_logik.PlzGewaehlt(index);
+    if (m_logik.IstGeaendert() && !LeseWerte()) {
+        ortsboxen::ZeigeAuswahl(*Box(kIdLand), *Box(kIdPlz), m_logik.Auswahl());
+        return;
+    }
+    m_logik.PlzGewaehlt(index);
     ZeigeListen();
     ZeigeWerte();
     Freigeben();

@@ -129,14 +129,22 @@ void CWetterDlg::Freigeben() {
 }
 
 void CWetterDlg::LandGewaehlt(int index) {
-    if (!m_logik.IstGeaendert() || LeseTage()) m_logik.LandGewaehlt(index);
+    if (m_logik.IstGeaendert() && !LeseTage()) {
+        ortsboxen::ZeigeAuswahl(*Box(kIdLand), *Box(kIdPlz), m_logik.Auswahl());
+        return;
+    }
+    m_logik.LandGewaehlt(index);
     ZeigeListen();
     ZeigeWerte();
     Freigeben();
 }
 
 void CWetterDlg::PlzGewaehlt(int index) {
-    if (!m_logik.IstGeaendert() || LeseTage()) m_logik.PlzGewaehlt(index);
+    if (m_logik.IstGeaendert() && !LeseTage()) {
+        ortsboxen::ZeigeAuswahl(*Box(kIdLand), *Box(kIdPlz), m_logik.Auswahl());
+        return;
+    }
+    m_logik.PlzGewaehlt(index);
     ZeigeListen();
     ZeigeWerte();
     Freigeben();
