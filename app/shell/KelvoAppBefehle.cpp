@@ -1,6 +1,7 @@
 #include "app/shell/KelvoAppBefehle.h"
 
 #include "app/shell/ProjektBefehle.h"
+#include "dialogs/StandortBefehle.h"
 
 void CKelvoAppBefehle::Setze(int id, Befehl befehl) { m_befehle[id] = std::move(befehl); }
 
@@ -23,4 +24,5 @@ void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     // One line per group of windows, each in a file of its own:
     //   RegistriereXyzBefehle(befehle);
     RegistriereProjektBefehle(befehle);
+    RegistriereStandortBefehle(befehle);
 }
