@@ -99,7 +99,7 @@ class StandortProgrammTest : public uitest::Fixture {
 
     // The name prompt of a new entry: the name typed, OK.
     void erwarteName(const QString& name) {
-        uitest::dialogs().expectDialog(u"Varmion", [name](QDialog& dlg) {
+        uitest::dialogs().expectDialog(u"Enter new name", [name](QDialog& dlg) {
             uitest::type(*element<QLineEdit>(dlg, CNameDlg::kIdcName), name);
             druecke(dlg, 1);
         });
