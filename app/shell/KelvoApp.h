@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/options/OptionenUmgebung.h"
 #include "app/options/OptionsManager.h"
 #include "app/shell/KelvoAppBefehle.h"
 #include "app/shell/KVSCommandLine.h"
@@ -37,7 +38,7 @@ struct SStartUmgebung {
     std::u16string instanzSchluessel = u"NORVANEWARE-Hauptfenster-Neu";
 };
 
-class CKelvoApp : public IKelvoAppServices {
+class CKelvoApp : public IKelvoAppServices, public IOptionenUmgebung {
   public:
     CKelvoApp();
     ~CKelvoApp() override;
@@ -67,7 +68,7 @@ class CKelvoApp : public IKelvoAppServices {
     void ReportAntwort(long, long) {}
     int GetLandCode() override { return m_landCode; }
     bool GetConfSchalter() override { return m_schalter.conf != 0; }
-    int GetTovrelSchalter() const { return m_schalter.tovrel; }
+    int GetTovrelSchalter() const override { return m_schalter.tovrel; }
     int GetDiagnoseSchalter() const { return m_schalter.diagnose; }
     int GetBiboSchalter() const { return m_biboSchalter; }
     const SKelvoSchalter& GetSchalter() const { return m_schalter; }
@@ -76,9 +77,9 @@ class CKelvoApp : public IKelvoAppServices {
     IKelvoDocServices* GetAktDokument(bool quiet) override;
     int IstProjektOffen();
     CVRMString GetAktProjektName();
-    unsigned GetWaehrungText();
-    unsigned GetCentProKWhText();
-    unsigned GetWaehrungProJahrText();
+    unsigned GetWaehrungText() override;
+    unsigned GetCentProKWhText() override;
+    unsigned GetWaehrungProJahrText() override;
     int IstInitialisiert() const { return m_initialisiert; }
     int GetPrimaerSprache() const { return m_primaer; }
     int GetSubSprache() const { return m_sub; }
@@ -97,7 +98,15 @@ class CKelvoApp : public IKelvoAppServices {
 
     // The program registered for ".doc" files and its command.
     CVRMString GetDocKommando() const;
-    CVRMString GetDocProgramm() const;
+    CVRMString GetDocProgramm() const override;
+
+    // The options sheet, opened on `startSeite` (the first page when there is no such
+    // page). The options are saved when it ends with OK, and also after Cancel once a page
+    // applied its values.
+    void OpenOptionen(int startSeite);
+    // Options changed: the open projects, the master-data pages, the control groups and
+    // the main window follow them.
+    void OptionenGeaendert(int hint) override;
 
     // Lists and component defaults.
     void GetListe(CVRMStringArray& names, int flag) override;
