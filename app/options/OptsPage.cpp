@@ -90,6 +90,11 @@ void COptsPage::ZeigePfad(int editId, const CVRMString& pfad) {
     edit->setToolTip(QString::fromStdU16String(pfad));
 }
 
+void COptsPage::ZentriereSenkrecht(int labelId) {
+    if (auto* label = qobject_cast<QLabel*>(ui::child(this, labelId)))
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
 bool COptsPage::IstLeer(int editId) {
     return ui::childText(this, editId).empty();
 }

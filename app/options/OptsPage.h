@@ -36,6 +36,8 @@ class COptsPage : public ui::PropertyPage {
     void ZeigePfad(int editId, const CVRMString& pfad);
     // The edit's text is empty (a user who emptied a path field clears that path).
     bool IstLeer(int editId);
+    // The label's text in the middle of its height, beside a field of the same row.
+    void ZentriereSenkrecht(int labelId);
     // Marks the page modified; the sheet's Apply button becomes active.
     void Geaendert() { setModified(true); }
 

@@ -50,10 +50,10 @@ void RegistriereVorlage() {
     Grenze(c, P::kGrenzEinT, 221, 5072, 5073);
     Grenze(c, P::kGrenzBT, 236, 5074, 5075);
     Grenze(c, P::kLaufzeit, 251, 5076, 5077);
-    c.push_back({P::kPEFaktorText, ControlKind::Static, {7, 278, 200, 286}, 5599});
-    c.push_back({P::kPEFaktor, ControlKind::Custom, {204, 275, 246, 288}, 0, u"", 0,
+    c.push_back({P::kPEFaktorText, ControlKind::Static, {7, 278, 150, 286}, 5599});
+    c.push_back({P::kPEFaktor, ControlKind::Custom, {154, 275, 196, 288}, 0, u"", 0,
                  [](QWidget* parent) { return new CFloatEdit(parent, 1); }});
-    c.push_back({P::kWarnungenZuruecksetzen, ControlKind::Button, {233, 274, 373, 289}, 5078});
+    c.push_back({P::kWarnungenZuruecksetzen, ControlKind::Button, {213, 275, 373, 289}, 5078});
     ui::registerDialogTemplate({P::kVorlage, COptsPage::kGroesse, 5179, u"", std::move(c)});
 }
 

@@ -25,7 +25,7 @@ void RegistriereVorlage() {
              {1108, ControlKind::Static, {124, 95, 373, 111}, 5689},
              {1109, ControlKind::Static, {7, 121, 120, 129}, 5137},
              {1110, ControlKind::Static, {7, 133, 120, 200}, 5147},
-             {P::kLaender, ControlKind::List, {124, 121, 260, 250}, 0, u"", ui::cs::ListMultiSelect},
+             {P::kLaender, ControlKind::List, {124, 121, 260, 220}, 0, u"", ui::cs::ListMultiSelect},
          }});
 }
 

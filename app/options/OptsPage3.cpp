@@ -20,7 +20,7 @@ void Pfad(std::vector<ui::ControlSpec>& c, int editId, int y, unsigned label, un
 void RegistriereVorlage() {
     if (ui::findDialogTemplate(COptsPage3::kVorlage)) return;
     using P = COptsPage3;
-    std::vector<ui::ControlSpec> c = {{1200, ControlKind::Group, {7, 7, 373, 240}, 5085}};
+    std::vector<ui::ControlSpec> c = {{1200, ControlKind::Group, {7, 7, 373, 232}, 5085}};
     Pfad(c, P::kVorlagenOrdner, 20, 5086, 5087);
     Pfad(c, P::kReportOrdner, 50, 5091, 5092);
     Pfad(c, P::kProgramm, 80, 5088, 5089);

@@ -14,7 +14,7 @@ using L = COptsPage4Logik;
 // The label of each row; the further system's row shows its editable name instead.
 constexpr unsigned kZeilenText[] = {5104, 5107, 5108, 5111, 5112, 0, 5110};
 // The top of each row, in dialog units.
-constexpr int kZeilenY[] = {34, 51, 68, 85, 102, 119, 146};
+constexpr int kZeilenY[] = {34, 52, 70, 88, 106, 124, 152};
 
 // Columns: price, efficiency, additional costs, maintenance.
 constexpr int kPreisX = 146, kWirkungX = 198, kZusatzX = 242, kWartungX = 308;
@@ -25,7 +25,7 @@ void Zeile(std::vector<ui::ControlSpec>& c, int z) {
         c.push_back({COptsPage4::kName, ControlKind::Edit, {7, y, 140, y + 13}});
         c.push_back({1319, ControlKind::Static, {7, y + 15, 140, y + 23}, 5109});
     } else {
-        c.push_back({1310 + z, ControlKind::Static, {7, y + 2, 140, y + 18}, kZeilenText[z]});
+        c.push_back({1310 + z, ControlKind::Static, {7, y - 3, 140, y + 16}, kZeilenText[z]});
     }
     const int paar = L::PaarDerZeile(z);
     if (paar >= 0)
@@ -54,15 +54,15 @@ void RegistriereVorlage() {
     };
     // The heat pump and the compared systems, then the circulation pumps' rate.
     for (int z = 0; z <= L::kUmwaelzpumpe; ++z) Zeile(c, z);
-    c.push_back({1360, ControlKind::Static, {7, 164, 373, 188}, 5105});
-    c.push_back({1361, ControlKind::Static, {7, 190, 373, 198}, 5106});
-    c.push_back({1362, ControlKind::Group, {7, 204, 373, 268}, 5113});
-    c.push_back({1363, ControlKind::Static, {14, 218, 214, 258}, 5114});
-    c.push_back({P::kSenkrecht, ControlKind::Custom, {226, 214, 290, 262}, 0, u"", 0,
+    c.push_back({1360, ControlKind::Static, {7, 170, 373, 194}, 5105});
+    c.push_back({1361, ControlKind::Static, {7, 196, 373, 204}, 5106});
+    c.push_back({1362, ControlKind::Group, {7, 209, 373, 270}, 5113});
+    c.push_back({1363, ControlKind::Static, {14, 222, 214, 262}, 5114});
+    c.push_back({P::kSenkrecht, ControlKind::Custom, {226, 219, 290, 265}, 0, u"", 0,
                  [](QWidget* p) { return new CBalkenBild(p, false); }});
-    c.push_back({P::kWaagerecht, ControlKind::Custom, {300, 214, 364, 262}, 0, u"", 0,
+    c.push_back({P::kWaagerecht, ControlKind::Custom, {300, 219, 364, 265}, 0, u"", 0,
                  [](QWidget* p) { return new CBalkenBild(p, true); }});
-    c.push_back({P::kZuruecksetzen, ControlKind::Button, {7, 275, 200, 289}, 5115});
+    c.push_back({P::kZuruecksetzen, ControlKind::Button, {7, 276, 160, 290}, 5115});
     ui::registerDialogTemplate({P::kVorlage, COptsPage::kGroesse, 5182, u"", std::move(c)});
 }
 
@@ -89,6 +89,7 @@ void COptsPage4::ZeigeRichtung() {
 }
 
 void COptsPage4::NachInit() {
+    for (int z = 0; z <= L::kUmwaelzpumpe; ++z) ZentriereSenkrecht(1310 + z);
     ZeigeEinheiten();
     ZeigeRichtung();
     if (auto* name = qobject_cast<QLineEdit*>(ui::child(this, kName)))

@@ -35,7 +35,7 @@ void RegistriereVorlage() {
             c.push_back({1541 + i, ControlKind::Group, {}, f.gruppeText});
             y += 12;
         }
-        c.push_back({1521 + i, ControlKind::Static, {links + 7, y + 1, links + 144, y + 17}, f.labelText});
+        c.push_back({1521 + i, ControlKind::Static, {links + 7, y, links + 144, y + 16}, f.labelText});
         c.push_back({COptsPage5::kFeld + i, ControlKind::Custom, {links + 148, y + 2, links + 173, y + 14},
                      0, u"", 0, [](QWidget* p) { return new CFarbFeld(p); }});
         y += kZeile;
@@ -54,8 +54,10 @@ CFarbFeld* COptsPage5::Feld(int i) {
 }
 
 void COptsPage5::NachInit() {
-    for (int i = 0; i < L::kFarben; ++i)
+    for (int i = 0; i < L::kFarben; ++i) {
+        ZentriereSenkrecht(1521 + i);
         if (CFarbFeld* feld = Feld(i)) feld->SetFarbe(m_logik.m_farbe[static_cast<size_t>(i)]);
+    }
 }
 
 void COptsPage5::WaehleFarbe(int i) {

@@ -60,9 +60,9 @@ void RegistriereVorlage() {
     if (ui::findDialogTemplate(COptsPage7::kVorlage)) return;
     std::vector<ui::ControlSpec> c;
     for (size_t i = 0; i < Gruppen().size(); ++i) Gruppe(c, Gruppen()[i], static_cast<int>(i));
-    c.push_back({1461, ControlKind::Static, {7, 190, 373, 214}, 5172});
-    c.push_back({1462, ControlKind::Static, {7, 218, 373, 242}, 5174});
-    c.push_back({COptsPage7::kZuruecksetzen, ControlKind::Button, {7, 275, 200, 289}, 5175});
+    c.push_back({1461, ControlKind::Static, {7, 190, 373, 206}, 5172});
+    c.push_back({1462, ControlKind::Static, {7, 208, 373, 224}, 5174});
+    c.push_back({COptsPage7::kZuruecksetzen, ControlKind::Button, {7, 276, 160, 290}, 5175});
     ui::registerDialogTemplate({COptsPage7::kVorlage, COptsPage::kGroesse, 5185, u"", std::move(c)});
 }
 

@@ -85,6 +85,7 @@ class OptionenProgrammTest : public uitest::Fixture {
     // The "Optionen" lines of the user database file, keys lower-cased as it stores them.
     Zeilen Optionen() const {
         Zeilen optionen;
+        if (!fs::exists(ordner.file("varmionDeng.dat"))) return optionen;  // nothing written yet
         bool drin = false;
         for (std::u16string z : testsupport::ReadDatabaseLines(ordner.file("varmionDeng.dat"))) {
             std::transform(z.begin(), z.end(), z.begin(),

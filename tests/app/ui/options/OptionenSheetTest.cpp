@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <algorithm>
 #include <filesystem>
 
@@ -79,6 +80,7 @@ class OptionenSheetTest : public uitest::Fixture {
     COptionenSheet& Oeffne(int seite = 0) {
         sheet = std::make_unique<COptionenSheet>(umgebung, nullptr, seite);
         sheet->createModeless(true);
+        sheet->activateWindow();
         uitest::processEvents();
         return *sheet;
     }
@@ -96,13 +98,16 @@ class OptionenSheetTest : public uitest::Fixture {
     void Tippe(QWidget& seite, int id, const QString& text) {
         QLineEdit& edit = Edit(seite, id);
         uitest::click(edit, {5, 5});
+        edit.setFocus(Qt::MouseFocusReason);  // what the click does on the desktop
         uitest::key(edit, Qt::Key_A, Qt::ControlModifier);
         uitest::type(edit, text);
     }
     void Klicke(QWidget& in, int id) {
         QWidget* w = ui::child(&in, id);
         ASSERT_NE(w, nullptr) << id;
-        uitest::click(*w, w->rect().center());
+        // A check box is clicked on its box, the rest in their middle.
+        const bool box = qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w);
+        uitest::click(*w, box ? QPoint(6, w->height() / 2) : w->rect().center());
     }
     bool ApplyAktiv() {
         auto* b = qobject_cast<QPushButton*>(ui::child(sheet.get(), ui::kIdApply));
