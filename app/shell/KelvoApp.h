@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/base/KVSDatenSheetProtokoll.h"
+#include "app/options/OptionenUmgebung.h"
 #include "app/options/OptionsManager.h"
 #include "app/shell/KelvoAppBefehle.h"
 #include "app/shell/KVSCommandLine.h"
@@ -42,7 +43,7 @@ struct SStartUmgebung {
     std::u16string instanzSchluessel = u"NORVANEWARE-Hauptfenster-Neu";
 };
 
-class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger {
+class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger, public IOptionenUmgebung {
   public:
     CKelvoApp();
     ~CKelvoApp() override;
@@ -72,7 +73,7 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger {
     void ReportAntwort(long, long) {}
     int GetLandCode() override { return m_landCode; }
     bool GetConfSchalter() override { return m_schalter.conf != 0; }
-    int GetTovrelSchalter() const { return m_schalter.tovrel; }
+    int GetTovrelSchalter() const override { return m_schalter.tovrel; }
     int GetDiagnoseSchalter() const { return m_schalter.diagnose; }
     int GetBiboSchalter() const { return m_biboSchalter; }
     const SKelvoSchalter& GetSchalter() const { return m_schalter; }
@@ -81,9 +82,9 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger {
     IKelvoDocServices* GetAktDokument(bool quiet) override;
     int IstProjektOffen();
     CVRMString GetAktProjektName();
-    unsigned GetWaehrungText();
-    unsigned GetCentProKWhText();
-    unsigned GetWaehrungProJahrText();
+    unsigned GetWaehrungText() override;
+    unsigned GetCentProKWhText() override;
+    unsigned GetWaehrungProJahrText() override;
     int IstInitialisiert() const { return m_initialisiert; }
     int GetPrimaerSprache() const { return m_primaer; }
     int GetSubSprache() const { return m_sub; }
@@ -102,7 +103,15 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger {
 
     // The program registered for ".doc" files and its command.
     CVRMString GetDocKommando() const;
-    CVRMString GetDocProgramm() const;
+    CVRMString GetDocProgramm() const override;
+
+    // The options sheet, opened on `startSeite` (the first page when there is no such
+    // page). The options are saved when it ends with OK, and also after Cancel once a page
+    // applied its values.
+    void OpenOptionen(int startSeite);
+    // Options changed: the open projects, the master-data pages, the control groups and
+    // the main window follow them.
+    void OptionenGeaendert(int hint) override;
 
     // Lists and component defaults.
     void GetListe(CVRMStringArray& names, int flag) override;
@@ -155,7 +164,6 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger {
     void DeleteDatenPages(CKVSDatenSheet& sheet);
     bool StammdatenInBearbeitung(bool verbergen);
     bool PruefeStammdatenGespeichert();
-    void OptionenGeaendert(int hint);
     CKVSDatenSheet& GetStammdatenSheet();
     // The pages of the sheet: heat-pump data (3), heat-pump choice (10), tariff (2).
     CKVSDatenPage* GetStammSeite(int kind) const;

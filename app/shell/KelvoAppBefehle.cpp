@@ -2,6 +2,7 @@
 
 #include "app/shell/ProjektBefehle.h"
 #include "dialogs/StandortBefehle.h"
+#include "app/options/OptionenBefehle.h"
 
 void CKelvoAppBefehle::Setze(int id, Befehl befehl) { m_befehle[id] = std::move(befehl); }
 
@@ -25,4 +26,5 @@ void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     //   RegistriereXyzBefehle(befehle);
     RegistriereProjektBefehle(befehle);
     RegistriereStandortBefehle(befehle);
+    RegistriereOptionenBefehle(befehle);
 }

@@ -96,7 +96,7 @@ bool CKelvoApp::InitInstance(const SStartUmgebung& umgebung) {
         m_initialisiert = 1;
         if (m_schalter.conf) {
             CSplashThread::Beenden(m_splash, m_mainFrame.get());
-            // The options sheet opens here once the options pages exist.
+            OpenOptionen(0);
         }
         CSplashThread::Beenden(m_splash, m_mainFrame.get());
         return true;
