@@ -13,6 +13,7 @@
 #include "app/shell/KelvoAppBefehle.h"
 #include "app/shell/KVSCommandLine.h"
 #include "app/shell/PropertyManager.h"
+#include "app/shell/SprachWoerter.h"
 #include "controls/resizable/Profile.h"
 #include "core/value/VRMString.h"
 #include "core/value/VRMwerteListe.h"
@@ -48,7 +49,8 @@ class CKelvoApp : public IKelvoAppServices {
     bool InitInstance(const SStartUmgebung& umgebung);
     int ExitInstance();
     // The last catcher of an error raised inside a window's handler: reports it, then
-    // text 3155 with the message number; the program goes on.
+    // text 3155 with the message number; the program goes on. A failed creation or paint
+    // only reports the error (the layer stops that window).
     void ProcessWndProcException(std::exception_ptr fehler, unsigned message);
 
     // Reads the nine lists the program cannot work without; an empty one shows its text
@@ -123,6 +125,7 @@ class CKelvoApp : public IKelvoAppServices {
 
   private:
     // The steps of InitInstance, in order.
+    bool IstErsteKopie(const std::filesystem::path& ordner);
     void LeseKonfiguration();
     void LeseKommandozeile(const std::vector<std::u16string>& argumente);
     void ErmittleSprache();
@@ -182,6 +185,9 @@ class CKelvoApp : public IKelvoAppServices {
     CVRMString m_resName;
     std::u16string m_instanzSchluessel;
     IKelvoAppServices* m_vorherigeApp = nullptr;
+    // The windowing layer's words come from the language table from the start on.
+    CSprachWoerter m_woerter;
+    const ui::WordSource* m_vorherigeWoerter = nullptr;
     std::function<void(std::exception_ptr, ui::Msg)> m_vorherigerFehlerHandler;
 };
 
