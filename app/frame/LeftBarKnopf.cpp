@@ -10,8 +10,8 @@ namespace {
 // The 8-bit channel whose linear value is `linear` (the inverse of the sRGB curve).
 int Kanal(double linear) {
     linear = std::clamp(linear, 0.0, 1.0);
-    const double v = linear <= 0.03928 / 12.92 ? linear * 12.92
-                                               : 1.055 * std::pow(linear, 1 / 2.4) - 0.055;
+    const double v =
+        linear <= 0.03928 / 12.92 ? linear * 12.92 : 1.055 * std::pow(linear, 1 / 2.4) - 0.055;
     return static_cast<int>(std::lround(v * 255));
 }
 

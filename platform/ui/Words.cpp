@@ -1,6 +1,7 @@
 #include "platform/ui/Words.h"
 
 #include <QCoreApplication>
+#include <iterator>
 #include <utility>
 
 namespace ui {
@@ -12,28 +13,21 @@ const WordSource*& installed() {
 }
 
 struct ButtonWord {
-    unsigned textId;     // the framework's string in the language table
-    const char* scope;   // where the toolkit keeps its own word
+    unsigned textId;    // the framework's string in the language table
+    const char* scope;  // where the toolkit keeps its own word
     const char* toolkit;
 };
 
-ButtonWord wordOf(StandardButton b) {
-    switch (b) {
-        case StandardButton::Ok: return {61730, "QPlatformTheme", "OK"};
-        case StandardButton::Cancel: return {61731, "QPlatformTheme", "Cancel"};
-        case StandardButton::Abort: return {7264, "QPlatformTheme", "Abort"};
-        case StandardButton::Retry: return {7265, "QPlatformTheme", "Retry"};
-        case StandardButton::Ignore: return {7266, "QPlatformTheme", "Ignore"};
-        case StandardButton::Yes: return {7267, "QPlatformTheme", "&Yes"};
-        case StandardButton::No: return {7268, "QPlatformTheme", "&No"};
-        case StandardButton::Apply: return {61732, "QPlatformTheme", "Apply"};
-        case StandardButton::Help: return {61733, "QPlatformTheme", "Help"};
-        case StandardButton::Back: return {61734, "QWizard", "< &Back"};
-        case StandardButton::Next: return {61735, "QWizard", "&Next >"};
-        case StandardButton::Finish: return {61736, "QWizard", "&Finish"};
-    }
-    return {61730, "QPlatformTheme", "OK"};
-}
+// In the order of StandardButton.
+constexpr ButtonWord kButtonWords[] = {
+    {61730, "QPlatformTheme", "OK"},    {61731, "QPlatformTheme", "Cancel"},
+    {7264, "QPlatformTheme", "Abort"},  {7265, "QPlatformTheme", "Retry"},
+    {7266, "QPlatformTheme", "Ignore"}, {7267, "QPlatformTheme", "&Yes"},
+    {7268, "QPlatformTheme", "&No"},    {61732, "QPlatformTheme", "Apply"},
+    {61733, "QPlatformTheme", "Help"},  {61734, "QWizard", "< &Back"},
+    {61735, "QWizard", "&Next >"},      {61736, "QWizard", "&Finish"},
+};
+static_assert(std::size(kButtonWords) == static_cast<std::size_t>(StandardButton::Finish) + 1);
 
 }  // namespace
 
@@ -52,7 +46,7 @@ std::u16string boxCaption() {
 }
 
 QString buttonWord(StandardButton button) {
-    const ButtonWord w = wordOf(button);
+    const ButtonWord& w = kButtonWords[static_cast<std::size_t>(button)];
     if (installed())
         if (auto text = installed()->text(w.textId)) return QString::fromStdU16String(*text);
     return QCoreApplication::translate(w.scope, w.toolkit);

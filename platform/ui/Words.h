@@ -36,7 +36,20 @@ std::u16string languageText(unsigned id);
 // The caption of the layer's own boxes; empty without a source.
 std::u16string boxCaption();
 
-enum class StandardButton { Ok, Cancel, Abort, Retry, Ignore, Yes, No, Apply, Help, Back, Next, Finish };
+enum class StandardButton {
+    Ok,
+    Cancel,
+    Abort,
+    Retry,
+    Ignore,
+    Yes,
+    No,
+    Apply,
+    Help,
+    Back,
+    Next,
+    Finish
+};
 // The word of a standard button in the program's language, else the toolkit's.
 QString buttonWord(StandardButton button);
 

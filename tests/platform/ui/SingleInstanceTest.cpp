@@ -2,14 +2,14 @@
 // a socket that somebody answers on, and the program folder's lock lets only one go on.
 #include "platform/ui/SingleInstance.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <atomic>
 #include <cstring>
@@ -84,7 +84,8 @@ TEST_F(SingleInstanceTest, EinVerwaisterSocketWirdUebernommen) {
 // The folder's lock: one holder at a time, free again when the holder goes.
 TEST_F(SingleInstanceTest, NurEineKopieHaeltDenOrdner) {
     QTemporaryDir ordner;
-    const std::filesystem::path datei = ordner.filePath(QStringLiteral("varmion.lock")).toStdString();
+    const std::filesystem::path datei =
+        ordner.filePath(QStringLiteral("varmion.lock")).toStdString();
     auto erste = std::make_unique<SingleInstance>(schluessel);
     SingleInstance zweite(schluessel);
     EXPECT_TRUE(erste->sperre(datei));
