@@ -354,15 +354,25 @@ TEST_F(StartTest, VonZweiGleichzeitigGestartetenKopienBleibtEine) {
     EXPECT_EQ(beendet.exitCode(), 0);
     EXPECT_FALSE(laufend.waitForFinished(1000));
     EXPECT_EQ(laufend.state(), QProcess::Running);
-    // The survivor is the one that answers: another program closes it through its socket.
-    QLocalSocket socket;
-    socket.connectToServer(QString::fromStdString(
-        (sockets / ("NORVANEWARE-Hauptfenster-Neu-" + std::to_string(::getuid()))).string()));
-    ASSERT_TRUE(socket.waitForConnected(3000));
-    socket.write("VarmionClientCommunication\n");
-    socket.waitForBytesWritten(3000);
-    socket.disconnectFromServer();
-    EXPECT_TRUE(laufend.waitForFinished(10000));
+    // The survivor is the one that answers: another program closes it through its socket
+    // (asked again until its main window stands and takes the message).
+    const QString name = QString::fromStdString(
+        (sockets / ("NORVANEWARE-Hauptfenster-Neu-" + std::to_string(::getuid()))).string());
+    bool erreicht = false;
+    uhr.restart();
+    while (laufend.state() == QProcess::Running && uhr.elapsed() < 20000) {
+        QLocalSocket socket;
+        socket.connectToServer(name);
+        if (socket.waitForConnected(1000)) {
+            erreicht = true;
+            socket.write("VarmionClientCommunication\n");
+            socket.waitForBytesWritten(1000);
+            socket.disconnectFromServer();
+        }
+        laufend.waitForFinished(500);
+    }
+    EXPECT_TRUE(erreicht);
+    EXPECT_EQ(laufend.state(), QProcess::NotRunning);
     EXPECT_EQ(laufend.exitCode(), 0);
     for (QProcess* p : {&a, &b})
         if (p->state() != QProcess::NotRunning) {
