@@ -43,6 +43,7 @@ constexpr unsigned kStandardG = 3611;
 constexpr unsigned kStandardS = 3228;
 constexpr unsigned kAusKlima = 5218;              // "<calculated from climate>"
 constexpr unsigned kTempOrdnerErsatz = 3681;      // "c:"
+constexpr unsigned kHilfeNichtGeoeffnet = 7351;   // "The help could not be opened ...\n%s"
 
 CKelvoApp* g_app = nullptr;
 
@@ -61,6 +62,7 @@ CKelvoApp::CKelvoApp() : m_docKommandoQuelle(&DocKommandoDesSystems) {
     CResManager::init();
     m_vorherigeApp = RegisterKelvoApp(this);
     g_app = this;
+    m_vorherigeWoerter = ui::setWordSource(&m_woerter);
     m_vorherigerFehlerHandler =
         ui::setWindowErrorHandler([this](std::exception_ptr fehler, ui::Msg message) {
             ProcessWndProcException(fehler, static_cast<unsigned>(message));
@@ -74,6 +76,7 @@ CKelvoApp::~CKelvoApp() {
     m_mainFrame.reset();
     if (g_app == this) g_app = nullptr;
     RegisterKelvoApp(m_vorherigeApp);
+    ui::setWordSource(m_vorherigeWoerter);
 }
 
 void CKelvoApp::SchliesseDokumenteUndStammdaten() {
@@ -119,6 +122,11 @@ void CKelvoApp::ProcessWndProcException(std::exception_ptr fehler, unsigned mess
         ShowFehlerText(CVRMString::fromUtf8(e.what()), nullptr);
     } catch (...) {
     }
+    // Creation and painting take the windowing layer's default handling: the creation
+    // fails, the window is not painted again; the error itself is reported once, above.
+    if (message == static_cast<unsigned>(ui::Msg::Create) ||
+        message == static_cast<unsigned>(ui::Msg::Paint))
+        return;
     CVRMString detail;
     detail.Format(kMeldungNummer, message);
     ShowFehlerText(CResManager::getLangText(kUnbehandelterFehler), std::u16string_view(detail));
@@ -179,11 +187,17 @@ unsigned CKelvoApp::GetWaehrungProJahrText() {
 
 void CKelvoApp::ShowHilfeThema(const CVRMString& topic) {
     if (topic.empty()) ThrowFehler(0, nullptr, 0);
-    ui::HelpViewer::showTopic(std::filesystem::path(m_hilfeDatei.toUtf8()), topic);
+    const std::filesystem::path hilfe(m_hilfeDatei.toUtf8());
+    if (ui::HelpViewer::showTopic(hilfe, topic)) return;
+    // Without a browser the user can still open the page by hand: say where it lies.
+    CVRMString text;
+    text.Format(kHilfeNichtGeoeffnet,
+                CVRMString::fromUtf8(ui::HelpViewer::pageOf(hilfe, topic).string()));
+    KVSMessageBoxCaptionID(text, textid::kProduktCaption, platform::mb::ICONINFORMATION);
 }
 
 void CKelvoApp::WinHelp() {
-    ui::HelpViewer::showContents(std::filesystem::path(m_hilfeDatei.toUtf8()));
+    ShowHilfeThema(CVRMString(u"index"));
 }
 
 void CKelvoApp::SetDocKommandoQuelle(std::function<CVRMString()> quelle) {

@@ -15,6 +15,7 @@
 #include "app/shell/KelvoAppBefehle.h"
 #include "app/shell/KVSCommandLine.h"
 #include "app/shell/PropertyManager.h"
+#include "app/shell/SprachWoerter.h"
 #include "controls/resizable/Profile.h"
 #include "core/value/VRMString.h"
 #include "core/value/VRMwerteListe.h"
@@ -54,7 +55,8 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger, publi
     bool InitInstance(const SStartUmgebung& umgebung);
     int ExitInstance();
     // The last catcher of an error raised inside a window's handler: reports it, then
-    // text 3155 with the message number; the program goes on.
+    // text 3155 with the message number; the program goes on. A failed creation or paint
+    // only reports the error (the layer stops that window).
     void ProcessWndProcException(std::exception_ptr fehler, unsigned message);
 
     // Reads the nine lists the program cannot work without; an empty one shows its text
@@ -170,6 +172,7 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger, publi
 
   private:
     // The steps of InitInstance, in order.
+    bool IstErsteKopie(const std::filesystem::path& ordner);
     void LeseKonfiguration();
     void LeseKommandozeile(const std::vector<std::u16string>& argumente);
     void ErmittleSprache();
@@ -239,6 +242,9 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger, publi
     CVRMString m_resName;
     std::u16string m_instanzSchluessel;
     IKelvoAppServices* m_vorherigeApp = nullptr;
+    // The windowing layer's words come from the language table from the start on.
+    CSprachWoerter m_woerter;
+    const ui::WordSource* m_vorherigeWoerter = nullptr;
     std::function<void(std::exception_ptr, ui::Msg)> m_vorherigerFehlerHandler;
 };
 
