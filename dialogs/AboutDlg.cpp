@@ -37,10 +37,8 @@ QWidget* Bild(QWidget* p, const char16_t* typ, unsigned id) {
 void PasseBildEin(QLabel* l) {
     const QPixmap bild = l->property("bild").value<QPixmap>();
     if (bild.isNull()) return;
-    const QSize platz = l->contentsRect().size();
-    l->setPixmap(bild.size().width() <= platz.width() && bild.size().height() <= platz.height()
-                     ? bild
-                     : bild.scaled(platz, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    l->setPixmap(
+        bild.scaled(l->contentsRect().size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 // A text of several lines ("\n") and columns ("\t"), as a label shows them.
@@ -50,6 +48,22 @@ CVRMString Zeilen(unsigned id) {
     for (auto pos = text.find(u"\r\n"); pos != CVRMString::npos; pos = text.find(u"\r\n", pos))
         text.erase(pos, 1);
     return text;
+}
+
+// Lines of tab-separated columns as a table, so that the columns line up whatever the
+// language's words are long.
+QString Spalten(const CVRMString& text) {
+    QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\">");
+    for (const QString& zeile : QString::fromStdU16String(text).split(QLatin1Char('\n'))) {
+        html += QStringLiteral("<tr>");
+        const QStringList spalten = zeile.split(QLatin1Char('\t'));
+        for (int i = 0; i < spalten.size(); ++i)
+            html += QStringLiteral("<td style=\"padding-right:%1px\">%2</td>")
+                        .arg(i + 1 < spalten.size() ? 16 : 0)
+                        .arg(spalten[i].toHtmlEscaped());
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
 }
 
 // The two pictures have no id of their own in the layout; they go by their negated
@@ -93,7 +107,10 @@ bool CAboutDlg::onInitDialog() {
     ui::setChildText(this, kIdcVersion, version);
     ui::setChildText(this, kIdcUntertitel, Text(kUntertitel));
     ui::setChildText(this, kIdcHersteller, Zeilen(kHersteller));
-    ui::setChildText(this, kIdcDank, Zeilen(kDank));
+    if (auto* dank = qobject_cast<QLabel*>(ui::child(this, kIdcDank))) {
+        dank->setTextFormat(Qt::RichText);
+        dank->setText(Spalten(Zeilen(kDank)));
+    }
     ui::setChildText(this, kIdcNetz, Text(kNetz));
     for (int id : {kIdBild, kIdSymbol})
         if (auto* bild = qobject_cast<QLabel*>(ui::child(this, id))) PasseBildEin(bild);

@@ -54,19 +54,19 @@ CVRMString Text(unsigned id) {
 void RegistriereDlgBenutzerVorlage() {
     if (ui::findDialogTemplate(CDlgBenutzer::kIDD)) return;
     ui::DialogTemplate t{CDlgBenutzer::kIDD, {257, 301}, kCaption};
-    t.controls.push_back({kAdressGruppeId, ui::ControlKind::Group, {7, 4, 250, 163}});
-    int y = 18;
+    t.controls.push_back({kAdressGruppeId, ui::ControlKind::Group, {7, 4, 250, 155}});
+    int y = 17;
     for (const SZeile& z : kZeilen) {
         t.controls.push_back({z.label, ui::ControlKind::Static, {14, y + 2, 100, y + 12}, z.textId});
         t.controls.push_back({z.edit, ui::ControlKind::Edit, {102, y, 243, y + 13}});
-        y += 17;
+        y += 16;
     }
-    t.controls.push_back({kLogoGruppeId, ui::ControlKind::Group, {7, 168, 250, 274}});
+    t.controls.push_back({kLogoGruppeId, ui::ControlKind::Group, {7, 160, 250, 274}});
     t.controls.push_back({CDlgBenutzer::kIdcLogoWaehlen, ui::ControlKind::Button,
-                          {14, 182, 102, 197}, 4407});  // "Select logo file"
-    t.controls.push_back({CDlgBenutzer::kIdcHinweis, ui::ControlKind::Custom, {14, 203, 102, 266},
+                          {14, 174, 112, 189}, 4407});  // "Select logo file"
+    t.controls.push_back({CDlgBenutzer::kIdcHinweis, ui::ControlKind::Custom, {14, 194, 112, 267},
                           0, u"", 0, [](QWidget* p) { return new CPPHtmlStatic(p); }});
-    t.controls.push_back({CDlgBenutzer::kIdcLogo, ui::ControlKind::Custom, {110, 180, 243, 266},
+    t.controls.push_back({CDlgBenutzer::kIdcLogo, ui::ControlKind::Custom, {118, 174, 243, 267},
                           0, u"", 0, [](QWidget* p) { return new CPicStatic(p); }});
     t.controls.push_back({ui::kIdOk, ui::ControlKind::DefButton, {90, 281, 140, 295}, kTextOk});
     t.controls.push_back({ui::kIdCancel, ui::ControlKind::Button, {145, 281, 195, 295}, kTextAbbrechen});

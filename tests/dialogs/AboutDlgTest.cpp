@@ -54,9 +54,13 @@ TEST_F(AboutDlgTest, VersionUndTexteDerSprache) {
     EXPECT_EQ(ui::childText(&dlg, CAboutDlg::kIdcUntertitel), Text(3548));
     EXPECT_EQ(ui::childText(&dlg, CAboutDlg::kIdcMehr), Text(4022));
     EXPECT_FALSE(ui::child(&dlg, CAboutDlg::kIdcNetz)->isVisible());
-    // Two lines, the credits in two columns.
-    EXPECT_EQ(ui::childText(&dlg, CAboutDlg::kIdcDank).find(u'\r'), std::u16string::npos);
-    EXPECT_NE(ui::childText(&dlg, CAboutDlg::kIdcDank).find(u'\t'), std::u16string::npos);
+    // The credits: two lines of two columns, each part in a cell of its own.
+    const QString dank = QString::fromStdU16String(ui::childText(&dlg, CAboutDlg::kIdcDank));
+    EXPECT_EQ(dank.count(QStringLiteral("<tr>")), 2);
+    for (const QString& zeile : QString::fromStdU16String(Text(4016)).split(QStringLiteral("\r\n")))
+        for (const QString& teil : zeile.split(QLatin1Char('\t')))
+            EXPECT_TRUE(dank.contains(QStringLiteral(">") + teil.toHtmlEscaped() + QStringLiteral("</td>")))
+                << teil.toStdString();
     uitest::saveArtifact(dlg, "about");
 
     uitest::click(*ui::child(&dlg, CAboutDlg::kIdcHilfe), {5, 5});

@@ -111,6 +111,7 @@ TEST_F(DelKompDlgTest, BaumMitSiebenGruppenDerEigenenEintraege) {
     EXPECT_EQ(dlg->windowTitle().toStdU16String(), Text(4586));
     EXPECT_EQ(ui::childText(dlg.get(), CDelKompDlg::kIdcLoeschen), Text(4587));
     EXPECT_EQ(ui::childText(dlg.get(), 1), Text(3717));
+    Waehle(Eintrag(LISTE_TARIFE, "Mein Tarif"));
     uitest::saveArtifact(*dlg, "delete-components");
 }
 
