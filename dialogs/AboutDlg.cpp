@@ -12,9 +12,9 @@
 
 namespace {
 
-constexpr unsigned kCaption = 4014;    // "About Varmion"
+constexpr unsigned kCaption = 4014;     // "About Varmion"
 constexpr unsigned kUntertitel = 3548;  // "Calculation and Optimization of Heat Pump Systems"
-constexpr unsigned kVersion = 3324;    // "Version %s"
+constexpr unsigned kVersion = 3324;     // "Version %s"
 constexpr unsigned kHersteller = 5310, kDank = 4016, kNetz = 4017;
 constexpr unsigned kTextMehr = 4022, kTextHilfe = 5178, kTextOk = 5177;
 constexpr char16_t kHilfeThema[] = u"kontakt";
@@ -29,7 +29,8 @@ QWidget* Bild(QWidget* p, const char16_t* typ, unsigned id) {
     l->setAlignment(Qt::AlignCenter);
     QPixmap bild;
     if (auto daten = platform::findResource(platform::currentResourceModule(), typ, id))
-        bild.loadFromData(reinterpret_cast<const uchar*>(daten->data()), static_cast<uint>(daten->size()));
+        bild.loadFromData(reinterpret_cast<const uchar*>(daten->data()),
+                          static_cast<uint>(daten->size()));
     l->setProperty("bild", bild);
     return l;
 }
@@ -77,11 +78,24 @@ void RegistriereAboutDlgVorlage() {
     if (ui::findDialogTemplate(CAboutDlg::kIDD)) return;
     using K = ui::ControlKind;
     ui::registerDialogTemplate(
-        {CAboutDlg::kIDD, {302, 146}, kCaption, u"",
+        {CAboutDlg::kIDD,
+         {302, 146},
+         kCaption,
+         u"",
          {
-             {kIdBild, K::Custom, {7, 7, 295, 50}, 0, u"", 0,
+             {kIdBild,
+              K::Custom,
+              {7, 7, 295, 50},
+              0,
+              u"",
+              0,
               [](QWidget* p) { return Bild(p, u"BITMAP", IDB_ABOUT); }},
-             {kIdSymbol, K::Custom, {10, 57, 36, 83}, 0, u"", 0,
+             {kIdSymbol,
+              K::Custom,
+              {10, 57, 36, 83},
+              0,
+              u"",
+              0,
               [](QWidget* p) { return Bild(p, u"ICON", IDI_PROGRAMM); }},
              {CAboutDlg::kIdcUntertitel, K::Static, {44, 57, 295, 67}},
              {CAboutDlg::kIdcVersion, K::Static, {44, 68, 295, 78}},

@@ -19,8 +19,8 @@ class CDatenSicherung {
     };
     struct SAntwort {
         Ergebnis ergebnis = Ergebnis::Ok;
-        unsigned grundTextId = 0;  // with KeineDatenbank: the language text of the reason
-        std::string fehler;        // with Fehler: the description of the failure
+        unsigned grundTextId = 0;     // with KeineDatenbank: the language text of the reason
+        std::string fehler;           // with Fehler: the description of the failure
         std::filesystem::path kopie;  // after a restore: where the old database is kept
     };
 

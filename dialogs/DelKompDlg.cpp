@@ -19,8 +19,8 @@ namespace {
 constexpr unsigned kCaption = 4586;     // "Delete components in user database"
 constexpr unsigned kWurzelText = 3328;  // "User-created components"
 constexpr unsigned kTextLoeschen = 4587, kTextSchliessen = 3717, kTextHilfe = 5178;
-constexpr unsigned kFrage = 3339;       // "%s '%s'\nDelete really ?"
-constexpr unsigned kVerwendet = 7460;   // "%s '%s' is still used in '%s'. ..."
+constexpr unsigned kFrage = 3339;      // "%s '%s'\nDelete really ?"
+constexpr unsigned kVerwendet = 7460;  // "%s '%s' is still used in '%s'. ..."
 constexpr char16_t kHilfeThema[] = u"prjkompdel";
 constexpr int kListenRolle = Qt::UserRole;
 
@@ -29,9 +29,17 @@ constexpr int kListenRolle = Qt::UserRole;
 void RegistriereDelKompDlgVorlage() {
     if (ui::findDialogTemplate(CDelKompDlg::kIDD)) return;
     ui::registerDialogTemplate(
-        {CDelKompDlg::kIDD, {172, 161}, kCaption, u"",
+        {CDelKompDlg::kIDD,
+         {172, 161},
+         kCaption,
+         u"",
          {
-             {CDelKompDlg::kIdcBaum, ui::ControlKind::Custom, {7, 7, 165, 133}, 0, u"", 0,
+             {CDelKompDlg::kIdcBaum,
+              ui::ControlKind::Custom,
+              {7, 7, 165, 133},
+              0,
+              u"",
+              0,
               [](QWidget* p) {
                   auto* baum = new QTreeWidget(p);
                   baum->setHeaderHidden(true);
@@ -72,7 +80,8 @@ bool CDelKompDlg::onInitDialog() {
 
 void CDelKompDlg::ErstelleBaum() {
     QTreeWidget* baum = Baum();
-    m_wurzel = new QTreeWidgetItem(baum, {QString::fromStdU16String(CResManager::getLangText(kWurzelText))});
+    m_wurzel = new QTreeWidgetItem(
+        baum, {QString::fromStdU16String(CResManager::getLangText(kWurzelText))});
     m_wurzel->setData(0, kListenRolle, -1);
     for (const SKompGruppe& g : kKompGruppen) {
         ui::WaitCursor warten;
@@ -89,9 +98,8 @@ void CDelKompDlg::ErstelleKompTreeGruppe(QTreeWidgetItem* wurzel, unsigned textI
     gruppe->setData(0, kListenRolle, static_cast<int>(liste));
     CVRMStringArray namen = CKomponentenLoeschung::Eintraege(liste);
     // In the tree's order: alphabetical without case.
-    std::ranges::stable_sort(namen, [](const CVRMString& a, const CVRMString& b) {
-        return KVScompareNoCase(a, b) < 0;
-    });
+    std::ranges::stable_sort(
+        namen, [](const CVRMString& a, const CVRMString& b) { return KVScompareNoCase(a, b) < 0; });
     for (const CVRMString& name : namen) {
         auto* eintrag = new QTreeWidgetItem(gruppe, {QString::fromStdU16String(name)});
         eintrag->setData(0, kListenRolle, static_cast<int>(liste));
@@ -120,7 +128,8 @@ void CDelKompDlg::Loesche() {
     CVRMString frage;
     frage.Format(kFrage, gruppe, eintrag);
     if (KVSMessageBoxCaptionID(frage, textid::kProduktCaption,
-                               platform::mb::YESNO | platform::mb::ICONQUESTION) != platform::id::YES)
+                               platform::mb::YESNO | platform::mb::ICONQUESTION) !=
+        platform::id::YES)
         return;
     CKomponentenLoeschung::Loesche(liste, eintrag);
     delete item;

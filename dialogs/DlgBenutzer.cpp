@@ -57,20 +57,35 @@ void RegistriereDlgBenutzerVorlage() {
     t.controls.push_back({kAdressGruppeId, ui::ControlKind::Group, {7, 4, 250, 155}});
     int y = 17;
     for (const SZeile& z : kZeilen) {
-        t.controls.push_back({z.label, ui::ControlKind::Static, {14, y + 2, 100, y + 12}, z.textId});
+        t.controls.push_back(
+            {z.label, ui::ControlKind::Static, {14, y + 2, 100, y + 12}, z.textId});
         t.controls.push_back({z.edit, ui::ControlKind::Edit, {102, y, 243, y + 13}});
         y += 16;
     }
     t.controls.push_back({kLogoGruppeId, ui::ControlKind::Group, {7, 160, 250, 274}});
-    t.controls.push_back({CDlgBenutzer::kIdcLogoWaehlen, ui::ControlKind::Button,
-                          {14, 174, 112, 189}, 4407});  // "Select logo file"
-    t.controls.push_back({CDlgBenutzer::kIdcHinweis, ui::ControlKind::Custom, {14, 194, 112, 267},
-                          0, u"", 0, [](QWidget* p) { return new CPPHtmlStatic(p); }});
-    t.controls.push_back({CDlgBenutzer::kIdcLogo, ui::ControlKind::Custom, {118, 174, 243, 267},
-                          0, u"", 0, [](QWidget* p) { return new CPicStatic(p); }});
+    t.controls.push_back({CDlgBenutzer::kIdcLogoWaehlen,
+                          ui::ControlKind::Button,
+                          {14, 174, 112, 189},
+                          4407});  // "Select logo file"
+    t.controls.push_back({CDlgBenutzer::kIdcHinweis,
+                          ui::ControlKind::Custom,
+                          {14, 194, 112, 267},
+                          0,
+                          u"",
+                          0,
+                          [](QWidget* p) { return new CPPHtmlStatic(p); }});
+    t.controls.push_back({CDlgBenutzer::kIdcLogo,
+                          ui::ControlKind::Custom,
+                          {118, 174, 243, 267},
+                          0,
+                          u"",
+                          0,
+                          [](QWidget* p) { return new CPicStatic(p); }});
     t.controls.push_back({ui::kIdOk, ui::ControlKind::DefButton, {90, 281, 140, 295}, kTextOk});
-    t.controls.push_back({ui::kIdCancel, ui::ControlKind::Button, {145, 281, 195, 295}, kTextAbbrechen});
-    t.controls.push_back({CDlgBenutzer::kIdcHilfe, ui::ControlKind::Button, {200, 281, 250, 295}, kTextHilfe});
+    t.controls.push_back(
+        {ui::kIdCancel, ui::ControlKind::Button, {145, 281, 195, 295}, kTextAbbrechen});
+    t.controls.push_back(
+        {CDlgBenutzer::kIdcHilfe, ui::ControlKind::Button, {200, 281, 250, 295}, kTextHilfe});
     ui::registerDialogTemplate(std::move(t));
 }
 
@@ -123,9 +138,15 @@ void CDlgBenutzer::doDataExchange(ui::DataExchange& dx) {
 void CDlgBenutzer::onOK() {
     if (!updateData(true)) return;
     const std::pair<TKelvoDatenID, const CVRMString*> zurueck[] = {
-        {ID_BenEmail, &m_strEmail},   {ID_BenFax, &m_strFax},    {ID_BenInternet, &m_strInternet},
-        {ID_BenOrt, &m_strOrt},       {ID_BenStrasse, &m_strStrasse}, {ID_BenTel, &m_strTel},
-        {ID_BenLogo, &m_strLogo},     {ID_Firma, &m_strFirma},   {ID_BenBearbeiter, &m_strBearbeiter},
+        {ID_BenEmail, &m_strEmail},
+        {ID_BenFax, &m_strFax},
+        {ID_BenInternet, &m_strInternet},
+        {ID_BenOrt, &m_strOrt},
+        {ID_BenStrasse, &m_strStrasse},
+        {ID_BenTel, &m_strTel},
+        {ID_BenLogo, &m_strLogo},
+        {ID_Firma, &m_strFirma},
+        {ID_BenBearbeiter, &m_strBearbeiter},
     };
     for (const auto& [id, text] : zurueck) m_daten.SetWert(id, CVRMwert(*text));
     m_daten.Speichern();

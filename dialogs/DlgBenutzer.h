@@ -13,12 +13,13 @@ class CDlgBenutzer : public ui::Dialog {
   public:
     static constexpr int kIDD = 5013;  // not a text id
     // Controls.
-    static constexpr int kIdcFirma = 5378, kIdcStrasse = 5382;  // not a text id
+    static constexpr int kIdcFirma = 5378, kIdcStrasse = 5382;            // not a text id
     static constexpr int kIdcOrt = 5383, kIdcTel = 5384, kIdcFax = 5385;  // not a text id
-    static constexpr int kIdcEmail = 5386, kIdcInternet = 5387;  // not a text id
-    static constexpr int kIdcLogoWaehlen = 5379, kIdcHinweis = 5388;  // not a text id
-    static constexpr int kIdcLogo = 5389;  // not a text id
+    static constexpr int kIdcEmail = 5386, kIdcInternet = 5387;           // not a text id
+    static constexpr int kIdcLogoWaehlen = 5379, kIdcHinweis = 5388;      // not a text id
+    static constexpr int kIdcLogo = 5389;                                 // not a text id
     static constexpr int kIdcBearbeiter = 1225, kIdcHilfe = 57670;
+
     CDlgBenutzer(QWidget* parent, CBenutzerDaten& daten);
 
     const CVRMString& LogoDatei() const { return m_strLogo; }
@@ -38,8 +39,8 @@ class CDlgBenutzer : public ui::Dialog {
     void ZeigeLogo();
 
     CBenutzerDaten& m_daten;
-    CVRMString m_strFirma, m_strStrasse, m_strOrt, m_strTel, m_strFax, m_strEmail,
-        m_strInternet, m_strBearbeiter, m_strLogo;
+    CVRMString m_strFirma, m_strStrasse, m_strOrt, m_strTel, m_strFax, m_strEmail, m_strInternet,
+        m_strBearbeiter, m_strLogo;
     CVRMString m_filter, m_titel;
     bool m_standardLogo = true;
 };

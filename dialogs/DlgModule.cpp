@@ -76,7 +76,8 @@ SModulDaten ModulDatenDesProgramms() {
     d.datenbank = app.GetAktDatenbank();
     d.bibo = app.GetBiboPfad();
     IGlobal::GetBiboVersion(d.biboVersion);
-    d.erdluft = {IErdluft::IstGeladen(), IErdluft::IstGeladen() ? IErdluft::GetVersion() : CVRMString()};
+    d.erdluft = {IErdluft::IstGeladen(),
+                 IErdluft::IstGeladen() ? IErdluft::GetVersion() : CVRMString()};
     d.solar = {ISolar::IstGeladen(), ISolar::IstGeladen() ? ISolar::GetVersion() : CVRMString()};
     // The report module has no loader here: it is never bound and has no version.
     d.report = {IReport::IstGeladen(), CVRMString()};
@@ -87,7 +88,10 @@ void RegistriereDlgModuleVorlage() {
     if (ui::findDialogTemplate(CDlgModule::kIDD)) return;
     using K = ui::ControlKind;
     ui::registerDialogTemplate(
-        {CDlgModule::kIDD, {232, 177}, kCaption, u"",
+        {CDlgModule::kIDD,
+         {232, 177},
+         kCaption,
+         u"",
          {
              {1915, K::Static, {7, 7, 225, 16}, kTextDatenbank},
              {CDlgModule::kIdcDatenbank, K::Custom, {7, 17, 225, 30}, 0, u"", 0, Vertieft},
@@ -125,7 +129,8 @@ bool CDlgModule::onInitDialog() {
         {kIdcReport, kIdcReportVersion, m_daten.report},
     };
     for (const auto& z : zeilen) {
-        if (auto* box = qobject_cast<QCheckBox*>(ui::child(this, z.box))) box->setChecked(z.modul.gebunden);
+        if (auto* box = qobject_cast<QCheckBox*>(ui::child(this, z.box)))
+            box->setChecked(z.modul.gebunden);
         ui::setChildText(this, z.version, z.modul.version);
     }
     setWindowTitle(QString::fromStdU16String(Text(kCaption)));

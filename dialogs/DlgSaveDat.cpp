@@ -10,18 +10,18 @@
 
 namespace {
 
-constexpr unsigned kCaption = 4815;       // "Save or restore user database file"
-constexpr unsigned kOrtGruppe = 4816;     // "Location"
-constexpr unsigned kOrdnerText = 4818;    // "In the following folder:"
+constexpr unsigned kCaption = 4815;     // "Save or restore user database file"
+constexpr unsigned kOrtGruppe = 4816;   // "Location"
+constexpr unsigned kOrdnerText = 4818;  // "In the following folder:"
 constexpr unsigned kTextDurchsuchen = 4819, kTextWiederherstellen = 4820, kTextSichern = 4821;
 constexpr unsigned kTextSchliessen = 3717, kTextHilfe = 5178;
-constexpr unsigned kFrageSichern = 3393;   // "Save user database in folder\n%s ?"
-constexpr unsigned kFrageWiederher = 3394; // "Restore user database from folder\n%s ?"
-constexpr unsigned kKeineSicherung = 3395; // "No user database found in folder\n%s !"
-constexpr unsigned kGesichert = 7465;      // saved in the folder
-constexpr unsigned kNichtGesichert = 7466;  // could not be saved: why
+constexpr unsigned kFrageSichern = 3393;           // "Save user database in folder\n%s ?"
+constexpr unsigned kFrageWiederher = 3394;         // "Restore user database from folder\n%s ?"
+constexpr unsigned kKeineSicherung = 3395;         // "No user database found in folder\n%s !"
+constexpr unsigned kGesichert = 7465;              // saved in the folder
+constexpr unsigned kNichtGesichert = 7466;         // could not be saved: why
 constexpr unsigned kTextWiederhergestellt = 7464;  // restored, the old one kept; the program ends
-constexpr unsigned kTextOhneAlte = 7471;  // restored where there was none; the program ends
+constexpr unsigned kTextOhneAlte = 7471;    // restored where there was none; the program ends
 constexpr unsigned kNichtWiederher = 7467;  // could not be restored: why; nothing changed
 constexpr unsigned kKeineDatenbank = 7463;  // the folder's file is no user database: why
 constexpr unsigned kGleicheDatei = 7468;    // the folder holds the database in use
@@ -53,16 +53,27 @@ bool Frage(unsigned textId, const CVRMString& ordner) {
 void RegistriereDlgSaveDatVorlage() {
     if (ui::findDialogTemplate(CDlgSaveDat::kIDD)) return;
     ui::registerDialogTemplate(
-        {CDlgSaveDat::kIDD, {187, 126}, kCaption, u"",
+        {CDlgSaveDat::kIDD,
+         {187, 126},
+         kCaption,
+         u"",
          {
              {kOrtGruppeId, ui::ControlKind::Group, {7, 4, 180, 60}},
              {CDlgSaveDat::kIdcOrdnerText, ui::ControlKind::Static, {14, 20, 120, 30}, kOrdnerText},
-             {CDlgSaveDat::kIdcDurchsuchen, ui::ControlKind::Button, {124, 17, 173, 31},
+             {CDlgSaveDat::kIdcDurchsuchen,
+              ui::ControlKind::Button,
+              {124, 17, 173, 31},
               kTextDurchsuchen},
-             {CDlgSaveDat::kIdcOrdner, ui::ControlKind::Edit, {14, 37, 173, 50}, 0, u"",
+             {CDlgSaveDat::kIdcOrdner,
+              ui::ControlKind::Edit,
+              {14, 37, 173, 50},
+              0,
+              u"",
               ui::cs::EditReadOnly},
              {CDlgSaveDat::kIdcSichern, ui::ControlKind::Button, {7, 68, 91, 84}, kTextSichern},
-             {CDlgSaveDat::kIdcWiederherstellen, ui::ControlKind::Button, {96, 68, 180, 84},
+             {CDlgSaveDat::kIdcWiederherstellen,
+              ui::ControlKind::Button,
+              {96, 68, 180, 84},
               kTextWiederherstellen},
              {ui::kIdOk, ui::ControlKind::DefButton, {76, 105, 126, 119}, kTextSchliessen},
              {CDlgSaveDat::kIdcHilfe, ui::ControlKind::Button, {130, 105, 180, 119}, kTextHilfe},
@@ -172,7 +183,8 @@ void CDlgSaveDat::StelleWiederHer() {
             text.Format(kGleicheDatei, m_strOrdner);
             break;
         case CDatenSicherung::Ergebnis::KeineDatenbank:
-            text.Format(kKeineDatenbank, Pfad(m_sicherung.DateiIn(ordner)), Text(antwort.grundTextId));
+            text.Format(kKeineDatenbank, Pfad(m_sicherung.DateiIn(ordner)),
+                        Text(antwort.grundTextId));
             break;
         case CDatenSicherung::Ergebnis::Fehler:
             text.Format(kNichtWiederher, m_strOrdner, CVRMString::fromUtf8(antwort.fehler));

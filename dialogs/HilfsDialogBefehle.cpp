@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kBenutzer = 32843, kKomponentenLoeschen = 32840, kDatenSichern = 32831,
               kUeber = 57664;
-constexpr unsigned kProjekteSchliessen = 3378;   // "Please, close all open projects first. ..."
+constexpr unsigned kProjekteSchliessen = 3378;     // "Please, close all open projects first. ..."
 constexpr unsigned kDatenseitenSchliessen = 3581;  // "Please close all data pages first."
 
 // Refuses with the box of the text, as every refusal of the application's commands.
@@ -44,7 +44,8 @@ void RegistriereHilfsDialogBefehle(CKelvoAppBefehle& befehle) {
     befehle.Setze(kDatenSichern, {[] {
                       CKelvoApp& app = GetKelvoAppObjekt();
                       if (app.IstProjektOffen()) return Ablehnen(kProjekteSchliessen);
-                      if (app.StammdatenInBearbeitung(true)) return Ablehnen(kDatenseitenSchliessen);
+                      if (app.StammdatenInBearbeitung(true))
+                          return Ablehnen(kDatenseitenSchliessen);
                       CDlgSaveDat dlg(Hauptfenster(app), false,
                                       std::filesystem::path(app.GetDatenPfad().toUtf8()));
                       // The restored database is read afresh at the next start.

@@ -151,8 +151,7 @@ CVRMStringArray CKomponentenLoeschung::Eintraege(TKelvoListID liste) {
     const char16_t* ohne = liste == LISTE_HAEUSER    ? kHausEndung
                            : liste == LISTE_WQUELLEN ? kQuellenEndung
                                                      : nullptr;
-    if (ohne)
-        std::erase_if(namen, [ohne](const CVRMString& name) { return Enthaelt(name, ohne); });
+    if (ohne) std::erase_if(namen, [ohne](const CVRMString& name) { return Enthaelt(name, ohne); });
     return namen;
 }
 

@@ -12,9 +12,9 @@ inline constexpr char16_t kBenutzerDatenSektion[] = u"Benutzerdaten";
 
 class CBenutzerDaten : public IDatenConsumer {
   public:
-    static constexpr TKelvoDatenID kIds[] = {ID_Firma,  ID_BenStrasse,   ID_BenOrt,
-                                             ID_BenTel, ID_BenFax,       ID_BenEmail,
-                                             ID_BenInternet, ID_BenLogo, ID_BenBearbeiter};
+    static constexpr TKelvoDatenID kIds[] = {ID_Firma,       ID_BenStrasse, ID_BenOrt,
+                                             ID_BenTel,      ID_BenFax,     ID_BenEmail,
+                                             ID_BenInternet, ID_BenLogo,    ID_BenBearbeiter};
 
     // The value of an id as stored; the record is read on first use. An id that is not
     // one of the nine is error 3162.

@@ -20,13 +20,15 @@ namespace {
 
 using dialogtest::Text;
 
-const std::filesystem::path kProgrammDatei = std::filesystem::path(VARM_PROGRAM_DIR) / "Varmcore.so";
+const std::filesystem::path kProgrammDatei =
+    std::filesystem::path(VARM_PROGRAM_DIR) / "Varmcore.so";
 
 SModulDaten Daten(bool solar) {
     SModulDaten d;
     d.datenbank = u"/home/planer/Varmion/Daten/varmionDeng.dat";
-    d.bibo = u"/opt/Varmion/Programm/Bibliothek/eines/sehr/tief/verschachtelten/Ordners/"
-             u"mit/langem/Namen/varmionDeng.bib";
+    d.bibo =
+        u"/opt/Varmion/Programm/Bibliothek/eines/sehr/tief/verschachtelten/Ordners/"
+        u"mit/langem/Namen/varmionDeng.bib";
     d.biboVersion = u"2.4";
     if (solar) d.solar = {true, u"1.0.0.0"};
     return d;
@@ -59,7 +61,8 @@ TEST_F(AboutDlgTest, VersionUndTexteDerSprache) {
     EXPECT_EQ(dank.count(QStringLiteral("<tr>")), 2);
     for (const QString& zeile : QString::fromStdU16String(Text(4016)).split(QStringLiteral("\r\n")))
         for (const QString& teil : zeile.split(QLatin1Char('\t')))
-            EXPECT_TRUE(dank.contains(QStringLiteral(">") + teil.toHtmlEscaped() + QStringLiteral("</td>")))
+            EXPECT_TRUE(
+                dank.contains(QStringLiteral(">") + teil.toHtmlEscaped() + QStringLiteral("</td>")))
                 << teil.toStdString();
     uitest::saveArtifact(dlg, "about");
 

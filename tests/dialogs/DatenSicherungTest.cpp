@@ -24,8 +24,8 @@ class DatenSicherungTest : public testing::Test {
         CResManager::setLang(IDR_LNG_ENG);
         fs::create_directory(programm);
         fs::create_directory(sicherung);
-        WriteDatabaseFile(datenbank, {u"[Projekte]", u"projekt1=Haus Meier", u"[Haus Meier]",
-                                      u"notiz=jetzt"});
+        WriteDatabaseFile(datenbank,
+                          {u"[Projekte]", u"projekt1=Haus Meier", u"[Haus Meier]", u"notiz=jetzt"});
         jetzt = ReadFileBytes(datenbank);
     }
     // The files beside the database: nothing is left there but what the case leaves.
@@ -106,8 +106,10 @@ TEST_F(DatenSicherungTest, FremdeUndBeschaedigteDateienWerdenAbgelehnt) {
         {"a note before the first section", "hello\n[Projekte]\nprojekt1=A\n", 7133},
         {"cut short in its last line", utf16.substr(0, utf16.size() - 2), 7135},
         {"a section line without its end", "[Projekte\nprojekt1=A\n", 7136},
-        {"the library database", "[BiboInfo]\nVersion=1.0\n[Projekte]\nA\n", CDatenSicherung::kGrundBibliothek},
-        {"a settings file of another kind", "[config]\nlang_pri=9\n", CDatenSicherung::kGrundKeineDaten},
+        {"the library database", "[BiboInfo]\nVersion=1.0\n[Projekte]\nA\n",
+         CDatenSicherung::kGrundBibliothek},
+        {"a settings file of another kind", "[config]\nlang_pri=9\n",
+         CDatenSicherung::kGrundKeineDaten},
         {"an empty file", "", CDatenSicherung::kGrundKeineDaten},
     };
     for (const auto& f : faelle) {

@@ -21,36 +21,74 @@ using platform::id::YES;
 // A project with its own house and heat source, and what they link; beside them entries
 // that nothing links.
 const std::vector<std::u16string> kUser = {
-    u"[Projekte]",      u"Projekt1=Haus Meier",
-    u"[Haus Meier]",    u"Haus=Haus Meier_HausX", u"WQuelle=Haus Meier_WQX",
-    u"Tarif=Mein Tarif", u"WPumpe=Meine WP",
-    u"[Häuser]",        u"Haus1=Haus Meier_HausX",
-    u"[Haus Meier_HausX]", u"Klimaort=Mein Ort",
-    u"[WQuellen]",      u"WQuelle1=Haus Meier_WQX",
-    u"[Haus Meier_WQX]", u"KQuelle1=Haus Meier_WQX_(1)",
-    u"[Haus Meier_WQX_(1)]", u"Bodenart=Lehm", u"WQuelleOrt=Mein Bodenort",
-    u"[Tarife]",        u"Tarif1=Mein Tarif", u"Tarif2=freier Tarif",
-    u"[Mein Tarif]",    u"Preis1=20",
-    u"[freier Tarif]",  u"Preis1=25",
-    u"[WPumpen]",       u"WPumpe1=Meine WP", u"WPumpe2=Alte WP",
-    u"[Meine WP]",      u"WPident=1",
-    u"[Alte WP]",       u"WPident=2",
-    u"[BodenArten]",    u"BodenArt1=Lehm", u"BodenArt2=Sand",
-    u"[Lehm]",          u"Dichte=2000",
-    u"[Sand]",          u"Dichte=1800",
-    u"[Klimaorte]",     u"Ort1=Mein Ort", u"Ort2=Zweiter Ort", u"Ort3=Verborgener Ort",
-    u"[Klimadaten]",    u"Mein Ort=1#2#3#", u"Mein OrtANZ=1", u"Mein OrtWORT=Mein Wetter",
-    u"Zweiter Ort=4#5#6#", u"Zweiter OrtANZ=1", u"Zweiter OrtNAT=-12",
+    u"[Projekte]",
+    u"Projekt1=Haus Meier",
+    u"[Haus Meier]",
+    u"Haus=Haus Meier_HausX",
+    u"WQuelle=Haus Meier_WQX",
+    u"Tarif=Mein Tarif",
+    u"WPumpe=Meine WP",
+    u"[Häuser]",
+    u"Haus1=Haus Meier_HausX",
+    u"[Haus Meier_HausX]",
+    u"Klimaort=Mein Ort",
+    u"[WQuellen]",
+    u"WQuelle1=Haus Meier_WQX",
+    u"[Haus Meier_WQX]",
+    u"KQuelle1=Haus Meier_WQX_(1)",
+    u"[Haus Meier_WQX_(1)]",
+    u"Bodenart=Lehm",
+    u"WQuelleOrt=Mein Bodenort",
+    u"[Tarife]",
+    u"Tarif1=Mein Tarif",
+    u"Tarif2=freier Tarif",
+    u"[Mein Tarif]",
+    u"Preis1=20",
+    u"[freier Tarif]",
+    u"Preis1=25",
+    u"[WPumpen]",
+    u"WPumpe1=Meine WP",
+    u"WPumpe2=Alte WP",
+    u"[Meine WP]",
+    u"WPident=1",
+    u"[Alte WP]",
+    u"WPident=2",
+    u"[BodenArten]",
+    u"BodenArt1=Lehm",
+    u"BodenArt2=Sand",
+    u"[Lehm]",
+    u"Dichte=2000",
+    u"[Sand]",
+    u"Dichte=1800",
+    u"[Klimaorte]",
+    u"Ort1=Mein Ort",
+    u"Ort2=Zweiter Ort",
+    u"Ort3=Verborgener Ort",
+    u"[Klimadaten]",
+    u"Mein Ort=1#2#3#",
+    u"Mein OrtANZ=1",
+    u"Mein OrtWORT=Mein Wetter",
+    u"Zweiter Ort=4#5#6#",
+    u"Zweiter OrtANZ=1",
+    u"Zweiter OrtNAT=-12",
     u"Verborgener Ort=7#",
-    u"[Wetterorte]",    u"WOrt1=Mein Wetter", u"WOrt2=Anderes Wetter",
-    u"[Wetterdaten]",   u"Mein Wetter=1#", u"Mein WetterANZ=1", u"Anderes Wetter=2#",
+    u"[Wetterorte]",
+    u"WOrt1=Mein Wetter",
+    u"WOrt2=Anderes Wetter",
+    u"[Wetterdaten]",
+    u"Mein Wetter=1#",
+    u"Mein WetterANZ=1",
+    u"Anderes Wetter=2#",
     u"Anderes WetterANZ=1",
-    u"[Bodenorte]",     u"BOrt1=Mein Bodenort",
-    u"[Bodendaten]",    u"Mein Bodenort=8#", u"Mein BodenortANZ=1",
+    u"[Bodenorte]",
+    u"BOrt1=Mein Bodenort",
+    u"[Bodendaten]",
+    u"Mein Bodenort=8#",
+    u"Mein BodenortANZ=1",
 };
 const std::vector<std::u16string> kBibo = {
-    u"[BiboInfo]", u"Version=1.0", u"[Tarife]", u"Standard (bib)", u"[Standard (bib)]",
-    u"Preis1=30",
+    u"[BiboInfo]",     u"Version=1.0",      u"[Tarife]",
+    u"Standard (bib)", u"[Standard (bib)]", u"Preis1=30",
 };
 
 class DelKompDlgTest : public dialogtest::DialogFixture {
@@ -173,7 +211,8 @@ TEST_F(DelKompDlgTest, UnbenutzterEintragVerschwindetAusDerDatei) {
     uitest::dialogs().expectMessageBox(YES);
     Loesche(LISTE_KLIMAORTE, "Zweiter Ort");
     EXPECT_FALSE(UserHat(u"Klimaorte", u"Ort2=Zweiter Ort"));
-    for (const char16_t* zeile : {u"Zweiter Ort=4#5#6#", u"Zweiter OrtANZ=1", u"Zweiter OrtNAT=-12"})
+    for (const char16_t* zeile :
+         {u"Zweiter Ort=4#5#6#", u"Zweiter OrtANZ=1", u"Zweiter OrtNAT=-12"})
         EXPECT_FALSE(UserHat(u"Klimadaten", zeile));
     EXPECT_TRUE(UserHat(u"Klimadaten", u"Mein OrtWORT=Mein Wetter"));
 }
@@ -195,15 +234,16 @@ TEST_F(DelKompDlgTest, VerwendeterEintragWirdNichtGeloescht) {
          u"Ground temperature data 'Mein Bodenort' is still used by 'Haus Meier'."},
         {LISTE_KLIMAORTE, "Mein Ort", u"Climate data 'Mein Ort' is still used by 'Haus Meier'."},
         // Linked by a climate location.
-        {LISTE_WETTERORTE, "Mein Wetter", u"Weather data 'Mein Wetter' is still used by 'Mein Ort'."},
+        {LISTE_WETTERORTE, "Mein Wetter",
+         u"Weather data 'Mein Wetter' is still used by 'Mein Ort'."},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         uitest::dialogs().expectMessageBox(platform::id::OK);
         Loesche(f.liste, f.name);
         ASSERT_FALSE(BoxTexte().empty());
-        EXPECT_EQ(BoxTexte().back(), std::u16string(f.meldung) +
-                                         u"\r\nAn entry that is in use cannot be deleted.");
+        EXPECT_EQ(BoxTexte().back(),
+                  std::u16string(f.meldung) + u"\r\nAn entry that is in use cannot be deleted.");
         EXPECT_EQ(uitest::dialogs().boxes().back().style & 0xFF, platform::mb::ICONINFORMATION);
         EXPECT_NE(Eintrag(f.liste, f.name), nullptr);
     }

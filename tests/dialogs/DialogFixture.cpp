@@ -41,9 +41,9 @@ void DialogFixture::LadeDatenbanken(const std::vector<std::u16string>& user,
     testsupport::WriteDatabaseFile(UserDatei(), user);
     testsupport::WriteDatabaseFile(ordner.file("bibo.ini"), bibo);
     ASSERT_EQ(CVRMglobApp::Get().SetDatenDatei(CVRMString::fromUtf8(UserDatei().string())), 1);
-    ASSERT_EQ(CVRMglobApp::Get().SetBiboDatei(
-                  CVRMString::fromUtf8(ordner.file("bibo.ini").string()), 0),
-              1);
+    ASSERT_EQ(
+        CVRMglobApp::Get().SetBiboDatei(CVRMString::fromUtf8(ordner.file("bibo.ini").string()), 0),
+        1);
 }
 
 bool DialogFixture::UserHat(std::u16string_view section, std::u16string_view zeile) const {

@@ -20,8 +20,7 @@ class DialogFixture : public uitest::Fixture {
     // Writes both databases ("user.dat", "bibo.ini") and loads them in place of any
     // loaded before.
     void LadeDatenbanken(const std::vector<std::u16string>& user,
-                         const std::vector<std::u16string>& bibo = {u"[BiboInfo]",
-                                                                    u"Version=1.0"});
+                         const std::vector<std::u16string>& bibo = {u"[BiboInfo]", u"Version=1.0"});
     std::filesystem::path UserDatei() const { return ordner.file("user.dat"); }
     std::string UserBytes() const { return testsupport::ReadFileBytes(UserDatei()); }
     std::vector<std::u16string> UserZeilen() const {

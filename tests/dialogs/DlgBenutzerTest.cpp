@@ -107,13 +107,13 @@ TEST_F(DlgBenutzerTest, LogoAusDatei) {
         const char* fall;
         std::u16string gespeichert;
         std::optional<std::u16string> gewaehlt;  // nullopt: the file dialog is cancelled
-        int antwort;  // to the question after a cancel; 0: none asked
+        int antwort;                             // to the question after a cancel; 0: none asked
         std::u16string logoDanach;
         bool standard;
         QSize groesse;  // empty: the default logo's
     } faelle[] = {
-        {"a stored logo whose file is gone", fehlt, neuesLogo.u16string(), 0,
-         neuesLogo.u16string(), false, QSize(30, 30)},
+        {"a stored logo whose file is gone", fehlt, neuesLogo.u16string(), 0, neuesLogo.u16string(),
+         false, QSize(30, 30)},
         {"cancel and No keeps the logo", logo.u16string(), std::nullopt, NO, logo.u16string(),
          false, QSize(40, 20)},
         {"cancel and Yes removes it", logo.u16string(), std::nullopt, YES, u"", true, QSize()},

@@ -3,11 +3,11 @@
 // the user database file read back afterwards.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <atomic>
-#include <unistd.h>
 
 #include "app/frame/MainFrame.h"
 #include "app/shell/KelvoApp.h"
@@ -89,8 +89,10 @@ class HilfsDialogeProgrammTest : public uitest::Fixture {
         const auto zeilen = testsupport::ReadDatabaseLines(Datenbank());
         bool drin = false;
         for (const auto& l : zeilen) {
-            if (l.starts_with(u"[")) drin = l == u"[benutzerdaten]";
-            else if (drin && l == zeile) return true;
+            if (l.starts_with(u"["))
+                drin = l == u"[benutzerdaten]";
+            else if (drin && l == zeile)
+                return true;
         }
         return false;
     }
