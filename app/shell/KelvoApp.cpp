@@ -1,6 +1,7 @@
 // The application object's life and the services that pages, dialogs and the model ask for.
 #include "app/shell/KelvoApp.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "app/base/KVSDatenSheet.h"
@@ -160,6 +161,17 @@ CKelvoDoc* CKelvoApp::GetAktivesKelvoDoc(bool quiet) {
 
 int CKelvoApp::IstProjektOffen() {
     return GetAktivesKelvoDoc(true) ? 1 : 0;
+}
+
+bool CKelvoApp::StammdatenInBearbeitung(bool /*verstecken*/) {
+    // The master-data sheet comes with its pages; without it nothing is being edited.
+    return false;
+}
+
+void CKelvoApp::PostQuitMessage() {
+    m_beendenAngefordert = true;
+    // Leaves the loop as the quit message does: no window is asked to close first.
+    QCoreApplication::exit(0);
 }
 
 CVRMString CKelvoApp::GetAktProjektName() {

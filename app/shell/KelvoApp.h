@@ -12,6 +12,7 @@
 #include "app/base/KVSDatenSheetProtokoll.h"
 #include "app/options/OptionenUmgebung.h"
 #include "app/options/OptionsManager.h"
+#include "app/shell/BenutzerDaten.h"
 #include "app/shell/KelvoAppBefehle.h"
 #include "app/shell/KVSCommandLine.h"
 #include "app/shell/PropertyManager.h"
@@ -80,9 +81,22 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger, publi
     int GetBiboSchalter() const { return m_biboSchalter; }
     const SKelvoSchalter& GetSchalter() const { return m_schalter; }
     const CVRMString& GetAktDatenbank() const;
+    // The user database and the library database, whichever is in use.
+    const CVRMString& GetDatenPfad() const { return m_datenPfad; }
+    const CVRMString& GetBiboPfad() const { return m_biboPfad; }
+    // The running program's file.
+    const std::filesystem::path& GetProgrammDatei() const { return m_programmDatei; }
     bool IstBiboCodiert() const { return true; }
     IKelvoDocServices* GetAktDokument(bool quiet) override;
     int IstProjektOffen();
+    // True while a page of the master-data sheet is being edited; otherwise, with
+    // `verstecken`, a shown sheet is hidden.
+    bool StammdatenInBearbeitung(bool verstecken);
+    // Ends the message loop without closing the windows first (nothing is asked).
+    void PostQuitMessage();
+    bool IstBeendenAngefordert() const { return m_beendenAngefordert; }
+    // The user's company data for the reports.
+    CBenutzerDaten& GetBenutzerDaten() { return m_benutzerDaten; }
     CVRMString GetAktProjektName();
     unsigned GetWaehrungText() override;
     unsigned GetCentProKWhText() override;
@@ -210,6 +224,9 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger, publi
     int m_sub = 1;
     uint8_t m_zeichensatz = 0;
     CVRMString m_programmOrdner;
+    std::filesystem::path m_programmDatei;
+    bool m_beendenAngefordert = false;
+    CBenutzerDaten m_benutzerDaten;
     CVRMString m_resPfad;
     platform::ModuleHandle m_resModul = nullptr;
     CVRMString m_profilDatei;

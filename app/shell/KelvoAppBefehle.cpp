@@ -3,6 +3,7 @@
 #include "app/shell/ProjektBefehle.h"
 #include "dialogs/StandortBefehle.h"
 #include "app/options/OptionenBefehle.h"
+#include "dialogs/HilfsDialogBefehle.h"
 
 void CKelvoAppBefehle::Setze(int id, Befehl befehl) { m_befehle[id] = std::move(befehl); }
 
@@ -27,4 +28,5 @@ void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     RegistriereProjektBefehle(befehle);
     RegistriereStandortBefehle(befehle);
     RegistriereOptionenBefehle(befehle);
+    RegistriereHilfsDialogBefehle(befehle);
 }

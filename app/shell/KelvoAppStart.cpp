@@ -90,6 +90,7 @@ bool CKelvoApp::InitInstance(const SStartUmgebung& umgebung) {
             m_instanz.reset();
             return false;
         }
+        m_programmDatei = umgebung.programmDatei;
         m_programmOrdner = ProgrammOrdnerAus(CVRMString::fromUtf8(umgebung.programmDatei.string()));
         LeseKonfiguration();
         LeseKommandozeile(umgebung.argumente);
