@@ -1,6 +1,7 @@
 #include "app/base/KVSDatenPage.h"
 
 #include "app/base/KVSDatenSheet.h"
+#include "app/base/LangeRechnung.h"
 #include "app/frame/MainFrame.h"
 #include "model/app/KelvoAppServices.h"
 #include "platform/errors/UserException.h"
@@ -9,7 +10,7 @@ CKVSDatenPage::CKVSDatenPage(int templateId, int wizard, unsigned titelTextId)
     : ui::PropertyPage(templateId), CKVSDatenPageProtokoll(wizard, titelTextId) {}
 
 void CKVSDatenPage::PruefeSchliessAnforderung() {
-    if (CMainFrame::SchliessenVerlangt()) throw platform::UserException();
+    if (CMainFrame::SchliessenVerlangt() || LaeuftLangeRechnung()) throw platform::UserException();
 }
 
 void CKVSDatenPage::onInitPage() {

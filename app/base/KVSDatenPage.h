@@ -37,7 +37,8 @@ class CKVSDatenPage : public ui::PropertyPage, public CKVSDatenPageProtokoll {
     void ZeigeElement(int controlId, int showState) override;
 
   private:
-    // A page stops building itself once another program asked the main window to close.
+    // A page stops building or showing itself once another program asked the main window
+    // to close, and while a long calculation runs.
     static void PruefeSchliessAnforderung();
     int WizardSchritt();
 };

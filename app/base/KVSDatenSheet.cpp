@@ -1,5 +1,7 @@
 #include "app/base/KVSDatenSheet.h"
 
+#include <QPushButton>
+
 #include "app/base/KVSDatenPage.h"
 #include "model/errors/Fehler.h"
 
@@ -42,4 +44,10 @@ bool CKVSDatenSheet::onKeyDown(ui::Key key, ui::KeyMods mods) {
 
 void CKVSDatenSheet::reject() {
     CanCloseAllPages();
+}
+
+void CKVSDatenSheet::onAttached() {
+    if (ui::child(this, ui::kIdNext)) return;
+    for (auto* knopf : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
+        knopf->hide();
 }

@@ -29,4 +29,7 @@ class CKVSDatenSheet : public ui::PropertySheet, public CKVSDatenSheetProtokoll 
   protected:
     // Closing the window closes the pages as the Cancel of a page does.
     void reject() override;
+    // Outside the wizard the pages carry their own Save, Close and Help buttons: the sheet
+    // shows no button row of its own, as a sheet without a modal loop does.
+    void onAttached() override;
 };
