@@ -1,5 +1,6 @@
 #include "app/shell/KelvoAppBefehle.h"
 
+#include "app/doc/ErgebnisBefehle.h"
 #include "app/shell/ProjektBefehle.h"
 #include "dialogs/StandortBefehle.h"
 
@@ -25,4 +26,5 @@ void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     //   RegistriereXyzBefehle(befehle);
     RegistriereProjektBefehle(befehle);
     RegistriereStandortBefehle(befehle);
+    RegistriereErgebnisBefehle(befehle);
 }
