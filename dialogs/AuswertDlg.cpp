@@ -60,10 +60,10 @@ class CMehrzeiligesKaestchen : public QWidget {
 
 // A label with its read-only value field, in one of the two columns.
 void Zeile(std::vector<ui::ControlSpec>& c, bool rechts, int label, int wert, int y) {
-    const int x = rechts ? 236 : 18;
-    const int xWert = rechts ? 377 : 155;
-    c.push_back({label, K::Static, {x, y + 2, xWert - 4, y + 11}});
-    c.push_back({wert, K::Edit, {xWert, y, xWert + 60, y + 11}, 0, u"", kNurLesen});
+    const int x = rechts ? 217 : 15;
+    const int xWert = rechts ? 389 : 145;
+    c.push_back({label, K::Static, {x, y + 2, xWert - 3, y + 11}});
+    c.push_back({wert, K::Edit, {xWert, y, xWert + 52, y + 11}, 0, u"", kNurLesen});
 }
 
 QString Qt16(const CVRMString& text) {
@@ -78,54 +78,54 @@ void RegistriereAuswertDlgVorlage() {
     if (ui::findDialogTemplate(CAuswertDlg::kIDD)) return;
     std::vector<ui::ControlSpec> c;
     // Running costs.
-    c.push_back({L::kIdGruppeKosten, K::Group, {7, 4, 222, 170}});
-    c.push_back({L::kIdPumpenText, K::Static, {14, 14, 215, 32}});
-    c.push_back({L::kIdGruppeErzeuger, K::Group, {12, 34, 217, 86}});
+    c.push_back({L::kIdGruppeKosten, K::Group, {5, 4, 207, 170}});
+    c.push_back({L::kIdPumpenText, K::Static, {12, 14, 203, 32}});
+    c.push_back({L::kIdGruppeErzeuger, K::Group, {9, 34, 203, 86}});
     Zeile(c, false, L::kIdLabelWP, L::kIdKostenWP, 45);
     Zeile(c, false, L::kIdLabelZweiter, L::kIdKostenZweiter, 58);
     Zeile(c, false, L::kIdLabelUmw, L::kIdKostenUmw, 71);
-    c.push_back({L::kIdGruppeVerbraucher, K::Group, {12, 88, 217, 140}});
+    c.push_back({L::kIdGruppeVerbraucher, K::Group, {9, 88, 203, 140}});
     Zeile(c, false, L::kIdLabelHeiz, L::kIdKostenHeiz, 99);
     Zeile(c, false, L::kIdLabelWW, L::kIdKostenWW, 112);
     Zeile(c, false, L::kIdLabelAbtau, L::kIdKostenAbtau, 125);
-    c.push_back({L::kIdGruenSumme, K::Static, {12, 145, 217, 164}});
+    c.push_back({L::kIdGruenSumme, K::Static, {9, 145, 203, 164}});
     Zeile(c, false, L::kIdLabelSumme, L::kIdKostenSumme, 149);
     // Running hours and source energy.
-    c.push_back({L::kIdGruppeLaufzeit, K::Group, {7, 174, 222, 212}});
+    c.push_back({L::kIdGruppeLaufzeit, K::Group, {5, 174, 207, 212}});
     Zeile(c, false, L::kIdLabelLaufHeiz, L::kIdLaufHeiz, 185);
     Zeile(c, false, L::kIdLabelLaufWW, L::kIdLaufWW, 198);
-    c.push_back({L::kIdGruppeQuelle, K::Group, {7, 216, 222, 254}});
+    c.push_back({L::kIdGruppeQuelle, K::Group, {5, 216, 207, 254}});
     Zeile(c, false, L::kIdLabelQuelleHeiz, L::kIdQuelleHeiz, 227);
     Zeile(c, false, L::kIdLabelQuelleWW, L::kIdQuelleWW, 240);
     // Electricity, second generator, solar.
-    c.push_back({L::kIdGruppeStrom, K::Group, {229, 4, 445, 80}});
+    c.push_back({L::kIdGruppeStrom, K::Group, {211, 4, 447, 80}});
     Zeile(c, true, L::kIdLabelStromHeiz, L::kIdStromHeiz, 15);
     Zeile(c, true, L::kIdLabelStromWW, L::kIdStromWW, 28);
     Zeile(c, true, L::kIdLabelQuellPumpe, L::kIdQuellPumpe, 41);
-    c.push_back({L::kIdLuefterText, K::Static, {236, 43, 439, 52}, 0, u"", ui::cs::Hidden});
+    c.push_back({L::kIdLuefterText, K::Static, {217, 43, 437, 52}, 0, u"", ui::cs::Hidden});
     Zeile(c, true, L::kIdLabelUmwStrom, L::kIdUmwStrom, 54);
     Zeile(c, true, L::kIdLabelAbtauStrom, L::kIdAbtauStrom, 67);
-    c.push_back({L::kIdGruppeZweiter, K::Group, {229, 84, 445, 122}});
+    c.push_back({L::kIdGruppeZweiter, K::Group, {211, 84, 447, 122}});
     Zeile(c, true, L::kIdLabelZweiterHeiz, L::kIdZweiterHeiz, 95);
     Zeile(c, true, L::kIdLabelZweiterWW, L::kIdZweiterWW, 108);
-    c.push_back({L::kIdGruppeSolar, K::Group, {229, 126, 445, 177}});
+    c.push_back({L::kIdGruppeSolar, K::Group, {211, 126, 447, 177}});
     Zeile(c, true, L::kIdLabelSolarHeiz, L::kIdSolarHeiz, 137);
     Zeile(c, true, L::kIdLabelSolarWW, L::kIdSolarWW, 150);
     Zeile(c, true, L::kIdLabelSolarErde, L::kIdSolarErde, 163);
     // The factors.
-    c.push_back({L::kIdGruenJaz, K::Static, {229, 182, 445, 201}});
+    c.push_back({L::kIdGruenJaz, K::Static, {211, 182, 447, 201}});
     Zeile(c, true, L::kIdLabelJaz, L::kIdJaz, 186);
-    c.push_back({L::kIdAbtauHinweis, K::Static, {236, 203, 439, 212}, 0, u"", ui::cs::Hidden});
-    c.push_back({L::kIdRahmenReg, K::Group, {229, 213, 445, 240}});
-    c.push_back({L::kIdLabelReg, K::Static, {236, 220, 372, 238}});
-    c.push_back({L::kIdReg, K::Edit, {377, 223, 437, 234}, 0, u"", kNurLesen});
-    c.push_back({L::kIdMitAllen, K::Custom, {229, 243, 445, 259}, 0, u"", 0,
+    c.push_back({L::kIdAbtauHinweis, K::Static, {217, 203, 437, 212}, 0, u"", ui::cs::Hidden});
+    c.push_back({L::kIdRahmenReg, K::Group, {211, 213, 447, 240}});
+    c.push_back({L::kIdLabelReg, K::Static, {217, 220, 386, 238}});
+    c.push_back({L::kIdReg, K::Edit, {389, 223, 441, 234}, 0, u"", kNurLesen});
+    c.push_back({L::kIdMitAllen, K::Custom, {211, 243, 447, 259}, 0, u"", 0,
                  [](QWidget* p) { return new CMehrzeiligesKaestchen(p); }});
     // Buttons.
-    c.push_back({L::kIdReport, K::Button, {7, 263, 97, 277}, 0, u"", ui::cs::Disabled});
-    c.push_back({L::kIdVDI4650, K::Button, {102, 263, 272, 277}});
-    c.push_back({L::kIdHilfe, K::Button, {340, 263, 390, 277}});
-    c.push_back({ui::kIdOk, K::DefButton, {395, 263, 445, 277}});
+    c.push_back({L::kIdReport, K::Button, {5, 263, 95, 277}, 0, u"", ui::cs::Disabled});
+    c.push_back({L::kIdVDI4650, K::Button, {100, 263, 270, 277}});
+    c.push_back({L::kIdHilfe, K::Button, {343, 263, 393, 277}});
+    c.push_back({ui::kIdOk, K::DefButton, {397, 263, 447, 277}});
     ui::registerDialogTemplate({CAuswertDlg::kIDD, {452, 281}, 0, u"", std::move(c)});
 }
 

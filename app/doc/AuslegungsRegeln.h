@@ -36,4 +36,12 @@ inline TStroemung BeurteileReynolds(float re) {
     return TStroemung::gut;
 }
 
+// The slope of the energy-coverage chart's source temperature: from the lowest monthly
+// source temperature at the design outdoor temperature `tiefste` to the highest at the
+// heating limit `hoechste`. A house whose two lie at one temperature has no slope.
+inline float QuellTempSteigung(float minimum, float maximum, int32_t tiefste, int32_t hoechste) {
+    if (hoechste == tiefste) return 0.0f;
+    return (maximum - minimum) / static_cast<float>(hoechste - tiefste);
+}
+
 }  // namespace auslegung

@@ -4,6 +4,7 @@
 #include <exception>
 #include <vector>
 
+#include "app/doc/AuslegungsRegeln.h"
 #include "app/doc/AuswertSummen.h"
 #include "app/doc/KelvoDoc.h"
 #include "core/text/TextIdConstants.h"
@@ -143,9 +144,7 @@ bool CKelvoDoc::getEnergiedeckungDaten(SEnergiedeckung& d) {
             minimum = std::min(minimum, temp);
             maximum = std::max(maximum, temp);
         }
-        // A house whose design temperature is its heating limit has no range to spread over.
-        const float spanne = static_cast<float>(d.hoechste - d.tiefste);
-        const float steigung = spanne != 0.0f ? (maximum - minimum) / spanne : 0.0f;
+        const float steigung = auslegung::QuellTempSteigung(minimum, maximum, d.tiefste, d.hoechste);
         for (int t = von; t <= d.hoechste; ++t) {
             float& q = quellTemp[index(t)];
             switch (medium) {

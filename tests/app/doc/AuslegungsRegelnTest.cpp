@@ -49,4 +49,11 @@ TEST(AuslegungsRegelnTest, ReynoldsZahlInDreiBereichen) {
     for (const auto& [re, urteil] : faelle) EXPECT_EQ(auslegung::BeurteileReynolds(re), urteil) << re;
 }
 
+TEST(AuslegungsRegelnTest, SteigungDerQuellentemperatur) {
+    // 2 °C at -12 °C rising to 8 °C at +12 °C: 6 K over 24 K.
+    EXPECT_FLOAT_EQ(auslegung::QuellTempSteigung(2.0f, 8.0f, -12, 12), 0.25f);
+    // Design temperature and heating limit at one temperature: flat, never a division by 0.
+    EXPECT_EQ(auslegung::QuellTempSteigung(2.0f, 8.0f, 10, 10), 0.0f);
+}
+
 }  // namespace
