@@ -36,9 +36,10 @@ class CMehrzeiligesKaestchen : public QWidget {
         m_box = new QCheckBox(this);
         m_text = new QLabel(this);
         m_text->setWordWrap(true);
+        m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         m_text->installEventFilter(this);
         reihe->addWidget(m_box, 0, Qt::AlignTop);
-        reihe->addWidget(m_text, 1);
+        reihe->addWidget(m_text, 1, Qt::AlignTop);
     }
     QCheckBox* Box() const { return m_box; }
     QLabel* Text() const { return m_text; }
@@ -116,11 +117,11 @@ void RegistriereAuswertDlgVorlage() {
     c.push_back({L::kIdGruenJaz, K::Static, {211, 182, 447, 201}});
     Zeile(c, true, L::kIdLabelJaz, L::kIdJaz, 186);
     c.push_back({L::kIdAbtauHinweis, K::Static, {217, 203, 437, 212}, 0, u"", ui::cs::Hidden});
-    c.push_back({L::kIdRahmenReg, K::Group, {211, 213, 447, 240}});
-    c.push_back({L::kIdLabelReg, K::Static, {217, 220, 386, 238}});
-    c.push_back({L::kIdReg, K::Edit, {389, 223, 441, 234}, 0, u"", kNurLesen});
-    c.push_back({L::kIdMitAllen, K::Custom, {211, 243, 447, 259}, 0, u"", 0,
+    c.push_back({L::kIdMitAllen, K::Custom, {211, 214, 447, 230}, 0, u"", 0,
                  [](QWidget* p) { return new CMehrzeiligesKaestchen(p); }});
+    c.push_back({L::kIdRahmenReg, K::Group, {211, 232, 447, 259}});
+    c.push_back({L::kIdLabelReg, K::Static, {217, 239, 386, 257}});
+    c.push_back({L::kIdReg, K::Edit, {389, 242, 441, 253}, 0, u"", kNurLesen});
     // Buttons.
     c.push_back({L::kIdReport, K::Button, {5, 263, 95, 277}, 0, u"", ui::cs::Disabled});
     c.push_back({L::kIdVDI4650, K::Button, {100, 263, 270, 277}});

@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -189,6 +191,28 @@ TEST_F(AuswertDlgTest, BivalenteAnlage) {
     Befehl(32853)->trigger();
     uitest::processEvents();
     EXPECT_NE(BoxTexte().at(1).find(u"2000 hours"), std::u16string::npos);
+}
+
+// The result commands follow the project: greyed for an incomplete project, the VDI 4650
+// calculator only with its window; the project window command brings the project forward.
+TEST_F(AuswertDlgTest, ErgebnisBefehleNachProjekt) {
+    Starte();
+    CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe monovalent"));
+    EXPECT_TRUE(Befehl(32853)->isEnabled());
+    EXPECT_FALSE(Befehl(32860)->isEnabled());  // no calculator window in this program yet
+    doc.Projekt().GetWert(ID_WQuelle) = CVRMString();
+    EXPECT_FALSE(Befehl(32853)->isEnabled());
+    Frame().Router().idle().runNow();
+    EXPECT_FALSE(Frame().LeftBar()->Knopf(kJahresauswertungKnopf)->isEnabled());
+    doc.Projekt().GetWert(ID_WQuelle) = doc.KombiWQuelle().getConsumerName();
+
+    QMdiSubWindow* rahmen = Frame().Arbeitsflaeche()->currentSubWindow();
+    ASSERT_NE(rahmen, nullptr);
+    rahmen->showMinimized();
+    Befehl(32785)->trigger();
+    uitest::processEvents();
+    EXPECT_FALSE(rahmen->isMinimized());
+    EXPECT_EQ(Frame().Arbeitsflaeche()->activeSubWindow(), rahmen);
 }
 
 }  // namespace
