@@ -14,6 +14,7 @@
 // IKelvoView::OnUpdate.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -221,6 +222,15 @@ class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public u
     // reference conditions. 0 (nothing computed) for a bivalent plant. The house values the
     // reference run changes are put back on every path.
     int BerechneAufwandszahl(SAufwandszahlDaten& daten, int medium);
+    // The result commands whose windows come with the result charts: each runs the checks
+    // and the calculation, then hands its data to `zeige`; an error is reported (3125).
+    // The expenditure factor (32814): PruefeAufwandszahl, then BerechneAufwandszahl.
+    void OnAufwandszahl(const std::function<void(const SAufwandszahlDaten&)>& zeige);
+    // The energy coverage (40001), with the chart's title (6038 without solar gains, 6017).
+    void OnEnergiedeckung(const std::function<void(const SEnergiedeckung&, unsigned titel)>& zeige);
+    // Before the heat-source results (32852): the calculation and, for a field of 25 probes
+    // or more, the note that they are taken not to influence each other. False ends it.
+    bool PruefeQuellErgebnisse();
     // The yearly-results command: the calculation, then the evaluation dialog.
     void OnJahresErgebnisse();
     // The VDI 4650 calculator for this project (modus 0 or 1); `parent` may be none.

@@ -27,6 +27,10 @@ constexpr unsigned kNichtBivalent = 3670;        // "... annual energy factor fo
 constexpr unsigned kOhneWarmwasser = 5640;       // "... primary energy factor without hot water"
 constexpr unsigned kBezugsort = 3623;            // "Würzburg 97xxx (D)"
 constexpr unsigned kBibKennung = 3621;           // "(bib)"
+constexpr unsigned kSondenfeld = 3772;           // "Please note: ... NOT influencing each other."
+constexpr unsigned kEnergiedeckung = 6017;       // "Energy coverage"
+constexpr unsigned kOhneSolar = 6038;            // "Energy coverage (without solar gains)"
+constexpr unsigned kSondenfeldAb = 25;
 constexpr uint32_t kHinweis = platform::mb::OK | platform::mb::ICONINFORMATION;
 constexpr int kWarmwasserBefehl = 32847;
 // A day's share of a year's energy, as the reference run has always taken it.
@@ -309,6 +313,42 @@ int CKelvoDoc::BerechneAufwandszahl(SAufwandszahlDaten& d, int medium) {
     d.bezugsEnergie = bezug.Feld(AF_ZweiterWEHeiz) + bezug.Feld(AF_WPWaermeHeiz);
     d.bezugsVerbrauch = bezug.Feld(AF_SolarWW) + bezug.Feld(AF_SolarHeiz);
     return 1;
+}
+
+void CKelvoDoc::OnAufwandszahl(const std::function<void(const SAufwandszahlDaten&)>& zeige) {
+    try {
+        if (!PruefeAufwandszahl()) return;
+        SAufwandszahlDaten daten;
+        if (BerechneAufwandszahl(daten, m_wpumpe.GetWert(ID_MedienTyp).GetIntVal()) && zeige)
+            zeige(daten);
+    } catch (const platform::UserException&) {
+        ShowFehler(kKeineAuswertung, nullptr);
+    }
+}
+
+void CKelvoDoc::OnEnergiedeckung(
+    const std::function<void(const SEnergiedeckung&, unsigned titel)>& zeige) {
+    try {
+        int ausreichend = 1;
+        if (!BerechneProjekt(ausreichend, 1, 0)) return;
+        SEnergiedeckung daten;
+        if (!getEnergiedeckungDaten(daten)) return;
+        const unsigned titel =
+            m_haus.GetWert(ID_ProjMitSolar).GetBoolVal() ? kOhneSolar : kEnergiedeckung;
+        if (zeige) zeige(daten, titel);
+    } catch (const platform::UserException&) {
+        ShowFehler(kKeineAuswertung, nullptr);
+    }
+}
+
+bool CKelvoDoc::PruefeQuellErgebnisse() {
+    int ausreichend = 1;
+    if (!BerechneProjekt(ausreichend, 1, 0)) return false;
+    CWQuelle2& erste = *GetWQuelle(1);
+    if (erste.GetWert(ID_QuellMediumIdx).GetIntVal() == 0 &&
+        erste.GetWert(ID_SoleKreise).GetUIntVal() >= kSondenfeldAb)
+        KVSMessageBoxID(kSondenfeld, textid::kProduktCaption, kHinweis);
+    return true;
 }
 
 float CKelvoDoc::GetMittlereQuellTemp(bool mitZuschlag, int von, int bis) {

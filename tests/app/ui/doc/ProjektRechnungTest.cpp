@@ -245,7 +245,9 @@ TEST_F(ProjektRechnungTest, KombinierteQuellenNachIhrenRegeln) {
         EXPECT_EQ(Rechne(doc, f.still).ergebnis, f.ergebnis) << f.name;
         for (std::u16string_view text : {kBivalenz, kBetriebsweise, kNurErdreich})
             EXPECT_EQ(boxen.Zeigt(text), text == f.meldung) << f.name;
-        if (f.still) EXPECT_TRUE(boxen.Alle().empty()) << f.name;
+        if (f.still) {
+            EXPECT_TRUE(boxen.Alle().empty()) << f.name;
+        }
     }
 }
 
@@ -395,7 +397,9 @@ TEST_F(ProjektRechnungTest, VDI4650GrenzenWieIhreMeldungen) {
         Boxen boxen;
         doc.DoVDI4650(0, nullptr);
         EXPECT_EQ(geoeffnet.size(), f.meldung.empty() ? 1u : 0u) << f.name;
-        if (!f.meldung.empty()) EXPECT_TRUE(boxen.Zeigt(f.meldung)) << f.name;
+        if (!f.meldung.empty()) {
+            EXPECT_TRUE(boxen.Zeigt(f.meldung)) << f.name;
+        }
     }
     doc.WPumpe().SetAnzahl(1);
     doc.Projekt().GetWert(ID_AnzahlWP) = 1u;
@@ -426,6 +430,30 @@ TEST_F(ProjektRechnungTest, EnergiedeckungUeberDerAussentemperatur) {
     EXPECT_GT(d.bedarf[static_cast<size_t>(-12 + 50)], d.bedarf[static_cast<size_t>(10 + 50)]);
     EXPECT_EQ(d.bedarf[0], 0.0f);
     EXPECT_TRUE(boxen.Alle().empty());
+
+    // The command's way: the calculation with its messages, then the chart's data and title.
+    unsigned titel = 0;
+    doc.OnEnergiedeckung([&](const SEnergiedeckung& daten, unsigned t) {
+        titel = t;
+        EXPECT_EQ(daten.bedarf, d.bedarf);
+    });
+    EXPECT_EQ(titel, 6017u);  // "Energy coverage": the house counts no solar gains off
+    EXPECT_TRUE(boxen.Zeigt(kLeistung));
+}
+
+TEST_F(ProjektRechnungTest, HinweisZuGrossenSondenfeldern) {
+    Starte();
+    CKelvoDoc& doc = Oeffne(u"ground probe monovalent");
+    CWQuelle2& feld = *doc.GetWQuelle(1);
+    const float flussJeSonde = feld.GetWert(ID_VolStrom).GetFloatVal() / 2.0f;
+    for (int sonden : {24, 25}) {
+        // As many probes, each with the flow of the sample's two.
+        Setze(feld, ID_SoleKreise, sonden);
+        WeiseTypgerechtZu(feld.GetWert(ID_VolStrom), CVRMVariant(flussJeSonde * static_cast<float>(sonden)));
+        Boxen boxen;
+        EXPECT_TRUE(doc.PruefeQuellErgebnisse());
+        EXPECT_EQ(boxen.Zeigt(u"NOT influencing each other"), sonden >= 25) << sonden;
+    }
 }
 
 }  // namespace
