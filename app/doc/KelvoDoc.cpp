@@ -156,44 +156,12 @@ void CKelvoDoc::SaveKomponenten() {
     m_projekt.Speichern();
 }
 
-SProjektRechnung CKelvoDoc::BerechneProjekt(CKelvoErgebnisse* ergebnisse, bool /*frageSeiten*/,
-                                            bool /*still*/) {
-    // The evaluation of a complete project; the plausibility and design checks before it
-    // come with the evaluation commands.
-    SProjektRechnung rechnung{false, true};
-    if (!m_projekt.IstVollstaendig() || !m_haus.IstInitialisiert() || !m_tarif.IstGueltig() ||
-        !m_wpumpe.IstGueltig() || !m_kombiQuelle.IstGueltig())
-        return rechnung;
-    try {
-        if (!m_auswertung.IstAusgewertet(0)) {
-            m_auswertung.InitAuswertung(0, &m_projekt, &m_kombiQuelle, &m_wpumpe, &m_haus,
-                                        &m_tarif, ProjektText(ID_Solar), 0);
-            m_auswertung.DoAuswertung();
-        }
-        if (ergebnisse) m_auswertung.GetErgebnisse(*ergebnisse);
-        rechnung.berechnet = true;
-    } catch (const platform::UserException&) {
-    }
-    return rechnung;
-}
-
 void CKelvoDoc::SetWert(TKelvoDatenID id, const CVRMwert& value) {
     m_werte.SetAt(id, std::make_shared<CVRMwert>(value));
 }
 
 void CKelvoDoc::ErstelleReport(bool, int, bool) {
     // The report module is never bound in this system, and the report is handed only to it.
-}
-
-float CKelvoDoc::GetSolarAnteil() {
-    if (!m_haus.IstInitialisiert()) return 0.0f;
-    try {
-        const float solar = m_haus.GetWert(ID_GewinnSolar).GetFloatVal();
-        const float summe = solar + m_haus.GetJahresHeizbedarf(0);
-        return summe > 0.0f ? solar / summe * 100.0f : 0.0f;
-    } catch (const platform::UserException&) {
-        return 0.0f;
-    }
 }
 
 void CKelvoDoc::SetWarteDialog(std::unique_ptr<IDlgWait> dialog) {

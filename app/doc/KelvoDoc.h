@@ -12,10 +12,14 @@
 // the model's `IKelvoDocServices`); a page of the data sheet reaches its own document
 // through the sheet's document. A view registers with AddView and receives the hints in
 // IKelvoView::OnUpdate.
+#include <array>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "app/base/KVSDatenSheetProtokoll.h"
+#include "app/doc/ErgebnisDaten.h"
 #include "core/value/VRMwerteListe.h"
 #include "evaluation/AuswertManager.h"
 #include "model/app/KelvoDocServices.h"
@@ -25,6 +29,10 @@
 #include "model/source/KombiWQuelle2.h"
 #include "model/tariff/Tarif2.h"
 #include "platform/ui/Commands.h"
+
+class CAuswertDaten;
+struct SAuswertWerte;
+struct SVDI4650Projektdaten;
 
 class CKVSDatenPage;
 class CKVSDatenSheet;
@@ -130,6 +138,7 @@ class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public u
     SDimWerte GetDimWerte(const SDimAnfrage& anfrage) override;
     void BroadcastDimDaten(const SDimDaten& daten) override;
     void SaveKomponenten() override;
+    // BerechneProjekt below, then the evaluation into `ergebnisse` when given.
     SProjektRechnung BerechneProjekt(CKelvoErgebnisse* ergebnisse, bool frageSeiten,
                                      bool still) override;
     void SetProjektDaten4(TKelvoDatenID id, float wert, int speichern) override {
@@ -138,8 +147,104 @@ class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public u
     void SetWert(TKelvoDatenID id, const CVRMwert& value) override;
     void ErstelleReport(bool frageSeiten, int unbenutzt, bool drucken) override;
 
-    // IDatenSheetDokument
-    float GetSolarAnteil() override;
+    // IDatenSheetDokument: the solar-gain share of the heating (SolarenHeizanteil).
+    float GetSolarAnteil() override { return SolarenHeizanteil(); }
+
+    // The project calculation (KelvoDocRechnung.cpp). BerechneProjekt checks the project
+    // and its design with the user's messages and answers 1 when the project can be
+    // evaluated, 0 after a failed check, a refusal of the user or an error (reported);
+    // `ausreichend` becomes 0 when a heat source is designed too small. `frageSeiten` asks
+    // about data pages with unsaved changes; `still` (also while the wait window shows)
+    // keeps the messages closed, except those of an incomplete or inconsistent project
+    // while the wait window shows, and skips the design part. Every call leaves the
+    // evaluation stale, so that the next one runs afresh.
+    int BerechneProjekt(int& ausreichend, int frageSeiten, int still);
+    // 1 when the flow in the collector of the first (or second) source is acceptable;
+    // too slow shows 3288 and opens the source's page.
+    int CheckReynoldsZahl(int ersteQuelle);
+    // Raises 3119 when the heat pump cannot reach the house's flow temperature.
+    void CheckVorlaufTempWP();
+    // Warns (3409) about a brine-pump wattage that direct evaporation ignores.
+    void CheckSolepumpenLstg(int meldungen);
+    // 1 when heat pump and heat sources fit; 0 after message 3126.
+    int PruefeWPundWQ();
+    // True when the year's running hours fit in the unblocked hours; else message 5690.
+    bool PruefeLaufzeit(const CKelvoErgebnisse& ergebnisse);
+    // The design values at the dimensioning-point temperature `t` for the first source's
+    // operating mode; `ohneLeistung`: only the design flow temperature.
+    SDimWerte GetDimWerte(float t, int anzahlWP = 1, bool ohneLeistung = false);
+    using IKelvoDocServices::GetDimWerte;
+    // The source temperature at the design point; 0 without heat pump, house and source.
+    float GetDimQuellTemp();
+    // The heat pump's source-side output (kW) at the design point and its yearly source
+    // energy (kWh) for one heat source; with `mitGewinnen` the energy comes from the yearly
+    // evaluation, less what the solar plant feeds into the ground.
+    void KaelteLeistungen(float& e1, float& e2, CWPumpe2* wpumpe, float vorlauf, float ruecklauf,
+                          float vorlaufDim, float tq, CWQuelle2& quelle, bool mitGewinnen,
+                          const CVRMString& ort);
+    // The house's mean heating demand of a month (kW); with `durchWP` the part the heat
+    // pump covers at the source temperature `quellTemp`.
+    float MomHeizbedarf(int monat, float quellTemp, bool durchWP);
+    // The month's flow temperature with the tariff's blocking-time factor.
+    float MomVorlaufTemp(int monat);
+    // The share of solar heat in the heating, percent: house value 201 over itself plus the
+    // year's heating demand; 0 when both are 0 or on error (3122 shown).
+    float SolarenHeizanteil();
+    // The computed defrosting energy of the year, rounded; 0 when the project cannot be
+    // calculated.
+    unsigned GetAuswertKennzahl();
+    bool IstKonstanteVorlaufTemp();
+    // The control unit's electricity of a year, kWh.
+    float GetRleistEnergie();
+    // The hot-water tank's reheating temperature, °C; 0 without house or heat pump.
+    int GetWawaNachheizTemp();
+    bool IstDirektverdampfer();
+
+    // The evaluation and its results (KelvoDocAuswertung.cpp).
+    // Evaluates the year unless that was done for the key, and copies the monthly results.
+    void RunAuswertung(CKelvoErgebnisse& ergebnisse, uint16_t key, float wwEnergie);
+    // Evaluates and sums the year into `record` and the monthly heat-pump electricity.
+    void GetAuswertDaten(CKelvoErgebnisse& ergebnisse, CAuswertDaten& record,
+                         std::array<float, 12>& monatsSummen, uint16_t key, float wwEnergie);
+    // The calculation with its messages, then GetAuswertDaten; 0 when the calculation
+    // refused or an error was reported (3125).
+    int GetJahresErgebnisse(CKelvoErgebnisse& ergebnisse, CAuswertDaten& record,
+                            std::array<float, 12>& monatsSummen, uint16_t key, float wwEnergie);
+    // Whether the hot water has stand-by or circulation losses to work with; `meldung`
+    // becomes the text to show (5641, 5642) or 0.
+    bool CheckWarmwasserVerluste(unsigned& meldung);
+    // The curves of the energy-coverage chart; false when they cannot be made.
+    bool getEnergiedeckungDaten(SEnergiedeckung& daten);
+    // The checks of the expenditure factor with their messages (a bivalent plant, no hot
+    // water, no hot-water losses, then the project calculation); false ends the command.
+    bool PruefeAufwandszahl();
+    // The expenditure factor's inputs: the year with the project's values and once under
+    // reference conditions. 0 (nothing computed) for a bivalent plant. The house values the
+    // reference run changes are put back on every path.
+    int BerechneAufwandszahl(SAufwandszahlDaten& daten, int medium);
+    // The result commands whose windows come with the result charts: each runs the checks
+    // and the calculation, then hands its data to `zeige`; an error is reported (3125).
+    // The expenditure factor (32814): PruefeAufwandszahl, then BerechneAufwandszahl.
+    void OnAufwandszahl(const std::function<void(const SAufwandszahlDaten&)>& zeige);
+    // The energy coverage (40001), with the chart's title (6038 without solar gains, 6017).
+    void OnEnergiedeckung(const std::function<void(const SEnergiedeckung&, unsigned titel)>& zeige);
+    // Before the heat-source results (32852): the calculation and, for a field of 25 probes
+    // or more, the note that they are taken not to influence each other. False ends it.
+    bool PruefeQuellErgebnisse();
+    // The yearly-results command: the calculation, then the evaluation dialog.
+    void OnJahresErgebnisse();
+    // The VDI 4650 calculator for this project (modus 0 or 1); `parent` may be none.
+    void DoVDI4650(int modus, QWidget* parent);
+    // The first source's own monthly temperatures are in use (value 267).
+    bool HatUserQuellTemps();
+    // The mean source temperature of the months `von` to `bis` (0..11, past December when
+    // `bis` < `von`): the user's temperatures, else the evaluated brine temperatures (the
+    // ground's with direct evaporation); `mitZuschlag` adds half the evaporator spread.
+    float GetMittlereQuellTemp(bool mitZuschlag, int von, int bis);
+    // The VDI 4650 short method covers the project's plant.
+    bool IstVDI4650Moeglich();
+    // The VDI 4650 inputs of the project; false (message shown) when a check refused.
+    bool GetVDI4650Daten(SVDI4650Projektdaten& daten);
 
     // The document's commands (KelvoDocBefehle.cpp): its data pages and the commands other
     // windows registered for a project.
@@ -150,8 +255,23 @@ class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public u
     // given (the application gives the program's wait dialog).
     void SetWarteDialog(std::unique_ptr<IDlgWait> dialog);
     IDlgWait* WarteDialog() const { return m_warten.get(); }
+    // The wait window is there and shows.
+    bool IstWarteFensterSichtbar() const;
 
   private:
+    // BerechneProjekt's steps after its start (KelvoDocRechnung.cpp).
+    class CMeldungen;
+    int PruefeUndRechne(int& ausreichend, int frageSeiten, bool still, CMeldungen& meldungen);
+    bool PruefeQuellenKombination(int t, bool still, CMeldungen& meldungen);
+    void PruefeSolarEinspeiseTemp();
+    void PruefeAuslegung(int& ausreichend, const SDimWerte& dim);
+    bool TesteQuelle(CWQuelle2& quelle, float tq, float v, bool mitZusatz);
+    void PruefeKuehlung();
+    SAuswertWerte LeseAuswertWerte();
+    // The VDI 4650 checks, in order; the first that fails is raised.
+    void PruefeVDI4650(SVDI4650Projektdaten& d);
+    // Project value 457 after a saved component of `kind`.
+    void AktualisiereAbtauEnergie(int kind);
     void FuelleKomponenten();
     static bool HatWQuelleDaten(const CVRMString& name);
     void ErsterQuelleKlimaort();

@@ -1,6 +1,8 @@
 // Every change of a project: the links and values of the project record, a saved component
 // record, and the exchange of the heat pump.
+#include <algorithm>
 #include <exception>
+#include <iterator>
 
 #include "app/base/KVSDatenPage.h"
 #include "app/base/KVSDatenSheet.h"
@@ -172,9 +174,27 @@ void CKelvoDoc::KomponenteGeaendert(int kind, const CVRMString& key) {
         default:
             break;
     }
+    AktualisiereAbtauEnergie(kind);
     if (m_beschaeftigt) return;
-    BerechneProjekt(nullptr, false, true);
+    int ausreichend = 1;
+    BerechneProjekt(ausreichend, 0, 1);
     UpdateAllViews(nullptr, kind);
+}
+
+void CKelvoDoc::AktualisiereAbtauEnergie(int kind) {
+    // The defrosting energy of an air source computed by the program follows every change
+    // of what it depends on.
+    static constexpr int kArten[] = {komponente::kHaus, komponente::kWQuelle,
+                                     komponente::kWarmwasser, komponente::kSolar, 10, 11};
+    if (std::find(std::begin(kArten), std::end(kArten), kind) == std::end(kArten)) return;
+    if (!m_kombiQuelle.IstGueltig() || m_kombiQuelle.GetAnzahlWQuellen() < 1) return;
+    const int art = GetWQuelle(1)->GetWert(ID_QuellMediumIdx).GetIntVal();
+    if ((art != 2 && art != 6) || !m_projekt.GetWert(ID_BerechAT).GetBoolVal()) return;
+    const unsigned kennzahl = GetAuswertKennzahl();
+    if (m_projekt.IstAenderbar(false))
+        m_projekt.SetWert(ID_StromAbtauen, CVRMVariant(kennzahl), true);
+    else
+        WeiseTypgerechtZu(m_projekt.GetWert(ID_StromAbtauen), CVRMVariant(kennzahl));
 }
 
 bool CKelvoDoc::WechsleWPumpe(const CVRMString& name, unsigned anzahl) {

@@ -1,5 +1,6 @@
 #include "app/shell/KelvoAppBefehle.h"
 
+#include "app/doc/ErgebnisBefehle.h"
 #include "app/shell/ProjektBefehle.h"
 #include "dialogs/StandortBefehle.h"
 #include "app/options/OptionenBefehle.h"
@@ -29,4 +30,5 @@ void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     RegistriereStandortBefehle(befehle);
     RegistriereOptionenBefehle(befehle);
     RegistriereHilfsDialogBefehle(befehle);
+    RegistriereErgebnisBefehle(befehle);
 }
