@@ -20,6 +20,7 @@
 #include "model/errors/Fehler.h"
 #include "model/results/KelvoErgebnisse.h"
 #include "platform/errors/UserException.h"
+#include "platform/numbers/Numbers.h"
 
 namespace {
 constexpr unsigned kProjektNichtInitialisiert = 3297;  // "Could not initialize project '%s'!"
@@ -122,6 +123,10 @@ QWidget* CKelvoDoc::ErstesViewFenster() const {
 }
 
 CWQuelle2* CKelvoDoc::GetWQuelle(int erste) {
+    // A project without source data yet (a new one) has no source to give; asking the
+    // combination would report an error.
+    const int anzahl = m_kombiQuelle.GetAnzahlWQuellen();
+    if (anzahl < (erste ? 1 : 2)) return nullptr;
     return erste ? m_kombiQuelle.GetErsteWQuelle() : m_kombiQuelle.GetZweiteWQuelle();
 }
 
@@ -175,6 +180,51 @@ SProjektRechnung CKelvoDoc::BerechneProjekt(CKelvoErgebnisse* ergebnisse, bool /
     } catch (const platform::UserException&) {
     }
     return rechnung;
+}
+
+void CKelvoDoc::ResetKomponenten() {
+    std::vector<CVRMString> namen = {m_name, ProjektText(ID_Haus), ProjektText(ID_WPumpe),
+                                     ProjektText(ID_WQuelle), ProjektText(ID_Tarif)};
+    for (int erste : {1, 0})
+        if (CWQuelle2* quelle = GetWQuelle(erste)) namen.push_back(quelle->getConsumerName());
+    CVRMdatenProvider& store = CVRMdatenProvider::get();
+    try {
+        for (const CVRMString& name : namen) {
+            if (name.empty()) continue;
+            for (const auto& [id, wert] : store.getWerte(name))
+                if (wert) wert->reset();
+        }
+        FuelleKomponenten();
+    } catch (const platform::UserException&) {
+    }
+}
+
+float CKelvoDoc::GetDimQuellTemp() {
+    CWQuelle2* erste = GetWQuelle(1);
+    if (!m_wpumpe.IstGueltig() || !m_haus.IstInitialisiert() || !m_kombiQuelle.IstGueltig() ||
+        !m_tarif.IstGueltig() || !erste)
+        return 0.0f;
+    // Parallel and alternative modes design at the source's own temperature, the others at
+    // the house's design outdoor temperature.
+    const int modus = erste->GetWert(ID_BetrWeiseIdx).GetIntVal();
+    const bool bivalent = modus == 0 || (modus >= 2 && modus <= 8);
+    SDimAnfrage anfrage;
+    anfrage.quellenArt = erste->GetWert(ID_QuellMediumIdx).GetIntVal();
+    anfrage.parallelBetrieb = bivalent;
+    anfrage.dimTemp = bivalent ? erste->GetWert(ID_DimPunktTemp).GetFloatVal()
+                               : static_cast<float>(platform::toInt32(m_haus.GetWert(ID_NAT).GetFloatVal()));
+    anfrage.quelle = erste;
+    return GetDimWerte(anfrage).quellTemp;
+}
+
+unsigned CKelvoDoc::GetAuswertKennzahl() {
+    CKelvoErgebnisse ergebnisse;
+    if (!BerechneProjekt(&ergebnisse, false, true).berechnet) return 0;
+    // A year's heat of the heat pump (heating and hot water) costs 6 % for defrosting.
+    float waerme = ergebnisse.Summe(ER_HeizWPWaerme) * 720.0f;
+    for (int monat = 0; monat < CKelvoErgebnisse::kMonate; ++monat)
+        waerme += ergebnisse.Reihe(ER_WWWaerme)[monat] - ergebnisse.Reihe(ER_WWZweiterWE)[monat];
+    return platform::toUInt32(waerme * 0.06f + 0.5f);
 }
 
 void CKelvoDoc::SetWert(TKelvoDatenID id, const CVRMwert& value) {

@@ -99,6 +99,15 @@ class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public u
     int IsEditOpen(bool verbergen);
     // Marks this document's evaluation stale.
     void ResetAuswertung() { m_auswertung.ResetAusgewertet(); }
+    // Values of the project's records changed but not saved go back to what the database
+    // holds; the components are filled again.
+    void ResetKomponenten();
+    // The source temperature of the design point (the first source's kind, its operating
+    // mode's design temperature); 0.0 unless heat pump, house and heat source are valid.
+    float GetDimQuellTemp();
+    // The computed defrosting energy of the year [kWh], rounded; 0 when the project cannot
+    // be calculated.
+    unsigned GetAuswertKennzahl();
 
     // The data sheet and its pages.
     CKVSDatenSheet& DatenSheet() { return *m_sheet; }

@@ -2,6 +2,7 @@
 
 #include "app/shell/ProjektBefehle.h"
 #include "dialogs/StandortBefehle.h"
+#include "pages/ProjektSeiten.h"
 
 void CKelvoAppBefehle::Setze(int id, Befehl befehl) { m_befehle[id] = std::move(befehl); }
 
@@ -25,4 +26,6 @@ void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     //   RegistriereXyzBefehle(befehle);
     RegistriereProjektBefehle(befehle);
     RegistriereStandortBefehle(befehle);
+    // The project's data pages (project, house) for the project window's buttons.
+    RegistriereProjektSeiten();
 }
