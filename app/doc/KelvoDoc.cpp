@@ -20,6 +20,7 @@
 #include "model/errors/Fehler.h"
 #include "model/results/KelvoErgebnisse.h"
 #include "platform/errors/UserException.h"
+#include "platform/numbers/Numbers.h"
 
 namespace {
 constexpr unsigned kProjektNichtInitialisiert = 3297;  // "Could not initialize project '%s'!"
@@ -122,6 +123,10 @@ QWidget* CKelvoDoc::ErstesViewFenster() const {
 }
 
 CWQuelle2* CKelvoDoc::GetWQuelle(int erste) {
+    // A project without source data yet (a new one) has no source to give; asking the
+    // combination would report an error.
+    const int anzahl = m_kombiQuelle.GetAnzahlWQuellen();
+    if (anzahl < (erste ? 1 : 2)) return nullptr;
     return erste ? m_kombiQuelle.GetErsteWQuelle() : m_kombiQuelle.GetZweiteWQuelle();
 }
 
@@ -154,6 +159,23 @@ void CKelvoDoc::BroadcastDimDaten(const SDimDaten& daten) {
 
 void CKelvoDoc::SaveKomponenten() {
     m_projekt.Speichern();
+}
+
+void CKelvoDoc::ResetKomponenten() {
+    std::vector<CVRMString> namen = {m_name, ProjektText(ID_Haus), ProjektText(ID_WPumpe),
+                                     ProjektText(ID_WQuelle), ProjektText(ID_Tarif)};
+    for (int erste : {1, 0})
+        if (CWQuelle2* quelle = GetWQuelle(erste)) namen.push_back(quelle->getConsumerName());
+    CVRMdatenProvider& store = CVRMdatenProvider::get();
+    try {
+        for (const CVRMString& name : namen) {
+            if (name.empty()) continue;
+            for (const auto& [id, wert] : store.getWerte(name))
+                if (wert) wert->reset();
+        }
+        FuelleKomponenten();
+    } catch (const platform::UserException&) {
+    }
 }
 
 void CKelvoDoc::SetWert(TKelvoDatenID id, const CVRMwert& value) {

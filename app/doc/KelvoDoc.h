@@ -107,6 +107,9 @@ class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public u
     int IsEditOpen(bool verbergen);
     // Marks this document's evaluation stale.
     void ResetAuswertung() { m_auswertung.ResetAusgewertet(); }
+    // Values of the project's records changed but not saved go back to what the database
+    // holds; the components are filled again.
+    void ResetKomponenten();
 
     // The data sheet and its pages.
     CKVSDatenSheet& DatenSheet() { return *m_sheet; }

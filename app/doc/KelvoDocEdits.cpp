@@ -205,7 +205,8 @@ bool CKelvoDoc::WechsleWPumpe(const CVRMString& name, unsigned anzahl) {
         CVRMdatenProvider::get().fill(neue, name);
         CWQuelle2* erste = GetWQuelle(1);
         const int art = erste ? erste->GetWert(ID_QuellMediumIdx).GetIntVal() : -1;
-        if (!neue.PasstZuQuellenMedium(art, -2)) {
+        // A project without a heat source yet has nothing the heat pump must fit.
+        if (erste && !neue.PasstZuQuellenMedium(art, -2)) {
             KVSMessageBoxID(kWPPasstNicht, textid::kProduktCaption, platform::mb::ICONINFORMATION);
             return false;
         }

@@ -5,6 +5,7 @@
 #include "dialogs/StandortBefehle.h"
 #include "app/options/OptionenBefehle.h"
 #include "dialogs/HilfsDialogBefehle.h"
+#include "pages/ProjektSeiten.h"
 
 void CKelvoAppBefehle::Setze(int id, Befehl befehl) { m_befehle[id] = std::move(befehl); }
 
@@ -31,4 +32,6 @@ void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     RegistriereOptionenBefehle(befehle);
     RegistriereHilfsDialogBefehle(befehle);
     RegistriereErgebnisBefehle(befehle);
+    // The project's data pages (project, house) for the project window's buttons.
+    RegistriereProjektSeiten();
 }

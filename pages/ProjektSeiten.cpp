@@ -1,0 +1,9 @@
+#include "pages/ProjektSeiten.h"
+
+#include "pages/HausPage.h"
+#include "pages/ProjektPage.h"
+
+void RegistriereProjektSeiten() {
+    RegistriereProjektPage();
+    RegistriereHausPage();
+}
