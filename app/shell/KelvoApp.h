@@ -21,6 +21,7 @@
 #include "model/tariff/Tarif2.h"
 #include "platform/modules/Module.h"
 
+class CDlgWait;
 class CMainFrame;
 class CSplashThread;
 class CSplashWnd;
@@ -148,6 +149,8 @@ class CKelvoApp : public IKelvoAppServices {
 
     int m_initialisiert = 0;
     int m_fensterklasse = 0;
+    // Shown over the main window while a report is prepared.
+    std::unique_ptr<CDlgWait> m_warten;
     CVRMwerteListe m_werte;
     CVRMString m_datenDateiName;
     CVRMString m_datenPfad;

@@ -1,5 +1,7 @@
 #include "app/shell/KelvoAppBefehle.h"
 
+#include "dialogs/VDI4650Befehle.h"
+
 void CKelvoAppBefehle::Setze(int id, Befehl befehl) { m_befehle[id] = std::move(befehl); }
 
 bool CKelvoAppBefehle::onCommand(int id) {
@@ -17,7 +19,8 @@ bool CKelvoAppBefehle::onUpdateCommand(int id, ui::CommandState& state) {
     return true;
 }
 
-void RegistriereAppBefehle(CKelvoAppBefehle& /*befehle*/) {
+void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     // One line per group of windows, each in a file of its own:
     //   RegistriereXyzBefehle(befehle);
+    RegistriereVDI4650Befehle(befehle);
 }

@@ -8,6 +8,8 @@
 //   bar_<id>.png      the main window's button-bar pictures (36 x 36) on the transparent
 //                     key colour red, by resource id: one for normal and one for hovered
 //                     where they differ
+//   wait.png          the wait animation: twelve frames of 48 x 48 side by side, a ring of
+//                     dots that runs round the house, warming from teal to orange
 //   varm_splashgen <out dir> <version text>
 #include <QFont>
 #include <QGuiApplication>
@@ -16,6 +18,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 
@@ -243,6 +246,44 @@ void Programm(QPainter& p, bool) {
     zeichneSonde(p, 24, 32, 44, Qt::white, 2.5);
 }
 
+// One frame of the wait animation: the dot at `kopf` is the warmest, those behind it fade
+// back to the cold of the ground.
+QImage WarteBild(int kopf, int anzahl) {
+    QImage bild(48, 48, QImage::Format_ARGB32);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kBlau, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(kHell);
+    p.drawPath(Haus(QPointF(24, 31), 14));
+    for (int i = 0; i < anzahl; ++i) {
+        const int abstand = (kopf - i + anzahl) % anzahl;  // 0: the head
+        const double anteil = 1.0 - static_cast<double>(abstand) / anzahl;
+        const double winkel = 2 * M_PI * i / anzahl - M_PI / 2;
+        const QPointF mitte(24 + 19 * std::cos(winkel), 24 + 19 * std::sin(winkel));
+        const auto mische = [anteil](int kalt, int warm) {
+            return static_cast<int>(kalt + (warm - kalt) * anteil * anteil + 0.5);
+        };
+        QColor farbe(mische(kTuerkis.red(), kOrange.red()), mische(kTuerkis.green(), kOrange.green()),
+                     mische(kTuerkis.blue(), kOrange.blue()));
+        farbe.setAlphaF(0.35 + 0.65 * anteil);
+        p.setPen(Qt::NoPen);
+        p.setBrush(farbe);
+        const double r = 2.2 + 1.6 * anteil;
+        p.drawEllipse(mitte, r, r);
+    }
+    return bild;
+}
+
+QImage WarteAnimation() {
+    constexpr int kBilder = 12;
+    QImage streifen(48 * kBilder, 48, QImage::Format_ARGB32);
+    streifen.fill(Qt::transparent);
+    QPainter p(&streifen);
+    for (int k = 0; k < kBilder; ++k) p.drawImage(QPointF(48 * k, 0), WarteBild(k, kBilder));
+    return streifen;
+}
+
 // The buttons take pure red as transparent and nothing else: the soft edges are laid on
 // the light face of the buttons, the rest becomes red.
 QImage AufSchluesselfarbe(const QImage& symbol) {
@@ -282,6 +323,7 @@ int main(int argc, char** argv) {
     bool ok = Schreibe(Splash(QString::fromUtf8(argv[2])), ordner + "splash.bmp", "BMP");
     ok = Schreibe(Hintergrund(), ordner + "bkgnd.bmp", "BMP") && ok;
     ok = Schreibe(Symbol(Programm, false, 64), ordner + "icon.png", "PNG") && ok;
+    ok = Schreibe(WarteAnimation(), ordner + "wait.png", "PNG") && ok;
 
     // Normal and hovered picture of each bar button; open and help have one picture.
     struct Knopf {
