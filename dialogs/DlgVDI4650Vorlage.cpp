@@ -53,7 +53,7 @@ ui::ControlSpec Zahl(int id, ui::Rect du, unsigned short nachkomma) {
 
 ui::ControlSpec Ergebnis(int id, ui::Rect du, bool fett) {
     return {id, ControlKind::Custom, du, 0, u"", 0, [fett](QWidget* parent) {
-                auto* label = new CLabel(parent, {}, small::StaticStil::Rechts);
+                auto* label = new CLabel(parent, {}, small::StaticStil::BildZentriert);
                 label->SetSunken(true).SetFontBold(fett);
                 return label;
             }};

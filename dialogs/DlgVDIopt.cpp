@@ -123,7 +123,9 @@ bool CDlgVDIopt::onInitDialog() {
     if (auto* sonde = qobject_cast<QRadioButton*>(ui::child(this, kIdcSonde))) sonde->setChecked(true);
     Berechne(false);
     Zeige();
-    return true;
+    // The dialog only shows: the focus starts on Close.
+    if (QWidget* schliessen = ui::child(this, 1)) schliessen->setFocus();
+    return false;
 }
 
 void CDlgVDIopt::Zeige() {

@@ -8,7 +8,7 @@
 //   bar_<id>.png      the main window's button-bar pictures (36 x 36) on the transparent
 //                     key colour red, by resource id: one for normal and one for hovered
 //                     where they differ
-//   wait.png          the wait animation: twelve frames of 48 x 48 side by side, a ring of
+//   wait.png          the wait animation: twelve frames of 64 x 64 side by side, a ring of
 //                     dots that runs round the house, warming from teal to orange
 //   varm_splashgen <out dir> <version text>
 #include <QFont>
@@ -248,11 +248,12 @@ void Programm(QPainter& p, bool) {
 
 // One frame of the wait animation: the dot at `kopf` is the warmest, those behind it fade
 // back to the cold of the ground.
-QImage WarteBild(int kopf, int anzahl) {
-    QImage bild(48, 48, QImage::Format_ARGB32);
+QImage WarteBild(int kopf, int anzahl, int groesse) {
+    QImage bild(groesse, groesse, QImage::Format_ARGB32);
     bild.fill(Qt::transparent);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(groesse / 48.0, groesse / 48.0);
     p.setPen(QPen(kBlau, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(kHell);
     p.drawPath(Haus(QPointF(24, 31), 14));
@@ -276,11 +277,12 @@ QImage WarteBild(int kopf, int anzahl) {
 }
 
 QImage WarteAnimation() {
-    constexpr int kBilder = 12;
-    QImage streifen(48 * kBilder, 48, QImage::Format_ARGB32);
+    constexpr int kBilder = 12, kGroesse = 64;
+    QImage streifen(kGroesse * kBilder, kGroesse, QImage::Format_ARGB32);
     streifen.fill(Qt::transparent);
     QPainter p(&streifen);
-    for (int k = 0; k < kBilder; ++k) p.drawImage(QPointF(48 * k, 0), WarteBild(k, kBilder));
+    for (int k = 0; k < kBilder; ++k)
+        p.drawImage(QPointF(kGroesse * k, 0), WarteBild(k, kBilder, kGroesse));
     return streifen;
 }
 
