@@ -49,6 +49,13 @@ class CKVSDatenPageProtokoll {
     // The page's kind in the sheet's page ids (0 house ... 10 first heat pump), -1 for a
     // page without one. The concrete input pages answer theirs.
     virtual int GetPageKind() const { return -1; }
+    // Loads the page for the component record `key` of the project `projekt`; the heat-source
+    // pages of a combined source also get the key of the second source. The input pages
+    // answer it; the base has nothing to load.
+    virtual void LoadKomponente(const CVRMString& /*key*/, const CVRMString& /*projekt*/,
+                                const CVRMString& /*zweiterKey*/) {}
+    // A new entry name for the page's lists (the first heat-source page takes new names).
+    virtual void AddListenEintrag(const CVRMString& /*name*/) {}
 
     CKVSDatenSheetProtokoll& GetDatenSheet() const;
     CKVSDatenSheetProtokoll* Sheet() const { return m_sheet; }

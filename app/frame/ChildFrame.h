@@ -5,15 +5,23 @@
 #include "controls/resizable/ResizableMDIChild.h"
 
 class IKelvoDocServices;
+namespace ui {
+class CommandTarget;
+}
 
 class CChildFrame : public CResizableMDIChild {
   public:
     explicit CChildFrame(IKelvoDocServices* dokument = nullptr, QWidget* parent = nullptr);
 
     IKelvoDocServices* GetDokument() const { return m_dokument; }
+    // The commands of the project shown in the frame (not owned), asked before the
+    // application's while the frame is active.
+    void SetBefehle(ui::CommandTarget* befehle) { m_befehle = befehle; }
+    ui::CommandTarget* GetBefehle() const { return m_befehle; }
     // Shows the child maximised.
     void ActivateFrame();
 
   private:
     IKelvoDocServices* m_dokument;
+    ui::CommandTarget* m_befehle = nullptr;
 };

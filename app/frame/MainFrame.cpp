@@ -128,6 +128,8 @@ CMainFrame::CMainFrame(resizable::Profile* profil) : m_befehle(std::make_unique<
     SetProfile(profil);
     m_router.setChain([this] {
         std::vector<ui::CommandTarget*> kette{m_befehle.get()};
+        if (auto* kind = dynamic_cast<CChildFrame*>(MDIGetActive()); kind && kind->GetBefehle())
+            kette.push_back(kind->GetBefehle());
         if (m_appBefehle) kette.push_back(m_appBefehle);
         return kette;
     });

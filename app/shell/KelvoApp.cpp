@@ -3,6 +3,9 @@
 
 #include <QDir>
 
+#include "app/base/KVSDatenSheet.h"
+#include "app/doc/KelvoDoc.h"
+#include "app/doc/KelvoDocTemplate.h"
 #include "app/frame/MainFrame.h"
 #include "app/shell/DocKommando.h"
 #include "app/shell/SplashThread.h"
@@ -10,7 +13,7 @@
 #include "app/shell/StartDateien.h"
 #include "core/db/Global.h"
 #include "core/db/Lists.h"
-#include "core/text/NameDlg.h"
+#include "dialogs/NameDlg.h"
 #include "core/text/ResManager.h"
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
@@ -52,6 +55,10 @@ CKelvoApp& GetKelvoAppObjekt() {
     return *g_app;
 }
 
+CKelvoApp* FindeKelvoAppObjekt() {
+    return g_app;
+}
+
 CKelvoApp::CKelvoApp() : m_docKommandoQuelle(&DocKommandoDesSystems) {
     CResManager::init();
     m_vorherigeApp = RegisterKelvoApp(this);
@@ -65,13 +72,28 @@ CKelvoApp::CKelvoApp() : m_docKommandoQuelle(&DocKommandoDesSystems) {
 CKelvoApp::~CKelvoApp() {
     ui::setWindowErrorHandler(m_vorherigerFehlerHandler);
     CSplashThread::Beenden(m_splash, nullptr);
+    SchliesseDokumenteUndStammdaten();
     m_mainFrame.reset();
     if (g_app == this) g_app = nullptr;
     RegisterKelvoApp(m_vorherigeApp);
 }
 
+void CKelvoApp::SchliesseDokumenteUndStammdaten() {
+    // The documents go with their frames, before the value store they were filled from.
+    m_vorlage.reset();
+    if (m_stammSheet) {
+        try {
+            DeleteDatenPages(*m_stammSheet);
+        } catch (const platform::UserException&) {
+        }
+        if (m_mainFrame) m_mainFrame->SetStammdatenSheet(nullptr);
+        m_stammSheet.reset();
+        m_stammFenster = false;
+    }
+}
+
 int CKelvoApp::ExitInstance() {
-    // The master-data sheet's pages and the input pages' brush go here once they exist.
+    SchliesseDokumenteUndStammdaten();
     CVRMdatenProvider::remove();
     CVRMdatenProvider2::Get();
     CVRMdatenProvider2::Release();
@@ -117,21 +139,26 @@ const CVRMString& CKelvoApp::GetAktDatenbank() const {
 }
 
 IKelvoDocServices* CKelvoApp::GetAktDokument(bool quiet) {
-    // No project document is open before the project windows exist.
-    if (!quiet) ThrowFehler(kKeinProjekt, u"CKelvoApp::GetAktDokument");
-    return nullptr;
+    return GetAktivesKelvoDoc(quiet);
+}
+
+CKelvoDoc* CKelvoApp::GetAktivesKelvoDoc(bool quiet) {
+    CKelvoDoc* dokument = nullptr;
+    try {
+        if (m_mainFrame) dokument = dynamic_cast<CKelvoDoc*>(m_mainFrame->GetAktivesDokument());
+    } catch (const platform::UserException&) {
+    }
+    if (!dokument && !quiet) ThrowFehler(kKeinProjekt, nullptr, 0);
+    return dokument;
 }
 
 int CKelvoApp::IstProjektOffen() {
-    try {
-        return GetAktDokument(true) ? 1 : 0;
-    } catch (const platform::UserException&) {
-        return 0;
-    }
+    return GetAktivesKelvoDoc(true) ? 1 : 0;
 }
 
 CVRMString CKelvoApp::GetAktProjektName() {
-    return CVRMString();
+    CKelvoDoc* dokument = GetAktivesKelvoDoc(true);
+    return dokument ? dokument->Projekt().getConsumerName() : CVRMString();
 }
 
 namespace {
@@ -277,7 +304,7 @@ int CKelvoApp::AddUniqueString(int listId, const CVRMString& name) {
 }
 
 void CKelvoApp::ResetAuswertungen() {
-    // Every open project document's evaluation goes stale here once documents exist.
+    for (CKelvoDoc* dokument : Dokumente()) dokument->ResetAuswertung();
 }
 
 void CKelvoApp::SetWert(TKelvoDatenID id, const CVRMwert& value) {
@@ -313,11 +340,16 @@ void CKelvoApp::StarteReport(const CVRMString& text) {
     m_warten->Create(1, m_mainFrame.get());
 }
 
-bool CKelvoApp::ShowNameDlg(const CVRMString& prompt, int /*kind*/, platform::Window* owner,
+bool CKelvoApp::ShowNameDlg(const CVRMString& prompt, int kind, platform::Window* owner,
                             CVRMString& name) {
-    CNameDlg dialog(prompt, owner ? owner : GetMainWnd());
-    if (dialog.DoModal() != 1) return false;
-    name = dialog.m_strName;
+    // The component kind is the dialog's slash switch: heat pumps (kind 1) keep the "/" of
+    // type names such as "10/12".
+    QWidget* eltern = nullptr;
+    if (auto* fenster = dynamic_cast<ui::Window*>(owner ? owner : GetMainWnd()))
+        eltern = fenster->widget();
+    dialogs::CNameDlg dialog(prompt, static_cast<uint32_t>(kind), eltern);
+    if (dialog.doModal() != 1) return false;
+    name = dialog.Name();
     return true;
 }
 

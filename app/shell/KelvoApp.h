@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/base/KVSDatenSheetProtokoll.h"
 #include "app/options/OptionsManager.h"
 #include "app/shell/KelvoAppBefehle.h"
 #include "app/shell/KVSCommandLine.h"
@@ -22,6 +23,10 @@
 #include "platform/modules/Module.h"
 
 class CDlgWait;
+class CKelvoDoc;
+class CKelvoDocTemplate;
+class CKVSDatenPage;
+class CKVSDatenSheet;
 class CMainFrame;
 class CSplashThread;
 class CSplashWnd;
@@ -38,7 +43,7 @@ struct SStartUmgebung {
     std::u16string instanzSchluessel = u"NORVANEWARE-Hauptfenster-Neu";
 };
 
-class CKelvoApp : public IKelvoAppServices {
+class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger {
   public:
     CKelvoApp();
     ~CKelvoApp() override;
@@ -122,6 +127,40 @@ class CKelvoApp : public IKelvoAppServices {
     // Replaces how a command opened with the ".doc" files is found (tests).
     void SetDocKommandoQuelle(std::function<CVRMString()> quelle);
 
+    // Projects (KelvoAppProjekte.cpp). The active project's document; none only when
+    // `quiet` (else text 3091 and the user exception).
+    CKelvoDoc* GetAktivesKelvoDoc(bool quiet);
+    // File > Open project: the project choice dialog, then the chosen project.
+    void OnFileOpen();
+    // Opens the project `name` (a bare name; a path is cut after its last separator) or
+    // brings its open window forward; none after a reported failure.
+    CKelvoDoc* OpenDocumentFile(const CVRMString& name);
+    // File > New project: a name, the new project from the defaults, opened.
+    void OnFileNew();
+    void AddToRecentFileList(const CVRMString& pfad);
+    const std::vector<CVRMString>& GetRecentFileList() const { return m_zuletzt; }
+    // The open document of that bare name, its window brought forward; else none.
+    CKelvoDoc* AktiviereOffenesProjekt(const CVRMString& name);
+    // The open project documents in the order they were opened.
+    std::vector<CKelvoDoc*> Dokumente() const;
+    CKelvoDocTemplate* GetDocTemplate() const { return m_vorlage.get(); }
+    // A component saved in the master-data sheet: every open document hears of it.
+    void KomponenteGeaendert(int kind, const CVRMString& name) override;
+
+    // The master-data sheet of heat pumps and tariffs (KelvoAppStammdaten.cpp).
+    void BearbeiteWPumpe(int neu);
+    void BearbeiteTarif(int neu);
+    bool ZeigeStammdaten(int kind, int flag, const CVRMString& name);
+    bool InitStammdatenPage(int kind, int flag, const CVRMString& name);
+    void UpdateStammBearbeiten(int hint);
+    void DeleteDatenPages(CKVSDatenSheet& sheet);
+    bool StammdatenInBearbeitung(bool verbergen);
+    bool PruefeStammdatenGespeichert();
+    void OptionenGeaendert(int hint);
+    CKVSDatenSheet& GetStammdatenSheet();
+    // The pages of the sheet: heat-pump data (3), heat-pump choice (10), tariff (2).
+    CKVSDatenPage* GetStammSeite(int kind) const;
+
   private:
     // The steps of InitInstance, in order.
     void LeseKonfiguration();
@@ -136,6 +175,9 @@ class CKelvoApp : public IKelvoAppServices {
     void InitialisiereKern();
     void BindeLaufzeitModule();
     void LadeStartKomponenten();
+    void ErzeugeDokumentVorlage();
+    void SchliesseDokumenteUndStammdaten();
+    void LadeZuletztGeoeffnete();
     void ZeigeHauptfenster();
 
     // Hides the splash, waits a moment, shows the text and raises the user exception.
@@ -176,6 +218,13 @@ class CKelvoApp : public IKelvoAppServices {
     std::unique_ptr<resizable::Profile> m_profil;
     std::unique_ptr<CMainFrame> m_mainFrame;
     std::function<CVRMString()> m_docKommandoQuelle;
+    std::unique_ptr<CKelvoDocTemplate> m_vorlage;
+    std::vector<CVRMString> m_zuletzt;
+    std::unique_ptr<CKVSDatenSheet> m_stammSheet;
+    CKVSDatenPage* m_wp2Seite = nullptr;
+    CKVSDatenPage* m_wp1Seite = nullptr;
+    CKVSDatenPage* m_tarifSeite = nullptr;
+    bool m_stammFenster = false;
 
     // The language row's texts, once chosen.
     CVRMString m_nichtGefundenText;
@@ -190,3 +239,5 @@ class CKelvoApp : public IKelvoAppServices {
 
 // The one application object.
 CKelvoApp& GetKelvoAppObjekt();
+// The one application object, or none.
+CKelvoApp* FindeKelvoAppObjekt();

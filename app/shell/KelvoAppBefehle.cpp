@@ -1,5 +1,6 @@
 #include "app/shell/KelvoAppBefehle.h"
 
+#include "app/shell/ProjektBefehle.h"
 #include "dialogs/VDI4650Befehle.h"
 
 void CKelvoAppBefehle::Setze(int id, Befehl befehl) { m_befehle[id] = std::move(befehl); }
@@ -22,5 +23,6 @@ bool CKelvoAppBefehle::onUpdateCommand(int id, ui::CommandState& state) {
 void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     // One line per group of windows, each in a file of its own:
     //   RegistriereXyzBefehle(befehle);
+    RegistriereProjektBefehle(befehle);
     RegistriereVDI4650Befehle(befehle);
 }

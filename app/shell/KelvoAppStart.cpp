@@ -3,6 +3,9 @@
 #include <QThread>
 #include <QWidget>
 
+#include "app/base/KVSDatenSheet.h"
+#include "app/doc/DatenSeitenFabrik.h"
+#include "app/doc/Hinweise.h"
 #include "app/frame/MainFrame.h"
 #include "app/shell/KelvoApp.h"
 #include "app/shell/SplashThread.h"
@@ -74,13 +77,14 @@ bool CKelvoApp::InitInstance(const SStartUmgebung& umgebung) {
         RegistriereFensterklasse();
         CSplashThread::Pumpe();
         InitGlobaleTexte();
-        // The project document template comes with the project document.
+        ErzeugeDokumentVorlage();
         ErzeugeHauptfenster();
         if (!m_mainFrame) {
             CSplashThread::Beenden(m_splash, nullptr);
             return false;
         }
         InitialisiereKern();
+        LadeZuletztGeoeffnete();
         CSplashThread::Pumpe();
         if (!CheckStammdaten(true)) throw platform::UserException();
         BindeLaufzeitModule();
@@ -280,7 +284,16 @@ void CKelvoApp::LadeStartKomponenten() {
         store.fill(m_startTarif, namen.front());
         if (!m_startTarif.IstGueltig()) ThrowFehler(0, nullptr, 0);
     }
-    // The master-data sheet gets its pages here once its pages exist.
+    if (m_wp2Seite || m_wp1Seite || m_tarifSeite) ThrowFehler(0, nullptr, 0);
+    GetStammdatenSheet().SetDokument(nullptr);
+    UpdateStammBearbeiten(hinweis::kAlles);
+    // A page whose maker exists must stand now for its valid start component.
+    const auto fehlt = [](CKVSDatenPage* seite, int kind) { return !seite && HatDatenSeite(kind); };
+    if (m_startWPumpe.IstGueltig() &&
+        (fehlt(m_wp2Seite, CKVSDatenSheetProtokoll::kWP2) || fehlt(m_wp1Seite, CKVSDatenSheetProtokoll::kWP1)))
+        ThrowFehler(0, nullptr, 0);
+    if (m_startTarif.IstGueltig() && fehlt(m_tarifSeite, CKVSDatenSheetProtokoll::kTarif))
+        ThrowFehler(0, nullptr, 0);
 }
 
 void CKelvoApp::ZeigeHauptfenster() {

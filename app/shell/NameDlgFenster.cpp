@@ -4,24 +4,14 @@
 #include <QPushButton>
 
 #include "core/text/TextIdConstants.h"
+#include "dialogs/NameDlg.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/window/Window.h"
 
-namespace {
-constexpr unsigned kTextOk = 61730;
-constexpr unsigned kTextAbbrechen = 61731;
-}  // namespace
-
 void RegistriereNameDlgVorlage() {
-    if (ui::findDialogTemplate(CNameDlg::kIDD)) return;
-    ui::registerDialogTemplate(
-        {static_cast<int>(CNameDlg::kIDD), {186, 62}, textid::kProduktCaption, u"",
-         {
-             {static_cast<int>(CNameDlg::kIdcPrompt), ui::ControlKind::Static, {7, 7, 179, 17}},
-             {static_cast<int>(CNameDlg::kIdcName), ui::ControlKind::Edit, {7, 20, 179, 33}},
-             {1, ui::ControlKind::DefButton, {75, 41, 125, 55}, kTextOk},
-             {2, ui::ControlKind::Button, {129, 41, 179, 55}, kTextAbbrechen},
-         }});
+    // One layout of dialog 134 for both name prompts, caption and note from the language
+    // table; this prompt shows its text where the note stands.
+    if (!ui::findDialogTemplate(CNameDlg::kIDD)) dialogs::RegistriereNameDlgVorlage134();
 }
 
 CNameDlgFenster::CNameDlgFenster(CNameDlg& logik, QWidget* parent)

@@ -44,7 +44,9 @@ ChartLayout::ChartLayout(const CHMXChartModel& chart, const ChartMasse& masse)
 
     const int titelUnten = inner.bottom / 10;
     titel = {inner.left, inner.top, inner.right, titelUnten};
-    const int graphOben = chart.GetTitle().empty() ? inner.top : titelUnten;
+    const int oben = chart.GetTitle().empty() ? inner.top : titelUnten;
+    achsentitel = {inner.left, oben, inner.right, oben + masse.achsentitelHoehe};
+    const int graphOben = achsentitel.bottom + masse.zahlUeberstand;
     const int legendeHoehe = chart.GetShowLegend() ? inner.bottom / 10 : 0;
     graph = {inner.left, graphOben, inner.right, inner.bottom - legendeHoehe};
 

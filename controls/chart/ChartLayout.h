@@ -45,11 +45,13 @@ struct ChartBalken {
     ChartRect beschriftung;
 };
 
-// What the layout takes from the window: its client rectangle and two measured widths.
+// What the layout takes from the window: its client rectangle and the measured texts.
 struct ChartMasse {
     ChartRect client;
-    int breitestesLabel = 0;  // the widest X label
-    int breitesteZahl = 0;    // the larger of |minimum| and |maximum| as "%.0f"
+    int breitestesLabel = 0;   // the widest X label
+    int breitesteZahl = 0;     // the larger of |minimum| and |maximum| as "%.0f"
+    int achsentitelHoehe = 0;  // the axis title above the graph; 0 without one
+    int zahlUeberstand = 0;    // how far the top Y number reaches above the graph
 };
 
 class ChartLayout {
@@ -59,6 +61,9 @@ class ChartLayout {
     ChartLayout(const CHMXChartModel& chart, const ChartMasse& masse);
 
     ChartRect client, inner, titel, graph, yScale, xScale, daten, legende;
+    // The band of the axis title drawn above the graph (the Y-axis title, in the horizontal
+    // orientation the X-axis title): below the title, clear of the top Y number.
+    ChartRect achsentitel;
     int punkte = 0;
     bool normal = true;
     double yMin = 0.0;

@@ -1,7 +1,10 @@
 #include "controls/chart/HMXChart.h"
 
+#include <QScopedValueRollback>
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "core/text/TextIdConstants.h"
 #include "model/errors/Fehler.h"
@@ -70,7 +73,44 @@ void CHMXChart::ChooseBkColor() {
         SetBkColor(farbe->value);
 }
 
-void CHMXChart::onPaint(ui::DrawContext& dc) { LayoutUndPaint(dc); }
+void CHMXChart::onPaint(ui::DrawContext& dc) {
+    std::optional<ZeichenFehler> fehler;
+    {
+        const QScopedValueRollback<bool> imPaint(m_bImPaint, true);
+        try {
+            LayoutUndPaint(dc);
+        } catch (const ZeichenFehler& f) {
+            fehler = f;
+        }
+    }
+    if (!fehler) {
+        m_bFehlerGemeldet = false;
+        return;
+    }
+    PaintOhneDaten(dc);
+    MeldeEinmal(*fehler);
+}
+
+void CHMXChart::Fehler(unsigned textId, const char16_t* ort) {
+    if (m_bImPaint) throw ZeichenFehler{textId, ort};
+    ThrowFehler(textId, ort);
+}
+
+void CHMXChart::PaintOhneDaten(ui::DrawContext& dc) {
+    ui::DcState zustand(dc);
+    ChartMasse masse;
+    const ui::Rect c = clientRect();
+    masse.client = {c.left, c.top, c.right, c.bottom};
+    m_layout = ChartLayout(*this, masse);
+    DrawBackground(dc);
+    DrawTitle(dc);
+}
+
+void CHMXChart::MeldeEinmal(const ZeichenFehler& fehler) {
+    if (std::exchange(m_bFehlerGemeldet, true)) return;
+    QMetaObject::invokeMethod(
+        this, [fehler] { ShowFehler(fehler.textId, fehler.ort); }, Qt::QueuedConnection);
+}
 
 void CHMXChart::LayoutUndPaint(ui::DrawContext& dc) {
     ui::DcState zustand(dc);
@@ -83,11 +123,20 @@ void CHMXChart::CalcLayout(ui::DrawContext& dc) {
     ChartMasse masse;
     const ui::Rect c = clientRect();
     masse.client = {c.left, c.top, c.right, c.bottom};
-    FindeWertebereich();
+    if (!BestimmeWertebereich()) Fehler(0, u"");
     for (const auto& label : GetXScaleLabels())
         masse.breitestesLabel = std::max(masse.breitestesLabel, dc.textExtent(label).cx);
-    masse.breitesteZahl =
-        dc.textExtent(Zahl(std::max(std::fabs(GetYMin()), std::fabs(GetYMax())))).cx;
+    const CVRMString breitesteZahl = Zahl(std::max(std::fabs(GetYMin()), std::fabs(GetYMax())));
+    masse.breitesteZahl = dc.textExtent(breitesteZahl).cx;
+    // The axis title above the graph and the top Y number, whose centre sits on the graph's
+    // top line, are measured in the Y-scale font they are drawn in.
+    ui::DcState zustand(dc);
+    const int yHoehe = GetYScaleFontSize() >= 1 ? GetYScaleFontSize() : kYScaleSchrift;
+    dc.selectFont(Schrift(yHoehe, kNormaleSchrift));
+    const CVRMString& achsentitel = GetOrientation() != 0 ? GetYAxisTitle() : GetXAxisTitle();
+    if (!achsentitel.empty()) masse.achsentitelHoehe = dc.textExtent(achsentitel).cy;
+    if (GetOrientation() != 0 && GetShowYScale() && GetYDivisions() > 0)
+        masse.zahlUeberstand = std::max(0, dc.textExtent(breitesteZahl).cy - yHoehe / 2);
     m_layout = ChartLayout(*this, masse);
 }
 
@@ -184,9 +233,9 @@ void CHMXChart::DrawYScale(ui::DrawContext& dc) {
                  ui::dt::Left);
     }
     if (m_layout.normal) {
-        if (!GetYAxisTitle().empty()) Text(dc, GetYAxisTitle(), m_layout.titel, ui::dt::Left);
+        if (!GetYAxisTitle().empty()) Text(dc, GetYAxisTitle(), m_layout.achsentitel, ui::dt::Left);
     } else if (!GetXAxisTitle().empty()) {
-        Text(dc, GetXAxisTitle(), m_layout.titel, ui::dt::Left | ui::dt::Bottom);
+        Text(dc, GetXAxisTitle(), m_layout.achsentitel, ui::dt::Left | ui::dt::Bottom);
     }
 }
 
@@ -257,7 +306,7 @@ void CHMXChart::DrawLine(ui::DrawContext& dc, const CHMXDataset& serie) {
     for (const auto& p : punkte) {
         ChartMarker form;
         if (!ChartLayout::Marker(serie.GetMarker(), p, s, form))
-            ThrowFehler(textid::kChartFehler, u"DrawDataset");
+            Fehler(textid::kChartFehler, u"DrawDataset");
         if (form.kreis) {
             dc.ellipse(R(form.box));
             continue;

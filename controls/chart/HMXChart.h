@@ -50,6 +50,18 @@ class CHMXChart : public ui::WindowOf<QWidget>, public CHMXChartModel {
     virtual void DrawDatasets(ui::DrawContext& dc);
 
   private:
+    // A failure of the layout or the drawing. Inside the paint handler it is held back
+    // instead of shown (a box from a paint would come again with every paint).
+    struct ZeichenFehler {
+        unsigned textId;
+        const char16_t* ort;
+    };
+    [[noreturn]] void Fehler(unsigned textId, const char16_t* ort);
+    // Background and title of a chart that cannot be drawn, and why, said once after
+    // painting until a paint succeeds again.
+    void PaintOhneDaten(ui::DrawContext& dc);
+    void MeldeEinmal(const ZeichenFehler& fehler);
+
     // What the paint handler does, on a context as fresh as the paint handler's.
     void LayoutUndPaint(ui::DrawContext& dc);
     void DrawLine(ui::DrawContext& dc, const CHMXDataset& serie);
@@ -58,4 +70,6 @@ class CHMXChart : public ui::WindowOf<QWidget>, public CHMXChartModel {
     void DrawArea(ui::DrawContext& dc, const CHMXDataset& serie);
 
     ChartLayout m_layout;
+    bool m_bImPaint = false;
+    bool m_bFehlerGemeldet = false;
 };

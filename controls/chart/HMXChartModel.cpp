@@ -176,14 +176,19 @@ bool CHMXChartModel::CalcMinMax() {
     return true;
 }
 
-void CHMXChartModel::FindeWertebereich() {
+bool CHMXChartModel::BestimmeWertebereich() {
     if (std::fabs(m_fixedYMin - m_fixedYMax) > kFesterBereichMindestens) {
         m_yMin = m_fixedYMin;
         m_yMax = m_fixedYMax;
-        return;
+        return true;
     }
     CalcMinMax();
-    if (m_yMin == kKeinWert || m_yMax == kKeinWert) ThrowFehler(0, u"");
+    if (m_yMin == kKeinWert || m_yMax == kKeinWert) return false;
     // All values equal (all 0 in a cost chart without costs) leave no range to divide by.
     if (m_yMax == m_yMin) m_yMax = m_yMin + std::max(1.0, m_roundY);
+    return true;
+}
+
+void CHMXChartModel::FindeWertebereich() {
+    if (!BestimmeWertebereich()) ThrowFehler(0, u"");
 }

@@ -104,8 +104,10 @@ class CHMXChartModel {
     int GetPointCount() const;
 
     // The value range of a layout: the fixed pair when it is one, else the range of the
-    // data (no data at all is the generic error). An empty range is widened, so that
-    // every value maps to a pixel.
+    // data. An empty range is widened, so that every value maps to a pixel. False, the
+    // range unknown, when there is no data at all.
+    bool BestimmeWertebereich();
+    // As BestimmeWertebereich; no data at all is the generic error.
     void FindeWertebereich();
 
   private:

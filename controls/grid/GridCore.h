@@ -264,10 +264,12 @@ class GridCore {
     int RowTop(int row) const;   // top edge in client coordinates, for visible rows
     int ColLeft(int col) const;  // left edge in client coordinates, for visible columns
     void ScrollLine(bool vertical, bool forward);
+    grid::Rect ScrolledArea(bool vertical) const;
     void OnScroll(bool vertical, grid::ScrollCode code, int trackPos);
     bool MouseOverColumnResizeArea(grid::Point point) const;
     bool MouseOverRowResizeArea(grid::Point point) const;
     void SetMouseModeCursor(grid::MouseMode mode, grid::Cursor cursor);
+    bool EnterDividerMode(grid::Point point);
     void MoveTrackingLine(const std::optional<TrackingLine>& line);
     grid::Point Confine(grid::Point point) const;
     void AutoScrollStep();
@@ -335,6 +337,7 @@ class GridCore {
     bool m_bAllowRowResize = true;
     bool m_bAllowColumnResize = true;
     int m_nRowsPerWheelNotch = 3;
+    int m_nWheelRest = 0;  // the part of the wheel distance (times rows per notch) not yet scrolled
     std::map<uint32_t, CCellID> m_SelectedCellMap;
     std::map<uint32_t, CCellID> m_PrevSelectedCellMap;
     bool m_bAscending = true;

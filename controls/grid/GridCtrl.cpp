@@ -51,12 +51,16 @@ CGridCtrl::~CGridCtrl() {
     // The window goes first: clearing the focus below must not call an owner that may be
     // half destroyed itself.
     m_bHasWindow = false;
-    // The editor is a child: it must not report to a grid that is half gone.
-    if (m_pEditor) {
-        CInPlaceEdit* editor = m_pEditor;
-        m_pEditor = nullptr;
-        editor->Detach();
-        delete editor;
+    // Editors are children and would go only with the QWidget part, after the grid's own.
+    // Every one goes now, detached first, also one that has ended and only waits to be
+    // deleted: none may call back into a grid that is half gone.
+    m_pEditor = nullptr;
+    const QObjectList childObjects = children();
+    for (QObject* child : childObjects) {
+        if (auto* editor = dynamic_cast<CInPlaceEdit*>(child)) {
+            editor->Detach();
+            delete editor;
+        }
     }
     DeleteAllItems();
 }
@@ -244,6 +248,10 @@ bool CGridCtrl::focusNextPrevChild(bool next) {
 }
 
 bool CGridCtrl::onKeyDown(ui::Key key, ui::KeyMods mods) {
+    // The grid wants Tab only while Ctrl is not held. Ctrl+Tab is the dialog's, but Qt's
+    // focus chain passes it by: the grid moves on to the next control (the previous one
+    // with Shift) as a dialog does on Tab.
+    if (key == ui::Key::Tab && mods.ctrl) return QWidget::focusNextPrevChild(!mods.shift);
     return OnKeyDown(static_cast<unsigned>(key), Modifiers(mods));
 }
 

@@ -18,6 +18,9 @@ void CGridCtrl::onPaint(ui::DrawContext& dc) {
     ui::DcState keep(dc);
     OnDraw(dc);
     m_paintFont.reset();
+    // The square between the two scroll bars belongs to neither the bars nor the cells.
+    if (!m_pHorz->isHidden() && !m_pVert->isHidden())
+        dc.fillRect({m_pVert->x(), m_pHorz->y(), width(), height()}, ui::sysColour(ui::SysColour::ButtonFace));
 }
 
 void CGridCtrl::OnDraw(ui::DrawContext& dc) {

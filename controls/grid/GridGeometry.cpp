@@ -238,8 +238,7 @@ void GridCore::ScrollLine(bool vertical, bool forward) {
     for (int i = std::min(topLeftIndex, newIndex); i < std::max(topLeftIndex, newIndex); ++i) shift += size(i);
     if (shift == 0) return;
     if (newIndex > topLeftIndex) shift = -shift;
-    const Rect client = ClientRect();
-    Rect area{GetFixedColumnWidth(), GetFixedRowHeight(), client.right, client.bottom};
+    const Rect area = ScrolledArea(vertical);
     if (vertical) {
         ScrollContent(0, shift, area);
         InvalidateRect(shift > 0 ? Rect{area.left, area.top, area.right, area.top + shift}
@@ -251,29 +250,38 @@ void GridCore::ScrollLine(bool vertical, bool forward) {
     }
 }
 
+// The headers of the scrolled direction move with the cells: a vertical scroll moves the
+// full width below the header rows, a horizontal one the full height right of the header
+// columns.
+Rect GridCore::ScrolledArea(bool vertical) const {
+    const Rect client = ClientRect();
+    return vertical ? Rect{0, GetFixedRowHeight(), client.right, client.bottom}
+                    : Rect{GetFixedColumnWidth(), 0, client.right, client.bottom};
+}
+
 void GridCore::OnScroll(bool vertical, ScrollCode code, int trackPos) {
     // Scrolling ends an edit in progress.
     TakeFocus();
     ScrollBar& bar = vertical ? m_vScroll : m_hScroll;
     const Rect client = ClientRect();
-    const Rect nonFixed{GetFixedColumnWidth(), GetFixedRowHeight(), client.right, client.bottom};
+    const Rect scrolled = ScrolledArea(vertical);
     const int page = vertical ? client.bottom - GetFixedRowHeight() : client.right - GetFixedColumnWidth();
     switch (code) {
         case ScrollCode::LineUp: ScrollLine(vertical, false); break;
         case ScrollCode::LineDown: ScrollLine(vertical, true); break;
         case ScrollCode::PageUp:
             SetScrollPos32(vertical, std::max(0, bar.pos - page));
-            InvalidateRect(nonFixed);
+            InvalidateRect(scrolled);
             break;
         case ScrollCode::PageDown:
             SetScrollPos32(vertical, std::min(bar.max, bar.pos + page));
-            InvalidateRect(nonFixed);
+            InvalidateRect(scrolled);
             break;
         case ScrollCode::ThumbPosition:
         case ScrollCode::ThumbTrack: {
             const CCellID before = GetTopleftNonFixedCell();
             SetScrollPos32(vertical, trackPos);
-            if (GetTopleftNonFixedCell() != before) InvalidateRect(nonFixed);
+            if (GetTopleftNonFixedCell() != before) InvalidateRect(scrolled);
             break;
         }
         case ScrollCode::Top:

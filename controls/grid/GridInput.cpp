@@ -176,6 +176,17 @@ void GridCore::SetMouseModeCursor(MouseMode mode, Cursor cursor) {
     m_MouseMode = mode;
 }
 
+// Over a divider that may be dragged: the divider mode and its cursor.
+bool GridCore::EnterDividerMode(Point point) {
+    if (m_bAllowColumnResize && MouseOverColumnResizeArea(point))
+        SetMouseModeCursor(MouseMode::OverColumnDivider, Cursor::SizeWE);
+    else if (m_bAllowRowResize && MouseOverRowResizeArea(point))
+        SetMouseModeCursor(MouseMode::OverRowDivider, Cursor::SizeNS);
+    else
+        return false;
+    return true;
+}
+
 void GridCore::MoveTrackingLine(const std::optional<TrackingLine>& line) {
     const Rect client = ClientRect();
     const auto stripe = [&](const TrackingLine& l) {
@@ -198,12 +209,7 @@ Point GridCore::Confine(Point point) const {
 void GridCore::OnMouseMove(Point point, bool leftButtonHeld) {
     point = Confine(point);
     if (!leftButtonHeld || m_MouseMode == MouseMode::None) {
-        if (m_bAllowColumnResize && MouseOverColumnResizeArea(point))
-            SetMouseModeCursor(MouseMode::OverColumnDivider, Cursor::SizeWE);
-        else if (m_bAllowRowResize && MouseOverRowResizeArea(point))
-            SetMouseModeCursor(MouseMode::OverRowDivider, Cursor::SizeNS);
-        else
-            SetMouseModeCursor(MouseMode::None, Cursor::Arrow);
+        if (!EnterDividerMode(point)) SetMouseModeCursor(MouseMode::None, Cursor::Arrow);
         m_LastMousePoint = point;
         return;
     }
@@ -244,12 +250,7 @@ void GridCore::OnLButtonDown(Point point, unsigned modifiers) {
                      std::max(m_LeftClickDownCell.col, m_nFixedCols));
     }
     CaptureMouse();
-    if (m_MouseMode == MouseMode::None) {
-        if (m_bAllowColumnResize && MouseOverColumnResizeArea(point))
-            SetMouseModeCursor(MouseMode::OverColumnDivider, Cursor::SizeWE);
-        else if (m_bAllowRowResize && MouseOverRowResizeArea(point))
-            SetMouseModeCursor(MouseMode::OverRowDivider, Cursor::SizeNS);
-    }
+    if (m_MouseMode == MouseMode::None) EnterDividerMode(point);
     const Rect client = ClientRect();
     if (m_MouseMode == MouseMode::OverColumnDivider) {
         m_MouseMode = MouseMode::SizingColumn;
@@ -316,6 +317,8 @@ void GridCore::OnLButtonUp(Point point) {
 }
 
 void GridCore::OnLButtonDblClk(Point point) {
+    // The first click's button-up ended the divider mode; the double click asks again.
+    if (m_MouseMode == MouseMode::None) EnterDividerMode(point);
     if (m_MouseMode == MouseMode::OverColumnDivider) {
         CCellID cell = GetCellFromPt(point, true);
         Point start;
@@ -401,15 +404,16 @@ void GridCore::OnCaptureChanged() {
 }
 
 void GridCore::OnMouseWheel(int distance) {
+    // A fine wheel or a touch pad sends parts of a notch: what does not make a whole row
+    // (or page) is kept for the next event, until the wheel turns the other way.
+    if ((m_nWheelRest < 0 && distance > 0) || (m_nWheelRest > 0 && distance < 0)) m_nWheelRest = 0;
     // The number of rows per notch; all bits set asks for a page per notch.
-    if (m_nRowsPerWheelNotch == -1) {
-        for (int n = distance / 120; n > 0; --n) OnVScroll(ScrollCode::PageUp);
-        for (int n = distance / 120; n < 0; ++n) OnVScroll(ScrollCode::PageDown);
-        return;
-    }
-    const int lines = distance * m_nRowsPerWheelNotch / 120;
-    for (int n = lines; n > 0; --n) OnVScroll(ScrollCode::LineUp);
-    for (int n = lines; n < 0; ++n) OnVScroll(ScrollCode::LineDown);
+    const bool pages = m_nRowsPerWheelNotch == -1;
+    const int total = m_nWheelRest + distance * (pages ? 1 : m_nRowsPerWheelNotch);
+    const int steps = total / 120;
+    m_nWheelRest = total - steps * 120;
+    for (int n = steps; n > 0; --n) OnVScroll(pages ? ScrollCode::PageUp : ScrollCode::LineUp);
+    for (int n = steps; n < 0; ++n) OnVScroll(pages ? ScrollCode::PageDown : ScrollCode::LineDown);
 }
 
 void GridCore::OnContextMenu(Point clientPoint) {

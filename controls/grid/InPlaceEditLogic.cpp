@@ -16,7 +16,8 @@ EditOpening OpeningFor(EditTrigger trigger) {
                 break;
             }
             opening.selectAll = true;
-            if (trigger.code != key::kTab) opening.feed = trigger.code;
+            // A space only opens the editor, the text selected for what is typed next.
+            if (trigger.code != key::kTab && trigger.code != U' ') opening.feed = trigger.code;
             break;
     }
     return opening;

@@ -48,6 +48,9 @@ void CNumEdit::keyPressEvent(QKeyEvent* e) {
 }
 
 bool CNumEdit::onChar(char32_t c) {
+    // Enter, Escape and the edit's own control keys are no part of a number: the edit
+    // passes them on, so that a dialog's default and Cancel buttons see them.
+    if (c < 32 && c != U'\b') return false;
     if (!PruefeZeichen(c)) {
         ui::beep();
         return true;
@@ -55,6 +58,13 @@ bool CNumEdit::onChar(char32_t c) {
     if (c != U',') return false;  // the edit's own handling, Backspace included
     passCharToBase(U'.');
     return true;
+}
+
+void CNumEdit::focusInEvent(QFocusEvent* e) {
+    WindowOf<QLineEdit>::focusInEvent(e);  // shows the display text
+    // Showing the text ended the edit's own select-all: the value is selected again, so that
+    // what is typed replaces it. Only a click puts the caret where it points.
+    if (e->reason() != Qt::MouseFocusReason) selectAll();
 }
 
 void CNumEdit::onFocus(bool gained) {

@@ -20,6 +20,7 @@ class CNumEdit : public ui::WindowOf<QLineEdit> {
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
     bool onChar(char32_t c) override;
     void onFocus(bool gained) override;
     bool onMouse(ui::MouseKind kind, ui::Point p, ui::KeyMods mods, int wheel) override;

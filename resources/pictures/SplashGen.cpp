@@ -10,6 +10,11 @@
 //                     where they differ
 //   wait.png          the wait animation: twelve frames of 64 x 64 side by side, a ring of
 //                     dots that runs round the house, warming from teal to orange
+//   scene_<id>.bmp    the project window's scenes by kind of heat source: 298 collector,
+//                     299 outdoor air, 300 probes, 301 ground water, 345 ground baskets
+//   btn_<id>.bmp      the project window's button pictures (32 x 32) on white, which the
+//                     buttons take as transparent: 231 tariff, 232 hot water, 233 heat
+//                     pump, 234 heat source, 235 solar, 236 building, 238 project
 //   varm_splashgen <out dir> <version text>
 #include <QFont>
 #include <QGuiApplication>
@@ -276,6 +281,98 @@ QImage WarteBild(int kopf, int anzahl, int groesse) {
     return bild;
 }
 
+// The project window's scene: a pale sky, the house left of the middle on the ground
+// line at two thirds of the height, and the heat source of the kind in and over the
+// ground. Pale enough for the controls and their white labels on it.
+enum class Szene { Kollektor, Luft, Sonden, Grundwasser, Koerbe };
+
+QImage ProjektSzene(Szene art) {
+    const int w = 816, h = 582;
+    QImage bild(w, h, QImage::Format_RGB32);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double boden = h * 0.68;
+    QLinearGradient himmel(0, 0, 0, boden);
+    himmel.setColorAt(0.0, QColor(252, 250, 245));
+    himmel.setColorAt(1.0, QColor(236, 243, 247));
+    p.fillRect(QRectF(0, 0, w, boden), himmel);
+    QLinearGradient erde(0, boden, 0, h);
+    erde.setColorAt(0.0, QColor(226, 216, 198));
+    erde.setColorAt(1.0, QColor(208, 196, 176));
+    p.fillRect(QRectF(0, boden, w, h - boden), erde);
+    const QColor linie(kBlau.red(), kBlau.green(), kBlau.blue(), 150);
+    const QColor kalt(kTuerkis.red(), kTuerkis.green(), kTuerkis.blue(), 170);
+    p.setPen(QPen(QColor(120, 150, 100), 3));
+    p.drawLine(QPointF(0, boden), QPointF(w, boden));
+    // The house with its heat pump inside.
+    const double hausX = w * 0.26;
+    p.setPen(QPen(linie, 4));
+    p.setBrush(QColor(255, 255, 255, 200));
+    p.drawPath(Haus(QPointF(hausX, boden), 200));
+    p.setBrush(QColor(kOrange.red(), kOrange.green(), kOrange.blue(), 150));
+    p.drawRoundedRect(QRectF(hausX + 30, boden - 70, 46, 62), 6, 6);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kalt, 5, Qt::SolidLine, Qt::RoundCap));
+    const double vonX = hausX + 53;
+    switch (art) {
+        case Szene::Sonden:
+            p.drawLine(QPointF(vonX, boden - 8), QPointF(vonX, boden + 14));
+            p.drawLine(QPointF(vonX, boden + 14), QPointF(w * 0.58, boden + 14));
+            for (double x : {w * 0.48, w * 0.58})
+                zeichneSonde(p, x, boden + 14, h * 0.96, kalt, 5);
+            break;
+        case Szene::Kollektor: {
+            p.drawLine(QPointF(vonX, boden - 8), QPointF(vonX, boden + 40));
+            QPainterPath schlange;
+            schlange.moveTo(vonX, boden + 40);
+            const double links = w * 0.40, rechts = w * 0.94;
+            for (int i = 0; i < 6; ++i) {
+                const double x = links + (rechts - links) * i / 5.0;
+                schlange.lineTo(x, boden + 40 + (i % 2) * 26);
+                schlange.lineTo(x, boden + 40 + ((i + 1) % 2) * 26);
+            }
+            p.drawPath(schlange);
+            break;
+        }
+        case Szene::Luft: {
+            p.setPen(QPen(linie, 4));
+            p.setBrush(QColor(255, 255, 255, 220));
+            const QRectF geraet(w * 0.46, boden - 90, 110, 90);
+            p.drawRoundedRect(geraet, 8, 8);
+            p.drawEllipse(geraet.center(), 30, 30);
+            p.setPen(QPen(kalt, 4, Qt::SolidLine, Qt::RoundCap));
+            for (int i = 0; i < 3; ++i) {
+                QPainterPath wind;
+                const double y = boden - 130 + i * 22;
+                wind.moveTo(w * 0.64, y);
+                wind.cubicTo(w * 0.60, y - 10, w * 0.58, y + 10, w * 0.54, y);
+                p.drawPath(wind);
+            }
+            p.setPen(QPen(kalt, 5, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(vonX + 23, boden - 40), QPointF(geraet.left(), boden - 40));
+            break;
+        }
+        case Szene::Grundwasser: {
+            const double wasser = h * 0.86;
+            p.fillRect(QRectF(0, wasser, w, h - wasser), QColor(150, 190, 215, 160));
+            p.drawLine(QPointF(vonX, boden - 8), QPointF(vonX, boden + 14));
+            p.drawLine(QPointF(vonX, boden + 14), QPointF(w * 0.80, boden + 14));
+            for (double x : {w * 0.50, w * 0.80}) p.drawLine(QPointF(x, boden + 14), QPointF(x, h * 0.97));
+            break;
+        }
+        case Szene::Koerbe:
+            p.drawLine(QPointF(vonX, boden - 8), QPointF(vonX, boden + 14));
+            p.drawLine(QPointF(vonX, boden + 14), QPointF(w * 0.86, boden + 14));
+            for (double x : {w * 0.50, w * 0.68, w * 0.86}) {
+                p.drawLine(QPointF(x, boden + 14), QPointF(x, boden + 40));
+                for (int i = 0; i < 4; ++i)
+                    p.drawEllipse(QPointF(x, boden + 52 + i * 16), 26 - i * 3, 8);
+            }
+            break;
+    }
+    return bild;
+}
+
 QImage WarteAnimation() {
     constexpr int kBilder = 12, kGroesse = 64;
     QImage streifen(kGroesse * kBilder, kGroesse, QImage::Format_ARGB32);
@@ -284,6 +381,70 @@ QImage WarteAnimation() {
     for (int k = 0; k < kBilder; ++k)
         p.drawImage(QPointF(kGroesse * k, 0), WarteBild(k, kBilder, kGroesse));
     return streifen;
+}
+
+void Tarif(QPainter& p, bool hell) {
+    p.setPen(Linie());
+    p.setBrush(kHell);
+    p.drawRoundedRect(QRectF(8, 6, 32, 36), 4, 4);
+    p.setBrush(Warm(hell));
+    QPainterPath blitz;
+    blitz.moveTo(27, 10);
+    blitz.lineTo(16, 26);
+    blitz.lineTo(24, 26);
+    blitz.lineTo(20, 38);
+    blitz.lineTo(32, 21);
+    blitz.lineTo(24, 21);
+    blitz.closeSubpath();
+    p.drawPath(blitz);
+}
+
+void Warmwasser(QPainter& p, bool hell) {
+    p.setPen(Linie());
+    p.setBrush(kHell);
+    p.drawRoundedRect(QRectF(12, 4, 24, 38), 8, 8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Warm(hell));
+    p.drawRoundedRect(QRectF(15, 20, 18, 19), 5, 5);
+    p.setBrush(Kalt(hell));
+    p.drawRoundedRect(QRectF(15, 8, 18, 12), 5, 5);
+}
+
+void Waermepumpe(QPainter& p, bool hell) {
+    p.setPen(Linie());
+    p.setBrush(kHell);
+    p.drawRoundedRect(QRectF(6, 8, 36, 34), 4, 4);
+    p.setBrush(Kalt(hell));
+    p.drawEllipse(QRectF(10, 14, 20, 20));
+    p.setBrush(Warm(hell));
+    p.drawRect(QRectF(33, 13, 5, 24));
+}
+
+void Solar(QPainter& p, bool hell) {
+    p.setPen(Linie());
+    p.setBrush(Warm(hell));
+    p.drawEllipse(QRectF(28, 4, 14, 14));
+    p.setBrush(Kalt(hell));
+    QPainterPath feld;
+    feld.moveTo(6, 42);
+    feld.lineTo(14, 20);
+    feld.lineTo(34, 20);
+    feld.lineTo(26, 42);
+    feld.closeSubpath();
+    p.drawPath(feld);
+    p.setPen(Linie(1.5));
+    p.drawLine(QPointF(10, 31), QPointF(30, 31));
+    p.drawLine(QPointF(20, 20), QPointF(16, 42));
+}
+
+// Button pictures take white as transparent: the soft edges are laid on white and any
+// pixel that comes out white stays transparent.
+QImage AufWeiss(const QImage& symbol) {
+    QImage bild(symbol.size(), QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    QPainter p(&bild);
+    p.drawImage(0, 0, symbol);
+    return bild;
 }
 
 // The buttons take pure red as transparent and nothing else: the soft edges are laid on
@@ -341,5 +502,19 @@ int main(int argc, char** argv) {
         if (k.hover != k.normal)
             ok = Schreibe(AufSchluesselfarbe(Symbol(k.zeichnung, true, 36)), ordner + QStringLiteral("bar_%1.png").arg(k.hover), "PNG") && ok;
     }
+    const struct {
+        int id;
+        Szene art;
+    } szenen[] = {{298, Szene::Kollektor}, {299, Szene::Luft}, {300, Szene::Sonden},
+                  {301, Szene::Grundwasser}, {345, Szene::Koerbe}};
+    for (const auto& s : szenen)
+        ok = Schreibe(ProjektSzene(s.art), ordner + QStringLiteral("scene_%1.bmp").arg(s.id), "BMP") && ok;
+    const struct {
+        int id;
+        Zeichnung zeichnung;
+    } bilder[] = {{231, Tarif},  {232, Warmwasser}, {233, Waermepumpe}, {234, Quelle},
+                  {235, Solar},  {236, Gebaeude},   {238, Projekt}};
+    for (const auto& b : bilder)
+        ok = Schreibe(AufWeiss(Symbol(b.zeichnung, false, 32)), ordner + QStringLiteral("btn_%1.bmp").arg(b.id), "BMP") && ok;
     return ok ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cwctype>
 #include <string>
 
@@ -70,7 +71,8 @@ double leseWert(const std::u16string& text) {
     double wert = 0.0;
     const auto [rest, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
     (void)rest;
-    return fehler == std::errc() ? wert : 0.0;
+    // "nan" and "inf" are read by the C rules but are no number a field can hold.
+    return fehler == std::errc() && std::isfinite(wert) ? wert : 0.0;
 }
 
 }  // namespace small

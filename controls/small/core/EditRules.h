@@ -26,7 +26,7 @@ bool pruefeZeichen(const std::u16string& text, int caret, char16_t c, int nachko
 // The value with exactly `nachkommastellen` decimals and a point ("3.14").
 std::u16string formatWert(double wert, int nachkommastellen);
 // The leading number of the text in the C rules (leading blanks skipped, parsing stops at
-// the first unusable character); no number gives 0.0.
+// the first unusable character); no number, or one that is not finite, gives 0.0.
 double leseWert(const std::u16string& text);
 
 }  // namespace small

@@ -28,12 +28,16 @@ const SMenuPunkt* Finde(const std::vector<SMenuSpalte>& menu, int command) {
 TEST(MainFrameLogikTest, MenuOhneProjektHatFuenfEintraege) {
     const auto menu = CMainFrameLogik::MenuAufbau(true, 0);
     EXPECT_EQ(Spalten(menu), (std::vector<unsigned>{4488, 4493, 4441, 4500, 4510}));
-    // File: open, recent, exit in this order.
-    ASSERT_EQ(menu[0].punkte.size(), 3u);
-    EXPECT_EQ(menu[0].punkte[0].commandId, 57601);
-    EXPECT_EQ(menu[0].punkte[0].textId, 4490u);
-    EXPECT_EQ(menu[0].punkte[2].commandId, 57665);
-    EXPECT_EQ(menu[0].punkte[2].textId, 4495u);
+    // File: new, open, recent, exit in this order.
+    ASSERT_EQ(menu[0].punkte.size(), 4u);
+    EXPECT_EQ(menu[0].punkte[0].commandId, 57600);
+    EXPECT_EQ(menu[0].punkte[1].commandId, 57601);
+    EXPECT_EQ(menu[0].punkte[1].textId, 4490u);
+    EXPECT_EQ(menu[0].punkte[3].commandId, 57665);
+    EXPECT_EQ(menu[0].punkte[3].textId, 4495u);
+    // The new components beside their master data.
+    EXPECT_EQ(Finde(menu, 32832)->textId, 7281u);
+    EXPECT_EQ(Finde(menu, 32833)->textId, 7282u);
     EXPECT_EQ(Finde(menu, 32843)->textId, 4509u);
     EXPECT_EQ(Finde(menu, 57664)->textId, 4513u);
     // Nothing of a project.
@@ -80,7 +84,7 @@ TEST(MainFrameLogikTest, StatusTexteUndLeerlauf) {
         {59393, 5317}, {32814, 5348}, {57651, 4372},
         // Unknown ids get the idle prompt.
         {0, CMainFrameLogik::kLeerlaufText}, {32815, CMainFrameLogik::kLeerlaufText},
-        {-1, CMainFrameLogik::kLeerlaufText}, {57600, CMainFrameLogik::kLeerlaufText},
+        {-1, CMainFrameLogik::kLeerlaufText}, {57600, 7283},
     };
     for (const Fall& f : faelle) EXPECT_EQ(CMainFrameLogik::StatusText(f.command), f.text) << f.command;
 }

@@ -20,7 +20,7 @@ class NameDlgFensterTest : public uitest::Fixture {
 };
 
 TEST_F(NameDlgFensterTest, BereinigtBeimTippenUndGibtDenNamenZurueck) {
-    uitest::dialogs().expectDialog(u"Varmion", [](QDialog& dlg) {
+    uitest::dialogs().expectDialog(u"Enter new name", [](QDialog& dlg) {
         auto* edit = qobject_cast<QLineEdit*>(ui::child(&dlg, CNameDlg::kIdcName));
         auto* ok = qobject_cast<QPushButton*>(ui::child(&dlg, 1));
         ASSERT_NE(edit, nullptr);
@@ -38,7 +38,7 @@ TEST_F(NameDlgFensterTest, BereinigtBeimTippenUndGibtDenNamenZurueck) {
 }
 
 TEST_F(NameDlgFensterTest, AbbrechenGibtZwei) {
-    uitest::dialogs().expectDialog(u"Varmion", [](QDialog& dlg) {
+    uitest::dialogs().expectDialog(u"Enter new name", [](QDialog& dlg) {
         uitest::click(*ui::child(&dlg, 2), {5, 5});
     });
     CNameDlg dialog(u"Building name:");

@@ -4,15 +4,21 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <stdexcept>
 
 #include "controls/grid/GridCtrl.h"
 #include "controls/grid/GridMenu.h"
 #include "controls/grid/InPlaceEdit.h"
 #include "platform/text/Text.h"
 #include "platform/ui/Menu.h"
+#include "tests/support/ui/ScreenReadback.h"
 #include "tests/support/ui/UiTest.h"
 
 namespace {
@@ -134,11 +140,11 @@ TEST_F(GridWindow, FocusMovesTellTheOwner) {
     EXPECT_EQ(owner.commands, (std::vector<int>{1001}));  // the click
 }
 
-// The fault: "!" to "(" share their numbers with Page Up .. Down, and a space is
-// not a navigation key either; typed, each opens the editor and shows.
+// "!" to "(" share their numbers with Page Up .. Down; typed, each opens the editor and
+// shows.
 TEST_F(GridWindow, TypedCharactersOpenTheEditorAndShow) {
     uitest::click(*grid, Centre(4, 2));
-    for (const QString& text : {QStringLiteral("("), QStringLiteral(" "), QStringLiteral("!"), QStringLiteral("x")}) {
+    for (const QString& text : {QStringLiteral("("), QStringLiteral("!"), QStringLiteral("x")}) {
         SCOPED_TRACE(text.toStdString());
         uitest::type(*grid, text);
         CInPlaceEdit* editor = grid->InPlaceEditor();
@@ -149,6 +155,20 @@ TEST_F(GridWindow, TypedCharactersOpenTheEditorAndShow) {
         EXPECT_EQ(grid->InPlaceEditor(), nullptr);
     }
     EXPECT_FALSE(grid->GetModified());
+}
+
+// A space only opens the editor: the cell's text shows, all of it selected, and what is
+// typed next replaces it.
+TEST_F(GridWindow, ASpaceOpensTheEditorWithTheTextSelected) {
+    uitest::click(*grid, Centre(4, 2));
+    const QString before = QString::fromStdU16String(grid->GetItemText(4, 2));
+    uitest::type(*grid, " ");
+    CInPlaceEdit* editor = grid->InPlaceEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), before);
+    EXPECT_EQ(editor->selectedText(), before);
+    uitest::type(*editor, "42");
+    EXPECT_EQ(editor->text(), QStringLiteral("42"));
 }
 
 TEST_F(GridWindow, EditingWithACommaAndEnter) {
@@ -367,6 +387,195 @@ TEST_F(GridWindow, TheContextMenuNamesTheSolarDestinationsAndTellsTheOwner) {
     EXPECT_EQ(grid->GetSelectedCellRange(), (CCellRange{3, 2, 3, 2}));
     uitest::processEvents();
     EXPECT_NE(std::find(owner.commands.begin(), owner.commands.end(), 32806), owner.commands.end());
+}
+
+}  // namespace
+
+namespace {
+
+// A grid smaller than its table, so that both scroll bars show.
+class ScrolledGridWindow : public GridWindow {
+  protected:
+    void SetUp() override {
+        GridWindow::SetUp();
+        grid->resize(250, 140);
+        uitest::processEvents();
+        ASSERT_TRUE(Bar(Qt::Vertical).isVisible());
+        ASSERT_TRUE(Bar(Qt::Horizontal).isVisible());
+    }
+    QScrollBar& Bar(Qt::Orientation orientation) {
+        for (QScrollBar* bar : grid->findChildren<QScrollBar*>())
+            if (bar->orientation() == orientation) return *bar;
+        throw std::logic_error("no scroll bar");
+    }
+    // The centre of a part of a scroll bar: an arrow, the trough beside the thumb, the thumb.
+    static QPoint Part(QScrollBar& bar, QStyle::SubControl part) {
+        QStyleOptionSlider option;
+        option.initFrom(&bar);
+        option.subControls = QStyle::SC_All;
+        option.orientation = bar.orientation();
+        if (bar.orientation() == Qt::Horizontal) option.state |= QStyle::State_Horizontal;
+        option.minimum = bar.minimum();
+        option.maximum = bar.maximum();
+        option.sliderPosition = bar.sliderPosition();
+        option.sliderValue = bar.value();
+        option.singleStep = bar.singleStep();
+        option.pageStep = bar.pageStep();
+        return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar).center();
+    }
+};
+
+// Every way of scrolling moves the header strip of its direction with the cells: the row
+// headers beside the rows, the column headers above the columns. The screen is read back
+// and compared with a fresh render of the grid.
+TEST_F(ScrolledGridWindow, ScrollingKeepsTheHeadersBesideTheirCells) {
+    const auto clickOn = [this](Qt::Orientation o, QStyle::SubControl part) {
+        return [this, o, part] { uitest::click(Bar(o), Part(Bar(o), part)); };
+    };
+    const auto dragThumb = [this](Qt::Orientation o) {
+        return [this, o] {
+            QScrollBar& bar = Bar(o);
+            const QPoint from = Part(bar, QStyle::SC_ScrollBarSlider);
+            const QPoint to = from + (o == Qt::Vertical ? QPoint(0, 40) : QPoint(40, 0));
+            uitest::press(bar, from);
+            uitest::move(bar, to, Qt::LeftButton);
+            uitest::release(bar, to);
+        };
+    };
+    struct Case {
+        const char* how;
+        std::function<void()> scroll;
+        bool vertical;
+    };
+    const Case cases[] = {
+        {"wheel notch", [this] { uitest::wheel(*grid, Centre(2, 2), -120); }, true},
+        {"line down", clickOn(Qt::Vertical, QStyle::SC_ScrollBarAddLine), true},
+        {"page down", clickOn(Qt::Vertical, QStyle::SC_ScrollBarAddPage), true},
+        {"thumb down", dragThumb(Qt::Vertical), true},
+        {"line right", clickOn(Qt::Horizontal, QStyle::SC_ScrollBarAddLine), false},
+        {"page right", clickOn(Qt::Horizontal, QStyle::SC_ScrollBarAddPage), false},
+        {"thumb right", dragThumb(Qt::Horizontal), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        const CCellID before = grid->GetTopleftNonFixedCell();
+        c.scroll();
+        const CCellID after = grid->GetTopleftNonFixedCell();
+        EXPECT_NE(c.vertical ? after.row : after.col, c.vertical ? before.row : before.col);
+        EXPECT_EQ(screentest::StalePixels(*grid), 0);
+        // Back to the top left, all repainted, for the next case.
+        grid->SetScrollPos32(true, 0);
+        grid->SetScrollPos32(false, 0);
+        grid->invalidate();
+        uitest::processEvents();
+    }
+}
+
+TEST_F(ScrolledGridWindow, TheCornerBetweenTheScrollBarsShowsTheFaceColour) {
+    uitest::wheel(*grid, Centre(2, 2), -120);
+    const QImage screen = screentest::ScreenOf(*grid);
+    uitest::saveArtifact(screen, "grid-scrolled");
+    const QPoint corner(Bar(Qt::Vertical).x() + 3, Bar(Qt::Horizontal).y() + 3);
+    EXPECT_EQ(ui::fromQRgb(screen.pixel(corner)), ui::sysColour(ui::SysColour::ButtonFace));
+    EXPECT_EQ(ui::fromQRgb(screentest::FreshRender(*grid).pixel(corner)),
+              ui::sysColour(ui::SysColour::ButtonFace));
+}
+
+// A fine wheel or a touch pad turns one notch in eight events of -15; with three rows per
+// notch they scroll three rows, as one event of -120 does.
+TEST_F(ScrolledGridWindow, SmallWheelStepsAddUpToWholeRows) {
+    const QPoint inside = Centre(2, 2);
+    uitest::wheel(*grid, inside, -15);
+    EXPECT_EQ(grid->GetTopleftNonFixedCell().row, 1);
+    for (int i = 1; i < 8; ++i) uitest::wheel(*grid, inside, -15);
+    EXPECT_EQ(grid->GetTopleftNonFixedCell().row, 4);
+    for (int i = 0; i < 8; ++i) uitest::wheel(*grid, inside, 15);
+    EXPECT_EQ(grid->GetTopleftNonFixedCell().row, 1);
+}
+
+// The first click's button-up ends the divider mode; the double click finds the divider
+// again and fits the column (the row) to its texts, as AutoSizeColumn (AutoSizeRow) does.
+TEST_F(GridWindow, ADoubleClickOnADividerFitsTheColumnOrTheRow) {
+    grid->SetColumnWidth(1, 30);
+    grid->SetRowHeight(3, 45);
+    grid->invalidate();
+    struct Case {
+        const char* what;
+        std::function<QPoint()> divider;
+        std::function<int()> size;
+        std::function<void()> autoSize;
+        int before;
+    };
+    const Case cases[] = {
+        {"column",
+         [this] {
+             grid::Rect head;
+             EXPECT_TRUE(grid->GetCellRect(0, 1, &head));
+             return QPoint(head.right, head.top + 5);
+         },
+         [this] { return grid->GetColumnWidth(1); }, [this] { grid->AutoSizeColumn(1); }, 30},
+        {"row",
+         [this] {
+             grid::Rect head;
+             EXPECT_TRUE(grid->GetCellRect(3, 0, &head));
+             return QPoint(head.left + 5, head.bottom);
+         },
+         [this] { return grid->GetRowHeight(3); }, [this] { grid->AutoSizeRow(3); }, 45},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QPoint divider = c.divider();
+        uitest::move(*grid, divider);
+        uitest::doubleClick(*grid, divider);
+        const int fitted = c.size();
+        EXPECT_NE(fitted, c.before);
+        c.autoSize();
+        EXPECT_EQ(c.size(), fitted);
+    }
+}
+
+// Ctrl+Tab is not the grid's: it leaves the grid for the next control (Ctrl+Shift+Tab for
+// the previous one), and the focus cell stays where it was. Tab alone moves a cell.
+TEST_F(GridWindow, CtrlTabLeavesTheGrid) {
+    QLineEdit next(&owner);
+    next.setGeometry(10, 292, 100, 8);
+    next.show();
+    uitest::click(*grid, Centre(2, 1));
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+    } cases[] = {{Qt::Key_Tab, Qt::ControlModifier}, {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier}};
+    for (const auto& c : cases) {
+        grid->setFocus();
+        uitest::key(*grid, c.key, c.mods);
+        EXPECT_TRUE(next.hasFocus()) << c.key;
+        EXPECT_EQ(grid->GetFocusCell(), (CCellID{2, 1}));
+    }
+    grid->setFocus();
+    uitest::key(*grid, Qt::Key_Tab);
+    EXPECT_TRUE(grid->hasFocus());
+    EXPECT_EQ(grid->GetFocusCell(), (CCellID{2, 2}));
+}
+
+// An editor that has ended waits for its deletion. A grid that goes before that takes it
+// along while the grid is still whole, so that it cannot call back into a half-gone grid.
+TEST_F(GridWindow, AnEndedEditorGoesWhileTheGridIsStillWhole) {
+    uitest::click(*grid, Centre(2, 2));
+    uitest::type(*grid, "9");
+    QPointer<CInPlaceEdit> editor = grid->InPlaceEditor();
+    ASSERT_TRUE(editor);
+    uitest::key(*editor, Qt::Key_Return);
+    ASSERT_TRUE(editor);  // ended, its deletion posted
+    ASSERT_EQ(grid->InPlaceEditor(), nullptr);
+    QWidget* gridWidget = grid;
+    bool gridWhole = false;
+    QObject::connect(editor.data(), &QObject::destroyed,
+                     [&] { gridWhole = dynamic_cast<CGridCtrl*>(gridWidget) != nullptr; });
+    owner.grid = nullptr;
+    delete grid;
+    grid = nullptr;
+    EXPECT_FALSE(editor);
+    EXPECT_TRUE(gridWhole);
 }
 
 }  // namespace

@@ -36,10 +36,23 @@ TEST_F(ChartLayoutTest, RectanglesOfANormalChart) {
 TEST_F(ChartLayoutTest, WithoutTitleTheGraphStartsAtTheInnerTop) {
     chart.SetData(0, 10.0);
     const auto l = Layout(400, 300);
-    // The title band stays where it was: the Y-axis title is drawn there.
+    // The title band stays where it was, unused.
     EXPECT_EQ(l.titel, (ChartRect{5, 3, 395, 29}));
     EXPECT_EQ(l.graph, (ChartRect{5, 3, 395, 268}));
     EXPECT_EQ(l.daten, (ChartRect{25, 3, 395, 228}));  // 3 + 265*85/100
+}
+
+// An axis title 15 high gets a band of its own below the title band (29 + 15 = 44), and
+// the graph starts 9 further down, where the top Y number reaches up to.
+TEST_F(ChartLayoutTest, TheAxisTitleAndTheTopNumberHaveRoomAboveTheGraph) {
+    chart.SetTitle(u"Heating energy");
+    chart.SetData(0, 10.0);
+    chart.FindeWertebereich();
+    const ChartLayout l(chart, {{0, 0, 400, 300}, 30, 20, 15, 9});
+    EXPECT_EQ(l.titel, (ChartRect{5, 3, 395, 29}));
+    EXPECT_EQ(l.achsentitel, (ChartRect{5, 29, 395, 44}));
+    EXPECT_EQ(l.graph, (ChartRect{5, 53, 395, 268}));
+    EXPECT_EQ(l.daten.top, 53);
 }
 
 TEST_F(ChartLayoutTest, HorizontalChartPutsLabelsLeftAndNumbersBelow) {

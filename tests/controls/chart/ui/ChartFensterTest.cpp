@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopedValueRollback>
 #include <QTemporaryDir>
 #include <filesystem>
 
@@ -10,6 +11,7 @@
 #include "core/text/ResManager.h"
 #include "model/app/OptionIds.h"
 #include "platform/errors/UserException.h"
+#include "platform/messagebox/MessageBox.h"
 #include "platform/modules/Module.h"
 #include "platform/resources/Resources.h"
 #include "platform/ui/Colour.h"
@@ -17,6 +19,7 @@
 #include "tests/controls/chart/ui/Heizjahr.h"
 #include "tests/support/ui/RecordingDesktop.h"
 #include "tests/support/ui/ScriptedDialogs.h"
+#include "tests/support/ui/ScreenReadback.h"
 #include "tests/support/ui/UiTest.h"
 
 namespace {
@@ -312,6 +315,110 @@ TEST_F(ChartFenster, ChooseBkColorTakesTheChoice) {
     uitest::dialogs().expectColour(std::nullopt);
     chart.ChooseBkColor();
     EXPECT_EQ(chart.GetBkColor(), 0x80FF80u);
+}
+
+// A chart that knows when it is inside its paint handler.
+struct BeobachteterChart : CHMXChart {
+    bool imPaint = false;
+
+  protected:
+    void onPaint(ui::DrawContext& dc) override {
+        const QScopedValueRollback<bool> flag(imPaint, true);
+        CHMXChart::onPaint(dc);
+    }
+};
+
+// Notes each box and whether the chart was painting when it came.
+struct BoxZeuge : platform::MessageBoxPresenter {
+    explicit BoxZeuge(const BeobachteterChart& chart) : chart(chart) {}
+    int present(const platform::MessageBoxRequest& box) override {
+        boxen.push_back(box.text);
+        imPaint.push_back(chart.imPaint);
+        return platform::id::OK;
+    }
+    const BeobachteterChart& chart;
+    std::vector<std::u16string> boxen;
+    std::vector<bool> imPaint;
+};
+
+// A chart shown before its data is there, or with a line marker it has no shape for, paints
+// its background and title and says why once, after painting, however often it is painted.
+TEST_F(ChartFenster, AChartThatCannotBeDrawnSaysSoOnceAfterPainting) {
+    struct Fall {
+        const char* was;
+        std::function<void(CHMXChart&)> daten;
+        std::u16string meldung;
+    };
+    const Fall faelle[] = {
+        {"no data", [](CHMXChart&) {}, u"Exception"},
+        {"marker 7",
+         [](CHMXChart& c) {
+             c.SetData(0, 5.0);
+             c.SetDatasetMarker(0, 7);
+         },
+         u"Error when showing chart\n(DrawDataset)"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        BeobachteterChart leer;
+        leer.resize(400, 300);
+        leer.SetBkColor(0xE0FFFF);
+        leer.SetTitle(u"Heating energy");
+        f.daten(leer);
+        BoxZeuge zeuge(leer);
+        const platform::ScopedMessageBoxPresenter scoped(zeuge);
+        leer.show();
+        uitest::processEvents();
+        for (int i = 0; i < 3; ++i) {
+            leer.update();
+            uitest::processEvents();
+        }
+        EXPECT_EQ(zeuge.boxen, (std::vector<std::u16string>{f.meldung}));
+        EXPECT_EQ(zeuge.imPaint, (std::vector<bool>{false}));
+        // The background shows, and the title in the title band.
+        const QImage bild = screentest::ScreenOf(leer);
+        EXPECT_EQ(Pixel(bild, 200, 200), 0xE0FFFF);
+        const auto& titel = leer.GetLayout().titel;
+        int dunkel = 0;
+        for (int y = titel.top; y < titel.bottom; ++y)
+            for (int x = titel.left; x < titel.right; ++x) dunkel += qGray(bild.pixel(x, y)) < 128;
+        EXPECT_GT(dunkel, 50);
+    }
+}
+
+// Without a chart title the Y-axis title still stands above the graph, clear of the top
+// Y number, and neither is cut at the window's top edge: the dark rows between the
+// window's border and the Y axis form two bands, the axis title and then the top number.
+TEST_F(ChartFenster, TheYAxisTitleStandsClearOfTheScale) {
+    chart.SetBkColor(0xFFFFFF);
+    chart.SetYAxisTitle(u"kWh");
+    Monate();
+    for (const auto& m : kHeizjahr) chart.SetData(0, charttest::HeizEnergie(m));
+    chart.SetRoundY(500.0);
+    chart.SetYDivisions(6);
+    chart.SetHorzGrid(1);
+    const QImage bild = chart.RenderImage();
+    uitest::saveArtifact(bild, "chart-axis-title");
+    const auto& l = chart.GetLayout();
+    struct Band {
+        int oben;
+        int unten;
+    };
+    std::vector<Band> baender;
+    for (int y = 1; y < l.yScale.bottom; ++y) {
+        bool dunkel = false;
+        for (int x = 1; x < l.yScale.right - 1; ++x) dunkel = dunkel || qGray(bild.pixel(x, y)) < 128;
+        if (!dunkel) continue;
+        if (!baender.empty() && baender.back().unten == y - 1)
+            baender.back().unten = y;
+        else
+            baender.push_back({y, y});
+    }
+    ASSERT_GE(baender.size(), 2u);
+    EXPECT_GE(baender[0].oben, l.inner.top);  // the axis title, whole
+    // The top number "3000" is centred on the data area's top line.
+    EXPECT_LT(baender[1].oben, l.daten.top);
+    EXPECT_GT(baender[1].unten, l.daten.top);
 }
 
 }  // namespace

@@ -103,7 +103,7 @@ TEST(NumEditWert, FormatUndLesen) {
         double wert;
     } faelle[] = {{u"", 0.0},     {u"7", 7.0},       {u"  -3.25x", -3.25}, {u"+1.5", 1.5},
                   {u"abc", 0.0},  {u"1,5", 1.0},     {u"1e2", 100.0},      {u"-", 0.0},
-                  {u"+-1", 0.0}};
+                  {u"+-1", 0.0},  {u"nan", 0.0},     {u"-inf", 0.0},       {u"1e999", 0.0}};
     for (const auto& f : faelle)
         EXPECT_DOUBLE_EQ(small::leseWert(f.text), f.wert)
             << std::string(f.text.begin(), f.text.end());

@@ -1,0 +1,201 @@
+// The project document: opening a project by name, its components and what the model and
+// the calculations ask of it.
+#include "app/doc/KelvoDoc.h"
+
+#include <algorithm>
+
+#include "app/base/KVSDatenPage.h"
+#include "app/base/KVSDatenSheet.h"
+#include "app/doc/Hinweise.h"
+#include "app/doc/KelvoView.h"
+#include "app/shell/WarteFenster.h"
+#include "core/db/Global.h"
+#include "core/text/TextIdConstants.h"
+#include "core/value/VRMdatenProvider.h"
+#include "core/value/VRMwert.h"
+#include "evaluation/binding/Kuehl.h"
+#include "evaluation/binding/Solar.h"
+#include "evaluation/dim/DimWerte.h"
+#include "model/data/VRMdatenProvider2.h"
+#include "model/errors/Fehler.h"
+#include "model/results/KelvoErgebnisse.h"
+#include "platform/errors/UserException.h"
+
+namespace {
+constexpr unsigned kProjektNichtInitialisiert = 3297;  // "Could not initialize project '%s'!"
+constexpr unsigned kKeineErgebnisse = 3122;            // "Could not compute results"
+}  // namespace
+
+CKelvoDoc::CKelvoDoc() : m_sheet(std::make_unique<CKVSDatenSheet>()), m_warten(ErzeugeDlgWait()) {
+    m_sheet->SetDokument(this);
+}
+
+CKelvoDoc::~CKelvoDoc() {
+    // The pages go before the sheet that holds them.
+    try {
+        DeleteDatenPages(*m_sheet);
+    } catch (const platform::UserException&) {
+    }
+}
+
+void CKelvoDoc::OnOpenDocument(const CVRMString& name) {
+    if (name.empty()) ThrowFehler(0, nullptr, 0);
+    m_name = name;
+    m_sheet->SetDokument(this);
+    CVRMdatenProvider& store = CVRMdatenProvider::get();
+    try {
+        store.fill(m_projekt, name);
+    } catch (const platform::UserException&) {
+    }
+    if (!m_projekt.IstGueltig()) {
+        CVRMString text;
+        text.Format(kProjektNichtInitialisiert, name);
+        ThrowFehlerText(text, nullptr);
+    }
+    FuelleKomponenten();
+    UpdateSolarAnlage(hinweis::kAlles, 1);
+    if (HatEineSeite()) ThrowFehler(0, nullptr, 0);
+    UpdateProjektBearbeiten(hinweis::kAlles);
+}
+
+void CKelvoDoc::FuelleKomponenten() {
+    CVRMdatenProvider& store = CVRMdatenProvider::get();
+    const CVRMString wpumpe = ProjektText(ID_WPumpe);
+    if (!wpumpe.empty()) {
+        store.fill(m_wpumpe, wpumpe);
+        m_wpumpe.SetAnzahl(m_projekt.GetWert(ID_AnzahlWP).GetUIntVal());
+    }
+    const CVRMString quelle = ProjektText(ID_WQuelle);
+    if (HatWQuelleDaten(quelle)) store.fill(m_kombiQuelle, quelle);
+    const CVRMString haus = ProjektText(ID_Haus);
+    if (!haus.empty()) store.fill(m_haus, haus);
+    ErsterQuelleKlimaort();
+    const CVRMString solar = ProjektText(ID_Solar);
+    if (!solar.empty() && ISolar::IstGeladen()) ISolar::InitSolarAnlage(solar);
+    const CVRMString kuehl = ProjektText(ID_Kuehl);
+    if (!kuehl.empty() && IKuehl::IstGeladen()) IKuehl::InitKuehlAnlage(kuehl);
+    const CVRMString tarif = ProjektText(ID_Tarif);
+    if (!tarif.empty()) store.fill(m_tarif, tarif);
+}
+
+// A heat-source record that names neither a kind nor its sources (the new, still empty one
+// of a new project) holds no source yet: the project then has none, without an error.
+bool CKelvoDoc::HatWQuelleDaten(const CVRMString& name) {
+    if (name.empty()) return false;
+    if (CVRMdatenProvider::get().istWertVorhanden(name, ID_QuellMediumIdx)) return true;
+    for (TKelvoDatenID id : {ID_KQuelle1, ID_KQuelle2}) {
+        CVRMString quelle;
+        IGlobal::ReadIniString(name, CVRMwerteListe::getKey(id), quelle, CVRMString());
+        if (!quelle.empty()) return true;
+    }
+    return false;
+}
+
+// The first source takes the house's climate location; a project without a first source
+// or without a house has nothing to take it from.
+void CKelvoDoc::ErsterQuelleKlimaort() {
+    CWQuelle2* erste = m_kombiQuelle.IstGueltig() ? m_kombiQuelle.GetErsteWQuelle() : nullptr;
+    if (!erste || !m_haus.IstInitialisiert()) return;
+    const CVRMString ort = m_haus.GetWert(ID_Klimaort).GetStringVal();
+    erste->GetWert(ID_WQuelleOrt) = CVRMdatenProvider2::Get().GetKlimaortName(ort);
+}
+
+void CKelvoDoc::AddView(IKelvoView* view) {
+    if (view && std::find(m_views.begin(), m_views.end(), view) == m_views.end())
+        m_views.push_back(view);
+}
+
+void CKelvoDoc::RemoveView(IKelvoView* view) {
+    m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
+}
+
+void CKelvoDoc::UpdateAllViews(IKelvoView* sender, int hint, void* objekt) {
+    // A view may close itself in its update: walk a copy.
+    const std::vector<IKelvoView*> views = m_views;
+    for (IKelvoView* view : views)
+        if (view != sender && std::find(m_views.begin(), m_views.end(), view) != m_views.end())
+            view->OnUpdate(sender, hint, objekt);
+}
+
+QWidget* CKelvoDoc::ErstesViewFenster() const {
+    return m_viewFenster;
+}
+
+CWQuelle2* CKelvoDoc::GetWQuelle(int erste) {
+    return erste ? m_kombiQuelle.GetErsteWQuelle() : m_kombiQuelle.GetZweiteWQuelle();
+}
+
+void CKelvoDoc::WPLeistungOhneKorr(int kind, float quellTemp, float vorlaufTemp, float& wert) {
+    try {
+        m_wpumpe.GetLeistungAnzahl(kind, quellTemp, vorlaufTemp, wert);
+    } catch (const std::exception&) {
+        ThrowFehler(kKeineErgebnisse, u"KelvoDoc::WPLeistungOhneKorr");
+    }
+}
+
+void CKelvoDoc::MonatlicherWWbedarf(float& kWh) {
+    kWh = m_haus.GetWWbedarfProMonat();
+}
+
+SDimWerte CKelvoDoc::GetDimWerte(const SDimAnfrage& anfrage) {
+    CWQuelle2* quelle = anfrage.quelle ? anfrage.quelle : GetWQuelle(1);
+    if (!quelle) ThrowFehler(textid::kDatenFehlen, u"CKelvoDoc::GetDimWerte");
+    const bool vorgabe = anfrage.parallelBetrieb || anfrage.alternativBetrieb;
+    return BerechneDimWerte(LeseDimWerteEingabe(m_haus, m_tarif, *quelle, anfrage.quellenArt,
+                                                static_cast<int>(anfrage.dimTemp), vorgabe,
+                                                anfrage.anzahlWP, anfrage.ohneLeistung));
+}
+
+void CKelvoDoc::BroadcastDimDaten(const SDimDaten& daten) {
+    // What the dimensioning chose becomes the project's heat pump; the heat source's sizes
+    // come with the dimensioning wizard.
+    BroadcastWPDimDaten(daten.wpName, static_cast<unsigned>(daten.anzahl), 0, 0, 1);
+}
+
+void CKelvoDoc::SaveKomponenten() {
+    m_projekt.Speichern();
+}
+
+SProjektRechnung CKelvoDoc::BerechneProjekt(CKelvoErgebnisse* ergebnisse, bool /*frageSeiten*/,
+                                            bool /*still*/) {
+    // The evaluation of a complete project; the plausibility and design checks before it
+    // come with the evaluation commands.
+    SProjektRechnung rechnung{false, true};
+    if (!m_projekt.IstVollstaendig() || !m_haus.IstInitialisiert() || !m_tarif.IstGueltig() ||
+        !m_wpumpe.IstGueltig() || !m_kombiQuelle.IstGueltig())
+        return rechnung;
+    try {
+        if (!m_auswertung.IstAusgewertet(0)) {
+            m_auswertung.InitAuswertung(0, &m_projekt, &m_kombiQuelle, &m_wpumpe, &m_haus,
+                                        &m_tarif, ProjektText(ID_Solar), 0);
+            m_auswertung.DoAuswertung();
+        }
+        if (ergebnisse) m_auswertung.GetErgebnisse(*ergebnisse);
+        rechnung.berechnet = true;
+    } catch (const platform::UserException&) {
+    }
+    return rechnung;
+}
+
+void CKelvoDoc::SetWert(TKelvoDatenID id, const CVRMwert& value) {
+    m_werte.SetAt(id, std::make_shared<CVRMwert>(value));
+}
+
+void CKelvoDoc::ErstelleReport(bool, int, bool) {
+    // The report module is never bound in this system, and the report is handed only to it.
+}
+
+float CKelvoDoc::GetSolarAnteil() {
+    if (!m_haus.IstInitialisiert()) return 0.0f;
+    try {
+        const float solar = m_haus.GetWert(ID_GewinnSolar).GetFloatVal();
+        const float summe = solar + m_haus.GetJahresHeizbedarf(0);
+        return summe > 0.0f ? solar / summe * 100.0f : 0.0f;
+    } catch (const platform::UserException&) {
+        return 0.0f;
+    }
+}
+
+void CKelvoDoc::SetWarteDialog(std::unique_ptr<IDlgWait> dialog) {
+    m_warten = std::move(dialog);
+}

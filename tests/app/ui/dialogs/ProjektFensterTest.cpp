@@ -1,0 +1,236 @@
+// The project choice, the project window with its button rules and pictures, and a user
+// who starts the program, opens a project through the menu and works in its window.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+#include "app/doc/KelvoDoc.h"
+#include "controls/buttons/ButtonST.h"
+#include "controls/small/Label.h"
+#include "dialogs/KelvoView1.h"
+#include "dialogs/KelvoView1Logik.h"
+#include "dialogs/NameDlg.h"
+#include "dialogs/ProjektDlg.h"
+#include "model/app/OptionIds.h"
+#include "platform/ui/Menu.h"
+#include "tests/app/ui/ProgrammFixture.h"
+
+namespace {
+
+using programmtest::ProgrammFixture;
+
+TEST(KelvoView1LogikTest, KnoepfeNachIhrenRegeln) {
+    struct Fall {
+        SProjektZustand z;
+        SProjektKnoepfe k;
+    };
+    const Fall faelle[] = {
+        {{}, {}},
+        // A valid tariff counts only with its name shown; the project button needs house and tariff.
+        {{true, false, false, false, u"", u"", u""}, {}},
+        {{true, false, false, false, u"T", u"", u""}, {true, false, false, false, false, false}},
+        {{true, false, true, false, u"T", u"", u""}, {true, false, true, true, false, false}},
+        // Solar needs its plant name, the house and the heat pump.
+        {{false, true, true, false, u"", u"W", u""}, {false, true, true, false, false, false}},
+        {{false, true, true, false, u"", u"W", u"Solar"}, {false, true, true, false, true, false}},
+        {{false, true, false, false, u"", u"W", u"Solar"}, {false, true, false, false, false, false}},
+        {{false, false, false, true, u"", u"", u""}, {false, false, false, false, false, true}},
+    };
+    for (const Fall& f : faelle) {
+        const SProjektKnoepfe k = ProjektKnoepfe(f.z);
+        EXPECT_EQ(k.tarif, f.k.tarif);
+        EXPECT_EQ(k.wpumpe, f.k.wpumpe);
+        EXPECT_EQ(k.haus, f.k.haus);
+        EXPECT_EQ(k.projekt, f.k.projekt);
+        EXPECT_EQ(k.solar, f.k.solar);
+        EXPECT_EQ(k.wquelle, f.k.wquelle);
+    }
+}
+
+TEST(KelvoView1LogikTest, BildNachArtDerWaermequelle) {
+    const std::pair<int, unsigned> tabelle[] = {{0, 300}, {1, 298}, {2, 299}, {3, 301}, {4, 345},
+                                                {5, 230}, {6, 299}, {7, 230}, {-1, 230}};
+    for (const auto& [art, bild] : tabelle) EXPECT_EQ(HintergrundBild(true, art), bild) << art;
+    EXPECT_EQ(HintergrundBild(false, 0), 230u);
+}
+
+class ProjektFensterTest : public ProgrammFixture {
+  protected:
+    CMainFrame& Frame() { return *app->GetMainFrame(); }
+    QAction* Befehl(int id) {
+        Frame().Router().updateActions(Frame().menuBar()->actions());
+        return ui::findAction(Frame().menuBar(), id);
+    }
+    CKelvoView1* AktiverView() {
+        QMdiSubWindow* kind = Frame().Arbeitsflaeche()->currentSubWindow();
+        return kind ? dynamic_cast<CKelvoView1*>(kind->widget()) : nullptr;
+    }
+    QComboBox* Combo(QWidget* w, int id) { return qobject_cast<QComboBox*>(ui::child(w, id)); }
+    // Chooses `name` in the open project choice and presses OK.
+    static void Waehle(QDialog& d, const CVRMString& name) {
+        auto* box = qobject_cast<QComboBox*>(ui::child(&d, CProjektDlg::kIdcProjekt));
+        const int index = box->findText(QString::fromStdU16String(name));
+        ASSERT_GE(index, 0);
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    // Selects the combo entry `text` as a user does.
+    static void WaehleEintrag(QComboBox& box, const QString& text) {
+        const int index = box.findText(text);
+        ASSERT_GE(index, 0);
+        box.setCurrentIndex(index);
+        emit box.activated(index);
+    }
+};
+
+TEST_F(ProjektFensterTest, AuswahlZeigtNotizUndWaermepumpeSortiert) {
+    Starte();
+    const CVRMString luft = Projekt(u"air monoenergetic");
+    uitest::dialogs().expectDialog(u"Project selection", [&](QDialog& d) {
+        auto* box = qobject_cast<QComboBox*>(ui::child(&d, CProjektDlg::kIdcProjekt));
+        ASSERT_GT(box->count(), 1);
+        for (int i = 1; i < box->count(); ++i)
+            EXPECT_LE(box->itemText(i - 1).compare(box->itemText(i), Qt::CaseInsensitive), 0);
+        EXPECT_TRUE(ui::child(&d, 1)->isEnabled());
+        Waehle(d, luft);
+        EXPECT_TRUE(qobject_cast<QLabel*>(ui::child(&d, CProjektDlg::kIdcWPumpe))
+                        ->text()
+                        .startsWith(QStringLiteral("Generic air/water 12 kW")));
+        EXPECT_TRUE(qobject_cast<QLabel*>(ui::child(&d, CProjektDlg::kIdcNotiz))->text().contains(QStringLiteral("Hof")));
+        uitest::saveArtifact(d, "project-choice");
+        uitest::click(*ui::child(&d, 2), {5, 5});
+    });
+    CProjektDlg dlg(&Frame());
+    EXPECT_EQ(dlg.doModal(), 2);
+}
+
+TEST_F(ProjektFensterTest, FensterZeigtProjektUndSchaltetKnoepfe) {
+    Starte();
+    // The program sets "Classic" at every start; the default layout is the other one.
+    app->GetOptionsManager().SetLongWert(OPT_CLASSIC, 0);
+    CKelvoDoc* doc = app->OpenDocumentFile(Projekt(u"ground probe monovalent"));
+    ASSERT_NE(doc, nullptr);
+    CKelvoView1* view = AktiverView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_FALSE(view->IstKlassisch());
+    EXPECT_EQ(Combo(view, CKelvoView1::kIdcTarif)->currentText().toStdU16String(), doc->ProjektText(ID_Tarif));
+    EXPECT_EQ(Combo(view, CKelvoView1::kIdcWPumpe)->currentText().toStdU16String(), doc->ProjektText(ID_WPumpe));
+    EXPECT_EQ(Combo(view, CKelvoView1::kIdcAnzahl)->currentText(), QStringLiteral("1"));
+    // Probes: picture 300; every button but solar (no plant) enabled.
+    EXPECT_EQ(view->BildId(), 300u);
+    for (int id : {CKelvoView1::kIdcTarifDaten, CKelvoView1::kIdcWPumpeDaten, CKelvoView1::kIdcHausDaten,
+                   CKelvoView1::kIdcWawaDaten, CKelvoView1::kIdcProjektDaten, CKelvoView1::kIdcQuellDaten})
+        EXPECT_TRUE(ui::child(view, id)->isEnabled()) << id;
+    EXPECT_FALSE(ui::child(view, CKelvoView1::kIdcSolarDaten)->isEnabled());
+    for (int id : {CKelvoView1::kIdcOrtInfo, CKelvoView1::kIdcQuelleInfo, CKelvoView1::kIdcWawaInfo})
+        EXPECT_FALSE(dynamic_cast<CLabel*>(ui::child(view, id))->text().empty()) << id;
+    EXPECT_EQ(Frame().Arbeitsflaeche()->currentSubWindow()->windowTitle().toStdU16String(), doc->GetPathName());
+    uitest::saveArtifact(Frame(), "project-window");
+
+    // The air sample shows the air picture.
+    app->OpenDocumentFile(Projekt(u"air monoenergetic"));
+    EXPECT_EQ(AktiverView()->BildId(), 299u);
+}
+
+TEST_F(ProjektFensterTest, KlassischeAnordnungMitTexten) {
+    Starte();
+    app->OpenDocumentFile(Projekt(u"ground water bivalent"));
+    CKelvoView1* view = AktiverView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->IstKlassisch());
+    EXPECT_EQ(view->BildId(), 301u);
+    EXPECT_EQ(dynamic_cast<CButtonST*>(ui::child(view, CKelvoView1::kIdcTarifDaten))->text(),
+              QStringLiteral("Tariff data"));
+    uitest::saveArtifact(Frame(), "project-window-classic");
+}
+
+TEST_F(ProjektFensterTest, DeutschesFenster) {
+    Starte(true);
+    app->GetOptionsManager().SetLongWert(OPT_CLASSIC, 0);
+    app->OpenDocumentFile(Projekt(u"ground probe solar"));
+    ASSERT_NE(AktiverView(), nullptr);
+    EXPECT_TRUE(ui::child(AktiverView(), CKelvoView1::kIdcSolarDaten)->isEnabled());
+    uitest::saveArtifact(Frame(), "project-window-de");
+}
+
+// The notice: an emptied notice is saved like any other, so that it can be removed.
+TEST_F(ProjektFensterTest, NotizWirdBeimVerlassenGespeichertAuchLeer) {
+    Starte();
+    ASSERT_EQ(app->AddUniqueString(0, u"Meier"), 1);
+    app->OpenDocumentFile(u"Meier");
+    CKelvoView1* view = AktiverView();
+    auto* notiz = qobject_cast<QLineEdit*>(ui::child(view, CKelvoView1::kIdcNotiz));
+    EXPECT_EQ(notiz->text(), QStringLiteral("<no notice>"));
+    QApplication::setActiveWindow(&Frame());
+    for (const QString& text : {QStringLiteral("Altbau, Heizkoerper"), QString()}) {
+        notiz->setFocus();
+        notiz->selectAll();
+        if (text.isEmpty())
+            uitest::key(*notiz, Qt::Key_Delete);
+        else
+            uitest::type(*notiz, text);
+        // Leaving the field.
+        QFocusEvent weg(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(notiz, &weg);
+        uitest::processEvents();
+        EXPECT_EQ(Eintrag(u"Meier", u"Notiz"), std::optional<std::u16string>(text.toStdU16String()));
+    }
+}
+
+// A user starts the program, opens the sample project through File > Open project, tries
+// its tariff (a library project refuses), creates a project of his own through File > New
+// project and the name dialog, changes its tariff and units; the user database holds them.
+TEST_F(ProjektFensterTest, NutzerOeffnetProjektUndWechseltTarif) {
+    Starte();
+    auto& d = uitest::dialogs();
+    const CVRMString beispiel = Projekt(u"ground probe monovalent");
+    d.expectDialog(u"Project selection", [&](QDialog& dlg) {
+        Waehle(dlg, beispiel);
+        uitest::click(*ui::child(&dlg, 1), {5, 5});
+    });
+    ASSERT_TRUE(Befehl(57601)->isEnabled());
+    Befehl(57601)->trigger();
+    uitest::processEvents();
+    CKelvoView1* view = AktiverView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->GetDocument().GetPathName(), beispiel);
+    EXPECT_EQ(app->GetRecentFileList().front(), beispiel);
+
+    QComboBox* tarif = Combo(view, CKelvoView1::kIdcTarif);
+    const QString alt = tarif->currentText();
+    const QString neu = tarif->itemText(tarif->currentIndex() == 0 ? 1 : 0);
+    d.expectMessageBox(1);  // the library project may not be changed
+    WaehleEintrag(*tarif, neu);
+    EXPECT_EQ(tarif->currentText(), alt);
+    EXPECT_EQ(Eintrag(beispiel, u"Tarif"), std::nullopt);
+
+    d.expectDialog(u"Enter new name", [&](QDialog& dlg) {
+        uitest::type(*qobject_cast<QLineEdit*>(ui::child(&dlg, dialogs::CNameDlg::kIdcName)),
+                     QStringLiteral("Haus Meier"));
+        uitest::click(*ui::child(&dlg, 1), {5, 5});
+    });
+    Befehl(57600)->trigger();
+    uitest::processEvents();
+    view = AktiverView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->GetDocument().GetPathName(), u"Haus Meier");
+    EXPECT_EQ(app->Dokumente().size(), 2u);
+    tarif = Combo(view, CKelvoView1::kIdcTarif);
+    const QString anderer = tarif->itemText(tarif->currentIndex() == 0 ? 1 : 0);
+    WaehleEintrag(*tarif, anderer);
+    d.expectMessageBox(1);  // check the pumps' power
+    WaehleEintrag(*Combo(view, CKelvoView1::kIdcAnzahl), QStringLiteral("2"));
+    EXPECT_EQ(Eintrag(u"Haus Meier", u"Tarif"), std::optional<std::u16string>(anderer.toStdU16String()));
+    EXPECT_EQ(Eintrag(u"Haus Meier", u"AnzahlWP"), std::optional<std::u16string>(u"2"));
+    EXPECT_TRUE(Eintrag(u"Haus Meier", u"Haus").has_value());
+}
+
+}  // namespace
