@@ -6,13 +6,14 @@
 //   m_warten.Create(1, hauptfenster);   ...   m_warten.Close();
 #include <QPointer>
 
+#include "app/shell/WarteFenster.h"
 #include "platform/ui/Dialog.h"
 
 namespace ui {
 class AnimateCtrl;
 }
 
-class CDlgWait : public ui::Dialog {
+class CDlgWait : public ui::Dialog, public IDlgWait {
   public:
     static constexpr int kIDD = 218;
     static constexpr int kIdcAnimation = 1653;
@@ -22,11 +23,11 @@ class CDlgWait : public ui::Dialog {
 
     // Shows the window centred over `parent`, enabled, with a fresh cancelled flag; the
     // animation starts. Again after Close for the next piece of work.
-    bool Create(int flag, QWidget* parent);
+    bool Create(int flag, QWidget* parent) override;
     // Enables the parent again while it still exists, and takes the window down.
-    void Close();
+    void Close() override;
 
-    bool IstAbgebrochen() const { return m_abgebrochen != 0; }
+    bool IstAbgebrochen() const override { return m_abgebrochen != 0; }
     int GetFlag() const { return m_flag; }
     void SetFlag(int flag) { m_flag = flag; }
     ui::AnimateCtrl* Animation() const;

@@ -11,6 +11,7 @@
 #include "app/shell/SplashThread.h"
 #include "app/shell/SplashWnd.h"
 #include "app/shell/StartDateien.h"
+#include "app/shell/WarteFenster.h"
 #include "core/db/Global.h"
 #include "core/db/Lists.h"
 #include "dialogs/NameDlg.h"
@@ -62,6 +63,8 @@ CKelvoApp* FindeKelvoAppObjekt() {
 CKelvoApp::CKelvoApp() : m_docKommandoQuelle(&DocKommandoDesSystems) {
     CResManager::init();
     m_vorherigeApp = RegisterKelvoApp(this);
+    // Each project document gets the program's wait window.
+    RegistriereDlgWait([] { return std::make_unique<CDlgWait>(); });
     g_app = this;
     m_vorherigerFehlerHandler =
         ui::setWindowErrorHandler([this](std::exception_ptr fehler, ui::Msg message) {
@@ -71,6 +74,7 @@ CKelvoApp::CKelvoApp() : m_docKommandoQuelle(&DocKommandoDesSystems) {
 
 CKelvoApp::~CKelvoApp() {
     ui::setWindowErrorHandler(m_vorherigerFehlerHandler);
+    RegistriereDlgWait({});
     CSplashThread::Beenden(m_splash, nullptr);
     SchliesseDokumenteUndStammdaten();
     m_mainFrame.reset();
