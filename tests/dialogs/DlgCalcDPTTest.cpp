@@ -10,7 +10,7 @@
 #include "dialogs/DlgCalcDPT.h"
 #include "model/heatpump/WPumpe2.h"
 #include "tests/dialogs/BibliothekFixture.h"
-#include "tests/dialogs/VDI4650DialogHilfe.h"
+#include "tests/dialogs/DialogEingabe.h"
 #include "tests/support/ui/ScriptedDialogs.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include "dialogs/DlgVDI4650b.h"
 #include "dialogs/DlgVDIopt.h"
 #include "resources/ResourceIds.h"
-#include "tests/dialogs/VDI4650DialogHilfe.h"
+#include "tests/dialogs/DialogEingabe.h"
 #include "tests/support/FakeKelvoApp.h"
 #include "tests/support/Sprachmodul.h"
 #include "tests/support/ui/ScriptedDialogs.h"

@@ -7,28 +7,21 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
-#include <atomic>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 #include "app/frame/MainFrame.h"
 #include "app/shell/KelvoApp.h"
 #include "controls/small/Label.h"
-#include "core/db/VRMglobApp.h"
 #include "core/text/ResManager.h"
 #include "core/value/VRMdatenProvider.h"
 #include "dialogs/DlgProgress.h"
 #include "dialogs/DlgVDI4650.h"
 #include "dialogs/VDI4650Befehle.h"
-#include "evaluation/binding/Basis.h"
-#include "evaluation/binding/Solar.h"
 #include "model/heatpump/WPumpe2.h"
-#include "platform/resources/Resources.h"
 #include "platform/ui/Menu.h"
-#include "resources/ResourceIds.h"
-#include "tests/dialogs/VDI4650DialogHilfe.h"
-#include "tests/support/FixtureDatabase.h"
+#include "tests/app/ui/ProgrammFixture.h"
+#include "tests/dialogs/DialogEingabe.h"
 #include "tests/support/ui/ScriptedDialogs.h"
 
 namespace {
@@ -37,14 +30,6 @@ namespace fs = std::filesystem;
 using namespace dialogtest;
 using namespace VDI4650;
 using C = CDlgVDI4650;
-
-const fs::path kBin = VARM_PROGRAM_DIR;
-
-std::u16string EigenerSchluessel() {
-    static std::atomic<int> zaehler{0};
-    return u"VarmionVDI-" + QString::number(::getpid()).toStdU16String() + u"-" +
-           QString::number(++zaehler).toStdU16String();
-}
 
 std::string Inhalt(const fs::path& datei) {
     std::ifstream in(datei, std::ios::binary);
@@ -61,26 +46,8 @@ std::u16string Ergebnis(QDialog& dlg, int id) {
     return dynamic_cast<CLabel*>(ui::child(&dlg, id))->text();
 }
 
-class VDI4650ProgrammTest : public uitest::Fixture {
+class VDI4650ProgrammTest : public programmtest::ProgrammFixture {
   protected:
-    VDI4650ProgrammTest() {
-        vorherModul = platform::currentResourceModule();
-        CVRMglobApp::ResetForTests();
-        for (const fs::path& datei : {kBin / "Varmtexteng.so", kBin / "Varmregio.so",
-                                      kBin / "Varmsun.so", fs::path(VARM_LIBRARY_DB)})
-            fs::copy_file(datei, ordner.path() / datei.filename());
-        umgebung.programmDatei = ordner.path() / "Varmion";
-        umgebung.instanzSchluessel = EigenerSchluessel();
-    }
-    ~VDI4650ProgrammTest() override {
-        CVRMdatenProvider::remove();
-        CVRMglobApp::ResetForTests();
-        IBasis::Leeren();
-        ISolar::Leeren();
-        platform::setCurrentResourceModule(vorherModul);
-        CResManager::setLang(IDR_LNG_ENG);
-    }
-
     // Opens the View menu from the menu bar and clicks the item, as the user does.
     static void KlickeMenue(CMainFrame& frame, int befehl) {
         QMenuBar* leiste = frame.menuBar();
@@ -110,15 +77,11 @@ class VDI4650ProgrammTest : public uitest::Fixture {
         return r;
     }
 
-    testsupport::TempFolder ordner;
-    SStartUmgebung umgebung;
-    platform::ModuleHandle vorherModul = nullptr;
 };
 
 TEST_F(VDI4650ProgrammTest, RechnerAusDemMenueMitGetipptenWerten) {
-    CKelvoApp app;
-    ASSERT_TRUE(app.InitInstance(umgebung));
-    CMainFrame* frame = app.GetMainFrame();
+    Starte();
+    CMainFrame* frame = app->GetMainFrame();
     const fs::path benutzerDaten = ordner.file("varmionDeng.dat");
     const std::string vorher = Inhalt(benutzerDaten);
 
@@ -175,27 +138,24 @@ TEST_F(VDI4650ProgrammTest, RechnerAusDemMenueMitGetipptenWerten) {
 
     EXPECT_TRUE(uitest::dialogs().boxes().empty());
     EXPECT_EQ(Inhalt(benutzerDaten), vorher);
-    app.ExitInstance();
 }
 
 // The calculations of the program get the progress window: over the main window, which
 // waits meanwhile, with Esc to stop them.
 TEST_F(VDI4650ProgrammTest, FortschrittsfensterDesProgramms) {
-    CKelvoApp app;
-    ASSERT_TRUE(app.InitInstance(umgebung));
-    std::unique_ptr<IDlgProgress> progress = app.CreateDlgProgress(app.GetMainWnd(), 3237);
+    Starte();
+    std::unique_ptr<IDlgProgress> progress = app->CreateDlgProgress(app->GetMainWnd(), 3237);
     auto* fenster = dynamic_cast<CDlgProgress*>(progress.get());
     ASSERT_NE(fenster, nullptr);
     EXPECT_TRUE(fenster->isVisible());
-    EXPECT_FALSE(app.GetMainFrame()->isEnabled());
+    EXPECT_FALSE(app->GetMainFrame()->isEnabled());
     progress->SetRange(0, 5);
     progress->StepIt();
     EXPECT_FALSE(progress->PumpMessages());
     uitest::key(*fenster, Qt::Key_Escape);
     EXPECT_TRUE(progress->PumpMessages());
     progress->Close();
-    EXPECT_TRUE(app.GetMainFrame()->isEnabled());
-    app.ExitInstance();
+    EXPECT_TRUE(app->GetMainFrame()->isEnabled());
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include "dialogs/DlgCalcDPT.h"
 #include "pages/DimPage.h"
 #include "tests/app/ui/ProgrammFixture.h"
-#include "tests/dialogs/VDI4650DialogHilfe.h"
+#include "tests/dialogs/DialogEingabe.h"
 
 namespace {
 
