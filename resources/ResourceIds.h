@@ -18,6 +18,8 @@ inline constexpr unsigned IDR_LNG_SLV = 338;
 inline constexpr unsigned IDB_SPLASH = 243;  // the start-up picture
 inline constexpr unsigned IDB_HINTERGRUND = 230;  // the main window's background
 // The main window's button-bar pictures are the bitmaps 219, 221 to 227 and 302 to 307.
+inline constexpr unsigned IDB_ABOUT = 160;  // the about box's picture
+inline constexpr unsigned IDB_STANDARD_LOGO = 5196;  // the user's logo until one is chosen
 
 // The program icon (type "ICON", a PNG picture).
 inline constexpr unsigned IDI_PROGRAMM = 128;

@@ -2,6 +2,7 @@
 
 #include <QVBoxLayout>
 
+#include "app/frame/LeftBarKnopf.h"
 #include "app/frame/MainFrameLogik.h"
 #include "controls/buttons/ShadeButtonST.h"
 #include "core/text/ResManager.h"
@@ -40,7 +41,8 @@ bool CLeftBarBkgnd::ErzeugeKnoepfe() {
     spalte->setSpacing(kAbstand);
     for (std::size_t i = 0; i < kAnzahl; ++i) {
         const SKnopf& k = kKnoepfe[i];
-        auto* knopf = new CShadeButtonST(CResManager::getLangText(static_cast<uint16_t>(k.textId)), this);
+        auto* knopf =
+            new CLeftBarKnopf(CResManager::getLangText(static_cast<uint16_t>(k.textId)), this);
         knopf->setControlId(k.commandId);
         knopf->setFixedSize(kKnopfBreite, kKnopfHoehe);
         knopf->SetColor(1, ui::ColourRef(0xFF0000));

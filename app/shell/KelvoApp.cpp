@@ -1,6 +1,7 @@
 // The application object's life and the services that pages, dialogs and the model ask for.
 #include "app/shell/KelvoApp.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "app/base/KVSDatenSheet.h"
@@ -46,6 +47,7 @@ constexpr unsigned kStandardG = 3611;
 constexpr unsigned kStandardS = 3228;
 constexpr unsigned kAusKlima = 5218;              // "<calculated from climate>"
 constexpr unsigned kTempOrdnerErsatz = 3681;      // "c:"
+constexpr unsigned kHilfeNichtGeoeffnet = 7351;   // "The help could not be opened ...\n%s"
 
 CKelvoApp* g_app = nullptr;
 
@@ -66,6 +68,7 @@ CKelvoApp::CKelvoApp() : m_docKommandoQuelle(&DocKommandoDesSystems) {
     // Each project document gets the program's wait window.
     RegistriereDlgWait([] { return std::make_unique<CDlgWait>(); });
     g_app = this;
+    m_vorherigeWoerter = ui::setWordSource(&m_woerter);
     m_vorherigerFehlerHandler =
         ui::setWindowErrorHandler([this](std::exception_ptr fehler, ui::Msg message) {
             ProcessWndProcException(fehler, static_cast<unsigned>(message));
@@ -80,6 +83,7 @@ CKelvoApp::~CKelvoApp() {
     m_mainFrame.reset();
     if (g_app == this) g_app = nullptr;
     RegisterKelvoApp(m_vorherigeApp);
+    ui::setWordSource(m_vorherigeWoerter);
 }
 
 void CKelvoApp::SchliesseDokumenteUndStammdaten() {
@@ -125,6 +129,11 @@ void CKelvoApp::ProcessWndProcException(std::exception_ptr fehler, unsigned mess
         ShowFehlerText(CVRMString::fromUtf8(e.what()), nullptr);
     } catch (...) {
     }
+    // Creation and painting take the windowing layer's default handling: the creation
+    // fails, the window is not painted again; the error itself is reported once, above.
+    if (message == static_cast<unsigned>(ui::Msg::Create) ||
+        message == static_cast<unsigned>(ui::Msg::Paint))
+        return;
     CVRMString detail;
     detail.Format(kMeldungNummer, message);
     ShowFehlerText(CResManager::getLangText(kUnbehandelterFehler), std::u16string_view(detail));
@@ -160,6 +169,17 @@ int CKelvoApp::IstProjektOffen() {
     return GetAktivesKelvoDoc(true) ? 1 : 0;
 }
 
+bool CKelvoApp::StammdatenInBearbeitung(bool /*verstecken*/) {
+    // The master-data sheet comes with its pages; without it nothing is being edited.
+    return false;
+}
+
+void CKelvoApp::PostQuitMessage() {
+    m_beendenAngefordert = true;
+    // Leaves the loop as the quit message does: no window is asked to close first.
+    QCoreApplication::exit(0);
+}
+
 CVRMString CKelvoApp::GetAktProjektName() {
     CKelvoDoc* dokument = GetAktivesKelvoDoc(true);
     return dokument ? dokument->Projekt().getConsumerName() : CVRMString();
@@ -185,11 +205,17 @@ unsigned CKelvoApp::GetWaehrungProJahrText() {
 
 void CKelvoApp::ShowHilfeThema(const CVRMString& topic) {
     if (topic.empty()) ThrowFehler(0, nullptr, 0);
-    ui::HelpViewer::showTopic(std::filesystem::path(m_hilfeDatei.toUtf8()), topic);
+    const std::filesystem::path hilfe(m_hilfeDatei.toUtf8());
+    if (ui::HelpViewer::showTopic(hilfe, topic)) return;
+    // Without a browser the user can still open the page by hand: say where it lies.
+    CVRMString text;
+    text.Format(kHilfeNichtGeoeffnet,
+                CVRMString::fromUtf8(ui::HelpViewer::pageOf(hilfe, topic).string()));
+    KVSMessageBoxCaptionID(text, textid::kProduktCaption, platform::mb::ICONINFORMATION);
 }
 
 void CKelvoApp::WinHelp() {
-    ui::HelpViewer::showContents(std::filesystem::path(m_hilfeDatei.toUtf8()));
+    ShowHilfeThema(CVRMString(u"index"));
 }
 
 void CKelvoApp::SetDocKommandoQuelle(std::function<CVRMString()> quelle) {

@@ -10,10 +10,13 @@
 #include <vector>
 
 #include "app/base/KVSDatenSheetProtokoll.h"
+#include "app/options/OptionenUmgebung.h"
 #include "app/options/OptionsManager.h"
+#include "app/shell/BenutzerDaten.h"
 #include "app/shell/KelvoAppBefehle.h"
 #include "app/shell/KVSCommandLine.h"
 #include "app/shell/PropertyManager.h"
+#include "app/shell/SprachWoerter.h"
 #include "controls/resizable/Profile.h"
 #include "core/value/VRMString.h"
 #include "core/value/VRMwerteListe.h"
@@ -43,7 +46,7 @@ struct SStartUmgebung {
     std::u16string instanzSchluessel = u"NORVANEWARE-Hauptfenster-Neu";
 };
 
-class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger {
+class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger, public IOptionenUmgebung {
   public:
     CKelvoApp();
     ~CKelvoApp() override;
@@ -54,7 +57,8 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger {
     bool InitInstance(const SStartUmgebung& umgebung);
     int ExitInstance();
     // The last catcher of an error raised inside a window's handler: reports it, then
-    // text 3155 with the message number; the program goes on.
+    // text 3155 with the message number; the program goes on. A failed creation or paint
+    // only reports the error (the layer stops that window).
     void ProcessWndProcException(std::exception_ptr fehler, unsigned message);
 
     // Reads the nine lists the program cannot work without; an empty one shows its text
@@ -73,18 +77,31 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger {
     void ReportAntwort(long, long) {}
     int GetLandCode() override { return m_landCode; }
     bool GetConfSchalter() override { return m_schalter.conf != 0; }
-    int GetTovrelSchalter() const { return m_schalter.tovrel; }
+    int GetTovrelSchalter() const override { return m_schalter.tovrel; }
     int GetDiagnoseSchalter() const { return m_schalter.diagnose; }
     int GetBiboSchalter() const { return m_biboSchalter; }
     const SKelvoSchalter& GetSchalter() const { return m_schalter; }
     const CVRMString& GetAktDatenbank() const;
+    // The user database and the library database, whichever is in use.
+    const CVRMString& GetDatenPfad() const { return m_datenPfad; }
+    const CVRMString& GetBiboPfad() const { return m_biboPfad; }
+    // The running program's file.
+    const std::filesystem::path& GetProgrammDatei() const { return m_programmDatei; }
     bool IstBiboCodiert() const { return true; }
     IKelvoDocServices* GetAktDokument(bool quiet) override;
     int IstProjektOffen();
+    // True while a page of the master-data sheet is being edited; otherwise, with
+    // `verstecken`, a shown sheet is hidden.
+    bool StammdatenInBearbeitung(bool verstecken);
+    // Ends the message loop without closing the windows first (nothing is asked).
+    void PostQuitMessage();
+    bool IstBeendenAngefordert() const { return m_beendenAngefordert; }
+    // The user's company data for the reports.
+    CBenutzerDaten& GetBenutzerDaten() { return m_benutzerDaten; }
     CVRMString GetAktProjektName();
-    unsigned GetWaehrungText();
-    unsigned GetCentProKWhText();
-    unsigned GetWaehrungProJahrText();
+    unsigned GetWaehrungText() override;
+    unsigned GetCentProKWhText() override;
+    unsigned GetWaehrungProJahrText() override;
     int IstInitialisiert() const { return m_initialisiert; }
     int GetPrimaerSprache() const { return m_primaer; }
     int GetSubSprache() const { return m_sub; }
@@ -103,7 +120,15 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger {
 
     // The program registered for ".doc" files and its command.
     CVRMString GetDocKommando() const;
-    CVRMString GetDocProgramm() const;
+    CVRMString GetDocProgramm() const override;
+
+    // The options sheet, opened on `startSeite` (the first page when there is no such
+    // page). The options are saved when it ends with OK, and also after Cancel once a page
+    // applied its values.
+    void OpenOptionen(int startSeite);
+    // Options changed: the open projects, the master-data pages, the control groups and
+    // the main window follow them.
+    void OptionenGeaendert(int hint) override;
 
     // Lists and component defaults.
     void GetListe(CVRMStringArray& names, int flag) override;
@@ -156,13 +181,13 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger {
     void DeleteDatenPages(CKVSDatenSheet& sheet);
     bool StammdatenInBearbeitung(bool verbergen);
     bool PruefeStammdatenGespeichert();
-    void OptionenGeaendert(int hint);
     CKVSDatenSheet& GetStammdatenSheet();
     // The pages of the sheet: heat-pump data (3), heat-pump choice (10), tariff (2).
     CKVSDatenPage* GetStammSeite(int kind) const;
 
   private:
     // The steps of InitInstance, in order.
+    bool IstErsteKopie(const std::filesystem::path& ordner);
     void LeseKonfiguration();
     void LeseKommandozeile(const std::vector<std::u16string>& argumente);
     void ErmittleSprache();
@@ -202,6 +227,9 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger {
     int m_sub = 1;
     uint8_t m_zeichensatz = 0;
     CVRMString m_programmOrdner;
+    std::filesystem::path m_programmDatei;
+    bool m_beendenAngefordert = false;
+    CBenutzerDaten m_benutzerDaten;
     CVRMString m_resPfad;
     platform::ModuleHandle m_resModul = nullptr;
     CVRMString m_profilDatei;
@@ -234,6 +262,9 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger {
     CVRMString m_resName;
     std::u16string m_instanzSchluessel;
     IKelvoAppServices* m_vorherigeApp = nullptr;
+    // The windowing layer's words come from the language table from the start on.
+    CSprachWoerter m_woerter;
+    const ui::WordSource* m_vorherigeWoerter = nullptr;
     std::function<void(std::exception_ptr, ui::Msg)> m_vorherigerFehlerHandler;
 };
 

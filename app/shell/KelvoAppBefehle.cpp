@@ -1,6 +1,9 @@
 #include "app/shell/KelvoAppBefehle.h"
 
 #include "app/shell/ProjektBefehle.h"
+#include "dialogs/StandortBefehle.h"
+#include "app/options/OptionenBefehle.h"
+#include "dialogs/HilfsDialogBefehle.h"
 #include "dialogs/VDI4650Befehle.h"
 
 void CKelvoAppBefehle::Setze(int id, Befehl befehl) { m_befehle[id] = std::move(befehl); }
@@ -24,5 +27,8 @@ void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     // One line per group of windows, each in a file of its own:
     //   RegistriereXyzBefehle(befehle);
     RegistriereProjektBefehle(befehle);
+    RegistriereStandortBefehle(befehle);
+    RegistriereOptionenBefehle(befehle);
+    RegistriereHilfsDialogBefehle(befehle);
     RegistriereVDI4650Befehle(befehle);
 }

@@ -227,5 +227,6 @@ void CKelvoApp::OptionenGeaendert(int hint) {
         m_optionsManager.GetLongWert(OPT_EX_MODE, zeigen);
         m_propertyManager.ZeigeAlleGruppen(zeigen);
     }
-    if (m_mainFrame) m_mainFrame->OptionGeaendert(hint);
+    // The left bar takes its colours from the options: the frame redraws itself whole.
+    if (m_mainFrame) m_mainFrame->OptionGeaendert(CMainFrame::kOptionGeaendertNeuZeichnen);
 }

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QThread>
 #include <QWidget>
+#include <chrono>
 
 #include "app/base/KVSDatenSheet.h"
 #include "app/doc/DatenSeitenFabrik.h"
@@ -44,6 +45,11 @@ constexpr unsigned kKeineDatenbank = 3414;        // "No user database given!"
 constexpr unsigned kKeineBiboDatei = 3415;        // "No database file given!"
 constexpr int kMindestVersionResModul = 42080;
 
+// Held by the copy that works with the program folder's databases.
+constexpr char kSperrDatei[] = "varmion.lock";
+// How long a copy waits for another that holds the folder but cannot be reached yet.
+constexpr std::chrono::seconds kWarteAufStartendeKopie{10};
+
 // The text shown when the table cannot give it: nothing else can be read then.
 constexpr std::u16string_view kKeineSpracheText = u"No language resource loaded!";
 
@@ -51,19 +57,40 @@ const CVRMString kSektion = u"config";
 const CVRMString kPrimaer = u"lang_pri";
 const CVRMString kSub = u"lang_sub";
 
+// Every box of start-up hides the splash first: a box never opens beneath it.
+class CSplashVorBoxen : public platform::MessageBoxPresenter {
+  public:
+    explicit CSplashVorBoxen(const std::unique_ptr<CSplashThread>& splash)
+        : m_splash(splash), m_vorher(platform::setMessageBoxPresenter(this)) {}
+    ~CSplashVorBoxen() override { platform::setMessageBoxPresenter(m_vorher); }
+    CSplashVorBoxen(const CSplashVorBoxen&) = delete;
+    CSplashVorBoxen& operator=(const CSplashVorBoxen&) = delete;
+
+    int present(const platform::MessageBoxRequest& request) override {
+        CSplashThread::ZeigeFenster(m_splash, 0);
+        return m_vorher ? m_vorher->present(request) : m_stderr.present(request);
+    }
+
+  private:
+    const std::unique_ptr<CSplashThread>& m_splash;
+    platform::MessageBoxPresenter* m_vorher;
+    platform::StderrPresenter m_stderr;
+};
+
 }  // namespace
 
 bool CKelvoApp::InitInstance(const SStartUmgebung& umgebung) {
     m_splash.reset();
     m_fehlerText = CVRMString(kStartFehlerText);
     m_instanzSchluessel = umgebung.instanzSchluessel;
+    const CSplashVorBoxen boxen(m_splash);
     try {
         // A second copy hands over to the first and ends without a word.
-        m_instanz = std::make_unique<ui::SingleInstance>(m_instanzSchluessel);
-        if (m_instanz->aktiviereLaufende()) {
+        if (!IstErsteKopie(umgebung.programmDatei.parent_path())) {
             m_instanz.reset();
             return false;
         }
+        m_programmDatei = umgebung.programmDatei;
         m_programmOrdner = ProgrammOrdnerAus(CVRMString::fromUtf8(umgebung.programmDatei.string()));
         LeseKonfiguration();
         LeseKommandozeile(umgebung.argumente);
@@ -96,7 +123,7 @@ bool CKelvoApp::InitInstance(const SStartUmgebung& umgebung) {
         m_initialisiert = 1;
         if (m_schalter.conf) {
             CSplashThread::Beenden(m_splash, m_mainFrame.get());
-            // The options sheet opens here once the options pages exist.
+            OpenOptionen(0);
         }
         CSplashThread::Beenden(m_splash, m_mainFrame.get());
         return true;
@@ -120,6 +147,30 @@ void CKelvoApp::BrichStillAb(const CVRMString& text) {
     QThread::msleep(100);
     KVSMessageBoxCaptionID(text, textid::kProduktCaption, platform::mb::ICONERROR);
     throw platform::UserException();
+}
+
+// Connects first, so that a running copy comes to the front; then takes the program
+// folder's lock. A copy that holds the lock but answers nobody yet is still starting: it
+// is asked again until it answers or lets go, so that only one copy ever works with the
+// folder's user database. A socket name that nobody answers on is taken over.
+bool CKelvoApp::IstErsteKopie(const std::filesystem::path& ordner) {
+    m_instanz = std::make_unique<ui::SingleInstance>(m_instanzSchluessel);
+    const auto bis = std::chrono::steady_clock::now() + kWarteAufStartendeKopie;
+    while (!m_instanz->aktiviereLaufende()) {
+        if (m_instanz->sperre(ordner / kSperrDatei)) {
+            if (m_instanz->lausche([this] { AktiviereFenster(); },
+                                   [this](std::string_view zeile) {
+                                       if (m_mainFrame) m_mainFrame->ClientNachricht(zeile);
+                                   }))
+                return true;
+            // Failing to listen is reported once the language speaks (step of the window
+            // class), unless another copy began to answer in the meantime.
+            return !m_instanz->aktiviereLaufende();
+        }
+        if (std::chrono::steady_clock::now() >= bis) return false;
+        QThread::msleep(50);
+    }
+    return false;
 }
 
 void CKelvoApp::LeseKonfiguration() {
@@ -219,21 +270,19 @@ void CKelvoApp::SetzeDateinamen() {
 }
 
 void CKelvoApp::RegistriereFensterklasse() {
-    // The window class is the key by which a later copy finds this one.
-    // Other programs' messages reach the main window once it exists.
-    if (!m_instanz->lausche([this] { AktiviereFenster(); },
-                            [this](std::string_view zeile) {
-                                if (m_mainFrame) m_mainFrame->ClientNachricht(zeile);
-                            }))
+    // The socket of the single instance stands in for the window class by which a later
+    // copy finds this one; it listens from the first step on.
+    if (!m_instanz || !m_instanz->lauscht())
         BrichStillAb(CResManager::getLangText(kKlasseNichtRegistriert));
     m_fensterklasse = 1;
 }
 
+// A later copy's request: the main window to the front, or during start-up its box.
 void CKelvoApp::AktiviereFenster() {
-    if (!m_mainFrame) return;
-    if (m_mainFrame->isMinimized()) m_mainFrame->showNormal();
+    if (m_mainFrame && m_mainFrame->isMinimized()) m_mainFrame->showNormal();
     QWidget* vorn = QApplication::activeModalWidget();
     if (!vorn) vorn = m_mainFrame.get();
+    if (!vorn) return;
     vorn->raise();
     vorn->activateWindow();
 }

@@ -9,7 +9,8 @@
 #include "platform/resources/Resources.h"
 
 CSplashWnd::CSplashWnd() {
-    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // Not kept above other windows: a box that start-up raises must not open beneath it.
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setCursor(Qt::ArrowCursor);
 }

@@ -319,6 +319,11 @@ void CButtonST::DrawTheBitmap(ui::DrawContext& dc, bool hasText, const ui::Rect&
     else dc.maskBlit({place.x, place.y}, b.image, b.mask);
 }
 
+void CButtonST::DisabledTextColours(const ui::Rect&, ColourRef& relief, ColourRef& label) const {
+    relief = sysColour(SysColour::ButtonHighlight);
+    label = sysColour(SysColour::ButtonShadow);
+}
+
 void CButtonST::DrawTheText(ui::DrawContext& dc, std::u16string_view text, ui::Rect caption,
                             bool disabled) {
     ui::DcState keep(dc);
@@ -335,10 +340,12 @@ void CButtonST::DrawTheText(ui::DrawContext& dc, std::u16string_view text, ui::R
         place = place.offset(state_.pressedOffsetX(), state_.pressedOffsetY());
     const unsigned flags = ui::dt::WordBreak | ui::dt::Center;
     if (disabled) {
+        ColourRef relief, label;
+        DisabledTextColours(place, relief, label);
         ui::Rect embossed = place.offset(1, 1);
-        dc.setTextColour(sysColour(SysColour::ButtonHighlight));
+        dc.setTextColour(relief);
         dc.drawText(text, embossed, flags);
-        dc.setTextColour(sysColour(SysColour::ButtonShadow));
+        dc.setTextColour(label);
         dc.drawText(text, place, flags);
         return;
     }

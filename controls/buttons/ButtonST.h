@@ -92,6 +92,10 @@ class CButtonST : public ui::WindowOf<QPushButton>, public resizable::ResizeSupp
     virtual void DrawTheBitmap(ui::DrawContext& dc, bool hasText, const ui::Rect& item,
                                ui::Rect& caption, bool disabled);
     virtual void DrawTheText(ui::DrawContext& dc, std::u16string_view text, ui::Rect caption, bool disabled);
+    // The colours of a disabled label at `place`: the relief drawn one pixel down and to the
+    // right, and the label above it; the 3-D highlight and shadow.
+    virtual void DisabledTextColours(const ui::Rect& place, ui::ColourRef& relief,
+                                     ui::ColourRef& label) const;
 
     void onPaint(ui::DrawContext& dc) override;
     bool onMouse(ui::MouseKind kind, ui::Point p, ui::KeyMods mods, int wheel) override;

@@ -45,6 +45,14 @@ Box keepOnScreen(const Box& rect, const Box& screen) {
     return {left, top, left + rect.width(), top + rect.height()};
 }
 
+Box fitInto(const Box& rect, const Box& area) {
+    const int width = std::clamp(rect.width(), 0, std::max(0, area.width()));
+    const int height = std::clamp(rect.height(), 0, std::max(0, area.height()));
+    const int left = std::clamp(rect.left, area.left, area.right - width);
+    const int top = std::clamp(rect.top, area.top, area.bottom - height);
+    return {left, top, left + width, top + height};
+}
+
 void CResizableState::SaveWindowRect(Profile& profile, const PlacedWindow& window,
                                      const std::u16string& section, bool rectOnly) {
     WindowPlacement p = rectOnly ? WindowPlacement{window.windowRect(), kShowNormal, 0}
@@ -57,8 +65,11 @@ bool CResizableState::LoadWindowRect(Profile& profile, PlacedWindow& window,
                                      const std::u16string& section, bool rectOnly) {
     const auto text = profile.readString(section, kPlacementEntry);
     if (!text || text->empty()) return false;
-    const auto p = parsePlacement(*text);
+    auto p = parsePlacement(*text);
     if (!p) return false;
+    // The screens may have changed since (another monitor, another resolution): a window
+    // with only a corner in sight could not even be grabbed, so it comes back whole.
+    p->rect = fitInto(p->rect, window.workArea(p->rect));
     if (rectOnly) window.moveTo(p->rect);
     else window.applyPlacement(*p);
     return true;

@@ -32,6 +32,9 @@ class PlacedWindow {
     virtual Box windowRect() const = 0;
     virtual WindowPlacement placement() const = 0;  // normal-position rectangle
     virtual Box screenRect() const = 0;
+    // Where a restored window may lie: the free area (without panels) of the screen that
+    // holds most of `rect`; the screen when nothing better is known.
+    virtual Box workArea(const Box& /*rect*/) const { return screenRect(); }
     virtual void moveTo(const Box& rect) = 0;  // no z-order, activation or owner change
     virtual void applyPlacement(const WindowPlacement& p) = 0;
 };
@@ -46,5 +49,7 @@ class CResizableState {
 
 // Left and top limited to the screen less the margin; width and height kept.
 Box keepOnScreen(const Box& rect, const Box& screen);
+// The rectangle moved (and, where larger, cut) so that it lies wholly inside the area.
+Box fitInto(const Box& rect, const Box& area);
 
 }  // namespace resizable

@@ -1,5 +1,6 @@
 #include "controls/resizable/WidgetPlacement.h"
 
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
@@ -22,6 +23,22 @@ WindowPlacement WidgetPlacement::placement() const {
 Box WidgetPlacement::screenRect() const {
     const QScreen* screen = window_.screen();
     return screen ? boxOf(screen->geometry()) : Box{0, 0, 1024, 768};
+}
+
+Box WidgetPlacement::workArea(const Box& rect) const {
+    const QRect wanted = rectOf(rect);
+    const QScreen* best = nullptr;
+    qint64 bestShare = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect common = screen->availableGeometry().intersected(wanted);
+        const qint64 share = qint64(common.width()) * common.height();
+        if (share > bestShare) {
+            best = screen;
+            bestShare = share;
+        }
+    }
+    if (!best) best = window_.screen() ? window_.screen() : QGuiApplication::primaryScreen();
+    return best ? boxOf(best->availableGeometry()) : screenRect();
 }
 
 void WidgetPlacement::moveTo(const Box& rect) { window_.setGeometry(rectOf(rect)); }

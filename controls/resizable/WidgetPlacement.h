@@ -19,6 +19,7 @@ class WidgetPlacement : public PlacedWindow {
     Box windowRect() const override;
     WindowPlacement placement() const override;
     Box screenRect() const override;
+    Box workArea(const Box& rect) const override;
     void moveTo(const Box& rect) override;
     void applyPlacement(const WindowPlacement& p) override;
 

@@ -83,6 +83,12 @@ class CIniFile {
 
     // Loads the file (adding to what is in memory).
     void Init(const CVRMString& path, bool isLibrary);
+    // Reads the file into this image as Init would, but without a box, without a copy of
+    // a doubtful file and without taking the path as its own, so that nothing of it can
+    // ever be written back: for judging a file before it replaces a database. Answers 0
+    // when the file was read whole, else the language text that says why it is doubtful;
+    // a file that cannot be read (or is missing) sets `error` and answers 0.
+    unsigned Pruefe(const CVRMString& path, std::string& error);
 
     // 1 and the value when the key exists ("ValueFoundButEmpty" for an empty value),
     // else 0 and the default.

@@ -16,6 +16,8 @@ namespace {
 
 struct Table {
     std::unordered_map<uint16_t, CVRMString> texts;
+    // "Msg: n" of the ids asked for that the table lacks, kept apart from the texts.
+    std::unordered_map<uint16_t, CVRMString> missing;
     CVRMString langFile;
     unsigned resourceId = 0;
 };
@@ -92,14 +94,21 @@ void CResManager::setLang(const CVRMString& file) {
 }
 
 const CVRMString& CResManager::getLangText(uint16_t id) {
-    auto& texts = table().texts;
-    auto it = texts.find(id);
-    if (it == texts.end()) {
-        CVRMString missing;
-        missing.Format(u"Msg: %li", static_cast<int32_t>(id));
-        it = texts.emplace(id, std::move(missing)).first;
+    if (const CVRMString* text = findLangText(id)) return *text;
+    auto& missing = table().missing;
+    auto it = missing.find(id);
+    if (it == missing.end()) {
+        CVRMString placeholder;
+        placeholder.Format(u"Msg: %li", static_cast<int32_t>(id));
+        it = missing.emplace(id, std::move(placeholder)).first;
     }
     return it->second;
+}
+
+const CVRMString* CResManager::findLangText(uint16_t id) {
+    const auto& texts = table().texts;
+    const auto it = texts.find(id);
+    return it == texts.end() ? nullptr : &it->second;
 }
 
 void CResManager::setEntry(uint16_t id, const CVRMString& text) {
@@ -108,6 +117,7 @@ void CResManager::setEntry(uint16_t id, const CVRMString& text) {
 
 void CResManager::freeLangRes() {
     table().texts.clear();
+    table().missing.clear();
     table().langFile.clear();
     table().resourceId = 0;
 }

@@ -20,8 +20,10 @@ class CResManager {
     // then stays as it was.
     static void setLang(const CVRMString& file);
 
-    // The text of `id`; a missing id is stored as "Msg: <id>" and answered from then on.
+    // The text of `id`; a missing id is answered with "Msg: <id>".
     static const CVRMString& getLangText(uint16_t id);
+    // The text of `id`, or nullptr when the table lacks it (also after getLangText).
+    static const CVRMString* findLangText(uint16_t id);
     static void setEntry(uint16_t id, const CVRMString& text);
 
     static void freeLangRes();

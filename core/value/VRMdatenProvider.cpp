@@ -59,6 +59,10 @@ void CVRMdatenProvider::resetWerte(const CVRMString& section) {
     if (it != m_cache.end()) it->second->reset();
 }
 
+void CVRMdatenProvider::forget(const CVRMString& section) {
+    m_cache.erase(section);
+}
+
 CVRMwerteListe& CVRMdatenProvider::cacheListe(const CVRMString& section) {
     auto& liste = m_cache[section];
     if (!liste) liste = std::make_unique<CVRMwerteListe>(section);

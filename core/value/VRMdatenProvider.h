@@ -38,6 +38,10 @@ class CVRMdatenProvider {
     const CVRMwerteListe& getWerte(const CVRMString& section);
     // Every cached value of the section back to its loaded value.
     void resetWerte(const CVRMString& section);
+    // Drops the cached values of a record that was deleted from the database, so that a
+    // new record of the same name starts from the database again. Objects filled from it
+    // keep their values.
+    void forget(const CVRMString& section);
 
     // Writes every value of the list under the list's name and marks it saved; values not
     // held by the database are only marked saved. A failure reports 3094 and throws; what

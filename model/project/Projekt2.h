@@ -5,6 +5,8 @@
 // the heating systems to compare. Filling it repairs its links; every setter writes through
 // to the database at once.
 #include <array>
+#include <span>
+#include <string_view>
 #include <cstdint>
 
 #include "core/value/DatenConsumer.h"
@@ -76,6 +78,14 @@ class CProjekt2 : public IDatenConsumer {
     void SetBKostenDaten(const BKostenDaten& daten);
     bool HatWert476() const;
     bool HatWert480() const;
+
+    // The texts of the cost lists, also where the program options keep them: every number
+    // followed by "#". Prices with one decimal and whole efficiencies; a list reads as
+    // zeros where it holds no number.
+    static void ParseBKostenListe(std::u16string_view text, BKostenDaten& daten);
+    static CVRMString FormatBKostenListe(const BKostenDaten& daten);
+    // Unsigned whole numbers, as many as `zahlen` holds.
+    static void ParseKostenListe(std::u16string_view text, std::span<uint32_t> zahlen);
 
     // Heating systems 0..5 to compare: 1 yes, 0 no.
     void GetHeizsystemJN(HeizsystemFlags& flags) const;

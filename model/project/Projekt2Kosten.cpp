@@ -1,6 +1,8 @@
 // The cost data of the economics comparison and the heating systems to compare, each kept
 // as a text of numbers with "#" behind every number.
+#include <algorithm>
 #include <exception>
+#include <tuple>
 #include <numeric>
 #include <string_view>
 #include <vector>
@@ -102,13 +104,9 @@ void CProjekt2::SetZusatzKosten(int art, const ZusatzKosten& kosten) {
 
 void CProjekt2::GetInvestKosten(InvestKosten& kosten) const {
     PruefeInit(u"CProjekt2::GetInvestKosten()");
-    kosten.fill({});
-    const CVRMString text = Text(ID_Wirtschaft);
-    const auto zahlen = Zahlentexte(text, kosten.size() * 2);
-    for (size_t i = 0; i < zahlen.size(); ++i) {
-        uint32_t& ziel = i % 2 == 0 ? kosten[i / 2].erster : kosten[i / 2].zweiter;
-        ziel = platform::parseUInt32(zahlen[i]);
-    }
+    std::array<uint32_t, std::tuple_size_v<InvestKosten> * 2> zahlen{};
+    ParseKostenListe(Text(ID_Wirtschaft), zahlen);
+    for (size_t i = 0; i < kosten.size(); ++i) kosten[i] = {zahlen[2 * i], zahlen[2 * i + 1]};
 }
 
 void CProjekt2::SetInvestKosten(const InvestKosten& kosten) {
@@ -121,8 +119,16 @@ void CProjekt2::SetInvestKosten(const InvestKosten& kosten) {
 
 void CProjekt2::GetBKostenDaten(BKostenDaten& daten) const {
     PruefeInit(u"CProjekt2::GetBKostenDaten()");
+    ParseBKostenListe(Text(ID_BKostenDaten), daten);
+}
+
+void CProjekt2::SetBKostenDaten(const BKostenDaten& daten) {
+    PruefeInit(u"CProjekt2::SetBKostenDaten()");
+    SetWert(ID_BKostenDaten, CVRMVariant(FormatBKostenListe(daten)), true);
+}
+
+void CProjekt2::ParseBKostenListe(std::u16string_view text, BKostenDaten& daten) {
     daten.fill({});
-    const CVRMString text = Text(ID_BKostenDaten);
     const auto zahlen = Zahlentexte(text, daten.size() * 2);
     for (size_t i = 0; i < zahlen.size(); ++i) {
         SBKostenPaar& paar = daten[i / 2];
@@ -133,14 +139,19 @@ void CProjekt2::GetBKostenDaten(BKostenDaten& daten) const {
     }
 }
 
-void CProjekt2::SetBKostenDaten(const BKostenDaten& daten) {
-    PruefeInit(u"CProjekt2::SetBKostenDaten()");
+CVRMString CProjekt2::FormatBKostenListe(const BKostenDaten& daten) {
     CVRMString text;
     for (const SBKostenPaar& paar : daten) {
         text += Zahl(textid::kFormatFloat1, paar.wert);
         text += platform::format(u"%u#", paar.zahl);
     }
-    SetWert(ID_BKostenDaten, CVRMVariant(text), true);
+    return text;
+}
+
+void CProjekt2::ParseKostenListe(std::u16string_view text, std::span<uint32_t> zahlen) {
+    std::fill(zahlen.begin(), zahlen.end(), 0u);
+    const auto teile = Zahlentexte(text, zahlen.size());
+    for (size_t i = 0; i < teile.size(); ++i) zahlen[i] = platform::parseUInt32(teile[i]);
 }
 
 bool CProjekt2::HatWert476() const {

@@ -1,7 +1,9 @@
 #include "platform/ui/Colour.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace ui {
 namespace {
@@ -130,5 +132,19 @@ void SystemColours::useFixedScheme() {
 void SystemColours::useLiveScheme() { fixedFlag() = false; }
 
 bool SystemColours::fixed() { return fixedFlag(); }
+
+double relativeLuminance(ColourRef c) {
+    // The sRGB channels made linear, weighted by the eye's sensitivity.
+    const auto linear = [](int channel) {
+        const double v = channel / 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(red(c)) + 0.7152 * linear(green(c)) + 0.0722 * linear(blue(c));
+}
+
+double contrastRatio(ColourRef a, ColourRef b) {
+    const double la = relativeLuminance(a), lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 }  // namespace ui

@@ -37,6 +37,11 @@ QRgb toQRgb(ColourRef c);
 ColourRef fromQRgb(QRgb rgb);
 inline ColourRef fromQColor(const QColor& c) { return fromQRgb(c.rgb()); }
 
+// The relative luminance of a colour: 0 black .. 1 white, as legibility is measured.
+double relativeLuminance(ColourRef c);
+// How far apart two colours stand for reading: 1 (the same) .. 21 (black on white).
+double contrastRatio(ColourRef a, ColourRef b);
+
 // The system colour indices 0..24 of the desktop.
 enum class SysColour {
     ScrollBar = 0, Background, ActiveCaption, InactiveCaption, Menu, Window, WindowFrame,

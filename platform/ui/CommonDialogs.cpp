@@ -1,5 +1,6 @@
 #include "platform/ui/CommonDialogs.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -23,6 +24,12 @@ QString qs(std::u16string_view t) {
     return QString::fromUtf16(t.data(), static_cast<qsizetype>(t.size()));
 }
 
+// An existing folder to start in: the one asked for, else the home folder.
+QString startFolder(std::u16string_view asked) {
+    const QString folder = qs(asked);
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
 }  // namespace
 
 QString qtFilter(std::u16string_view filter) {
@@ -30,9 +37,12 @@ QString qtFilter(std::u16string_view filter) {
     QStringList out;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         if (parts[i].isEmpty() && parts[i + 1].isEmpty()) break;
-        QString patterns = parts[i + 1];
-        patterns.replace(u';', u' ');
-        out << parts[i].trimmed() + QStringLiteral(" (") + patterns.trimmed() + u')';
+        QStringList patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts);
+        for (QString& p : patterns) {
+            p = p.trimmed();
+            if (p == QStringLiteral("*.*")) p = QStringLiteral("*");
+        }
+        out << parts[i].trimmed() + QStringLiteral(" (") + patterns.join(u' ') + u')';
     }
     return out.join(QStringLiteral(";;"));
 }
@@ -45,29 +55,36 @@ std::u16string withDefaultExtension(std::u16string path, std::u16string_view ext
 }
 
 std::optional<std::u16string> QtCommonDialogPresenter::file(const FileDialogRequest& r) {
-    QString start = qs(r.startDir);
-    if (start.isEmpty()) start = QDir::homePath();
+    QString start = startFolder(r.startDir);
     if (!r.fileName.empty()) start = QDir(start).filePath(qs(r.fileName));
-    QFileDialog::Options options;
-    if (!r.overwritePrompt) options |= QFileDialog::DontConfirmOverwrite;
-    const QString filter = qtFilter(r.filter);
-    QString chosen = r.save ? QFileDialog::getSaveFileName(r.parent, qs(r.title), start, filter,
-                                                           nullptr, options)
-                            : QFileDialog::getOpenFileName(r.parent, qs(r.title), start, filter,
-                                                           nullptr, options);
-    if (chosen.isEmpty()) return std::nullopt;
-    return withDefaultExtension(chosen.toStdU16String(), r.defaultExt);
+    QFileDialog dialog(r.parent, qs(r.title), start, qtFilter(r.filter));
+    dialog.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!r.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (r.programs) {
+        // Programs carry no extension here: the first filter lists the executable files.
+        const QDir::Filters alle = QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot;
+        auto zeige = [&dialog, alle](const QString& filter) {
+            const bool programme = dialog.nameFilters().value(0) == filter;
+            dialog.setFilter(programme ? alle | QDir::Executable : alle);
+        };
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, zeige);
+        zeige(dialog.selectedNameFilter());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return withDefaultExtension(dialog.selectedFiles().front().toStdU16String(), r.defaultExt);
 }
 
 std::optional<std::u16string> QtCommonDialogPresenter::folder(std::u16string_view title,
                                                               std::u16string_view start) {
-    const QString chosen = QFileDialog::getExistingDirectory(nullptr, qs(title), qs(start));
+    const QString chosen = QFileDialog::getExistingDirectory(QApplication::activeModalWidget(),
+                                                             qs(title), startFolder(start));
     if (chosen.isEmpty()) return std::nullopt;
     return chosen.toStdU16String();
 }
 
 std::optional<ColourRef> QtCommonDialogPresenter::colour(ColourRef initial) {
-    const QColor c = QColorDialog::getColor(toQColor(initial));
+    const QColor c = QColorDialog::getColor(toQColor(initial), QApplication::activeModalWidget());
     if (!c.isValid()) return std::nullopt;
     return fromQColor(c);
 }

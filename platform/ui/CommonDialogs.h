@@ -7,7 +7,9 @@
 //   if (auto path = ui::CommonDialogs::file(r)) write(*path);      // nullopt: cancelled
 //
 // Filters keep the stored form "Description|pattern;pattern|...|" (a trailing "|" or "||"
-// ends the list); `qtFilter` converts it. A missing extension gets the default extension.
+// ends the list); `qtFilter` converts it, and "*.*" becomes "*", so that "all files" also
+// shows files without a dot. A missing extension gets the default extension. Without a
+// start folder (or with one that does not exist) the choosers start in the home folder.
 #include <QString>
 #include <optional>
 #include <string>
@@ -28,6 +30,8 @@ struct FileDialogRequest {
     std::u16string title;
     bool mustExist = false;
     bool overwritePrompt = false;
+    // The first filter of the list shows programs: executable files, whatever their name.
+    bool programs = false;
     QWidget* parent = nullptr;
 };
 
@@ -57,7 +61,7 @@ class CommonDialogs {
     static CommonDialogPresenter* install(CommonDialogPresenter* presenter);
 };
 
-// "Bitmap |*.bmp|All|*.*||" -> "Bitmap (*.bmp);;All (*.*)".
+// "Bitmap |*.bmp|All|*.*||" -> "Bitmap (*.bmp);;All (*)".
 QString qtFilter(std::u16string_view filter);
 // Appends ".ext" (lower case) when the file name has no extension.
 std::u16string withDefaultExtension(std::u16string path, std::u16string_view ext);

@@ -10,13 +10,13 @@
 #include <cmath>
 #include <limits>
 
-#include "core/text/TextIdConstants.h"
 #include "platform/errors/UserException.h"
 #include "platform/format/Format.h"
 #include "platform/messagebox/MessageBox.h"
 #include "platform/text/Text.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Window.h"
+#include "platform/ui/Words.h"
 
 namespace ui {
 namespace {
@@ -64,7 +64,7 @@ void DataExchange::write(int id, const std::u16string& text) { setChildText(&dia
 void DataExchange::fail(int id, unsigned textId, std::u16string_view min, std::u16string_view max) {
     std::u16string message = languageText(textId);
     if (!min.empty()) message = platform::format(message, min, max);
-    platform::showMessageBox({message, languageText(textid::kProduktCaption),
+    platform::showMessageBox({message, boxCaption(),
                               platform::mb::OK | platform::mb::ICONEXCLAMATION});
     if (QWidget* w = control(id)) w->setFocus();
     throw platform::UserException();

@@ -11,9 +11,10 @@
 //   if (!updateData(true)) return;   // Dialog/PropertyPage: false when an entry was refused
 //
 // Saving: an entry that is not a number of the kind, or outside the range, shows the
-// message box of the framework's texts (caption 3168, exclamation), puts the focus on the
-// control and throws platform::UserException. updateData catches it and answers false;
-// a doDataExchange that catches it itself (an "exchange failed" flag) may do so.
+// message box of the framework's texts (asked of ui::WordSource with the program's name
+// as caption, exclamation), puts the focus on the control and throws
+// platform::UserException. updateData catches it and answers false; a doDataExchange that
+// catches it itself (an "exchange failed" flag) may do so.
 // A refused entry leaves the member as it was. Numbers are read and written in the C
 // locale; floats with 6 significant digits, doubles with 15.
 #include <QWidget>

@@ -79,12 +79,18 @@ std::filesystem::path HelpViewer::topicPath(const std::filesystem::path& helpFil
     return folder / std::filesystem::path(name);
 }
 
-bool HelpViewer::showTopic(const std::filesystem::path& helpFile, std::u16string_view topic) {
-    std::filesystem::path page = topicPath(helpFile, topic);
+std::filesystem::path HelpViewer::pageOf(const std::filesystem::path& helpFile,
+                                         std::u16string_view topic) {
+    const std::filesystem::path page = topicPath(helpFile, topic);
     // A topic is a name, not a path: one that climbs out of the help folder is not opened.
     const bool plainName = topic.find(u'/') == std::u16string_view::npos && topic != u".." &&
                            !topic.empty();
-    if (!plainName || !std::filesystem::exists(page)) page = topicPath(helpFile, u"index");
+    if (!plainName || !std::filesystem::exists(page)) return topicPath(helpFile, u"index");
+    return page;
+}
+
+bool HelpViewer::showTopic(const std::filesystem::path& helpFile, std::u16string_view topic) {
+    const std::filesystem::path page = pageOf(helpFile, topic);
     return desktop().openUrl(QUrl::fromLocalFile(QString::fromStdString(page.string())));
 }
 

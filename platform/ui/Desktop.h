@@ -59,6 +59,10 @@ class HelpViewer {
   public:
     static std::filesystem::path topicPath(const std::filesystem::path& helpFile,
                                            std::u16string_view topic);
+    // The page showTopic opens: the topic's, else the contents page.
+    static std::filesystem::path pageOf(const std::filesystem::path& helpFile,
+                                        std::u16string_view topic);
+    // False when the desktop could not open the page (no browser).
     static bool showTopic(const std::filesystem::path& helpFile, std::u16string_view topic);
     static bool showContents(const std::filesystem::path& helpFile);
 };

@@ -15,9 +15,7 @@
 #include <QRadioButton>
 #include <map>
 
-#include "core/text/ResManager.h"
 #include "platform/ui/DrawContext.h"
-#include "platform/ui/Window.h"
 #include "platform/ui/Window.h"
 
 namespace ui {
@@ -111,10 +109,6 @@ Rect dialogUnitsToPixels(const Rect& du, const FontSpec& font) {
 Size dialogUnitsToPixels(Size du, const FontSpec& font) {
     const Size b = dialogBaseUnits(font);
     return {du.cx * b.cx / 4, du.cy * b.cy / 8};
-}
-
-std::u16string languageText(unsigned textId) {
-    return CResManager::getLangText(static_cast<uint16_t>(textId));
 }
 
 std::vector<QWidget*> buildControls(QWidget& parent, const DialogTemplate& t) {

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/ui/Font.h"
+#include "platform/ui/Words.h"
 #include "platform/ui/Geometry.h"
 
 namespace ui {
@@ -68,9 +69,6 @@ const DialogTemplate* findDialogTemplate(int id);
 Size dialogBaseUnits(const FontSpec& font);
 Rect dialogUnitsToPixels(const Rect& du, const FontSpec& font);
 Size dialogUnitsToPixels(Size du, const FontSpec& font);
-
-// The text of a language-text id (the loaded language table).
-std::u16string languageText(unsigned textId);
 
 // Creates the controls of the table on `parent`, each with its id; answers them in order.
 std::vector<QWidget*> buildControls(QWidget& parent, const DialogTemplate& t);

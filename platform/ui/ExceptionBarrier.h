@@ -2,7 +2,10 @@
 // No exception crosses Qt's event loop. Every hook of ui::WindowOf<> (paint, mouse, keys,
 // timers, commands, notifications arriving by post) runs inside `guarded`, which catches,
 // hands the exception once to the application's handler with the window message it
-// interrupted, and lets the window go on working.
+// interrupted, and lets the window go on working. Two hooks end differently, as the
+// desktop's default handling of their messages does: a window whose painting failed is not
+// painted again (no report on every repaint), and one whose creation (onAttached) failed
+// is not shown.
 //
 //   ui::setWindowErrorHandler([](std::exception_ptr e, ui::Msg m) { ... show 3155/3156 ... });
 //   bool ok = ui::guarded(ui::Msg::Command, [&] { doIt(); });   // false: it threw

@@ -5,9 +5,15 @@
 namespace ui {
 
 bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
+    QWidget* widget =
+        receiver && receiver->isWidgetType() ? static_cast<QWidget*>(receiver) : nullptr;
+    const bool paint = event->type() == QEvent::Paint;
+    if (paint && paintingStopped(widget)) return true;
     bool result = false;
-    const Msg message = msgOfEvent(event);
-    if (!guarded(message, [&] { result = QApplication::notify(receiver, event); })) return true;
+    if (!guarded(msgOfEvent(event), [&] { result = QApplication::notify(receiver, event); })) {
+        if (paint) stopPainting(widget);
+        return true;
+    }
     return result;
 }
 

@@ -16,15 +16,6 @@ namespace {
 
 QString qs(const std::u16string& s) { return QString::fromStdU16String(s); }
 
-// Language texts of the sheet's buttons.
-constexpr unsigned kTextOk = 61730;      // "OK"
-constexpr unsigned kTextCancel = 61731;  // "Cancel"
-constexpr unsigned kTextApply = 61732;   // "&Apply"
-constexpr unsigned kTextHelp = 61733;    // "Help"
-constexpr unsigned kTextBack = 61734;    // "< &Back"
-constexpr unsigned kTextNext = 61735;    // "&Next >"
-constexpr unsigned kTextFinish = 61736;  // "Finish"
-
 }  // namespace
 
 // ---- page ------------------------------------------------------------------------------
@@ -164,8 +155,8 @@ void PropertySheet::build() {
     });
     auto* row = new QHBoxLayout;
     row->addStretch(1);
-    auto add = [&](int id, unsigned textId) {
-        auto* b = new QPushButton(qs(languageText(textId)), this);
+    auto add = [&](int id, StandardButton word) {
+        auto* b = new QPushButton(buttonWord(word), this);
         ui::setControlId(b, id);
         b->setAutoDefault(false);
         row->addWidget(b);
@@ -173,16 +164,16 @@ void PropertySheet::build() {
         return b;
     };
     if (flags_ & Wizard) {
-        add(kIdBack, kTextBack);
-        add(kIdNext, kTextNext)->setDefault(true);
-        add(kIdFinish, kTextFinish);
-        add(kIdCancel, kTextCancel);
+        add(kIdBack, StandardButton::Back);
+        add(kIdNext, StandardButton::Next)->setDefault(true);
+        add(kIdFinish, StandardButton::Finish);
+        add(kIdCancel, StandardButton::Cancel);
     } else {
-        add(kIdOk, kTextOk)->setDefault(true);
-        add(kIdCancel, kTextCancel);
-        if (!(flags_ & NoApply)) add(kIdApply, kTextApply);
+        add(kIdOk, StandardButton::Ok)->setDefault(true);
+        add(kIdCancel, StandardButton::Cancel);
+        if (!(flags_ & NoApply)) add(kIdApply, StandardButton::Apply);
     }
-    if (!(flags_ & NoHelp)) add(kIdHelp, kTextHelp);
+    if (!(flags_ & NoHelp)) add(kIdHelp, StandardButton::Help);
     layout->addLayout(row);
     setActivePage(std::clamp(first_, 0, std::max(0, pageCount() - 1)));
     updateButtons();

@@ -7,9 +7,8 @@
 #include <algorithm>
 #include <map>
 
-#include "core/text/ResManager.h"
-#include "platform/ui/DialogTemplate.h"
 #include "platform/ui/ModalDriver.h"
+#include "platform/ui/Words.h"
 
 namespace ui {
 namespace {
@@ -28,16 +27,15 @@ QMessageBox::StandardButton standardOf(int id) {
 }
 
 // The buttons speak the program's language, not Qt's.
-unsigned textIdOf(int id) {
+StandardButton wordOf(int id) {
     switch (id) {
-        case platform::id::OK: return 61730;      // "OK"
-        case platform::id::CANCEL: return 61731;  // "Cancel"
-        case platform::id::ABORT: return 7264;    // "&Abort"
-        case platform::id::RETRY: return 7265;    // "&Retry"
-        case platform::id::IGNORE: return 7266;   // "&Ignore"
-        case platform::id::YES: return 7267;      // "&Yes"
-        case platform::id::NO: return 7268;       // "&No"
-        default: return 0;
+        case platform::id::CANCEL: return StandardButton::Cancel;
+        case platform::id::ABORT: return StandardButton::Abort;
+        case platform::id::RETRY: return StandardButton::Retry;
+        case platform::id::IGNORE: return StandardButton::Ignore;
+        case platform::id::YES: return StandardButton::Yes;
+        case platform::id::NO: return StandardButton::No;
+        default: return StandardButton::Ok;
     }
 }
 
@@ -68,9 +66,7 @@ int QtMessageBoxPresenter::present(const platform::MessageBoxRequest& r) {
                     QApplication::activeWindow());
     for (int id : ids) {
         QAbstractButton* button = box.addButton(standardOf(id));
-        // Before the language table is loaded (a failing start) Qt's own words stand.
-        if (!CResManager::isEmpty())
-            button->setText(QString::fromStdU16String(languageText(textIdOf(id))));
+        button->setText(buttonWord(wordOf(id)));
     }
     box.setDefaultButton(standardOf(platform::defaultAnswer(r.style)));
     const int escape = escapeAnswer(ids, r.style);

@@ -15,6 +15,7 @@ namespace ui {
 namespace {
 
 constexpr const char* kIdProperty = "ui_controlId";
+constexpr const char* kPaintStoppedProperty = "ui_paintingStopped";
 
 QString qs(std::u16string_view t) {
     return QString::fromUtf16(t.data(), static_cast<qsizetype>(t.size()));
@@ -41,6 +42,14 @@ Msg msgOfEvent(const QEvent* e) {
         case QEvent::Polish: return Msg::Create;
         default: return Msg::Unknown;
     }
+}
+
+void stopPainting(QWidget* w) {
+    if (w) w->setProperty(kPaintStoppedProperty, true);
+}
+
+bool paintingStopped(const QWidget* w) {
+    return w && w->property(kPaintStoppedProperty).toBool();
 }
 
 Window::~Window() {

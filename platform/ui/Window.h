@@ -106,6 +106,12 @@ std::u16string childText(QWidget* parent, int id);
 // The ui::Window of a widget, or nullptr.
 Window* windowOf(QWidget* w);
 
+// A window whose painting failed is not painted again: its error was reported once, and
+// each repaint would only raise it anew. Kept on the widget, so that the barrier of every
+// widget honours it (WindowOf<> and ui::GuardedApplication).
+void stopPainting(QWidget* w);
+bool paintingStopped(const QWidget* w);
+
 // Calls target.onCommand now, inside the barrier; answers whether it was handled.
 bool sendCommand(Window& target, int commandId, int notifyCode = 0, Window* from = nullptr);
 // Queues target.onCommand behind the current handler. Dropped when the target is gone by

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMetaObject>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QResizeEvent>
@@ -32,20 +33,25 @@ class WindowOf : public QtBase, public Window {
     bool event(QEvent* e) override {
         // Last line: a handler of a derived class that overrides a Qt function directly.
         bool result = true;
-        if (!guarded(msgOfEvent(e), [&] { result = QtBase::event(e); })) return true;
+        if (!guarded(msgOfEvent(e), [&] { result = QtBase::event(e); })) {
+            if (e->type() == QEvent::Paint) stopPainting(this);
+            return true;
+        }
         return result;
     }
 
     void paintEvent(QPaintEvent* e) override {
+        if (paintingStopped(this)) return;
         if (!paintsItself()) {
             QtBase::paintEvent(e);
             return;
         }
-        guarded(Msg::Paint, [&] {
-            DrawContext dc(*static_cast<QWidget*>(this));
-            onEraseBackground(dc);
-            onPaint(dc);
-        });
+        if (!guarded(Msg::Paint, [&] {
+                DrawContext dc(*static_cast<QWidget*>(this));
+                onEraseBackground(dc);
+                onPaint(dc);
+            }))
+            stopPainting(this);
     }
 
     void mousePressEvent(QMouseEvent* e) override {
@@ -127,9 +133,14 @@ class WindowOf : public QtBase, public Window {
         if (!attached_) {
             attached_ = true;
             this->setMouseTracking(true);
-            guarded(Msg::Create, [&] { onAttached(); });
+            if (!guarded(Msg::Create, [&] { onAttached(); })) creationFailed_ = true;
         }
         QtBase::showEvent(e);
+        if (creationFailed_) {
+            // Hidden once the show that is under way has ended; it never paints meanwhile.
+            stopPainting(this);
+            QMetaObject::invokeMethod(this, [this] { this->hide(); }, Qt::QueuedConnection);
+        }
     }
 
     void passCharToBase(char32_t ch) override {
@@ -161,6 +172,7 @@ class WindowOf : public QtBase, public Window {
     }
 
     bool attached_ = false;
+    bool creationFailed_ = false;
 };
 
 }  // namespace ui

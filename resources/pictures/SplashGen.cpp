@@ -15,6 +15,8 @@
 //   btn_<id>.bmp      the project window's button pictures (32 x 32) on white, which the
 //                     buttons take as transparent: 231 tariff, 232 hot water, 233 heat
 //                     pump, 234 heat source, 235 solar, 236 building, 238 project
+//   about.bmp         the about box's band: the start-up picture's colours and the name
+//   logo.bmp          the logo the reports carry until the user chooses his own
 //   varm_splashgen <out dir> <version text>
 #include <QFont>
 #include <QGuiApplication>
@@ -111,6 +113,61 @@ QImage Hintergrund() {
     p.setBrush(QColor(255, 255, 255, 120));
     p.drawPath(Haus(QPointF(w * 0.80, boden), 260));
     zeichneSonde(p, w * 0.66, boden, h * 0.95, QColor(kBlau.red(), kBlau.green(), kBlau.blue(), 70), 5);
+    return bild;
+}
+
+// A low band of the start-up picture: the name on the left, the house over its probe on
+// the right.
+QImage UeberBand() {
+    const int w = 470, h = 70;
+    QImage bild(w, h, QImage::Format_RGB32);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient verlauf(0, 0, w, 0);
+    verlauf.setColorAt(0.0, kBlau);
+    verlauf.setColorAt(0.6, kTuerkis);
+    verlauf.setColorAt(1.0, kOrange);
+    p.fillRect(bild.rect(), verlauf);
+    const double boden = 54;
+    p.setPen(QPen(QColor(255, 255, 255, 150), 2));
+    p.drawLine(QPointF(300, boden), QPointF(w - 14, boden));
+    p.setPen(QPen(QColor(255, 255, 255, 230), 2.5));
+    p.setBrush(QColor(255, 255, 255, 40));
+    p.drawPath(Haus(QPointF(420, boden), 44));
+    zeichneSonde(p, 380, boden, h + 6, QColor(255, 255, 255, 200), 2.5);
+    QFont titel(QStringLiteral("Liberation Sans"));
+    titel.setPixelSize(38);
+    titel.setWeight(QFont::Bold);
+    p.setFont(titel);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(18, 0, 260, h), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Varmion"));
+    return bild;
+}
+
+// The default logo of the reports: the program's mark and its name on white paper.
+QImage StandardLogo() {
+    const int w = 320, h = 120;
+    QImage bild(w, h, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient verlauf(0, 104, 0, 16);
+    verlauf.setColorAt(0.0, kBlau);
+    verlauf.setColorAt(0.55, kTuerkis);
+    verlauf.setColorAt(1.0, kOrange);
+    p.setPen(Qt::NoPen);
+    p.setBrush(verlauf);
+    p.drawRoundedRect(QRectF(16, 16, 88, 88), 16, 16);
+    p.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(255, 255, 255, 60));
+    p.drawPath(Haus(QPointF(60, 76), 44));
+    zeichneSonde(p, 60, 76, 98, Qt::white, 4);
+    QFont name(QStringLiteral("Liberation Sans"));
+    name.setPixelSize(44);
+    name.setWeight(QFont::Bold);
+    p.setFont(name);
+    p.setPen(kBlau);
+    p.drawText(QRectF(118, 16, w - 126, 88), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Varmion"));
     return bild;
 }
 
@@ -486,6 +543,8 @@ int main(int argc, char** argv) {
     bool ok = Schreibe(Splash(QString::fromUtf8(argv[2])), ordner + "splash.bmp", "BMP");
     ok = Schreibe(Hintergrund(), ordner + "bkgnd.bmp", "BMP") && ok;
     ok = Schreibe(Symbol(Programm, false, 64), ordner + "icon.png", "PNG") && ok;
+    ok = Schreibe(UeberBand(), ordner + "about.bmp", "BMP") && ok;
+    ok = Schreibe(StandardLogo(), ordner + "logo.bmp", "BMP") && ok;
     ok = Schreibe(WarteAnimation(), ordner + "wait.png", "PNG") && ok;
 
     // Normal and hovered picture of each bar button; open and help have one picture.

@@ -4,6 +4,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QLocalSocket>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
 #include <atomic>
 #include <filesystem>
 #include <unistd.h>
@@ -20,9 +25,12 @@
 #include "model/app/KelvoBindungen.h"
 #include "platform/modules/Module.h"
 #include "platform/resources/Resources.h"
+#include "platform/text/Text.h"
+#include "platform/ui/QtMessageBoxPresenter.h"
 #include "platform/ui/SingleInstance.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/FixtureDatabase.h"
+#include "tests/support/ui/RecordingDesktop.h"
 #include "tests/support/ui/ScriptedDialogs.h"
 #include "tests/support/ui/UiTest.h"
 
@@ -240,6 +248,178 @@ TEST_F(StartTest, ClientNachrichtBeendetOhneFrage) {
     for (int i = 0; i < 200 && frame->isVisible(); ++i) uitest::processEvents();
     EXPECT_FALSE(frame->isVisible());
     EXPECT_TRUE(uitest::dialogs().boxes().empty());
+    app.ExitInstance();
+}
+
+// Records each box of start-up with what lay above it, and answers OK.
+class BoxenBeimStart : public platform::MessageBoxPresenter {
+  public:
+    struct SBox {
+        std::u16string text;
+        bool splashSichtbar = false;
+        bool fensterDarueber = false;  // a visible window kept above all others
+    };
+    explicit BoxenBeimStart(const CKelvoApp& app) : m_app(app) {}
+    int present(const platform::MessageBoxRequest& r) override {
+        SBox box{r.text};
+        box.splashSichtbar = m_app.GetSplash() && m_app.GetSplash()->isVisible();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && (w->windowFlags() & Qt::WindowStaysOnTopHint))
+                box.fensterDarueber = true;
+        boxen.push_back(box);
+        return platform::id::OK;
+    }
+    std::vector<SBox> boxen;
+
+  private:
+    const CKelvoApp& m_app;
+};
+
+// A library database cut short (as by a broken copy) is reported during start-up. Its box
+// must be the top window: the splash is not kept above it and is hidden first, so that the
+// start does not look hung behind an unseen box.
+TEST_F(StartTest, BoxenDesStartsLiegenNichtUnterDemSplash) {
+    legeProgrammordnerAn();
+    const std::string bibo = testsupport::ReadFileBytes(VARM_LIBRARY_DB);
+    testsupport::WriteFileBytes(ordner.file("varmionDeng.bib"), bibo.substr(0, bibo.size() / 2));
+    CKelvoApp app;
+    BoxenBeimStart boxen(app);
+    const platform::ScopedMessageBoxPresenter presenter(boxen);
+    EXPECT_FALSE(app.InitInstance(umgebung));  // half a library lacks whole lists
+    ASSERT_GE(boxen.boxen.size(), 2u);
+    for (const auto& box : boxen.boxen) {
+        EXPECT_FALSE(box.splashSichtbar) << platform::toUtf8(box.text);
+        EXPECT_FALSE(box.fensterDarueber) << platform::toUtf8(box.text);
+    }
+    EXPECT_NE(boxen.boxen.front().text.find(u"was not read completely"), std::u16string::npos)
+        << platform::toUtf8(boxen.boxen.front().text);
+    EXPECT_EQ(boxen.boxen.back().text, u"Cannot initialize Varmion (ENG)");
+    app.ExitInstance();
+}
+
+// A start that fails before any language is loaded shows its boxes with the toolkit's
+// button words, not "Msg: 61730".
+TEST_F(StartTest, OhneSpracheTragenDieKnoepfeDieWorteDesToolkits) {
+    kopiere(VARM_LIBRARY_DB);
+    schreibeKonfig(16, 1);
+    CResManager::freeLangRes();
+    ui::QtMessageBoxPresenter qt;
+    const platform::ScopedMessageBoxPresenter presenter(qt);
+    auto& d = uitest::dialogs();
+    std::vector<QString> knoepfe;
+    for (int i = 0; i < 2; ++i)
+        d.expectDialog(u"Application", [&](QDialog& dlg) {
+            auto& box = static_cast<QMessageBox&>(dlg);
+            knoepfe.push_back(box.button(QMessageBox::Ok)->text());
+            if (knoepfe.size() == 1) uitest::saveArtifact(box, "start-box-without-language");
+            box.button(QMessageBox::Ok)->click();
+        });
+    CKelvoApp app;
+    EXPECT_FALSE(app.InitInstance(umgebung));
+    EXPECT_EQ(knoepfe, (std::vector<QString>{QStringLiteral("OK"), QStringLiteral("OK")}));
+}
+
+// Two copies of the program started at the same moment in one program folder: exactly one
+// stays, and it is the one a later copy reaches. Real processes, as a user starts them.
+TEST_F(StartTest, VonZweiGleichzeitigGestartetenKopienBleibtEine) {
+    legeProgrammordnerAn();
+    kopiere(kBin / "Varmion");
+    kopiere(kBin / "Varmcore.so");
+    fs::permissions(ordner.path() / "Varmion", fs::perms::owner_exec, fs::perm_options::add);
+    // Their sockets in a folder of their own, where nothing else of the user meets them.
+    const fs::path sockets = ordner.path() / "tmp";
+    fs::create_directory(sockets);
+    QProcessEnvironment umwelt = QProcessEnvironment::systemEnvironment();
+    umwelt.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    umwelt.insert(QStringLiteral("TMPDIR"), QString::fromStdString(sockets.string()));
+    const QString programm = QString::fromStdString((ordner.path() / "Varmion").string());
+    QProcess a, b;
+    for (QProcess* p : {&a, &b}) {
+        p->setProcessEnvironment(umwelt);
+        p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p->start(programm, {});
+    }
+    ASSERT_TRUE(a.waitForStarted(5000));
+    ASSERT_TRUE(b.waitForStarted(5000));
+    // One of them hands over and ends without a word; the other keeps running.
+    QElapsedTimer uhr;
+    uhr.start();
+    while (a.state() == QProcess::Running && b.state() == QProcess::Running &&
+           uhr.elapsed() < 20000)
+        if (!a.waitForFinished(20)) b.waitForFinished(20);
+    QProcess& beendet = a.state() == QProcess::Running ? b : a;
+    QProcess& laufend = a.state() == QProcess::Running ? a : b;
+    EXPECT_EQ(beendet.state(), QProcess::NotRunning);
+    EXPECT_EQ(beendet.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(beendet.exitCode(), 0);
+    EXPECT_FALSE(laufend.waitForFinished(1000));
+    EXPECT_EQ(laufend.state(), QProcess::Running);
+    // The survivor is the one that answers: another program closes it through its socket
+    // (asked again until its main window stands and takes the message).
+    const QString name = QString::fromStdString(
+        (sockets / ("NORVANEWARE-Hauptfenster-Neu-" + std::to_string(::getuid()))).string());
+    bool erreicht = false;
+    uhr.restart();
+    while (laufend.state() == QProcess::Running && uhr.elapsed() < 20000) {
+        QLocalSocket socket;
+        socket.connectToServer(name);
+        if (socket.waitForConnected(1000)) {
+            erreicht = true;
+            socket.write("VarmionClientCommunication\n");
+            socket.waitForBytesWritten(1000);
+            socket.disconnectFromServer();
+        }
+        laufend.waitForFinished(500);
+    }
+    EXPECT_TRUE(erreicht);
+    EXPECT_EQ(laufend.state(), QProcess::NotRunning);
+    EXPECT_EQ(laufend.exitCode(), 0);
+    for (QProcess* p : {&a, &b})
+        if (p->state() != QProcess::NotRunning) {
+            p->kill();
+            p->waitForFinished(3000);
+        }
+}
+
+// A paint handler that throws: one report, no box storm on every repaint (and not 3155,
+// which stands for errors in the other handlers).
+TEST_F(StartTest, EinFehlerBeimZeichnenWirdEinmalGemeldet) {
+    class Fehlerhaft : public ui::WindowOf<QWidget> {
+      public:
+        int zeichnungen = 0;
+        void onPaint(ui::DrawContext&) override {
+            ++zeichnungen;
+            throw std::runtime_error("paint failed");
+        }
+    };
+    CKelvoApp app;
+    Fehlerhaft fenster;
+    fenster.resize(60, 40);
+    uitest::dialogs().expectMessageBox(platform::id::OK);
+    fenster.show();
+    for (int i = 0; i < 5; ++i) {
+        fenster.repaint();
+        uitest::processEvents();
+    }
+    EXPECT_EQ(fenster.zeichnungen, 1);
+    ASSERT_EQ(boxTexte(), std::vector<std::u16string>{u"paint failed"});
+}
+
+// Help without a browser to show it: the user is told where the page lies.
+TEST_F(StartTest, HilfeOhneBrowserSagtWoDieSeiteLiegt) {
+    legeProgrammordnerAn();
+    CKelvoApp app;
+    ASSERT_TRUE(app.InitInstance(umgebung));
+    uitest::desktop().oeffnet = false;
+    uitest::dialogs().expectMessageBox(platform::id::OK);
+    app.WinHelp();
+    const std::u16string seite = (ordner.path() / "varmionEn" / "html" / "index.htm").u16string();
+    ASSERT_EQ(boxTexte().size(), 1u);
+    EXPECT_EQ(boxTexte()[0],
+              u"The help could not be opened in a web browser. You can open the help page "
+              u"yourself:\r\n" + seite);
+    EXPECT_EQ(uitest::dialogs().boxes()[0].caption, u"Varmion");
+    uitest::desktop().oeffnet = true;
     app.ExitInstance();
 }
 

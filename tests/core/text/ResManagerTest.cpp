@@ -70,6 +70,18 @@ TEST_F(ResManagerTest, MissingIdIsStoredOnce) {
     EXPECT_EQ(text(4711), u"now set");
 }
 
+// Asking for a missing id does not make it a text: the windows take their own words for
+// it, and a table that was never loaded stays empty.
+TEST_F(ResManagerTest, MissingIdStaysMissingAfterItWasAskedFor) {
+    EXPECT_EQ(text(61730), u"Msg: 61730");
+    EXPECT_EQ(CResManager::findLangText(61730), nullptr);
+    EXPECT_TRUE(CResManager::isEmpty());
+    parse(u"61730##OK\r\n");
+    ASSERT_NE(CResManager::findLangText(61730), nullptr);
+    EXPECT_EQ(*CResManager::findLangText(61730), u"OK");
+    EXPECT_EQ(text(61730), u"OK");
+}
+
 // Truncated, odd-sized or garbage resources give what they can and never crash.
 TEST_F(ResManagerTest, DamagedResourceBytes) {
     const std::string good = platform::toUtf16LE(u"\uFEFF1##one\r\n2##two\r\n");

@@ -11,7 +11,9 @@
 #include "platform/ui/CommonDialogs.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/Menu.h"
+#include "platform/ui/PropertySheet.h"
 #include "platform/ui/QtMessageBoxPresenter.h"
+#include "platform/ui/Words.h"
 #include "tests/support/Sprachmodul.h"
 #include "tests/support/ui/RecordingDesktop.h"
 #include "tests/support/ui/ScriptedDialogs.h"
@@ -71,7 +73,7 @@ TEST_F(Services, WaitCursorNestsAndClipboardTakesTheImage) {
 TEST_F(Services, CommonDialogFiltersAndDefaultExtension) {
     EXPECT_EQ(qtFilter(u"Bitmap |*.bmp|"), QStringLiteral("Bitmap (*.bmp)"));
     EXPECT_EQ(qtFilter(u"Text|*.txt;*.csv|All files|*.*||"),
-              QStringLiteral("Text (*.txt *.csv);;All files (*.*)"));
+              QStringLiteral("Text (*.txt *.csv);;All files (*)"));
     EXPECT_EQ(withDefaultExtension(u"/tmp/Chart", u"BMP"), u"/tmp/Chart.bmp");
     EXPECT_EQ(withDefaultExtension(u"/tmp/Chart.png", u"BMP"), u"/tmp/Chart.png");
     uitest::dialogs().expectFile(u"/tmp/x.bmp");
@@ -119,6 +121,48 @@ TEST_F(Services, QtMessageBoxButtonsInTheProgramsLanguage) {
                   platform::id::NO);
     }
     testsupport::LadeSprache();
+}
+
+// Before a language table is loaded (a start that fails early) the layer's buttons take
+// the toolkit's words instead of "Msg: 61730"; with the table, the table's.
+TEST_F(Services, ButtonsWithoutALanguageTakeTheToolkitsWords) {
+    struct OhneSprache : WordSource {
+        std::optional<std::u16string> text(unsigned) const override { return std::nullopt; }
+        std::u16string caption() const override { return u"Application"; }
+    } ohne;
+    struct Deutsch : WordSource {
+        std::optional<std::u16string> text(unsigned id) const override {
+            if (id == 61730) return u"Gut";
+            if (id == 61731) return u"Lieber nicht";
+            return std::nullopt;
+        }
+        std::u16string caption() const override { return u"Programm"; }
+    } deutsch;
+    const struct {
+        const WordSource* woerter;
+        QString ok, abbrechen, uebernehmen;
+    } cases[] = {
+        {&ohne, QStringLiteral("OK"), QStringLiteral("Cancel"), QStringLiteral("Apply")},
+        {&deutsch, QStringLiteral("Gut"), QStringLiteral("Lieber nicht"), QStringLiteral("Apply")},
+    };
+    QtMessageBoxPresenter presenter;
+    for (const auto& c : cases) {
+        const WordSource* vorher = setWordSource(c.woerter);
+        uitest::dialogs().expectDialog(u"Application", [&](QDialog& d) {
+            auto& box = static_cast<QMessageBox&>(d);
+            EXPECT_EQ(box.button(QMessageBox::Ok)->text(), c.ok);
+            EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), c.abbrechen);
+            box.button(QMessageBox::Ok)->click();
+        });
+        EXPECT_EQ(presenter.present({u"Cannot initialize", u"Application", platform::mb::OKCANCEL}),
+                  platform::id::OK);
+        PropertySheet sheet(u"Options");
+        sheet.createModeless(false);
+        EXPECT_EQ(qobject_cast<QPushButton*>(child(&sheet, kIdOk))->text(), c.ok);
+        EXPECT_EQ(qobject_cast<QPushButton*>(child(&sheet, kIdCancel))->text(), c.abbrechen);
+        EXPECT_EQ(qobject_cast<QPushButton*>(child(&sheet, kIdApply))->text(), c.uebernehmen);
+        setWordSource(vorher);
+    }
 }
 
 // Escape never confirms: Cancel where there is one, else No, else the only answer.

@@ -1,6 +1,7 @@
 #pragma once
 // The desktop of the window tests (installed by the harness): nothing is opened or
-// started; every request is recorded for the test to read.
+// started; every request is recorded for the test to read. `oeffnet = false` makes it a
+// desktop that can open nothing (no browser).
 //
 //   EXPECT_EQ(uitest::desktop().opened.back().toString(), "mailto:a@b.c");
 #include <QImage>
@@ -17,7 +18,7 @@ class RecordingDesktop : public ui::DesktopService {
   public:
     bool openUrl(const QUrl& url) override {
         opened.push_back(url);
-        return true;
+        return oeffnet;
     }
     bool startProgram(const QString& program, const QStringList& arguments) override {
         started.emplace_back(program, arguments);
@@ -36,6 +37,7 @@ class RecordingDesktop : public ui::DesktopService {
     std::vector<bool> waitCursor;
     int beeps = 0;
     QImage clipboard;
+    bool oeffnet = true;  // false: a desktop without a program to open anything
 };
 
 RecordingDesktop& desktop();

@@ -85,7 +85,8 @@ std::optional<std::u16string> ScriptedDialogs::file(const ui::FileDialogRequest&
 }
 
 std::optional<std::u16string> ScriptedDialogs::folder(std::u16string_view title,
-                                                      std::u16string_view) {
+                                                      std::u16string_view start) {
+    folders_.push_back({std::u16string(title), std::u16string(start)});
     if (folderAnswers_.empty()) {
         ADD_FAILURE() << "Unexpected folder dialog \"" << utf8(title) << "\"";
         return std::nullopt;
@@ -95,7 +96,8 @@ std::optional<std::u16string> ScriptedDialogs::folder(std::u16string_view title,
     return answer;
 }
 
-std::optional<ui::ColourRef> ScriptedDialogs::colour(ui::ColourRef) {
+std::optional<ui::ColourRef> ScriptedDialogs::colour(ui::ColourRef initial) {
+    colours_.push_back(initial);
     if (colourAnswers_.empty()) {
         ADD_FAILURE() << "Unexpected colour dialog";
         return std::nullopt;

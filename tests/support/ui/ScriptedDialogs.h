@@ -45,6 +45,13 @@ class ScriptedDialogs : public platform::MessageBoxPresenter, public ui::CommonD
     const std::vector<platform::MessageBoxRequest>& boxes() const { return boxes_; }
     const std::vector<std::u16string>& dialogCaptions() const { return captions_; }
     const std::vector<ui::FileDialogRequest>& fileRequests() const { return files_; }
+    struct FolderRequest {
+        std::u16string title;
+        std::u16string start;
+    };
+    const std::vector<FolderRequest>& folderRequests() const { return folders_; }
+    // The colour each colour dialog started with.
+    const std::vector<ui::ColourRef>& colourRequests() const { return colours_; }
 
     // Presenters.
     int present(const platform::MessageBoxRequest& request) override;
@@ -68,6 +75,8 @@ class ScriptedDialogs : public platform::MessageBoxPresenter, public ui::CommonD
     std::vector<platform::MessageBoxRequest> boxes_;
     std::vector<std::u16string> captions_;
     std::vector<ui::FileDialogRequest> files_;
+    std::vector<FolderRequest> folders_;
+    std::vector<ui::ColourRef> colours_;
 };
 
 ScriptedDialogs& dialogs();

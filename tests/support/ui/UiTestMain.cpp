@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "core/text/ResManager.h"
+#include "core/text/TextIdConstants.h"
 #include "platform/messagebox/MessageBox.h"
 #include "platform/modules/Module.h"
 #include "platform/resources/Resources.h"
@@ -19,6 +20,7 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/GuardedApplication.h"
 #include "platform/ui/ModalDriver.h"
+#include "platform/ui/Words.h"
 #include "tests/support/ui/RecordingDesktop.h"
 #include "tests/support/ui/ScriptedDialogs.h"
 #include "tests/support/ui/UiTest.h"
@@ -29,6 +31,17 @@ void resetForTest();
 }  // namespace uitest
 
 namespace {
+
+// The layer's words from the loaded language table, as the program gives them.
+class LanguageWords : public ui::WordSource {
+    std::optional<std::u16string> text(unsigned id) const override {
+        const CVRMString* text =
+            id <= 0xFFFF ? CResManager::findLangText(static_cast<uint16_t>(id)) : nullptr;
+        if (!text) return std::nullopt;
+        return std::u16string(*text);
+    }
+    std::u16string caption() const override { return CResManager::getLangText(textid::kProduktCaption); }
+};
 
 // A test that does not use uitest::Fixture still starts clean.
 class ResetBetweenTests : public testing::EmptyTestEventListener {
@@ -55,6 +68,8 @@ int main(int argc, char** argv) {
     }
     platform::setCurrentResourceModule(language);
     CResManager::setLang(IDR_LNG_ENG);
+    static const LanguageWords words;
+    ui::setWordSource(&words);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     ui::SystemColours::useFixedScheme();
     QApplication::setFont(ui::toQFont(ui::messageFont()));

@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <map>
 #include <optional>
 
@@ -23,6 +24,7 @@
 #include "core/text/ResManager.h"
 #include "model/app/OptionIds.h"
 #include "platform/errors/UserException.h"
+#include "platform/ui/Colour.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/SingleInstance.h"
 #include "tests/app/ui/base/TestDatenPage.h"
@@ -177,6 +179,47 @@ TEST_F(MainFrameTest, LeisteMitAchtKnoepfenUndIhrenErklaerungen) {
     EXPECT_EQ(app.hilfeThemen[0], u"index");
 }
 
+// A greyed button keeps the disabled look (a light relief beneath a grey label), and its
+// label stands out from the shade beneath it at least as far as the grey text of a disabled
+// desktop control does from the button face (5 % for the label's rounding to a grey).
+TEST_F(MainFrameTest, AusgegrauteKnoepfeBleibenLesbar) {
+    auto frame = NeuesFenster();
+    frame->show();
+    uitest::processEvents();
+    const double desktop = ui::contrastRatio(ui::sysColour(ui::SysColour::GrayText),
+                                             ui::sysColour(ui::SysColour::ButtonFace));
+    int ausgegraut = 0;
+    for (std::size_t i = 0; i < CLeftBarBkgnd::kAnzahl; ++i) {
+        CShadeButtonST* knopf = frame->LeftBar()->Knopf(i);
+        if (knopf->isEnabled()) continue;
+        ++ausgegraut;
+        const QImage bild = uitest::render(*knopf);
+        const CCeXDib& schatten = knopf->normalImage();
+        const auto grund = [&](int x, int y) {
+            return ui::ColourRef(schatten.PaletteColour(schatten.GetPixelIndex(x, y)));
+        };
+        // The label lies below the picture, inside the border; its letters are the pixels
+        // darker than the shade (the relief is lighter).
+        double label = 1, dunkelsterGrund = 1;
+        int relief = 0;
+        for (int y = bild.height() * 2 / 3; y < bild.height() - 3; ++y)
+            for (int x = 3; x < bild.width() - 3; ++x) {
+                const double l = ui::relativeLuminance(ui::fromQRgb(bild.pixel(x, y)));
+                const double g = ui::relativeLuminance(grund(x, y));
+                if (l > g + 0.02) ++relief;
+                if (l >= g - 0.02) continue;
+                label = std::min(label, l);
+                dunkelsterGrund = std::min(dunkelsterGrund, g);
+            }
+        const double kontrast = (dunkelsterGrund + 0.05) / (label + 0.05);
+        EXPECT_GE(kontrast, 0.95 * desktop) << knopf->text().toStdString();
+        EXPECT_GT(relief, 20) << knopf->text().toStdString();
+    }
+    EXPECT_GE(ausgegraut, 6);  // every step but help (and opening, once registered)
+    const QImage leiste = uitest::render(*frame->LeftBar());
+    uitest::saveArtifact(leiste.scaled(leiste.size() * 2), "left-bar-greyed");
+}
+
 TEST_F(MainFrameTest, F1OeffnetDieHilfe) {
     auto frame = NeuesFenster();
     frame->show();
@@ -264,15 +307,29 @@ TEST_F(MainFrameTest, ReportNachrichtGehtAnDieAnwendung) {
 }
 
 TEST_F(MainFrameTest, PlatzierungBeimErstenAktivieren) {
-    profil.entries[{u"KelvoMainFrame", u"WindowPlacement"}] = u"20,30,1020,830,1,0";
+    // Inside the 800 x 800 test screen, and at least the frame's 799 pixels wide.
+    profil.entries[{u"KelvoMainFrame", u"WindowPlacement"}] = u"1,30,800,630,1,0";
     auto frame = NeuesFenster();
     frame->ActivateFrame();
-    EXPECT_EQ(frame->geometry(), QRect(20, 30, 1000, 800));
+    EXPECT_EQ(frame->geometry(), QRect(1, 30, 799, 600));
     frame->setGeometry(40, 50, 900, 760);
     frame->ActivateFrame();  // only the first activation restores
     EXPECT_EQ(frame->geometry(), QRect(40, 50, 900, 760));
     frame.reset();
     EXPECT_EQ((profil.entries[{u"KelvoMainFrame", u"WindowPlacement"}]), u"40,50,940,810,1,0");
+}
+
+// A placement saved on a larger or another screen (here far below and to the right of the
+// test screen) comes back wholly inside the screen, not with only a corner in sight.
+TEST_F(MainFrameTest, PlatzierungAusserhalbDesBildschirmsKommtGanzZurueck) {
+    profil.entries[{u"KelvoMainFrame", u"WindowPlacement"}] = u"3000,2000,3800,2600,1,0";
+    auto frame = NeuesFenster();
+    frame->ActivateFrame();
+    const QRect flaeche = frame->screen()->availableGeometry();
+    EXPECT_TRUE(flaeche.contains(frame->geometry()))
+        << frame->geometry().x() << "," << frame->geometry().y() << " in " << flaeche.width()
+        << "x" << flaeche.height();
+    EXPECT_EQ(frame->geometry().size(), QSize(800, 600));
 }
 
 TEST_F(MainFrameTest, MindestgroesseNachBildschirm) {
