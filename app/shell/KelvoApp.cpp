@@ -169,11 +169,6 @@ int CKelvoApp::IstProjektOffen() {
     return GetAktivesKelvoDoc(true) ? 1 : 0;
 }
 
-bool CKelvoApp::StammdatenInBearbeitung(bool /*verstecken*/) {
-    // The master-data sheet comes with its pages; without it nothing is being edited.
-    return false;
-}
-
 void CKelvoApp::PostQuitMessage() {
     m_beendenAngefordert = true;
     // Leaves the loop as the quit message does: no window is asked to close first.

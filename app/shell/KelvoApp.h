@@ -90,9 +90,6 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger, publi
     bool IstBiboCodiert() const { return true; }
     IKelvoDocServices* GetAktDokument(bool quiet) override;
     int IstProjektOffen();
-    // True while a page of the master-data sheet is being edited; otherwise, with
-    // `verstecken`, a shown sheet is hidden.
-    bool StammdatenInBearbeitung(bool verstecken);
     // Ends the message loop without closing the windows first (nothing is asked).
     void PostQuitMessage();
     bool IstBeendenAngefordert() const { return m_beendenAngefordert; }
