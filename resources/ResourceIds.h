@@ -23,3 +23,6 @@ inline constexpr unsigned IDB_STANDARD_LOGO = 5196;  // the user's logo until on
 
 // The program icon (type "ICON", a PNG picture).
 inline constexpr unsigned IDI_PROGRAMM = 128;
+
+// The wait dialog's animation (type "AVI", a strip of square frames side by side).
+inline constexpr unsigned IDR_AVI_WARTEN = 5019;

@@ -12,6 +12,7 @@
 #include "app/shell/SplashThread.h"
 #include "app/shell/SplashWnd.h"
 #include "app/shell/StartDateien.h"
+#include "app/shell/WarteFenster.h"
 #include "core/db/Global.h"
 #include "core/db/Lists.h"
 #include "dialogs/NameDlg.h"
@@ -19,6 +20,8 @@
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
 #include "core/value/VRMwert.h"
+#include "dialogs/DlgProgress.h"
+#include "dialogs/DlgWait.h"
 #include "evaluation/binding/Report.h"
 #include "model/app/OptionIds.h"
 #include "model/data/VRMcompManager.h"
@@ -62,6 +65,8 @@ CKelvoApp* FindeKelvoAppObjekt() {
 CKelvoApp::CKelvoApp() : m_docKommandoQuelle(&DocKommandoDesSystems) {
     CResManager::init();
     m_vorherigeApp = RegisterKelvoApp(this);
+    // Each project document gets the program's wait window.
+    RegistriereDlgWait([] { return std::make_unique<CDlgWait>(); });
     g_app = this;
     m_vorherigeWoerter = ui::setWordSource(&m_woerter);
     m_vorherigerFehlerHandler =
@@ -72,6 +77,7 @@ CKelvoApp::CKelvoApp() : m_docKommandoQuelle(&DocKommandoDesSystems) {
 
 CKelvoApp::~CKelvoApp() {
     ui::setWindowErrorHandler(m_vorherigerFehlerHandler);
+    RegistriereDlgWait({});
     CSplashThread::Beenden(m_splash, nullptr);
     SchliesseDokumenteUndStammdaten();
     m_mainFrame.reset();
@@ -354,7 +360,9 @@ void CKelvoApp::StarteReport(const CVRMString& text) {
     IReport::SetDaten(152, standard);
     IReport::SetDaten(157, static_cast<int>(speichern));
     IReport::SetDaten(156, text.empty() ? CVRMString(u"reports") : text);
-    // The shared wait dialog shows here once it exists.
+    if (!m_warten) m_warten = std::make_unique<CDlgWait>();
+    m_warten->SetFlag(0);
+    m_warten->Create(1, m_mainFrame.get());
 }
 
 bool CKelvoApp::ShowNameDlg(const CVRMString& prompt, int kind, platform::Window* owner,
@@ -370,15 +378,11 @@ bool CKelvoApp::ShowNameDlg(const CVRMString& prompt, int kind, platform::Window
     return true;
 }
 
-std::unique_ptr<IDlgProgress> CKelvoApp::CreateDlgProgress(platform::Window* /*parent*/,
-                                                           unsigned /*titleTextId*/) {
-    // The progress window comes with the dialogs; until then a search runs without one and
-    // cannot be cancelled.
-    class OhneFenster : public IDlgProgress {
-        void SetRange(int, int) override {}
-        void StepIt() override {}
-        bool PumpMessages() override { return false; }
-        void Close() override {}
-    };
-    return std::make_unique<OhneFenster>();
+std::unique_ptr<IDlgProgress> CKelvoApp::CreateDlgProgress(platform::Window* parent,
+                                                           unsigned titleTextId) {
+    QWidget* eltern = nullptr;
+    if (auto* fenster = dynamic_cast<ui::Window*>(parent)) eltern = fenster->widget();
+    auto dialog = std::make_unique<CDlgProgress>(0, 100, 1, CResManager::getLangText(titleTextId));
+    if (!dialog->Create(1, eltern)) return nullptr;
+    return dialog;
 }

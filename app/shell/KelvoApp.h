@@ -25,6 +25,7 @@
 #include "model/tariff/Tarif2.h"
 #include "platform/modules/Module.h"
 
+class CDlgWait;
 class CKelvoDoc;
 class CKelvoDocTemplate;
 class CKVSDatenPage;
@@ -212,6 +213,8 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger, publi
 
     int m_initialisiert = 0;
     int m_fensterklasse = 0;
+    // Shown over the main window while a report is prepared.
+    std::unique_ptr<CDlgWait> m_warten;
     CVRMwerteListe m_werte;
     CVRMString m_datenDateiName;
     CVRMString m_datenPfad;

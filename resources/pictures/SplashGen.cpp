@@ -8,6 +8,8 @@
 //   bar_<id>.png      the main window's button-bar pictures (36 x 36) on the transparent
 //                     key colour red, by resource id: one for normal and one for hovered
 //                     where they differ
+//   wait.png          the wait animation: twelve frames of 64 x 64 side by side, a ring of
+//                     dots that runs round the house, warming from teal to orange
 //   scene_<id>.bmp    the project window's scenes by kind of heat source: 298 collector,
 //                     299 outdoor air, 300 probes, 301 ground water, 345 ground baskets
 //   btn_<id>.bmp      the project window's button pictures (32 x 32) on white, which the
@@ -23,6 +25,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 
@@ -305,6 +308,36 @@ void Programm(QPainter& p, bool) {
     zeichneSonde(p, 24, 32, 44, Qt::white, 2.5);
 }
 
+// One frame of the wait animation: the dot at `kopf` is the warmest, those behind it fade
+// back to the cold of the ground.
+QImage WarteBild(int kopf, int anzahl, int groesse) {
+    QImage bild(groesse, groesse, QImage::Format_ARGB32);
+    bild.fill(Qt::transparent);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(groesse / 48.0, groesse / 48.0);
+    p.setPen(QPen(kBlau, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(kHell);
+    p.drawPath(Haus(QPointF(24, 31), 14));
+    for (int i = 0; i < anzahl; ++i) {
+        const int abstand = (kopf - i + anzahl) % anzahl;  // 0: the head
+        const double anteil = 1.0 - static_cast<double>(abstand) / anzahl;
+        const double winkel = 2 * M_PI * i / anzahl - M_PI / 2;
+        const QPointF mitte(24 + 19 * std::cos(winkel), 24 + 19 * std::sin(winkel));
+        const auto mische = [anteil](int kalt, int warm) {
+            return static_cast<int>(kalt + (warm - kalt) * anteil * anteil + 0.5);
+        };
+        QColor farbe(mische(kTuerkis.red(), kOrange.red()), mische(kTuerkis.green(), kOrange.green()),
+                     mische(kTuerkis.blue(), kOrange.blue()));
+        farbe.setAlphaF(0.35 + 0.65 * anteil);
+        p.setPen(Qt::NoPen);
+        p.setBrush(farbe);
+        const double r = 2.2 + 1.6 * anteil;
+        p.drawEllipse(mitte, r, r);
+    }
+    return bild;
+}
+
 // The project window's scene: a pale sky, the house left of the middle on the ground
 // line at two thirds of the height, and the heat source of the kind in and over the
 // ground. Pale enough for the controls and their white labels on it.
@@ -395,6 +428,16 @@ QImage ProjektSzene(Szene art) {
             break;
     }
     return bild;
+}
+
+QImage WarteAnimation() {
+    constexpr int kBilder = 12, kGroesse = 64;
+    QImage streifen(kGroesse * kBilder, kGroesse, QImage::Format_ARGB32);
+    streifen.fill(Qt::transparent);
+    QPainter p(&streifen);
+    for (int k = 0; k < kBilder; ++k)
+        p.drawImage(QPointF(kGroesse * k, 0), WarteBild(k, kBilder, kGroesse));
+    return streifen;
 }
 
 void Tarif(QPainter& p, bool hell) {
@@ -502,6 +545,7 @@ int main(int argc, char** argv) {
     ok = Schreibe(Symbol(Programm, false, 64), ordner + "icon.png", "PNG") && ok;
     ok = Schreibe(UeberBand(), ordner + "about.bmp", "BMP") && ok;
     ok = Schreibe(StandardLogo(), ordner + "logo.bmp", "BMP") && ok;
+    ok = Schreibe(WarteAnimation(), ordner + "wait.png", "PNG") && ok;
 
     // Normal and hovered picture of each bar button; open and help have one picture.
     struct Knopf {

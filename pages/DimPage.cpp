@@ -1,0 +1,364 @@
+#include "pages/DimPage.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <algorithm>
+
+#include "app/base/KVSDatenSheet.h"
+#include "app/doc/KelvoDoc.h"
+#include "controls/small/EnablerDisabler.h"
+#include "controls/small/Label.h"
+#include "core/db/TextIds.h"
+#include "core/text/ResManager.h"
+#include "core/text/TextIdConstants.h"
+#include "core/value/VRMdatenProvider.h"
+#include "dialogs/DlgCalcDPT.h"
+#include "model/app/KelvoAppServices.h"
+#include "model/errors/Fehler.h"
+#include "model/errors/KVSMessageBox.h"
+#include "platform/errors/UserException.h"
+#include "platform/messagebox/MessageBox.h"
+#include "platform/ui/DialogTemplate.h"
+
+namespace {
+
+using P = CDimPage;
+using ui::ControlKind;
+
+constexpr unsigned kTitel = 3193;                // "Design"
+constexpr unsigned kBetriebsweise = 5667;        // "Mode of operation"
+constexpr unsigned kAnzahl = 5725;               // "Number of heat pumps"
+constexpr unsigned kWaermequelle = 3141;         // "Heat source"
+constexpr unsigned kAuslegung = 5729;            // "Design point and bivalence"
+constexpr unsigned kDimPunkt = 5730;             // "Design point [°C]"
+constexpr unsigned kMinDimPunkt = 5732;          // "Lowest design point [°C]"
+constexpr unsigned kBivalenz = 5668;             // "Bivalent temperature [°C]"
+constexpr unsigned kDimPunktDialog = 4578;       // "Calculate bivalent temperature"
+constexpr unsigned kKandidaten = 5733;           // "Heat pumps that fit"
+constexpr unsigned kSuchen = 5734;               // "Search heat pumps"
+constexpr unsigned kGesamtleistung = 3236;       // "Total output: %.1f kW (flow: ... °C)"
+constexpr unsigned kMediumTexte[] = {3194, 3195, 3196, 3197};
+constexpr unsigned kTypUnbekannt = 3239;         // "Heat pump '%s'\nType unknown!"
+constexpr unsigned kNichtMoeglich = 3240;        // "Design not possible!"
+constexpr unsigned kBivalenzMin = 3373;          // "... must be greater than or equal to %i °C."
+constexpr unsigned kBivalenzMax = 3374;          // "The maximum bivalent temperature is %i °C."
+constexpr unsigned kVorlaufZuHoch = 3375;        // "Max. flow heating temperature ... %.1f ..."
+constexpr unsigned kFormatInt = 3358;            // "%i"
+constexpr int kHoechsterDimPunkt = 12;
+constexpr int kSondeArt = 0;
+constexpr int kKollektorArt = 1;
+constexpr int kProbeVarianten = 2;
+// The explanation colours of the pages.
+constexpr ui::ColourRef kErklaerText = ui::rgb(21, 59, 99);
+constexpr ui::ColourRef kErklaerGrund = ui::rgb(223, 233, 244);
+
+ui::ControlSpec Abschnitt(int id, ui::Rect du, unsigned textId) {
+    return {id, ControlKind::Custom, du, 0, u"", 0, [textId](QWidget* parent) {
+                auto* label = new CLabel(parent, CResManager::getLangText(static_cast<uint16_t>(textId)));
+                label->SetTextColor(kErklaerText).SetBkColor(kErklaerGrund).SetFontBold(true);
+                return label;
+            }};
+}
+
+ui::ControlSpec Text(int id, ui::Rect du, unsigned textId) { return {id, ControlKind::Static, du, textId}; }
+
+// The page's mode of operation from the document's: 0 -> 0, 2 -> 1, 3 -> 2, 1 -> 3.
+int SeitenModus(int dokModus) {
+    for (int i = 0; i < 4; ++i)
+        if (CDimPageLogik::DokModus(i, u"CDimPage::OnSetActive") == dokModus) return i;
+    return -1;
+}
+
+void Meldung(const CVRMString& text) {
+    KVSMessageBoxCaptionID(text, kTitel, platform::mb::OK | platform::mb::ICONEXCLAMATION);
+}
+
+}  // namespace
+
+void RegistriereDimPageVorlage() {
+    if (ui::findDialogTemplate(P::kIDD)) return;
+    ui::DialogTemplate t{P::kIDD, {300, 215}, kTitel, u"", {}};
+    auto& c = t.controls;
+    c.push_back(Abschnitt(P::kIdcBetriebsweiseText, {7, 7, 147, 17}, kBetriebsweise));
+    c.push_back({P::kIdcBetriebsweise, ControlKind::DropList, {7, 21, 147, 33}});
+    c.push_back(Text(P::kIdcAnzahlText, {7, 39, 103, 49}, kAnzahl));
+    c.push_back({P::kIdcAnzahl, ControlKind::DropList, {105, 37, 147, 49}});
+    c.push_back(Abschnitt(P::kIdcVarianteText, {7, 57, 147, 67}, kWaermequelle));
+    c.push_back({P::kIdcVariante, ControlKind::DropList, {7, 71, 147, 83}});
+    c.push_back(Abschnitt(P::kIdcAuslegungText, {7, 91, 147, 101}, kAuslegung));
+    c.push_back(Text(P::kIdcDimPunktText, {7, 107, 110, 121}, kDimPunkt));
+    c.push_back({P::kIdcDimPunkt, ControlKind::Edit, {112, 105, 147, 117}});
+    c.push_back(Text(P::kIdcMinDimPunktText, {7, 125, 110, 139}, kMinDimPunkt));
+    c.push_back({P::kIdcMinDimPunkt, ControlKind::Edit, {112, 123, 147, 135}, 0, u"", ui::cs::EditReadOnly});
+    c.push_back(Text(P::kIdcBivalenzText, {7, 143, 110, 157}, kBivalenz));
+    c.push_back({P::kIdcBivalenz, ControlKind::Edit, {112, 141, 147, 153}});
+    c.push_back({P::kIdcDimPunktDialog, ControlKind::Button, {7, 161, 147, 175}, kDimPunktDialog});
+
+    c.push_back(Abschnitt(P::kIdcKandidatenText, {153, 7, 293, 17}, kKandidaten));
+    c.push_back({P::kIdcKandidaten, ControlKind::List, {153, 21, 293, 151}});
+    c.push_back({P::kIdcSuchen, ControlKind::Button, {153, 155, 243, 169}, kSuchen});
+    c.push_back({P::kIdcGesamtleistung, ControlKind::Static, {153, 175, 293, 195}});
+    c.push_back({P::kIdcMedium, ControlKind::Static, {153, 197, 293, 207}});
+    ui::registerDialogTemplate(std::move(t));
+}
+
+CDimPage::CDimPage(int wizard) : CKVSDatenPage(kIDD, wizard, kTitel) { RegistriereDimPageVorlage(); }
+
+CDimPage::~CDimPage() = default;
+
+bool CDimPage::setItemText(unsigned itemId, std::u16string_view text) {
+    return ui::setChildText(this, static_cast<int>(itemId), text);
+}
+
+CKelvoDoc& CDimPage::Dokument() const {
+    auto* doc = dynamic_cast<CKelvoDoc*>(&GetDatenSheet().GetDokument());
+    if (!doc) ThrowFehler(0, nullptr, 0);
+    return *doc;
+}
+
+void CDimPage::onInitPage() {
+    CKelvoDoc& doc = Dokument();
+    // A project without its components cannot be dimensioned: the page says which one is
+    // missing and stays empty.
+    const std::pair<bool, const char16_t*> pruefungen[] = {
+        {doc.Haus().IstInitialisiert(), u"CDimPage::OnInitDialog(Haus)"},
+        {doc.Tarif().IstGueltig(), u"CDimPage::OnInitDialog(Tarif)"},
+        {doc.KombiWQuelle().IstGueltig(), u"CDimPage::OnInitDialog(WQuelle)"},
+    };
+    for (const auto& [gueltig, ort] : pruefungen) {
+        if (gueltig) continue;
+        ShowFehler(textid::kNichtInitialisiert, ort);
+        CKVSDatenPage::onInitPage();
+        EnableControls();
+        return;
+    }
+    m_dok = &doc;
+    m_logik = std::make_unique<CDimPageLogik>(doc);
+
+    QStringList modi, anzahl;
+    for (int i = 0; i < 4; ++i)
+        modi << QString::fromStdU16String(CResManager::getLangText(
+                    static_cast<uint16_t>(getBetriebsweiseIDS(CDimPageLogik::DokModus(i, u"CDimPage::OnInitDialog")))));
+    for (int i = 1; i <= kAnzahlWPMax; ++i) anzahl << QString::number(i);
+    qobject_cast<QComboBox*>(ui::child(this, kIdcBetriebsweise))->addItems(modi);
+    qobject_cast<QComboBox*>(ui::child(this, kIdcAnzahl))->addItems(anzahl);
+    GetKelvoApp().GetListe(m_logik->katalog, 1);
+
+    const auto combo = [this](int id, void (CDimPage::*handler)()) {
+        QObject::connect(qobject_cast<QComboBox*>(ui::child(this, id)), &QComboBox::activated, this,
+                         [this, handler] { ui::guarded(ui::Msg::Command, [&] { (this->*handler)(); }); });
+    };
+    combo(kIdcBetriebsweise, &CDimPage::OnBetriebsweise);
+    combo(kIdcAnzahl, &CDimPage::OnBetriebsweise);
+    auto* liste = qobject_cast<QListWidget*>(ui::child(this, kIdcKandidaten));
+    QObject::connect(liste, &QListWidget::itemClicked, this,
+                     [this] { ui::guarded(ui::Msg::Command, [&] { OnKandidat(); }); });
+    CKVSDatenPage::onInitPage();
+}
+
+// The heat-source variants: the probe's tube types for probes, the collector for
+// collectors, the kind of heat pump the source needs for any other source.
+void CDimPage::FuelleVarianten() {
+    auto* box = qobject_cast<QComboBox*>(ui::child(this, kIdcVariante));
+    box->clear();
+    const auto text = [](unsigned id) {
+        return QString::fromStdU16String(CResManager::getLangText(static_cast<uint16_t>(id)));
+    };
+    const int art = m_logik->quellArt;
+    if (art == kSondeArt) {
+        for (int v = 0; v < kProbeVarianten; ++v) box->addItem(text(getSondenartIDS(v)));
+    } else if (art == kKollektorArt) {
+        box->addItem(text(3601));  // "horizontal ground collector"
+    } else {
+        box->addItem(text(getWPmediumIDS(std::min(MediumFuerQuellArt(art), 3))));
+    }
+}
+
+bool CDimPage::onSetActive() {
+    if (!CKVSDatenPage::onSetActive()) return false;
+    if (!m_logik) return true;
+    CDimPageLogik& l = *m_logik;
+    CWQuelle2* quelle = m_dok->GetWQuelle(1);
+    if (!quelle) ThrowFehler(textid::kNichtInitialisiert, u"CDimPage::OnSetActive");
+    l.quellArt = quelle->GetWert(ID_QuellMediumIdx).GetIntVal();
+    l.betriebsweise = SeitenModus(quelle->GetWert(ID_BetrWeiseIdx).GetIntVal());
+    l.dimPunktTemp = static_cast<int>(quelle->GetWert(ID_DimPunktTemp).GetFloatVal());
+    l.festerDimPunkt = quelle->GetWert(ID_UserQuellTemp).GetBoolVal();
+    l.variante = l.quellArt == kSondeArt ? quelle->GetWert(ID_Sondenart).GetIntVal() : 0;
+    l.anzahlIndex = std::clamp(static_cast<int>(m_dok->Projekt().GetWert(ID_AnzahlWP).GetUIntVal()) - 1, 0,
+                               kAnzahlWPMax - 1);
+    // This page offers no separate hot-water generator to choose.
+    l.wwAuswahl = 0;
+    l.SetMinDimPunktTemp();
+    l.dimPunktTemp = std::max(l.dimPunktTemp, l.minDimPunktTemp);
+    if (l.bivalenzTemp < l.minDimPunktTemp) l.bivalenzTemp = l.dimPunktTemp;
+    FuelleVarianten();
+    updateData(false);
+    EnableControls();
+    FillPageDaten(1);
+    return true;
+}
+
+void CDimPage::doDataExchange(ui::DataExchange& dx) {
+    if (!m_logik) return;
+    CDimPageLogik& l = *m_logik;
+    dx.listIndex(kIdcBetriebsweise, l.betriebsweise);
+    dx.listIndex(kIdcAnzahl, l.anzahlIndex);
+    const bool eigeneVariante = l.betriebsweise == 0 || l.betriebsweise == 3;
+    int variante = eigeneVariante ? l.variante : -1;
+    dx.listIndex(kIdcVariante, variante);
+    if (dx.saving() && eigeneVariante) l.variante = variante;
+    int dimPunkt = l.dimPunktTemp;
+    dx.integer(kIdcDimPunkt, dimPunkt);
+    if (dx.saving()) {
+        // The design point lies between the lowest usable point and +12 °C.
+        CVRMString text;
+        if (dimPunkt < l.minDimPunktTemp) text.Format(kBivalenzMin, l.minDimPunktTemp);
+        if (dimPunkt > kHoechsterDimPunkt) text.Format(kBivalenzMax, kHoechsterDimPunkt);
+        if (!text.empty()) {
+            Meldung(text);
+            ui::child(this, kIdcDimPunkt)->setFocus();
+            throw platform::UserException();
+        }
+        l.dimPunktTemp = dimPunkt;
+    }
+    CVRMString tiefster;
+    tiefster.Format(kFormatInt, l.minDimPunktTemp);
+    if (!dx.saving()) ui::setChildText(this, kIdcMinDimPunkt, tiefster);
+    // In the modes with a bivalence point of their own the page computes it.
+    int bivalenz = l.bivalenzTemp;
+    dx.integer(kIdcBivalenz, bivalenz);
+    if (dx.saving() && eigeneVariante) l.bivalenzTemp = bivalenz;
+}
+
+bool CDimPage::Lies() { return updateData(true); }
+
+void CDimPage::EnableControls() {
+    const int modus = m_logik ? m_logik->betriebsweise : -1;
+    const bool eigeneVariante = modus == 0 || modus == 3;
+    for (int id : {kIdcBetriebsweise, kIdcAnzahl, kIdcDimPunkt, kIdcBivalenz})
+        EnableDlgItem(this, static_cast<unsigned>(id), m_logik != nullptr);
+    EnableDlgItem(this, kIdcVariante, eigeneVariante);
+    if (auto* edit = qobject_cast<QLineEdit*>(ui::child(this, kIdcBivalenz))) edit->setReadOnly(!eigeneVariante);
+    EnableDlgItem(this, kIdcSuchen, modus >= 0);
+    EnableDlgItem(this, kIdcDimPunktDialog, modus >= 0);
+}
+
+void CDimPage::FillPageDaten(int /*reload*/) {
+    if (!m_logik) return;
+    CDimPageLogik& l = *m_logik;
+    if (l.betriebsweise < 0 || l.betriebsweise > 3)
+        ThrowFehler(textid::kFalscheKonstante, u"CDimPage::FillPageDaten");
+    const bool gefunden = l.Dimensioniere(l.AuslegungsWerte(), this);
+    ZeigeKandidaten();
+    // A cancelled search keeps its list; a search without a fitting unit says so.
+    if (!gefunden && l.kandidaten.empty()) Meldung(CResManager::getLangText(kNichtMoeglich));
+}
+
+void CDimPage::ZeigeKandidaten() {
+    auto* liste = qobject_cast<QListWidget*>(ui::child(this, kIdcKandidaten));
+    liste->clear();
+    for (const SKandidat& k : m_logik->kandidaten) liste->addItem(QString::fromStdU16String(k.name));
+    const auto treffer = liste->findItems(QString::fromStdU16String(m_logik->wpName), Qt::MatchExactly);
+    if (!m_logik->wpName.empty() && !treffer.isEmpty()) {
+        liste->setCurrentItem(treffer.front());
+    } else {
+        m_logik->wpName.clear();
+    }
+    ZeigeGewaehlte();
+}
+
+void CDimPage::OnKandidat() {
+    auto* liste = qobject_cast<QListWidget*>(ui::child(this, kIdcKandidaten));
+    if (!liste->currentItem()) return;
+    m_logik->wpName = liste->currentItem()->text().toStdU16String();
+    ZeigeGewaehlte();
+}
+
+// The chosen unit's total output at the design point and its kind.
+void CDimPage::ZeigeGewaehlte() {
+    CDimPageLogik& l = *m_logik;
+    const auto k = std::find_if(l.kandidaten.begin(), l.kandidaten.end(),
+                                [&](const SKandidat& e) { return e.name == l.wpName; });
+    if (l.wpName.empty() || k == l.kandidaten.end()) {
+        ui::setChildText(this, kIdcGesamtleistung, u"");
+        ui::setChildText(this, kIdcMedium, u"");
+        return;
+    }
+    const SAuslegungsWerte w = l.AuslegungsWerte();
+    CVRMString leistung;
+    leistung.Format(kGesamtleistung, k->leistung * static_cast<float>(l.anzahlIndex + 1), w.vorlaufTemp2,
+                    w.quellTemp);
+    ui::setChildText(this, kIdcGesamtleistung, leistung);
+    CWPumpe2 wp;
+    CVRMdatenProvider::get().fill(wp, l.wpName);
+    const int medium = wp.GetWert(ID_MedienTyp).GetIntVal();
+    if (medium < 0 || medium > 3) {
+        CVRMString text;
+        text.Format(kTypUnbekannt, l.wpName);
+        Meldung(text);
+        ThrowFehler(kNichtMoeglich, u"CDimPage::ZeigeGewaehlte");
+    }
+    ui::setChildText(this, kIdcMedium, CResManager::getLangText(static_cast<uint16_t>(kMediumTexte[medium])));
+}
+
+void CDimPage::OnBetriebsweise() {
+    if (!Lies()) return;
+    CDimPageLogik& l = *m_logik;
+    l.SetMinDimPunktTemp();
+    l.dimPunktTemp = std::max(l.dimPunktTemp, l.minDimPunktTemp);
+    updateData(false);
+    EnableControls();
+    FillPageDaten(1);
+}
+
+void CDimPage::OnDimPunktDialog() {
+    if (!Lies()) return;
+    CDimPageLogik& l = *m_logik;
+    CDlgCalcDPT dialog(*m_dok, l.minDimPunktTemp, false, l.anzahlIndex + 1, this);
+    const int ende = dialog.doModal();
+    if (ende == CDlgCalcDPT::kIdcBivalenzAnnehmen) {
+        l.bivalenzTemp = dialog.GetErgebnisTemp();
+        l.dimPunktTemp = std::max(dialog.GetErgebnisTemp(), l.minDimPunktTemp);
+    } else if (ende == CDlgCalcDPT::kIdcWPUebernehmen) {
+        l.wpName = dialog.GetWPName();
+    } else {
+        return;
+    }
+    updateData(false);
+    FillPageDaten(1);
+    PruefeVorlauf();
+}
+
+// The chosen unit must reach the flow temperature the design point asks for.
+void CDimPage::PruefeVorlauf() {
+    CDimPageLogik& l = *m_logik;
+    if (l.wpName.empty()) return;
+    CWPumpe2 wp;
+    CVRMdatenProvider::get().fill(wp, l.wpName);
+    const SAuslegungsWerte w = l.AuslegungsWerte();
+    const float maxVorlauf = wp.getMVT(w.quellTemp);
+    if (maxVorlauf >= w.vorlaufTemp2) return;
+    CVRMString text;
+    text.Format(kVorlaufZuHoch, maxVorlauf, w.vorlaufTemp2);
+    Meldung(text);
+}
+
+bool CDimPage::onCommand(int id, int notifyCode, ui::Window* from) {
+    switch (id) {
+        case kIdcSuchen:
+            if (Lies()) FillPageDaten(1);
+            return true;
+        case kIdcDimPunktDialog:
+            OnDimPunktDialog();
+            return true;
+        default:
+            return CKVSDatenPage::onCommand(id, notifyCode, from);
+    }
+}
+
+bool CDimPage::onWizardFinish() {
+    if (!m_logik || !Lies()) return false;
+    return m_logik->SchliesseAb(0);
+}
