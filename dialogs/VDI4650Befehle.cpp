@@ -1,5 +1,7 @@
 #include "dialogs/VDI4650Befehle.h"
 
+#include "app/doc/KelvoDoc.h"
+#include "app/doc/VDI4650Fenster.h"
 #include "app/shell/KelvoAppBefehle.h"
 #include "dialogs/DlgVDI4650.h"
 #include "evaluation/vdi4650/VDI4650.h"
@@ -24,4 +26,12 @@ void OeffneRechner(int modus) {
 void RegistriereVDI4650Befehle(CKelvoAppBefehle& befehle) {
     befehle.Setze(kBefehlVDI4650Liste, {[] { OeffneRechner(0); }, {}});
     befehle.Setze(kBefehlVDI4650Frei, {[] { OeffneRechner(1); }, {}});
+    // Opened from a project, the calculator starts from the project's own figures.
+    RegistriereVDI4650Fenster([](int modus, CKelvoDoc& doc, QWidget* parent,
+                                 const SVDI4650Projektdaten& daten) {
+        VDI4650::SetOptionen(false, false);
+        CDlgVDI4650 rechner(modus, &doc, parent);
+        rechner.Rechner().SetDaten(daten);
+        rechner.doModal();
+    });
 }
