@@ -19,6 +19,7 @@
 #include "app/frame/MainFrame.h"
 #include "controls/buttons/ShadeButtonST.h"
 #include "dialogs/AuswertDlg.h"
+#include "dialogs/DlgVDI4650.h"
 #include "dialogs/ProjektDlg.h"
 #include "evaluation/AuswertManager.h"
 #include "platform/ui/Menu.h"
@@ -194,14 +195,15 @@ TEST_F(AuswertDlgTest, BivalenteAnlage) {
 }
 
 // The result commands follow the project: greyed for an incomplete project, the VDI 4650
-// calculator only with its window; the project window command brings the project forward.
+// calculator too; the project window command brings the project forward.
 TEST_F(AuswertDlgTest, ErgebnisBefehleNachProjekt) {
     Starte();
     CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe monovalent"));
     EXPECT_TRUE(Befehl(32853)->isEnabled());
-    EXPECT_FALSE(Befehl(32860)->isEnabled());  // no calculator window in this program yet
+    EXPECT_TRUE(Befehl(32860)->isEnabled());
     doc.Projekt().GetWert(ID_WQuelle) = CVRMString();
     EXPECT_FALSE(Befehl(32853)->isEnabled());
+    EXPECT_FALSE(Befehl(32860)->isEnabled());
     Frame().Router().idle().runNow();
     EXPECT_FALSE(Frame().LeftBar()->Knopf(kJahresauswertungKnopf)->isEnabled());
     doc.Projekt().GetWert(ID_WQuelle) = doc.KombiWQuelle().getConsumerName();
@@ -213,6 +215,30 @@ TEST_F(AuswertDlgTest, ErgebnisBefehleNachProjekt) {
     uitest::processEvents();
     EXPECT_FALSE(rahmen->isMinimized());
     EXPECT_EQ(Frame().Arbeitsflaeche()->activeSubWindow(), rahmen);
+}
+
+// From a project the VDI 4650 calculator opens on the project's own heat pump, with the
+// project's figures and the three factors computed from them.
+TEST_F(AuswertDlgTest, VDI4650AusDemProjekt) {
+    Starte();
+    CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe monovalent"));
+    auto& d = uitest::dialogs();
+    d.expectMessageBox(1);  // the design check: the heat pump is a little small
+    d.expectMessageBox(1);  // the guideline's brine range: the sample's ground is warmer
+    d.expectDialog(u"Seasonal performance factor as per VDI 4650", [&](QDialog& dlg) {
+        auto& rechner = static_cast<CDlgVDI4650&>(dlg);
+        EXPECT_EQ(rechner.Rechner().GetDokument(), &doc);
+        EXPECT_EQ(rechner.Rechner().wpName, doc.WPumpe().getConsumerName());
+        auto* name = qobject_cast<QComboBox*>(ui::child(&dlg, CDlgVDI4650::kIdcWPName));
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->currentText().toStdU16String(), doc.WPumpe().getConsumerName());
+        uitest::click(*ui::child(&dlg, CDlgVDI4650::kIdcSchliessen), {5, 5});
+    });
+    Befehl(32860)->trigger();
+    uitest::processEvents();
+    ASSERT_FALSE(d.dialogCaptions().empty());
+    EXPECT_EQ(d.dialogCaptions().back(), u"Seasonal performance factor as per VDI 4650");
+    EXPECT_NE(d.boxes().back().text.find(u"-3..+5"), std::u16string::npos);
 }
 
 }  // namespace
