@@ -10,6 +10,8 @@
 
 #include "EngineFixture.h"
 #include "core/value/VRMdatenProvider.h"
+#include "model/data/VRMdatenProvider2.h"
+#include "model/heatpump/WPLeistDaten.h"
 #include "model/data/Spline.h"
 #include "platform/errors/UserException.h"
 #include "platform/text/Text.h"
@@ -126,6 +128,97 @@ TEST_F(AuswertManagerTest, AFailedYearUnderANewKeyIsNotEvaluated) {
     EXPECT_FALSE(engine.IstAusgewertet(CAuswertManager::kOhneSolar));
     EXPECT_FALSE(engine.IstAusgewertet(0));
     EXPECT_EQ(Boxen().back(), "Evaluation aborted");
+}
+
+// The engine reads the heat pump, the climate and the weather bins once per evaluation:
+// what is edited between two evaluations (a heat pump's performance records in the
+// database, its unit count, a location's monthly climate and its weather bins) the next
+// one sees. Library records cannot be edited: the heat pump and the locations are the
+// user's copies of the air sample's, whose heat pump runs bivalent below +6 °C and stops
+// below +2 °C, so that January needs the backup heater.
+TEST_F(AuswertManagerTest, EditsBetweenTwoEvaluationsAreSeenByTheNext) {
+    auto p = Lade(kLuft);
+    p->Quelle1().SetzeWert(ID_DimPunktTemp, CVRMVariant(6));
+    CVRMdatenProvider& werte = CVRMdatenProvider::get();
+    CVRMdatenProvider2& daten = CVRMdatenProvider2::Get();
+
+    const CVRMString wpName(u"Own heat pump");
+    CWordArray ids;
+    p->wpumpe.GetDatenIDs(ids);
+    for (uint16_t id : ids) {
+        CVRMwert wert = p->wpumpe.GetWert(static_cast<TKelvoDatenID>(id));
+        werte.save(wpName, static_cast<TKelvoDatenID>(id), wert, false);
+    }
+    auto zeilen = daten.LeseLeistDatenZeilen(p->wpumpe.getConsumerName());
+    daten.SpeichereLeistDatenZeilen(wpName, zeilen, true);
+    CWPumpe2 wpumpe;
+    werte.fill(wpumpe, wpName);
+    wpumpe.GetWert(ID_MinLuftTemp) = 2;
+    dok.wpumpe = &wpumpe;
+
+    const CVRMString klimaort(u"Own climate"), wetterort(u"Own weather");
+    std::array<float, 12> klima{};
+    daten.GetMonatsWerte(p->haus.GetWert(ID_Klimaort).GetStringVal(), klima);
+    daten.SaveKlimaMonatsTemps(klimaort, klima);
+    std::array<float, 63> bins{};
+    daten.GetTempHaeufigkeiten(p->haus.GetWert(ID_Wetterort).GetStringVal(), bins,
+                               p->haus.GetWert(ID_Klimaort).GetStringVal());
+    daten.SaveWetterWerte(wetterort, bins);
+    p->haus.GetWert(ID_Klimaort) = klimaort;
+    p->haus.GetWert(ID_Wetterort) = wetterort;
+
+    auto werteAus = [&] {
+        engine.InitAuswertung(0, &p->projekt, &p->kombi, &wpumpe, &p->haus, &p->tarif,
+                              p->Solar(), 0);
+        engine.DoAuswertung();
+        engine.GetErgebnisse(erg);
+    };
+    ASSERT_NO_THROW(werteAus()) << BoxTexte();
+    const int januar = 0;
+    const CKelvoErgebnisse vorher = erg;
+    ASSERT_GT(vorher.Reihe(ER_HeizLaufzeit)[januar], 0.0f);
+    ASSERT_GT(vorher.Reihe(ER_HeizWaerme)[januar] - vorher.Reihe(ER_HeizWPWaerme)[januar], 0.01f)
+        << "no backup heat in January";
+
+    // Every capacity of every record twice as large, as the heat pump's data dialog saves
+    // them; the document fills its heat pump anew. The same heat needs fewer hours.
+    for (CVRMString& zeile : zeilen) {
+        if (zeile.IsEmpty()) continue;
+        CWPLeistDaten satz(zeile.view());
+        for (float* feld : {&satz.heiz35, &satz.heiz2, &satz.elektro35, &satz.elektro2,
+                            &satz.quelle35, &satz.quelle2})
+            *feld *= 2.0f;
+        zeile = satz.Format();
+    }
+    daten.SpeichereLeistDatenZeilen(wpName, zeilen, true);
+    werte.fill(wpumpe, wpName);
+    wpumpe.GetWert(ID_MinLuftTemp) = 2;
+    werteAus();
+    const float doppelt = erg.Reihe(ER_HeizLaufzeit)[januar];
+    EXPECT_LT(doppelt, 0.75f * vorher.Reihe(ER_HeizLaufzeit)[januar]);
+
+    // Two units of it: fewer hours again.
+    wpumpe.SetAnzahl(2);
+    werteAus();
+    EXPECT_LT(erg.Reihe(ER_HeizLaufzeit)[januar], 0.75f * doppelt);
+
+    // A January 5 K colder: more heat to deliver, the demand the house now computes.
+    klima[januar] -= 5.0f;
+    daten.SaveKlimaMonatsTemps(klimaort, klima);
+    const float heizVorher = erg.Reihe(ER_HeizWaerme)[januar];
+    werteAus();
+    float bedarf = 0.0f;
+    p->haus.MomentanerHeizbedarf(januar, 1, bedarf);
+    EXPECT_GT(bedarf, heizVorher);
+    EXPECT_FLOAT_EQ(erg.Reihe(ER_HeizWaerme)[januar], bedarf);
+
+    // Weather bins without a day below +12 °C: no backup heater any more.
+    std::array<float, 63> warm{};
+    warm.back() = 365.0f;
+    daten.SaveWetterWerte(wetterort, warm);
+    werteAus();
+    EXPECT_EQ(erg.Reihe(ER_HeizWPWaerme)[januar], erg.Reihe(ER_HeizWaerme)[januar]);
+    EXPECT_TRUE(boxes.shown.empty()) << BoxTexte();
 }
 
 // A failure that is not the error layer's (here the options cannot be read when the year
