@@ -146,30 +146,47 @@ TEST_F(AuswertSolarTest, FedInHeatMustLieAtLeastThreeKelvinAboveTheBrine) {
     }
 }
 
-// Solar heat for hot water first, then a little heat fed into the ground (20 kWh a month,
-// less than the heat pump draws): the hot-water gain leaves a share of the hot water, the
-// feed-in covers part of that share, and the heat pump the rest. However the month is
-// shared out, it delivers the hot water and the heating the house needs: the hot water of
-// the same year without solar heat, and the heating demand.
+// Solar heat for hot water (or heating) first, then a little heat fed into the ground
+// (20 kWh a month, less than the heat pump draws): the first gain leaves a share of the
+// hot water (of the heating), the feed-in covers part of the shares, and the heat pump the
+// rest. However the month is shared out, it delivers the hot water and the heating the
+// house needs: the hot water of the same year without solar heat, and the heating demand.
 TEST_F(AuswertSolarTest, TheSharesLeftAfterEachSolarStepAddUpToTheWholeDemand) {
-    auto p = LadeMitSolar(kSonde, CHaus2::kWarmwasser, CHaus2::kErdreich);
-    engine.InitAuswertung(CAuswertManager::kOhneSolar, &p->projekt, &p->kombi, &p->wpumpe,
-                          &p->haus, &p->tarif, kAnlage, 0);
-    engine.DoAuswertung();
-    engine.GetErgebnisse(erg);
-    const CKelvoErgebnisse::Monatswerte ohneSolar = erg.Reihe(ER_WWWaerme);
+    const struct {
+        const char* name;
+        unsigned erstes;
+        float heizGewinn;  // kWh/m²: 10 kWh, less than the heating demand of a winter month
+    } faelle[] = {{"hot water, then ground", CHaus2::kWarmwasser, 0.0f},
+                  {"heating, then ground", CHaus2::kHeizung, 1.0f}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        erdGewinn = 100.0f;
+        heizGewinn = 0.0f;
+        auto p = LadeMitSolar(kSonde, f.erstes, CHaus2::kErdreich);
+        engine.InitAuswertung(CAuswertManager::kOhneSolar, &p->projekt, &p->kombi, &p->wpumpe,
+                              &p->haus, &p->tarif, kAnlage, 0);
+        engine.DoAuswertung();
+        engine.GetErgebnisse(erg);
+        const CKelvoErgebnisse::Monatswerte ohneSolar = erg.Reihe(ER_WWWaerme);
 
-    erdGewinn = 2.0f;
-    ASSERT_NO_THROW(WerteSolar(*p)) << BoxTexte();
-    EXPECT_TRUE(boxes.shown.empty()) << BoxTexte();
-    for (int m = 0; m < 12; ++m) {
-        SCOPED_TRACE(m);
-        // Both solar steps took part: 50 kWh of hot water, all 20 kWh fed in.
-        EXPECT_FLOAT_EQ(erg.Reihe(ER_SolarWW)[m], 50.0f);
-        EXPECT_NEAR(erg.Reihe(ER_EinspeisungWP)[m], 20.0f, 1e-4f);
-        EXPECT_NEAR(erg.Reihe(ER_WWWaerme)[m], ohneSolar[m], 1e-4f * ohneSolar[m]);
+        erdGewinn = 2.0f;
+        heizGewinn = f.heizGewinn;
+        ASSERT_NO_THROW(WerteSolar(*p)) << BoxTexte();
+        EXPECT_TRUE(boxes.shown.empty()) << BoxTexte();
+        for (int m = 0; m < 12; ++m) {
+            SCOPED_TRACE(m);
+            // Both solar steps took part: 50 kWh of hot water, all 20 kWh fed in.
+            if (f.erstes == CHaus2::kWarmwasser) {
+                EXPECT_FLOAT_EQ(erg.Reihe(ER_SolarWW)[m], 50.0f);
+            }
+            EXPECT_NEAR(erg.Reihe(ER_EinspeisungWP)[m], 20.0f, 1e-4f);
+            EXPECT_NEAR(erg.Reihe(ER_WWWaerme)[m], ohneSolar[m], 1e-4f * ohneSolar[m]);
+        }
+        if (f.heizGewinn > 0.0f) {
+            EXPECT_NEAR(erg.Reihe(ER_SolarHeiz)[0], 10.0f, 1e-4f);
+        }
+        ErwarteBilanz(*p);
     }
-    ErwarteBilanz(*p);
 }
 
 // Solar heat for heating beyond the whole demand of every month: it covers the demand, so
