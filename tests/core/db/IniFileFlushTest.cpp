@@ -71,8 +71,11 @@ TEST_F(IniFileTest, FlushesAfterChangesWriteTheWholeDatabase) {
         schritt.mache(*file);
         EXPECT_EQ(testsupport::ReadFileBytes(folder.file("user.dat")), Utf16File(schritt.danach));
         if (std::string_view(schritt.change).starts_with("changes")) {
-            // An export of the whole database in between changes nothing of the next flush.
+            // Exports in between, whole and of some sections, change nothing of the next
+            // flush.
             file->Flush(PathOf("export.dat"), nullptr, nullptr);
+            const CVRMStringArray first{u"a"}, second{u"neu"};
+            file->Flush(PathOf("teil.dat"), &first, &second);
             file->WriteIniString(u"c", u"neu", u"8", true);
             EXPECT_EQ(testsupport::ReadFileBytes(folder.file("user.dat")),
                       Utf16File(u"[a]\ny=\nneu=5\n[c]\nneu=8\n[d]\nv=7\n"));
