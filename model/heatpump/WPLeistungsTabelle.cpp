@@ -16,15 +16,15 @@ CWPLeistungsTabelle::CWPLeistungsTabelle(CWPumpe2& wpumpe, float tv, float tr)
     m_korrektur =
         CWPumpe2::SpreizungsKorrektur(tv, tr, wpumpe.GetWert(ID_TempDiffVerfluess).GetFloatVal());
     m_einheiten = static_cast<float>(wpumpe.GetAnzahl());
-    m_warnen = LeistDatenWarnungenAn();
 }
 
 CWPLeistungsTabelle::Klammer CWPLeistungsTabelle::Suche(float quellTemp, size_t slots) {
     PruefeLeistDaten(slots, m_gueltig.size(), m_name);
+    if (!m_warnen) m_warnen = LeistDatenWarnungenAn();
     Klammer k;
     k.quellTemp = quellTemp;
     // Once moved down to the limit the temperature is found.
-    while (!SucheLeistDaten(k.quellTemp, m_gueltig, m_maxQuellTemp, m_warnen, k.unten, k.oben)) {
+    while (!SucheLeistDaten(k.quellTemp, m_gueltig, m_maxQuellTemp, *m_warnen, k.unten, k.oben)) {
     }
     return k;
 }

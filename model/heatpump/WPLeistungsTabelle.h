@@ -5,6 +5,7 @@
 // bracket search answers the source-side, heating and electric capacity together, with
 // the figures and the warnings the heat pump gives for each alone, and nothing allocated.
 // It reads the heat pump as it is when the table is made: a later edit needs a new table.
+#include <optional>
 #include <vector>
 
 #include "core/value/VRMString.h"
@@ -45,5 +46,6 @@ class CWPLeistungsTabelle : public IWPLeistungen {
     float m_minVorlauf = 0.0f;
     float m_korrektur = 1.0f;
     float m_einheiten = 1.0f;
-    bool m_warnen = false;
+    // Whether the warnings are on: the option is read at the first lookup.
+    std::optional<bool> m_warnen;
 };
