@@ -46,14 +46,7 @@ SWPLeistung CAuswertManager::MomentaneLeistung(int monat, float quellTemp, float
     if (monat < 0 || monat >= 12)
         ThrowFehler(textid::kDatenFehlen, u"CAuswertManager::MomentaneLeistung");
     if (!m_wpumpe || !m_haus || !m_tarif || !m_kontext) ThrowFehler(0, nullptr);
-    // Outside the bins the flow temperatures do not repeat: ask the heat pump directly.
-    const float tv = m_kontext->vorlauf, tr = m_kontext->ruecklauf;
-    SWPLeistung p;
-    m_wpumpe->GetLeistungGesamt(CWPumpe2::kQuellLeistung, quellTemp, vorlaufTemp, tv, tr, p.quelle);
-    m_wpumpe->GetLeistungGesamt(CWPumpe2::kHeizLeistung, quellTemp, vorlaufTemp, tv, tr, p.heiz);
-    m_wpumpe->GetLeistungGesamt(CWPumpe2::kElektroLeistung, quellTemp, vorlaufTemp, tv, tr,
-                                p.elektrisch);
-    return p;
+    return m_kontext->tabelle->Gesamt(quellTemp, vorlaufTemp);
 }
 
 SWPLeistung CAuswertManager::MomentaneLeistung(int monat, float quellTemp) {
@@ -97,13 +90,21 @@ void CAuswertManager::WarmwasserEnergie(int monat, float anteil, CWawaDaten& dat
     if (monat < 0 || monat >= 12)
         ThrowFehler(textid::kDatenFehlen, u"CAuswertManager::WarmwasserEnergie");
     const auto m = static_cast<unsigned short>(monat);
-    const int speicherTyp = m_haus->GetWert(ID_WWSpTyp).GetIntVal();
+    const int speicherTyp = m_warmwasser.speicherTyp;
     const float vorSole = Reihe(ER_SoleTemp)[static_cast<size_t>((monat + 11) % 12)];
-    daten.m_maxVorlaufTemp =
-        speicherTyp == kSpeicherWP ? 100u : static_cast<uint32_t>(std::max(0.0f, m_wpumpe->getMVT(vorSole)));
-    m_haus->WarmwasserEnergie(m, daten, static_cast<float>(m_wort));
+    const uint32_t maxVorlauf =
+        speicherTyp == kSpeicherWP
+            ? 100u
+            : static_cast<uint32_t>(std::max(0.0f, m_kontext->tabelle->MaxVorlauf(vorSole)));
+    // The month's record as the house prepared it, at this source temperature.
+    const float quellTemp = daten.m_quellTemp;
+    daten = m_warmwasser.monate[m];
+    daten.m_quellTemp = quellTemp;
+    daten.m_maxVorlaufTemp = maxVorlauf;
+    daten.ResetErgebnisse();
+    if (m_warmwasser.mitWW) m_haus->WarmwasserBerechnen(m, daten, m_jahr.wwLeistungen);
 
-    const int wwMitWP = m_haus->GetWert(ID_WWmitWP).GetIntVal();
+    const int wwMitWP = m_warmwasser.service;
     const bool zuheizen = wwMitWP != 0 && wwMitWP != 2 && wwMitWP != 3 &&
                           speicherTyp != kSpeicherWP && m_kontext->medium != kMediumAbluft &&
                           daten.m_elEnergie > 0.01f && MussZugeheiztWerden(monat, *m_kontext);

@@ -57,8 +57,7 @@ bool CAuswertManager::MussZugeheiztWerden(int monat, CHeizKontext& k) {
         }
         if (k.medium < 0 || k.medium > kMediumAbluft)
             ThrowFehler(textid::kFalscheKonstante, u"CAuswertManager::MussZugeheiztWerden");
-        const float tage = TageUnterGrenze(k.bins, static_cast<float>(k.dimPunktTemp));
-        return GetMonatsAnteil(monat, tage) * tage > kMinMonatsTage;
+        return GetMonatsAnteil(monat, k.tageUnterGrenze) * k.tageUnterGrenze > kMinMonatsTage;
     } catch (const platform::UserException&) {
         ShowFehler(textid::kKeineErgebnisse, u"CAuswertManager::MussZugeheiztWerden");
         return false;
@@ -106,7 +105,7 @@ SHeizbedarfWP CAuswertManager::MomHeizbedarfDurchWP(int monat, float bedarf, flo
         e.monatsTemp = k.klimaTemps[static_cast<size_t>(monat)];
         e.minLuftTemp = k.minLuftTemp;
         e.maxVorlauf = static_cast<int>(
-            k.wpumpe.getMVT(k.medium == kMediumLuft ? e.grenzTemp : quellTemp));
+            k.tabelle->MaxVorlauf(k.medium == kMediumLuft ? e.grenzTemp : quellTemp));
         e.wpDarfLaufen = !(k.medium == kMediumLuft && quellTemp < k.minLuftTemp);
         e.zweiteLast = zweiteLast;
         e.sperrFaktor = k.sperrFaktor;

@@ -10,6 +10,7 @@
 #include "evaluation/HeizKontext.h"
 #include "evaluation/binding/BindingState.h"
 #include "model/app/KelvoAppServices.h"
+#include "model/app/KelvoDocServices.h"
 #include "model/errors/Fehler.h"
 #include "model/heatpump/WPumpe2.h"
 #include "model/house/Haus2.h"
@@ -17,13 +18,11 @@
 #include "model/source/KombiWQuelle2.h"
 #include "model/source/WQuelle2.h"
 #include "model/tariff/Tarif2.h"
-#include "platform/errors/UserException.h"
 
 namespace {
 
 constexpr unsigned kAuswertungAbgebrochen = 3397;  // "Evaluation aborted"
 constexpr int kMediumDirekt = 3;
-constexpr int kArtErdluft = 4;  // earth-air tubes: evaluated by the outside module only
 
 }  // namespace
 
@@ -56,6 +55,8 @@ void CAuswertManager::Reset() {
                                &m_gewinnTemp})
         reihe->fill(0.0f);
     m_jahr = SJahr();
+    m_quellDaten = {};
+    m_warmwasser = SWarmwasser();
     m_kontext.reset();
 }
 
@@ -75,6 +76,8 @@ void CAuswertManager::InitAuswertung(uint16_t key, CProjekt2* projekt, CKombiWQu
                                      const CVRMString& solarAnlage, uint32_t wort) {
     m_key = key;
     m_initialisiert = 0;
+    // What was evaluated under an earlier key no longer stands for this one.
+    m_ausgewertet = 0;
     Reset();
     m_projekt = projekt;
     m_kombi = kombi;
@@ -83,16 +86,13 @@ void CAuswertManager::InitAuswertung(uint16_t key, CProjekt2* projekt, CKombiWQu
     m_tarif = tarif;
     m_solarAnlage = solarAnlage;
     m_wort = wort;
-    if (kombi) {
+    if (kombi && kombi->GetAnzahlWQuellen() > 0) {
         m_quelle1 = kombi->GetErsteWQuelle();
         if (kombi->GetAnzahlWQuellen() > 1) m_quelle2 = kombi->GetZweiteWQuelle();
     }
-    if (!wpumpe || !kombi || !haus || !tarif || !projekt || (!m_quelle1 && !m_quelle2))
-        ThrowFehler(0, u"");
-    for (CWQuelle2* quelle : {m_quelle1, m_quelle2}) {
-        if (quelle && quelle->GetWert(ID_QuellMediumIdx).GetIntVal() == kArtErdluft)
-            ThrowFehler(textid::kFalscheKonstante, u"CAuswertManager::InitAuswertung3");
-    }
+    // Every month works on the first source: without it there is nothing to evaluate,
+    // whatever the second holds.
+    if (!wpumpe || !kombi || !haus || !tarif || !projekt || !m_quelle1) ThrowFehler(0, u"");
 
     const bool direkt = wpumpe->GetWert(ID_MedienTyp).GetIntVal() == kMediumDirekt;
     m_anteil1 = GetQuellenAnteil(*kombi, m_quelle1, *haus, direkt);
@@ -137,10 +137,35 @@ void CAuswertManager::LeseSolareGewinne() {
 void CAuswertManager::LeseJahr() {
     m_kontext = std::make_unique<CHeizKontext>(*m_kombi, *m_wpumpe, *m_haus, *m_tarif);
     m_jahr.spreizung = m_projekt->GetWert(ID_TempDiffVerdampf2).GetFloatVal();
-    for (unsigned short m = 0; m < 12; ++m) {
-        m_haus->MomentanerHeizbedarf(m, 1, m_jahr.bedarf[m]);
-        m_haus->MomentaneVorlaufTemp(m, m_kontext->sperrFaktor, m_jahr.vorlaufMonat[m], true);
+    m_jahr.zwischenkreisVerlust = m_projekt->GetWert(ID_ZKWTV2).GetUIntVal();
+    IKelvoDocServices* dokument = GetKelvoApp().GetAktDokument(true);
+    if (dokument && dokument->GetWPumpe() == m_wpumpe) m_jahr.wwLeistungen = &*m_kontext->tabelle;
+    m_haus->MomentanerHeizbedarfJahr(1, m_jahr.bedarf);
+    m_haus->MomentaneVorlaufTempJahr(m_kontext->sperrFaktor, m_jahr.vorlaufMonat, true);
+}
+
+// The months do not change the sources: what they read of them is read once.
+void CAuswertManager::LeseQuellen() {
+    m_quellDaten = {};
+    CWQuelle2* quellen[] = {m_quelle1, m_quelle2};
+    for (size_t i = 0; i < 2; ++i) {
+        CWQuelle2* quelle = quellen[i];
+        if (!quelle) continue;
+        SQuelle& d = m_quellDaten[i];
+        d.temp = quelle->LeseQuellTempDaten();
+        d.sole = quelle->LeseSoleDaten();
+        d.erdreich = IstErdreich(quelle);
+        d.zwischenkreis = quelle->GetWert(ID_ZwkWt).GetBoolVal();
+        d.volStrom = quelle->GetWert(ID_VolStrom).GetFloatVal();
     }
+}
+
+void CAuswertManager::LeseWarmwasser() {
+    m_warmwasser.service = m_haus->GetWert(ID_WWmitWP).GetIntVal();
+    m_warmwasser.speicherTyp = m_haus->GetWert(ID_WWSpTyp).GetIntVal();
+    m_warmwasser.monate.fill(CWawaDaten());
+    m_warmwasser.mitWW =
+        m_haus->WarmwasserVorbereiten(m_warmwasser.monate, static_cast<float>(m_wort));
 }
 
 bool CAuswertManager::mitSolarenGewinnen() const {
@@ -161,6 +186,8 @@ bool CAuswertManager::mitKuehlGewinnen() const {
 void CAuswertManager::DoAuswertung() {
     if (!m_initialisiert) ThrowFehler(textid::kNichtInitialisiert, u"CAuswertManager::DoAuswertung");
     try {
+        LeseQuellen();
+        LeseWarmwasser();
         for (int i = 6; i <= 17; ++i) DoBerechnungen(i % 12, (i - 1) % 12);
         m_ausgewertet = 1;
         BerechneQuelle(m_quelle1, Reihe(ER_QuellTemp1));
@@ -168,7 +195,10 @@ void CAuswertManager::DoAuswertung() {
         PruefeErdGrenze(m_quelle1, Reihe(ER_QuellTemp1));
         if (m_quelle2) PruefeErdGrenze(m_quelle2, Reihe(ER_QuellTemp2));
         SetzeWPReihenAmJahresende();
-    } catch (const platform::UserException&) {
+    } catch (...) {
+        // Whatever went wrong, the year is not evaluated: the user hears so, and the caller
+        // gets the error layer's exception.
+        m_ausgewertet = 0;
         ThrowFehler(kAuswertungAbgebrochen, nullptr);
     }
 }

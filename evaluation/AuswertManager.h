@@ -16,16 +16,16 @@
 
 #include "core/value/VRMString.h"
 #include "evaluation/BinMethode.h"
+#include "model/house/WawaDaten.h"
 #include "model/results/KelvoErgebnisse.h"
+#include "model/source/WQuelle2.h"
 
 class CHaus2;
 class CHeizKontext;
 class CKombiWQuelle2;
 class CProjekt2;
 class CTarif2;
-class CWawaDaten;
 class CWPumpe2;
-class CWQuelle2;
 
 // What the heat pump covers of a month's heating demand, and how it runs.
 struct SHeizbedarfWP {
@@ -133,6 +133,18 @@ class CAuswertManager {
         float spreizung = 0.0f;  // evaporator temperature difference
         Monatswerte bedarf{};     // heating demand (mean kW)
         Monatswerte vorlaufMonat{};
+        // Where the house's hot water asks the heat pump: the capacity table when the active
+        // document's heat pump is the one evaluated, else (null) the document.
+        IWPLeistungen* wwLeistungen = nullptr;
+        unsigned zwischenkreisVerlust = 0;  // K lost in ground water's intermediate circuit
+    };
+    // What the months read of a source, read once when the months begin.
+    struct SQuelle {
+        CWQuelle2::SQuellTempDaten temp;
+        CWQuelle2::SSoleDaten sole;
+        bool erdreich = false;
+        bool zwischenkreis = false;  // an intermediate heat exchanger
+        float volStrom = 0.0f;
     };
 
     // Probes, collectors and the other ground sources: kinds 0, 1, 4 and 5.
@@ -140,6 +152,8 @@ class CAuswertManager {
 
     void Reset();
     void LeseJahr();
+    void LeseQuellen();
+    void LeseWarmwasser();
     void LeseSolareGewinne();
 
     void DoBerechnungen(int monat, int vormonat);
@@ -192,6 +206,15 @@ class CAuswertManager {
     Monatswerte m_gewinnTemp{};
 
     SJahr m_jahr;
+    std::array<SQuelle, 2> m_quellDaten;
+    // The house's hot-water records of the months, prepared once when the months begin.
+    struct SWarmwasser {
+        bool mitWW = false;  // the heat pump serves hot water
+        int service = 0;     // the house's hot-water service
+        int speicherTyp = 0;
+        std::array<CWawaDaten, 12> monate;
+    };
+    SWarmwasser m_warmwasser;
     std::unique_ptr<CHeizKontext> m_kontext;
 };
 

@@ -262,34 +262,35 @@ void CAuswertManager::BerechneQuellenTemps(int monat) {
     const float spreizung = m_jahr.spreizung;
     const float wpQuelle = Reihe(ER_WPQuellLeistung)[monat];
     const bool direkt = m_kontext->medium == 3;
+    const SQuelle& q1 = m_quellDaten[0];
+    const SQuelle& q2 = m_quellDaten[1];
     float t1 = 0.0f, t2 = 0.0f, b1 = 0.0f, b2 = 0.0f;
-    m_quelle1->BerechneQuellenTemp(monat, m_heizQuellAnteil1, m_wwQuellAnteil1,
+    m_quelle1->BerechneQuellenTemp(q1.temp, monat, m_heizQuellAnteil1, m_wwQuellAnteil1,
                                    Reihe(ER_UngestoertTemp1), Reihe(ER_Einspeisung1),
-                                   Reihe(ER_QuellTemp1), spreizung, wpQuelle, t1);
+                                   Reihe(ER_QuellTemp1), spreizung, t1);
     Reihe(ER_QuellTemp1)[monat] = t1;
     if (m_quelle2) {
-        m_quelle2->BerechneQuellenTemp(monat, m_heizQuellAnteil2, m_wwQuellAnteil2,
+        m_quelle2->BerechneQuellenTemp(q2.temp, monat, m_heizQuellAnteil2, m_wwQuellAnteil2,
                                        Reihe(ER_UngestoertTemp2), Reihe(ER_Einspeisung2),
-                                       Reihe(ER_QuellTemp2), spreizung, wpQuelle, t2);
+                                       Reihe(ER_QuellTemp2), spreizung, t2);
         Reihe(ER_QuellTemp2)[monat] = t2;
     }
-    const bool erd1 = IstErdreich(m_quelle1), erd2 = IstErdreich(m_quelle2);
+    const bool erd1 = q1.erdreich, erd2 = m_quelle2 && q2.erdreich;
     if ((erd1 && t1 < kGrenzeQuelle) || (erd2 && t2 < kGrenzeQuelle))
         ZuKalt(kQuelleZuKalt, kUnterQuelle, kGrenzeQuelle);
 
-    m_quelle1->SoleTemperatur(monat, t1, wpQuelle, spreizung, direkt, b1);
-    if (m_quelle2) m_quelle2->SoleTemperatur(monat, t2, wpQuelle, spreizung, direkt, b2);
+    m_quelle1->SoleTemperatur(q1.sole, monat, t1, wpQuelle, spreizung, direkt, b1);
+    if (m_quelle2) m_quelle2->SoleTemperatur(q2.sole, monat, t2, wpQuelle, spreizung, direkt, b2);
     if ((erd1 && b1 < kGrenzeSole) || (erd2 && b2 < kGrenzeSole))
         ZuKalt(kSoleZuKalt, kUnterSole, kGrenzeSole);
 
-    if (m_quelle1->GetWert(ID_QuellMediumIdx).GetIntVal() == kArtGrundwasser) {
-        if (m_quelle1->GetWert(ID_ZwkWt).GetBoolVal())
-            b1 -= static_cast<float>(m_projekt->GetWert(ID_ZKWTV2).GetUIntVal());
+    if (q1.temp.art == kArtGrundwasser) {
+        if (q1.zwischenkreis) b1 -= static_cast<float>(m_jahr.zwischenkreisVerlust);
         if (b1 < kGrenzeWasser) ZuKalt(kWasserZuKalt, kUnterSole, kGrenzeWasser);
     }
 
-    const float w1 = erd1 ? m_quelle1->GetWert(ID_VolStrom).GetFloatVal() : 1.0f;
-    const float w2 = erd2 ? m_quelle2->GetWert(ID_VolStrom).GetFloatVal() : 0.0f;
+    const float w1 = erd1 ? q1.volStrom : 1.0f;
+    const float w2 = erd2 ? q2.volStrom : 0.0f;
     float sole = b1;
     if (w1 + w2 > 0.0f) {
         sole = (w1 * b1 + w2 * b2) / (w1 + w2);

@@ -27,10 +27,6 @@ constexpr int kIntervalle = 5;
 constexpr float kGewinnAbstand = 3.0f;
 constexpr int kJuni = 5;
 
-int Art(CWQuelle2& quelle) {
-    return quelle.GetWert(ID_QuellMediumIdx).GetIntVal();
-}
-
 // The spline through the months `stuetzen`, sampled at the two months after the second.
 std::array<float, 2> SplineMonate(const std::array<int, 4>& stuetzen,
                                   const CAuswertManager::Monatswerte& temps) {
@@ -50,8 +46,9 @@ std::array<float, 2> SplineMonate(const std::array<int, 4>& stuetzen,
 
 void CAuswertManager::BerechneQuelle(CWQuelle2* quelle, Monatswerte& temps) {
     if (!quelle) ThrowFehler(0, nullptr);
-    if (!IstErdreich(quelle)) return;
-    const int art = Art(*quelle);
+    const SQuelle& daten = m_quellDaten[quelle == m_quelle1 ? 0 : 1];
+    if (!daten.erdreich) return;
+    const int art = daten.temp.art;
 
     int ersterGeglaettet = 0;
     if (art == 1) {
@@ -86,7 +83,7 @@ void CAuswertManager::BerechneQuelle(CWQuelle2* quelle, Monatswerte& temps) {
         float ww = 0.0f;
         m_haus->MonatlicherWWbedarf(static_cast<unsigned short>(m), ww);
         const float last = m_jahr.bedarf[i] + ww >= 0.1f ? Reihe(ER_WPQuellLeistung)[i] : 0.0f;
-        quelle->SoleTemperatur(m, temps[i], last, m_jahr.spreizung, direkt,
+        quelle->SoleTemperatur(daten.sole, m, temps[i], last, m_jahr.spreizung, direkt,
                                Reihe(ER_SoleTemp)[i]);
     }
     PasseGewinnTempAn(ersterGeglaettet, m_sommerFlags[ersterGeglaettet - kJuni] != 0);

@@ -7,6 +7,8 @@
 // Powers in kW, energies in kWh, temperatures in °C, a month counts 720 hours.
 #include <span>
 
+#include "model/heatpump/WPLeistung.h"
+
 // Number of bins and the bin of 0 °C: bin i stands for (i - 50) °C.
 inline constexpr int kBinAnzahl = 63;
 inline constexpr int kBinNullGrad = 50;
@@ -22,13 +24,6 @@ float GetMonatsAnteil(int monat, float tage);
 
 // The days of the non-empty bins whose temperature lies below `grenzTemp`.
 float TageUnterGrenze(BinTage bins, float grenzTemp);
-
-// The heat pump's capacities at one operating point, all units together.
-struct SWPLeistung {
-    float heiz = 0.0f;
-    float quelle = 0.0f;
-    float elektrisch = 0.0f;
-};
 
 // What the bin method asks of house and heat pump.
 class IBinModell {

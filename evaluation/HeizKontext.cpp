@@ -17,6 +17,7 @@ CHeizKontext::CHeizKontext(CKombiWQuelle2& kombi_, CWPumpe2& wpumpe_, CHaus2& ha
     vorlauf = haus.GetWert(ID_HeizVorlauf).GetFloatVal();
     ruecklauf = haus.GetWert(ID_HeizRuecklauf).GetFloatVal();
     medium = wpumpe.GetWert(ID_MedienTyp).GetIntVal();
+    tabelle.emplace(wpumpe, vorlauf, ruecklauf);
     minLuftTemp = wpumpe.GetWert(ID_MinLuftTemp).GetFloatVal();
     haus.GetKlimaMonatsTemps(klimaTemps);
     mitZuheizung = kombi.IstMonoEnergetisch() || kombi.IstBiValent();
@@ -25,6 +26,7 @@ CHeizKontext::CHeizKontext(CKombiWQuelle2& kombi_, CWPumpe2& wpumpe_, CHaus2& ha
         CVRMdatenProvider2::Get().GetTempHaeufigkeiten(haus.GetWert(ID_Wetterort).GetStringVal(),
                                                        bins,
                                                        haus.GetWert(ID_Klimaort).GetStringVal());
+        tageUnterGrenze = TageUnterGrenze(bins, static_cast<float>(dimPunktTemp));
     }
 }
 
@@ -68,13 +70,7 @@ SWPLeistung CHeizKontext::WPLeistung(float quellTemp, float vorlaufTemp) {
     BinWerte* bin = medium == 1 ? Bin(quellTemp) : nullptr;
     if (bin && !(bin->vorlaufBekannt && bin->vorlauf == vorlaufTemp)) bin = nullptr;
     if (bin && bin->luftBekannt) return bin->luft;
-    SWPLeistung p;
-    wpumpe.GetLeistungGesamt(CWPumpe2::kHeizLeistung, quellTemp, vorlaufTemp, vorlauf, ruecklauf,
-                             p.heiz);
-    wpumpe.GetLeistungGesamt(CWPumpe2::kQuellLeistung, quellTemp, vorlaufTemp, vorlauf, ruecklauf,
-                             p.quelle);
-    wpumpe.GetLeistungGesamt(CWPumpe2::kElektroLeistung, quellTemp, vorlaufTemp, vorlauf,
-                             ruecklauf, p.elektrisch);
+    const SWPLeistung p = tabelle->Gesamt(quellTemp, vorlaufTemp);
     if (bin) {
         bin->luft = p;
         bin->luftBekannt = true;

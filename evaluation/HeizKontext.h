@@ -1,12 +1,14 @@
 #pragma once
 // The project's components and the figures read from them once, for the heat pump's share
 // of the monthly heating demand: the weather bins of the house's location, the tariff's
-// blocking, the heat pump's medium. The house's demand and flow temperature at a bin and
-// the heat pump's capacities at an air bin are kept once asked, so that the months of one
-// evaluation share them.
+// blocking, the heat pump's medium and its capacity table. The house's demand and flow
+// temperature at a bin and the heat pump's capacities at an air bin are kept once asked, so
+// that the months of one evaluation share them.
 #include <array>
+#include <optional>
 
 #include "evaluation/BinMethode.h"
+#include "model/heatpump/WPLeistungsTabelle.h"
 
 class CHaus2;
 class CKombiWQuelle2;
@@ -40,6 +42,9 @@ class CHeizKontext : public IBinModell {
     std::array<float, 12> klimaTemps{};  // the month's mean outdoor temperatures
     bool mitZuheizung = false;  // mono-energetic or bivalent
     int dimPunktTemp = 0;
+    float tageUnterGrenze = 0.0f;  // days of the year below the bivalence point
+    // The heat pump's capacities at the design flow and return temperatures; set once read.
+    std::optional<CWPLeistungsTabelle> tabelle;
 
   private:
     struct BinWerte {

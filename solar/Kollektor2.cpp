@@ -69,7 +69,10 @@ void CKollektor2::LiesErtraege(const CVRMString& name) {
     unsigned short key = 0;
     CKollektorErtrag::Ertraege werte{};
     for (unsigned short n = 0; n < CVRMdatenProvider3::kMaxErtraege; ++n) {
-        if (!provider.ReadKollektorErtrag(name, n, key, werte)) break;
+        // An invalid record ends the reading like a missing one: those before it stay.
+        if (!provider.ReadKollektorErtrag(name, n, key, werte) ||
+            !CKollektorErtrag::IstGueltig(key, werte))
+            break;
         m_ertraege.push_back(std::make_unique<CKollektorErtrag>(key, werte));
     }
 }

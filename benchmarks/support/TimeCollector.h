@@ -17,6 +17,8 @@ class TimeCollector : public benchmark::ConsoleReporter {
             real[run.benchmark_name()] = run.GetAdjustedRealTime();
             cpu[run.benchmark_name()] = run.GetAdjustedCPUTime();
             realByFunction[run.run_name.function_name] = run.GetAdjustedRealTime();
+            for (const auto& [name, counter] : run.counters)
+                counters[run.run_name.function_name][name] = counter.value;
         }
     }
     // By the full benchmark name ("BM_Laden/2", "BM_Start/iterations:20"), in its unit.
@@ -24,6 +26,8 @@ class TimeCollector : public benchmark::ConsoleReporter {
     std::map<std::string, double> cpu;
     // By the benchmark function alone, when its arguments do not matter.
     std::map<std::string, double> realByFunction;
+    // The user counters of each benchmark function's last run.
+    std::map<std::string, std::map<std::string, double>> counters;
 };
 
 }  // namespace bench

@@ -115,6 +115,8 @@ namespace {
 void CIniFile::Init(const CVRMString& path, bool isLibrary) {
     if (path.empty()) vrmcore::ReportError(kEmptyParameter, u"CIniFile::Init");
     Geaendert();
+    // Another path may write another form, and what is loaded is no part of the last image.
+    m_imageWhole = false;
     m_path = path;
     const std::string file = path.toUtf8();
     std::string error;
@@ -268,6 +270,7 @@ CIniFile::Section* CIniFile::FindSection(const CVRMString& name) {
 }
 
 void CIniFile::SetEntry(Section& section, std::u16string_view key, std::u16string_view value) {
+    section.changed = true;
     const size_t at = section.find(key);
     if (at != IniKeyIndex::npos) {
         section.entries[at].second = value;
@@ -278,6 +281,7 @@ void CIniFile::SetEntry(Section& section, std::u16string_view key, std::u16strin
 }
 
 void CIniFile::EraseEntry(Section& section, size_t position) {
+    section.changed = true;
     section.entries.erase(section.entries.begin() + static_cast<std::ptrdiff_t>(position));
     section.index.rebuild(section.entries.size(), [&section](size_t at) -> std::u16string_view {
         return section.entries[at].first;
@@ -511,20 +515,33 @@ void CIniFile::AddValueToSection(const CVRMString& section, const CVRMString& ke
 // ---- flushing ----
 
 // One pass over the image into the buffer of the last flush (sized by the file as it was
-// read before the first flush): each piece is copied once.
+// read before the first flush): each piece is copied once. The whole image of the own file
+// is kept with the place of each section, so that the next flush writes only the sections
+// that changed and copies the rest.
 std::string_view CIniFile::Image(bool withMark, const CVRMStringArray* first,
                                  const CVRMStringArray* second) {
     const bool filtered = first && second && !first->empty() && !second->empty();
+    const bool whole = withMark && !filtered;
+    if (whole && m_imageWhole) return RenewedImage();
+    // Until it is complete the buffer holds no image to renew from.
+    m_imageWhole = false;
     const bool bareLists = !IsUserDatabasePath();
     {
         vrmdb::Utf16Writer out(m_image, m_loadedBytes + 65536);
         if (withMark) out.append(kByteOrderMark);
-        for (const Section& section : m_sections) {
+        for (Section& section : m_sections) {
             const bool inFirst = filtered && NameEnthalten(*first, nameOf(section.key));
             if (filtered && !inFirst && !NameEnthalten(*second, nameOf(section.key))) continue;
+            const bool bare = bareLists && isValueOnlySection(section.key);
+            if (!filtered) {
+                section.imageBegin = out.size();
+                WriteSection(out, section, bare);
+                section.imageEnd = out.size();
+                section.changed = false;
+                continue;
+            }
             out.append(section.key);
             out.append(u'\n');
-            const bool bare = bareLists && isValueOnlySection(section.key);
             for (const auto& [key, value] : section.entries) {
                 if (inFirst && !NameEnthalten(*second, value) && !NameEnthalten(*second, key))
                     continue;
@@ -537,7 +554,45 @@ std::string_view CIniFile::Image(bool withMark, const CVRMStringArray* first,
             }
         }
     }
+    m_imageWhole = whole;
     return m_image.view();
+}
+
+std::string_view CIniFile::RenewedImage() {
+    const std::string_view old = m_image.view();
+    const bool bareLists = !IsUserDatabasePath();
+    m_imageWhole = false;
+    {
+        vrmdb::Utf16Writer out(m_nextImage, old.size() + 65536);
+        out.append(kByteOrderMark);
+        for (Section& section : m_sections) {
+            const size_t begin = out.size();
+            if (section.changed) {
+                WriteSection(out, section, bareLists && isValueOnlySection(section.key));
+            } else {
+                out.appendBytes(old.substr(section.imageBegin, section.imageEnd - section.imageBegin));
+            }
+            section.imageBegin = begin;
+            section.imageEnd = out.size();
+            section.changed = false;
+        }
+    }
+    std::swap(m_image, m_nextImage);
+    m_imageWhole = true;
+    return m_image.view();
+}
+
+void CIniFile::WriteSection(vrmdb::Utf16Writer& out, const Section& section, bool bare) const {
+    out.append(section.key);
+    out.append(u'\n');
+    for (const auto& [key, value] : section.entries) {
+        if (!bare) {
+            out.append(key);
+            out.append(u'=');
+        }
+        out.append(value);
+        out.append(u'\n');
+    }
 }
 
 void CIniFile::Flush(const CVRMString& target, const CVRMStringArray* first,

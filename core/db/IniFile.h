@@ -70,6 +70,10 @@ class CIniFile {
         CVRMString key;                                          // "[" + lower-cased name + "]"
         std::vector<std::pair<CVRMString, CVRMString>> entries;  // lower-cased key, value
         IniKeyIndex index;                                       // key -> position in entries
+        // Where the section's bytes lie in the file's last whole image, and whether its
+        // entries changed since: an unchanged section is copied from there.
+        size_t imageBegin = 0, imageEnd = 0;
+        bool changed = true;
         size_t find(std::u16string_view entryKey) const {
             return index.find(entryKey, [this](size_t at) -> std::u16string_view {
                 return entries[at].first;
@@ -165,6 +169,10 @@ class CIniFile {
     // The file bytes (UTF-16 little-endian) of the image, after the byte-order mark when asked.
     std::string_view Image(bool withMark, const CVRMStringArray* first,
                            const CVRMStringArray* second);
+    // The whole image of the own file from the last one: changed sections written anew, the
+    // others copied.
+    std::string_view RenewedImage();
+    void WriteSection(vrmdb::Utf16Writer& out, const Section& section, bool bare) const;
     std::optional<Failure> WriteLocked(const CVRMString& section, const CVRMString& key,
                                        const CVRMString& value, bool flush);
 
@@ -177,6 +185,10 @@ class CIniFile {
     // A doubtful load whose original could not be copied: the file is not written over
     // until a copy of these bytes is kept.
     vrmdb::FileImage m_image;  // the bytes of the last flush, its buffer reused
+    vrmdb::FileImage m_nextImage;  // the buffer the next renewed image is built in
+    // m_image is the whole image of the own file as it is in memory but for the sections
+    // marked changed, and their places in it are known.
+    bool m_imageWhole = false;
     size_t m_loadedBytes = 0;  // the size of what was loaded, to size the first image
     bool m_originalUnsaved = false;
     std::string m_unsavedOriginal;

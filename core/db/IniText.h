@@ -48,9 +48,12 @@ class FileImage {
 
   private:
     friend class Utf16Writer;
-    // Room for at least `capacity` bytes, keeping the first `keep`.
+    // Room for at least `capacity` bytes, keeping the first `keep`. A buffer that must grow
+    // grows by half at least, so that an image a few bytes longer than the last one does
+    // not take new memory each time.
     void reserve(size_t capacity, size_t keep) {
         if (capacity <= capacity_) return;
+        capacity = std::max(capacity, capacity_ + capacity_ / 2);
         std::unique_ptr<char[]> bigger(new char[capacity]);
         if (keep > 0) std::memcpy(bigger.get(), bytes_.get(), keep);
         bytes_ = std::move(bigger);
@@ -88,6 +91,15 @@ class Utf16Writer {
         if (end_ - out_ < 2) grow(2);
         put(c);
     }
+    // Bytes already encoded, such as a piece of an earlier image.
+    void appendBytes(std::string_view bytes) {
+        if (bytes.empty()) return;
+        if (static_cast<size_t>(end_ - out_) < bytes.size()) grow(bytes.size());
+        std::memcpy(out_, bytes.data(), bytes.size());
+        out_ += bytes.size();
+    }
+    // The bytes written so far.
+    size_t size() const { return static_cast<size_t>(out_ - image_.bytes_.get()); }
 
   private:
     void put(char16_t c) {

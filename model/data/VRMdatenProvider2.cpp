@@ -87,23 +87,23 @@ void CVRMdatenProvider2::Release() {
 void CVRMdatenProvider2::PruefeGemerkt() {
     const uint64_t stand = IGlobal::AenderungsStand();
     if (stand == m_gemerktStand) return;
-    m_zwoelf.clear();
-    m_boden.clear();
+    m_zwoelf.Leere();
+    m_klassen.Leere();
+    m_boden.Leere();
     m_gemerktStand = stand;
 }
 
 void CVRMdatenProvider2::LeseZwoelfGemerkt(TKelvoDatenID id, unsigned ohneOrt, unsigned fehlt,
                                            const CVRMString& name, MonatsWerte out) {
     PruefeGemerkt();
-    const auto schluessel = std::make_pair(static_cast<int>(id), std::u16string(name));
-    if (auto it = m_zwoelf.find(schluessel); it != m_zwoelf.end()) {
-        std::copy(it->second.begin(), it->second.end(), out.begin());
+    if (const auto* gemerkt = m_zwoelf.Finde(id, name)) {
+        std::copy(gemerkt->begin(), gemerkt->end(), out.begin());
         return;
     }
     LeseZwoelf(ZwoelferReihe{id, ohneOrt, fehlt}, name, out);
     std::array<float, kMonate> werte;
     std::copy(out.begin(), out.end(), werte.begin());
-    m_zwoelf.emplace(schluessel, werte);
+    m_zwoelf.Merke(id, name, {}, werte);
 }
 
 void CVRMdatenProvider2::GetMonatsWerte(const CVRMString& klimaort, MonatsWerte out) {
@@ -180,10 +180,9 @@ float CVRMdatenProvider2::GetBodenDaten(TKelvoDatenID datenId, const CVRMString&
     if (!IstBodenDatenId(datenId))
         ThrowFehler(textid::kFalscheKonstante, u"CVRMdatenProvider2::GetBodenDaten");
     PruefeGemerkt();
-    const auto schluessel = std::make_pair(static_cast<int>(datenId), std::u16string(bodenart));
-    if (auto it = m_boden.find(schluessel); it != m_boden.end()) return it->second;
+    if (const auto* gemerkt = m_boden.Finde(datenId, bodenart)) return (*gemerkt)[0];
     const float wert = CVRMdatenProvider::get().getWert(bodenart, datenId).GetFloatVal();
-    m_boden.emplace(schluessel, wert);
+    m_boden.Merke(datenId, bodenart, {}, {wert});
     return wert;
 }
 

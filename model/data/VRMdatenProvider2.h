@@ -4,18 +4,17 @@
 // location, the monthly ground temperatures, the soil properties and the performance
 // records of a heat pump. It parses and writes the "#"-terminated number texts these are
 // stored in, computes the series that a location takes "from the climate", and keeps the
-// library's weather and ground series in their transformed form. It holds no data: every
-// call reads through the core library's value store.
+// library's weather and ground series in their transformed form. It reads through the core
+// library's value store and keeps what it parsed or computed from it (the series of a
+// location, soil values) while the store's change count stands still.
 #include <array>
 #include <cstdint>
-#include <map>
 #include <span>
-#include <string>
-#include <utility>
 
 #include "core/value/DatenId.h"
 #include "core/value/VRMString.h"
 #include "core/value/VRMwert.h"
+#include "model/data/ReihenMerker.h"
 
 class CWPDatenArray;
 
@@ -100,14 +99,21 @@ class CVRMdatenProvider2 {
 
   private:
     CVRMdatenProvider2() = default;
-    // A series of twelve as read and parsed, and soil values, kept while the database's change
-    // count stands still: the yearly evaluation asks for the climate of every month many times.
+    // A series of twelve as read and parsed, kept: the yearly evaluation asks for the
+    // climate of every month many times.
     void LeseZwoelfGemerkt(TKelvoDatenID id, unsigned ohneOrt, unsigned fehlt,
                            const CVRMString& name, MonatsWerte out);
+    void LeseTempHaeufigkeiten(const CVRMString& wetterort, TempKlassen out,
+                               const CVRMString& klimaort);
+    void LeseBodenMonatsTemps(const CVRMString& bodenort, MonatsWerte out,
+                              const CVRMString& klimaort);
     // Clears what was kept when the database has changed since.
     void PruefeGemerkt();
-    std::map<std::pair<int, std::u16string>, std::array<float, kMonate>> m_zwoelf;
-    std::map<std::pair<int, std::u16string>, float> m_boden;
+    // Series of twelve by data id and location; bins and ground temperatures by location and
+    // climate location (from which they may be computed); soil values by data id and soil.
+    CReihenMerker<kMonate> m_zwoelf;
+    CReihenMerker<kTempKlassen> m_klassen;
+    CReihenMerker<1> m_boden;
     uint64_t m_gemerktStand = 0;
     static CVRMdatenProvider2* s_instanz;
 };

@@ -74,6 +74,19 @@ void SpeichereReihe(const CVRMString& name, TKelvoDatenID id, std::span<const fl
 
 void CVRMdatenProvider2::GetTempHaeufigkeiten(const CVRMString& wetterort, TempKlassen out,
                                               const CVRMString& klimaort) {
+    PruefeGemerkt();
+    if (const auto* gemerkt = m_klassen.Finde(ID_210, wetterort, klimaort)) {
+        std::copy(gemerkt->begin(), gemerkt->end(), out.begin());
+        return;
+    }
+    LeseTempHaeufigkeiten(wetterort, out, klimaort);
+    std::array<float, kTempKlassen> klassen;
+    std::copy(out.begin(), out.end(), klassen.begin());
+    m_klassen.Merke(ID_210, wetterort, klimaort, klassen);
+}
+
+void CVRMdatenProvider2::LeseTempHaeufigkeiten(const CVRMString& wetterort, TempKlassen out,
+                                               const CVRMString& klimaort) {
     std::fill(out.begin(), out.end(), 0.0f);
     if (AusKlima(wetterort, kStandardWetter)) {
         std::array<float, kMonate> temps;
@@ -96,6 +109,19 @@ void CVRMdatenProvider2::SaveWetterWerte(const CVRMString& wetterort, KonstTempK
 
 void CVRMdatenProvider2::GetBodenMonatsTemps(const CVRMString& bodenort, MonatsWerte out,
                                              const CVRMString& klimaort) {
+    PruefeGemerkt();
+    if (const auto* gemerkt = m_zwoelf.Finde(ID_284, bodenort, klimaort)) {
+        std::copy(gemerkt->begin(), gemerkt->end(), out.begin());
+        return;
+    }
+    LeseBodenMonatsTemps(bodenort, out, klimaort);
+    std::array<float, kMonate> temps;
+    std::copy(out.begin(), out.end(), temps.begin());
+    m_zwoelf.Merke(ID_284, bodenort, klimaort, temps);
+}
+
+void CVRMdatenProvider2::LeseBodenMonatsTemps(const CVRMString& bodenort, MonatsWerte out,
+                                              const CVRMString& klimaort) {
     std::fill(out.begin(), out.end(), 0.0f);
     if (AusKlima(bodenort, kStandardBoden)) {
         std::array<float, kMonate> luft;

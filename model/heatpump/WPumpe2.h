@@ -27,11 +27,21 @@ class CWPumpe2 : public IDatenConsumer {
     CVRMwert& GetWert(TKelvoDatenID id, bool quiet = false);
     // The number of identical heat pumps working together.
     void SetAnzahl(unsigned anzahl);
+    unsigned GetAnzahl() const { return m_anzahl; }
 
     // One unit's value of `art` at the source and flow temperature, interpolated between
     // `daten` (valid records only).
     void GetLeistung(int art, float quellTemp, float vorlaufTemp, const WPLeistDatenZeiger& daten,
                      float& wert);
+    // One unit's value of `art` at the flow temperature (already raised to value 371)
+    // between two records at the source temperature; never below 0.
+    static float LeistungZwischen(int art, const CWPLeistDaten& unten, const CWPLeistDaten& oben,
+                                  float quellTemp, float vorlaufTemp);
+    // The factor of the electric power for the house's spread `tv` - `tr` against the
+    // rating's spread `spreizung`; the source-side correction takes the electric power at
+    // this flow temperature at least.
+    static float SpreizungsKorrektur(float tv, float tr, float spreizung);
+    static constexpr float kMinKorrVorlauf = 30.0f;
     // Corrects `wert` for the house's spread `tv` - `tr` against the rating's spread.
     void GetLeistungKorr(int art, float quellTemp, float vorlaufTemp,
                          const WPLeistDatenZeiger& daten, float tv, float tr, float& wert);
@@ -63,6 +73,8 @@ class CWPumpe2 : public IDatenConsumer {
 
     // The valid records in array order, not copied.
     void GetGueltigeLeistDaten(WPLeistDatenZeiger& daten) const;
+    // The record slots, empty ones included.
+    size_t GetLeistDatenSlots() const { return static_cast<size_t>(m_leistDaten.GetSize()); }
     // The records that bracket `quellTemp`; false when `quellTemp` was moved down to the
     // highest source temperature the heat pump may be extrapolated to, after which the
     // caller starts again. Shows the source-temperature warnings.

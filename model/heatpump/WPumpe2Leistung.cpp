@@ -13,8 +13,6 @@ namespace {
 constexpr float kMinWert = 0.01f;
 // Condenser spread correction: relative change of the electric power per kelvin.
 constexpr float kSpreizungsFaktor = 0.0103f;
-// The source-side correction never takes the electric power below this flow temperature.
-constexpr float kMinKorrVorlauf = 30.0f;
 // How close a table point must be to count as the same temperature.
 constexpr float kTabellenToleranz = 0.1f;
 
@@ -55,15 +53,22 @@ void CWPumpe2::GetLeistung(int art, float quellTemp, float vorlaufTemp,
     Spalten(art, *unten, u"CWPumpe2::GetLeistung");
     vorlaufTemp =
         std::max(vorlaufTemp, static_cast<float>(m_werte.get(ID_MinInterpolTempVL).GetUIntVal()));
-    const float wertUnten = BeiVorlauf(art, *unten, vorlaufTemp);
-    if (unten == oben) {
-        wert = wertUnten;
-    } else {
-        const float wertOben = BeiVorlauf(art, *oben, vorlaufTemp);
-        wert =
-            InterpoliereLinear(unten->quellTemp, oben->quellTemp, quellTemp, wertUnten, wertOben);
+    wert = LeistungZwischen(art, *unten, *oben, quellTemp, vorlaufTemp);
+}
+
+float CWPumpe2::LeistungZwischen(int art, const CWPLeistDaten& unten, const CWPLeistDaten& oben,
+                                 float quellTemp, float vorlaufTemp) {
+    const float wertUnten = BeiVorlauf(art, unten, vorlaufTemp);
+    float wert = wertUnten;
+    if (&unten != &oben) {
+        const float wertOben = BeiVorlauf(art, oben, vorlaufTemp);
+        wert = InterpoliereLinear(unten.quellTemp, oben.quellTemp, quellTemp, wertUnten, wertOben);
     }
-    if (wert < 0.0f) wert = 0.0f;
+    return wert < 0.0f ? 0.0f : wert;
+}
+
+float CWPumpe2::SpreizungsKorrektur(float tv, float tr, float spreizung) {
+    return 1.0f / ((tv - tr - spreizung) * kSpreizungsFaktor + 1.0f);
 }
 
 void CWPumpe2::GetLeistungKorr(int art, float quellTemp, float vorlaufTemp,
@@ -71,8 +76,7 @@ void CWPumpe2::GetLeistungKorr(int art, float quellTemp, float vorlaufTemp,
     PruefeInit(u"CWPumpe2::GetLeistungKorr");
     if (art == kHeizLeistung) return;
     if (art != kQuellLeistung && art != kElektroLeistung) ThrowFehler(0u, nullptr);
-    const float spreizung = m_werte.get(ID_TempDiffVerfluess).GetFloatVal();
-    const float c = 1.0f / ((tv - tr - spreizung) * kSpreizungsFaktor + 1.0f);
+    const float c = SpreizungsKorrektur(tv, tr, m_werte.get(ID_TempDiffVerfluess).GetFloatVal());
     if (art == kElektroLeistung) {
         wert *= c;
         return;

@@ -75,6 +75,10 @@ class CHaus2 : public IDatenConsumer {
     void GetHeizbedarfMonat(float temp, int modus, float& out);
     void HeizbedarfMonat(float temp, int modus, float& out);
     float GetJahresHeizbedarf(int modus);
+    // Every month's demand and flow temperature as the single months give them, with the
+    // climate and the house read once.
+    void MomentanerHeizbedarfJahr(int modus, MonatsWerte out);
+    void MomentaneVorlaufTempJahr(float faktor, MonatsWerte out, bool quiet);
     // The design heat load that gives the yearly demand; 0 when none does.
     float BerechneNormHeizlast(float jahresBedarf);
 
@@ -93,7 +97,17 @@ class CHaus2 : public IDatenConsumer {
     void MonatlicherWWbedarf(MonatsWerte out);
     void MonatlicherWWbedarf(unsigned short monat, float& out);
     unsigned BerechneWWEnergie();
-    void WarmwasserEnergie(unsigned short monat, CWawaDaten& daten, float tagesEnergie);
+    // The heat pump's capacities come from `wp`, or without it from the active document.
+    void WarmwasserEnergie(unsigned short monat, CWawaDaten& daten, float tagesEnergie,
+                           IWPLeistungen* wp = nullptr);
+    // The same in two steps, so that a calculation of many source temperatures prepares
+    // each month once: the record's inputs of the month (false, with nothing filled, when
+    // the heat pump serves no hot water), then the results of a record so prepared, with
+    // the caller's source temperature and maximum flow temperature.
+    bool WarmwasserVorbereiten(unsigned short monat, CWawaDaten& daten, float tagesEnergie);
+    // Every month's record, with the house read once.
+    bool WarmwasserVorbereiten(std::span<CWawaDaten, kMonate> monate, float tagesEnergie);
+    void WarmwasserBerechnen(unsigned short monat, CWawaDaten& daten, IWPLeistungen* wp);
 
     // Solar gains by destination (kWh per month; per square metre with `proFlaeche`).
     void GetSolareGewinne(const CVRMString& solarAnlage, unsigned short ziel, MonatsWerte out,
@@ -114,11 +128,39 @@ class CHaus2 : public IDatenConsumer {
     void SetSolarWohin(const CVRMString& text, unsigned short system);
     SolarWohinArray& WohinArray(unsigned short system, const char16_t* ort);
     void LeseKlima(MonatsWerte out);
+    // What a month's demand reads of the house and its climate.
+    struct SHeizJahr {
+        std::array<float, kMonate> temps{};
+        unsigned raumTemp = 0, grenzTemp = 0;
+        uint16_t heizMonate = 0;
+        unsigned gewinnIntern = 0, gewinnSolar = 0;
+        float normLeistung = 0.0f, normAussenTemp = 0.0f;
+    };
+    SHeizJahr LeseHeizJahr();
+    // What the flow temperature at a load reads of the house, unless it is fixed.
+    struct SVorlaufDaten {
+        float auslegung = 0.0f, normLeistung = 0.0f, exponent = 0.0f, ruecklauf = 0.0f;
+        float minimum = 0.0f;
+        unsigned raumTemp = 0;
+    };
+    SVorlaufDaten LeseVorlaufDaten();
+    void VorlaufAus(const SVorlaufDaten& daten, float faktor, float last, float& out, bool quiet);
+    void HeizbedarfAus(const SHeizJahr& jahr, unsigned short monat, int modus, float& out);
     uint16_t AnzahlHeizMonate();
     float getSolarGewinn(unsigned short monat, uint16_t heizMonate);
     void HeizbedarfBeiTemp(float temp, float gewinnIntern, float gewinnSolar, float& out);
     void HolGewinne(const CVRMString& solarAnlage, unsigned short art, CSolareGewinne& gewinne);
     float WWbedarfNachN(unsigned short monat);
+    // What a month's hot-water record takes from the house.
+    struct SWarmwasserDaten {
+        bool nachN = false;
+        unsigned kalt = 0, soll = 0, proTag = 0, eintritt = 0, verlust = 0;
+        float proMonat = 0.0f;
+        int speicherTyp = 0, service = 0;
+    };
+    SWarmwasserDaten LeseWarmwasserDaten();
+    void WarmwasserAus(const SWarmwasserDaten& w, unsigned short monat, CWawaDaten& daten,
+                       float tagesEnergie);
     float WWbedarfMonat(unsigned short monat);
     float NormHeizlastSuche(float ziel);
 

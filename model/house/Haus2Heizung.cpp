@@ -1,5 +1,6 @@
 // The house's heating: demand of a month or at a temperature, the yearly demand, the
 // design heat load for a yearly demand, and the flow temperature of the heating curve.
+#include <algorithm>
 #include <array>
 
 #include "core/text/TextIdConstants.h"
@@ -35,23 +36,45 @@ uint16_t CHaus2::AnzahlHeizMonate() {
     return m_berechnung.AnzahlHeizMonate(temps, UInt(ID_MittlRaumTemp), UInt(ID_HeizGrenzTemp));
 }
 
-void CHaus2::GetMomentanerHeizbedarf(unsigned short monat, int modus, float& out) {
-    if (monat >= kMonate) ThrowFehler(textid::kDatenFehlen, u"CHaus2::GetMomentanerHeizbedarf(2)");
-    std::array<float, kMonate> temps;
-    LeseKlima(temps);
-    const uint16_t heizMonate =
-        m_berechnung.AnzahlHeizMonate(temps, UInt(ID_MittlRaumTemp), UInt(ID_HeizGrenzTemp));
-    if (heizMonate == 0) {
+CHaus2::SHeizJahr CHaus2::LeseHeizJahr() {
+    SHeizJahr j;
+    LeseKlima(j.temps);
+    j.raumTemp = UInt(ID_MittlRaumTemp);
+    j.grenzTemp = UInt(ID_HeizGrenzTemp);
+    j.heizMonate = m_berechnung.AnzahlHeizMonate(j.temps, j.raumTemp, j.grenzTemp);
+    j.gewinnIntern = UInt(ID_GewinnIntern);
+    j.gewinnSolar = UInt(ID_GewinnSolar);
+    j.normLeistung = Float(ID_NormwaermeBedarf);
+    j.normAussenTemp = Float(ID_NAT);
+    return j;
+}
+
+void CHaus2::HeizbedarfAus(const SHeizJahr& j, unsigned short monat, int modus, float& out) {
+    if (j.heizMonate == 0) {
         Hinweis(kKeinHeizmonat);
         out = 0.0f;
         return;
     }
     float intern = 0.0f, solar = 0.0f;
     if (modus == 1) {
-        intern = static_cast<float>(UInt(ID_GewinnIntern)) / heizMonate;
-        solar = getSolarGewinn(monat, heizMonate);
+        intern = static_cast<float>(j.gewinnIntern) / j.heizMonate;
+        // Passive solar gains count in the heating months only.
+        if (m_berechnung.IstHeizMonat(j.temps[monat], j.raumTemp, j.grenzTemp))
+            solar = static_cast<float>(j.gewinnSolar) / j.heizMonate;
     }
-    HeizbedarfBeiTemp(temps[monat], intern, solar, out);
+    m_berechnung.MomentanerHeizbedarf(j.temps[monat], j.normLeistung, j.normAussenTemp, j.raumTemp,
+                                      j.grenzTemp, intern, solar, out);
+}
+
+void CHaus2::GetMomentanerHeizbedarf(unsigned short monat, int modus, float& out) {
+    if (monat >= kMonate) ThrowFehler(textid::kDatenFehlen, u"CHaus2::GetMomentanerHeizbedarf(2)");
+    HeizbedarfAus(LeseHeizJahr(), monat, modus, out);
+}
+
+void CHaus2::MomentanerHeizbedarfJahr(int modus, MonatsWerte out) {
+    const SHeizJahr jahr = LeseHeizJahr();
+    for (unsigned short monat = 0; monat < kMonate; ++monat)
+        HeizbedarfAus(jahr, monat, modus, out[monat]);
 }
 
 void CHaus2::MomentanerHeizbedarf(unsigned short monat, int modus, float& out) {
@@ -166,6 +189,24 @@ void CHaus2::MomentaneVorlaufTemp(unsigned short monat, float faktor, float& out
     }
 }
 
+void CHaus2::MomentaneVorlaufTempJahr(float faktor, MonatsWerte out, bool quiet) {
+    if (IstFesteVorlaufTemp()) {
+        std::fill(out.begin(), out.end(), Float(ID_HeizVorlauf));
+        return;
+    }
+    try {
+        const SHeizJahr jahr = LeseHeizJahr();
+        const SVorlaufDaten vorlauf = LeseVorlaufDaten();
+        for (unsigned short monat = 0; monat < kMonate; ++monat) {
+            float last = 0.0f;
+            HeizbedarfAus(jahr, monat, 0, last);
+            VorlaufAus(vorlauf, faktor, last, out[monat], quiet);
+        }
+    } catch (const platform::UserException&) {
+        ThrowFehler(textid::kKeineErgebnisse, u"Haus2::MomentaneVorlaufTemp1");
+    }
+}
+
 void CHaus2::MomentaneVorlaufTempMonat(float temp, float faktor, float& out, bool quiet) {
     if (IstFesteVorlaufTemp()) {
         out = Float(ID_HeizVorlauf);
@@ -181,18 +222,34 @@ void CHaus2::MomentaneVorlaufTempMonat(float temp, float faktor, float& out, boo
 }
 
 void CHaus2::MomentaneVorlaufTempLast(float faktor, float last, float& out, bool quiet) {
-    const float auslegung = Float(ID_HeizVorlauf);
     if (IstFesteVorlaufTemp()) {
-        out = auslegung;
+        out = Float(ID_HeizVorlauf);
         return;
     }
+    VorlaufAus(LeseVorlaufDaten(), faktor, last, out, quiet);
+}
+
+CHaus2::SVorlaufDaten CHaus2::LeseVorlaufDaten() {
+    SVorlaufDaten d;
     try {
-        m_berechnung.VorlaufTemp(last, Float(ID_NormwaermeBedarf), auslegung,
-                                 UInt(ID_MittlRaumTemp), GetHeizkoerperExponent(), faktor,
-                                 Float(ID_HeizRuecklauf), out);
-        const float minimum = static_cast<float>(GetMinVorlaufTemp());
-        if (out < minimum) out = minimum;
-        if (!quiet && out > auslegung) {
+        d.auslegung = Float(ID_HeizVorlauf);
+        d.normLeistung = Float(ID_NormwaermeBedarf);
+        d.raumTemp = UInt(ID_MittlRaumTemp);
+        d.exponent = GetHeizkoerperExponent();
+        d.ruecklauf = Float(ID_HeizRuecklauf);
+        d.minimum = static_cast<float>(GetMinVorlaufTemp());
+    } catch (const platform::UserException&) {
+        ThrowFehler(textid::kKeineErgebnisse, u"Haus2::MomentaneVorlaufTemp3");
+    }
+    return d;
+}
+
+void CHaus2::VorlaufAus(const SVorlaufDaten& d, float faktor, float last, float& out, bool quiet) {
+    try {
+        m_berechnung.VorlaufTemp(last, d.normLeistung, d.auslegung, d.raumTemp, d.exponent, faktor,
+                                 d.ruecklauf, out);
+        if (out < d.minimum) out = d.minimum;
+        if (!quiet && out > d.auslegung) {
             int32_t warnen = 0;
             if (GetKelvoApp().GetOptionsManager().GetLongWert(OPT_WARN_VORLAUF1, warnen) != 0)
                 Hinweis(kVorlaufZuHoch);

@@ -84,34 +84,67 @@ unsigned CHaus2::BerechneWWEnergie() {
                                        static_cast<uint16_t>(UInt(ID_WWSollTemp))));
 }
 
-void CHaus2::WarmwasserEnergie(unsigned short monat, CWawaDaten& daten, float tagesEnergie) {
+void CHaus2::WarmwasserEnergie(unsigned short monat, CWawaDaten& daten, float tagesEnergie,
+                               IWPLeistungen* wp) {
     daten.ResetErgebnisse();
-    if (Int(ID_WWmitWP) == 0) return;
-    if (monat >= kMonate) ThrowFehler(textid::kDatenFehlen, u"CHaus2::WarmwasserEnergie");
+    if (WarmwasserVorbereiten(monat, daten, tagesEnergie)) WarmwasserBerechnen(monat, daten, wp);
+}
 
-    const bool nachN = Bool(ID_BBK);
-    const auto kalt = static_cast<uint16_t>(UInt(ID_KaltWTemp));
-    const auto soll = static_cast<uint16_t>(UInt(ID_WWSollTemp));
-    if (nachN && tagesEnergie < kMinTagesEnergie) {
-        tagesEnergie = WWbedarfNachN(monat) * kDreissigstel + GetWWbedarfProMonat() * kDreissigstel;
+CHaus2::SWarmwasserDaten CHaus2::LeseWarmwasserDaten() {
+    SWarmwasserDaten w;
+    w.nachN = Bool(ID_BBK);
+    w.kalt = UInt(ID_KaltWTemp);
+    w.soll = UInt(ID_WWSollTemp);
+    w.proMonat = GetWWbedarfProMonat();
+    w.proTag = UInt(ID_WWproTag);
+    w.speicherTyp = Int(ID_WWSpTyp);
+    w.eintritt = UInt(ID_EintrittsTemp);
+    w.verlust = UInt(ID_WWTVerluste);
+    w.service = Int(ID_WWmitWP);
+    return w;
+}
+
+void CHaus2::WarmwasserAus(const SWarmwasserDaten& w, unsigned short monat, CWawaDaten& daten,
+                           float tagesEnergie) {
+    const auto kalt = static_cast<uint16_t>(w.kalt);
+    const auto soll = static_cast<uint16_t>(w.soll);
+    if (w.nachN && tagesEnergie < kMinTagesEnergie) {
+        tagesEnergie = WWbedarfNachN(monat) * kDreissigstel + w.proMonat * kDreissigstel;
     }
     uint32_t volumen = 0;
-    if (tagesEnergie < kMinTagesEnergie && !nachN) {
-        const float verluste = GetWWbedarfProMonat() * kDreissigstel;
-        volumen = platform::toUInt32(m_berechnung.VolumenAusEnergie(verluste, kalt, soll)) +
-                  UInt(ID_WWproTag);
+    if (tagesEnergie < kMinTagesEnergie && !w.nachN) {
+        const float verluste = w.proMonat * kDreissigstel;
+        volumen = platform::toUInt32(m_berechnung.VolumenAusEnergie(verluste, kalt, soll)) + w.proTag;
     } else {
         volumen = platform::toUInt32(m_berechnung.VolumenAusEnergie(tagesEnergie, kalt, soll));
     }
 
-    daten.m_speicherTyp = Int(ID_WWSpTyp);
-    daten.m_kaltWTemp = UInt(ID_KaltWTemp);
-    daten.m_eintrittsTemp = UInt(ID_EintrittsTemp);
+    daten.m_speicherTyp = w.speicherTyp;
+    daten.m_kaltWTemp = w.kalt;
+    daten.m_eintrittsTemp = w.eintritt;
     daten.m_volumen = volumen;
-    daten.m_sollTemp = UInt(ID_WWSollTemp);
-    daten.m_tempVerlust = UInt(ID_WWTVerluste);
-    daten.m_wawaMitWP = Int(ID_WWmitWP);
-    m_berechnung.WarmwasserEnergie(monat, daten, Float(ID_BWW));
+    daten.m_sollTemp = w.soll;
+    daten.m_tempVerlust = w.verlust;
+    daten.m_wawaMitWP = w.service;
+}
+
+bool CHaus2::WarmwasserVorbereiten(unsigned short monat, CWawaDaten& daten, float tagesEnergie) {
+    if (Int(ID_WWmitWP) == 0) return false;
+    if (monat >= kMonate) ThrowFehler(textid::kDatenFehlen, u"CHaus2::WarmwasserEnergie");
+    WarmwasserAus(LeseWarmwasserDaten(), monat, daten, tagesEnergie);
+    return true;
+}
+
+bool CHaus2::WarmwasserVorbereiten(std::span<CWawaDaten, kMonate> monate, float tagesEnergie) {
+    if (Int(ID_WWmitWP) == 0) return false;
+    const SWarmwasserDaten w = LeseWarmwasserDaten();
+    for (unsigned short monat = 0; monat < kMonate; ++monat)
+        WarmwasserAus(w, monat, monate[monat], tagesEnergie);
+    return true;
+}
+
+void CHaus2::WarmwasserBerechnen(unsigned short monat, CWawaDaten& daten, IWPLeistungen* wp) {
+    m_berechnung.WarmwasserEnergie(monat, daten, Float(ID_BWW), wp);
 }
 
 float CHaus2::GetLueftungsLeistung(float quellLeistung, float elLeistung) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
@@ -22,21 +23,21 @@ constexpr float kTageJeMonat = 30.0f;
 
 enum Speichertyp { kGuteSchichtung = 0, kStarkeMischung = 1, kKombination = 2, kWaermepumpe = 3 };
 
-// The heat pump's source-side, heating and electric capacity at a flow temperature.
-struct Leistung {
-    float quelle = 0.0f;
-    float heizung = 0.0f;
-    float elektrisch = 0.0f;
-};
+// The project's heat pump as the active document answers for it.
+class DokumentLeistungen : public IWPLeistungen {
+  public:
+    explicit DokumentLeistungen(IKelvoDocServices& dok) : dok_(dok) {}
+    SWPLeistung LeistungOhneKorr(float quellTemp, float vorlaufTemp) override {
+        SWPLeistung p;
+        dok_.WPLeistungOhneKorr(0, quellTemp, vorlaufTemp, p.quelle);
+        dok_.WPLeistungOhneKorr(1, quellTemp, vorlaufTemp, p.heiz);
+        dok_.WPLeistungOhneKorr(2, quellTemp, vorlaufTemp, p.elektrisch);
+        return p;
+    }
 
-Leistung WPLeistung(IKelvoDocServices& dok, float quellTemp, int vorlauf) {
-    Leistung p;
-    const float tv = static_cast<float>(vorlauf);
-    dok.WPLeistungOhneKorr(0, quellTemp, tv, p.quelle);
-    dok.WPLeistungOhneKorr(1, quellTemp, tv, p.heizung);
-    dok.WPLeistungOhneKorr(2, quellTemp, tv, p.elektrisch);
-    return p;
-}
+  private:
+    IKelvoDocServices& dok_;
+};
 
 // Energy to heat a daily volume between two whole-degree temperatures, kept signed: the
 // steps below a low maximum flow temperature start below 0 °C.
@@ -133,15 +134,17 @@ float CHausBerechnung::VolumenAusEnergie(float energie, uint16_t t1, uint16_t t2
     return energie * kKJjeKWh / (static_cast<float>(differenz) * kWaermeKapazitaet);
 }
 
-void CHausBerechnung::WarmwasserEnergie(unsigned short monat, CWawaDaten& daten, float cop) const {
+void CHausBerechnung::WarmwasserEnergie(unsigned short monat, CWawaDaten& daten, float cop,
+                                        IWPLeistungen* wp) const {
     try {
-        WarmwasserSchritte(monat, daten, cop);
+        WarmwasserSchritte(monat, daten, cop, wp);
     } catch (const platform::UserException&) {
         ThrowFehler(textid::kKeineErgebnisse, u"HausBerechnung::WarmwasserEnergie");
     }
 }
 
-void CHausBerechnung::WarmwasserSchritte(unsigned short monat, CWawaDaten& daten, float cop) const {
+void CHausBerechnung::WarmwasserSchritte(unsigned short monat, CWawaDaten& daten, float cop,
+                                         IWPLeistungen* wp) const {
     if (monat >= kMonate) ThrowFehler(textid::kDatenFehlen, u"CHausBerechnung::WarmwasserEnergie");
     daten.ResetErgebnisse();
 
@@ -176,18 +179,20 @@ void CHausBerechnung::WarmwasserSchritte(unsigned short monat, CWawaDaten& daten
     const bool laeuft = mitWP && daten.m_wawaMitWP == 1;
     // A tank heat pump without a coefficient of performance has no electric energy.
     if (!mitWP && !(cop > 0.0f)) ThrowFehler(0, nullptr);
-    IKelvoDocServices* dok = mitWP ? GetKelvoApp().GetAktDokument(false) : nullptr;
+    std::optional<DokumentLeistungen> dokument;
+    if (mitWP && !wp) wp = &dokument.emplace(*GetKelvoApp().GetAktDokument(false));
 
     float gesamt = 0.0f, el = 0.0f, quelle = 0.0f, laufzeit = 0.0f;
     for (int t = t0; t < ende;) {
         const int tn = std::min(t + kSchritt, ende);
-        const Leistung p = mitWP ? WPLeistung(*dok, daten.m_quellTemp, tn) : Leistung{};
+        const SWPLeistung p =
+            mitWP ? wp->LeistungOhneKorr(daten.m_quellTemp, static_cast<float>(tn)) : SWPLeistung{};
         const float e = EnergieZwischen(daten.m_volumen, t, tn);
         gesamt += e;
         float stunden = 0.0f;
         if (laeuft) {
-            if (p.heizung <= 0.01f) ThrowFehler(0, nullptr);
-            stunden = e / p.heizung;
+            if (p.heiz <= 0.01f) ThrowFehler(0, nullptr);
+            stunden = e / p.heiz;
         }
         laufzeit += stunden;
         el += mitWP ? p.elektrisch * stunden : e / cop;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <span>
 
+#include "model/heatpump/WPLeistung.h"
+
 class CWawaDaten;
 
 class CHausBerechnung {
@@ -44,10 +46,12 @@ class CHausBerechnung {
     // The volume an energy heats from T1 to T2; 0 when T2 is not above T1.
     float VolumenAusEnergie(float energie, uint16_t t1, uint16_t t2) const;
 
-    // Fills the results of the record; the heat pump's capacity comes from the active
-    // document. `cop` serves the tank heat pump (tank type 3).
-    void WarmwasserEnergie(unsigned short monat, CWawaDaten& daten, float cop) const;
+    // Fills the results of the record; the heat pump's capacity comes from `wp`, or without
+    // it from the active document. `cop` serves the tank heat pump (tank type 3).
+    void WarmwasserEnergie(unsigned short monat, CWawaDaten& daten, float cop,
+                           IWPLeistungen* wp = nullptr) const;
 
   private:
-    void WarmwasserSchritte(unsigned short monat, CWawaDaten& daten, float cop) const;
+    void WarmwasserSchritte(unsigned short monat, CWawaDaten& daten, float cop,
+                            IWPLeistungen* wp) const;
 };

@@ -23,13 +23,29 @@ bool CFSMdaten::IstNichtEthylenglykol(const CVRMString& fluid) {
 }
 
 float CFSMdaten::getDichte(const CVRMString& fluid, unsigned konzentration, float temp) {
-    const float c = alsFloat(konzentration);
-    if (IstNichtEthylenglykol(fluid)) return 1036.3f - temp * 0.33333334f + (c - 30.0f) * 1.2f;
-    return 1051.3f - temp * 0.33333334f + (c - 30.0f) * 1.7f;
+    return getDichte(IstNichtEthylenglykol(fluid), konzentration, temp);
 }
 
 float CFSMdaten::getSpezWaerme(const CVRMString& fluid, unsigned konzentration, float temp) {
-    if (IstNichtEthylenglykol(fluid)) {
+    return getSpezWaerme(IstNichtEthylenglykol(fluid), konzentration, temp);
+}
+
+float CFSMdaten::getKinViskos(const CVRMString& fluid, unsigned konzentration, float temp) {
+    return getKinViskos(IstNichtEthylenglykol(fluid), konzentration, temp);
+}
+
+float CFSMdaten::getWaermeleit(const CVRMString& fluid, unsigned konzentration, float temp) {
+    return getWaermeleit(IstNichtEthylenglykol(fluid), konzentration, temp);
+}
+
+float CFSMdaten::getDichte(bool nichtEthylenglykol, unsigned konzentration, float temp) {
+    const float c = alsFloat(konzentration);
+    if (nichtEthylenglykol) return 1036.3f - temp * 0.33333334f + (c - 30.0f) * 1.2f;
+    return 1051.3f - temp * 0.33333334f + (c - 30.0f) * 1.7f;
+}
+
+float CFSMdaten::getSpezWaerme(bool nichtEthylenglykol, unsigned konzentration, float temp) {
+    if (nichtEthylenglykol) {
         const float c = alsFloat(std::max(konzentration, 10u));
         return 4.37f - 0.02f * c + c * temp * 0.0001f;
     }
@@ -41,25 +57,25 @@ float CFSMdaten::getSpezWaerme(const CVRMString& fluid, unsigned konzentration, 
 
 namespace {
 
-float KinViskosFit(const CVRMString& fluid, unsigned konzentration, float temp, float wasser) {
+float KinViskosFit(bool nichtEthylenglykol, unsigned konzentration, float temp, float wasser) {
     const float c = alsFloat(konzentration);
     if (konzentration < 15) return wasser;
-    if (CFSMdaten::IstNichtEthylenglykol(fluid))
+    if (nichtEthylenglykol)
         return 4.8f - 0.39f * c + ((c - 30.0f) * 0.1f + 4.7f) * c * 0.1f - c * temp * 0.01f;
     return 3.4f - 0.15f * c + ((c - 30.0f) * 0.04f + 1.8f) * c * 0.1f - c * temp * 0.004333333f;
 }
 
 }  // namespace
 
-float CFSMdaten::getKinViskos(const CVRMString& fluid, unsigned konzentration, float temp) {
+float CFSMdaten::getKinViskos(bool nichtEthylenglykol, unsigned konzentration, float temp) {
     // Antifreeze only thickens water; where the fit says otherwise it has left its range.
     const float wasser = 1.6f - 0.03f * temp;
-    return std::max({KinViskosFit(fluid, konzentration, temp, wasser), wasser, kMinKinViskos});
+    return std::max(
+        {KinViskosFit(nichtEthylenglykol, konzentration, temp, wasser), wasser, kMinKinViskos});
 }
 
-float CFSMdaten::getWaermeleit(const CVRMString& fluid, unsigned konzentration, float temp) {
+float CFSMdaten::getWaermeleit(bool nichtEthylenglykol, unsigned konzentration, float temp) {
     const float c = alsFloat(konzentration);
-    if (IstNichtEthylenglykol(fluid) && konzentration >= 10)
-        return 0.5f - 0.004f * c + 0.0025f * temp;
+    if (nichtEthylenglykol && konzentration >= 10) return 0.5f - 0.004f * c + 0.0025f * temp;
     return 0.57f - 0.004f * c + 0.0014f * temp;
 }

@@ -26,4 +26,10 @@ class CFSMdaten {
 
     // True when the name does not contain language text 3812 (case-sensitive).
     static bool IstNichtEthylenglykol(const CVRMString& fluid);
+
+    // The same by the family the name belongs to, for a caller that asked it once.
+    static float getDichte(bool nichtEthylenglykol, unsigned konzentration, float temp);
+    static float getSpezWaerme(bool nichtEthylenglykol, unsigned konzentration, float temp);
+    static float getKinViskos(bool nichtEthylenglykol, unsigned konzentration, float temp);
+    static float getWaermeleit(bool nichtEthylenglykol, unsigned konzentration, float temp);
 };

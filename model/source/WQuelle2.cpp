@@ -156,7 +156,8 @@ CVRMString CWQuelle2::GetBasisName() const {
 }
 
 bool CWQuelle2::IstGueltig() const {
-    return !GetBasisName().IsEmpty() && !m_werte.IsEmpty();
+    // The base name is empty only with the record name: checked without a copy.
+    return !m_werte.getName().IsEmpty() && !m_werte.IsEmpty();
 }
 
 void CWQuelle2::PruefeInit(const char16_t* ort) const {

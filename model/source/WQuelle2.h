@@ -56,13 +56,40 @@ class CWQuelle2 : public IDatenConsumer {
     // Mean ground temperature along a probe of `laenge` m at the climate location.
     float GetSondenTemp(unsigned laenge, const CVRMString& klimaort);
 
+    // What the monthly source temperature reads of the record: the ground values derived
+    // from the soil layers, the latent heat and the dimensions.
+    struct SQuellTempDaten {
+        int art = 0;
+        float lambda = 0.0f, spezWaerme = 0.0f;
+        float flaeche = 0.0f, laenge = 0.0f, abstand = 0.0f, aussen = 0.0f;
+        int kreise = 0, reihe = 0;
+        float latentWaerme = 0.0f;
+    };
+    // What the brine temperature reads of the record: the tubes and the fluid.
+    struct SSoleDaten {
+        int art = 0;
+        bool nichtEthylenglykol = true;  // the fluid's family
+        unsigned konzentration = 0;
+        float rohrLambda = 0.0f, innen = 0.0f, aussen = 0.0f, laenge = 0.0f, volStrom = 0.0f;
+        int kreise = 0, reihe = 0, sondenart = 0;
+    };
+    // Read once, they serve a run of months in which the record does not change.
+    SQuellTempDaten LeseQuellTempDaten();
+    SSoleDaten LeseSoleDaten();
+
     // Source temperature of the month under the energy drawn (1 and 2) and fed in.
     void BerechneQuellenTemp(int monat, KonstMonatsWerte entzug1, KonstMonatsWerte entzug2,
                              KonstMonatsWerte natur, KonstMonatsWerte eingespeist,
                              KonstMonatsWerte arbeit, float spreizung, float, float& out);
+    void BerechneQuellenTemp(const SQuellTempDaten& daten, int monat, KonstMonatsWerte entzug1,
+                             KonstMonatsWerte entzug2, KonstMonatsWerte natur,
+                             KonstMonatsWerte eingespeist, KonstMonatsWerte arbeit,
+                             float spreizung, float& out);
     // Brine temperature entering the heat pump.
     void SoleTemperatur(int monat, float quellTemp, float last, float spreizung,
                         bool einfacheSpreizung, float& out);
+    void SoleTemperatur(const SSoleDaten& daten, int monat, float quellTemp, float last,
+                        float spreizung, bool einfacheSpreizung, float& out);
 
     float GetLatentWaerme();
     float GetReynoldsZahl();

@@ -22,40 +22,78 @@ bool HatSole(int art) {
 
 }  // namespace
 
+CWQuelle2::SQuellTempDaten CWQuelle2::LeseQuellTempDaten() {
+    PruefeInit(u"CWQuelle2::BerechneQuellenTemp");
+    SQuellTempDaten d;
+    d.lambda = GetWert(ID_Waermeleitzahl).GetFloatVal();
+    d.spezWaerme = GetWert(ID_SpezWaerme).GetFloatVal();
+    d.art = Int(ID_QuellMediumIdx);
+    d.flaeche = static_cast<float>(UInt(ID_WQuelleFlaeche));
+    d.laenge = static_cast<float>(UInt(ID_WQuelleLaenge));
+    d.abstand = Float(ID_WQuelleAbstand);
+    d.kreise = static_cast<int>(UInt(ID_SoleKreise));
+    d.aussen = Float(ID_RohrAussen);
+    d.latentWaerme = GetLatentWaerme();
+    d.reihe = static_cast<int>(UInt(ID_SondenReihe));
+    return d;
+}
+
 void CWQuelle2::BerechneQuellenTemp(int monat, KonstMonatsWerte entzug1, KonstMonatsWerte entzug2,
                                     KonstMonatsWerte natur, KonstMonatsWerte eingespeist,
                                     KonstMonatsWerte arbeit, float spreizung, float, float& out) {
-    PruefeInit(u"CWQuelle2::BerechneQuellenTemp");
-    const float lambda = GetWert(ID_Waermeleitzahl).GetFloatVal();
-    const float spezWaerme = GetWert(ID_SpezWaerme).GetFloatVal();
-    m_berechnung.QuellenTemperatur(monat, Int(ID_QuellMediumIdx), natur, eingespeist, entzug1,
-                                   entzug2, lambda, static_cast<float>(UInt(ID_WQuelleFlaeche)),
-                                   static_cast<float>(UInt(ID_WQuelleLaenge)),
-                                   Float(ID_WQuelleAbstand), static_cast<int>(UInt(ID_SoleKreise)),
-                                   Float(ID_RohrAussen), spezWaerme, spreizung, GetLatentWaerme(),
-                                   static_cast<int>(UInt(ID_SondenReihe)), arbeit, out);
+    BerechneQuellenTemp(LeseQuellTempDaten(), monat, entzug1, entzug2, natur, eingespeist, arbeit,
+                        spreizung, out);
+}
+
+void CWQuelle2::BerechneQuellenTemp(const SQuellTempDaten& d, int monat, KonstMonatsWerte entzug1,
+                                    KonstMonatsWerte entzug2, KonstMonatsWerte natur,
+                                    KonstMonatsWerte eingespeist, KonstMonatsWerte arbeit,
+                                    float spreizung, float& out) {
+    m_berechnung.QuellenTemperatur(monat, d.art, natur, eingespeist, entzug1, entzug2, d.lambda,
+                                   d.flaeche, d.laenge, d.abstand, d.kreise, d.aussen,
+                                   d.spezWaerme, spreizung, d.latentWaerme, d.reihe, arbeit, out);
+}
+
+CWQuelle2::SSoleDaten CWQuelle2::LeseSoleDaten() {
+    PruefeInit(u"CWQuelle2::SoleTemperatur");
+    SSoleDaten d;
+    d.art = Int(ID_QuellMediumIdx);
+    if (HatSole(d.art)) {
+        d.nichtEthylenglykol = CFSMdaten::IstNichtEthylenglykol(Text(ID_FSMittel));
+        d.konzentration = UInt(ID_FSMKonz);
+    }
+    d.rohrLambda = Float(ID_WaermeleitAbs);
+    d.innen = Float(ID_RohrInnen);
+    d.aussen = Float(ID_RohrAussen);
+    d.laenge = static_cast<float>(UInt(ID_WQuelleLaenge));
+    d.kreise = static_cast<int>(UInt(ID_SoleKreise));
+    d.volStrom = Float(ID_VolStrom);
+    d.reihe = static_cast<int>(UInt(ID_SondenReihe));
+    d.sondenart = Int(ID_Sondenart);
+    return d;
 }
 
 void CWQuelle2::SoleTemperatur(int monat, float quellTemp, float last, float spreizung,
                                bool einfacheSpreizung, float& out) {
     if (monat < 0 || monat > 11) ThrowFehler(textid::kDatenFehlen, u"CWQuelle2::SoleTemperatur");
-    PruefeInit(u"CWQuelle2::SoleTemperatur");
-    const int art = Int(ID_QuellMediumIdx);
+    SoleTemperatur(LeseSoleDaten(), monat, quellTemp, last, spreizung, einfacheSpreizung, out);
+}
+
+void CWQuelle2::SoleTemperatur(const SSoleDaten& d, int monat, float quellTemp, float last,
+                               float spreizung, bool einfacheSpreizung, float& out) {
+    if (monat < 0 || monat > 11) ThrowFehler(textid::kDatenFehlen, u"CWQuelle2::SoleTemperatur");
     float dichte = 0.0f, spezW = 0.0f, waermeLF = 0.0f, viskos = 0.0f;
-    if (HatSole(art)) {
-        const CVRMString fluid = Text(ID_FSMittel);
-        const unsigned konz = UInt(ID_FSMKonz);
-        dichte = CFSMdaten::getDichte(fluid, konz, quellTemp);
-        spezW = CFSMdaten::getSpezWaerme(fluid, konz, quellTemp);
-        waermeLF = CFSMdaten::getWaermeleit(fluid, konz, quellTemp);
-        viskos = CFSMdaten::getKinViskos(fluid, konz, quellTemp);
+    if (HatSole(d.art)) {
+        const bool familie = d.nichtEthylenglykol;
+        dichte = CFSMdaten::getDichte(familie, d.konzentration, quellTemp);
+        spezW = CFSMdaten::getSpezWaerme(familie, d.konzentration, quellTemp);
+        waermeLF = CFSMdaten::getWaermeleit(familie, d.konzentration, quellTemp);
+        viskos = CFSMdaten::getKinViskos(familie, d.konzentration, quellTemp);
     }
-    m_berechnung.SoleEintrittsTemp(monat, art, quellTemp, last, spreizung, dichte, spezW, waermeLF,
-                                   viskos, Float(ID_WaermeleitAbs), Float(ID_RohrInnen),
-                                   Float(ID_RohrAussen), static_cast<float>(UInt(ID_WQuelleLaenge)),
-                                   static_cast<int>(UInt(ID_SoleKreise)), einfacheSpreizung,
-                                   Float(ID_VolStrom), static_cast<int>(UInt(ID_SondenReihe)),
-                                   Int(ID_Sondenart), out);
+    m_berechnung.SoleEintrittsTemp(monat, d.art, quellTemp, last, spreizung, dichte, spezW,
+                                   waermeLF, viskos, d.rohrLambda, d.innen, d.aussen, d.laenge,
+                                   d.kreise, einfacheSpreizung, d.volStrom, d.reihe, d.sondenart,
+                                   out);
 }
 
 float CWQuelle2::GetLatentWaerme() {

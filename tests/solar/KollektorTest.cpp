@@ -3,6 +3,8 @@
 // or invalid ones.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/value/VRMdatenProvider.h"
 #include "platform/errors/UserException.h"
 #include "solar/Kollektor2.h"
@@ -42,6 +44,16 @@ class KollektorTest : public SolarFixture {
                         u"[Koll-Negativ]",
                         u"KollErtrag0=" + Ertrag(20, 10, 100),
                         u"KollErtrag1=" + Ertrag(40, -1, 90),
+                        // Two valid records before one with key 0: the two stay.
+                        u"[Koll-Zwei-Null]",
+                        u"KollErtrag0=" + Ertrag(20, 10, 100),
+                        u"KollErtrag1=" + Ertrag(40, 8, 90),
+                        u"KollErtrag2=" + Ertrag(0, 1, 10),
+                        u"KollErtrag3=" + Ertrag(80, 1, 10),
+                        u"[Koll-Zwei-Negativ]",
+                        u"KollErtrag0=" + Ertrag(20, 10, 100),
+                        u"KollErtrag1=" + Ertrag(40, 8, 90),
+                        u"KollErtrag2=" + Ertrag(80, 1, -10),
                         u"[Koll-Luecke]",
                         u"KollErtrag0=" + Ertrag(20, 10, 100),
                         u"KollErtrag1=" + Ertrag(40, 8, 90),
@@ -103,8 +115,9 @@ TEST_F(KollektorTest, InvalidOrMissingRecordsFallBackToTheStandardCollector) {
         {u"Koll-11", {errorBox(3527, u"Koll-11")}},
         // Record 0 with 13 yields is no record: none at all.
         {u"Koll-13", {errorBox(3583, u"Koll-13")}},
-        {u"Koll-Null", {errorBox(3101, u"CKollektorErtrag::CKollektorErtrag")}},
-        {u"Koll-Negativ", {errorBox(3101, u"CKollektorErtrag::CKollektorErtrag")}},
+        // An invalid record ends the reading: the one valid record before it is too few.
+        {u"Koll-Null", {errorBox(3527, u"Koll-Null")}},
+        {u"Koll-Negativ", {errorBox(3527, u"Koll-Negativ")}},
         {u"Koll-Ohne", {errorBox(3583, u"Koll-Ohne")}},
     };
     for (const auto& f : faelle) {
@@ -120,13 +133,45 @@ TEST_F(KollektorTest, InvalidOrMissingRecordsFallBackToTheStandardCollector) {
     }
 }
 
-TEST_F(KollektorTest, ReadingStopsAtTheFirstMissingRecord) {
+// A missing record, or one with key 0 or a negative yield, ends the reading; the records
+// before it are the collector's, without a box and without the standard collector.
+TEST_F(KollektorTest, ReadingStopsAtTheFirstMissingOrInvalidRecordAndKeepsThoseBefore) {
+    for (const char16_t* name : {u"Koll-Luecke", u"Koll-Zwei-Null", u"Koll-Zwei-Negativ"}) {
+        SCOPED_TRACE(CVRMString(name).toUtf8());
+        boxes.shown.clear();
+        CKollektor2 k;
+        Fuelle(k, name);
+        EXPECT_TRUE(boxes.shown.empty());
+        EXPECT_EQ(k.GetErtragsAnzahl(), 2u);
+        // From 20 and 40: 10 + (80 - 20) / 20 * (-2) = 4; the record of 80 is not read.
+        EXPECT_FLOAT_EQ(k.GetErtrag(80, 0), 4.0f);
+        EXPECT_NO_THROW(k.ReadErtraege());
+        EXPECT_EQ(k.GetErtragsAnzahl(), 2u);
+    }
+}
+
+// The standard collector's own third record holds a negative yield: its first two records
+// still stand in for a collector without records of its own.
+class StdKollektorTest : public SolarFixture {
+  protected:
+    StdKollektorTest() {
+        std::vector<std::u16string> bibo = Bibo();
+        const auto nachSatz1 =
+            std::find(bibo.begin(), bibo.end(), u"KollErtrag1=" + Ertrag(60, 30, 80)) + 1;
+        bibo.insert(nachSatz1, u"KollErtrag2=" + Ertrag(80, 20, -1));
+        std::vector<std::u16string> user = User();
+        user.insert(user.end(), {u"[Koll-Ohne]", u"KollektorTyp=1"});
+        loadDatabases(user, bibo);
+    }
+};
+
+TEST_F(StdKollektorTest, AnInvalidRecordOfTheStandardCollectorKeepsItsRecordsBefore) {
     CKollektor2 k;
-    Fuelle(k, u"Koll-Luecke");
-    EXPECT_TRUE(boxes.shown.empty());
+    CVRMdatenProvider::get().fill(k, u"Koll-Ohne");
+    EXPECT_EQ(boxTexts(), std::vector<std::u16string>{errorBox(3583, u"Koll-Ohne")});
     EXPECT_EQ(k.GetErtragsAnzahl(), 2u);
-    // From 20 and 40: 10 + (80 - 20) / 20 * (-2) = 4; record 3 (80: 1) is not read.
-    EXPECT_FLOAT_EQ(k.GetErtrag(80, 0), 4.0f);
+    // 20: 50 and 60: 30 in January give 40 at 40 °C.
+    EXPECT_FLOAT_EQ(k.GetErtrag(40, 0), 40.0f);
 }
 
 TEST_F(KollektorTest, ReadingItsOwnRecordsAgainHasNoFallBack) {

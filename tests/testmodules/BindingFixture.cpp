@@ -1,6 +1,6 @@
 // Test module standing for a run-time library at the program's side of the binding: it
-// answers the first call of every binding and the codes of the earth-air and cooling
-// modules in a way the tests can check. Compile definitions make the faulty variants.
+// answers the first call of every binding and the codes of the earth-air, cooling and
+// country modules in a way the tests can check. Compile definitions make the faulty variants.
 #include <cstdint>
 
 #include "core/text/TokenListe.h"
@@ -51,6 +51,9 @@ int Antworte(uint32_t code, const CVRMString& in, CVRMString& antwort) {
         return 1;
     case 7:
         return Monate(in, antwort);
+    case 1172:  // the countries: a token, an empty token and a rest without a separator
+        antwort = u"a§#§§#§rest";
+        return 1;
     case 63:
         if (in == u"unbekannt") {  // the name alone
             antwort = u"Unknown cooling plant";

@@ -33,6 +33,56 @@ TEST_F(IniFileTest, FlushedUserDatabaseIsExact) {
     EXPECT_EQ(folder.fileNames(), (std::vector<std::string>{"user.dat"}));  // no temporary left
 }
 
+// Each flush after the first writes anew only the sections that changed and copies the
+// others from the last image: after every kind of change, and after an export in between,
+// the file is exactly the database in memory.
+TEST_F(IniFileTest, FlushesAfterChangesWriteTheWholeDatabase) {
+    auto file = Load("user.dat", {u"[a]", u"x=1", u"y=2", u"[b]", u"z=3", u"[c]", u"w=4"});
+    file->Flush(u"", nullptr, nullptr);
+    const struct {
+        const char* change;
+        void (*mache)(CIniFile&);
+        std::u16string_view danach;
+    } schritte[] = {
+        {"a value of the middle section, longer",
+         [](CIniFile& f) { f.WriteIniString(u"b", u"z", u"3333", true); },
+         u"[a]\nx=1\ny=2\n[b]\nz=3333\n[c]\nw=4\n"},
+        {"a key added to the first section",
+         [](CIniFile& f) { f.WriteIniString(u"a", u"neu", u"5", true); },
+         u"[a]\nx=1\ny=2\nneu=5\n[b]\nz=3333\n[c]\nw=4\n"},
+        {"a new section", [](CIniFile& f) { f.WriteIniString(u"d", u"v", u"6", true); },
+         u"[a]\nx=1\ny=2\nneu=5\n[b]\nz=3333\n[c]\nw=4\n[d]\nv=6\n"},
+        {"a key deleted", [](CIniFile& f) { f.DeleteKeyInSection(u"a", u"x", true); },
+         u"[a]\ny=2\nneu=5\n[b]\nz=3333\n[c]\nw=4\n[d]\nv=6\n"},
+        {"a section deleted", [](CIniFile& f) { f.DeleteSection(u"b", true); },
+         u"[a]\ny=2\nneu=5\n[c]\nw=4\n[d]\nv=6\n"},
+        {"a value deleted", [](CIniFile& f) { f.DeleteValueInSection(u"c", u"4", true); },
+         u"[a]\ny=2\nneu=5\n[c]\n[d]\nv=6\n"},
+        {"changes without a flush, then an export, then a flush",
+         [](CIniFile& f) {
+             f.WriteIniString(u"a", u"y", u"", false);
+             f.WriteIniString(u"d", u"v", u"7", false);
+             f.Flush(u"", nullptr, nullptr);
+         },
+         u"[a]\ny=\nneu=5\n[c]\n[d]\nv=7\n"},
+    };
+    for (const auto& schritt : schritte) {
+        SCOPED_TRACE(schritt.change);
+        schritt.mache(*file);
+        EXPECT_EQ(testsupport::ReadFileBytes(folder.file("user.dat")), Utf16File(schritt.danach));
+        if (std::string_view(schritt.change).starts_with("changes")) {
+            // Exports in between, whole and of some sections, change nothing of the next
+            // flush.
+            file->Flush(PathOf("export.dat"), nullptr, nullptr);
+            const CVRMStringArray first{u"a"}, second{u"neu"};
+            file->Flush(PathOf("teil.dat"), &first, &second);
+            file->WriteIniString(u"c", u"neu", u"8", true);
+            EXPECT_EQ(testsupport::ReadFileBytes(folder.file("user.dat")),
+                      Utf16File(u"[a]\ny=\nneu=5\n[c]\nneu=8\n[d]\nv=7\n"));
+        }
+    }
+}
+
 TEST_F(IniFileTest, FlushedLibraryWritesBareListSections) {
     auto file = Load(
         "bibo.ini", {u"[Projekte]", u"Muster (bib)", u"[WPumpen]", u"wpumpe1=WP 1", u"[Häuser]",

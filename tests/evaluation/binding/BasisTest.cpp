@@ -35,6 +35,18 @@ TEST_F(BasisTest, AFailingCodeShowsTheLibrarysMessageAsDetailAndStaysBound) {
     EXPECT_TRUE(IBasis::IstGeladen());
 }
 
+// The answer "a§#§§#§rest" holds the token a and an empty token; the rest after the last
+// separator is no token.
+TEST_F(BasisTest, TheListTakesEveryTokenAndDropsTheRestAfterTheLastSeparator) {
+    IBasis::Leeren();
+    IBasis::Init(bindingtest::Fall("aussen"));
+    ASSERT_TRUE(IBasis::IstGeladen());
+    CVRMStringArray liste{u"alt"};
+    IBasis::GetBasisDaten(1172, liste);
+    EXPECT_EQ(liste, (CVRMStringArray{u"a", u""}));
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
 TEST(BasisSplitWert, TakesOneTokenAtATime) {
     CVRMString text = u"a§#§b§#§c", token;
     EXPECT_EQ(IBasis::SplitWert(text, token), 1);

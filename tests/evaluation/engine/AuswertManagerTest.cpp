@@ -5,10 +5,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 #include <vector>
 
 #include "EngineFixture.h"
 #include "core/value/VRMdatenProvider.h"
+#include "model/data/VRMdatenProvider2.h"
+#include "model/heatpump/WPLeistDaten.h"
 #include "model/data/Spline.h"
 #include "platform/errors/UserException.h"
 #include "platform/text/Text.h"
@@ -37,24 +40,65 @@ bool Enthaelt(const std::string& text, const std::string& teil) {
     return text.find(teil) != std::string::npos;
 }
 
+// Without a heat pump, or with a combined source that holds no source (the months work on
+// the first one), the year is refused with the error layer's own text and the engine stays
+// uninitialised.
 TEST_F(AuswertManagerTest, RefusesToRunWithoutItsComponentsOrInitialisation) {
     auto p = Lade(kSonde);
     EXPECT_THROW(engine.DoAuswertung(), platform::UserException);
-    EXPECT_THROW(engine.InitAuswertung(0, &p->projekt, &p->kombi, nullptr, &p->haus, &p->tarif,
-                                       p->Solar(), 0),
-                 platform::UserException);
-    // A failed initialisation leaves the engine uninitialised.
-    EXPECT_THROW(engine.DoAuswertung(), platform::UserException);
-    // Earth-air tubes are evaluated by their own module only.
-    p->Quelle1().SetzeWert(ID_QuellMediumIdx, CVRMVariant(4));
-    EXPECT_THROW(Werte(*p), platform::UserException);
+    CKombiWQuelle2 leer;
+    struct Fall {
+        const char* name;
+        CKombiWQuelle2* kombi;
+        CWPumpe2* wpumpe;
+    };
+    for (const Fall& f : {Fall{"no heat pump", &p->kombi, nullptr},
+                          Fall{"no heat source", &leer, &p->wpumpe}}) {
+        SCOPED_TRACE(f.name);
+        EXPECT_THROW(engine.InitAuswertung(0, &p->projekt, f.kombi, f.wpumpe, &p->haus, &p->tarif,
+                                           p->Solar(), 0),
+                     platform::UserException);
+        // A failed initialisation leaves the engine uninitialised.
+        EXPECT_THROW(engine.DoAuswertung(), platform::UserException);
+    }
     const auto texte = Boxen();
-    ASSERT_EQ(texte.size(), 4u);
-    EXPECT_TRUE(Enthaelt(texte[0], "Object not initialized")) << texte[0];
-    EXPECT_TRUE(Enthaelt(texte[0], "CAuswertManager::DoAuswertung")) << texte[0];
-    EXPECT_TRUE(Enthaelt(texte[1], "Exception")) << texte[1];
-    EXPECT_TRUE(Enthaelt(texte[3], "Switch constant wrong")) << texte[3];
-    EXPECT_TRUE(Enthaelt(texte[3], "CAuswertManager::InitAuswertung3")) << texte[3];
+    ASSERT_EQ(texte.size(), 5u) << BoxTexte();
+    for (size_t i : {0u, 2u, 4u}) {
+        EXPECT_TRUE(Enthaelt(texte[i], "Object not initialized")) << texte[i];
+        EXPECT_TRUE(Enthaelt(texte[i], "CAuswertManager::DoAuswertung")) << texte[i];
+    }
+    for (size_t i : {1u, 3u}) EXPECT_EQ(texte[i], "Exception");
+    EXPECT_FALSE(engine.IstAusgewertet(0));
+}
+
+// Earth-air tubes (kind 4) go through the year like the other ground kinds; the engine does
+// not refuse them. The model has no source temperature of its own for them: without
+// temperatures given by the user the source says so at initialisation, with them its monthly
+// temperature does in the first month, and the year ends aborted.
+TEST_F(AuswertManagerTest, EarthAirTubesMeetTheModelsOwnLimitsNotARefusalOfTheEngine) {
+    auto p = Lade(kSonde);
+    p->Quelle1().SetzeWert(ID_QuellMediumIdx, CVRMVariant(4));
+    EXPECT_THROW(engine.InitAuswertung(0, &p->projekt, &p->kombi, &p->wpumpe, &p->haus,
+                                       &p->tarif, p->Solar(), 0),
+                 platform::UserException);
+    ASSERT_EQ(Boxen().size(), 1u) << BoxTexte();
+    EXPECT_TRUE(Enthaelt(Boxen()[0], "Switch constant wrong")) << BoxTexte();
+    EXPECT_TRUE(Enthaelt(Boxen()[0], "CWQuelle2::GetQuellenTempsU")) << BoxTexte();
+
+    boxes.shown.clear();
+    const std::array<float, 12> gegeben{8, 8, 8, 9, 10, 11, 12, 12, 11, 10, 9, 8};
+    p->Quelle1().SetUserQuellTemps(gegeben);
+    p->Quelle1().SetzeWert(ID_UserQuellTemp, CVRMVariant(true));
+    ASSERT_NO_THROW(engine.InitAuswertung(0, &p->projekt, &p->kombi, &p->wpumpe, &p->haus,
+                                          &p->tarif, p->Solar(), 0))
+        << BoxTexte();
+    engine.GetErgebnisse(erg);
+    EXPECT_EQ(erg.Reihe(ER_UngestoertTemp1), gegeben);
+    EXPECT_THROW(engine.DoAuswertung(), platform::UserException);
+    const auto texte = Boxen();
+    ASSERT_EQ(texte.size(), 2u) << BoxTexte();
+    EXPECT_TRUE(Enthaelt(texte[0], "CWQBerechnung::QuellenTemp2")) << texte[0];
+    EXPECT_EQ(texte[1], "Evaluation aborted");
     EXPECT_FALSE(engine.IstAusgewertet(0));
 }
 
@@ -67,6 +111,129 @@ TEST_F(AuswertManagerTest, TheEvaluatedFlagHoldsForItsKeyUntilResetFromOutside) 
     EXPECT_FALSE(engine.IstAusgewertet(0));
     ResetAlleBerechnungen();
     EXPECT_EQ(app.resetAuswertungenAufrufe, 1);
+}
+
+// A year evaluated under key 0, then a year under key 1 whose months fail (a probe of 5 m
+// cools its brine below -10 °C): neither key counts as evaluated, so the document asks
+// again instead of showing the empty series of the failed year.
+TEST_F(AuswertManagerTest, AFailedYearUnderANewKeyIsNotEvaluated) {
+    auto p = Lade(kSonde);
+    Werte(*p);
+    ASSERT_TRUE(engine.IstAusgewertet(0));
+    p->Quelle1().SetzeWert(ID_WQuelleLaenge, CVRMVariant(5u));
+    engine.InitAuswertung(CAuswertManager::kOhneSolar, &p->projekt, &p->kombi, &p->wpumpe,
+                          &p->haus, &p->tarif, p->Solar(), 0);
+    EXPECT_FALSE(engine.IstAusgewertet(CAuswertManager::kOhneSolar));
+    EXPECT_THROW(engine.DoAuswertung(), platform::UserException);
+    EXPECT_FALSE(engine.IstAusgewertet(CAuswertManager::kOhneSolar));
+    EXPECT_FALSE(engine.IstAusgewertet(0));
+    EXPECT_EQ(Boxen().back(), "Evaluation aborted");
+}
+
+// The engine reads the heat pump, the climate and the weather bins once per evaluation:
+// what is edited between two evaluations (a heat pump's performance records in the
+// database, its unit count, a location's monthly climate and its weather bins) the next
+// one sees. Library records cannot be edited: the heat pump and the locations are the
+// user's copies of the air sample's, whose heat pump runs bivalent below +6 °C and stops
+// below +2 °C, so that January needs the backup heater.
+TEST_F(AuswertManagerTest, EditsBetweenTwoEvaluationsAreSeenByTheNext) {
+    auto p = Lade(kLuft);
+    p->Quelle1().SetzeWert(ID_DimPunktTemp, CVRMVariant(6));
+    CVRMdatenProvider& werte = CVRMdatenProvider::get();
+    CVRMdatenProvider2& daten = CVRMdatenProvider2::Get();
+
+    const CVRMString wpName(u"Own heat pump");
+    CWordArray ids;
+    p->wpumpe.GetDatenIDs(ids);
+    for (uint16_t id : ids) {
+        CVRMwert wert = p->wpumpe.GetWert(static_cast<TKelvoDatenID>(id));
+        werte.save(wpName, static_cast<TKelvoDatenID>(id), wert, false);
+    }
+    auto zeilen = daten.LeseLeistDatenZeilen(p->wpumpe.getConsumerName());
+    daten.SpeichereLeistDatenZeilen(wpName, zeilen, true);
+    CWPumpe2 wpumpe;
+    werte.fill(wpumpe, wpName);
+    wpumpe.GetWert(ID_MinLuftTemp) = 2;
+    dok.wpumpe = &wpumpe;
+
+    const CVRMString klimaort(u"Own climate"), wetterort(u"Own weather");
+    std::array<float, 12> klima{};
+    daten.GetMonatsWerte(p->haus.GetWert(ID_Klimaort).GetStringVal(), klima);
+    daten.SaveKlimaMonatsTemps(klimaort, klima);
+    std::array<float, 63> bins{};
+    daten.GetTempHaeufigkeiten(p->haus.GetWert(ID_Wetterort).GetStringVal(), bins,
+                               p->haus.GetWert(ID_Klimaort).GetStringVal());
+    daten.SaveWetterWerte(wetterort, bins);
+    p->haus.GetWert(ID_Klimaort) = klimaort;
+    p->haus.GetWert(ID_Wetterort) = wetterort;
+
+    auto werteAus = [&] {
+        engine.InitAuswertung(0, &p->projekt, &p->kombi, &wpumpe, &p->haus, &p->tarif,
+                              p->Solar(), 0);
+        engine.DoAuswertung();
+        engine.GetErgebnisse(erg);
+    };
+    ASSERT_NO_THROW(werteAus()) << BoxTexte();
+    const int januar = 0;
+    const CKelvoErgebnisse vorher = erg;
+    ASSERT_GT(vorher.Reihe(ER_HeizLaufzeit)[januar], 0.0f);
+    ASSERT_GT(vorher.Reihe(ER_HeizWaerme)[januar] - vorher.Reihe(ER_HeizWPWaerme)[januar], 0.01f)
+        << "no backup heat in January";
+
+    // Every capacity of every record twice as large, as the heat pump's data dialog saves
+    // them; the document fills its heat pump anew. The same heat needs fewer hours.
+    for (CVRMString& zeile : zeilen) {
+        if (zeile.IsEmpty()) continue;
+        CWPLeistDaten satz(zeile.view());
+        for (float* feld : {&satz.heiz35, &satz.heiz2, &satz.elektro35, &satz.elektro2,
+                            &satz.quelle35, &satz.quelle2})
+            *feld *= 2.0f;
+        zeile = satz.Format();
+    }
+    daten.SpeichereLeistDatenZeilen(wpName, zeilen, true);
+    werte.fill(wpumpe, wpName);
+    wpumpe.GetWert(ID_MinLuftTemp) = 2;
+    werteAus();
+    const float doppelt = erg.Reihe(ER_HeizLaufzeit)[januar];
+    EXPECT_LT(doppelt, 0.75f * vorher.Reihe(ER_HeizLaufzeit)[januar]);
+
+    // Two units of it: fewer hours again.
+    wpumpe.SetAnzahl(2);
+    werteAus();
+    EXPECT_LT(erg.Reihe(ER_HeizLaufzeit)[januar], 0.75f * doppelt);
+
+    // A January 5 K colder: more heat to deliver, the demand the house now computes.
+    klima[januar] -= 5.0f;
+    daten.SaveKlimaMonatsTemps(klimaort, klima);
+    const float heizVorher = erg.Reihe(ER_HeizWaerme)[januar];
+    werteAus();
+    float bedarf = 0.0f;
+    p->haus.MomentanerHeizbedarf(januar, 1, bedarf);
+    EXPECT_GT(bedarf, heizVorher);
+    EXPECT_FLOAT_EQ(erg.Reihe(ER_HeizWaerme)[januar], bedarf);
+
+    // Weather bins without a day below +12 °C: no backup heater any more.
+    std::array<float, 63> warm{};
+    warm.back() = 365.0f;
+    daten.SaveWetterWerte(wetterort, warm);
+    werteAus();
+    EXPECT_EQ(erg.Reihe(ER_HeizWPWaerme)[januar], erg.Reihe(ER_HeizWaerme)[januar]);
+    EXPECT_TRUE(boxes.shown.empty()) << BoxTexte();
+}
+
+// A failure that is not the error layer's (here the options cannot be read when the year
+// checks the ground limit) still ends in "Evaluation aborted" and the error layer's
+// exception; the year is not evaluated.
+TEST_F(AuswertManagerTest, AnyFailureInsideTheYearEndsInEvaluationAborted) {
+    auto p = Lade(kSonde);
+    engine.InitAuswertung(0, &p->projekt, &p->kombi, &p->wpumpe, &p->haus, &p->tarif,
+                          p->Solar(), 0);
+    app.optionsFehler = std::make_exception_ptr(std::runtime_error("options unreadable"));
+    EXPECT_THROW(engine.DoAuswertung(), platform::UserException);
+    app.optionsFehler = nullptr;
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_EQ(Boxen().back(), "Evaluation aborted");
+    EXPECT_FALSE(engine.IstAusgewertet(0));
 }
 
 struct GrenzFall {
@@ -207,6 +374,14 @@ TEST_F(AuswertManagerTest, TwoSourcesShareByTheirExtractionLimits) {
         for (int m = 0; m < 12; ++m) EXPECT_NE(erg.Reihe(ER_QuellTemp2)[m], 0.0f) << m;
         // Sharing the load, the first probe stays warmer in winter than it was alone.
         EXPECT_GT(erg.Reihe(ER_QuellTemp1)[0], einzeln.Reihe(ER_QuellTemp1)[0]);
+    }
+    // Without a flow no heat crosses the tube wall, so each source's brine is its source
+    // temperature, and two sources without a flow weigh the same: the brine is the mean of
+    // both. The year end recomputes May to October from one source; the other months show it.
+    for (int m : {0, 1, 2, 3, 10, 11}) {
+        const float t1 = erg.Reihe(ER_QuellTemp1)[m], t2 = erg.Reihe(ER_QuellTemp2)[m];
+        ASSERT_GT(std::fabs(t1 - t2), 0.01f) << m;
+        EXPECT_FLOAT_EQ(erg.Reihe(ER_SoleTemp)[m], 0.5f * (t1 + t2)) << m;
     }
 }
 

@@ -1,7 +1,7 @@
 // The solar paths of the evaluation with a solar library that answers fixed gains: a
 // plant of 10 m² whose first system feeds the ground and whose second heats hot water,
 // every month 100 kWh/m² into the ground (more than the heat pump draws in summer) and
-// 5 kWh/m² for hot water.
+// 5 kWh/m² for hot water, unless a test says otherwise.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -22,11 +22,13 @@ class AuswertSolarTest : public EngineFixture {
   protected:
     AuswertSolarTest() {
         binding::SolarAufrufe aufrufe;
+        gewinnTemps.fill(60.0f);
         aufrufe.GetSolareGewinne = [this](const CVRMString&, unsigned short art,
                                           CSolareGewinne& g) {
             for (unsigned short m = 0; m < 12; ++m) {
-                if (art == 3) g.SetGewinn(m, gewinnTemp, 100.0f, 1);
+                if (art == 3) g.SetGewinn(m, gewinnTemps[m], erdGewinn, 1);
                 if (art == 1) g.SetGewinn(m, 45.0f, 5.0f, 1);
+                if (art == 2 && heizGewinn > 0.0f) g.SetGewinn(m, 45.0f, heizGewinn, 1);
             }
         };
         aufrufe.get = [](const CVRMString&, TKelvoDatenID id) {
@@ -38,11 +40,14 @@ class AuswertSolarTest : public EngineFixture {
     }
     ~AuswertSolarTest() override { binding::LoeseSolarBindung(); }
 
-    std::unique_ptr<Projekt> LadeMitSolar() {
-        auto p = Lade(kSonde);
+    // The plant's first system serves `erstes`, its second `zweites`, every month.
+    std::unique_ptr<Projekt> LadeMitSolar(const char16_t* name = kSonde,
+                                          unsigned erstes = CHaus2::kErdreich,
+                                          unsigned zweites = CHaus2::kWarmwasser) {
+        auto p = Lade(name);
         p->haus.GetWert(ID_ProjMitSolar) = true;
-        p->haus.SetSolarWohin(CHaus2::SolarWohinArray(12, CHaus2::kErdreich), 1, false);
-        p->haus.SetSolarWohin(CHaus2::SolarWohinArray(12, CHaus2::kWarmwasser), 2, false);
+        p->haus.SetSolarWohin(CHaus2::SolarWohinArray(12, erstes), 1, false);
+        p->haus.SetSolarWohin(CHaus2::SolarWohinArray(12, zweites), 2, false);
         return p;
     }
     void WerteSolar(Projekt& p) {
@@ -61,7 +66,10 @@ class AuswertSolarTest : public EngineFixture {
         }
     }
 
-    float gewinnTemp = 60.0f;
+    // Per m² and month: into the ground at these temperatures, and for heating.
+    std::array<float, 12> gewinnTemps{};
+    float erdGewinn = 100.0f;
+    float heizGewinn = 0.0f;
 };
 
 // Warm enough: the fed-in heat serves the heat pump first, the rest stays in the ground;
@@ -91,7 +99,7 @@ TEST_F(AuswertSolarTest, WarmFeedInServesTheHeatPumpAndTheHotWaterGainsAreUsed) 
 // Fed-in heat at -20 °C is never 3 K above the brine: each month says so once (from July,
 // with the month's abbreviation) and drops its feed-in; the option silences the notice.
 TEST_F(AuswertSolarTest, TooColdFeedInIsDroppedWithANoticeUnlessSilenced) {
-    gewinnTemp = -20.0f;
+    gewinnTemps.fill(-20.0f);
     for (int warnen : {1, 0}) {
         SCOPED_TRACE(warnen);
         boxes.shown.clear();
@@ -110,6 +118,104 @@ TEST_F(AuswertSolarTest, TooColdFeedInIsDroppedWithANoticeUnlessSilenced) {
         EXPECT_FALSE(engine.HatErdreichEinspeisung(0, 11));
         ErwarteBilanz(*p);
     }
+}
+
+// July is computed first, against June's brine that is still 0 °C: fed-in heat at 3 K
+// above it is used, at 2.9 K above it is too cold (the exchanger takes 2 K of the 5 °C or
+// 4.9 °C the plant delivers), which the notice says.
+TEST_F(AuswertSolarTest, FedInHeatMustLieAtLeastThreeKelvinAboveTheBrine) {
+    optionen.SetLongWert(OPT_WARN_STU_SOLAR, 1);
+    const struct {
+        float julitemp;
+        size_t boxen;
+    } faelle[] = {{5.0f, 0u}, {4.9f, 1u}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.julitemp);
+        boxes.shown.clear();
+        gewinnTemps[6] = f.julitemp;
+        auto p = LadeMitSolar();
+        ASSERT_NO_THROW(WerteSolar(*p)) << BoxTexte();
+        ASSERT_EQ(boxes.shown.size(), f.boxen) << BoxTexte();
+        if (f.boxen == 0) {
+            EXPECT_GT(erg.Reihe(ER_EinspeisungWP)[6], 0.0f);
+        } else {
+            EXPECT_EQ(platform::toUtf8(boxes.shown[0].text).rfind("(Jul)", 0), 0u) << BoxTexte();
+            EXPECT_EQ(erg.Reihe(ER_EinspeisungWP)[6] + erg.Reihe(ER_Einspeisung1)[6], 0.0f);
+        }
+        EXPECT_GT(erg.Reihe(ER_EinspeisungWP)[7], 0.0f);
+    }
+}
+
+// Solar heat for hot water (or heating) first, then a little heat fed into the ground
+// (20 kWh a month, less than the heat pump draws): the first gain leaves a share of the
+// hot water (of the heating), the feed-in covers part of the shares, and the heat pump the
+// rest. However the month is shared out, it delivers the hot water and the heating the
+// house needs: the hot water of the same year without solar heat, and the heating demand.
+TEST_F(AuswertSolarTest, TheSharesLeftAfterEachSolarStepAddUpToTheWholeDemand) {
+    const struct {
+        const char* name;
+        unsigned erstes;
+        float heizGewinn;  // kWh/m²: 10 kWh, less than the heating demand of a winter month
+    } faelle[] = {{"hot water, then ground", CHaus2::kWarmwasser, 0.0f},
+                  {"heating, then ground", CHaus2::kHeizung, 1.0f}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        erdGewinn = 100.0f;
+        heizGewinn = 0.0f;
+        auto p = LadeMitSolar(kSonde, f.erstes, CHaus2::kErdreich);
+        engine.InitAuswertung(CAuswertManager::kOhneSolar, &p->projekt, &p->kombi, &p->wpumpe,
+                              &p->haus, &p->tarif, kAnlage, 0);
+        engine.DoAuswertung();
+        engine.GetErgebnisse(erg);
+        const CKelvoErgebnisse::Monatswerte ohneSolar = erg.Reihe(ER_WWWaerme);
+
+        erdGewinn = 2.0f;
+        heizGewinn = f.heizGewinn;
+        ASSERT_NO_THROW(WerteSolar(*p)) << BoxTexte();
+        EXPECT_TRUE(boxes.shown.empty()) << BoxTexte();
+        for (int m = 0; m < 12; ++m) {
+            SCOPED_TRACE(m);
+            // Both solar steps took part: 50 kWh of hot water, all 20 kWh fed in.
+            if (f.erstes == CHaus2::kWarmwasser) {
+                EXPECT_FLOAT_EQ(erg.Reihe(ER_SolarWW)[m], 50.0f);
+            }
+            EXPECT_NEAR(erg.Reihe(ER_EinspeisungWP)[m], 20.0f, 1e-4f);
+            EXPECT_NEAR(erg.Reihe(ER_WWWaerme)[m], ohneSolar[m], 1e-4f * ohneSolar[m]);
+        }
+        if (f.heizGewinn > 0.0f) {
+            EXPECT_NEAR(erg.Reihe(ER_SolarHeiz)[0], 10.0f, 1e-4f);
+        }
+        ErwarteBilanz(*p);
+    }
+}
+
+// Solar heat for heating beyond the whole demand of every month: it covers the demand, so
+// no backup heater runs, even in the months in which the air heat pump alone would need
+// one (bivalent below +6 °C, and stopped below +2 °C). The heat without backup is the whole
+// heat.
+TEST_F(AuswertSolarTest, SolarHeatThatCoversTheDemandLeavesNoBackupHeat) {
+    auto p = LadeMitSolar(kLuft, CHaus2::kHeizung, CHaus2::kWarmwasser);
+    p->Quelle1().SetzeWert(ID_DimPunktTemp, CVRMVariant(6));
+    p->wpumpe.GetWert(ID_MinLuftTemp) = 2;
+    engine.InitAuswertung(CAuswertManager::kOhneSolar, &p->projekt, &p->kombi, &p->wpumpe,
+                          &p->haus, &p->tarif, kAnlage, 0);
+    engine.DoAuswertung();
+    engine.GetErgebnisse(erg);
+    int mitZusatz = 0;
+    for (int m = 0; m < 12; ++m)
+        if (erg.Reihe(ER_HeizWPWaerme)[m] < erg.Reihe(ER_HeizWaerme)[m] - 0.01f) ++mitZusatz;
+    ASSERT_GT(mitZusatz, 0) << "the air heat pump alone needs no backup heater";
+
+    heizGewinn = 10000.0f;
+    ASSERT_NO_THROW(WerteSolar(*p)) << BoxTexte();
+    for (int m = 0; m < 12; ++m) {
+        SCOPED_TRACE(m);
+        const float heiz = erg.Reihe(ER_HeizWaerme)[m];
+        EXPECT_NEAR(erg.Reihe(ER_SolarHeiz)[m], heiz * 720.0f, 1e-3f * std::max(1.0f, heiz));
+        EXPECT_EQ(erg.Reihe(ER_HeizWPWaerme)[m], heiz);
+        EXPECT_EQ(erg.Reihe(ER_HeizLaufzeit)[m], 0.0f);
+    }
+    ErwarteBilanz(*p);
 }
 
 // With solar feed-in a probe is smoothed by default, and the summer difference comes back

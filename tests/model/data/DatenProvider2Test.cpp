@@ -190,11 +190,33 @@ TEST_F(DatenProvider2Test, ReadsFollowEveryWrite) {
     EXPECT_FLOAT_EQ(vorher[0], 12.0f);
     EXPECT_FLOAT_EQ(p2.GetBodenDaten(ID_Waermeleitzahl, u"Sand"), 1.5f);
 
+    Klassen binsVorher, binsNachher, gespeichert;
+    p2.GetTempHaeufigkeiten(u"StandardW_(bib)", binsVorher, u"Mild");
+    Monate bodenVorher, bodenNachher;
+    p2.GetBodenMonatsTemps(u"Halb", bodenVorher, u"Mild");
+
     const Monate kalt{-3, -2, 0, 4, 9, 13, 15, 14, 11, 7, 2, -1};
     p2.SaveKlimaMonatsTemps(u"Mild", kalt);
     Monate nachher;
     p2.GetMonatsWerte(u"Mild", nachher);
     EXPECT_EQ(nachher, kalt);
+    // Bins computed from the climate follow it.
+    p2.GetTempHaeufigkeiten(u"StandardW_(bib)", binsNachher, u"Mild");
+    EXPECT_NE(binsNachher, binsVorher);
+    Klassen erwartet;
+    P2::ErzeugeTempHaeufigkeiten(kalt, erwartet, p2.getNormAussenTemp(u"Mild").GetFloatVal());
+    EXPECT_EQ(binsNachher, erwartet);
+
+    // Stored bins and ground temperatures: the saved ones are read.
+    gespeichert.fill(0.0f);
+    gespeichert[60] = 365.0f;
+    p2.SaveWetterWerte(u"Kurz", gespeichert);
+    p2.GetTempHaeufigkeiten(u"Kurz", binsNachher, u"Mild");
+    EXPECT_EQ(binsNachher, gespeichert);
+    const Monate boden{7, 7, 7, 8, 9, 10, 11, 11, 10, 9, 8, 7};
+    p2.SaveBodenMonatsTemps(u"Halb", boden);
+    p2.GetBodenMonatsTemps(u"Halb", bodenNachher, u"Mild");
+    EXPECT_EQ(bodenNachher, boden);
 
     p2.SaveBodenDaten(u"Sand", 1.7f, 2.0f, 1800.0f);
     EXPECT_FLOAT_EQ(p2.GetBodenDaten(ID_Waermeleitzahl, u"Sand"), 1.7f);
