@@ -14,6 +14,7 @@
 #include "app/doc/VDI4650Fenster.h"
 #include "app/shell/WarteFenster.h"
 #include "core/db/Global.h"
+#include "core/text/ResManager.h"
 #include "core/value/VRMdatenProvider.h"
 #include "evaluation/vdi4650/VDI4650Rechner.h"
 #include "model/results/AuswertDaten.h"
@@ -298,17 +299,33 @@ TEST_F(ProjektRechnungTest, BezugslaufStelltDasHausAufJedemWegZurueck) {
     for (TKelvoDatenID id : ids) vorher.push_back(doc.Haus().GetWert(id).GetStringVal());
     std::vector<float> vorherZahl;
     for (TKelvoDatenID id : ids) vorherZahl.push_back(doc.Haus().GetWert(id).GetFloatVal());
-    Boxen boxen;
+    const auto hausWieVorher = [&] {
+        for (size_t i = 0; i < std::size(ids); ++i) {
+            EXPECT_EQ(doc.Haus().GetWert(ids[i]).GetStringVal(), vorher[i]) << ids[i];
+            EXPECT_EQ(doc.Haus().GetWert(ids[i]).GetFloatVal(), vorherZahl[i]) << ids[i];
+        }
+        EXPECT_FALSE(doc.AuswertManager().IstAusgewertet(0));
+    };
     SAufwandszahlDaten daten;
-    // The reference climate of the method is not among the locations of the program
-    // database: the reference run fails, and the error goes on to the caller.
-    EXPECT_THROW(doc.BerechneAufwandszahl(daten, 0), platform::UserException);
-    EXPECT_TRUE(boxen.Zeigt(u"not available"));
-    for (size_t i = 0; i < std::size(ids); ++i) {
-        EXPECT_EQ(doc.Haus().GetWert(ids[i]).GetStringVal(), vorher[i]) << ids[i];
-        EXPECT_EQ(doc.Haus().GetWert(ids[i]).GetFloatVal(), vorherZahl[i]) << ids[i];
+    {
+        // The reference run under the library's reference climate succeeds.
+        Boxen boxen;
+        EXPECT_EQ(doc.BerechneAufwandszahl(daten, 0), 1);
+        EXPECT_GT(daten.bezugsEnergie, 0.0f);
+        EXPECT_GT(daten.heizZahl, 1.0f);
+        hausWieVorher();
     }
-    EXPECT_FALSE(doc.AuswertManager().IstAusgewertet(0));
+    {
+        // A reference climate the databases do not hold: the reference run fails, the
+        // error goes on to the caller, and the house is as it was.
+        const CVRMString referenz = CResManager::getLangText(3623);
+        CResManager::setEntry(3623, u"Nowhere (X)");
+        Boxen boxen;
+        EXPECT_THROW(doc.BerechneAufwandszahl(daten, 0), platform::UserException);
+        EXPECT_TRUE(boxen.Zeigt(u"not available"));
+        CResManager::setEntry(3623, referenz);
+        hausWieVorher();
+    }
     // A bivalent plant has no expenditure factor: nothing is computed.
     CKelvoDoc& bivalent = Oeffne(u"ground water bivalent");
     EXPECT_EQ(bivalent.BerechneAufwandszahl(daten, 2), 0);
