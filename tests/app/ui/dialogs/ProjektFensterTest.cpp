@@ -21,11 +21,11 @@
 #include "dialogs/ProjektDlg.h"
 #include "model/app/OptionIds.h"
 #include "platform/ui/Menu.h"
-#include "tests/app/ui/ProgrammFixture.h"
+#include "tests/app/ui/dialogs/ProjektFenster.h"
 
 namespace {
 
-using programmtest::ProgrammFixture;
+using projektfenster::ProjektFensterTest;
 
 TEST(KelvoView1LogikTest, KnoepfeNachIhrenRegeln) {
     struct Fall {
@@ -61,35 +61,6 @@ TEST(KelvoView1LogikTest, BildNachArtDerWaermequelle) {
     for (const auto& [art, bild] : tabelle) EXPECT_EQ(HintergrundBild(true, art), bild) << art;
     EXPECT_EQ(HintergrundBild(false, 0), 230u);
 }
-
-class ProjektFensterTest : public ProgrammFixture {
-  protected:
-    CMainFrame& Frame() { return *app->GetMainFrame(); }
-    QAction* Befehl(int id) {
-        Frame().Router().updateActions(Frame().menuBar()->actions());
-        return ui::findAction(Frame().menuBar(), id);
-    }
-    CKelvoView1* AktiverView() {
-        QMdiSubWindow* kind = Frame().Arbeitsflaeche()->currentSubWindow();
-        return kind ? dynamic_cast<CKelvoView1*>(kind->widget()) : nullptr;
-    }
-    QComboBox* Combo(QWidget* w, int id) { return qobject_cast<QComboBox*>(ui::child(w, id)); }
-    // Chooses `name` in the open project choice and presses OK.
-    static void Waehle(QDialog& d, const CVRMString& name) {
-        auto* box = qobject_cast<QComboBox*>(ui::child(&d, CProjektDlg::kIdcProjekt));
-        const int index = box->findText(QString::fromStdU16String(name));
-        ASSERT_GE(index, 0);
-        box->setCurrentIndex(index);
-        emit box->activated(index);
-    }
-    // Selects the combo entry `text` as a user does.
-    static void WaehleEintrag(QComboBox& box, const QString& text) {
-        const int index = box.findText(text);
-        ASSERT_GE(index, 0);
-        box.setCurrentIndex(index);
-        emit box.activated(index);
-    }
-};
 
 TEST_F(ProjektFensterTest, AuswahlZeigtNotizUndWaermepumpeSortiert) {
     Starte();
