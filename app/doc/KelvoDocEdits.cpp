@@ -34,6 +34,12 @@ int Geschuetzt(F&& edit) {
     return 0;
 }
 
+// The first heat source, or none while the project has none yet (a new project): a heat
+// pump is then checked against nothing rather than failing on the missing source.
+CWQuelle2* ErsteQuelleOderKeine(CKombiWQuelle2& kombi) {
+    return kombi.IstGueltig() ? kombi.GetErsteWQuelle() : nullptr;
+}
+
 }  // namespace
 
 // A project that may not be changed (a library project) was refused with its own box.
@@ -183,9 +189,9 @@ bool CKelvoDoc::WechsleWPumpe(const CVRMString& name, unsigned anzahl) {
     try {
         CWPumpe2 neue;
         CVRMdatenProvider::get().fill(neue, name);
-        CWQuelle2* erste = GetWQuelle(1);
+        CWQuelle2* erste = ErsteQuelleOderKeine(m_kombiQuelle);
         const int art = erste ? erste->GetWert(ID_QuellMediumIdx).GetIntVal() : -1;
-        if (!neue.PasstZuQuellenMedium(art, -2)) {
+        if (erste && !neue.PasstZuQuellenMedium(art, -2)) {
             KVSMessageBoxID(kWPPasstNicht, textid::kProduktCaption, platform::mb::ICONINFORMATION);
             return false;
         }
@@ -218,7 +224,7 @@ void CKelvoDoc::BroadcastWPDimDaten(const CVRMString& name, unsigned anzahl, int
     m_projekt.GetWert(ID_ZKWTV2) = zkwt == 0 ? 3u : zkwt;
     // The pump of an intermediate circuit counts for a water heat pump behind one.
     unsigned pumpe = 0;
-    CWQuelle2* erste = GetWQuelle(1);
+    CWQuelle2* erste = ErsteQuelleOderKeine(m_kombiQuelle);
     if (erste && erste->GetWert(ID_ZwkWt).GetBoolVal() &&
         m_wpumpe.GetWert(ID_MedienTyp).GetIntVal() == 2) {
         pumpe = m_wpumpe.GetWert(ID_ZKWTpumpe).GetUIntVal();
