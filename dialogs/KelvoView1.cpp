@@ -344,7 +344,7 @@ void CKelvoView1::EnableControls() {
     ui::enableChild(this, kIdcTarifDaten, k.tarif);
     ui::enableChild(this, kIdcWPumpeDaten, k.wpumpe);
     ui::enableChild(this, kIdcHausDaten, k.haus);
-    ui::enableChild(this, kIdcWawaDaten, k.haus);
+    ui::enableChild(this, kIdcWawaDaten, k.wawa);
     ui::enableChild(this, kIdcProjektDaten, k.projekt);
     ui::enableChild(this, kIdcSolarDaten, k.solar);
     ui::enableChild(this, kIdcQuellDaten, k.wquelle);

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/doc/DatenSeitenFabrik.h"
 #include "app/doc/KelvoDoc.h"
 #include "core/db/Global.h"
 #include "dialogs/KelvoView1.h"
@@ -17,11 +18,27 @@
 #include "model/app/OptionIds.h"
 #include "platform/ui/Menu.h"
 #include "tests/app/ui/ProgrammFixture.h"
+#include "tests/app/ui/base/TestDatenPage.h"
 
 namespace projektfenster {
 
 class ProjektFensterTest : public programmtest::ProgrammFixture {
   protected:
+    // The window's buttons need their input pages; test pages stand in for them.
+    static constexpr int kSeitenArten[] = {0, 1, 2, 3, 4, 8, 9};
+    ProjektFensterTest() { MitSeiten(true); }
+    ~ProjektFensterTest() override { MitSeiten(false); }
+    static void MitSeiten(bool mit) {
+        for (int kind : kSeitenArten) {
+            if (!mit) {
+                RegistriereDatenSeite(kind, {});
+                continue;
+            }
+            RegistriereDatenSeite(kind, [](const SSeitenWunsch& w) {
+                return std::unique_ptr<CKVSDatenPage>(std::make_unique<testsupport::TestDatenPage>(w.kind));
+            });
+        }
+    }
     CMainFrame& Frame() { return *app->GetMainFrame(); }
     QAction* Befehl(int id) {
         Frame().Router().updateActions(Frame().menuBar()->actions());

@@ -29,30 +29,45 @@ namespace {
 using projektfenster::ProjektFensterTest;
 
 TEST(KelvoView1LogikTest, KnoepfeNachIhrenRegeln) {
+    const auto ohne = [](bool SSeiten::*seite) {
+        SSeiten s;
+        s.*seite = false;
+        return s;
+    };
     struct Fall {
         SProjektZustand z;
-        SProjektKnoepfe k;
+        SProjektKnoepfe k;  // tarif, wpumpe, haus, projekt, solar, wquelle, wawa
     };
     const Fall faelle[] = {
         {{}, {}},
         // A valid tariff counts only with its name shown; the project button needs house and tariff.
         {{true, false, false, false, u"", u"", u""}, {}},
-        {{true, false, false, false, u"T", u"", u""}, {true, false, false, false, false, false}},
-        {{true, false, true, false, u"T", u"", u""}, {true, false, true, true, false, false}},
+        {{true, false, false, false, u"T", u"", u""}, {true, false, false, false, false, false, false}},
+        {{true, false, true, false, u"T", u"", u""}, {true, false, true, true, false, false, true}},
         // Solar needs its plant name, the house and the heat pump.
-        {{false, true, true, false, u"", u"W", u""}, {false, true, true, false, false, false}},
-        {{false, true, true, false, u"", u"W", u"Solar"}, {false, true, true, false, true, false}},
-        {{false, true, false, false, u"", u"W", u"Solar"}, {false, true, false, false, false, false}},
-        {{false, false, false, true, u"", u"", u""}, {false, false, false, false, false, true}},
+        {{false, true, true, false, u"", u"W", u""}, {false, true, true, false, false, false, true}},
+        {{false, true, true, false, u"", u"W", u"Solar"}, {false, true, true, false, true, false, true}},
+        {{false, true, false, false, u"", u"W", u"Solar"}, {false, true, false, false, false, false, false}},
+        {{false, false, false, true, u"", u"", u""}, {false, false, false, false, false, true, false}},
+        // Each button stays off while its page is missing, whatever the project holds.
+        {{true, true, true, true, u"T", u"W", u"Solar", ohne(&SSeiten::tarif)}, {false, true, true, true, true, true, true}},
+        {{true, true, true, true, u"T", u"W", u"Solar", ohne(&SSeiten::wpumpe)}, {true, false, true, true, true, true, true}},
+        {{true, true, true, true, u"T", u"W", u"Solar", ohne(&SSeiten::haus)}, {true, true, false, true, true, true, true}},
+        {{true, true, true, true, u"T", u"W", u"Solar", ohne(&SSeiten::wawa)}, {true, true, true, true, true, true, false}},
+        {{true, true, true, true, u"T", u"W", u"Solar", ohne(&SSeiten::projekt)}, {true, true, true, false, true, true, true}},
+        {{true, true, true, true, u"T", u"W", u"Solar", ohne(&SSeiten::solar)}, {true, true, true, true, false, true, true}},
+        {{true, true, true, true, u"T", u"W", u"Solar", ohne(&SSeiten::wquelle)}, {true, true, true, true, true, false, true}},
     };
-    for (const Fall& f : faelle) {
+    for (std::size_t i = 0; i < std::size(faelle); ++i) {
+        const Fall& f = faelle[i];
         const SProjektKnoepfe k = ProjektKnoepfe(f.z);
-        EXPECT_EQ(k.tarif, f.k.tarif);
-        EXPECT_EQ(k.wpumpe, f.k.wpumpe);
-        EXPECT_EQ(k.haus, f.k.haus);
-        EXPECT_EQ(k.projekt, f.k.projekt);
-        EXPECT_EQ(k.solar, f.k.solar);
-        EXPECT_EQ(k.wquelle, f.k.wquelle);
+        EXPECT_EQ(k.tarif, f.k.tarif) << i;
+        EXPECT_EQ(k.wpumpe, f.k.wpumpe) << i;
+        EXPECT_EQ(k.haus, f.k.haus) << i;
+        EXPECT_EQ(k.projekt, f.k.projekt) << i;
+        EXPECT_EQ(k.solar, f.k.solar) << i;
+        EXPECT_EQ(k.wquelle, f.k.wquelle) << i;
+        EXPECT_EQ(k.wawa, f.k.wawa) << i;
     }
 }
 
@@ -110,6 +125,26 @@ TEST_F(ProjektFensterTest, FensterZeigtProjektUndSchaltetKnoepfe) {
     // The air sample shows the air picture.
     app->OpenDocumentFile(Projekt(u"air monoenergetic"));
     EXPECT_EQ(AktiverView()->BildId(), 299u);
+}
+
+// A button whose input page the program does not have yet stays off: nothing to click
+// that would open nothing or the wrong page.
+TEST_F(ProjektFensterTest, KnopfOhneSeiteBleibtAus) {
+    Starte();
+    MitSeiten(false);
+    CKelvoView1* view = Oeffne(Projekt(u"ground probe solar"), 0);
+    ASSERT_NE(view, nullptr);
+    for (int id : {CKelvoView1::kIdcTarifDaten, CKelvoView1::kIdcWPumpeDaten, CKelvoView1::kIdcHausDaten,
+                   CKelvoView1::kIdcWawaDaten, CKelvoView1::kIdcProjektDaten, CKelvoView1::kIdcQuellDaten,
+                   CKelvoView1::kIdcSolarDaten})
+        EXPECT_FALSE(ui::child(view, id)->isEnabled()) << id;
+    SchliesseAlle();
+    MitSeiten(true);
+    view = Oeffne(Projekt(u"ground probe solar"), 0);
+    for (int id : {CKelvoView1::kIdcTarifDaten, CKelvoView1::kIdcWPumpeDaten, CKelvoView1::kIdcHausDaten,
+                   CKelvoView1::kIdcWawaDaten, CKelvoView1::kIdcProjektDaten, CKelvoView1::kIdcQuellDaten,
+                   CKelvoView1::kIdcSolarDaten})
+        EXPECT_TRUE(ui::child(view, id)->isEnabled()) << id;
 }
 
 TEST_F(ProjektFensterTest, KlassischeAnordnungMitTexten) {
