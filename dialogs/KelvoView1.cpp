@@ -154,6 +154,8 @@ void CKelvoView1::SetzeAnker() {
         {kIdcWawaDaten, {46, 53}, {58, 61}},     {kIdcHausDaten, {73, 51}, {84, 57}},
         {kIdcProjektDaten, {85, 76}, {97, 81}},  {kIdcQuellDaten, {39, 89}, {52, 95}},
         {kIdcNotiz, {60, 86}, {100, 100}},
+        // The captions keep above their combos.
+        {kIdcTarifTitel, {0, 10}, {19, 10}},     {kIdcWPumpeTitel, {0, 53}, {32, 53}},
     };
     static constexpr SAnker kStandard[] = {{kIdcHinweis, {0, 95}, {100, 100}}};
     const auto setze = [this](const auto& tabelle) {
@@ -180,11 +182,15 @@ void CKelvoView1::RichteKnoepfeEin() {
             knopf->SetBitmaps(k.bitmap, weiss, k.bitmap, weiss);
         } else if (!m_klassisch) {
             knopf->DrawTransparent(false);
+            // Over the picture a face-less text alone does not read as a button: the help
+            // button keeps its frame while not hovered.
+            knopf->SetFlat(false);
         }
         // The classic layout gives the cooling button neither picture nor tooltip.
         const bool tooltip = k.tooltip != 0 && !(m_klassisch && k.id == kIdcKuehlDaten);
+        // The tooltips are texts of the language table, not string resources.
         if (tooltip)
-            knopf->SetTooltipText(static_cast<int>(k.tooltip));
+            knopf->SetTooltipText(std::u16string_view(CResManager::getLangText(k.tooltip)));
         else
             knopf->SetTooltipText(std::u16string_view());
     }
@@ -250,12 +256,18 @@ void CKelvoView1::UpdateData(bool speichern) {
         return;
     }
     m_inUpdate = true;
-    if (notiz) notiz->setText(Q(m_strNotiz));
+    // Fields narrower than their text show its start.
+    if (notiz) {
+        notiz->setText(Q(m_strNotiz));
+        notiz->setCursorPosition(0);
+    }
     const auto zeige = [](QComboBox* box, const CVRMString& name) {
         if (!box) return;
         const int index = box->findText(Q(name), Qt::MatchExactly | Qt::MatchCaseSensitive);
         box->setCurrentIndex(index);
-        if (box->isEditable()) box->setEditText(index >= 0 ? box->itemText(index) : QString());
+        if (!box->isEditable()) return;
+        box->setEditText(index >= 0 ? box->itemText(index) : QString());
+        box->lineEdit()->setCursorPosition(0);
     };
     zeige(tarif, m_strTarif);
     zeige(wpumpe, m_strWPumpe);
@@ -332,7 +344,7 @@ void CKelvoView1::EnableControls() {
     ui::enableChild(this, kIdcTarifDaten, k.tarif);
     ui::enableChild(this, kIdcWPumpeDaten, k.wpumpe);
     ui::enableChild(this, kIdcHausDaten, k.haus);
-    ui::enableChild(this, kIdcWawaDaten, k.haus);
+    ui::enableChild(this, kIdcWawaDaten, k.wawa);
     ui::enableChild(this, kIdcProjektDaten, k.projekt);
     ui::enableChild(this, kIdcSolarDaten, k.solar);
     ui::enableChild(this, kIdcQuellDaten, k.wquelle);

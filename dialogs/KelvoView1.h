@@ -25,6 +25,8 @@ class CKelvoView1 : public CResizableFormView, public IKelvoView {
     static constexpr int kIdcNotiz = 1099, kIdcTarif = 1105, kIdcWPumpe = 1100, kIdcAnzahl = 1319;
     static constexpr int kIdcHinweis = 2189, kIdcSolarInfo = 1666, kIdcKuehlInfo = 1667,
                          kIdcOrtInfo = 1665, kIdcQuelleInfo = 1663, kIdcWawaInfo = 1662;
+    // The captions of tariff and heat pump in the classic layout.
+    static constexpr int kIdcTarifTitel = 2186, kIdcWPumpeTitel = 2188;
     static constexpr int kIdcTarifDaten = 2193, kIdcWPumpeDaten = 2196, kIdcHilfe = 57670;
     static constexpr int kIdcHausDaten = 32846, kIdcQuellDaten = 32849, kIdcWawaDaten = 32847,
                          kIdcProjektDaten = 32845, kIdcSolarDaten = 32848, kIdcKuehlDaten = 32850;

@@ -25,59 +25,67 @@ ui::ControlSpec Info(int id, ui::Rect du) {
 
 std::vector<ui::ControlSpec> Eingaben(ui::Rect notiz, ui::Rect tarif, ui::Rect wpumpe, ui::Rect anzahl) {
     return {
-        {V::kIdcNotiz, ui::ControlKind::Edit, notiz},
         {V::kIdcTarif, ui::ControlKind::DropDown, tarif},
         {V::kIdcWPumpe, ui::ControlKind::DropDown, wpumpe},
         {V::kIdcAnzahl, ui::ControlKind::DropList, anzahl},
+        {V::kIdcNotiz, ui::ControlKind::Edit, notiz},
     };
 }
 
 }  // namespace
 
 void RegistriereKelvoView1Vorlagen() {
-    // The scene: the sky with the tariff and the plants on top, the house in the middle,
-    // the heat source under the ground line at about two thirds of the height.
-    std::vector<ui::ControlSpec> standard = Eingaben({36, 37, 186, 51}, {36, 11, 186, 25},
-                                                     {36, 101, 150, 115}, {154, 101, 186, 115});
+    // Default: the picture buttons with their fields in two columns across the free sky of
+    // the scene (tariff, heat pump, notice and heat source on the left; solar, cooling,
+    // building and hot water on the right), help under the left column, the hint line at
+    // the bottom. Only the hint line moves, so the columns keep above the house at every
+    // size of the window.
+    std::vector<ui::ControlSpec> standard = Eingaben({36, 58, 196, 72}, {36, 10, 196, 24},
+                                                     {36, 34, 164, 48}, {168, 34, 196, 48});
     for (ui::ControlSpec c : {
              Knopf(V::kIdcTarifDaten, {8, 6, 32, 28}),
-             Knopf(V::kIdcProjektDaten, {8, 32, 32, 54}),
-             Knopf(V::kIdcWPumpeDaten, {8, 96, 32, 118}),
-             Knopf(V::kIdcSolarDaten, {200, 6, 224, 28}),
-             Knopf(V::kIdcKuehlDaten, {200, 32, 224, 54}),
-             Knopf(V::kIdcHausDaten, {200, 70, 224, 92}),
-             Knopf(V::kIdcWawaDaten, {200, 96, 224, 118}),
-             Knopf(V::kIdcQuellDaten, {200, 204, 224, 226}),
-             Knopf(V::kIdcHilfe, {348, 240, 400, 254}, 5178),
-             Info(V::kIdcSolarInfo, {228, 9, 400, 25}),
-             Info(V::kIdcKuehlInfo, {228, 35, 400, 51}),
-             Info(V::kIdcOrtInfo, {228, 73, 400, 89}),
-             Info(V::kIdcWawaInfo, {228, 99, 400, 115}),
-             Info(V::kIdcQuelleInfo, {228, 207, 400, 223}),
-             Info(V::kIdcHinweis, {8, 262, 400, 286}),
+             Knopf(V::kIdcWPumpeDaten, {8, 30, 32, 52}),
+             Knopf(V::kIdcProjektDaten, {8, 54, 32, 76}),
+             Knopf(V::kIdcQuellDaten, {8, 78, 32, 100}),
+             Info(V::kIdcQuelleInfo, {36, 80, 196, 98}),
+             Knopf(V::kIdcSolarDaten, {204, 6, 228, 28}),
+             Info(V::kIdcSolarInfo, {232, 8, 400, 26}),
+             Knopf(V::kIdcKuehlDaten, {204, 30, 228, 52}),
+             Info(V::kIdcKuehlInfo, {232, 32, 400, 50}),
+             Knopf(V::kIdcHausDaten, {204, 54, 228, 76}),
+             Info(V::kIdcOrtInfo, {232, 56, 400, 74}),
+             Knopf(V::kIdcWawaDaten, {204, 78, 228, 100}),
+             Info(V::kIdcWawaInfo, {232, 80, 400, 98}),
+             Knopf(V::kIdcHilfe, {8, 106, 56, 120}, 5178),
+             Info(V::kIdcHinweis, {8, 266, 400, 286}),
          })
         standard.push_back(c);
     ui::registerDialogTemplate({V::kIddStandard, {408, 291}, 0, u"", standard});
 
-    std::vector<ui::ControlSpec> klassisch = Eingaben({268, 252, 438, 266}, {8, 30, 88, 44},
-                                                      {8, 150, 142, 164}, {146, 150, 178, 164});
+    // Classic: the text buttons stand on the scene where their anchors keep them as the
+    // window grows (tariff and solar in the sky, heat pump left of the house, hot water and
+    // building in it, project, heat source and notice in the ground). What does not move
+    // (help, cooling and the short infos) stands above all of them, so that nothing moving
+    // ever reaches it.
+    std::vector<ui::ControlSpec> klassisch = Eingaben({268, 262, 438, 278}, {8, 61, 88, 75},
+                                                      {8, 151, 142, 165}, {146, 151, 174, 165});
     for (ui::ControlSpec c : {
-             ui::ControlSpec{2186, ui::ControlKind::Static, {8, 20, 88, 29}, 3142},
-             ui::ControlSpec{2188, ui::ControlKind::Static, {8, 140, 142, 149}, 3140},
-             Knopf(V::kIdcTarifDaten, {8, 50, 88, 64}, 5039),
-             Knopf(V::kIdcSolarDaten, {196, 46, 268, 60}, 5038),
-             Knopf(V::kIdcKuehlDaten, {276, 46, 348, 60}, 5036),
-             Knopf(V::kIdcWPumpeDaten, {62, 172, 142, 186}, 5042),
-             Knopf(V::kIdcWawaDaten, {200, 154, 262, 178}, 5040),
-             Knopf(V::kIdcHausDaten, {322, 148, 384, 166}, 5041),
-             Knopf(V::kIdcProjektDaten, {376, 221, 438, 237}, 5037),
-             Knopf(V::kIdcQuellDaten, {172, 258, 236, 276}, 5043),
-             Knopf(V::kIdcHilfe, {8, 270, 60, 284}, 5178),
-             Info(V::kIdcSolarInfo, {196, 64, 438, 78}),
-             Info(V::kIdcKuehlInfo, {196, 82, 438, 96}),
-             Info(V::kIdcOrtInfo, {196, 100, 438, 114}),
-             Info(V::kIdcWawaInfo, {196, 118, 438, 132}),
-             Info(V::kIdcQuelleInfo, {8, 236, 236, 250}),
+             Knopf(V::kIdcHilfe, {8, 4, 56, 18}, 5178),
+             Knopf(V::kIdcKuehlDaten, {60, 4, 108, 18}, 5036),
+             Info(V::kIdcOrtInfo, {160, 4, 438, 13}),
+             Info(V::kIdcQuelleInfo, {160, 13, 438, 22}),
+             Info(V::kIdcWawaInfo, {160, 22, 438, 31}),
+             Info(V::kIdcSolarInfo, {160, 31, 438, 40}),
+             Info(V::kIdcKuehlInfo, {160, 40, 438, 49}),
+             ui::ControlSpec{V::kIdcTarifTitel, ui::ControlKind::Static, {8, 52, 88, 60}, 3142},
+             Knopf(V::kIdcTarifDaten, {8, 80, 78, 94}, 5039),
+             Knopf(V::kIdcSolarDaten, {196, 62, 268, 76}, 5038),
+             ui::ControlSpec{V::kIdcWPumpeTitel, ui::ControlKind::Static, {8, 142, 142, 150}, 3140},
+             Knopf(V::kIdcWPumpeDaten, {66, 172, 142, 186}, 5042),
+             Knopf(V::kIdcWawaDaten, {205, 154, 259, 178}, 5040),
+             Knopf(V::kIdcHausDaten, {320, 154, 378, 170}, 5041),
+             Knopf(V::kIdcProjektDaten, {376, 221, 434, 237}, 5037),
+             Knopf(V::kIdcQuellDaten, {170, 259, 240, 276}, 5043),
          })
         klassisch.push_back(c);
     ui::registerDialogTemplate({V::kIddKlassisch, {446, 291}, 0, u"", klassisch});

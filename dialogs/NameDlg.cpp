@@ -31,7 +31,7 @@ void RegistriereNameDlgVorlage134() {
          {
              {CNameDlg::kIdcLabel, ui::ControlKind::Static, {7, 7, 145, 17}},
              {CNameDlg::kIdcName, ui::ControlKind::Edit, {7, 19, 145, 32}},
-             {CNameDlg::kIdcHinweis, ui::ControlKind::Static, {7, 38, 145, 74}, kHinweis, u"",
+             {CNameDlg::kIdcHinweis, ui::ControlKind::Static, {7, 36, 145, 77}, kHinweis, u"",
               ui::dt::Center},
              {1, ui::ControlKind::DefButton, {22, 80, 72, 94}, kOk},
              {2, ui::ControlKind::Button, {80, 80, 130, 94}, kAbbrechen},

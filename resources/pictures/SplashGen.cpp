@@ -24,6 +24,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRadialGradient>
 #include <cmath>
 #include <cstdio>
@@ -338,94 +339,114 @@ QImage WarteBild(int kopf, int anzahl, int groesse) {
     return bild;
 }
 
-// The project window's scene: a pale sky, the house left of the middle on the ground
-// line at two thirds of the height, and the heat source of the kind in and over the
-// ground. Pale enough for the controls and their white labels on it.
+// The project window's scene, laid out with the window's two layouts in mind: the sky
+// keeps its upper third free for the controls of the default layout; the wide, low house
+// stands right of the middle with the heat pump and the hot-water tank at its left wall;
+// the heat source lies in the ground left of and under the house, above the bottom band
+// where the hint line stands; the outdoor unit of an air heat pump stands right of the
+// house. Pale enough for the controls and their texts on it.
 enum class Szene { Kollektor, Luft, Sonden, Grundwasser, Koerbe };
 
 QImage ProjektSzene(Szene art) {
     const int w = 816, h = 582;
+    const auto X = [w](double f) { return w * f; };
+    const auto Y = [h](double f) { return h * f; };
     QImage bild(w, h, QImage::Format_RGB32);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
-    const double boden = h * 0.68;
+    const double boden = Y(0.72);
     QLinearGradient himmel(0, 0, 0, boden);
     himmel.setColorAt(0.0, QColor(252, 250, 245));
     himmel.setColorAt(1.0, QColor(236, 243, 247));
     p.fillRect(QRectF(0, 0, w, boden), himmel);
     QLinearGradient erde(0, boden, 0, h);
     erde.setColorAt(0.0, QColor(226, 216, 198));
-    erde.setColorAt(1.0, QColor(208, 196, 176));
+    erde.setColorAt(1.0, QColor(214, 203, 184));
     p.fillRect(QRectF(0, boden, w, h - boden), erde);
+    if (art == Szene::Grundwasser) p.fillRect(QRectF(0, Y(0.84), w, h - Y(0.84)), QColor(176, 204, 222));
     const QColor linie(kBlau.red(), kBlau.green(), kBlau.blue(), 150);
     const QColor kalt(kTuerkis.red(), kTuerkis.green(), kTuerkis.blue(), 170);
     p.setPen(QPen(QColor(120, 150, 100), 3));
     p.drawLine(QPointF(0, boden), QPointF(w, boden));
-    // The house with its heat pump inside.
-    const double hausX = w * 0.26;
-    p.setPen(QPen(linie, 4));
+
+    // The house: walls from 42 to 88 percent of the width, a low roof.
+    QPainterPath haus;
+    haus.moveTo(X(0.42), boden);
+    haus.lineTo(X(0.42), Y(0.52));
+    haus.lineTo(X(0.40), Y(0.52));
+    haus.lineTo(X(0.65), Y(0.40));
+    haus.lineTo(X(0.90), Y(0.52));
+    haus.lineTo(X(0.88), Y(0.52));
+    haus.lineTo(X(0.88), boden);
+    haus.closeSubpath();
+    p.setPen(QPen(linie, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(255, 255, 255, 200));
-    p.drawPath(Haus(QPointF(hausX, boden), 200));
+    p.drawPath(haus);
+    // Heat pump and hot-water tank at the left wall, joined by the charging pipe.
+    const QRectF pumpe(X(0.44), Y(0.625), X(0.05), Y(0.08));
+    const QRectF speicher(X(0.52), Y(0.62), X(0.04), Y(0.085));
+    p.setPen(QPen(linie, 3));
     p.setBrush(QColor(kOrange.red(), kOrange.green(), kOrange.blue(), 150));
-    p.drawRoundedRect(QRectF(hausX + 30, boden - 70, 46, 62), 6, 6);
+    p.drawRoundedRect(pumpe, 5, 5);
+    p.setBrush(QColor(255, 255, 255, 230));
+    p.drawRoundedRect(speicher, 8, 8);
+    p.setPen(QPen(QColor(kOrange.red(), kOrange.green(), kOrange.blue(), 190), 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(pumpe.right(), Y(0.66)), QPointF(speicher.left(), Y(0.66)));
+
+    // The source circuit leaves the heat pump through the floor.
+    const double vonX = pumpe.center().x();
+    const double tief = Y(0.76);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kalt, 5, Qt::SolidLine, Qt::RoundCap));
-    const double vonX = hausX + 53;
+    p.setPen(QPen(kalt, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     switch (art) {
         case Szene::Sonden:
-            p.drawLine(QPointF(vonX, boden - 8), QPointF(vonX, boden + 14));
-            p.drawLine(QPointF(vonX, boden + 14), QPointF(w * 0.58, boden + 14));
-            for (double x : {w * 0.48, w * 0.58})
-                zeichneSonde(p, x, boden + 14, h * 0.96, kalt, 5);
+            p.drawPolyline(QPolygonF({QPointF(vonX, pumpe.bottom()), QPointF(vonX, tief), QPointF(X(0.16), tief)}));
+            for (double x : {X(0.16), X(0.30)}) zeichneSonde(p, x, tief, Y(0.88), kalt, 5);
             break;
         case Szene::Kollektor: {
-            p.drawLine(QPointF(vonX, boden - 8), QPointF(vonX, boden + 40));
             QPainterPath schlange;
-            schlange.moveTo(vonX, boden + 40);
-            const double links = w * 0.40, rechts = w * 0.94;
-            for (int i = 0; i < 6; ++i) {
-                const double x = links + (rechts - links) * i / 5.0;
-                schlange.lineTo(x, boden + 40 + (i % 2) * 26);
-                schlange.lineTo(x, boden + 40 + ((i + 1) % 2) * 26);
+            schlange.moveTo(vonX, pumpe.bottom());
+            schlange.lineTo(vonX, Y(0.78));
+            const double links = X(0.06), rechts = X(0.36);
+            for (int i = 0; i < 7; ++i) {
+                const double x = rechts - (rechts - links) * i / 6.0;
+                schlange.lineTo(x, i % 2 ? Y(0.84) : Y(0.78));
+                schlange.lineTo(x, i % 2 ? Y(0.78) : Y(0.84));
             }
             p.drawPath(schlange);
             break;
         }
+        case Szene::Grundwasser:
+            p.drawPolyline(QPolygonF({QPointF(vonX, pumpe.bottom()), QPointF(vonX, tief), QPointF(X(0.16), tief)}));
+            for (double x : {X(0.16), X(0.32)}) p.drawLine(QPointF(x, tief), QPointF(x, Y(0.93)));
+            break;
+        case Szene::Koerbe:
+            p.drawPolyline(QPolygonF({QPointF(vonX, pumpe.bottom()), QPointF(vonX, tief), QPointF(X(0.12), tief)}));
+            for (double x : {X(0.12), X(0.22), X(0.32)})
+                for (int i = 0; i < 4; ++i)
+                    p.drawEllipse(QPointF(x, tief + 10 + i * 13), 24 - i * 3, 6);
+            break;
         case Szene::Luft: {
-            p.setPen(QPen(linie, 4));
-            p.setBrush(QColor(255, 255, 255, 220));
-            const QRectF geraet(w * 0.46, boden - 90, 110, 90);
-            p.drawRoundedRect(geraet, 8, 8);
-            p.drawEllipse(geraet.center(), 30, 30);
+            // The outdoor unit right of the house, the pipe under the floor.
+            const QRectF geraet(X(0.905), Y(0.60), X(0.075), Y(0.12));
+            p.drawPolyline(QPolygonF({QPointF(vonX, pumpe.bottom()), QPointF(vonX, Y(0.745)),
+                                      QPointF(geraet.center().x(), Y(0.745)),
+                                      QPointF(geraet.center().x(), boden)}));
+            p.setPen(QPen(linie, 3));
+            p.setBrush(QColor(255, 255, 255, 230));
+            p.drawRoundedRect(geraet, 6, 6);
+            p.drawEllipse(geraet.center(), geraet.width() * 0.3, geraet.width() * 0.3);
+            p.setBrush(Qt::NoBrush);
             p.setPen(QPen(kalt, 4, Qt::SolidLine, Qt::RoundCap));
             for (int i = 0; i < 3; ++i) {
                 QPainterPath wind;
-                const double y = boden - 130 + i * 22;
-                wind.moveTo(w * 0.64, y);
-                wind.cubicTo(w * 0.60, y - 10, w * 0.58, y + 10, w * 0.54, y);
+                const double y = Y(0.47) + i * 14;
+                wind.moveTo(X(0.99), y);
+                wind.cubicTo(X(0.97), y - 8, X(0.95), y + 8, X(0.92), y);
                 p.drawPath(wind);
             }
-            p.setPen(QPen(kalt, 5, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(QPointF(vonX + 23, boden - 40), QPointF(geraet.left(), boden - 40));
             break;
         }
-        case Szene::Grundwasser: {
-            const double wasser = h * 0.86;
-            p.fillRect(QRectF(0, wasser, w, h - wasser), QColor(150, 190, 215, 160));
-            p.drawLine(QPointF(vonX, boden - 8), QPointF(vonX, boden + 14));
-            p.drawLine(QPointF(vonX, boden + 14), QPointF(w * 0.80, boden + 14));
-            for (double x : {w * 0.50, w * 0.80}) p.drawLine(QPointF(x, boden + 14), QPointF(x, h * 0.97));
-            break;
-        }
-        case Szene::Koerbe:
-            p.drawLine(QPointF(vonX, boden - 8), QPointF(vonX, boden + 14));
-            p.drawLine(QPointF(vonX, boden + 14), QPointF(w * 0.86, boden + 14));
-            for (double x : {w * 0.50, w * 0.68, w * 0.86}) {
-                p.drawLine(QPointF(x, boden + 14), QPointF(x, boden + 40));
-                for (int i = 0; i < 4; ++i)
-                    p.drawEllipse(QPointF(x, boden + 52 + i * 16), 26 - i * 3, 8);
-            }
-            break;
     }
     return bild;
 }

@@ -11,6 +11,7 @@
 #include "dialogs/NameDlg.h"
 #include "dialogs/NameDlgFilter.h"
 #include "resources/ResourceIds.h"
+#include "tests/support/Sprachmodul.h"
 #include "tests/support/ui/ScriptedDialogs.h"
 #include "tests/support/ui/UiTest.h"
 
@@ -114,14 +115,27 @@ TEST_F(NameDlgTest, MehrAlsFuenfzigZeichenWerdenAbgewiesen) {
     EXPECT_EQ(d.boxes().at(0).text, u"Please enter no more than 50 characters.");
 }
 
+// The note shows whole, its last line too, in English and in the longer German.
 TEST_F(NameDlgTest, BildschirmfotoEnglischUndDeutsch) {
-    dialogs::CNameDlg dlg(u"Project name:", 0);
-    uitest::dialogs().expectDialog(u"", [&](QDialog& d) {
-        uitest::type(*Edit(d), QStringLiteral("Haus Meier"));
-        uitest::saveArtifact(d, "name-dialog");
-        uitest::click(*ui::child(&d, 2), {5, 5});
-    });
-    dlg.doModal();
+    testsupport::SprachModul deutsch{};
+    for (const testsupport::SprachModul& m : testsupport::AusgelieferteSprachModule())
+        if (m.tabelle == IDR_LNG_DEU) deutsch = m;
+    ASSERT_FALSE(deutsch.datei.empty());
+    const std::pair<testsupport::SprachModul, const char*> faelle[] = {
+        {testsupport::EnglischesModul(), "name-dialog"}, {deutsch, "name-dialog-de"}};
+    for (const auto& [modul, bild] : faelle) {
+        ASSERT_TRUE(testsupport::LadeSprache(modul));
+        dialogs::CNameDlg dlg(u"Project name:", 0);
+        uitest::dialogs().expectDialog(u"", [&](QDialog& d) {
+            auto* hinweis = qobject_cast<QLabel*>(ui::child(&d, dialogs::CNameDlg::kIdcHinweis));
+            EXPECT_LE(hinweis->heightForWidth(hinweis->width()), hinweis->height()) << bild;
+            uitest::type(*Edit(d), QStringLiteral("Haus Meier"));
+            uitest::saveArtifact(d, bild);
+            uitest::click(*ui::child(&d, 2), {5, 5});
+        });
+        dlg.doModal();
+    }
+    testsupport::LadeSprache();
 }
 
 }  // namespace

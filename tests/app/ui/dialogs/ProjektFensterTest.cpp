@@ -20,38 +20,54 @@
 #include "dialogs/NameDlg.h"
 #include "dialogs/ProjektDlg.h"
 #include "model/app/OptionIds.h"
+#include "platform/errors/UserException.h"
 #include "platform/ui/Menu.h"
-#include "tests/app/ui/ProgrammFixture.h"
+#include "tests/app/ui/dialogs/ProjektFenster.h"
 
 namespace {
 
-using programmtest::ProgrammFixture;
+using projektfenster::ProjektFensterTest;
 
 TEST(KelvoView1LogikTest, KnoepfeNachIhrenRegeln) {
+    const auto ohne = [](bool SSeiten::*seite) {
+        SSeiten s;
+        s.*seite = false;
+        return s;
+    };
     struct Fall {
         SProjektZustand z;
-        SProjektKnoepfe k;
+        SProjektKnoepfe k;  // tarif, wpumpe, haus, projekt, solar, wquelle, wawa
     };
     const Fall faelle[] = {
         {{}, {}},
         // A valid tariff counts only with its name shown; the project button needs house and tariff.
         {{true, false, false, false, u"", u"", u""}, {}},
-        {{true, false, false, false, u"T", u"", u""}, {true, false, false, false, false, false}},
-        {{true, false, true, false, u"T", u"", u""}, {true, false, true, true, false, false}},
+        {{true, false, false, false, u"T", u"", u""}, {true, false, false, false, false, false, false}},
+        {{true, false, true, false, u"T", u"", u""}, {true, false, true, true, false, false, true}},
         // Solar needs its plant name, the house and the heat pump.
-        {{false, true, true, false, u"", u"W", u""}, {false, true, true, false, false, false}},
-        {{false, true, true, false, u"", u"W", u"Solar"}, {false, true, true, false, true, false}},
-        {{false, true, false, false, u"", u"W", u"Solar"}, {false, true, false, false, false, false}},
-        {{false, false, false, true, u"", u"", u""}, {false, false, false, false, false, true}},
+        {{false, true, true, false, u"", u"W", u""}, {false, true, true, false, false, false, true}},
+        {{false, true, true, false, u"", u"W", u"Solar"}, {false, true, true, false, true, false, true}},
+        {{false, true, false, false, u"", u"W", u"Solar"}, {false, true, false, false, false, false, false}},
+        {{false, false, false, true, u"", u"", u""}, {false, false, false, false, false, true, false}},
+        // Each button stays off while its page is missing, whatever the project holds.
+        {{true, true, true, true, u"T", u"W", u"Solar", ohne(&SSeiten::tarif)}, {false, true, true, true, true, true, true}},
+        {{true, true, true, true, u"T", u"W", u"Solar", ohne(&SSeiten::wpumpe)}, {true, false, true, true, true, true, true}},
+        {{true, true, true, true, u"T", u"W", u"Solar", ohne(&SSeiten::haus)}, {true, true, false, true, true, true, true}},
+        {{true, true, true, true, u"T", u"W", u"Solar", ohne(&SSeiten::wawa)}, {true, true, true, true, true, true, false}},
+        {{true, true, true, true, u"T", u"W", u"Solar", ohne(&SSeiten::projekt)}, {true, true, true, false, true, true, true}},
+        {{true, true, true, true, u"T", u"W", u"Solar", ohne(&SSeiten::solar)}, {true, true, true, true, false, true, true}},
+        {{true, true, true, true, u"T", u"W", u"Solar", ohne(&SSeiten::wquelle)}, {true, true, true, true, true, false, true}},
     };
-    for (const Fall& f : faelle) {
+    for (std::size_t i = 0; i < std::size(faelle); ++i) {
+        const Fall& f = faelle[i];
         const SProjektKnoepfe k = ProjektKnoepfe(f.z);
-        EXPECT_EQ(k.tarif, f.k.tarif);
-        EXPECT_EQ(k.wpumpe, f.k.wpumpe);
-        EXPECT_EQ(k.haus, f.k.haus);
-        EXPECT_EQ(k.projekt, f.k.projekt);
-        EXPECT_EQ(k.solar, f.k.solar);
-        EXPECT_EQ(k.wquelle, f.k.wquelle);
+        EXPECT_EQ(k.tarif, f.k.tarif) << i;
+        EXPECT_EQ(k.wpumpe, f.k.wpumpe) << i;
+        EXPECT_EQ(k.haus, f.k.haus) << i;
+        EXPECT_EQ(k.projekt, f.k.projekt) << i;
+        EXPECT_EQ(k.solar, f.k.solar) << i;
+        EXPECT_EQ(k.wquelle, f.k.wquelle) << i;
+        EXPECT_EQ(k.wawa, f.k.wawa) << i;
     }
 }
 
@@ -61,35 +77,6 @@ TEST(KelvoView1LogikTest, BildNachArtDerWaermequelle) {
     for (const auto& [art, bild] : tabelle) EXPECT_EQ(HintergrundBild(true, art), bild) << art;
     EXPECT_EQ(HintergrundBild(false, 0), 230u);
 }
-
-class ProjektFensterTest : public ProgrammFixture {
-  protected:
-    CMainFrame& Frame() { return *app->GetMainFrame(); }
-    QAction* Befehl(int id) {
-        Frame().Router().updateActions(Frame().menuBar()->actions());
-        return ui::findAction(Frame().menuBar(), id);
-    }
-    CKelvoView1* AktiverView() {
-        QMdiSubWindow* kind = Frame().Arbeitsflaeche()->currentSubWindow();
-        return kind ? dynamic_cast<CKelvoView1*>(kind->widget()) : nullptr;
-    }
-    QComboBox* Combo(QWidget* w, int id) { return qobject_cast<QComboBox*>(ui::child(w, id)); }
-    // Chooses `name` in the open project choice and presses OK.
-    static void Waehle(QDialog& d, const CVRMString& name) {
-        auto* box = qobject_cast<QComboBox*>(ui::child(&d, CProjektDlg::kIdcProjekt));
-        const int index = box->findText(QString::fromStdU16String(name));
-        ASSERT_GE(index, 0);
-        box->setCurrentIndex(index);
-        emit box->activated(index);
-    }
-    // Selects the combo entry `text` as a user does.
-    static void WaehleEintrag(QComboBox& box, const QString& text) {
-        const int index = box.findText(text);
-        ASSERT_GE(index, 0);
-        box.setCurrentIndex(index);
-        emit box.activated(index);
-    }
-};
 
 TEST_F(ProjektFensterTest, AuswahlZeigtNotizUndWaermepumpeSortiert) {
     Starte();
@@ -140,6 +127,26 @@ TEST_F(ProjektFensterTest, FensterZeigtProjektUndSchaltetKnoepfe) {
     EXPECT_EQ(AktiverView()->BildId(), 299u);
 }
 
+// A button whose input page the program does not have yet stays off: nothing to click
+// that would open nothing or the wrong page.
+TEST_F(ProjektFensterTest, KnopfOhneSeiteBleibtAus) {
+    Starte();
+    MitSeiten(false);
+    CKelvoView1* view = Oeffne(Projekt(u"ground probe solar"), 0);
+    ASSERT_NE(view, nullptr);
+    for (int id : {CKelvoView1::kIdcTarifDaten, CKelvoView1::kIdcWPumpeDaten, CKelvoView1::kIdcHausDaten,
+                   CKelvoView1::kIdcWawaDaten, CKelvoView1::kIdcProjektDaten, CKelvoView1::kIdcQuellDaten,
+                   CKelvoView1::kIdcSolarDaten})
+        EXPECT_FALSE(ui::child(view, id)->isEnabled()) << id;
+    SchliesseAlle();
+    MitSeiten(true);
+    view = Oeffne(Projekt(u"ground probe solar"), 0);
+    for (int id : {CKelvoView1::kIdcTarifDaten, CKelvoView1::kIdcWPumpeDaten, CKelvoView1::kIdcHausDaten,
+                   CKelvoView1::kIdcWawaDaten, CKelvoView1::kIdcProjektDaten, CKelvoView1::kIdcQuellDaten,
+                   CKelvoView1::kIdcSolarDaten})
+        EXPECT_TRUE(ui::child(view, id)->isEnabled()) << id;
+}
+
 TEST_F(ProjektFensterTest, KlassischeAnordnungMitTexten) {
     Starte();
     app->OpenDocumentFile(Projekt(u"ground water bivalent"));
@@ -183,6 +190,115 @@ TEST_F(ProjektFensterTest, NotizWirdBeimVerlassenGespeichertAuchLeer) {
         uitest::processEvents();
         EXPECT_EQ(Eintrag(u"Meier", u"Notiz"), std::optional<std::u16string>(text.toStdU16String()));
     }
+}
+
+// Links the lists do not hold: each is told once with the project's name as caption; the
+// window then shows no heat pump (its data button off) and the default tariff.
+TEST_F(ProjektFensterTest, FehlendeKomponentenWerdenGemeldet) {
+    Starte();
+    CVRMString vorgabeTarif;
+    app->GetOptionsManager().GetStringWert(OPT_DEF_TARIF, vorgabeTarif);
+    EigenesProjekt(u"Meier", {{u"WPumpe", u"Verschwunden"}, {u"Tarif", u"Verschwunden"}, {u"AnzahlWP", u"1"}});
+    auto& d = uitest::dialogs();
+    d.expectMessageBox(1);
+    d.expectMessageBox(1);
+    CKelvoView1* view = Oeffne(u"Meier", 0);
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(d.boxes().size(), 2u);
+    for (const auto& box : d.boxes()) {
+        EXPECT_EQ(box.text, u"Project component 'Verschwunden'\r\nnot found in user database nor program database.");
+        EXPECT_EQ(box.caption, u"Meier");
+    }
+    EXPECT_EQ(Combo(view, CKelvoView1::kIdcWPumpe)->currentText(), QString());
+    EXPECT_EQ(Combo(view, CKelvoView1::kIdcTarif)->currentText().toStdU16String(), vorgabeTarif);
+    EXPECT_EQ(view->GetDocument().ProjektText(ID_WPumpe), u"");
+    EXPECT_FALSE(ui::child(view, CKelvoView1::kIdcWPumpeDaten)->isEnabled());
+    EXPECT_EQ(Eintrag(u"Meier", u"Tarif"), std::optional<std::u16string>(vorgabeTarif));
+}
+
+// Leaving the heat-pump field: unchanged does nothing; a heat pump that does not go with
+// the source is refused (4476) and the old one shown again; an accepted one asks to check
+// the pumps (3649) and is stored.
+TEST_F(ProjektFensterTest, WaermepumpeWechseltBeimVerlassenDesFeldes) {
+    Starte();
+    CVRMStringArray pumpen;
+    app->GetListe(pumpen, 1);
+    CVRMString luft;
+    for (const CVRMString& p : pumpen)
+        if (p.find(u"air/water") != CVRMString::npos) luft = p;
+    ASSERT_FALSE(luft.empty());
+    const auto verlasse = [](QComboBox& box, const QString& text) {
+        box.lineEdit()->setText(text);
+        QFocusEvent weg(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(box.lineEdit(), &weg);
+        uitest::processEvents();
+    };
+    auto& d = uitest::dialogs();
+
+    CKelvoView1* view = Oeffne(Projekt(u"ground probe monovalent"), 0);
+    QComboBox* box = Combo(view, CKelvoView1::kIdcWPumpe);
+    const QString sonde = box->currentText();
+    verlasse(*box, sonde);
+    EXPECT_TRUE(d.boxes().empty());
+    d.expectMessageBox(1);
+    verlasse(*box, QString::fromStdU16String(luft));
+    ASSERT_EQ(d.boxes().size(), 1u);
+    EXPECT_EQ(d.boxes().back().text.substr(0, 45), u"This heat pump does not go with the heat sour");
+    EXPECT_EQ(box->currentText(), sonde);
+    EXPECT_EQ(view->GetDocument().ProjektText(ID_WPumpe), sonde.toStdU16String());
+
+    // A project of the user's without a heat source takes any heat pump.
+    EigenesProjekt(u"Meier", {});
+    view = Oeffne(u"Meier", 0);
+    box = Combo(view, CKelvoView1::kIdcWPumpe);
+    d.expectMessageBox(1);
+    verlasse(*box, QString::fromStdU16String(luft));
+    EXPECT_EQ(d.boxes().back().text.substr(0, 40), u"Please check, if the power consumption o");
+    EXPECT_EQ(box->currentText().toStdU16String(), luft);
+    EXPECT_EQ(Eintrag(u"Meier", u"WPumpe"), std::optional<std::u16string>(luft));
+    EXPECT_TRUE(ui::child(view, CKelvoView1::kIdcWPumpeDaten)->isEnabled());
+}
+
+// Every hint renews the short infos; only the hints of the window's own values (and the
+// new names, which join their lists) set the buttons again.
+TEST_F(ProjektFensterTest, HinweiseErneuernKurzinfosUndNurEigeneSchaltenKnoepfe) {
+    Starte();
+    CKelvoView1* view = Oeffne(Projekt(u"ground probe monovalent"), 0);
+    ASSERT_NE(view, nullptr);
+    auto* ort = dynamic_cast<CLabel*>(ui::child(view, CKelvoView1::kIdcOrtInfo));
+    const std::u16string ortText = ort->text();
+    QWidget* tarifKnopf = ui::child(view, CKelvoView1::kIdcTarifDaten);
+    struct Fall {
+        int hint;
+        bool schaltet;
+        int combo;  // the combo a new name joins, or 0
+    };
+    const Fall faelle[] = {{19, false, 0}, {60, false, 0}, {0, false, 0},  {21, false, 0}, {20, true, 0},
+                           {24, true, 0},  {35, true, 0},  {39, true, CKelvoView1::kIdcTarif},
+                           {40, true, CKelvoView1::kIdcWPumpe}};
+    for (const Fall& f : faelle) {
+        ort->SetText(u"alt");
+        tarifKnopf->setEnabled(false);
+        CVRMStringArray neu{CVRMString(u"Neu " + QString::number(f.hint).toStdU16String())};
+        const int vorher = f.combo ? Combo(view, f.combo)->count() : 0;
+        view->OnUpdate(nullptr, f.hint, f.combo ? &neu : nullptr);
+        EXPECT_EQ(ort->text(), ortText) << f.hint;
+        EXPECT_EQ(tarifKnopf->isEnabled(), f.schaltet) << f.hint;
+        if (f.combo) {
+            EXPECT_EQ(Combo(view, f.combo)->count(), vorher + 1) << f.hint;
+            EXPECT_GE(Combo(view, f.combo)->findText(QString::fromStdU16String(neu.front())), 0) << f.hint;
+        }
+    }
+}
+
+// The window saves only the notice itself; any other value is a program error.
+TEST_F(ProjektFensterTest, NurDieNotizSpeichertDasFensterSelbst) {
+    Starte();
+    CKelvoView1* view = Oeffne(Projekt(u"ground probe monovalent"), 1);
+    auto& d = uitest::dialogs();
+    d.expectMessageBox(1);
+    EXPECT_THROW(view->SaveKomponente(ID_Tarif, u""), platform::UserException);
+    EXPECT_EQ(d.boxes().back().text, u"Switch constant wrong\n(CKelvoView1::SaveKomponente)");
 }
 
 // A user starts the program, opens the sample project through File > Open project, tries

@@ -259,6 +259,50 @@ TEST_F(KelvoDocTest, OeffnenNachNamenMeldetFehlendesProjektUndHoltOffenesNachVor
     EXPECT_TRUE(app->GetMainFrame()->Arbeitsflaeche()->subWindowList().front()->isMaximized());
 }
 
+// A project whose record cannot be opened (a heat pump with zero units) is told with its
+// reason and then 3584; no window opens and its values stay as they were.
+TEST_F(KelvoDocTest, ProjektDasNichtAufgehtMeldet3584) {
+    Starte();
+    CVRMStringArray pumpen;
+    app->GetListe(pumpen, 1);
+    ASSERT_FALSE(pumpen.empty());
+    ASSERT_EQ(app->AddUniqueString(0, u"Kaputt"), 1);
+    IGlobal::WriteIniString(u"Kaputt", u"WPumpe", pumpen.front(), 1);
+    IGlobal::WriteIniString(u"Kaputt", u"AnzahlWP", u"0", 1);
+    auto& d = uitest::dialogs();
+    d.expectMessageBox(1);
+    d.expectMessageBox(1);
+    EXPECT_THROW(app->OpenDocumentFile(u"Kaputt"), platform::UserException);
+    ASSERT_EQ(d.boxes().size(), 2u);
+    EXPECT_EQ(d.boxes().back().text, u"Could not open project!");
+    EXPECT_TRUE(app->Dokumente().empty());
+    EXPECT_TRUE(app->GetMainFrame()->Arbeitsflaeche()->subWindowList().empty());
+    EXPECT_TRUE(app->GetRecentFileList().empty());
+    EXPECT_EQ(Eintrag(u"Kaputt", u"AnzahlWP"), std::optional<std::u16string>(u"0"));
+}
+
+// Open project without any project in either database: 3278 and no dialog.
+TEST_F(KelvoDocTest, OeffnenOhneProjekteMeldet3278OhneDialog) {
+    Starte();
+    // The program refuses to start on such databases: they are laid under the running one.
+    const CVRMString benutzer = app->GetAktDatenbank();
+    const platform::ModuleHandle modul = platform::currentResourceModule();
+    CVRMglobApp::ResetForTests();
+    ASSERT_EQ(CVRMglobApp::Get().Init(modul, nullptr, 0), 1);
+    ASSERT_EQ(CVRMglobApp::Get().SetDatenDatei(benutzer), 1);
+    testsupport::WriteDatabaseFile(ordner.file("leer.ini"), {u"[Info]", u"Version=1"});
+    ASSERT_EQ(CVRMglobApp::Get().SetBiboDatei(CVRMString::fromUtf8(ordner.file("leer.ini").string()), 0), 1);
+    CVRMStringArray projekte;
+    CVRMdatenProvider::get().getListe(projekte, LISTE_PROJEKTE, true, nullptr, true);
+    ASSERT_TRUE(projekte.empty());
+    auto& d = uitest::dialogs();
+    d.expectMessageBox(1);
+    app->OnFileOpen();
+    ASSERT_EQ(d.boxes().size(), 1u);
+    EXPECT_EQ(d.boxes().back().text, u"User database and program database are without any project!");
+    EXPECT_TRUE(app->Dokumente().empty());
+}
+
 TEST_F(KelvoDocTest, OhneProjektMeldet3091UndLiefertKeinenNamen) {
     Starte();
     auto& d = uitest::dialogs();
