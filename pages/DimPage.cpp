@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "app/base/KVSDatenSheet.h"
+#include "app/doc/DatenSeitenFabrik.h"
+#include "app/doc/DimWizard.h"
 #include "app/doc/KelvoDoc.h"
 #include "controls/small/EnablerDisabler.h"
 #include "controls/small/Label.h"
@@ -101,6 +103,12 @@ void RegistriereDimPageVorlage() {
     c.push_back({P::kIdcGesamtleistung, ControlKind::Static, {153, 175, 293, 195}});
     c.push_back({P::kIdcMedium, ControlKind::Static, {153, 197, 293, 207}});
     ui::registerDialogTemplate(std::move(t));
+}
+
+void RegistriereDimPage() {
+    RegistriereDatenSeite(kDimSeitenArt, [](const SSeitenWunsch& w) -> std::unique_ptr<CKVSDatenPage> {
+        return std::make_unique<CDimPage>(w.wizard);
+    });
 }
 
 CDimPage::CDimPage(int wizard) : CKVSDatenPage(kIDD, wizard, kTitel) { RegistriereDimPageVorlage(); }

@@ -81,3 +81,5 @@ class CDimPage : public CKVSDatenPage, public platform::Window {
 };
 
 void RegistriereDimPageVorlage();
+// The page joins the page factory for the dimensioning wizard (kDimSeitenArt).
+void RegistriereDimPage();

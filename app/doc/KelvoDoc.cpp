@@ -151,12 +151,6 @@ SDimWerte CKelvoDoc::GetDimWerte(const SDimAnfrage& anfrage) {
                                                 anfrage.anzahlWP, anfrage.ohneLeistung));
 }
 
-void CKelvoDoc::BroadcastDimDaten(const SDimDaten& daten) {
-    // What the dimensioning chose becomes the project's heat pump; the heat source's sizes
-    // come with the dimensioning wizard.
-    BroadcastWPDimDaten(daten.wpName, static_cast<unsigned>(daten.anzahl), 0, 0, 1);
-}
-
 void CKelvoDoc::SaveKomponenten() {
     m_projekt.Speichern();
 }
@@ -180,10 +174,6 @@ void CKelvoDoc::ResetKomponenten() {
 
 void CKelvoDoc::SetWert(TKelvoDatenID id, const CVRMwert& value) {
     m_werte.SetAt(id, std::make_shared<CVRMwert>(value));
-}
-
-void CKelvoDoc::ErstelleReport(bool, int, bool) {
-    // The report module is never bound in this system, and the report is handed only to it.
 }
 
 void CKelvoDoc::SetWarteDialog(std::unique_ptr<IDlgWait> dialog) {

@@ -249,6 +249,24 @@ class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public u
     // The VDI 4650 inputs of the project; false (message shown) when a check refused.
     bool GetVDI4650Daten(SVDI4650Projektdaten& daten);
 
+    // Closing (KelvoDocSchliessen.cpp). SaveModified answers 0 when a page with unsaved
+    // changes keeps the project open; OnCloseDocument lets the pages and the sheet go.
+    int SaveModified();
+    void OnCloseDocument();
+
+    // The second heat source of the combined source (KelvoDocZweiteQuelle.cpp).
+    void OnAddWQuelle2();
+    void OnDelWQuelle2();
+    bool KannWQuelle2Hinzufuegen();
+    bool KannWQuelle2Loeschen();
+
+    // The report command (KelvoDocReport.cpp): the template by the project's sources, then
+    // ErstelleReport.
+    void OnReport();
+
+    // The dimensioning wizard (KelvoDocDimensionierung.cpp).
+    void DoDimensionierung();
+
     // The document's commands (KelvoDocBefehle.cpp): its data pages and the commands other
     // windows registered for a project.
     bool onCommand(int id) override;

@@ -33,6 +33,11 @@ CKelvoDoc* CKelvoDocTemplate::OpenDocumentFile(const CVRMString& name, QMdiArea&
     CKelvoDoc* doc = dokument.get();
     auto* rahmen = new CChildFrame(doc);
     rahmen->SetBefehle(doc);
+    rahmen->SetSchliessTest([doc] {
+        if (!doc->SaveModified()) return false;
+        doc->OnCloseDocument();
+        return true;
+    });
     rahmen->setWindowTitle(QString::fromStdU16String(name));
     if (m_viewMacher) {
         QWidget* view = m_viewMacher(*doc, rahmen);

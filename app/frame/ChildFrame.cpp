@@ -1,5 +1,7 @@
 #include "app/frame/ChildFrame.h"
 
+#include <QCloseEvent>
+
 #include "app/frame/MainFrameLogik.h"
 
 CChildFrame::CChildFrame(IKelvoDocServices* dokument, QWidget* parent)
@@ -13,3 +15,11 @@ CChildFrame::CChildFrame(IKelvoDocServices* dokument, QWidget* parent)
 }
 
 void CChildFrame::ActivateFrame() { showMaximized(); }
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    if (m_schliessTest && !m_schliessTest()) {
+        event->ignore();
+        return;
+    }
+    CResizableMDIChild::closeEvent(event);
+}

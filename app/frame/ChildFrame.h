@@ -2,6 +2,8 @@
 // The frame of a project window: always maximised in the main window, without a system
 // menu, at least as large as the content of the input views. Activating one switches the
 // main window's menus to those of a project.
+#include <functional>
+
 #include "controls/resizable/ResizableMDIChild.h"
 
 class IKelvoDocServices;
@@ -20,8 +22,15 @@ class CChildFrame : public CResizableMDIChild {
     ui::CommandTarget* GetBefehle() const { return m_befehle; }
     // Shows the child maximised.
     void ActivateFrame();
+    // Asked before the frame closes (the document's unsaved-changes questions); false
+    // keeps it open.
+    void SetSchliessTest(std::function<bool()> test) { m_schliessTest = std::move(test); }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
 
   private:
+    std::function<bool()> m_schliessTest;
     IKelvoDocServices* m_dokument;
     ui::CommandTarget* m_befehle = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
 #include "model/house/Haus2.h"
+#include "model/source/WQuelle2.h"
 #include "platform/errors/UserException.h"
 #include "platform/messagebox/MessageBox.h"
 
@@ -192,6 +193,20 @@ bool CDimPageLogik::SchliesseAb(int zahl) {
         d.tiefsterPunkt = static_cast<float>(minDimPunktTemp);
         d.bivalenzTemp = static_cast<float>(bivalenzTemp);
         d.klassenIndex = KlassenIndex(zahl);
+        d.quellArt = quellArt;
+        // The source keeps the size it has; the design sets its mode, design point and
+        // probe kind.
+        if (CWQuelle2* quelle = m_dok.GetWQuelle(1)) {
+            const auto wert = [quelle](TKelvoDatenID id) { return quelle->GetWert(id).GetFloatVal(); };
+            d.quelle.sondenLaenge = quelle->GetWert(ID_WQuelleLaenge).GetUIntVal();
+            d.quelle.anzahl = quelle->GetWert(ID_SoleKreise).GetIntVal();
+            d.quelle.aussen = wert(ID_RohrAussen);
+            d.quelle.flaeche = wert(ID_WQuelleFlaeche);
+            d.quelle.rohrLaenge = wert(ID_WQuelleLaenge);
+            d.quelle.sondenart = quellArt == 0 ? variante : quelle->GetWert(ID_Sondenart).GetIntVal();
+        }
+        d.quelle.betrWeise = DokModus(betriebsweise, u"CDimPage::OnWizardFinish");
+        d.quelle.dimPunktTemp = dimPunktTemp;
         m_dok.BroadcastDimDaten(d);
     } catch (const std::exception&) {
         ShowFehler(kAbschlussFehler, nullptr);

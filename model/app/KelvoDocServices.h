@@ -14,6 +14,20 @@ class CVRMwert;
 class CWPumpe2;
 class CWQuelle2;
 
+// The heat source's part of a design, in the dimensioning page's order; the document
+// passes it on unchanged to the combined heat source.
+struct SDimQuellWerte {
+    unsigned sondenLaenge = 0;  // m, one probe
+    int anzahl = 0;             // probes or circuits
+    float aussen = 0.0f;        // outer tube diameter, mm
+    float flaeche = 0.0f;       // collector area, m²
+    float rohrLaenge = 0.0f;    // collector tube length, m
+    int betrWeise = 0;          // the document's operating mode
+    int dimPunktTemp = 0;       // °C
+    float weiterer = 0.0f;
+    int sondenart = 0;
+};
+
 // The design that the dimensioning hands to the document.
 struct SDimDaten {
     CVRMString wpName;
@@ -24,6 +38,10 @@ struct SDimDaten {
     float tiefsterPunkt = 0.0f;
     float bivalenzTemp = 0.0f;
     int klassenIndex = -1;
+    // The first heat source's kind (0 to 6) and its design; `speichern` writes the records.
+    int quellArt = 0;
+    SDimQuellWerte quelle;
+    int speichern = 1;
 };
 
 // What the design values are asked for (GetDimWerte).

@@ -1,0 +1,31 @@
+// Closing a project: pages with unsaved changes are asked first, then the pages and the
+// sheet go.
+#include <exception>
+
+#include "app/base/KVSDatenSheet.h"
+#include "app/doc/KelvoDoc.h"
+#include "model/errors/Fehler.h"
+#include "platform/errors/UserException.h"
+
+int CKelvoDoc::SaveModified() {
+    try {
+        if (IsEditOpen(true) && !m_sheet->CanCloseAllPages()) return 0;
+    } catch (const platform::UserException&) {
+    } catch (const std::exception& e) {
+        ShowFehlerText(CVRMString::fromUtf8(e.what()), nullptr);
+    }
+    // Every edit went to the database when it was made: the document itself never holds
+    // anything unsaved, so there is nothing further to ask.
+    return 1;
+}
+
+void CKelvoDoc::OnCloseDocument() {
+    try {
+        DeleteDatenPages(*m_sheet);
+    } catch (const platform::UserException&) {
+    }
+    if (m_sheetFenster) {
+        m_sheet->hide();
+        m_sheetFenster = false;
+    }
+}
