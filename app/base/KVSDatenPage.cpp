@@ -21,7 +21,14 @@ void CKVSDatenPage::onInitPage() {
 bool CKVSDatenPage::onSetActive() {
     PruefeSchliessAnforderung();
     if (!ui::PropertyPage::onSetActive()) return false;
-    if (IstWizard()) return true;
+    if (IstWizard()) {
+        // Back from the second step on, Finish on the last one, Next before it.
+        if (ui::PropertySheet* wizard = sheet()) {
+            const int index = wizard->indexOf(this);
+            wizard->setWizardButtons((index > 0 ? 1u : 0u) | (index == wizard->pageCount() - 1 ? 4u : 2u));
+        }
+        return true;
+    }
     CVRMString text;
     GetPageText(text);
     GetDatenSheet().SetCaptionFromPage(text);

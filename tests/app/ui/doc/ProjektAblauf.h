@@ -1,0 +1,139 @@
+#pragma once
+// What the tests of closing, the second heat source and the dimensioning wizard share: the
+// real program with a project of the user database made from a sample project (a house and
+// a combined heat source of its own, so that it may be changed), and test pages standing in
+// for the input pages, recording what the document does with them.
+#include <QMdiSubWindow>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <stdexcept>
+
+#include "app/base/KVSDatenSheet.h"
+#include "app/doc/DatenSeitenFabrik.h"
+#include "app/doc/DimWizard.h"
+#include "app/doc/KelvoDoc.h"
+#include "app/doc/KelvoDocTemplate.h"
+#include "core/db/Global.h"
+#include "core/value/VRMdatenProvider.h"
+#include "platform/errors/UserException.h"
+#include "tests/app/ui/dialogs/ProjektFenster.h"
+
+namespace projektablauf {
+
+// A page that records its loads and titles, can hold changes and can fail to load.
+class AblaufSeite : public testsupport::TestDatenPage {
+  public:
+    AblaufSeite(int kind, int wizard) : TestDatenPage(kind, wizard), wizardFlag(wizard) {}
+    void LoadKomponente(const CVRMString& key, const CVRMString&, const CVRMString&) override {
+        if (wirftBeimLaden) throw std::runtime_error("page broken");
+        aufrufe.push_back("Load:" + key.toUtf8());
+    }
+    void SetPageTitle(const CVRMString& name) override { aufrufe.push_back("Title:" + name.toUtf8()); }
+    void Aendere() { m_modified = 1; }
+
+    int wizardFlag;
+    bool wirftBeimLaden = false;
+};
+
+// The dimensioning page's stand-in: Finish hands the design the test chose to the document;
+// a refused takeover keeps the wizard open.
+class TestDimSeite : public AblaufSeite {
+  public:
+    TestDimSeite(int wizard, const SDimDaten& daten) : AblaufSeite(kDimSeitenArt, wizard), m_daten(daten) {}
+    bool onWizardFinish() override {
+        auto& doc = dynamic_cast<CKelvoDoc&>(GetDatenSheet().GetDokument());
+        try {
+            doc.BroadcastDimDaten(m_daten);
+            return true;
+        } catch (const platform::UserException&) {
+            abgelehnt = true;
+            return false;
+        }
+    }
+    bool abgelehnt = false;
+
+  private:
+    const SDimDaten& m_daten;
+};
+
+class ProjektAblaufTest : public projektfenster::ProjektFensterTest {
+  protected:
+    static constexpr int kArten[] = {0, 1, 2, 4, 5, 8, kDimSeitenArt};
+    ~ProjektAblaufTest() override {
+        for (int kind : kArten) RegistriereDatenSeite(kind, {});
+    }
+
+    // The program with test pages for every kind that `ohne` does not name.
+    void StarteMitSeiten(std::vector<int> ohne = {}) {
+        Starte();
+        for (int kind : kArten) {
+            if (std::find(ohne.begin(), ohne.end(), kind) != ohne.end()) {
+                RegistriereDatenSeite(kind, {});
+                continue;
+            }
+            RegistriereDatenSeite(kind, [this](const SSeitenWunsch& w) -> std::unique_ptr<CKVSDatenPage> {
+                std::unique_ptr<AblaufSeite> seite =
+                    w.kind == kDimSeitenArt ? std::make_unique<TestDimSeite>(w.wizard, dimDaten)
+                                            : std::make_unique<AblaufSeite>(w.kind, w.wizard);
+                if (w.kind == wirftArt) seite->wirftBeimLaden = true;
+                erzeugt.push_back(seite.get());
+                return seite;
+            });
+        }
+    }
+
+    // "Meier": the sample project with the house copied to "Meier Haus" and the source to the
+    // first source of the combined source "MeierWQ"; opened, and the active project.
+    CKelvoDoc& EigenesProjekt() {
+        CKelvoDoc* muster = app->OpenDocumentFile(Projekt(u"ground probe monovalent"));
+        EXPECT_NE(muster, nullptr);
+        CVRMdatenProvider& werte = CVRMdatenProvider::get();
+        const auto kopiere = [&](const CVRMString& von, const CVRMString& nach) {
+            CVRMwerteListe kopie{nach};
+            kopie.copy(werte.getWerte(von));
+            return kopie;
+        };
+        CVRMwerteListe haus = kopiere(muster->Haus().getConsumerName(), kHaus);
+        werte.save(haus, true);
+        CVRMwerteListe quelle = kopiere(muster->GetWQuelle(1)->getConsumerName(), kQuelle1);
+        werte.save(quelle, true);
+        IGlobal::WriteIniString(kKombi, CVRMwerteListe::getKey(ID_KQuelle1), kQuelle1, 1);
+        CVRMwerteListe projekt = kopiere(muster->GetPathName(), kName);
+        projekt.get(ID_Haus) = kHaus;
+        projekt.get(ID_WQuelle) = kKombi;
+        werte.save(projekt, true);
+        app->AddUniqueString(LISTE_HAEUSER, kHaus);
+        app->AddUniqueString(LISTE_WQUELLEN, kKombi);
+        app->AddUniqueString(LISTE_PROJEKTE, kName);
+        CKelvoDoc* doc = app->OpenDocumentFile(kName);
+        EXPECT_NE(doc, nullptr);
+        return *doc;
+    }
+
+    // The page of `kind` the document holds now.
+    AblaufSeite* Seite(CKelvoDoc& doc, int kind) { return dynamic_cast<AblaufSeite*>(doc.GetSeite(kind)); }
+    std::string DateiInhalt() const {
+        std::ifstream in(app->GetAktDatenbank().toUtf8(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    std::optional<std::u16string> QuellWert(const CVRMString& quelle, TKelvoDatenID id) const {
+        return Eintrag(quelle, CVRMwerteListe::getKey(id));
+    }
+    bool IstOffen(const CKelvoDoc* doc) const {
+        const auto offen = app->Dokumente();
+        return std::find(offen.begin(), offen.end(), doc) != offen.end();
+    }
+
+    static constexpr const char16_t* kName = u"Meier";
+    static constexpr const char16_t* kHaus = u"Meier Haus";
+    static constexpr const char16_t* kKombi = u"MeierWQ";
+    static constexpr const char16_t* kQuelle1 = u"MeierWQ_(1)";
+    static constexpr const char16_t* kQuelle2 = u"MeierWQ_(2)";
+
+    SDimDaten dimDaten;
+    int wirftArt = -1;
+    std::vector<AblaufSeite*> erzeugt;
+};
+
+}  // namespace projektablauf
