@@ -1,5 +1,7 @@
 #include "app/doc/ReportPfad.h"
 
+#include <iterator>
+
 namespace {
 constexpr size_t kMaxPfad = 260;
 constexpr int kUserReport = 0;

@@ -8,6 +8,7 @@
 
 #include "app/base/KVSDatenSheet.h"
 #include "app/doc/KelvoDoc.h"
+#include "core/value/VRMdatenProvider.h"
 #include "controls/small/Label.h"
 #include "dialogs/DlgCalcDPT.h"
 #include "pages/DimPage.h"
@@ -73,7 +74,13 @@ TEST_F(DimPageTest, KandidatenDesBeispielprojektsBisZumAbschluss) {
         CKelvoDoc* beispiel = app->OpenDocumentFile(Projekt(u"ground probe monovalent"));
         ASSERT_NE(beispiel, nullptr);
         haus = beispiel->ProjektText(ID_Haus);
-        quelle = beispiel->ProjektText(ID_WQuelle);
+        // The design is written into the heat source: the user's own copy of the sample's.
+        CVRMdatenProvider& werte = CVRMdatenProvider::get();
+        CVRMwerteListe kopie{CVRMString(u"Haus Meier WQ")};
+        kopie.copy(werte.getWerte(beispiel->ProjektText(ID_WQuelle)));
+        werte.save(kopie, true);
+        quelle = kopie.getName();
+        ASSERT_EQ(app->AddUniqueString(LISTE_WQUELLEN, quelle), 1);
         tarif = beispiel->ProjektText(ID_Tarif);
         wpumpe = beispiel->ProjektText(ID_WPumpe);
     }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <functional>
 #include <QPushButton>
 
 #include "app/doc/ProjektAblaufBefehle.h"
@@ -171,18 +172,18 @@ TEST_F(DimWizardTest, VorbedingungenInIhrerReihenfolge) {
         {kZweiQuellen, [&] { doc->KombiWQuelle().LoescheZweiteWQuelle(); }},
         {kSeitenOffen, [] {}},
     };
-    const std::string datei = DateiInhalt();
     for (const Fall& f : faelle) {
         const std::size_t seiten = erzeugt.size();
+        const std::string datei = DateiInhalt();
         d.expectMessageBox(platform::id::OK);
         Befehl(kBefehlDimensionieren)->trigger();
+        EXPECT_EQ(DateiInhalt(), datei);
         ASSERT_EQ(d.boxes().back().text.find(f.meldung), 0u);
         EXPECT_EQ(d.boxes().back().caption, u"Varmion");
         EXPECT_EQ(erzeugt.size(), seiten) << "no wizard page";
         EXPECT_EQ(doc->IstBeschaeftigt(), 0);
         f.behebe();
     }
-    EXPECT_EQ(DateiInhalt(), datei);
     // A library project may not change: its own message, and no wizard.
     CKelvoDoc* bib = app->OpenDocumentFile(Projekt(u"ground probe solar"));
     d.expectMessageBox(platform::id::OK);

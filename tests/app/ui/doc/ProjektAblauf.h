@@ -4,6 +4,7 @@
 // a combined heat source of its own, so that it may be changed), and test pages standing in
 // for the input pages, recording what the document does with them.
 #include <QMdiSubWindow>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -14,6 +15,7 @@
 #include "app/doc/DimWizard.h"
 #include "app/doc/KelvoDoc.h"
 #include "app/doc/KelvoDocTemplate.h"
+#include "app/frame/ChildFrame.h"
 #include "core/db/Global.h"
 #include "core/value/VRMdatenProvider.h"
 #include "platform/errors/UserException.h"
@@ -89,20 +91,17 @@ class ProjektAblaufTest : public projektfenster::ProjektFensterTest {
         CKelvoDoc* muster = app->OpenDocumentFile(Projekt(u"ground probe monovalent"));
         EXPECT_NE(muster, nullptr);
         CVRMdatenProvider& werte = CVRMdatenProvider::get();
-        const auto kopiere = [&](const CVRMString& von, const CVRMString& nach) {
+        const auto kopiere = [&](const CVRMString& von, const CVRMString& nach,
+                                 std::vector<std::pair<TKelvoDatenID, CVRMString>> links = {}) {
             CVRMwerteListe kopie{nach};
             kopie.copy(werte.getWerte(von));
-            return kopie;
+            for (const auto& [id, wert] : links) kopie.get(id) = wert;
+            werte.save(kopie, true);
         };
-        CVRMwerteListe haus = kopiere(muster->Haus().getConsumerName(), kHaus);
-        werte.save(haus, true);
-        CVRMwerteListe quelle = kopiere(muster->GetWQuelle(1)->getConsumerName(), kQuelle1);
-        werte.save(quelle, true);
+        kopiere(muster->Haus().getConsumerName(), kHaus);
+        kopiere(muster->GetWQuelle(1)->getConsumerName(), kQuelle1);
         IGlobal::WriteIniString(kKombi, CVRMwerteListe::getKey(ID_KQuelle1), kQuelle1, 1);
-        CVRMwerteListe projekt = kopiere(muster->GetPathName(), kName);
-        projekt.get(ID_Haus) = kHaus;
-        projekt.get(ID_WQuelle) = kKombi;
-        werte.save(projekt, true);
+        kopiere(muster->GetPathName(), kName, {{ID_Haus, kHaus}, {ID_WQuelle, kKombi}});
         app->AddUniqueString(LISTE_HAEUSER, kHaus);
         app->AddUniqueString(LISTE_WQUELLEN, kKombi);
         app->AddUniqueString(LISTE_PROJEKTE, kName);
