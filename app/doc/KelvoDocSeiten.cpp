@@ -103,6 +103,8 @@ void CKelvoDoc::LadeSeite(CKVSDatenPage* seite, const CVRMString& key, const CVR
 CVRMString CKelvoDoc::QuellenSchluessel(bool erste) const {
     auto& kombi = const_cast<CKombiWQuelle2&>(m_kombiQuelle);
     if (erste && kombi.IstEinzelQuelle()) return ProjektText(ID_WQuelle);
+    // A combined source may hold its first source alone (before a second is added).
+    if (kombi.GetAnzahlWQuellen() < (erste ? 1 : 2)) return {};
     CWQuelle2* quelle = erste ? kombi.GetErsteWQuelle() : kombi.GetZweiteWQuelle();
     return quelle ? quelle->getConsumerName() : CVRMString();
 }

@@ -199,7 +199,7 @@ bool CDimPageLogik::SchliesseAb(int zahl) {
         if (CWQuelle2* quelle = m_dok.GetWQuelle(1)) {
             const auto wert = [quelle](TKelvoDatenID id) { return quelle->GetWert(id).GetFloatVal(); };
             d.quelle.sondenLaenge = quelle->GetWert(ID_WQuelleLaenge).GetUIntVal();
-            d.quelle.anzahl = quelle->GetWert(ID_SoleKreise).GetIntVal();
+            d.quelle.anzahl = static_cast<int>(quelle->GetWert(ID_SoleKreise).GetUIntVal());
             d.quelle.aussen = wert(ID_RohrAussen);
             d.quelle.flaeche = wert(ID_WQuelleFlaeche);
             d.quelle.rohrLaenge = wert(ID_WQuelleLaenge);

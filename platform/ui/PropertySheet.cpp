@@ -83,6 +83,9 @@ void PropertySheet::addPage(PropertyPage* page) {
     pages_.push_back(page);
     if (built_) {
         stack_->addWidget(page);
+        // The first tab of an emptied sheet would become current at once: the page is
+        // entered only when it is activated, after its owner has set it up.
+        const QSignalBlocker block(tabs_);
         tabs_->addTab(qs(page->title()));
         updateButtons();
     }

@@ -85,28 +85,32 @@ class ProjektAblaufTest : public projektfenster::ProjektFensterTest {
         }
     }
 
-    // "Meier": the sample project with the house copied to "Meier Haus" and the source to the
-    // first source of the combined source "MeierWQ"; opened, and the active project.
+    // "Meier": a new project of the user database (made as the user makes one) with the
+    // sample project's house, tariff and heat pump, and a combined heat source of its own
+    // whose first source is a copy of the sample's; opened, and the active project.
     CKelvoDoc& EigenesProjekt() {
         CKelvoDoc* muster = app->OpenDocumentFile(Projekt(u"ground probe monovalent"));
         EXPECT_NE(muster, nullptr);
         CVRMdatenProvider& werte = CVRMdatenProvider::get();
-        const auto kopiere = [&](const CVRMString& von, const CVRMString& nach,
-                                 std::vector<std::pair<TKelvoDatenID, CVRMString>> links = {}) {
-            CVRMwerteListe kopie{nach};
-            kopie.copy(werte.getWerte(von));
-            for (const auto& [id, wert] : links) kopie.get(id) = wert;
-            werte.save(kopie, true);
-        };
-        kopiere(muster->Haus().getConsumerName(), kHaus);
-        kopiere(muster->GetWQuelle(1)->getConsumerName(), kQuelle1);
+        CVRMwerteListe kopie{CVRMString(kQuelle1)};
+        kopie.copy(werte.getWerte(muster->GetWQuelle(1)->getConsumerName()));
+        werte.save(kopie, true);
         IGlobal::WriteIniString(kKombi, CVRMwerteListe::getKey(ID_KQuelle1), kQuelle1, 1);
-        kopiere(muster->GetPathName(), kName, {{ID_Haus, kHaus}, {ID_WQuelle, kKombi}});
-        app->AddUniqueString(LISTE_HAEUSER, kHaus);
         app->AddUniqueString(LISTE_WQUELLEN, kKombi);
-        app->AddUniqueString(LISTE_PROJEKTE, kName);
-        CKelvoDoc* doc = app->OpenDocumentFile(kName);
+        uitest::dialogs().expectDialog(u"Enter new name", [](QDialog& d) {
+            uitest::type(*ui::child(&d, 1033), QString::fromStdU16String(kName));
+            uitest::click(*ui::child(&d, 1), {5, 5});
+        });
+        app->OnFileNew();
+        CKelvoDoc* doc = app->GetAktivesKelvoDoc(true);
         EXPECT_NE(doc, nullptr);
+        EXPECT_EQ(doc->GetPathName(), kName);
+        for (const auto& [id, wert] : {std::pair{ID_Haus, muster->ProjektText(ID_Haus)},
+                                       {ID_WQuelle, CVRMString(kKombi)},
+                                       {ID_Tarif, muster->ProjektText(ID_Tarif)},
+                                       {ID_WPumpe, muster->ProjektText(ID_WPumpe)}})
+            EXPECT_EQ(doc->SetProjektDaten(id, wert, 1), 1) << id;
+        EXPECT_EQ(doc->KombiWQuelle().GetAnzahlWQuellen(), 1);
         return *doc;
     }
 
@@ -125,7 +129,6 @@ class ProjektAblaufTest : public projektfenster::ProjektFensterTest {
     }
 
     static constexpr const char16_t* kName = u"Meier";
-    static constexpr const char16_t* kHaus = u"Meier Haus";
     static constexpr const char16_t* kKombi = u"MeierWQ";
     static constexpr const char16_t* kQuelle1 = u"MeierWQ_(1)";
     static constexpr const char16_t* kQuelle2 = u"MeierWQ_(2)";

@@ -1,0 +1,87 @@
+// A user's own project in the real program, through the menus: a second heat source added
+// (the design then refuses), deleted again, and the heat pump designed in the wizard over the
+// input pages that exist, the chosen unit read back from the user database.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/doc/ProjektAblaufBefehle.h"
+#include "pages/DimPage.h"
+#include "pages/HausPage.h"
+#include "platform/ui/PropertySheet.h"
+#include "tests/app/ui/doc/ProjektAblauf.h"
+
+namespace {
+
+using projektablauf::ProjektAblaufTest;
+
+class DimWizardProgrammTest : public ProjektAblaufTest {
+  protected:
+    static void Druecke(QDialog& d, int id) {
+        auto* knopf = qobject_cast<QPushButton*>(ui::child(&d, id));
+        ASSERT_NE(knopf, nullptr);
+        ASSERT_TRUE(knopf->isVisible() && knopf->isEnabled()) << id;
+        uitest::click(*knopf, {5, 5});
+    }
+};
+
+TEST_F(DimWizardProgrammTest, ZweiteQuelleUndAuslegungUeberDieMenues) {
+    Starte();
+    // Only the program's own pages: house, project and the dimensioning page.
+    for (int kind : {1, 2, 3, 4, 5, 9}) RegistriereDatenSeite(kind, {});
+    CKelvoDoc& doc = EigenesProjekt();
+    auto& d = uitest::dialogs();
+
+    d.expectMessageBox(platform::id::OK);
+    Befehl(kBefehlZweiteQuelle)->trigger();
+    uitest::processEvents();
+    EXPECT_EQ(QuellWert(kQuelle2, ID_BetrWeiseIdx), QuellWert(kQuelle1, ID_BetrWeiseIdx));
+    EXPECT_EQ(QuellWert(kQuelle2, ID_DimPunktTemp), QuellWert(kQuelle1, ID_DimPunktTemp));
+    EXPECT_EQ(Eintrag(kKombi, CVRMwerteListe::getKey(ID_KQuelle2)), std::optional<std::u16string>(kQuelle2));
+    uitest::saveArtifact(*app->GetMainFrame(), "second-source");
+
+    // Two sources cannot be designed.
+    d.expectMessageBox(platform::id::OK);
+    Befehl(kBefehlDimensionieren)->trigger();
+    EXPECT_EQ(d.boxes().back().text.rfind(u"The program cannot design projects with combined heat sources.", 0), 0u);
+
+    d.expectMessageBox(platform::id::YES);
+    Befehl(kBefehlZweiteQuelleLoeschen)->trigger();
+    EXPECT_EQ(QuellWert(kQuelle2, ID_BetrWeiseIdx), std::nullopt);
+    EXPECT_EQ(doc.KombiWQuelle().GetAnzahlWQuellen(), 1);
+
+    CVRMString gewaehlt;
+    d.expectDialog(kName, [&](QDialog& dlg) {
+        auto& sheet = dynamic_cast<ui::PropertySheet&>(dlg);
+        ASSERT_EQ(sheet.pageCount(), 2);
+        EXPECT_NE(dynamic_cast<CHausPage*>(sheet.page(0)), nullptr);
+        ASSERT_NE(dynamic_cast<CDimPage*>(sheet.page(1)), nullptr);
+        uitest::saveArtifact(dlg, "wizard-1");
+        Druecke(dlg, ui::kIdNext);
+        ASSERT_EQ(sheet.activeIndex(), 1);
+        auto* kandidaten = qobject_cast<QListWidget*>(ui::child(&dlg, CDimPage::kIdcKandidaten));
+        ASSERT_GT(kandidaten->count(), 0);
+        QListWidgetItem* eintrag = kandidaten->item(0);
+        uitest::click(*kandidaten->viewport(), kandidaten->visualItemRect(eintrag).center());
+        gewaehlt = eintrag->text().toStdU16String();
+        uitest::saveArtifact(dlg, "wizard-2");
+        d.expectMessageBox(platform::id::OK);
+        Druecke(dlg, ui::kIdFinish);
+    });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    ASSERT_FALSE(gewaehlt.empty());
+    EXPECT_EQ(d.boxes().back().text.rfind(u"Please check, if the power consumption of the pumps", 0), 0u);
+    EXPECT_EQ(doc.IstBeschaeftigt(), 0);
+    EXPECT_TRUE(doc.DatenSheet().isVisible());
+    EXPECT_EQ(doc.DatenSheet().activePage(), doc.GetSeite(CKelvoDoc::kProjektSeite));
+    // Read back: the chosen unit, the source's design (monovalent, its probe field kept).
+    EXPECT_EQ(Eintrag(kName, CVRMwerteListe::getKey(ID_WPumpe)), std::optional<std::u16string>(gewaehlt));
+    EXPECT_EQ(QuellWert(kQuelle1, ID_BetrWeiseIdx), std::optional<std::u16string>(u"1"));
+    EXPECT_EQ(QuellWert(kQuelle1, ID_WQuelleLaenge), std::optional<std::u16string>(u"100"));
+    EXPECT_EQ(QuellWert(kQuelle1, ID_SoleKreise), std::optional<std::u16string>(u"2"));
+}
+
+}  // namespace
