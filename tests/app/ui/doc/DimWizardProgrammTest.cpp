@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 
 #include "app/doc/ProjektAblaufBefehle.h"
@@ -40,7 +41,17 @@ TEST_F(DimWizardProgrammTest, ZweiteQuelleUndAuslegungUeberDieMenues) {
     EXPECT_EQ(QuellWert(kQuelle2, ID_BetrWeiseIdx), QuellWert(kQuelle1, ID_BetrWeiseIdx));
     EXPECT_EQ(QuellWert(kQuelle2, ID_DimPunktTemp), QuellWert(kQuelle1, ID_DimPunktTemp));
     EXPECT_EQ(Eintrag(kKombi, CVRMwerteListe::getKey(ID_KQuelle2)), std::optional<std::u16string>(kQuelle2));
-    uitest::saveArtifact(*app->GetMainFrame(), "second-source");
+    // The menu now offers the deletion instead of a further source.
+    EXPECT_FALSE(Befehl(kBefehlZweiteQuelle)->isEnabled());
+    ASSERT_TRUE(Befehl(kBefehlZweiteQuelleLoeschen)->isEnabled());
+    for (QObject* o : Befehl(kBefehlZweiteQuelleLoeschen)->associatedObjects()) {
+        auto* menu = qobject_cast<QMenu*>(o);
+        if (!menu) continue;
+        menu->popup(app->GetMainFrame()->mapToGlobal(QPoint(200, 30)));
+        uitest::processEvents();
+        uitest::saveArtifact(*menu, "second-source");
+        menu->hide();
+    }
 
     // Two sources cannot be designed.
     d.expectMessageBox(platform::id::OK);

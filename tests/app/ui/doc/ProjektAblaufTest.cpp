@@ -95,7 +95,6 @@ TEST_F(ProjektAblaufTest, ZweiteQuelleHinzufuegenUndLoeschen) {
     EXPECT_TRUE(doc.DatenSheet().isVisible());
     EXPECT_FALSE(Befehl(kBefehlZweiteQuelle)->isEnabled());
     EXPECT_TRUE(Befehl(kBefehlZweiteQuelleLoeschen)->isEnabled());
-    uitest::saveArtifact(*app->GetMainFrame(), "second-source");
 
     // Open changes stop both commands before anything happens.
     Seite(doc, CKelvoDoc::kHausSeite)->Aendere();
