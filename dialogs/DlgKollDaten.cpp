@@ -192,7 +192,7 @@ void CDlgKollDaten::FuelleGrid() {
 
 void CDlgKollDaten::LadeKollektor() {
     CVRMString titel(kTitelKollektor, nullptr);
-    setWindowTitle(QString::fromStdU16String(titel + m_kollektor));
+    setWindowTitle(QString::fromStdU16String(titel + u" " + m_kollektor));
     if (m_kollektor.empty()) {
         FuelleGrid();
         return;
