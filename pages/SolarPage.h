@@ -45,7 +45,7 @@ class CSolarPage : public CEingabeSeite {
     void EnableControls() override;
 
     bool IstReihenfolgeModus() const { return m_reihenfolgeModus; }
-    const solarseite::Reihenfolgen& Reihenfolgen() const { return m_wohin; }
+    const solarseite::Reihenfolgen& Wohin() const { return m_wohin; }
     CGridCtrl* Grid() const { return m_grid; }
     const CVRMString& Anlage() const { return m_anlage; }
 

@@ -2,6 +2,7 @@
 // What the solar page decides without its window: the four fixed orders the optimisation
 // tries, which of them wins a month, and which cells a destination command may change.
 #include <array>
+#include <cstddef>
 #include <vector>
 
 namespace solarseite {
