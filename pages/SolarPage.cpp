@@ -7,6 +7,7 @@
 #include "app/doc/DatenSeitenFabrik.h"
 #include "app/doc/Hinweise.h"
 #include "app/doc/KelvoDoc.h"
+#include "app/doc/KelvoDocSolar.h"
 #include "app/shell/KelvoApp.h"
 #include "controls/grid/GridCtrl.h"
 #include "core/db/Global.h"
@@ -115,8 +116,8 @@ Reihenfolgen HausReihenfolgen(CHaus2& haus) {
 // Resets the evaluation mode whichever way the evaluation ends.
 class CAuswertModus {
   public:
-    explicit CAuswertModus(CKelvoDoc& dok) : m_dok(dok) { m_dok.SetAuswertModus(1); }
-    ~CAuswertModus() { m_dok.SetAuswertModus(0); }
+    explicit CAuswertModus(CKelvoDoc& dok) : m_dok(dok) { kelvodocsolar::SetAuswertModus(m_dok, 1); }
+    ~CAuswertModus() { kelvodocsolar::SetAuswertModus(m_dok, 0); }
     CAuswertModus(const CAuswertModus&) = delete;
     CAuswertModus& operator=(const CAuswertModus&) = delete;
 
@@ -481,7 +482,7 @@ bool CSolarPage::Einspeisung(const Reihenfolgen& o, CSolareGewinne& heizung,
     CKelvoDoc& dok = Dokument();
     bool erhoeht = false;
     for (int lauf = 0; lauf < 2; ++lauf) {
-        dok.DoSolarEinspeisung(o[0], o[1], o[2], heizung, warmwasser, erdreich);
+        kelvodocsolar::DoSolarEinspeisung(dok, o[0], o[1], o[2], heizung, warmwasser, erdreich);
         m_haus->SetSolarWohin(o[0], 1, false);
         m_haus->SetSolarWohin(o[1], 2, false);
         m_haus->SetSolarWohin(o[2], 3, true);
@@ -492,10 +493,10 @@ bool CSolarPage::Einspeisung(const Reihenfolgen& o, CSolareGewinne& heizung,
             CAuswertModus modus(dok);
             dok.GetAuswertDaten(ergebnisse, record, monate, 0, 0.0f);
         }
-        if (dok.GetAuswertStatus() != 1) break;
+        if (kelvodocsolar::GetAuswertStatus(dok) != 1) break;
         ResetAlleBerechnungen();
         std::array<float, 12> temps{};
-        dok.GetGewinnTemps(temps);
+        kelvodocsolar::GetGewinnTemps(dok, temps);
         const unsigned verlust = ISolar::GetTauscherVerluste(m_anlage, 3);
         for (unsigned short m = 0; m < kMonate; ++m)
             erdreich.SetGewinn(m, static_cast<float>(verlust) + temps[m], erdreich.GetGewinnWert(m), 1);

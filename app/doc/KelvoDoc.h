@@ -31,7 +31,6 @@
 #include "platform/ui/Commands.h"
 
 class CAuswertDaten;
-class CSolareGewinne;
 struct SAuswertWerte;
 struct SVDI4650Projektdaten;
 
@@ -203,24 +202,6 @@ class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public u
     // The hot-water tank's reheating temperature, °C; 0 without house or heat pump.
     int GetWawaNachheizTemp();
     bool IstDirektverdampfer();
-
-    // The solar plant's feed-in (KelvoDocSolar.cpp). Distributes the plant's monthly
-    // collector yields by the three monthly destination orders (0 none, 1 hot water,
-    // 2 heating, 3 ground) and fills the three gain records; nothing happens for a project
-    // without solar plant. An error is shown (3122) and ends the walk.
-    void DoSolarEinspeisung(const std::vector<unsigned>& wohin1, const std::vector<unsigned>& wohin2,
-                            const std::vector<unsigned>& wohin3, CSolareGewinne& heizung,
-                            CSolareGewinne& warmwasser, CSolareGewinne& erdreich);
-    // The share of the yield the hot-water store can take in the month (1.0 unless hot
-    // water is by the heat pump).
-    float WwSpeicherFaktorSolar(unsigned volumen, float jahresEnergie, float flaeche, int monat,
-                                bool mitWP);
-    // Mode 1 lets the evaluation raise the ground gains' temperatures where the brine got
-    // warmer than they are; the status then says whether it did (1).
-    void SetAuswertModus(int modus) { m_auswertung.SetAnpassModus(modus); }
-    int GetAuswertStatus() const { return m_auswertung.GetWiederholung(); }
-    // The gain temperatures of the last evaluation.
-    void GetGewinnTemps(std::array<float, 12>& temps) const { m_auswertung.GetGewinnTemps(temps); }
 
     // The evaluation and its results (KelvoDocAuswertung.cpp).
     // Evaluates the year unless that was done for the key, and copies the monthly results.

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <exception>
 
+#include "app/doc/KelvoDocSolar.h"
+
 #include "app/doc/KelvoDoc.h"
 #include "core/records/SolareGewinne.h"
 #include "core/text/TextIdConstants.h"
@@ -34,8 +36,10 @@ struct SZiel {
 
 }  // namespace
 
-float CKelvoDoc::WwSpeicherFaktorSolar(unsigned volumen, float jahresEnergie, float flaeche,
-                                       int monat, bool mitWP) {
+namespace kelvodocsolar {
+
+float WwSpeicherFaktorSolar(unsigned volumen, float jahresEnergie, float flaeche, int monat,
+                            bool mitWP) {
     constexpr const char16_t* kOrt = u"CKelvoDoc::WwSpeicherFaktorSolar";
     if (flaeche <= 0.1f) ThrowFehler(textid::kDatenFehlen, kOrt);
     if (monat < 0 || monat > 11) ThrowFehler(textid::kFalscheKonstante, kOrt);
@@ -55,12 +59,12 @@ float CKelvoDoc::WwSpeicherFaktorSolar(unsigned volumen, float jahresEnergie, fl
     return x > 1.0f ? 1.0f : x;
 }
 
-void CKelvoDoc::DoSolarEinspeisung(const std::vector<unsigned>& wohin1,
-                                   const std::vector<unsigned>& wohin2,
-                                   const std::vector<unsigned>& wohin3, CSolareGewinne& heizung,
-                                   CSolareGewinne& warmwasser, CSolareGewinne& erdreich) {
-    const CVRMString anlage = ProjektText(ID_Solar);
-    if (!m_haus.IstSolarProjekt(anlage)) return;
+void DoSolarEinspeisung(CKelvoDoc& dok, const std::vector<unsigned>& wohin1,
+                        const std::vector<unsigned>& wohin2, const std::vector<unsigned>& wohin3,
+                        CSolareGewinne& heizung, CSolareGewinne& warmwasser, CSolareGewinne& erdreich) {
+    CHaus2& haus = dok.Haus();
+    const CVRMString anlage = dok.ProjektText(ID_Solar);
+    if (!haus.IstSolarProjekt(anlage)) return;
     const std::vector<unsigned>* tabellen[3] = {&wohin1, &wohin2, &wohin3};
     const char16_t* parameterOrte[3] = {u"CKelvoDoc::DoSolarEinspeisung(P1)",
                                         u"CKelvoDoc::DoSolarEinspeisung(P2)",
@@ -76,24 +80,24 @@ void CKelvoDoc::DoSolarEinspeisung(const std::vector<unsigned>& wohin1,
         const float flaeche = ISolar::get(anlage, ID_KFlaeche).GetFloatVal();
         const unsigned puffer = ISolar::get(anlage, ID_PufferVolumen).GetUIntVal();
         const unsigned pufferUe = ISolar::get(anlage, ID_PufferUeTemp).GetUIntVal();
-        const bool wwMitWP = m_haus.GetWert(ID_WWmitWP).GetIntVal() == 1;
-        const unsigned speicher = m_haus.GetWert(ID_WWSpeicherVolumen).GetUIntVal();
-        const unsigned wwSoll = m_haus.GetWert(ID_WWSollTemp).GetUIntVal();
-        const float wwJahr = static_cast<float>(m_haus.BerechneWWEnergie());
-        const bool ganz = m_kombiQuelle.IstGueltig() && m_kombiQuelle.GetAnzahlWQuellen() > 0
-                              ? GanzerHeizbedarf(GetWQuelle(1)->GetWert(ID_BetrWeiseIdx).GetIntVal())
+        const bool wwMitWP = haus.GetWert(ID_WWmitWP).GetIntVal() == 1;
+        const unsigned speicher = haus.GetWert(ID_WWSpeicherVolumen).GetUIntVal();
+        const unsigned wwSoll = haus.GetWert(ID_WWSollTemp).GetUIntVal();
+        const float wwJahr = static_cast<float>(haus.BerechneWWEnergie());
+        const bool ganz = dok.KombiWQuelle().IstGueltig() && dok.KombiWQuelle().GetAnzahlWQuellen() > 0
+                              ? GanzerHeizbedarf(dok.GetWQuelle(1)->GetWert(ID_BetrWeiseIdx).GetIntVal())
                               : true;
-        const float quellTemp = GetDimQuellTemp();
+        const float quellTemp = dok.GetDimQuellTemp();
         const CSolarOpt opt;
         for (unsigned short m = 0; m < 12; ++m) {
-            const float gesamt = MomHeizbedarf(m, quellTemp, false);
-            const float gedeckt = MomHeizbedarf(m, quellTemp, true);
+            const float gesamt = dok.MomHeizbedarf(m, quellTemp, false);
+            const float gedeckt = dok.MomHeizbedarf(m, quellTemp, true);
             const float r = gesamt > 0.0f ? gedeckt / gesamt : 1.0f;
             float ww = 0.0f;
-            m_haus.MonatlicherWWbedarf(m, ww);
+            haus.MonatlicherWWbedarf(m, ww);
             SZiel ziele[4];
             ziele[1] = {ganz ? ww : ww * r, wwSoll + verlustW, &warmwasser, 1};
-            const float vorlauf = MomVorlaufTemp(m);
+            const float vorlauf = dok.MomVorlaufTemp(m);
             ziele[2] = {(ganz ? gesamt : gedeckt) * kMonatsStunden,
                         10u * (static_cast<uint32_t>((static_cast<float>(verlustH) + vorlauf) / 10.0f) + 1u),
                         &heizung, 2};
@@ -128,3 +132,13 @@ void CKelvoDoc::DoSolarEinspeisung(const std::vector<unsigned>& wohin1,
         ShowFehler(textid::kKeineErgebnisse, u"SolarEinspeisung");
     }
 }
+
+void SetAuswertModus(CKelvoDoc& dok, int modus) { dok.AuswertManager().SetAnpassModus(modus); }
+
+int GetAuswertStatus(CKelvoDoc& dok) { return dok.AuswertManager().GetWiederholung(); }
+
+void GetGewinnTemps(CKelvoDoc& dok, std::array<float, 12>& temps) {
+    dok.AuswertManager().GetGewinnTemps(temps);
+}
+
+}  // namespace kelvodocsolar
