@@ -16,6 +16,7 @@
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
 #include "dialogs/DlgSolGewinne.h"
+#include "dialogs/SonnenDlg.h"
 #include "evaluation/AuswertManager.h"
 #include "evaluation/binding/Solar.h"
 #include "model/app/KelvoAppServices.h"
@@ -131,6 +132,7 @@ CSolarPage::CSolarPage(CHaus2& haus, int modus)
     : CEingabeSeite({kIDD, kTitel, kFrage, komponente::kSolar, u"datensol"}, modus), m_haus(&haus) {
     if (!haus.IstInitialisiert()) ThrowFehler(textid::kNichtInitialisiert, u"CSolarPage::CSolarPage");
     for (auto& r : m_wohin) r.assign(kMonate, 0);
+    m_sonnenDlg = std::make_unique<CSonnenDlg>();
     RegistriereVorlage();
     RegistriereMenu();
 }

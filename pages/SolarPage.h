@@ -19,6 +19,7 @@ class CAuswertDaten;
 class CGridCtrl;
 class CHaus2;
 class CKelvoErgebnisse;
+class CSonnenDlg;
 
 class CSolarPage : public CEingabeSeite {
   public:
@@ -97,6 +98,8 @@ class CSolarPage : public CEingabeSeite {
     void Optimiere(bool& erhoeht);
 
     CHaus2* m_haus;
+    // Held as the page always held it; no control of the page opens it.
+    std::unique_ptr<CSonnenDlg> m_sonnenDlg;
     CVRMString m_anlage;
     CVRMwerteListe m_werte;
     CGridCtrl* m_grid = nullptr;
