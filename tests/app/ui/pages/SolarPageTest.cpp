@@ -7,6 +7,12 @@
 #include <QAbstractButton>
 
 #include "app/doc/KelvoDocSolar.h"
+#include "app/frame/MainFrame.h"
+#include "dialogs/KelvoView1.h"
+#include "dialogs/DlgSolGewinne.h"
+#include "controls/grid/InPlaceEdit.h"
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include "model/app/OptionIds.h"
 #include "model/results/AuswertDaten.h"
 #include "model/results/KelvoErgebnisse.h"
@@ -205,6 +211,66 @@ TEST_F(SolarPageTest, CalculatedGainsShowTheSameInTheEvaluationAfterAFreshStart)
     dokument->GetAuswertDaten(nachher, record, monate, 0, 0.0f);
     for (TErgebnisReihe r : {ER_SolarWW, ER_SolarHeiz, ER_Einspeisung1})
         EXPECT_NEAR(nachher.Summe(r), vorher.Summe(r), 0.05f) << r;  // gains stored with 2 decimals
+}
+
+// A user opens the copy's solar page with the project window's button, enlarges the
+// collector area and saves, sends January's solar heat to the heating first, enters a
+// ground gain for January in the gains dialog and lets the program calculate the feed-in:
+// the user database holds each step.
+TEST_F(SolarPageTest, AUserEditsThePlantItsOrderAndItsGains) {
+    Meier();
+    CMainFrame& frame = *app->GetMainFrame();
+    auto* view = dynamic_cast<CKelvoView1*>(frame.Arbeitsflaeche()->currentSubWindow()->widget());
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(&view->GetDocument(), dokument);
+    auto& solarKnopf = Element<QWidget>(*view, CKelvoView1::kIdcSolarDaten);
+    ASSERT_TRUE(solarKnopf.isEnabled());
+    uitest::click(solarKnopf, solarKnopf.rect().center());
+    uitest::processEvents();
+    auto* seite = dynamic_cast<CSolarPage*>(dokument->GetSeite(CKelvoDoc::kSolarSeite));
+    ASSERT_NE(seite, nullptr);
+    ASSERT_TRUE(seite->isVisible());
+
+    Tippe(*seite, CSolarPage::kIdFlaeche, "12.5");
+    EXPECT_TRUE(Aktiv(*seite, CEingabeSeite::kIdSpeichern));
+    Druecke(*seite, CEingabeSeite::kIdSpeichern);
+    EXPECT_FLOAT_EQ(QString::fromStdU16String(Datei(kMeierAnlage, u"KFlaeche")).toFloat(), 12.5f);
+    EXPECT_FALSE(Aktiv(*seite, CEingabeSeite::kIdSpeichern));
+
+    Druecke(*seite, CSolarPage::kIdAendern);
+    CGridCtrl& grid = *seite->Grid();
+    uitest::click(grid, Mitte(grid, 0, 1));
+    Kontextmenue(grid, 0, 1, 32806);
+    uitest::dialogs().expectMessageBox(platform::id::OK);  // 3652
+    Druecke(*seite, CSolarPage::kIdOrderSpeichern);
+    EXPECT_EQ(Datei(kMeierHaus, u"SolarWohin1").substr(0, 2), u"2#");
+
+    uitest::dialogs().expectDialog(u"Solar inputs", [&](QDialog& d) {
+        auto& dlg = dynamic_cast<CDlgSolGewinne&>(d);
+        Druecke(dlg, CDlgSolGewinne::kIdAendern[2]);
+        CGridCtrl& erde = *dlg.Grid(3);
+        uitest::click(erde, Mitte(erde, 1, 1));
+        uitest::type(erde, "3");
+        ASSERT_NE(erde.InPlaceEditor(), nullptr);
+        uitest::type(*erde.InPlaceEditor(), "0");
+        uitest::key(*erde.InPlaceEditor(), Qt::Key_Tab);
+        uitest::processEvents();
+        uitest::type(erde, "4");
+        ASSERT_NE(erde.InPlaceEditor(), nullptr);
+        uitest::type(*erde.InPlaceEditor(), "2.5");
+        uitest::key(*erde.InPlaceEditor(), Qt::Key_Return);
+        uitest::processEvents();
+        Druecke(dlg, CDlgSolGewinne::kIdSpeichern[2]);
+        Druecke(dlg, ui::kIdOk);
+    });
+    Druecke(*seite, CSolarPage::kIdGewinne);
+    const std::u16string januar = Datei(kMeierAnlage, u"SolarGewinnE0");
+    EXPECT_EQ(januar, u"30.00#42.50#") << QString::fromStdU16String(januar).toStdString();
+
+    uitest::dialogs().expectMessageBox(platform::id::YES);  // 3764
+    Druecke(*seite, CSolarPage::kIdBerechnen);
+    // January's heat now goes to the heating first: its gain is the feed-in's.
+    EXPECT_FALSE(Datei(kMeierAnlage, u"SolarGewinnH0").empty());
 }
 
 TEST_F(SolarPageTest, Screenshots) {
