@@ -12,6 +12,7 @@
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMStringArray.h"
 #include "core/value/VRMdatenProvider.h"
+#include "dialogs/BiboSchreibschutz.h"
 #include "dialogs/DlgKollDatenLogik.h"
 #include "dialogs/DlgTexte.h"
 #include "evaluation/AuswertManager.h"
@@ -215,7 +216,7 @@ bool CDlgKollDaten::DarfAendernName(const CVRMString& kollektor) const {
         KVSMessageBoxCaptionID(text, textid::kProduktCaption, kHinweis);
         return false;
     }
-    return true;
+    return !MeldeVerworfeneBiboSchreibung(kollektor, kKollektorDaten);
 }
 
 void CDlgKollDaten::Freigabe() {

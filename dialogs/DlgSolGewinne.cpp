@@ -11,6 +11,7 @@
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMStringArray.h"
 #include "core/value/VRMdatenProvider.h"
+#include "dialogs/BiboSchreibschutz.h"
 #include "dialogs/DlgKollDaten.h"
 #include "dialogs/DlgSolGewinneLogik.h"
 #include "dialogs/DlgTexte.h"
@@ -263,7 +264,7 @@ void CDlgSolGewinne::BeendeEdit(int art) {
 }
 
 void CDlgSolGewinne::SpeichereGrid(int art) {
-    if (!ChangeBiboKomponente(9, m_anlage)) return;
+    if (!ChangeBiboKomponente(9, m_anlage) || MeldeVerworfeneBiboSchreibung(m_anlage, kTitel)) return;
     ResetAlleBerechnungen();
     LeseWerte();
     CGridCtrl* g = Grid(art);
@@ -382,6 +383,7 @@ void CDlgSolGewinne::onOK() {
         }
     }
     if (!LeseWerte()) return;
+    if (m_modified && MeldeVerworfeneBiboSchreibung(m_anlage, kTitel)) return;
     if (m_modified) {
         ResetAlleBerechnungen();
         for (int art = 1; art <= 3; ++art)

@@ -15,6 +15,7 @@
 #include "core/text/ResManager.h"
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
+#include "dialogs/BiboSchreibschutz.h"
 #include "dialogs/DlgSolGewinne.h"
 #include "dialogs/SonnenDlg.h"
 #include "evaluation/AuswertManager.h"
@@ -398,7 +399,8 @@ void CSolarPage::BeendeReihenfolge() {
 
 void CSolarPage::SpeichereReihenfolge() {
     ui::showChild(this, kIdHinweisAendern, false);
-    if (!DarfKomponenteAendern(0, m_haus->GetName()) || !DarfKomponenteAendern(9, m_anlage)) {
+    if (!DarfKomponenteAendern(0, m_haus->GetName()) || !DarfKomponenteAendern(9, m_anlage) ||
+        WirdVerworfen()) {
         ui::showChild(this, kIdHinweisAendern, true);
         return;
     }
@@ -436,7 +438,13 @@ bool CSolarPage::PruefeEingaben() {
 }
 
 bool CSolarPage::DarfSpeichern() {
-    return DarfKomponenteAendern(0, m_haus->GetName()) && DarfKomponenteAendern(9, m_anlage);
+    return DarfKomponenteAendern(0, m_haus->GetName()) && DarfKomponenteAendern(9, m_anlage) &&
+           !WirdVerworfen();
+}
+
+bool CSolarPage::WirdVerworfen() const {
+    return MeldeVerworfeneBiboSchreibung(m_haus->GetName(), kTitel) ||
+           MeldeVerworfeneBiboSchreibung(m_anlage, kTitel);
 }
 
 void CSolarPage::UebernimmWerte() {
@@ -473,7 +481,7 @@ bool CSolarPage::Vorbedingungen() {
         KVSMessageBoxID(kErstSpeichern, textid::kProduktCaption, kHinweis);
         return false;
     }
-    return true;
+    return !WirdVerworfen();
 }
 
 bool CSolarPage::Einspeisung(const Reihenfolgen& o, CSolareGewinne& heizung,

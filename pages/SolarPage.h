@@ -78,6 +78,8 @@ class CSolarPage : public CEingabeSeite {
     void LeseFarben();
     void Freigabe();
     bool Geschuetzt() const;
+    // The house or the plant is a library record the user database would drop (told).
+    bool WirdVerworfen() const;
     void LadeReihenfolgen();
 
     void OnBenutzt();

@@ -113,6 +113,23 @@ TEST_F(SolarPageTest, CancelOfTheOrderEditRestoresTheHouseOrder) {
     EXPECT_NE(BoxTexte()[0].find(u"end the editing"), std::u16string::npos);
 }
 
+// With the "conf" switch the library's plant may be edited, but the user database takes
+// no library records: the save is refused with a message instead of seeming to succeed.
+TEST_F(SolarPageTest, WithConfALibraryPlantIsNotReportedAsSaved) {
+    Starte(false, {u"-conf"});
+    dokument = app->OpenDocumentFile(Projekt(kBeispiel));
+    ASSERT_NE(dokument, nullptr);
+    CSolarPage& seite = Seite();
+    EXPECT_TRUE(Aktiv(seite, CSolarPage::kIdAendern));
+    Tippe(seite, CSolarPage::kIdFlaeche, "11");
+    uitest::dialogs().expectMessageBox(platform::id::OK);
+    Druecke(seite, CEingabeSeite::kIdSpeichern);
+    ASSERT_EQ(BoxTexte().size(), 1u);
+    EXPECT_NE(BoxTexte()[0].find(u"Error when saving data"), std::u16string::npos);
+    EXPECT_EQ(seite.m_modified, 1);
+    EXPECT_EQ(Datei(seite.Anlage(), u"KFlaeche"), u"");
+}
+
 TEST_F(SolarPageTest, NoToTheQuestionChangesNothing) {
     Meier();
     CSolarPage& seite = Seite();
