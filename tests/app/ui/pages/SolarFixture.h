@@ -44,10 +44,17 @@ class SolarFixture : public seitentest::SeitenFixture {
         store.save(h, false);
         for (TKelvoDatenID id : {ID_KFlaeche, ID_KNeigung, ID_KAusrichtung, ID_SolSollTemp,
                                  ID_SolTauschVerlust, ID_SolSollTempH, ID_SolTauschVerlustH,
-                                 ID_SolTauschVerlustE, ID_SolKollBez, ID_PufferVolumen, ID_PufferUeTemp})
+                                 ID_SolTauschVerlustE, ID_PufferVolumen, ID_PufferUeTemp})
             ISolar::set(CVRMString(kMeierAnlage), id, ISolar::get(anlage, id), 0);
+        // The feed temperatures the house page gives the plant when the house is saved.
+        ISolar::set(CVRMString(kMeierAnlage), ID_SolSollTemp,
+                    CVRMVariant(bib->Haus().GetWert(ID_WWSollTemp).GetUIntVal()), 0);
+        ISolar::set(CVRMString(kMeierAnlage), ID_SolSollTempH,
+                    CVRMVariant(static_cast<unsigned>(bib->Haus().GetWert(ID_HeizVorlauf).GetFloatVal())), 0);
         ISolar::SaveDaten(CVRMString(kMeierAnlage));
         ISolar::InitSolarAnlage(CVRMString(kMeierAnlage));
+        // The library hears of the collector of a plant it knows.
+        ISolar::set(CVRMString(kMeierAnlage), ID_SolKollBez, ISolar::get(anlage, ID_SolKollBez), 1);
         for (unsigned short art = 1; art <= 3; ++art) {
             CSolareGewinne g(1);
             ISolar::GetSolareGewinne(anlage, art, g);
