@@ -71,6 +71,7 @@ TEST_F(SolarDialogeTest, ANegativeGainIsStoredAsZeroWithOneNotice) {
         EXPECT_FALSE(d.isVisible());
     });
     EXPECT_EQ(Zaehle(BoxTexte(), u"lower than 0 kWh"), 1);
+    EXPECT_EQ(BoxTexte().size(), 1u) << QString::fromStdU16String(BoxTexte().at(0)).toStdString();
     CSolareGewinne g(1);
     ISolar::GetSolareGewinne(CVRMString(kMeierAnlage), 1, g);
     EXPECT_FLOAT_EQ(g.GetGewinnWert(0), 0.0f);
@@ -83,6 +84,7 @@ TEST_F(SolarDialogeTest, ALossChangeRaisesTheHotWaterTemperatureShown) {
     Meier();
     GewinneDialog([&](CDlgSolGewinne& d) {
         const unsigned temp = d.m_wawaTemp, verlust = d.m_wawaVerlust;
+        EXPECT_GT(temp, 40u);
         Tippe(d, CDlgSolGewinne::kIdWawaVerlust, QString::number(verlust + 3));
         uitest::key(Element<QLineEdit>(d, CDlgSolGewinne::kIdWawaVerlust), Qt::Key_Return);
         uitest::processEvents();

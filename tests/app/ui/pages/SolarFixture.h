@@ -46,11 +46,6 @@ class SolarFixture : public seitentest::SeitenFixture {
                                  ID_SolTauschVerlust, ID_SolSollTempH, ID_SolTauschVerlustH,
                                  ID_SolTauschVerlustE, ID_PufferVolumen, ID_PufferUeTemp})
             ISolar::set(CVRMString(kMeierAnlage), id, ISolar::get(anlage, id), 0);
-        // The feed temperatures the house page gives the plant when the house is saved.
-        ISolar::set(CVRMString(kMeierAnlage), ID_SolSollTemp,
-                    CVRMVariant(bib->Haus().GetWert(ID_WWSollTemp).GetUIntVal()), 0);
-        ISolar::set(CVRMString(kMeierAnlage), ID_SolSollTempH,
-                    CVRMVariant(static_cast<unsigned>(bib->Haus().GetWert(ID_HeizVorlauf).GetFloatVal())), 0);
         ISolar::SaveDaten(CVRMString(kMeierAnlage));
         ISolar::InitSolarAnlage(CVRMString(kMeierAnlage));
         // The library hears of the collector of a plant it knows.
@@ -68,6 +63,11 @@ class SolarFixture : public seitentest::SeitenFixture {
         store.save(p, true);
         dokument = app->OpenDocumentFile(CVRMString(kMeier));
         EXPECT_NE(dokument, nullptr);
+        // The feed temperatures the house page gives the plant when the house is saved.
+        ISolar::set(CVRMString(kMeierAnlage), ID_SolSollTemp,
+                    CVRMVariant(bib->Haus().GetWert(ID_WWSollTemp).GetUIntVal()), 0);
+        ISolar::set(CVRMString(kMeierAnlage), ID_SolSollTempH,
+                    CVRMVariant(static_cast<unsigned>(bib->Haus().GetWert(ID_HeizVorlauf).GetFloatVal())), 1);
         return *dokument;
     }
 
