@@ -54,7 +54,7 @@ void RegistriereDlgKollDatenVorlage() {
     using D = CDlgKollDaten;
     if (ui::findDialogTemplate(D::kIDD)) return;
     const std::vector<ui::ControlSpec> c = {
-        {D::kIdKollektor, K::DropList, {7, 5, 230, 80}},
+        {D::kIdKollektor, K::DropList, {7, 5, 230, 17}},
         {D::kIdNeu, K::Button, {236, 4, 350, 18}},
         {1892, K::Group, {7, 22, 350, 180}},
         {D::kIdPlatz, K::Static, {12, 34, 345, 156}},
@@ -62,7 +62,7 @@ void RegistriereDlgKollDatenVorlage() {
         {D::kIdSpeichern, K::Button, {12, 160, 62, 174}},
         {D::kIdAbbrechen, K::Button, {66, 160, 116, 174}},
         {1910, K::Static, {7, 188, 70, 198}},
-        {D::kIdTyp, K::DropList, {72, 186, 200, 240}},
+        {D::kIdTyp, K::DropList, {72, 186, 200, 198}},
         {1912, K::Static, {210, 188, 290, 198}},
         {D::kIdAusrichtung, K::Edit, {292, 186, 322, 198}},
         {1913, K::Static, {210, 202, 290, 212}},
@@ -113,9 +113,13 @@ bool CDlgKollDaten::onInitDialog() {
 }
 
 void CDlgKollDaten::doDataExchange(ui::DataExchange& dx) {
-    std::u16string name = m_kollektor;
-    dx.listText(kIdKollektor, name);
-    m_kollektor = CVRMString(name);
+    // A name the list does not hold stays as it is; an empty box does not empty it.
+    const QComboBox* box = Box(this, kIdKollektor);
+    if (!box || box->currentIndex() >= 0) {
+        std::u16string name = m_kollektor;
+        dx.listText(kIdKollektor, name);
+        m_kollektor = CVRMString(name);
+    }
     dx.listIndex(kIdTyp, m_typ);
     dx.integer(kIdAusrichtung, m_ausrichtung, -180, 180);
     dx.unsignedInt(kIdNeigung, m_neigung, 0, 90);
@@ -148,10 +152,12 @@ void CDlgKollDaten::ErzeugeGrid() {
     m_grid->SetEditable(false);
     m_grid->SetBkColor(static_cast<grid::Colour>(m_hintergrund));
     m_grid->SetAllItemsBkColour(static_cast<grid::Colour>(m_hintergrund));
+    // The whole table fits the placeholder: no scroll bars.
     const int breite = r.width() - 4;
     const int erste = breite * 17 / 100;
     m_grid->SetColumnWidth(0, erste);
     for (int c = 1; c < kSpalten; ++c) m_grid->SetColumnWidth(c, (breite - erste) / 12);
+    for (int z = 0; z < kZeilen; ++z) m_grid->SetRowHeight(z, (r.height() - 4) / kZeilen);
     grid::Font fett = m_grid->GetFont();
     fett.weight = 700;
     const unsigned mitte = grid::kFormatCentre | ui::dt::VCenter | ui::dt::SingleLine;

@@ -73,14 +73,14 @@ void RegistriereDlgSolGewinneVorlage() {
         {D::kIdWawaVerlust, K::Edit, {104, 216, 134, 228}},
         {D::kIdHeizTemp, K::Edit, {240, 201, 270, 213}, 0, u"", ui::cs::EditReadOnly},
         {D::kIdHeizVerlust, K::Edit, {240, 216, 270, 228}},
-        {1978, K::Static, {284, 232, 374, 248}},
-        {D::kIdErdVerlust, K::Edit, {376, 216, 406, 228}},
+        {1978, K::Static, {284, 236, 374, 246}},
+        {D::kIdErdVerlust, K::Edit, {376, 234, 406, 246}},
         {1980, K::Group, {7, 256, 413, 298}},
         {2166, K::Static, {14, 268, 74, 278}},
-        {D::kIdKollektor, K::DropList, {76, 266, 236, 330}},
+        {D::kIdKollektor, K::DropList, {76, 266, 236, 278}},
         {D::kIdKollektorDlg, K::Button, {240, 265, 300, 279}},
         {1981, K::Static, {14, 283, 74, 293}},
-        {D::kIdTyp, K::DropList, {76, 281, 236, 340}},
+        {D::kIdTyp, K::DropList, {76, 281, 236, 293}},
         {1982, K::Static, {306, 268, 376, 278}},
         {D::kIdAusrichtung, K::Edit, {378, 266, 406, 278}},
         {1983, K::Static, {306, 283, 376, 293}},
@@ -154,9 +154,13 @@ bool CDlgSolGewinne::onInitDialog() {
 }
 
 void CDlgSolGewinne::doDataExchange(ui::DataExchange& dx) {
-    std::u16string name = m_kollektor;
-    dx.listText(kIdKollektor, name);
-    m_kollektor = CVRMString(name);
+    // A name the list does not hold stays as it is; an empty box does not empty it.
+    const QComboBox* box = Box(this, kIdKollektor);
+    if (!box || box->currentIndex() >= 0) {
+        std::u16string name = m_kollektor;
+        dx.listText(kIdKollektor, name);
+        m_kollektor = CVRMString(name);
+    }
     dx.listIndex(kIdTyp, m_typ);
     dx.integer(kIdAusrichtung, m_ausrichtung, -180, 180);
     dx.unsignedInt(kIdNeigung, m_neigung, 0, 90);

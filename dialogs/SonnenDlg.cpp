@@ -40,10 +40,10 @@ void RegistriereSonnenDlgVorlage() {
     if (ui::findDialogTemplate(D::kIDD)) return;
     std::vector<ui::ControlSpec> c = {
         {1984, K::Static, {7, 9, 40, 19}},
-        {D::kIdLand, K::DropList, {42, 7, 132, 80}},
+        {D::kIdLand, K::DropList, {42, 7, 132, 19}},
         {1986, K::Static, {140, 9, 160, 19}},
-        {D::kIdPlz, K::DropList, {162, 7, 225, 80}},
-        {D::kIdOrt, K::DropList, {7, 24, 160, 120}},
+        {D::kIdPlz, K::DropList, {162, 7, 225, 19}},
+        {D::kIdOrt, K::DropList, {7, 24, 160, 36}},
         {D::kIdNeu, K::Button, {164, 23, 225, 37}},
         {1990, K::Button, {164, 39, 225, 53}, 0, u"", ui::cs::Hidden},
         {1991, K::Static, {7, 41, 160, 51}, 0, u"", ui::cs::Hidden},

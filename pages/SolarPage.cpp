@@ -52,37 +52,40 @@ constexpr unsigned kTempsErhoeht = 3664;
 constexpr unsigned kKeineTabelle = 3179;     // "Could not create table!"
 constexpr uint32_t kHinweis = platform::mb::OK | platform::mb::ICONINFORMATION;
 constexpr int kMonate = 12;
+// The order group's title is too long for a frame caption: it stands wrapped inside the frame.
+constexpr int kTitelReihenfolge = 1958;
 constexpr int kOptionenGeaendert = 49;
 
 void RegistriereVorlage() {
     using S = CSolarPage;
     if (ui::findDialogTemplate(S::kIDD)) return;
     const std::vector<ui::ControlSpec> c = {
-        {1963, K::Group, {7, 3, 209, 92}},
-        {1964, K::Static, {14, 17, 150, 27}},
-        {S::kIdFlaeche, K::Edit, {156, 15, 202, 27}},
-        {1965, K::Static, {14, 33, 150, 43}},
-        {S::kIdNeigung, K::Edit, {156, 31, 202, 43}},
-        {1966, K::Static, {14, 49, 150, 59}},
-        {S::kIdAusrichtung, K::Edit, {156, 47, 202, 59}},
-        {1967, K::Static, {14, 65, 150, 75}},
-        {S::kIdPumpe, K::Edit, {156, 63, 202, 75}},
-        {1968, K::Group, {7, 96, 209, 140}},
-        {1969, K::Static, {14, 110, 150, 120}},
-        {S::kIdPuffer, K::Edit, {156, 108, 202, 120}},
-        {1970, K::Static, {14, 126, 150, 136}},
-        {S::kIdPufferUe, K::Edit, {156, 124, 202, 136}},
-        {S::kIdBenutzt, K::Check, {7, 146, 209, 158}},
-        {S::kIdGewinne, K::Button, {7, 162, 209, 176}},
-        {S::kIdHinweisBenutzt, K::Static, {7, 180, 209, 222}},
-        {1959, K::Group, {215, 3, 413, 200}},
-        {S::kIdPlatz, K::Static, {222, 15, 406, 150}},
-        {S::kIdHinweisAendern, K::Static, {222, 153, 406, 163}},
-        {S::kIdAendern, K::Button, {222, 166, 272, 180}},
-        {S::kIdOrderSpeichern, K::Button, {222, 166, 272, 180}},
-        {S::kIdOrderAbbrechen, K::Button, {276, 166, 326, 180}},
-        {S::kIdBerechnen, K::Button, {222, 183, 312, 197}},
-        {S::kIdOptimieren, K::Button, {316, 183, 406, 197}},
+        {1963, K::Group, {7, 3, 168, 92}},
+        {1964, K::Static, {14, 17, 118, 27}},
+        {S::kIdFlaeche, K::Edit, {122, 15, 162, 27}},
+        {1965, K::Static, {14, 33, 118, 43}},
+        {S::kIdNeigung, K::Edit, {122, 31, 162, 43}},
+        {1966, K::Static, {14, 49, 118, 59}},
+        {S::kIdAusrichtung, K::Edit, {122, 47, 162, 59}},
+        {1967, K::Static, {14, 65, 118, 75}},
+        {S::kIdPumpe, K::Edit, {122, 63, 162, 75}},
+        {1968, K::Group, {7, 96, 168, 140}},
+        {1969, K::Static, {14, 110, 118, 120}},
+        {S::kIdPuffer, K::Edit, {122, 108, 162, 120}},
+        {1970, K::Static, {14, 126, 118, 136}},
+        {S::kIdPufferUe, K::Edit, {122, 124, 162, 136}},
+        {S::kIdBenutzt, K::Check, {7, 146, 168, 164}},
+        {S::kIdGewinne, K::Button, {7, 168, 168, 182}},
+        {S::kIdHinweisBenutzt, K::Static, {7, 186, 168, 236}},
+        {1959, K::Group, {174, 3, 413, 200}},
+        {kTitelReihenfolge, K::Static, {179, 13, 408, 31}},
+        {S::kIdPlatz, K::Static, {179, 33, 408, 150}},
+        {S::kIdHinweisAendern, K::Static, {179, 153, 408, 163}},
+        {S::kIdAendern, K::Button, {179, 166, 229, 180}},
+        {S::kIdOrderSpeichern, K::Button, {179, 166, 229, 180}},
+        {S::kIdOrderAbbrechen, K::Button, {233, 166, 283, 180}},
+        {S::kIdBerechnen, K::Button, {179, 183, 292, 197}},
+        {S::kIdOptimieren, K::Button, {295, 183, 408, 197}},
         {1971, K::Static, {330, 168, 406, 178}},
         {1012, K::Button, {330, 166, 406, 180}},
         {CEingabeSeite::kIdSpeichern, K::DefButton, {257, 242, 307, 256}},
@@ -195,7 +198,8 @@ void CSolarPage::InitSeite() {
     ErzeugeGrid();
     FillPageDaten(0);
     for (int id : {1971, 1012}) ui::showChild(this, id, false);
-    if (auto* hinweis = qobject_cast<QLabel*>(ui::child(this, kIdHinweisBenutzt))) hinweis->setWordWrap(true);
+    for (int id : {kIdHinweisBenutzt, kTitelReihenfolge, static_cast<int>(kIdBenutzt)})
+        if (auto* text = qobject_cast<QLabel*>(ui::child(this, id))) text->setWordWrap(true);
     for (int id : {kIdPuffer, kIdPufferUe})
         if (auto* feld = qobject_cast<QLineEdit*>(ui::child(this, id)))
             QObject::connect(feld, &QLineEdit::textEdited, this, [this] { m_pufferGeaendert = 1; });
@@ -274,7 +278,7 @@ void CSolarPage::OnOptionsChanged(int optionId) {
 std::vector<SDlgText> CSolarPage::Texte() const {
     return {{1963, 4830, true}, {1964, 4831}, {1965, 4833}, {1966, 4834}, {1967, 4835},
             {1968, 4836, true}, {1969, 4837}, {1970, 4838}, {kIdBenutzt, 4829},
-            {kIdGewinne, 4842}, {1959, 4822, true}, {kIdHinweisAendern, 4823},
+            {kIdGewinne, 4842}, {kTitelReihenfolge, 4822}, {kIdHinweisAendern, 4823},
             {kIdAendern, 4825}, {kIdOrderSpeichern, 4826}, {kIdOrderAbbrechen, 4824},
             {kIdBerechnen, 4827}, {kIdOptimieren, 4828}, {kIdHinweisBenutzt, 4843},
             {1971, 4840}, {1012, 4841}};
