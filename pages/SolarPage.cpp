@@ -262,6 +262,8 @@ void CSolarPage::FuelleGrid() {
     if (!m_grid || !hasWindow()) return;
     for (int m = 0; m < kMonate; ++m)
         for (int rang = 1; rang <= 3; ++rang) ZeigeZelle(m, rang);
+    // Once the page is laid out the grid knows its client area: the columns fill it.
+    m_grid->ExpandToFit();
     m_grid->update();
 }
 
