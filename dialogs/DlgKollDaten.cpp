@@ -153,11 +153,11 @@ void CDlgKollDaten::ErzeugeGrid() {
     m_grid->SetBkColor(static_cast<grid::Colour>(m_hintergrund));
     m_grid->SetAllItemsBkColour(static_cast<grid::Colour>(m_hintergrund));
     // The whole table fits the placeholder: no scroll bars.
-    const int breite = r.width() - 4;
+    const int breite = r.width() - 6;
     const int erste = breite * 17 / 100;
     m_grid->SetColumnWidth(0, erste);
     for (int c = 1; c < kSpalten; ++c) m_grid->SetColumnWidth(c, (breite - erste) / 12);
-    for (int z = 0; z < kZeilen; ++z) m_grid->SetRowHeight(z, (r.height() - 4) / kZeilen);
+    for (int z = 0; z < kZeilen; ++z) m_grid->SetRowHeight(z, (r.height() - 6) / kZeilen);
     grid::Font fett = m_grid->GetFont();
     fett.weight = 700;
     const unsigned mitte = grid::kFormatCentre | ui::dt::VCenter | ui::dt::SingleLine;
