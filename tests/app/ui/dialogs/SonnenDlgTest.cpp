@@ -63,9 +63,11 @@ TEST_F(SonnenDlgTest, ANewLocationKeepsTheHoursTypedForIt) {
     CVRMdatenProvider2::Get().LeseSonnenMonatsStd(name, stunden);
     EXPECT_FLOAT_EQ(stunden[0], 123.0f);
     EXPECT_FLOAT_EQ(stunden[6], 250.5f);
-    const auto datei = Bytes();
-    ASSERT_TRUE(datei.has_value());
-    EXPECT_NE(QString::fromUtf8(QByteArray::fromStdString(*datei)).indexOf(QStringLiteral("Sonnenhausen")), -1);
+    bool gespeichert = false;
+    for (const std::u16string& zeile :
+         testsupport::ReadDatabaseLines(std::filesystem::path(app->GetAktDatenbank().toUtf8())))
+        gespeichert = gespeichert || QString::fromStdU16String(zeile).contains(u"sonnenhausen", Qt::CaseInsensitive);
+    EXPECT_TRUE(gespeichert);
 }
 
 }  // namespace
