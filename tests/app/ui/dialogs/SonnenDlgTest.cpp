@@ -48,7 +48,7 @@ TEST_F(SonnenDlgTest, ANewLocationKeepsTheHoursTypedForIt) {
     const CVRMString name(u"Sonnenhausen 12345");
     Dialog([&](CSonnenDlg& d) {
         uitest::dialogs().expectDialog({}, [&](QDialog& n) {
-            uitest::type(*ui::child(&n, CNameDlg::kIdcName), QString::fromStdU16String(name));
+            uitest::type(*ui::child(&n, dialogs::CNameDlg::kIdcName), QString::fromStdU16String(name));
             uitest::click(*ui::child(&n, 1), {5, 5});
         });
         Druecke(d, CSonnenDlg::kIdNeu);
