@@ -7,6 +7,7 @@
 #include "app/options/OptionenBefehle.h"
 #include "dialogs/HilfsDialogBefehle.h"
 #include "pages/ProjektSeiten.h"
+#include "pages/SolarPage.h"
 #include "dialogs/VDI4650Befehle.h"
 
 void CKelvoAppBefehle::Setze(int id, Befehl befehl) { m_befehle[id] = std::move(befehl); }
@@ -36,6 +37,7 @@ void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     RegistriereErgebnisBefehle(befehle);
     // The project's data pages (project, house) for the project window's buttons.
     RegistriereProjektSeiten();
+    RegistriereSolarPage();
     RegistriereVDI4650Befehle(befehle);
     RegistriereProjektAblaufBefehle(befehle);
 }

@@ -1,0 +1,38 @@
+#include "dialogs/DlgSolGewinneLogik.h"
+
+#include <charconv>
+#include <string>
+
+namespace solargewinne {
+
+float Zahl(const std::u16string& text) {
+    std::string s;
+    for (char16_t c : text) {
+        if (c == u' ' || c == u'\t') continue;
+        if (c > 127) return 0.0f;
+        s.push_back(c == u',' ? '.' : static_cast<char>(c));
+    }
+    float wert = 0.0f;
+    const auto [rest, fehler] = std::from_chars(s.data(), s.data() + s.size(), wert);
+    return fehler == std::errc() && rest == s.data() + s.size() ? wert : 0.0f;
+}
+
+SGelesen LeseGewinne(int art, float temperatur, const std::array<SMonatsTexte, 12>& monate) {
+    SGelesen g;
+    for (unsigned short m = 0; m < 12; ++m) {
+        float temp = art == 3 ? Zahl(monate[m].temperatur) : temperatur;
+        float energie = Zahl(monate[m].energie);
+        if (temp < kMindestTemp) {
+            temp = kMindestTemp;
+            g.tempAngehoben = true;
+        }
+        if (energie < 0.0f) {
+            energie = 0.0f;
+            g.energieAngehoben = true;
+        }
+        g.gewinne.SetGewinn(m, temp, energie, 1);
+    }
+    return g;
+}
+
+}  // namespace solargewinne
