@@ -1,0 +1,153 @@
+#include "pages/WP1Page.h"
+
+#include <QLineEdit>
+
+#include "app/shell/KelvoApp.h"
+#include "controls/small/FloatEdit.h"
+#include "model/app/KelvoAppServices.h"
+#include "platform/errors/UserException.h"
+#include "platform/ui/DataExchange.h"
+#include "platform/ui/DialogTemplate.h"
+
+namespace {
+
+using K = ui::ControlKind;
+using P = CWP1Page;
+
+constexpr unsigned kTitel = 3716;  // "Heat pump data (2)"
+constexpr int kGrVerdampfer = 2035, kTxVerdampfer = 1462, kTxVerfluessiger = 1465,
+              kErVerdampfer = 1569, kErVerfluessiger = 1571, kGrInterpol = 2036, kTxMinVorlauf = 1459,
+              kTxMaxQuelle = 1460, kErMinVorlauf = 1570, kErMaxQuelle = 1572, kGrZweistufig = 1687,
+              kTxWaWaSommer = 1688, kGrProdukt = 2202, kTxIdent = 2037, kTxDatei = 2039, kTxPreis = 2044,
+              kTxPGS = 2439, kTxWaehlen = 2038;
+
+// `punkt`: the field refuses the decimal separator (whole numbers only).
+ui::ControlSpec Zahl(int id, ui::Rect du, bool ganz) {
+    return {id, K::Custom, du, 0, u"", 0, [ganz](QWidget* p) { return new CFloatEdit(p, ganz ? 0 : 1); }};
+}
+
+void RegistriereVorlage() {
+    if (ui::findDialogTemplate(P::kIDD)) return;
+    const unsigned versteckt = ui::cs::Hidden;
+    std::vector<ui::ControlSpec> c = {
+        {kTxWaehlen, K::Static, {7, 6, 80, 16}},
+        {P::kIdListe, K::DropList, {82, 4, 300, 16}},
+        {kGrVerdampfer, K::Group, {7, 22, 413, 92}},
+        {kTxVerdampfer, K::Static, {14, 36, 150, 46}},
+        Zahl(P::kIdVerdampfer, {152, 34, 196, 46}, false),
+        {kTxVerfluessiger, K::Static, {14, 54, 150, 64}},
+        Zahl(P::kIdVerfluessiger, {152, 52, 196, 64}, true),
+        {kErVerdampfer, K::Static, {204, 32, 406, 58}},
+        {kErVerfluessiger, K::Static, {204, 60, 406, 86}},
+        {kGrInterpol, K::Group, {7, 96, 413, 172}},
+        {kTxMinVorlauf, K::Static, {14, 110, 150, 120}},
+        {P::kIdMinVorlauf, K::Edit, {152, 108, 196, 120}},
+        {kTxMaxQuelle, K::Static, {14, 134, 150, 144}},
+        {P::kIdMaxQuelle, K::Edit, {152, 132, 196, 144}},
+        {kErMinVorlauf, K::Static, {204, 106, 406, 128}},
+        {kErMaxQuelle, K::Static, {204, 130, 406, 166}},
+        {P::kIdAuslegungGruppe, K::Group, {7, 176, 413, 206}, 0, u"", versteckt},
+        {P::kIdAuslegung, K::Check, {14, 187, 406, 203}, 0, u"", versteckt},
+        {kGrZweistufig, K::Group, {7, 208, 200, 236}, 0, u"", versteckt},
+        {kTxWaWaSommer, K::Static, {14, 220, 150, 230}, 0, u"", versteckt},
+        {P::kIdWaWaSommer, K::Edit, {152, 218, 196, 230}, 0, u"", versteckt},
+        {kGrProdukt, K::Group, {210, 208, 413, 236}},
+        {kTxIdent, K::Static, {214, 214, 250, 222}},
+        {P::kIdIdent, K::Edit, {252, 212, 330, 222}},
+        {kTxDatei, K::Static, {214, 224, 250, 232}},
+        {P::kIdDatei, K::Edit, {252, 224, 330, 234}},
+        {kTxPreis, K::Static, {334, 214, 360, 222}},
+        {P::kIdPreis, K::Edit, {362, 212, 410, 222}},
+        {kTxPGS, K::Static, {334, 224, 360, 232}, 0, u"PGS"},
+        {P::kIdPGS, K::Edit, {362, 224, 410, 234}, 0, u"", ui::cs::EditReadOnly},
+        {CWPSeite::kIdSpeichern, K::DefButton, {257, 242, 307, 256}},
+        {CWPSeite::kIdSchliessen, K::Button, {310, 242, 360, 256}},
+        {CWPSeite::kIdHilfe, K::Button, {363, 242, 413, 256}},
+    };
+    ui::registerDialogTemplate({P::kIDD, {420, 262}, 0, u"", std::move(c)});
+}
+
+}  // namespace
+
+CWP1Page::CWP1Page()
+    : CWPSeite({kIDD, kTitel, CKVSDatenSheetProtokoll::kWP1, CKVSDatenSheetProtokoll::kWP2, u"datenwp2",
+                u"WPumpe-Daten WPumpePage1"}) {
+    RegistriereVorlage();
+}
+
+void CWP1Page::InitSeite() {
+    FillPageDaten(0);
+    ui::showChild(this, kIdAuslegungGruppe, true);
+    ui::showChild(this, kIdAuslegung, true);
+    for (int id : kProduktIds) ui::showChild(this, id, false);
+    if (auto* pgs = qobject_cast<QLineEdit*>(ui::child(this, kIdPGS))) pgs->setReadOnly(true);
+}
+
+void CWP1Page::FillPageDaten(int) {
+    m_verdampfer = m_werte.get(ID_TempDiffVerdampf).GetFloatVal();
+    m_verfluessiger = m_werte.get(ID_TempDiffVerfluess).GetFloatVal();
+    m_minVorlauf = m_werte.get(ID_MinInterpolTempVL).GetUIntVal();
+    m_maxQuelle = m_werte.get(ID_MaxInterpolTempSO).GetUIntVal();
+    m_waWaSommer = m_werte.get(ID_WaWaSommer).GetUIntVal();
+    m_preis = m_werte.get(ID_WPpreis).GetUIntVal();
+    m_auslegung = m_werte.get(ID_Auslegung).GetIntVal();
+    m_ident = m_werte.get(ID_WPident).GetStringVal();
+    m_datei = m_werte.get(ID_WPdatei).GetStringVal();
+    m_pgs = m_werte.get(ID_PGS).GetStringVal();
+    ZeigeWerte();
+}
+
+std::vector<SDlgText> CWP1Page::Texte() const {
+    return {{kGrVerdampfer, 4941, true}, {kTxVerdampfer, 4942},       {kTxVerfluessiger, 4943},
+            {kErVerdampfer, 4945},       {kErVerfluessiger, 4946},    {kGrInterpol, 4947, true},
+            {kTxMinVorlauf, 4948},       {kTxMaxQuelle, 4949},        {kErMinVorlauf, 4951},
+            {kErMaxQuelle, 4952},        {kIdAuslegungGruppe, 4953, true}, {kIdAuslegung, 4954},
+            {kGrZweistufig, 4955, true}, {kTxWaWaSommer, 4956},       {kTxIdent, 4957},
+            {kTxDatei, 5229},            {kTxPreis, 5230},            {kTxWaehlen, 4959}};
+}
+
+std::vector<int> CWP1Page::Aenderungen() const {
+    return {kIdVerdampfer, kIdVerfluessiger, kIdMaxQuelle, kIdMinVorlauf, kIdWaWaSommer,
+            kIdIdent,      kIdDatei,         kIdPreis,     kIdPGS,        kIdAuslegung};
+}
+
+void CWP1Page::Austausch(ui::DataExchange& dx) {
+    dx.floating(kIdVerdampfer, m_verdampfer, 0.0f, 20.0f);
+    dx.floating(kIdVerfluessiger, m_verfluessiger, 0.0f, 20.0f);
+    dx.unsignedInt(kIdMinVorlauf, m_minVorlauf, 10, 50);
+    dx.unsignedInt(kIdMaxQuelle, m_maxQuelle, 0, 50);
+    dx.check(kIdAuslegung, m_auslegung);
+    dx.unsignedInt(kIdWaWaSommer, m_waWaSommer);
+    dx.unsignedInt(kIdPreis, m_preis);
+    dx.text(kIdIdent, m_ident);
+    dx.text(kIdDatei, m_datei);
+    dx.text(kIdPGS, m_pgs);
+}
+
+int CWP1Page::SaveModifiedData() {
+    if (!m_modified) return 1;
+    try {
+        if (!DarfAendern()) {
+            FillPageDaten(0);
+            m_modified = 0;
+            EnableControls();
+            return 1;
+        }
+        if (hasWindow() && !LeseWerte()) return 0;
+        GetKelvoApp().ResetAuswertungen();
+        m_werte.get(ID_TempDiffVerdampf) = m_verdampfer;
+        m_werte.get(ID_TempDiffVerfluess) = m_verfluessiger;
+        m_werte.get(ID_MinInterpolTempVL) = m_minVorlauf;
+        m_werte.get(ID_MaxInterpolTempSO) = m_maxQuelle;
+        m_werte.get(ID_WaWaSommer) = m_waWaSommer;
+        m_werte.get(ID_Auslegung) = m_auslegung == 1;
+        m_werte.get(ID_WPident) = CVRMString(m_ident);
+        m_werte.get(ID_WPdatei) = CVRMString(m_datei);
+        m_werte.get(ID_WPpreis) = m_preis;
+        m_werte.get(ID_PGS) = CVRMString(m_pgs);
+        SchreibeUndMelde();
+        return 1;
+    } catch (const platform::UserException&) {
+        return 0;
+    }
+}
