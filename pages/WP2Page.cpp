@@ -38,7 +38,7 @@ constexpr unsigned kArten[] = {4449, 5256, 5300, 5301};
 constexpr int kOptionFarben = 49;
 constexpr int kTxArt = 2040, kTxWaehlen = 2043;
 constexpr int kKindLuft = 1, kKindWasser = 2, kKindDirekt = 3, kKindLuftAlt = 4;
-constexpr ui::ColourRef kGrau = ui::rgb(224, 224, 224);
+constexpr grid::Colour kGrau = ui::rgb(224, 224, 224).value;
 // The columns of the coefficients, computed and never typed.
 constexpr int kCOPSpalten[] = {wptabelle::kSpalteCOP35, wptabelle::kSpalteCOP2};
 constexpr unsigned kKopfTexte1[wptabelle::kSpalten] = {3474, 3476, 3505, 3507, 3506, 3473,
@@ -161,7 +161,7 @@ void CWP2Page::ErzeugeTabelle() {
     t.SetFont(schrift);
     t.SetEditable(false);
     t.SetGridLines(grid::kLinesBoth);
-    t.SetGridColor(ui::rgb(0, 0, 0));
+    t.SetGridColor(ui::rgb(0, 0, 0).value);
     t.SetBkColor(m_farbeGrund);
     t.SetTextBkColor(m_farbeGrund);
     t.EnableSelection(false);
@@ -200,11 +200,12 @@ void CWP2Page::ErzeugeTabelle() {
 
 void CWP2Page::LeseFarben() {
     auto& optionen = GetKelvoAppObjekt().GetOptionsManager();
-    int32_t grund = static_cast<int32_t>(ui::rgb(255, 255, 255)), nenn = static_cast<int32_t>(ui::rgb(0, 255, 0));
+    int32_t grund = static_cast<int32_t>(ui::rgb(255, 255, 255).value);
+    int32_t nenn = static_cast<int32_t>(ui::rgb(0, 255, 0).value);
     optionen.GetLongWert(OPT_COLOR_BKGND_WPD, grund);
     optionen.GetLongWert(OPT_COLOR_STD_WWPD, nenn);
-    m_farbeGrund = static_cast<ui::ColourRef>(grund);
-    m_farbeNenn = static_cast<ui::ColourRef>(nenn);
+    m_farbeGrund = static_cast<grid::Colour>(grund);
+    m_farbeNenn = static_cast<grid::Colour>(nenn);
 }
 
 bool CWP2Page::onSetActive() {

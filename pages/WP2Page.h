@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "controls/grid/GridTypes.h"
 #include "controls/small/EnablerDisabler.h"
 #include "model/heatpump/WPDatenArray.h"
 #include "pages/WPSeite.h"
@@ -80,7 +81,8 @@ class CWP2Page : public CWPSeite {
     CWPDatenArray m_saetze{wptabelle::kDatenZeilen};
     CGridCtrl* m_tabelle = nullptr;
     CEnablerDisabler m_wwGruppe, m_luftGruppe, m_tabellenGruppe;
-    ui::ColourRef m_farbeGrund = ui::rgb(255, 255, 255), m_farbeNenn = ui::rgb(0, 255, 0);
+    // Cell colours as the grid keeps them (0x00bbggrr).
+    grid::Colour m_farbeGrund = ui::rgb(255, 255, 255).value, m_farbeNenn = ui::rgb(0, 255, 0).value;
 };
 
 // Registers the two heat-pump pages for the master-data sheet (page kinds 3 and 10).

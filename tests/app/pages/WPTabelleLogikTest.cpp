@@ -90,7 +90,7 @@ TEST(WPTabelleLogikTest, QuellTemperaturAusserhalbVerweigertAlles) {
 
 // A value of 0.1 or less shows "n/a"; a coefficient of 0.1 or less stays empty.
 TEST(WPTabelleLogikTest, ZeileEinesSatzes) {
-    // COP 35 = 8.4 / 2 = 4.2; COP x = 7.5 / 0.1 = 75 (power not above 0.01? 0.1 is, so 75).
+    // COP 35 = 8.4 / 2 = 4.2; COP x = 7.5 / 0.1 = 75: the field 0.1 shows "n/a", its quotient counts.
     const CWPLeistDaten satz(-5.0f, 8.4f, 7.5f, 2.0f, 0.1f, 6.4f, 0.05f, 55.0f, 60.0f);
     const Zeile z = wptabelle::ZeileVon(satz, u"%.0f", u"%.2f", u"n/a");
     const Zeile erwartet = {u"-5", u"8.40", u"2.00", u"6.40", u"4.20", u"55.00",
