@@ -143,6 +143,9 @@ void CWP2Page::InitSeite() {
     for (int id : {kIdMaxVorlauf, kIdLeistungUP, kIdLeistungSP, kIdMinLuft, kIdFluss, kIdZKWTverlust,
                    kIdZKWTpumpe, kIdArt, kIdListe, kIdAVE, kIdVSE})
         m_tabellenGruppe.AddEnableInvers(static_cast<unsigned>(id));
+    // Until a kind is known the labels keep their general wording.
+    m_textFluss = DlgText(4961).toStdU16String();
+    m_textPumpe = DlgText(4964).toStdU16String();
     QObject::connect(qobject_cast<QComboBox*>(ui::child(this, kIdArt)), &QComboBox::activated, this,
                      [this] { ui::guarded(ui::Msg::Command, [&] { KindGewaehlt(); }); });
     FillPageDaten(0);

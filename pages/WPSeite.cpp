@@ -185,6 +185,8 @@ int CWPSeite::CancelModifiedData(int) {
 
 void CWPSeite::WPumpeGewaehlt() {
     const std::u16string alt = m_auswahl;
+    // The entries go along into the members, so that a refused switch shows them again.
+    LeseWerte();
     const std::u16string neu = ui::childText(this, kIdListe);
     if (neu == alt) return;
     m_auswahl = neu;
@@ -271,11 +273,17 @@ bool CWPSeite::onCommand(int id, int notifyCode, ui::Window* from) {
 
 void CWPSeite::doDataExchange(ui::DataExchange& dx) {
     try {
-        Austausch(dx);
+        // The list first: an entry refused further on does not hide a switch of heat pump.
         dx.listText(kIdListe, m_auswahl);
+        Austausch(dx);
     } catch (const platform::UserException&) {
         m_austauschFehler = 1;
     }
+}
+
+bool CWPSeite::onKillActive() {
+    // An entry that is no number of its field keeps the user on the page.
+    return !hasWindow() || LeseWerte();
 }
 
 void CWPSeite::ZeigeWerte() {

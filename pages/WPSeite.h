@@ -46,6 +46,7 @@ class CWPSeite : public CKVSDatenPage {
                         const CVRMString& zweiterKey) override;
     void EnableControls() override;
     bool onSetActive() override;
+    bool onKillActive() override;
 
     // Adds a name to the heat-pump list when it is missing (kept sorted).
     void AddWPumpe(const CVRMString& name);

@@ -75,22 +75,33 @@ class WPSeitenFixture : public seitentest::SeitenFixture {
             if (box.currentIndex() == vorher) break;  // the page refused the step
         }
     }
-    // Clicks the cell, types `text` and ends the entry with Return.
+    // Clicks the cell, types `text` over what it holds and ends the entry with Return; an
+    // empty text clears the cell with Delete.
     static void TippeZelle(CGridCtrl& tabelle, int zeile, int spalte, const QString& text) {
         grid::Rect r;
         ASSERT_TRUE(tabelle.GetCellRect(zeile, spalte, &r));
         uitest::click(tabelle, QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
         uitest::processEvents();
-        if (text.isEmpty()) {
+        QWidget* fokus = QApplication::focusWidget();
+        ASSERT_NE(fokus, nullptr);
+        if (fokus != &tabelle) {
+            // The click opened the cell's editor: its text is typed over.
+            uitest::key(*fokus, Qt::Key_A, Qt::ControlModifier);
+            if (text.isEmpty()) uitest::key(*fokus, Qt::Key_Delete);
+            uitest::type(*fokus, text);
+            uitest::key(*fokus, Qt::Key_Return);
+        } else if (text.isEmpty()) {
             uitest::key(tabelle, Qt::Key_Delete);
         } else {
             uitest::type(tabelle, text.left(1));
             QWidget* editor = QApplication::focusWidget();
             ASSERT_NE(editor, nullptr);
+            ASSERT_NE(editor, &tabelle);
             uitest::type(*editor, text.mid(1));
             uitest::key(*editor, Qt::Key_Return);
         }
         uitest::processEvents();
+        ASSERT_EQ(tabelle.GetItemText(zeile, spalte), text.toStdU16String());
     }
     // The data rows of the grid as shown (rows 2 to 9).
     static std::vector<std::vector<std::u16string>> Zeilen(CGridCtrl& tabelle) {

@@ -286,9 +286,10 @@ TEST_F(WPSeitenTest, KnopfDesProjektfensters) {
     EXPECT_TRUE(Stammdaten().isVisible());
     const CVRMString wp = doc->WPumpe().getConsumerName();
     EXPECT_EQ(WP2().Geladen(), wp);
-    EXPECT_EQ(WP1().Geladen(), wp);
     EXPECT_FALSE(Liste(WP2()).isEnabled());
     EXPECT_EQ(Stammdaten().windowTitle().toStdU16String(), Sprachtext(3384) + u" - " + wp);
+    EXPECT_EQ(ZeigeWP1().Geladen(), wp);
+    EXPECT_FALSE(Liste(WP1()).isEnabled());
 }
 
 // Screenshots of the two pages and of the table being edited, in English and German.
