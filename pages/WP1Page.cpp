@@ -84,16 +84,16 @@ void CWP1Page::InitSeite() {
 }
 
 void CWP1Page::FillPageDaten(int) {
-    m_verdampfer = m_werte.get(ID_TempDiffVerdampf).GetFloatVal();
-    m_verfluessiger = m_werte.get(ID_TempDiffVerfluess).GetFloatVal();
-    m_minVorlauf = m_werte.get(ID_MinInterpolTempVL).GetUIntVal();
-    m_maxQuelle = m_werte.get(ID_MaxInterpolTempSO).GetUIntVal();
-    m_waWaSommer = m_werte.get(ID_WaWaSommer).GetUIntVal();
-    m_preis = m_werte.get(ID_WPpreis).GetUIntVal();
-    m_auslegung = m_werte.get(ID_Auslegung).GetIntVal();
-    m_ident = m_werte.get(ID_WPident).GetStringVal();
-    m_datei = m_werte.get(ID_WPdatei).GetStringVal();
-    m_pgs = m_werte.get(ID_PGS).GetStringVal();
+    m_verdampfer = Wert(ID_TempDiffVerdampf).GetFloatVal();
+    m_verfluessiger = Wert(ID_TempDiffVerfluess).GetFloatVal();
+    m_minVorlauf = Wert(ID_MinInterpolTempVL).GetUIntVal();
+    m_maxQuelle = Wert(ID_MaxInterpolTempSO).GetUIntVal();
+    m_waWaSommer = Wert(ID_WaWaSommer).GetUIntVal();
+    m_preis = Wert(ID_WPpreis).GetUIntVal();
+    m_auslegung = Wert(ID_Auslegung).GetIntVal();
+    m_ident = Wert(ID_WPident).GetStringVal();
+    m_datei = Wert(ID_WPdatei).GetStringVal();
+    m_pgs = Wert(ID_PGS).GetStringVal();
     ZeigeWerte();
 }
 
@@ -112,10 +112,17 @@ std::vector<int> CWP1Page::Aenderungen() const {
 }
 
 void CWP1Page::Austausch(ui::DataExchange& dx) {
-    dx.floating(kIdVerdampfer, m_verdampfer, 0.0f, 20.0f);
-    dx.floating(kIdVerfluessiger, m_verfluessiger, 0.0f, 20.0f);
-    dx.unsignedInt(kIdMinVorlauf, m_minVorlauf, 10, 50);
-    dx.unsignedInt(kIdMaxQuelle, m_maxQuelle, 0, 50);
+    if (PruefeBereiche()) {
+        dx.floating(kIdVerdampfer, m_verdampfer, 0.0f, 20.0f);
+        dx.floating(kIdVerfluessiger, m_verfluessiger, 0.0f, 20.0f);
+        dx.unsignedInt(kIdMinVorlauf, m_minVorlauf, 10, 50);
+        dx.unsignedInt(kIdMaxQuelle, m_maxQuelle, 0, 50);
+    } else {
+        dx.floating(kIdVerdampfer, m_verdampfer);
+        dx.floating(kIdVerfluessiger, m_verfluessiger);
+        dx.unsignedInt(kIdMinVorlauf, m_minVorlauf);
+        dx.unsignedInt(kIdMaxQuelle, m_maxQuelle);
+    }
     dx.check(kIdAuslegung, m_auslegung);
     dx.unsignedInt(kIdWaWaSommer, m_waWaSommer);
     dx.unsignedInt(kIdPreis, m_preis);
@@ -135,16 +142,16 @@ int CWP1Page::SaveModifiedData() {
         }
         if (hasWindow() && !LeseWerte()) return 0;
         GetKelvoApp().ResetAuswertungen();
-        m_werte.get(ID_TempDiffVerdampf) = m_verdampfer;
-        m_werte.get(ID_TempDiffVerfluess) = m_verfluessiger;
-        m_werte.get(ID_MinInterpolTempVL) = m_minVorlauf;
-        m_werte.get(ID_MaxInterpolTempSO) = m_maxQuelle;
-        m_werte.get(ID_WaWaSommer) = m_waWaSommer;
-        m_werte.get(ID_Auslegung) = m_auslegung == 1;
-        m_werte.get(ID_WPident) = CVRMString(m_ident);
-        m_werte.get(ID_WPdatei) = CVRMString(m_datei);
-        m_werte.get(ID_WPpreis) = m_preis;
-        m_werte.get(ID_PGS) = CVRMString(m_pgs);
+        Wert(ID_TempDiffVerdampf) = m_verdampfer;
+        Wert(ID_TempDiffVerfluess) = m_verfluessiger;
+        Wert(ID_MinInterpolTempVL) = m_minVorlauf;
+        Wert(ID_MaxInterpolTempSO) = m_maxQuelle;
+        Wert(ID_WaWaSommer) = m_waWaSommer;
+        Wert(ID_Auslegung) = m_auslegung == 1;
+        Wert(ID_WPident) = CVRMString(m_ident);
+        Wert(ID_WPdatei) = CVRMString(m_datei);
+        Wert(ID_WPpreis) = m_preis;
+        Wert(ID_PGS) = CVRMString(m_pgs);
         SchreibeUndMelde();
         return 1;
     } catch (const platform::UserException&) {

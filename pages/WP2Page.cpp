@@ -229,21 +229,21 @@ void CWP2Page::OnOptionsChanged(int optionId) {
 // ---- values ----------------------------------------------------------------------------
 
 void CWP2Page::LadeZusatz() {
-    CVRMdatenProvider2::Get().GetWPLeistDaten(Geladen(), m_saetze, m_werte.get(ID_MaxVorlaufTemp).GetUIntVal());
+    CVRMdatenProvider2::Get().GetWPLeistDaten(Geladen(), m_saetze, Wert(ID_MaxVorlaufTemp).GetUIntVal());
 }
 
 void CWP2Page::FillPageDaten(int) {
-    m_kind = m_werte.get(ID_MedienTyp).GetIntVal();
-    m_minLuft = m_werte.get(ID_MinLuftTemp).GetIntVal();
-    m_fluss = m_werte.get(ID_VolStromSole).GetFloatVal();
-    m_maxVorlauf = m_werte.get(ID_MaxVorlaufTemp).GetUIntVal();
-    m_leistungSP = m_werte.get(ID_LeistungSP).GetUIntVal();
-    m_leistungUP = m_werte.get(ID_LeistungUP).GetUIntVal();
-    m_zkwtVerlust = m_werte.get(ID_ZKWTverlust).GetUIntVal();
-    m_zkwtPumpe = m_werte.get(ID_ZKWTpumpe).GetUIntVal();
-    m_ave = m_werte.get(ID_AVE).GetBoolVal() ? 1 : 0;
-    m_vse = m_werte.get(ID_VSE).GetBoolVal() ? 1 : 0;
-    m_mdv = m_werte.get(ID_MDV).GetFloatVal();
+    m_kind = Wert(ID_MedienTyp).GetIntVal();
+    m_minLuft = Wert(ID_MinLuftTemp).GetIntVal();
+    m_fluss = Wert(ID_VolStromSole).GetFloatVal();
+    m_maxVorlauf = Wert(ID_MaxVorlaufTemp).GetUIntVal();
+    m_leistungSP = Wert(ID_LeistungSP).GetUIntVal();
+    m_leistungUP = Wert(ID_LeistungUP).GetUIntVal();
+    m_zkwtVerlust = Wert(ID_ZKWTverlust).GetUIntVal();
+    m_zkwtPumpe = Wert(ID_ZKWTpumpe).GetUIntVal();
+    m_ave = Wert(ID_AVE).GetBoolVal() ? 1 : 0;
+    m_vse = Wert(ID_VSE).GetBoolVal() ? 1 : 0;
+    m_mdv = Wert(ID_MDV).GetFloatVal();
     ZeigeWerte();
     FillTabelle();
     if (hasWindow()) ArtAnzeige();
@@ -264,11 +264,17 @@ std::vector<int> CWP2Page::Aenderungen() const {
 void CWP2Page::Austausch(ui::DataExchange& dx) {
     dx.unsignedInt(kIdLeistungSP, m_leistungSP);
     dx.unsignedInt(kIdLeistungUP, m_leistungUP);
-    dx.unsignedInt(kIdMaxVorlauf, m_maxVorlauf, 20, 80);
+    if (PruefeBereiche())
+        dx.unsignedInt(kIdMaxVorlauf, m_maxVorlauf, 20, 80);
+    else
+        dx.unsignedInt(kIdMaxVorlauf, m_maxVorlauf);
     dx.unsignedInt(kIdZKWTverlust, m_zkwtVerlust);
     dx.unsignedInt(kIdZKWTpumpe, m_zkwtPumpe);
     dx.floating(kIdFluss, m_fluss);
-    dx.integer(kIdMinLuft, m_minLuft, -25, 20);
+    if (PruefeBereiche())
+        dx.integer(kIdMinLuft, m_minLuft, -25, 20);
+    else
+        dx.integer(kIdMinLuft, m_minLuft);
     dx.check(kIdAVE, m_ave);
     dx.check(kIdVSE, m_vse);
     dx.listIndex(kIdArt, m_kind);
@@ -295,17 +301,17 @@ int CWP2Page::SaveModifiedData() {
             return 0;
         }
         GetKelvoApp().ResetAuswertungen();
-        m_werte.get(ID_MedienTyp) = m_kind;
-        m_werte.get(ID_LeistungSP) = m_leistungSP;
-        m_werte.get(ID_LeistungUP) = m_leistungUP;
-        m_werte.get(ID_VolStromSole) = m_fluss;
-        m_werte.get(ID_MinLuftTemp) = m_minLuft;
-        m_werte.get(ID_MaxVorlaufTemp) = m_maxVorlauf;
-        m_werte.get(ID_ZKWTverlust) = m_zkwtVerlust;
-        m_werte.get(ID_ZKWTpumpe) = m_zkwtPumpe;
-        m_werte.get(ID_AVE) = m_ave == 1;
-        m_werte.get(ID_MDV) = m_mdv;
-        m_werte.get(ID_VSE) = m_vse == 1;
+        Wert(ID_MedienTyp) = m_kind;
+        Wert(ID_LeistungSP) = m_leistungSP;
+        Wert(ID_LeistungUP) = m_leistungUP;
+        Wert(ID_VolStromSole) = m_fluss;
+        Wert(ID_MinLuftTemp) = m_minLuft;
+        Wert(ID_MaxVorlaufTemp) = m_maxVorlauf;
+        Wert(ID_ZKWTverlust) = m_zkwtVerlust;
+        Wert(ID_ZKWTpumpe) = m_zkwtPumpe;
+        Wert(ID_AVE) = m_ave == 1;
+        Wert(ID_MDV) = m_mdv;
+        Wert(ID_VSE) = m_vse == 1;
         SchreibeUndMelde();
         return 1;
     } catch (const platform::UserException&) {
@@ -320,7 +326,7 @@ void CWP2Page::KindGewaehlt() {
         ZeigeWerte();
         return;
     }
-    LeseWerte();
+    LeseEingaben();
     m_modified = 1;
     EnableControls();
     ArtAnzeige();
@@ -409,7 +415,7 @@ bool CWP2Page::Befehl(int id) {
 
 void CWP2Page::TabelleBearbeiten() {
     if (!m_tabelle) return;
-    LeseWerte();
+    LeseEingaben();
     if (!DarfAendern()) return;
     if (m_auswahl != Geladen()) {
         // The table belongs to the loaded heat pump: the list shows that one again.
@@ -426,7 +432,7 @@ void CWP2Page::TabelleBearbeiten() {
 
 void CWP2Page::TabelleSpeichern() {
     if (!m_tabelle || !DarfAendern()) return;
-    LeseWerte();
+    LeseEingaben();
     GetKelvoApp().ResetAuswertungen();
     if (m_tabelle->GetColumnCount() < wptabelle::kSpalten) ThrowFehler(0, nullptr, 0);
     std::vector<wptabelle::Zeile> zeilen;

@@ -12,6 +12,7 @@
 #include "core/text/ResManager.h"
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
+#include "core/value/VRMwertFabrik.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
@@ -186,7 +187,7 @@ int CWPSeite::CancelModifiedData(int) {
 void CWPSeite::WPumpeGewaehlt() {
     const std::u16string alt = m_auswahl;
     // The entries go along into the members, so that a refused switch shows them again.
-    LeseWerte();
+    LeseEingaben();
     const std::u16string neu = ui::childText(this, kIdListe);
     if (neu == alt) return;
     m_auswahl = neu;
@@ -229,6 +230,15 @@ void CWPSeite::AddWPumpe(const CVRMString& name) {
         detail.Format(kNichtHinzu, name);
         ThrowFehler(kNeuesObjekt, std::u16string_view(detail));
     }
+}
+
+CVRMwert& CWPSeite::Wert(TKelvoDatenID id) {
+    std::shared_ptr<CVRMwert> wert;
+    if (!m_werte.Lookup(id, wert) || !wert) {
+        wert = std::shared_ptr<CVRMwert>(CVRMwertFabrik::createWert(id));
+        m_werte.SetAt(id, wert);
+    }
+    return *wert;
 }
 
 // ---- edits -----------------------------------------------------------------------------
@@ -283,7 +293,14 @@ void CWPSeite::doDataExchange(ui::DataExchange& dx) {
 
 bool CWPSeite::onKillActive() {
     // An entry that is no number of its field keeps the user on the page.
-    return !hasWindow() || LeseWerte();
+    return !hasWindow() || LeseEingaben();
+}
+
+bool CWPSeite::LeseEingaben() {
+    m_bereichePruefen = false;
+    const bool gelesen = LeseWerte();
+    m_bereichePruefen = true;
+    return gelesen;
 }
 
 void CWPSeite::ZeigeWerte() {

@@ -75,12 +75,20 @@ class CWPSeite : public CKVSDatenPage {
     // After an accepted edit of control `id`.
     virtual void NachAenderung(int /*id*/) {}
 
+    // The value `id` of the loaded heat pump; an id its record lacks is entered with its
+    // default, so that an incomplete record still shows and saves.
+    CVRMwert& Wert(TKelvoDatenID id);
     // The library rule for the loaded heat pump (message 4328 unless `still`).
     bool DarfAendern(bool still = false) { return CheckBiboName(Geladen(), still ? 1 : 0) != 0; }
     // Members to controls (window only); controls to members, false when an entry was
     // refused (its message shown).
     void ZeigeWerte();
     bool LeseWerte();
+    // Controls to members without the range checks, so that the user's entries survive a
+    // reload of the controls; only a save checks the ranges.
+    bool LeseEingaben();
+    // False while the controls are read without range checks.
+    bool PruefeBereiche() const { return m_bereichePruefen; }
     // The speichern steps both pages share after their own checks: stale results, trace,
     // write, modified flag, report.
     void SchreibeUndMelde();
@@ -94,6 +102,7 @@ class CWPSeite : public CKVSDatenPage {
     int m_austauschFehler = 0;
 
   private:
+    bool m_bereichePruefen = true;
     void Einrichten();
     void FuelleListe();
     void Geaendert(int id);

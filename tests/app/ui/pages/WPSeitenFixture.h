@@ -13,6 +13,7 @@
 #include "core/value/VRMwerteListe.h"
 #include "model/data/VRMdatenProvider2.h"
 #include "model/heatpump/WPDatenArray.h"
+#include "model/heatpump/WPumpe2.h"
 #include "pages/WP1Page.h"
 #include "pages/WP2Page.h"
 #include "tests/app/ui/pages/SeitenFixture.h"
@@ -25,8 +26,11 @@ class WPSeitenFixture : public seitentest::SeitenFixture {
     CVRMString BiboWPumpe(int kind) {
         CVRMStringArray namen;
         CVRMdatenProvider::get().getListe(namen, LISTE_WPUMPEN, true, nullptr, true);
-        for (const CVRMString& n : namen)
+        for (const CVRMString& n : namen) {
+            CWPumpe2 wp;
+            CVRMdatenProvider::get().fill(wp, n);
             if (CVRMdatenProvider::get().getWerte(n).get(ID_MedienTyp).GetIntVal() == kind) return n;
+        }
         ADD_FAILURE() << "no library heat pump of kind " << kind;
         return {};
     }
@@ -36,6 +40,11 @@ class WPSeitenFixture : public seitentest::SeitenFixture {
                             const std::function<void(CVRMwerteListe&)>& aenderung = {}) {
         CVRMdatenProvider& store = CVRMdatenProvider::get();
         const CVRMString vorlage = BiboWPumpe(kind);
+        {
+            // Every value a heat pump has, defaults for those the record lacks.
+            CWPumpe2 wp;
+            store.fill(wp, vorlage);
+        }
         CVRMwerteListe werte(name);
         werte.copy(store.getWerte(vorlage));
         if (aenderung) aenderung(werte);
@@ -45,6 +54,19 @@ class WPSeitenFixture : public seitentest::SeitenFixture {
         CVRMdatenProvider2::Get().GetWPLeistDaten(vorlage, saetze, 60);
         CVRMdatenProvider2::Get().SaveWPLeistDaten(name, saetze, true);
         return name;
+    }
+    // Ends the program and starts it again in the same program folder, as a user does the
+    // next day: the user database keeps what was written.
+    void Neustart() {
+        app->ExitInstance();
+        app.reset();
+        CVRMdatenProvider::remove();
+        CVRMglobApp::ResetForTests();
+        IBasis::Leeren();
+        ISolar::Leeren();
+        app = std::make_unique<CKelvoApp>();
+        ASSERT_TRUE(app->InitInstance(umgebung));
+        app->GetMainFrame()->resize(1100, 800);
     }
     // Master data > Heat pumps with `name` chosen, as the menu does it; the data page shown.
     CWP2Page& ZeigeWP(const CVRMString& name) {
@@ -85,8 +107,9 @@ class WPSeitenFixture : public seitentest::SeitenFixture {
         QWidget* fokus = QApplication::focusWidget();
         ASSERT_NE(fokus, nullptr);
         if (fokus != &tabelle) {
-            // The click opened the cell's editor: its text is typed over.
-            uitest::key(*fokus, Qt::Key_A, Qt::ControlModifier);
+            // The click opened the cell's editor: its text is selected and typed over.
+            uitest::key(*fokus, Qt::Key_Home);
+            uitest::key(*fokus, Qt::Key_End, Qt::ShiftModifier);
             if (text.isEmpty()) uitest::key(*fokus, Qt::Key_Delete);
             uitest::type(*fokus, text);
             uitest::key(*fokus, Qt::Key_Return);
