@@ -51,8 +51,8 @@ ui::ControlSpec Zahl(int id, ui::Rect du) {
 void RegistriereVorlage() {
     if (ui::findDialogTemplate(P::kIDD)) return;
     std::vector<ui::ControlSpec> c = {
-        {kTxWaehlen, K::Static, {7, 6, 80, 16}},
-        {P::kIdListe, K::DropList, {82, 4, 300, 16}},
+        {kTxWaehlen, K::Static, {7, 6, 104, 16}},
+        {P::kIdListe, K::DropList, {106, 4, 320, 16}},
         {kTxArt, K::Static, {7, 25, 78, 35}},
         {P::kIdArt, K::DropList, {82, 23, 200, 35}},
         {P::kIdTextFluss, K::Static, {7, 39, 128, 57}},
@@ -72,9 +72,9 @@ void RegistriereVorlage() {
         {P::kIdTextZKWTpumpe, K::Static, {212, 79, 340, 89}},
         {P::kIdZKWTpumpe, K::Edit, {345, 77, 406, 89}},
         {P::kIdTabellenRahmen, K::Static, {7, 102, 413, 237}},
-        {P::kIdTabelleBearbeiten, K::Button, {7, 242, 82, 256}},
-        {P::kIdTabelleSpeichern, K::Button, {7, 242, 82, 256}},
-        {P::kIdBearbeitenAbbrechen, K::Button, {86, 242, 161, 256}},
+        {P::kIdTabelleBearbeiten, K::Button, {7, 242, 92, 256}},
+        {P::kIdTabelleSpeichern, K::Button, {7, 242, 92, 256}},
+        {P::kIdBearbeitenAbbrechen, K::Button, {96, 242, 181, 256}},
         {CWPSeite::kIdSpeichern, K::DefButton, {257, 242, 307, 256}},
         {CWPSeite::kIdSchliessen, K::Button, {310, 242, 360, 256}},
         {CWPSeite::kIdHilfe, K::Button, {363, 242, 413, 256}},
