@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 
-#include "app/doc/DatenSeitenFabrik.h"
 #include "app/shell/KelvoApp.h"
 #include "controls/grid/GridCtrl.h"
 #include "controls/small/FloatEdit.h"
@@ -14,7 +13,6 @@
 #include "model/data/VRMdatenProvider2.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
-#include "pages/WP1Page.h"
 #include "platform/errors/UserException.h"
 #include "platform/messagebox/MessageBox.h"
 #include "platform/ui/DataExchange.h"
@@ -105,15 +103,6 @@ CWP2Page::CWP2Page()
 }
 
 CWP2Page::~CWP2Page() = default;
-
-void RegistriereWPSeiten() {
-    RegistriereDatenSeite(CKVSDatenSheetProtokoll::kWP2, [](const SSeitenWunsch&) {
-        return std::unique_ptr<CKVSDatenPage>(std::make_unique<CWP2Page>());
-    });
-    RegistriereDatenSeite(CKVSDatenSheetProtokoll::kWP1, [](const SSeitenWunsch&) {
-        return std::unique_ptr<CKVSDatenPage>(std::make_unique<CWP1Page>());
-    });
-}
 
 bool CWP2Page::TabelleBearbeitet() const { return m_tabelle && m_tabelle->IsEditable(); }
 

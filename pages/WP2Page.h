@@ -84,6 +84,3 @@ class CWP2Page : public CWPSeite {
     // Cell colours as the grid keeps them (0x00bbggrr).
     grid::Colour m_farbeGrund = ui::rgb(255, 255, 255).value, m_farbeNenn = ui::rgb(0, 255, 0).value;
 };
-
-// Registers the two heat-pump pages for the master-data sheet (page kinds 3 and 10).
-void RegistriereWPSeiten();

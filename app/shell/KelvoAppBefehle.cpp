@@ -6,7 +6,7 @@
 #include "app/options/OptionenBefehle.h"
 #include "dialogs/HilfsDialogBefehle.h"
 #include "pages/ProjektSeiten.h"
-#include "pages/WP2Page.h"
+#include "pages/WPSeiten.h"
 #include "dialogs/VDI4650Befehle.h"
 
 void CKelvoAppBefehle::Setze(int id, Befehl befehl) { m_befehle[id] = std::move(befehl); }
