@@ -128,6 +128,27 @@ TEST_F(WPSeitenTest, BereicheVerweigernDasSpeichern) {
     EXPECT_EQ(Text(wp1, CWP1Page::kIdVerfluessiger), QStringLiteral("55"));
 }
 
+// A heat pump of the program database cannot be changed: a typed entry is refused with
+// 4328 and goes back, and the table cannot be edited.
+TEST_F(WPSeitenTest, BibliotheksWaermepumpeBleibtUnveraendert) {
+    Starte();
+    const CVRMString bibo = BiboWPumpe(0);
+    CWP2Page& seite = ZeigeWP(bibo);
+    ASSERT_EQ(seite.Geladen(), bibo);
+    const QString vorher = Text(seite, CWP2Page::kIdLeistungUP);
+    const auto bytes = Bytes();
+    uitest::dialogs().expectMessageBox(OK);
+    Tippe(seite, CWP2Page::kIdLeistungUP, QStringLiteral("9"));
+    EXPECT_EQ(uitest::dialogs().boxes().back().text.substr(0, 40), Sprachtext(4328).substr(0, 40));
+    EXPECT_EQ(Text(seite, CWP2Page::kIdLeistungUP), vorher);
+    EXPECT_EQ(seite.m_modified, 0);
+    uitest::dialogs().expectMessageBox(OK);
+    Druecke(seite, CWP2Page::kIdTabelleBearbeiten);
+    EXPECT_EQ(uitest::dialogs().boxes().back().text.substr(0, 40), Sprachtext(4328).substr(0, 40));
+    EXPECT_FALSE(seite.TabelleBearbeitet());
+    EXPECT_EQ(Bytes(), bytes);
+}
+
 // A save of the choice page writes its values and keeps the product data and the summer
 // hot-water temperature, which have no visible control.
 TEST_F(WPSeitenTest, ProduktdatenUeberlebenDasSpeichern) {
