@@ -26,6 +26,9 @@ class CKVSDatenPageProtokoll {
     // discard or stay; a wizard page that is not to ask keeps its changes silently.
     virtual int CancelModifiedData(int ask);
     virtual int SelectKomponente(const CVRMString& name, int ask);
+    // Shows the component `name` when the master-data sheet opens for it; pages with a list
+    // of components find or add the name there. The base selects it.
+    virtual void SelectByName(const CVRMString& name) { SelectKomponente(name, 0); }
     virtual IDatenConsumer* GetKomponente();
     // Only heat-source pages answer (1 first source, 0 second); any other page is wrong here.
     virtual int IstErsteWQuelle();

@@ -8,6 +8,7 @@
 #include "dialogs/HilfsDialogBefehle.h"
 #include "pages/ProjektSeiten.h"
 #include "pages/SolarPage.h"
+#include "pages/WPSeiten.h"
 #include "dialogs/VDI4650Befehle.h"
 
 void CKelvoAppBefehle::Setze(int id, Befehl befehl) { m_befehle[id] = std::move(befehl); }
@@ -40,4 +41,6 @@ void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     RegistriereSolarPage();
     RegistriereVDI4650Befehle(befehle);
     RegistriereProjektAblaufBefehle(befehle);
+    // The heat-pump pages of the master-data sheet.
+    RegistriereWPSeiten();
 }

@@ -115,8 +115,8 @@ bool CKelvoApp::InitStammdatenPage(int kind, int flag, const CVRMString& vorgabe
         for (int i = 0; i < sheet.pageCount(); ++i)
             if (auto* p = dynamic_cast<CKVSDatenPage*>(sheet.page(i))) p->m_flag = flag;
         sheet.setActivePage(sheet.indexOf(seite));
-        seite->SelectKomponente(name, 0);
-        if (kind == kArtWP2 && m_wp1Seite) m_wp1Seite->SelectKomponente(name, 0);
+        seite->SelectByName(name);
+        if (kind == kArtWP2 && m_wp1Seite) m_wp1Seite->SelectByName(name);
         return true;
     } catch (const platform::UserException&) {
     } catch (const std::exception& e) {
