@@ -203,7 +203,7 @@ void CBKVergleichPage::onInitPage() {
         ui::setChildText(this, 1783, text(app.GetCentProKWhText()));
         ui::setChildText(this, 1786, text(app.GetWaehrungProJahrText()));
         ui::setChildText(this, 1788, text(app.GetWaehrungProJahrText()));
-        ui::showChild(this, kIdSolar, IstSolarGebunden() && m_r.daten.solar);
+        ui::showChild(this, kIdSolar, binding::IstSolarGebunden() && m_r.daten.solar);
         m_waermeNotiz.clear();
         const SBKDaten& d = m_r.daten;
         if (d.mitWW && d.mitHeizung)
