@@ -218,8 +218,11 @@ TEST_F(KostenVergleichTest, NutzerVergleichtBetriebskostenUndWirtschaftlichkeit)
         EXPECT_EQ(BoxTexte().back(),
                   u"Not all of the investment costs are provided for 'Wood heating, Night storage "
                   u"heater, Electric (direct)'.");
-        // Heat pump: 10 years at 5 %: 10 x 0.1295046 x (12000 / 20 + 8000 / 50) = 984.2.
-        EXPECT_EQ(Zahl(sheet, WI::kIdInvest[0]), 984u);
+        // Heat pump over the project's 20 years at 6 %: a = 0.06 x 1.06^20 / (1.06^20 - 1)
+        // = 0.0871846; 20 x a x (12000 / 20 + 8000 / 50) = 1325.2.
+        EXPECT_EQ(Text(sheet, WI::kIdJahre), QStringLiteral("20"));
+        EXPECT_EQ(Text(sheet, WI::kIdZins), QStringLiteral("6"));
+        EXPECT_EQ(Zahl(sheet, WI::kIdInvest[0]), 1325u);
         const uint32_t summe = Zahl(sheet, WI::kIdBetrieb[0]) + Zahl(sheet, WI::kIdInvest[0]) +
                                Zahl(sheet, WI::kIdWartung[0]);
         EXPECT_EQ(Zahl(sheet, WI::kIdSumme[0]), summe);
