@@ -29,7 +29,7 @@ constexpr SZeile kElektro[] = {{1869, 4685, 8}, {1870, 4686, 9}};
 
 ui::ControlSpec Erklaerung(int id, ui::Rect du, unsigned textId) {
     return {id, K::Custom, du, 0, u"", 0, [textId](QWidget* parent) {
-                auto* label = new CLabel(parent, CResManager::getLangText(static_cast<uint16_t>(textId)));
+                auto* label = new CLabel(parent, DlgText(textId).toStdU16String());
                 label->SetTextColor(kErklaerText).SetBkColor(kErklaerGrund);
                 return label;
             }};
@@ -53,23 +53,23 @@ void RegistriereVorlage() {
         {1850, K::Static, {16, 6, 130, 16}},   {1851, K::Static, {134, 6, 184, 16}},
         {1852, K::Static, {134, 15, 184, 24}}, {1853, K::Static, {190, 6, 240, 16}},
         {1854, K::Static, {190, 15, 240, 24}},
-        {1855, K::Group, {7, 26, 403, 102}},
-        {1860, K::Group, {7, 106, 403, 214}},
-        {1868, K::Group, {7, 218, 403, 260}},
-        Erklaerung(1635, {228, 38, 396, 96}, 4673),
-        Erklaerung(1637, {228, 118, 396, 142}, 4681),
-        Erklaerung(1638, {228, 146, 396, 170}, 4682),
-        Erklaerung(1639, {228, 174, 396, 206}, 4683),
-        Erklaerung(1640, {228, 228, 396, 254}, 4687),
+        {1855, K::Group, {7, 26, 403, 110}},
+        {1860, K::Group, {7, 114, 403, 226}},
+        {1868, K::Group, {7, 230, 403, 274}},
+        Erklaerung(1635, {228, 38, 396, 104}, 4673),
+        Erklaerung(1637, {228, 126, 396, 150}, 4681),
+        Erklaerung(1638, {228, 154, 396, 178}, 4682),
+        Erklaerung(1639, {228, 182, 396, 214}, 4683),
+        Erklaerung(1640, {228, 240, 396, 270}, 4687),
     };
-    Zeilen(c, kWP, 36);
-    Zeilen(c, kAndere, 116);
-    Zeilen(c, kElektro, 228);
-    c.push_back({ui::kIdOk, K::DefButton, {243, 268, 293, 282}});
-    c.push_back({ui::kIdCancel, K::Button, {298, 268, 348, 282}});
-    c.push_back({D::kIdHilfe, K::Button, {353, 268, 403, 282}});
+    Zeilen(c, kWP, 38);
+    Zeilen(c, kAndere, 126);
+    Zeilen(c, kElektro, 242);
+    c.push_back({ui::kIdOk, K::DefButton, {243, 280, 293, 294}});
+    c.push_back({ui::kIdCancel, K::Button, {298, 280, 348, 294}});
+    c.push_back({D::kIdHilfe, K::Button, {353, 280, 403, 294}});
     ui::registerDialogTemplate(
-        {D::kIDD, {410, 288}, 0, u"Investitionskosten und Lebensdauern", std::move(c)});
+        {D::kIDD, {410, 300}, 0, u"Investitionskosten und Lebensdauern", std::move(c)});
 }
 
 }  // namespace

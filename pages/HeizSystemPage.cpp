@@ -55,7 +55,7 @@ void CHeizSystemPage::onInitPage() {
     SetzeDlgTexte(*this, {{1848, 4655, true}, {1644, 4656}, {1645, 4657}, {1647, 4658},
                           {1849, 4659}, {1650, 4660}, {1652, 4661}, {kIdHilfe, 5178}});
     ui::setChildText(this, kIdChecks[3], m_eigenerName);
-    kostenseiten::ZeigeHinweis(this, kIdLabel, CResManager::getLangText(4662));
+    kostenseiten::ZeigeHinweis(this, kIdLabel, DlgText(4662).toStdU16String());
     updateData(false);
 }
 

@@ -160,7 +160,7 @@ void CWirtschaftPage::onInitPage() {
                           {2028, 4933}, {2029, 4934}, {2030, 4936}, {2031, 4937},
                           {kIdNeuRechnen, 4938}, {kIdReport, 4939}, {kIdGrafik, 4940},
                           {kIdHilfe, 5178}});
-    kostenseiten::ZeigeHinweis(this, kIdErklaerung, CResManager::getLangText(4926));
+    kostenseiten::ZeigeHinweis(this, kIdErklaerung, DlgText(4926).toStdU16String());
     ui::setChildText(this, 2168, m_eigenerName);
     ui::setChildText(this, 1576,
                      DlgText(GetKelvoAppObjekt().GetWaehrungText()).toStdU16String());
