@@ -374,6 +374,47 @@ TEST_F(KostenVergleichTest, KostenGrafiken) {
     EXPECT_TRUE(std::filesystem::exists(ordner.path() / "x_picW2.bmp"));
 }
 
+// A bivalent plant whose second generator (the gas boiler) has no additional costs: the
+// user is told at every computation, the notice names the boiler, and the chart shows the
+// heat pump without the second generator's costs.
+TEST_F(KostenVergleichTest, BivalenteAnlageOhneZusatzkostenDesKessels) {
+    Starte();
+    auto& d = uitest::dialogs();
+    CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground water bivalent"));
+    // Gas at 9 ct/kWh and 90 %, so that the boiler's heat costs something.
+    doc.Projekt().GetWert(ID_BKostenDaten) = CVRMString(u"0#100#9.0#85#9.0#90#0#90#0#100#0#100#");
+    d.expectMessageBox(1);  // the design check
+    d.expectMessageBox(1);  // no additional costs for the boiler, on activation
+    d.expectDialog(u"Economic comparisons - " + doc.GetPathName(), [&](QDialog& sheet) {
+        ASSERT_EQ(BoxTexte().size(), 2u);
+        EXPECT_EQ(BoxTexte()[1].find(u"When using the bivalent mode of operation, the additional "
+                                     u"costs of the second"),
+                  0u);
+        EXPECT_NE(BoxTexte()[1].find(u"provided for Gas"), std::u16string::npos);
+        QWidget* hinweis = ui::child(&sheet, BK::kIdHinweis);
+        EXPECT_TRUE(hinweis->isVisible());
+        const CBKVergleichRechnung& r = BKSeite(sheet).Rechnung();
+        EXPECT_GT(r.daten.zweitKosten, 0u);
+        EXPECT_EQ(r.abzug, r.daten.zweitKosten);
+        // Again at the next computation.
+        d.expectMessageBox(1);
+        Tippe(sheet, BK::kIdPreis[2], QStringLiteral("8"));
+        Klicke(sheet, BK::kIdNeuRechnen);
+        EXPECT_EQ(BoxTexte().size(), 3u);
+        d.expectDialog(doc.GetPathName(), [&](QDialog& dlg) {
+            double wp = 0;
+            static_cast<CDlgBKGrafik&>(dlg).Chart()->GetData(0, 0, wp);
+            EXPECT_EQ(wp, Zahl(sheet, BK::kIdSumme[0])) << "the bar shows the whole total";
+            EXPECT_EQ(static_cast<CDlgBKGrafik&>(dlg).GetWerte()[0], Zahl(sheet, BK::kIdSumme[0]));
+            dlg.reject();
+        });
+        Klicke(sheet, BK::kIdGrafik);
+        Klicke(sheet, 2);
+    });
+    Befehl(kKostenvergleich)->trigger();
+    uitest::processEvents();
+}
+
 TEST_F(KostenVergleichTest, DeutscheSeite) {
     Starte(true);
     CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe monovalent"));
