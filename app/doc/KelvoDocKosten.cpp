@@ -85,13 +85,15 @@ int CKelvoDoc::InitWirtschaftPages(CVRMString& bild1, CVRMString& bild2, int mod
         bk.SetDaten(m_name, werte);
         CWirtschaftPage wirtschaft(&bk);
         wirtschaft.SetDaten(m_name, werte[15], werte[19], mitSpeicher);
+        CHeizSystemPage systeme(&wirtschaft);
+        // The pages outlive the sheet: a page destroyed first would leave the sheet
+        // turning to its neighbour, which would compute (and speak) once more.
         const std::u16string titel = CResManager::getLangText(kSheetTitel) + u" - " + m_name;
         CVRMPropertySheet sheet(titel, GetKelvoAppObjekt().GetMainFrame(), 0);
         sheet.setFlags(ui::PropertySheet::NoApply | ui::PropertySheet::NoHelp);
         sheet.addPage(&bk);
         sheet.addPage(&wirtschaft);
         if (bild1.empty() && bild2.empty()) {
-            CHeizSystemPage systeme(&wirtschaft);
             sheet.addPage(&systeme);
             // The economics page takes its operating costs from the first page, whose
             // window must exist: the sheet is built on it and then turned.

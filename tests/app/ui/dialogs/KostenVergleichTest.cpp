@@ -6,6 +6,7 @@
 // the report pictures written hidden, and the German page.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
@@ -413,6 +414,73 @@ TEST_F(KostenVergleichTest, BivalenteAnlageOhneZusatzkostenDesKessels) {
     });
     Befehl(kKostenvergleich)->trigger();
     uitest::processEvents();
+}
+
+// Ticking a system whose investment costs are incomplete warns once per click and keeps
+// the tick; unticking never asks.
+TEST_F(KostenVergleichTest, HeizsystemAnkreuzenWarntBeiFehlenderInvestition) {
+    Starte();
+    auto& d = uitest::dialogs();
+    CKelvoDoc& doc = OeffneUeberMenu(EigenesProjekt(u"Haus Weber", u"ground probe monovalent"));
+    Vergleiche(doc, [&](QDialog& sheet) {
+        Tabs(sheet).setCurrentIndex(2);
+        uitest::processEvents();
+        auto* gas = qobject_cast<QAbstractButton*>(ui::child(&sheet, CHeizSystemPage::kIdChecks[2]));
+        ASSERT_NE(gas, nullptr);
+        const size_t boxen = BoxTexte().size();
+        uitest::click(*gas, {5, 5});
+        EXPECT_EQ(BoxTexte().size(), boxen);
+        for (int klick = 1; klick <= 2; ++klick) {
+            d.expectMessageBox(1);
+            uitest::click(*gas, {5, 5});
+            uitest::processEvents();
+            EXPECT_TRUE(gas->isChecked());
+            ASSERT_EQ(BoxTexte().size(), boxen + static_cast<size_t>(klick))
+                << std::string(QString::fromStdU16String(BoxTexte().back()).toUtf8());
+            EXPECT_EQ(BoxTexte().back(), u"Not all of the investment costs are provided for 'Gas heating'.");
+            uitest::click(*gas, {5, 5});
+        }
+        Klicke(sheet, 2);
+    });
+    EXPECT_EQ(Eintrag(u"Haus Weber", u"HeizsystemJN"), std::optional<std::u16string>(u"110111"));
+}
+
+// The two small dialogs: a system without additional costs opens with the caller's other
+// costs; the own system is "Wood heating" without a name of the options; the investment
+// dialog keeps a monovalent plant's second generator and Cancel changes nothing.
+TEST_F(KostenVergleichTest, ZusatzkostenUndInvestitionsDialog) {
+    Starte();
+    app->OpenDocumentFile(Projekt(u"ground probe monovalent"));
+    const CVRMString leer;
+    app->GetOptionsManager().SetStringWert(OPT_NAME_ZET, &leer);
+    CDlgZKosten zk(5, {0, 0, 0, 0, 0, 0}, 250, nullptr);
+    zk.createModeless(false);
+    EXPECT_EQ(zk.windowTitle(), QStringLiteral("Additional costs per year for Wood heating"));
+    EXPECT_EQ(Text(zk, CDlgZKosten::kIdWerte[5]), QStringLiteral("250"));
+    EXPECT_EQ(Text(zk, CDlgZKosten::kIdWerte[0]), QStringLiteral("0"));
+    CDlgZKosten::Werte werte{};
+    zk.GetZKosten(werte);
+    EXPECT_EQ(werte, (CDlgZKosten::Werte{0, 0, 0, 0, 0, 250}));
+
+    CProjekt2::InvestKosten paare{};
+    paare[13] = {5000, 20};
+    paare[2] = {9000, 18};
+    for (int knopf : {1, 2}) {
+        SCOPED_TRACE(knopf);
+        CDlgInvKosten dlg(paare, true, nullptr);
+        uitest::dialogs().expectDialog(u"Costs of investment and lifetimes", [&](QDialog& d) {
+            EXPECT_FALSE(ui::child(&d, CDlgInvKosten::kIdPaare[13][1])->isEnabled());
+            EXPECT_EQ(Text(d, CDlgInvKosten::kIdPaare[13][0]), QStringLiteral("5000"));
+            Tippe(d, CDlgInvKosten::kIdPaare[2][0], QStringLiteral("9500"));
+            uitest::click(*ui::child(&d, knopf), {5, 5});
+        });
+        EXPECT_EQ(dlg.doModal(), knopf);
+        CProjekt2::InvestKosten zurueck{};
+        dlg.GetWerte(zurueck);
+        EXPECT_EQ(zurueck[13].erster, 5000u);
+        EXPECT_EQ(zurueck[13].zweiter, 20u);
+        if (knopf == 1) EXPECT_EQ(zurueck[2].erster, 9500u);
+    }
 }
 
 TEST_F(KostenVergleichTest, DeutscheSeite) {
