@@ -483,6 +483,34 @@ TEST_F(KostenVergleichTest, ZusatzkostenUndInvestitionsDialog) {
     }
 }
 
+// The economics page of a library project: a period outside 1..50 is refused, and a valid
+// one counts but is not stored (the model tells why).
+TEST_F(KostenVergleichTest, WirtschaftBibliotheksprojektUndZeitraum) {
+    Starte();
+    auto& d = uitest::dialogs();
+    CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe monovalent"));
+    Vergleiche(doc, [&](QDialog& sheet) {
+        d.expectMessageBox(1);  // no investment costs
+        Tabs(sheet).setCurrentIndex(1);
+        uitest::processEvents();
+        const uint32_t vorher = Zahl(sheet, WI::kIdInvest[1]);
+        d.expectMessageBox(1);
+        Tippe(sheet, WI::kIdJahre, QStringLiteral("51"));
+        Klicke(sheet, WI::kIdNeuRechnen);
+        EXPECT_EQ(BoxTexte().back(), u"Please enter a positive integer between 1 and 50.");
+        d.expectMessageBox(1);  // a library project is not changed
+        d.expectMessageBox(1);  // no investment costs
+        Tippe(sheet, WI::kIdJahre, QStringLiteral("10"));
+        Klicke(sheet, WI::kIdNeuRechnen);
+        ASSERT_GE(BoxTexte().size(), 2u);
+        EXPECT_EQ(BoxTexte()[BoxTexte().size() - 2].find(u"This is a project from the program database."), 0u);
+        EXPECT_EQ(Zahl(sheet, WI::kIdInvest[1]), vorher) << "no prices: nothing either way";
+        EXPECT_EQ(Text(sheet, WI::kIdJahre), QStringLiteral("10"));
+        Klicke(sheet, 2);
+    });
+    EXPECT_EQ(Eintrag(doc.GetPathName(), u"VergleichJahre"), std::nullopt);
+}
+
 TEST_F(KostenVergleichTest, DeutscheSeite) {
     Starte(true);
     CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe monovalent"));
