@@ -272,6 +272,15 @@ class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public u
     bool onCommand(int id) override;
     bool onUpdateCommand(int id, ui::CommandState& state) override;
 
+    // The comparison sheet (KelvoDocKosten.cpp): with empty picture names shown modally,
+    // opening on the operating costs (modus 1) or the economics (modus 2); otherwise built
+    // hidden to write the chart of the operating costs (modus 1) or the economics (modus 2)
+    // with `bild1` as the picture's base, its file name into `bild2`. 0 after an error
+    // (3430) or a refused calculation.
+    int InitWirtschaftPages(CVRMString& bild1, CVRMString& bild2, int modus);
+    // The figures the operating-cost page takes (its values 1..23).
+    std::array<uint32_t, 23> KostenVergleichsWerte();
+
     // The wait window the document shows while it prepares a report; none until one is
     // given (the application gives the program's wait dialog).
     void SetWarteDialog(std::unique_ptr<IDlgWait> dialog);

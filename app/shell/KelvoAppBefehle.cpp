@@ -2,6 +2,7 @@
 
 #include "app/doc/ErgebnisBefehle.h"
 #include "app/doc/ProjektAblaufBefehle.h"
+#include "app/doc/KostenBefehle.h"
 #include "app/shell/ProjektBefehle.h"
 #include "dialogs/StandortBefehle.h"
 #include "app/options/OptionenBefehle.h"
@@ -43,4 +44,5 @@ void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     RegistriereProjektAblaufBefehle(befehle);
     // The heat-pump pages of the master-data sheet.
     RegistriereWPSeiten();
+    RegistriereKostenBefehle(befehle);
 }
