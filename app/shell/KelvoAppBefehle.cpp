@@ -1,6 +1,7 @@
 #include "app/shell/KelvoAppBefehle.h"
 
 #include "app/doc/ErgebnisBefehle.h"
+#include "app/doc/ErgebnisGrafikBefehle.h"
 #include "app/shell/ProjektBefehle.h"
 #include "dialogs/StandortBefehle.h"
 #include "app/options/OptionenBefehle.h"
@@ -36,4 +37,5 @@ void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     // The project's data pages (project, house) for the project window's buttons.
     RegistriereProjektSeiten();
     RegistriereVDI4650Befehle(befehle);
+    RegistriereErgebnisGrafikBefehle(befehle);
 }
