@@ -14,6 +14,7 @@
 #include "model/app/OptionIds.h"
 #include "model/project/Projekt2.h"
 #include "platform/errors/UserException.h"
+#include "platform/ui/DialogTemplate.h"
 
 namespace {
 

@@ -87,9 +87,9 @@ TEST_F(ErgebnisGrafikLogikTest, HausSolarreiheUndAchseNachProjekt) {
     // Solar inputs in January: 100 + 200 + 300 + 400 + 6000 kWh over five series, so that
     // only a solar axis passes the 5760 kWh of heating; series 24 (fixed flow) holds 7000.
     const Fall faelle[] = {
-        {"no solar plant: the axis ignores the solar series", false, 7000.0, 5760.0},
-        {"solar plant", false, 7000.0, 7000.0},
-        {"fixed flow temperature: series 24 alone", true, 7500.0, 7500.0},
+        {"no solar plant: the axis ignores the solar series", false, false, 7000.0, 5760.0},
+        {"solar plant", false, true, 7000.0, 7000.0},
+        {"fixed flow temperature: series 24 alone", true, false, 7500.0, 7500.0},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);

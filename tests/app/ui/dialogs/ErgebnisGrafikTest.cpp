@@ -31,8 +31,8 @@ namespace {
 
 using programmtest::ProgrammFixture;
 
-constexpr int kHausKnopf = 3;    // the button bar's "Building results"
-constexpr int kQuellKnopf = 4;   // the button bar's "Heat source results"
+constexpr int kHausKnopf = 4;    // the button bar's "Building results"
+constexpr int kQuellKnopf = 5;   // the button bar's "Heat source results"
 
 QString Text(QWidget& dlg, int id) {
     QWidget* w = ui::child(&dlg, id);
@@ -195,25 +195,31 @@ TEST_F(ErgebnisGrafikTest, QuellergebnisseEinerQuelle) {
 TEST_F(ErgebnisGrafikTest, QuellergebnisseZweierQuellen) {
     Starte();
     auto& d = uitest::dialogs();
-    CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe monovalent"));
-    // Two probe fields: the sample's own and a shorter copy of it.
+    // The user's project heats from two probe fields: the sample's own and a shorter copy.
+    const CVRMString beispiel = Projekt(u"ground probe monovalent");
+    const CVRMString name = EigenesProjekt(u"Zwei Felder", beispiel);
+    CProjekt2 vorlageProjekt;
     CVRMdatenProvider& werte = CVRMdatenProvider::get();
+    werte.fill(vorlageProjekt, beispiel);
+    CWQuelle2 vorlage;
+    werte.fill(vorlage, vorlageProjekt.GetWert(ID_WQuelle).GetStringVal());
     const CVRMString kombi(u"Two probe fields");
-    CWQuelle2& vorlage = *doc.GetWQuelle(1);
     for (int nr : {1, 2}) {
-        const CVRMString name = kombi + (nr == 1 ? u"_(1)" : u"_(2)");
+        const CVRMString quellName = kombi + (nr == 1 ? u"_(1)" : u"_(2)");
         CWQuelle2 quelle;
-        werte.fill(quelle, name);
+        werte.fill(quelle, quellName);
         CWordArray ids;
         vorlage.GetDatenIDs(ids);
         for (uint16_t id : ids)
             quelle.SetzeWert(static_cast<TKelvoDatenID>(id), vorlage.GetWert(static_cast<TKelvoDatenID>(id)));
         if (nr == 2) quelle.SetzeWert(ID_WQuelleLaenge, CVRMVariant(60u));
         quelle.Speichern(true);
-        CVRMwert link(name);
+        CVRMwert link(quellName);
         werte.save(kombi, nr == 1 ? ID_KQuelle1 : ID_KQuelle2, link, true);
     }
-    ASSERT_EQ(doc.SetProjektDaten(ID_WQuelle, kombi, 0, 1), 1);
+    CVRMwert link(kombi);
+    werte.save(name, ID_WQuelle, link, true);
+    CKelvoDoc& doc = OeffneUeberMenu(name);
     ASSERT_EQ(doc.KombiWQuelle().GetAnzahlWQuellen(), 2);
     d.expectMessageBox(1);  // the design check
     d.expectDialog(doc.GetPathName() + u" - Results for heat source", [&](QDialog& dlg) {
@@ -292,6 +298,8 @@ TEST_F(ErgebnisGrafikTest, NutzerSpeichertAnlagenaufwandszahlDaten) {
 
     doc.Haus().GetWert(ID_ZIV) = 300u;
     QString faktorVorher;
+    const auto tdrVorher = Eintrag(name, u"TDR");
+    ASSERT_NE(tdrVorher, std::optional<std::u16string>(u"2"));
     d.expectMessageBox(1);  // the design check
     d.expectDialog(u"Berechnung der Anlagenaufwandszahl", [&](QDialog& dlg) {
         using L = CDlgAufwandszahlLogik;
@@ -330,7 +338,7 @@ TEST_F(ErgebnisGrafikTest, NutzerSpeichertAnlagenaufwandszahlDaten) {
         d.expectMessageBox(1);
         uitest::click(*ui::child(&dlg, ui::kIdOk), {5, 5});
         EXPECT_TRUE(dlg.isVisible());
-        EXPECT_FALSE(Eintrag(name, u"PSV").has_value());
+        EXPECT_EQ(Eintrag(name, u"TDR"), tdrVorher);
         volumen->selectAll();
         uitest::type(*volumen, QStringLiteral("500"));
         uitest::saveArtifact(dlg, "expenditure-factor-de");
