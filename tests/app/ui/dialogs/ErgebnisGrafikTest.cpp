@@ -217,6 +217,7 @@ TEST_F(ErgebnisGrafikTest, QuellergebnisseZweierQuellen) {
         CVRMwert link(quellName);
         werte.save(kombi, nr == 1 ? ID_KQuelle1 : ID_KQuelle2, link, true);
     }
+    ASSERT_EQ(app->AddUniqueString(LISTE_WQUELLEN, kombi), 1);
     CVRMwert link(kombi);
     werte.save(name, ID_WQuelle, link, true);
     CKelvoDoc& doc = OeffneUeberMenu(name);
