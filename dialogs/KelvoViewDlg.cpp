@@ -27,29 +27,29 @@ QString Qt16(const CVRMString& text) { return QString::fromStdU16String(text); }
 void RegistriereKelvoViewDlgVorlage() {
     if (ui::findDialogTemplate(CKelvoViewDlg::kIDD)) return;
     const auto wert = [](int id, int x, int y) {
-        return ui::ControlSpec{id, K::Edit, {x, y, x + 48, y + 11}, 0, u"", kNurLesen};
+        return ui::ControlSpec{id, K::Edit, {x, y, x + (x > 300 ? 50 : 48), y + 11}, 0, u"", kNurLesen};
     };
     std::vector<ui::ControlSpec> c = {
         ergebnisfenster::ChartSpec(L::kIdChart, {5, 5, 247, 150}),
         {L::kIdUeberschrift, K::Static, {253, 5, 377, 25}, 0, u"", ui::dt::Center},
         {L::kIdListe, K::List, {253, 27, 377, 150}},
-        {L::kIdJahrTitel, K::Static, {5, 157, 118, 166}},
-        {L::kIdSpalteHeiz, K::Static, {122, 157, 170, 166}, 0, u"", ui::dt::Right},
-        {L::kIdSpalteWW, K::Static, {174, 157, 222, 166}, 0, u"", ui::dt::Right},
-        {L::kIdZeileWP, K::Static, {5, 171, 118, 180}},
-        wert(L::kIdWPHeiz, 122, 169),
-        wert(L::kIdWPWW, 174, 169),
-        {L::kIdZeileZweiter, K::Static, {5, 185, 118, 194}},
-        wert(L::kIdZweiterHeiz, 122, 183),
-        wert(L::kIdZweiterWW, 174, 183),
-        {L::kIdGruppeSolar, K::Group, {230, 153, 322, 209}},
-        {L::kIdLabelSolarHeiz, K::Static, {236, 165, 268, 174}},
-        wert(L::kIdSolarHeiz, 270, 163),
-        {L::kIdLabelSolarWW, K::Static, {236, 179, 268, 188}},
-        wert(L::kIdSolarWW, 270, 177),
-        {L::kIdLabelSolarErde, K::Static, {236, 193, 268, 202}},
-        wert(L::kIdSolarErde, 270, 191),
-        {L::kIdHilfe, K::Button, {327, 196, 377, 209}},
+        {L::kIdJahrTitel, K::Static, {5, 157, 146, 166}},
+        {L::kIdSpalteHeiz, K::Static, {150, 157, 198, 166}, 0, u"", ui::dt::Right},
+        {L::kIdSpalteWW, K::Static, {202, 157, 250, 166}, 0, u"", ui::dt::Right},
+        {L::kIdZeileWP, K::Static, {5, 171, 146, 180}},
+        wert(L::kIdWPHeiz, 150, 169),
+        wert(L::kIdWPWW, 202, 169),
+        {L::kIdZeileZweiter, K::Static, {5, 185, 146, 194}},
+        wert(L::kIdZweiterHeiz, 150, 183),
+        wert(L::kIdZweiterWW, 202, 183),
+        {L::kIdGruppeSolar, K::Group, {258, 153, 377, 209}},
+        {L::kIdLabelSolarHeiz, K::Static, {264, 165, 320, 174}},
+        wert(L::kIdSolarHeiz, 322, 163),
+        {L::kIdLabelSolarWW, K::Static, {264, 179, 320, 188}},
+        wert(L::kIdSolarWW, 322, 177),
+        {L::kIdLabelSolarErde, K::Static, {264, 193, 320, 202}},
+        wert(L::kIdSolarErde, 322, 191),
+        {L::kIdHilfe, K::Button, {200, 197, 250, 210}},
     };
     ui::registerDialogTemplate({CKelvoViewDlg::kIDD, {382, 214}, 0, u"Hausergebnisse", c});
 }

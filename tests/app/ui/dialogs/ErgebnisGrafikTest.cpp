@@ -22,6 +22,8 @@
 #include "dialogs/KelvoView2Dlg.h"
 #include "dialogs/KelvoViewDlg.h"
 #include "dialogs/ProjektDlg.h"
+#include "model/app/KelvoOptionen.h"
+#include "model/app/OptionIds.h"
 #include "model/results/AuswertDaten.h"
 #include "model/results/KelvoErgebnisse.h"
 #include "platform/ui/Menu.h"
@@ -96,6 +98,18 @@ class ErgebnisGrafikTest : public ProgrammFixture {
         a->trigger();
         uitest::processEvents();
     }
+    // The chart colours a planner sets in the options; the program's defaults draw every
+    // series black, so only the legend's order tells them apart.
+    void PlanerFarben() {
+        IKelvoOptionen& o = app->GetOptionsManager();
+        o.SetLongWert(OPT_COLOR_HEIZ_BEDARF, kRot);
+        o.SetLongWert(OPT_COLOR_WAWA_BEDARF, kBlau);
+        o.SetLongWert(OPT_COLOR_SOLAR_GEWINN, kOrange);
+        o.SetLongWert(OPT_COLOR_QTEMP_U, kGruen);
+        o.SetLongWert(OPT_COLOR_QTEMP_G, kRot);
+        o.SetLongWert(OPT_COLOR_STEMP, kBlau);
+    }
+    static constexpr uint32_t kRot = 0x0000C0, kBlau = 0xC06000, kOrange = 0x0090F0, kGruen = 0x008000;
     // What the document's own evaluation yields for the project.
     static CAuswertDaten Jahr(CKelvoDoc& doc, CKelvoErgebnisse& e) {
         CAuswertDaten jahr;
@@ -118,6 +132,7 @@ class ErgebnisGrafikTest : public ProgrammFixture {
 
 TEST_F(ErgebnisGrafikTest, HausergebnisseOhneSolar) {
     Starte();
+    PlanerFarben();
     auto& d = uitest::dialogs();
     CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe monovalent"));
     d.expectMessageBox(1);  // the design check: the heat pump is a little small
@@ -141,6 +156,9 @@ TEST_F(ErgebnisGrafikTest, HausergebnisseOhneSolar) {
         EXPECT_NEAR(Punkt(chart, CKelvoViewDlgLogik::kHeizung, 0),
                     doc.MomHeizbedarf(0, 0.0f, false) * 720.0, 0.01);
         EXPECT_EQ(Legende(chart, CKelvoViewDlgLogik::kSolar), u"");
+        uint32_t farbe = 0;
+        chart.GetDatasetPenColor(CKelvoViewDlgLogik::kWarmwasser, farbe);
+        EXPECT_EQ(farbe, kBlau);
         EXPECT_GE(chart.GetFixedYMax(), Punkt(chart, CKelvoViewDlgLogik::kHeizung, 0));
         uitest::saveArtifact(dlg, "house-results");
         uitest::key(*liste, Qt::Key_Escape);
@@ -151,6 +169,7 @@ TEST_F(ErgebnisGrafikTest, HausergebnisseOhneSolar) {
 
 TEST_F(ErgebnisGrafikTest, HausergebnisseMitSolarAufDeutsch) {
     Starte(true);
+    PlanerFarben();
     auto& d = uitest::dialogs();
     CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe solar"));
     d.expectMessageBox(1);
@@ -168,6 +187,7 @@ TEST_F(ErgebnisGrafikTest, HausergebnisseMitSolarAufDeutsch) {
 
 TEST_F(ErgebnisGrafikTest, QuellergebnisseEinerQuelle) {
     Starte();
+    PlanerFarben();
     auto& d = uitest::dialogs();
     CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe monovalent"));
     d.expectMessageBox(1);  // the design check
@@ -194,6 +214,7 @@ TEST_F(ErgebnisGrafikTest, QuellergebnisseEinerQuelle) {
 
 TEST_F(ErgebnisGrafikTest, QuellergebnisseZweierQuellen) {
     Starte();
+    PlanerFarben();
     auto& d = uitest::dialogs();
     // The user's project heats from two probe fields: the sample's own and a shorter copy.
     const CVRMString beispiel = Projekt(u"ground probe monovalent");
@@ -244,6 +265,7 @@ TEST_F(ErgebnisGrafikTest, QuellergebnisseZweierQuellen) {
 
 TEST_F(ErgebnisGrafikTest, Energiedeckung) {
     Starte();
+    PlanerFarben();
     auto& d = uitest::dialogs();
     CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"air monoenergetic"));
     d.expectDialog(doc.GetPathName(), [&](QDialog& dlg) {
