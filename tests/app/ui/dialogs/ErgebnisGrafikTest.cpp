@@ -397,4 +397,66 @@ TEST_F(ErgebnisGrafikTest, AnlagenaufwandszahlBild) {
     EXPECT_EQ(d.dialogCaptions().back(), u"Calculation of factor for primary energy input");
 }
 
+// Every shipped sample: the source results name the sample's kind of source and show the
+// temperatures it has; the house results' row names the solar plant where there is one.
+TEST_F(ErgebnisGrafikTest, JedesBeispielprojekt) {
+    Starte();
+    auto& d = uitest::dialogs();
+    struct Fall {
+        const char16_t* projekt;
+        int meldungen;  // boxes of the design check
+        const char* label;
+        bool resultierend, sole;
+        const char* zeileWP;
+    };
+    const Fall faelle[] = {
+        {u"ground probe monovalent", 1, "Annual average inlet temperature of brine [\u00b0C]", true, true,
+         "By heat pump"},
+        {u"air monoenergetic", 0, "Annual average inlet temperature of air [\u00b0C]", false, false,
+         "By heat pump"},
+        {u"ground water bivalent", 1, "Annual average inlet temperature of water [\u00b0C]", false, false,
+         "By heat pump"},
+        {u"ground probe solar", 1, "Annual average inlet temperature of brine [\u00b0C]", true, true,
+         "By heat pump and solar facility"},
+    };
+    for (const Fall& f : faelle) {
+        CKelvoDoc& doc = OeffneUeberMenu(Projekt(f.projekt));
+        SCOPED_TRACE(QString::fromStdU16String(doc.GetPathName()).toStdString());
+        for (int i = 0; i < f.meldungen; ++i) d.expectMessageBox(1);
+        d.expectDialog(doc.GetPathName() + u" - Results for heat source", [&](QDialog& dlg) {
+            EXPECT_EQ(Text(dlg, CKelvoView2DlgLogik::kIdLabel1), QString::fromUtf8(f.label));
+            const CHMXChart& chart = Chart(dlg, CKelvoView2DlgLogik::kIdChart1);
+            EXPECT_NE(Punkt(chart, CKelvoView2DlgLogik::kUngestoert, 0), kKeinWert);
+            EXPECT_EQ(Punkt(chart, CKelvoView2DlgLogik::kResultierend, 0) != kKeinWert, f.resultierend);
+            EXPECT_EQ(Punkt(chart, CKelvoView2DlgLogik::kSole, 0) != kKeinWert, f.sole);
+            dlg.reject();
+        });
+        Menue(kBefehlQuellErgebnisse);
+        for (int i = 0; i < f.meldungen; ++i) d.expectMessageBox(1);
+        d.expectDialog(doc.GetPathName() + u" - Results for building", [&](QDialog& dlg) {
+            EXPECT_EQ(Text(dlg, CKelvoViewDlgLogik::kIdZeileWP), QString::fromUtf8(f.zeileWP));
+            auto* liste = qobject_cast<QListWidget*>(ui::child(&dlg, CKelvoViewDlgLogik::kIdListe));
+            ASSERT_NE(liste, nullptr);
+            EXPECT_EQ(liste->count(), 12);
+            EXPECT_TRUE(Chart(dlg, CKelvoViewDlgLogik::kIdChart).isVisible());
+            dlg.reject();
+        });
+        Menue(kBefehlHausErgebnisse);
+    }
+    EXPECT_TRUE(uitest::takeWindowErrors().empty());
+}
+
+// A bivalent plant has no expenditure factor here: the command says so and opens nothing.
+TEST_F(ErgebnisGrafikTest, AnlagenaufwandszahlNichtFuerBivalent) {
+    Starte();
+    auto& d = uitest::dialogs();
+    CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground water bivalent"));
+    d.expectMessageBox(1);
+    doc.onCommand(kBefehlAufwandszahl);
+    uitest::processEvents();
+    ASSERT_FALSE(BoxTexte().empty());
+    EXPECT_NE(BoxTexte().back().find(u"bivalent heating systems"), std::u16string::npos);
+    EXPECT_EQ(d.dialogCaptions().size(), 1u);  // only the project choice
+}
+
 }  // namespace
