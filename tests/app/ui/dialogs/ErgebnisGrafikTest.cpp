@@ -459,4 +459,28 @@ TEST_F(ErgebnisGrafikTest, AnlagenaufwandszahlNichtFuerBivalent) {
     EXPECT_EQ(d.dialogCaptions().size(), 1u);  // only the project choice
 }
 
+// Hot water by electricity without losses entered: the command goes on with an electric
+// heater assumed, and the dialog preselects the flow heater and offers no storage tank.
+TEST_F(ErgebnisGrafikTest, AnlagenaufwandszahlElektrischesWarmwasserOhneVerluste) {
+    Starte();
+    auto& d = uitest::dialogs();
+    CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe monovalent"));
+    doc.Haus().GetWert(ID_WWmitWP) = 2;
+    d.expectMessageBox(1);  // an electric heater is assumed
+    d.expectMessageBox(1);  // the design check
+    d.expectDialog(u"Calculation of factor for primary energy input", [&](QDialog& dlg) {
+        using L = CDlgAufwandszahlLogik;
+        auto* durchlauf = qobject_cast<QRadioButton*>(ui::child(&dlg, L::kIdDurchlauf));
+        ASSERT_NE(durchlauf, nullptr);
+        EXPECT_TRUE(durchlauf->isEnabled());
+        EXPECT_TRUE(durchlauf->isChecked());
+        EXPECT_FALSE(ui::child(&dlg, L::kIdSpeicher)->isEnabled());
+        dlg.reject();
+    });
+    doc.onCommand(kBefehlAufwandszahl);
+    uitest::processEvents();
+    ASSERT_FALSE(BoxTexte().empty());
+    EXPECT_NE(BoxTexte().front().find(u"electric heater is assumed"), std::u16string::npos);
+}
+
 }  // namespace
