@@ -20,7 +20,7 @@ CDlgEdGrafik::CDlgEdGrafik(unsigned titelID, const L::Kurve& bedarf, const L::Ku
 
 bool CDlgEdGrafik::onInitDialog() {
     CHMXChart* chart = ergebnisfenster::Chart(this, L::kIdChart);
-    if (!chart) ThrowFehler(3284, nullptr);  // "Could not create chart/diagram!"
+    if (!chart) ThrowFehler(ergebnisfenster::kKeinChart, nullptr);
     SEdFarben farben;
     farben.hintergrund = ergebnisfenster::Farbe(OPT_COLOR_BKGND_HAUS);
     farben.zusatz = ergebnisfenster::Farbe(OPT_COLOR_WAWA_BEDARF);

@@ -10,6 +10,9 @@ class QWidget;
 
 namespace ergebnisfenster {
 
+// "Could not create chart/diagram!"
+inline constexpr unsigned kKeinChart = 3284;
+
 // A dialog-layout entry that makes a chart control.
 ui::ControlSpec ChartSpec(int id, ui::Rect du);
 // The chart of a dialog's control, or none.

@@ -22,7 +22,6 @@ using K = ui::ControlKind;
 using L = CKelvoView2DlgLogik;
 
 constexpr unsigned kTitel = 3336;          // "Results for heat source"
-constexpr unsigned kKeineErgebnisse = 3122;  // "Could not compute results"
 constexpr unsigned kAbgebrochen = 3522;      // "Calculation aborted"
 constexpr unsigned kWinterMittel1 = 5048;    // "Average value Oct - Apr [°C]"
 constexpr unsigned kWinterMittel2 = 5051;
@@ -65,7 +64,7 @@ CKelvoView2Dlg::CKelvoView2Dlg(CKelvoDoc& dokument, QWidget* parent)
 
 void CKelvoView2Dlg::InitChart(int id) {
     CHMXChart* chart = ergebnisfenster::Chart(this, id);
-    if (!chart) ThrowFehler(3284, nullptr);  // "Could not create chart/diagram!"
+    if (!chart) ThrowFehler(ergebnisfenster::kKeinChart, nullptr);
     SQuellFarben farben;
     farben.hintergrund = ergebnisfenster::Farbe(OPT_COLOR_BKGND_QUELLE);
     farben.ungestoert = ergebnisfenster::Farbe(OPT_COLOR_QTEMP_U);
@@ -130,7 +129,7 @@ void CKelvoView2Dlg::UpdateBerechnungen() {
         }
     } catch (const std::exception&) {
         for (int id : {L::kIdReynolds1, L::kIdMittel1, L::kIdWinter1}) ui::setChildText(this, id, u"?");
-        ThrowFehler2(kKeineErgebnisse, kAbgebrochen);
+        ThrowFehler2(textid::kKeineErgebnisse, kAbgebrochen);
     }
 }
 
@@ -149,7 +148,7 @@ void CKelvoView2Dlg::UpdateBerechnungen2() {
         }
     } catch (const std::exception&) {
         for (int id : {L::kIdReynolds2, L::kIdMittel2, L::kIdWinter2}) ui::setChildText(this, id, u"?");
-        ThrowFehler2(kKeineErgebnisse, kAbgebrochen);
+        ThrowFehler2(textid::kKeineErgebnisse, kAbgebrochen);
     }
 }
 

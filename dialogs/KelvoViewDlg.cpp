@@ -9,6 +9,7 @@
 #include "dialogs/ErgebnisFenster.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/OptionIds.h"
+#include "core/text/TextIdConstants.h"
 #include "model/errors/Fehler.h"
 #include "platform/ui/DrawContext.h"
 
@@ -60,15 +61,28 @@ CKelvoViewDlg::CKelvoViewDlg(CKelvoDoc& dokument, QWidget* parent)
 }
 
 SHausErgebnisse CKelvoViewDlg::LeseDokument() {
+    // What the document cannot give is reported with the place of the figure it was for.
+    const auto frage = [](const char16_t* ort, auto&& f) {
+        try {
+            f();
+        } catch (const std::exception&) {
+            ThrowFehler(textid::kKeineErgebnisse, ort);
+        }
+    };
     SHausErgebnisse e;
-    std::array<float, 12> monate{};
-    m_dokument.GetAuswertDaten(e.ergebnisse, e.jahr, monate, 0, 0.0f);
     CHaus2& haus = m_dokument.Haus();
-    for (int m = 0; m < 12; ++m) {
-        e.heizbedarf[static_cast<size_t>(m)] = m_dokument.MomHeizbedarf(m, 0.0f, false);
-        e.vorlauf[static_cast<size_t>(m)] = m_dokument.MomVorlaufTemp(m);
-    }
-    haus.MonatlicherWWbedarf(e.warmwasser);
+    frage(u"KelvoViewDlg::Jahreswerte", [&] {
+        std::array<float, 12> monate{};
+        m_dokument.GetAuswertDaten(e.ergebnisse, e.jahr, monate, 0, 0.0f);
+    });
+    frage(u"KelvoViewDlg::MomentanerHeizbedarf", [&] {
+        for (int m = 0; m < 12; ++m)
+            e.heizbedarf[static_cast<size_t>(m)] = m_dokument.MomHeizbedarf(m, 0.0f, false);
+    });
+    frage(u"KelvoViewDlg::MonatlicherWWbedarf", [&] { haus.MonatlicherWWbedarf(e.warmwasser); });
+    frage(u"KelvoViewDlg::MomentaneVorlaufTemp", [&] {
+        for (int m = 0; m < 12; ++m) e.vorlauf[static_cast<size_t>(m)] = m_dokument.MomVorlaufTemp(m);
+    });
     e.festeVorlauf = m_dokument.IstKonstanteVorlaufTemp();
     e.solarProjekt = haus.IstSolarProjekt(m_dokument.ProjektText(ID_Solar));
     return e;
@@ -78,7 +92,7 @@ bool CKelvoViewDlg::onInitDialog() {
     CHMXChart* chart = ergebnisfenster::Chart(this, L::kIdChart);
     bool solarProjekt = false;
     try {
-        if (!chart) ThrowFehler(3284, nullptr);  // "Could not create chart/diagram!"
+        if (!chart) ThrowFehler(ergebnisfenster::kKeinChart, nullptr);
         SHausFarben farben;
         farben.hintergrund = ergebnisfenster::Farbe(OPT_COLOR_BKGND_HAUS);
         farben.heizung = ergebnisfenster::Farbe(OPT_COLOR_HEIZ_BEDARF);

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "controls/chart/HMXDataset.h"
+#include "core/text/TextIdConstants.h"
 #include "core/db/TextIds.h"
 #include "dialogs/ErgebnisGrafik.h"
 #include "model/errors/Fehler.h"
@@ -13,7 +14,6 @@ namespace {
 using ergebnisgrafik::kStundenJeMonat;
 using ergebnisgrafik::Text;
 
-constexpr unsigned kKeineErgebnisse = 3122;  // "Could not compute results"
 constexpr unsigned kTitel = 3285;            // "Monthly heat consumption in kWh"
 constexpr unsigned kLegendeHeizung = 3210;
 constexpr unsigned kLegendeWW = 3211;
@@ -29,7 +29,7 @@ void Schritt(const char16_t* ort, F&& f) {
     try {
         f();
     } catch (const std::exception&) {
-        ThrowFehler(kKeineErgebnisse, ort);
+        ThrowFehler(textid::kKeineErgebnisse, ort);
     }
 }
 
