@@ -3,6 +3,7 @@
 #include "app/doc/ErgebnisBefehle.h"
 #include "app/doc/ProjektAblaufBefehle.h"
 #include "app/doc/KostenBefehle.h"
+#include "app/doc/ErgebnisGrafikBefehle.h"
 #include "app/shell/ProjektBefehle.h"
 #include "dialogs/StandortBefehle.h"
 #include "app/options/OptionenBefehle.h"
@@ -45,4 +46,5 @@ void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     // The heat-pump pages of the master-data sheet.
     RegistriereWPSeiten();
     RegistriereKostenBefehle(befehle);
+    RegistriereErgebnisGrafikBefehle(befehle);
 }

@@ -122,7 +122,7 @@ constexpr DatenIdEntry kTable[] = {
     {506, u"Rlauf", kBool, true, kStored},
     {507, u"TDR", kInt, 0, kStored},
     {508, u"PSV", kUInt, 0, kStored},
-    {509, u"PBV", kUInt, 0, kStored},
+    {509, u"PBV", kFloat, 0, kStored},  // kWh/day with decimals
     {510, u"VPF", kFloat, 1.075, kStored},
     {511, u"VKI", kInt, 0, kStored},
     {512, u"WTM", kFloat, 50, kStored},
