@@ -6,6 +6,7 @@
 #include "app/options/OptionenBefehle.h"
 #include "dialogs/HilfsDialogBefehle.h"
 #include "pages/ProjektSeiten.h"
+#include "pages/TarifWawaSeiten.h"
 #include "dialogs/VDI4650Befehle.h"
 
 void CKelvoAppBefehle::Setze(int id, Befehl befehl) { m_befehle[id] = std::move(befehl); }
@@ -36,4 +37,5 @@ void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     // The project's data pages (project, house) for the project window's buttons.
     RegistriereProjektSeiten();
     RegistriereVDI4650Befehle(befehle);
+    RegistriereTarifWawaSeiten();
 }
