@@ -8,6 +8,7 @@
 #include "model/errors/KVSMessageBox.h"
 #include "platform/errors/UserException.h"
 #include "platform/messagebox/MessageBox.h"
+#include "platform/ui/Colour.h"
 #include "platform/ui/DialogTemplate.h"
 
 namespace {

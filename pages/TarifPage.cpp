@@ -9,6 +9,7 @@
 #include "app/shell/KelvoApp.h"
 #include "core/db/Global.h"
 #include "core/db/Lists.h"
+#include "core/text/ResManager.h"
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
 #include "dialogs/MonateDlg.h"
@@ -204,7 +205,7 @@ void CTarifPage::OnOptionsChanged(int optionId) {
 }
 
 void CTarifPage::GetPageText(CVRMString& text) {
-    text = CResManager::getLangText(kStammdaten) + u" - " + m_name;
+    text = CResManager::getLangText(static_cast<uint16_t>(kStammdaten)) + u" - " + m_name;
 }
 
 bool CTarifPage::onSetActive() {
@@ -363,8 +364,6 @@ void CTarifPage::OnTarifWechsel() {
     const CVRMString gewaehlt = box->currentText().toStdU16String();
     if (gewaehlt.empty()) return;
     if (m_modified && gewaehlt != vorher) {
-        ui::DataExchange dx(*this, true);
-        (void)dx;
         if (!CancelModifiedData(IstEingebettet() ? 1 : 0)) {
             ZeigeAuswahl();
             return;

@@ -13,6 +13,7 @@
 #include "pages/WawaVerluste.h"
 #include "platform/errors/UserException.h"
 #include "platform/messagebox/MessageBox.h"
+#include "platform/ui/Colour.h"
 #include "platform/ui/DialogTemplate.h"
 
 namespace {
@@ -84,24 +85,26 @@ CWW2Page::CWW2Page(CVRMwerteListe& haus, unsigned volumen, unsigned soll, QWidge
       m_soll(soll),
       m_haus(haus),
       m_volumenGegeben(volumen),
-      m_sollGegeben(soll) {
+      m_sollGegeben(soll),
+      m_gruppe(ui::rgb(192, 192, 192), ui::rgb(0, 0, 0)) {
     RegistriereVorlage();
 }
 
 bool CWW2Page::onInitDialog() {
     ui::Dialog::onInitDialog();
     try {
-        m_bereitschaft = m_haus.get(ID_BWV).GetFloatVal();
-        m_speicherVerlust = m_haus.get(ID_GSV).GetUIntVal();
-        m_pumpe = m_haus.get(ID_LZP).GetUIntVal();
-        m_laenge = m_haus.get(ID_LZL).GetUIntVal();
-        m_laengeInnen = m_haus.get(ID_LZI).GetUIntVal();
-        m_leitwert = m_haus.get(ID_WDZ).GetFloatVal();
-        m_laufzeit = m_haus.get(ID_LAZ).GetFloatVal();
-        m_zirkVerlust = m_haus.get(ID_ZIV).GetUIntVal();
-        m_zirkulation = m_haus.get(ID_SMZ).GetBoolVal() ? 1 : 0;
-        m_ort = m_haus.get(ID_SPH).GetBoolVal() ? 0 : 1;
+        m_bereitschaft = m_haus.get(ID_BWV, true).GetFloatVal();
+        m_speicherVerlust = m_haus.get(ID_GSV, true).GetUIntVal();
+        m_pumpe = m_haus.get(ID_LZP, true).GetUIntVal();
+        m_laenge = m_haus.get(ID_LZL, true).GetUIntVal();
+        m_laengeInnen = m_haus.get(ID_LZI, true).GetUIntVal();
+        m_leitwert = m_haus.get(ID_WDZ, true).GetFloatVal();
+        m_laufzeit = m_haus.get(ID_LAZ, true).GetFloatVal();
+        m_zirkVerlust = m_haus.get(ID_ZIV, true).GetUIntVal();
+        m_zirkulation = m_haus.get(ID_SMZ, true).GetBoolVal() ? 1 : 0;
+        m_ort = m_haus.get(ID_SPH, true).GetBoolVal() ? 0 : 1;
     } catch (const platform::UserException&) {
+        // A record without these values: the dialog opens with its own.
     }
     m_gruppe.SetParent(this);
     for (int id : {kIdPumpe, kIdLaenge, kIdLaengeInnen, kIdLeitwert, kIdLaufzeit, kIdZirkVerlust, kIdRechneZirk})

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
+#include <algorithm>
 #include <exception>
 #include <utility>
 #include <vector>
@@ -21,6 +22,9 @@
 #include "evaluation/binding/Solar.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
+#include "model/house/Haus2.h"
+#include "model/source/KombiWQuelle2.h"
+#include "model/source/WQuelle2.h"
 #include "pages/WW2Page.h"
 #include "platform/errors/UserException.h"
 #include "platform/messagebox/MessageBox.h"
