@@ -12,6 +12,7 @@
 #include "model/errors/KVSMessageBox.h"
 #include "pages/WawaVerluste.h"
 #include "platform/errors/UserException.h"
+#include "platform/format/Format.h"
 #include "platform/messagebox/MessageBox.h"
 #include "platform/ui/Colour.h"
 #include "platform/ui/DialogTemplate.h"
@@ -140,6 +141,8 @@ void CWW2Page::doDataExchange(ui::DataExchange& dx) {
         dx.unsignedInt(kIdVolumen, m_volumen);
         dx.unsignedInt(kIdSoll, m_soll);
         dx.floating(kIdBereitschaft, m_bereitschaft);
+        // The standby loss is shown, and so taken back, with one decimal.
+        if (!dx.saving()) ui::setChildText(this, kIdBereitschaft, platform::format(u"%.1f", static_cast<double>(m_bereitschaft)));
         dx.radio(kIdInnen, m_ort);
         dx.unsignedInt(kIdSpeicherVerlust, m_speicherVerlust);
         dx.check(kIdZirkulation, m_zirkulation);

@@ -285,13 +285,19 @@ void CWWPage::Nachheizung(int alt, int neu) {
     if (!hasWindow()) return;
     CKelvoDoc& dokument = Dokument();
     const bool zeigen = !Beschaeftigt() && dokument.WPumpe().IstGueltig() && m_dienst == kMitWP;
+    bool gezeigt = false;
     if (zeigen) {
-        const int temp = dokument.GetWawaNachheizTemp() + alt - neu;
-        CVRMString text;
-        text.Format(kNachheizung, static_cast<unsigned>(std::max(temp, 0)));
-        ui::setChildText(this, kIdNachheiz, std::u16string(text));
+        try {
+            const int temp = dokument.GetWawaNachheizTemp() + alt - neu;
+            CVRMString text;
+            text.Format(kNachheizung, static_cast<unsigned>(std::max(temp, 0)));
+            ui::setChildText(this, kIdNachheiz, std::u16string(text));
+            gezeigt = true;
+        } catch (const platform::UserException&) {
+            // Reported where it failed; the line stays hidden.
+        }
     }
-    ui::showChild(this, kIdNachheiz, zeigen);
+    ui::showChild(this, kIdNachheiz, gezeigt);
 }
 
 bool CWWPage::Befehl(int id) {
