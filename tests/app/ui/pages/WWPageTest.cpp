@@ -14,6 +14,7 @@
 #include "core/text/ResManager.h"
 #include "core/value/VRMdatenProvider.h"
 #include "dialogs/KelvoView1.h"
+#include "evaluation/binding/Solar.h"
 #include "model/house/Haus2.h"
 #include "pages/TarifPage.h"
 #include "pages/WW2Page.h"
@@ -145,9 +146,12 @@ TEST_F(WWPageTest, WarmwasserDienstRegeln) {
 }
 
 // "No hot water service" clears the daily need and closes the fields; the save then
-// skips the checks of need and tank.
+// skips the checks of need and tank. The project has no solar plant while the solar
+// library is bound: the save tells no plant the target temperature and still succeeds.
 TEST_F(WWPageTest, KeinWarmwasser) {
-    NeuesProjekt(QStringLiteral("Meier"));
+    CKelvoDoc& doc = NeuesProjekt(QStringLiteral("Meier"));
+    ASSERT_TRUE(ISolar::IstGeladen());
+    ASSERT_TRUE(doc.ProjektText(ID_Solar).empty());
     W& seite = Seite();
     Waehle(seite, W::kIdDienst, W::kKeinWW);
     EXPECT_EQ(Text(seite, W::kIdBedarf), QStringLiteral("0"));
