@@ -24,7 +24,12 @@ using platform::id::OK;
 using platform::id::YES;
 using P = CTarifPage;
 
-std::u16string Sprachtext(unsigned id) { return CResManager::getLangText(static_cast<uint16_t>(id)); }
+// The text as the message boxes and controls show it.
+std::u16string Sprachtext(unsigned id) {
+    CVRMString text;
+    text.LoadStringW(id);
+    return text;
+}
 
 class TarifPageTest : public seitentest::SeitenFixture {
   protected:

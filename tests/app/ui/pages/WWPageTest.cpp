@@ -28,7 +28,12 @@ using platform::id::OK;
 using W = CWWPage;
 using D = CWW2Page;
 
-std::u16string Sprachtext(unsigned id) { return CResManager::getLangText(static_cast<uint16_t>(id)); }
+// The text as the message boxes and controls show it.
+std::u16string Sprachtext(unsigned id) {
+    CVRMString text;
+    text.LoadStringW(id);
+    return text;
+}
 
 class WWPageTest : public seitentest::SeitenFixture {
   protected:
@@ -146,11 +151,13 @@ TEST_F(WWPageTest, WarmwasserDienstRegeln) {
 }
 
 // "No hot water service" clears the daily need and closes the fields; the save then
-// skips the checks of need and tank. The project has no solar plant while the solar
-// library is bound: the save tells no plant the target temperature and still succeeds.
+// skips the checks of need and tank. The project has no solar plant (any more) while the
+// solar library is bound: the save tells no plant the target temperature and still
+// succeeds.
 TEST_F(WWPageTest, KeinWarmwasser) {
     CKelvoDoc& doc = NeuesProjekt(QStringLiteral("Meier"));
     ASSERT_TRUE(ISolar::IstGeladen());
+    doc.LoeseVerknuepfung(ID_Solar);
     ASSERT_TRUE(doc.ProjektText(ID_Solar).empty());
     W& seite = Seite();
     Waehle(seite, W::kIdDienst, W::kKeinWW);
