@@ -79,7 +79,7 @@ void RegistriereVorlage() {
         {P::kIdWochenende, K::Radio, {14, 164, 202, 174}, 0, u"", start},
         {P::kIdWochenendeFrei, K::Radio, {14, 178, 202, 188}},
         {kTxAuswahl, K::Static, {7, 208, 70, 218}},
-        {P::kIdAuswahl, K::DropList, {72, 206, 209, 218}},
+        {P::kIdAuswahl, K::DropList, {72, 206, 330, 218}},
     };
     // Right: the heating elements, then the circulation pumps.
     c.push_back({kGrStab, K::Group, {215, 3, 413, 118}});

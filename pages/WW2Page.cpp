@@ -38,7 +38,7 @@ void RegistriereVorlage() {
         return ui::ControlSpec{id, K::Custom, du, 0, u"", 0, [](QWidget* p) { return new CFloatEdit(p, 1); }};
     };
     std::vector<ui::ControlSpec> c = {
-        {kGrSpeicher, K::Group, {7, 4, 393, 128}},
+        {kGrSpeicher, K::Group, {7, 4, 433, 128}},
         {kTxVolumen, K::Static, {14, 18, 170, 28}},
         {D::kIdVolumen, K::Edit, {172, 16, 212, 28}, 0, u"", nurLesen},
         {kTxSoll, K::Static, {14, 34, 170, 44}},
@@ -46,14 +46,14 @@ void RegistriereVorlage() {
         {kTxBereitschaft, K::Static, {14, 50, 170, 60}},
         zahl(D::kIdBereitschaft, {172, 48, 212, 60}),
         {D::kIdRechneBereitschaft, K::Button, {216, 47, 266, 61}},
-        {kErklBereitschaft, K::Static, {272, 14, 386, 62}},
+        {kErklBereitschaft, K::Static, {272, 14, 426, 66}},
         {D::kIdInnen, K::Radio, {14, 70, 250, 80}, 0, u"", ui::cs::RadioGroupStart},
         {D::kIdAussen, K::Radio, {14, 83, 250, 93}},
         {kTxSpeicher, K::Static, {14, 104, 170, 114}},
         {D::kIdSpeicherVerlust, K::Edit, {172, 102, 212, 114}},
         {D::kIdRechneSpeicher, K::Button, {216, 101, 266, 115}},
-        {kErklSpeicher, K::Static, {272, 68, 386, 122}},
-        {kGrZirk, K::Group, {7, 134, 393, 256}},
+        {kErklSpeicher, K::Static, {272, 70, 426, 122}},
+        {kGrZirk, K::Group, {7, 134, 433, 256}},
         {D::kIdZirkulation, K::Check, {14, 146, 250, 156}},
         {kTxLaenge, K::Static, {14, 162, 190, 172}},
         {D::kIdLaenge, K::Edit, {192, 160, 226, 172}},
@@ -68,12 +68,12 @@ void RegistriereVorlage() {
         {kTxZirkVerlust, K::Static, {14, 238, 190, 248}},
         {D::kIdZirkVerlust, K::Edit, {192, 236, 226, 248}},
         {D::kIdRechneZirk, K::Button, {230, 235, 266, 249}},
-        {kErklZirk, K::Static, {272, 146, 386, 250}},
-        {ui::kIdOk, K::DefButton, {237, 262, 287, 276}},
-        {ui::kIdCancel, K::Button, {290, 262, 340, 276}},
-        {D::kIdHilfe, K::Button, {343, 262, 393, 276}},
+        {kErklZirk, K::Static, {272, 146, 426, 196}},
+        {ui::kIdOk, K::DefButton, {277, 262, 327, 276}},
+        {ui::kIdCancel, K::Button, {330, 262, 380, 276}},
+        {D::kIdHilfe, K::Button, {383, 262, 433, 276}},
     };
-    ui::registerDialogTemplate({D::kIDD, {400, 282}, 0, u"", std::move(c)});
+    ui::registerDialogTemplate({D::kIDD, {440, 282}, 0, u"", std::move(c)});
 }
 
 void ZeigeHilfe() { GetKelvoApp().ShowHilfeThema(u"dlgwwverluste"); }
@@ -130,7 +130,7 @@ bool CWW2Page::onInitDialog() {
                           {kIdRechneSpeicher, 5206}, {kErklSpeicher, 5207}, {kGrZirk, 5208, true},
                           {kIdZirkulation, 5209}, {kTxLaenge, 5210}, {kTxLaengeInnen, 5211},
                           {kTxPumpe, 5212}, {kTxLaufzeit, 5213}, {kTxLeitwert, 5214},
-                          {kTxZirkVerlust, 5215}, {kIdRechneZirk, 5216}, {ui::kIdOk, 5177},
+                          {kTxZirkVerlust, 5215}, {kIdRechneZirk, 5216}, {kErklZirk, 5217}, {ui::kIdOk, 5177},
                           {ui::kIdCancel, 5176}, {kIdHilfe, 5178}});
     updateData(false);
     return true;

@@ -12,8 +12,14 @@ namespace {
 class TarifWawaBilderTest : public seitentest::SeitenFixture {};
 
 TEST_F(TarifWawaBilderTest, Tarifseite) {
+    // A tariff of the user's own, as he edits it.
     Starte();
+    uitest::dialogs().expectDialog({}, [](QDialog& d) {
+        uitest::type(*ui::child(&d, 1033), QStringLiteral("Stadtwerke Nachtstrom 2026"));
+        uitest::click(*ui::child(&d, 1), {5, 5});
+    });
     app->BearbeiteTarif(1);
+    app->GetStammSeite(CKVSDatenSheetProtokoll::kTarif)->Notify(1);
     uitest::processEvents();
     ASSERT_TRUE(app->GetStammdatenSheet().isVisible());
     uitest::saveArtifact(app->GetStammdatenSheet(), "page-tariff");
