@@ -583,8 +583,12 @@ QImage SpeicherSkizze(int typ) {
     const QRectF wp(30, 150, 100, 80);
     p.setBrush(QColor(0xEE, 0xF2, 0xF7));
     p.drawRoundedRect(wp, 8, 8);
-    p.setFont(QFont(QStringLiteral("Sans"), 14, QFont::Bold));
-    p.drawText(wp, Qt::AlignCenter, QStringLiteral("WP"));
+    // The compressor's symbol in place of a word: the picture serves every language.
+    const QPointF mitte = wp.center();
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(mitte, 22, 22);
+    p.drawPolyline(QPolygonF({mitte + QPointF(-19, -11), mitte + QPointF(19, -5)}));
+    p.drawPolyline(QPolygonF({mitte + QPointF(-19, 11), mitte + QPointF(19, 5)}));
     const auto leitung = [&](const QPolygonF& weg, const QColor& farbe) {
         p.setPen(QPen(farbe, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
