@@ -252,6 +252,27 @@ TEST_F(WWPageTest, VerweigertesSpeichernNimmtVerlusteZurueck) {
     EXPECT_NE(Eintrag(Haus(), u"GSV"), std::optional<std::u16string>(u"999"));
 }
 
+// The same for a house of the program's library, which the save refuses: the store keeps
+// the library's values and the user database stays as it was.
+TEST_F(WWPageTest, BibliotheksHausNimmtVerlusteZurueck) {
+    Beispiel(u"ground probe monovalent");
+    W& seite = Seite();
+    const float vorher = GespeicherterWert(ID_BWV);
+    const auto datei = Bytes();
+    uitest::dialogs().expectDialog({}, [&](QDialog& d) {
+        Tippe(d, D::kIdBereitschaft, QStringLiteral("3.5"));
+        Druecke(d, ui::kIdOk);
+    });
+    const std::size_t boxen = BoxTexte().size();
+    uitest::dialogs().expectMessageBox(OK);
+    Druecke(seite, W::kIdVerlusteDlg);
+    EXPECT_EQ(BoxTexte().size(), boxen + 1);
+    EXPECT_EQ(seite.m_modified, 1);
+    EXPECT_FLOAT_EQ(GespeicherterWert(ID_BWV), vorher);
+    EXPECT_NE(vorher, 3.5f);
+    EXPECT_EQ(Bytes(), datei);
+}
+
 // A record that cannot take the values: OK reports it and the dialog stays open.
 TEST_F(WWPageTest, VerlusteNichtGeschriebenDialogBleibt) {
     Starte();
