@@ -18,6 +18,7 @@
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
 #include "model/tariff/Tarif2.h"
+#include "pages/StundenSpin.h"
 #include "platform/errors/UserException.h"
 #include "platform/messagebox/MessageBox.h"
 #include "platform/ui/DialogTemplate.h"
@@ -56,16 +57,16 @@ void RegistriereVorlage() {
         {kGrZeiten, K::Group, {7, 3, 209, 112}},
         {P::kIdTag, K::Check, {14, 18, 62, 28}},
         {P::kIdVon1, K::Edit, {64, 16, 86, 28}},
-        {kTxBis1, K::Static, {89, 18, 103, 28}},
-        {P::kIdBis1, K::Edit, {105, 16, 127, 28}},
-        {kTxUhr1, K::Static, {130, 18, 202, 28}},
+        {kTxBis1, K::Static, {97, 18, 111, 28}},
+        {P::kIdBis1, K::Edit, {113, 16, 135, 28}},
+        {kTxUhr1, K::Static, {146, 18, 202, 28}},
         {P::kIdPreis1, K::Edit, {64, 32, 110, 44}},
         {P::kIdEinheit[0], K::Static, {113, 34, 202, 44}},
         {P::kIdNacht, K::Check, {14, 54, 62, 64}},
         {P::kIdVon2, K::Edit, {64, 52, 86, 64}},
-        {kTxBis2, K::Static, {89, 54, 103, 64}},
-        {P::kIdBis2, K::Edit, {105, 52, 127, 64}},
-        {kTxUhr2, K::Static, {130, 54, 202, 64}},
+        {kTxBis2, K::Static, {97, 54, 111, 64}},
+        {P::kIdBis2, K::Edit, {113, 52, 135, 64}},
+        {kTxUhr2, K::Static, {146, 54, 202, 64}},
         {P::kIdPreis2, K::Edit, {64, 68, 110, 80}},
         {P::kIdEinheit[1], K::Static, {113, 70, 202, 80}},
         {P::kIdMonate, K::Button, {14, 90, 202, 104}},
@@ -81,6 +82,19 @@ void RegistriereVorlage() {
         {kTxAuswahl, K::Static, {7, 208, 70, 218}},
         {P::kIdAuswahl, K::DropList, {72, 206, 330, 218}},
     };
+    // The spin buttons of the four hours, each beside its field.
+    const struct {
+        int spin, feld;
+    } spins[] = {{P::kIdSpinVon1, P::kIdVon1}, {P::kIdSpinBis1, P::kIdBis1}, {P::kIdSpinVon2, P::kIdVon2},
+                 {P::kIdSpinBis2, P::kIdBis2}};
+    for (const auto& s : spins) {
+        ui::Rect feld{};
+        for (const ui::ControlSpec& spec : c)
+            if (spec.id == s.feld) feld = spec.du;
+        const int id = s.feld;
+        c.push_back({s.spin, K::Custom, {feld.right, feld.top, feld.right + 8, feld.bottom}, 0, u"", 0,
+                     [id](QWidget* p) { return new CStundenSpin(p, id, 0, 23); }});
+    }
     // Right: the heating elements, then the circulation pumps.
     c.push_back({kGrStab, K::Group, {215, 3, 413, 118}});
     for (int i = 0; i < 3; ++i) {
@@ -266,8 +280,10 @@ void CTarifPage::Freigabe() {
     // A tariff of the program's library is shown, not edited.
     const bool frei = Aenderbar();
     for (int id : {kIdTag, kIdNacht, kIdWochenende, kIdWochenendeFrei}) ui::enableChild(this, id, frei);
-    for (int id : {kIdVon1, kIdBis1, kIdPreis1, kIdSperr1}) ui::enableChild(this, id, frei && m_tag == 1);
-    for (int id : {kIdVon2, kIdBis2, kIdPreis2, kIdSperr2}) ui::enableChild(this, id, frei && m_nacht == 1);
+    for (int id : {kIdVon1, kIdSpinVon1, kIdBis1, kIdSpinBis1, kIdPreis1, kIdSperr1})
+        ui::enableChild(this, id, frei && m_tag == 1);
+    for (int id : {kIdVon2, kIdSpinVon2, kIdBis2, kIdSpinBis2, kIdPreis2, kIdSperr2})
+        ui::enableChild(this, id, frei && m_nacht == 1);
     for (int i = 0; i < 4; ++i) {
         ui::enableChild(this, kIdGleich[i], frei);
         ui::enableChild(this, kIdEigen[i], frei);

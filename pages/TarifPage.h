@@ -14,6 +14,7 @@ class CTarifPage : public CEingabeSeite {
     static constexpr int kIDD = 140;
     static constexpr int kIdTag = 1057, kIdNacht = 1058;
     static constexpr int kIdVon1 = 1043, kIdBis1 = 1046, kIdVon2 = 1044, kIdBis2 = 1050;
+    static constexpr int kIdSpinVon1 = 1045, kIdSpinBis1 = 1047, kIdSpinVon2 = 1049, kIdSpinBis2 = 1051;
     static constexpr int kIdPreis1 = 1048, kIdPreis2 = 1052;
     static constexpr int kIdSperr1 = 1680, kIdSperr2 = 1681;
     static constexpr int kIdWochenende = 1169, kIdWochenendeFrei = 1150;

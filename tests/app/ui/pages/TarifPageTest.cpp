@@ -143,6 +143,31 @@ TEST_F(TarifPageTest, MindestensEinTarif) {
     EXPECT_TRUE(Element(seite, P::kIdVon1).isEnabled());
 }
 
+// The arrows beside the hours step them by one within 0 to 23, as typed entries.
+TEST_F(TarifPageTest, PfeileStellenStunden) {
+    P& seite = NeuerTarif(QStringLiteral("Pfeile"));
+    struct Fall {
+        int spin, feld;
+        const char* vorher;
+        int richtung;
+        const char* nachher;
+    };
+    const Fall faelle[] = {
+        {P::kIdSpinVon1, P::kIdVon1, "22", 1, "23"}, {P::kIdSpinVon1, P::kIdVon1, "23", 1, "23"},
+        {P::kIdSpinBis1, P::kIdBis1, "10", -1, "9"}, {P::kIdSpinBis2, P::kIdBis2, "0", -1, "0"},
+        {P::kIdSpinVon2, P::kIdVon2, "", 1, "0"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.vorher);
+        Element<QLineEdit>(seite, f.feld).setText(QString::fromUtf8(f.vorher));
+        const auto knoepfe = Element(seite, f.spin).findChildren<QAbstractButton*>();
+        ASSERT_EQ(knoepfe.size(), 2);
+        uitest::click(*knoepfe[f.richtung > 0 ? 0 : 1], knoepfe[0]->rect().center());
+        EXPECT_EQ(Text(seite, f.feld), QString::fromUtf8(f.nachher));
+    }
+    EXPECT_EQ(seite.m_modified, 1);
+}
+
 // An own price for the heating elements and the circulation pumps: its field opens with its
 // radio button, and the record keeps the price with "same as heat pump" off.
 TEST_F(TarifPageTest, EigenePreise) {
