@@ -11,6 +11,7 @@
 #include "pages/ProjektSeiten.h"
 #include "pages/SolarPage.h"
 #include "pages/WPSeiten.h"
+#include "pages/TarifWawaSeiten.h"
 #include "dialogs/VDI4650Befehle.h"
 
 void CKelvoAppBefehle::Setze(int id, Befehl befehl) { m_befehle[id] = std::move(befehl); }
@@ -47,4 +48,5 @@ void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     RegistriereWPSeiten();
     RegistriereKostenBefehle(befehle);
     RegistriereErgebnisGrafikBefehle(befehle);
+    RegistriereTarifWawaSeiten();
 }

@@ -15,6 +15,9 @@
 //   btn_<id>.bmp      the project window's button pictures (32 x 32) on white, which the
 //                     buttons take as transparent: 231 tariff, 232 hot water, 233 heat
 //                     pump, 234 heat source, 235 solar, 236 building, 238 project
+//   sketch_<id>.bmp   the principle sketches of the hot-water tank types: 197 type 1 (layers,
+//                     heated from outside through a plate exchanger), 193 type 2 (mixed by
+//                     an inner coil), 194 type 3 (a coil below, layers above the inlet)
 //   about.bmp         the about box's band: the start-up picture's colours and the name
 //   logo.bmp          the logo the reports carry until the user chooses his own
 //   varm_splashgen <out dir> <version text>
@@ -28,6 +31,7 @@
 #include <QRadialGradient>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 #include <functional>
 
 namespace {
@@ -552,6 +556,84 @@ bool Schreibe(const QImage& bild, const QString& datei, const char* format) {
 
 }  // namespace
 
+// A tank of hot water over cold, the heat pump beside it and the way the heat goes in.
+QImage SpeicherSkizze(int typ) {
+    QImage bild(420, 300, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor warm(0xE0, 0x6A, 0x2B), kalt(0x2B, 0x6C, 0xB0), strich(0x15, 0x3B, 0x63);
+    const QRectF tank(210, 30, 120, 240);
+    QLinearGradient verlauf(tank.topLeft(), tank.bottomLeft());
+    if (typ == 2) {
+        // Strongly mixed: one warm colour from top to bottom.
+        verlauf.setColorAt(0, warm.lighter(115));
+        verlauf.setColorAt(1, warm.lighter(125));
+    } else {
+        // Layered: hot at the top, cold below; type 3 keeps the layers above its coil.
+        verlauf.setColorAt(0, warm);
+        verlauf.setColorAt(typ == 1 ? 0.55 : 0.45, warm.lighter(130));
+        verlauf.setColorAt(typ == 1 ? 0.65 : 0.7, kalt.lighter(150));
+        verlauf.setColorAt(1, kalt);
+    }
+    p.setPen(QPen(strich, 3));
+    p.setBrush(verlauf);
+    p.drawRoundedRect(tank, 40, 20);
+    // The heat pump.
+    const QRectF wp(30, 150, 100, 80);
+    p.setBrush(QColor(0xEE, 0xF2, 0xF7));
+    p.drawRoundedRect(wp, 8, 8);
+    // The compressor's symbol in place of a word: the picture serves every language.
+    const QPointF mitte = wp.center();
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(mitte, 22, 22);
+    p.drawPolyline(QPolygonF({mitte + QPointF(-19, -11), mitte + QPointF(19, -5)}));
+    p.drawPolyline(QPolygonF({mitte + QPointF(-19, 11), mitte + QPointF(19, 5)}));
+    const auto leitung = [&](const QPolygonF& weg, const QColor& farbe) {
+        p.setPen(QPen(farbe, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(weg);
+    };
+    if (typ == 1) {
+        // Outside the tank: a plate exchanger, the tank water drawn from below, back on top.
+        const QRectF platte(150, 120, 30, 90);
+        leitung(QPolygonF({{130, 170}, {150, 170}}), warm);
+        leitung(QPolygonF({{130, 200}, {150, 200}}), kalt);
+        leitung(QPolygonF({{180, 130}, {195, 130}, {195, 60}, {215, 60}}), warm);
+        leitung(QPolygonF({{180, 200}, {195, 200}, {195, 250}, {215, 250}}), kalt);
+        p.setPen(QPen(strich, 3));
+        p.setBrush(QColor(0xD8, 0xE1, 0xEC));
+        p.drawRect(platte);
+        for (int i = 1; i < 6; ++i) p.drawLine(QPointF(platte.left(), platte.top() + i * 15), QPointF(platte.right(), platte.top() + i * 15));
+    } else {
+        // An inner coil: over the whole height (type 2) or in the lower part (type 3).
+        const double oben = typ == 2 ? 70 : 180, unten = 250;
+        leitung(QPolygonF({{130, 170}, {180, 170}, {180, oben}, {215, oben}}), warm);
+        QPainterPath schlange;
+        schlange.moveTo(215, oben);
+        const int windungen = typ == 2 ? 7 : 3;
+        const double schritt = (unten - oben) / windungen;
+        for (int i = 0; i < windungen; ++i) {
+            const double y = oben + i * schritt;
+            schlange.cubicTo(330, y, 330, y + schritt, 215, y + schritt);
+        }
+        p.setPen(QPen(strich, 4));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(schlange);
+        leitung(QPolygonF({{215, unten}, {160, unten}, {160, 200}, {130, 200}}), kalt);
+        if (typ == 3) {
+            // The tank inlet, from which the heating starts.
+            leitung(QPolygonF({{330, 160}, {380, 160}}), kalt.lighter(130));
+            p.setPen(QPen(strich, 2, Qt::DashLine));
+            p.drawLine(QPointF(214, 160), QPointF(329, 160));
+        }
+    }
+    // Hot water out at the top, cold water in at the bottom.
+    leitung(QPolygonF({{270, 30}, {270, 10}, {400, 10}}), warm);
+    leitung(QPolygonF({{330, 262}, {400, 262}}), kalt);
+    return bild;
+}
+
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::fputs("usage: varm_splashgen <out dir> <version>\n", stderr);
@@ -596,5 +678,7 @@ int main(int argc, char** argv) {
                   {235, Solar},  {236, Gebaeude},   {238, Projekt}};
     for (const auto& b : bilder)
         ok = Schreibe(AufWeiss(Symbol(b.zeichnung, false, 32)), ordner + QStringLiteral("btn_%1.bmp").arg(b.id), "BMP") && ok;
+    for (const auto& [id, typ] : {std::pair{197, 1}, std::pair{193, 2}, std::pair{194, 3}})
+        ok = Schreibe(SpeicherSkizze(typ), ordner + QStringLiteral("sketch_%1.bmp").arg(id), "BMP") && ok;
     return ok ? 0 : 1;
 }
