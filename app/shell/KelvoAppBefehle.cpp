@@ -6,6 +6,7 @@
 #include "app/options/OptionenBefehle.h"
 #include "dialogs/HilfsDialogBefehle.h"
 #include "pages/ProjektSeiten.h"
+#include "pages/WQ1Page.h"
 #include "dialogs/VDI4650Befehle.h"
 
 void CKelvoAppBefehle::Setze(int id, Befehl befehl) { m_befehle[id] = std::move(befehl); }
@@ -35,5 +36,6 @@ void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     RegistriereErgebnisBefehle(befehle);
     // The project's data pages (project, house) for the project window's buttons.
     RegistriereProjektSeiten();
+    RegistriereQuellenSeiten();
     RegistriereVDI4650Befehle(befehle);
 }
