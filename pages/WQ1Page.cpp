@@ -320,8 +320,8 @@ void CWQ1Page::FuelleReihen() {
 // ---- controls --------------------------------------------------------------------------
 
 std::vector<SDlgText> CWQ1Page::Texte() const {
-    return {{kIdGruppeQuelle, 4765, true}, {kIdTextAnzahl, 4766}, {kIdTextReihe, 4767},
-            {kIdTextLaenge, 4772}, {kIdTextFlaeche, 4773}, {kTxAbstand, 4778}, {kTxMeter, 4779},
+    // The count and length labels follow the kind (UpdateSpezMasze).
+    return {{kIdGruppeQuelle, 4765, true}, {kIdTextReihe, 4767}, {kIdTextFlaeche, 4773}, {kTxAbstand, 4778}, {kTxMeter, 4779},
             {kIdTextReynolds, 4018}, {kIdTesten, 4780}, {kGrBoden, 4749, true}, {kTxBis, 4750},
             {kIdBodenwerte, 4751}, {kGrKollektor, 4754, true}, {kIdTextRichtung, 4755},
             {kIdTextFeuchte, 4756}, {kGrWasser, 4758, true}, {kTxWasser, 4759},

@@ -298,6 +298,7 @@ void CWQ2Page::InitSeite() {
     }
     ui::enableChild(this, kIdArt, false);
     ZeigeWerte();
+    m_soleVorher = Sole();
 }
 
 std::vector<SDlgText> CWQ2Page::Texte() const {
@@ -310,8 +311,10 @@ std::vector<SDlgText> CWQ2Page::Texte() const {
 }
 
 std::vector<int> CWQ2Page::Aenderungen() const {
-    // The brine fields count only when they change by enough (OnKillfocusSole).
-    return {kIdUmhDurchm, kIdVolStrom, kIdAussen, kIdMatLeit, kIdBivTemp};
+    // What the user types counts at once; values the page puts into the brine fields count
+    // only when they changed by enough (OnKillfocusSole).
+    return {kIdDichte, kIdUmhDurchm, kIdVolStrom, kIdKonzentration, kIdAussen, kIdInnen, kIdSpezWaerme,
+            kIdViskos, kIdMatLeit, kIdFluidLeit, kIdBivTemp};
 }
 
 void CWQ2Page::Austausch(ui::DataExchange& dx) {
@@ -524,8 +527,8 @@ bool CWQ2Page::onSetActive() {
     try {
         UpdateKonzentratMenge();
         ZeigeReynolds();
-        ui::DataExchange dx(*this, false);
-        dx.unsignedInt(kIdKonzMenge, m_konzMenge);
+        ZeigeWerte();
+        m_soleVorher = Sole();
     } catch (const platform::UserException&) {
     }
     return true;

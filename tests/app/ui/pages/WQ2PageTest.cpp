@@ -62,19 +62,21 @@ TEST_F(WQ2PageTest, SoleAenderungZaehltAbSchwelle) {
     EXPECT_FALSE(InvestIndexZweiterET(5).has_value());
 }
 
-// Typing the concentration the field already holds and leaving it is no change; another
-// concentration marks the page and gives the amount of concentrate for it.
-TEST_F(WQ2PageTest, KonzentrationVerlassen) {
+// Another concentration marks the page and gives the amount of concentrate for it; a
+// brine value that moved by less than its step (density by 0.005) is no change.
+TEST_F(WQ2PageTest, SoleFelderVerlassen) {
     Beispiel(u"ground probe monovalent");
     P& seite = Seite2();
     const QString menge = Text(seite, P::kIdKonzMenge);
-    Tippe(seite, P::kIdKonzentration, QStringLiteral("25"));
-    Verlasse(seite, P::kIdKonzentration);
+    const float dichte = seite.m_dichte;
+    ui::setChildText(&seite, P::kIdDichte, QString::number(static_cast<double>(dichte) + 0.005, 'f', 3).toStdU16String());
+    Verlasse(seite, P::kIdDichte);
     EXPECT_EQ(seite.m_modified, 0);
+    EXPECT_EQ(seite.m_konzMenge, menge.toUInt());
+
     Tippe(seite, P::kIdKonzentration, QStringLiteral("33"));
     Verlasse(seite, P::kIdKonzentration);
     EXPECT_EQ(seite.m_modified, 1);
-    EXPECT_NE(Text(seite, P::kIdKonzMenge), menge);
     EXPECT_GT(Text(seite, P::kIdKonzMenge).toUInt(), menge.toUInt());
 }
 
