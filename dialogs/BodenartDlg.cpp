@@ -1,6 +1,7 @@
 #include "dialogs/BodenartDlg.h"
 
 #include <QLineEdit>
+#include <QString>
 
 #include "controls/small/FloatEdit.h"
 #include "dialogs/DlgTexte.h"
@@ -66,6 +67,17 @@ void CBodenartDlg::doDataExchange(ui::DataExchange& dx) {
     std::u16string name = m_name;
     dx.text(kIdName, name);
     if (dx.saving()) m_name = name;
+    if (!dx.saving()) {
+        // Shown with the decimals of each field.
+        const auto zeige = [&dx](int id, float wert, int stellen) {
+            std::u16string text = QString::number(static_cast<double>(wert), 'f', stellen).toStdU16String();
+            dx.text(id, text);
+        };
+        zeige(kIdLeit, m_waermeleit, 2);
+        zeige(kIdKapazitaet, m_kapazitaet, 2);
+        zeige(kIdDichte, m_dichte, 0);
+        return;
+    }
     dx.floating(kIdDichte, m_dichte, 500.0f, 5000.0f);
     dx.floating(kIdKapazitaet, m_kapazitaet, 0.0f, 10.0f);
     dx.floating(kIdLeit, m_waermeleit, 0.0f, 10.0f);

@@ -58,10 +58,11 @@ CWQTestDlg::CWQTestDlg(int art, int ok, float leistung, float leistungGrenze, fl
     : ui::Dialog(kIDD, parent) {
     RegistriereVorlage();
     m_werte = {art, ok, okMitZusatz, mitEinspeisung, leistung, leistungGrenze, energie, energieMit, energieGrenze};
+    // A kind the test does not know is raised before anything shows.
+    m_anzeige = WQTestAnzeige(m_werte);
 }
 
 bool CWQTestDlg::onInitDialog() {
-    m_anzeige = WQTestAnzeige(m_werte);
     if (m_anzeige.hinweis)
         KVSMessageBoxID(m_anzeige.hinweis, textid::kProduktCaption, platform::mb::ICONINFORMATION);
     setWindowTitle(DlgText(kCaption));

@@ -47,7 +47,8 @@ void CKelvoDoc::DoAuslegungTestWQ(CWQ1Page* medium, CWQ2Page* absorber) {
             m_sheet->SetActivePageByID(kHausSeite);
             return;
         }
-        if (!GetKelvoAppObjekt().PruefeStammdatenGespeichert()) return;
+        // Unsaved master data are told (and shown) by the check itself.
+        if (GetKelvoAppObjekt().PruefeStammdatenGespeichert()) return;
         const bool zwei = m_kombiQuelle.GetAnzahlWQuellen() > 1;
         if (zwei && (!m_wq1Seite || !m_wq1Seite2 || !m_wq2Seite || !m_wq2Seite2))
             ThrowFehler(0, u"CKelvoDoc::DoAuslegungTestWQ");

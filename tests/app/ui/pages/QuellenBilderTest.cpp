@@ -40,7 +40,8 @@ TEST_F(QuellenBilderTest, Absorber) {
 }
 
 TEST_F(QuellenBilderTest, SeiteDeutsch) {
-    NeuesProjekt(QStringLiteral("Meier"), true);
+    Starte(true);
+    dokument = app->OpenDocumentFile(Projekt(u"ground probe monovalent"));
     Seite1();
     uitest::saveArtifact(Sheet(), "page-source-de");
 }
@@ -67,7 +68,7 @@ TEST_F(QuellenBilderTest, Bodenwerte) {
 }
 
 TEST_F(QuellenBilderTest, Quelltemperaturen) {
-    NeuesProjekt(QStringLiteral("Meier"));
+    BeispielConf(u"ground probe monovalent");
     CWQ1Page& seite = Seite1();
     Druecke(seite, CWQ1Page::kIdUserTemps);
     Bild("source-temperatures");

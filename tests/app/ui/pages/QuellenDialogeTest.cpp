@@ -78,14 +78,13 @@ TEST_F(QuellenDialogeTest, TestDialogAnzeige) {
             EXPECT_EQ(Farbe(d, CWQTestDlg::kIdUrteil) == QColor(255, 0, 0), f.rot);
             uitest::click(*ui::child(&d, 1), {5, 5});
         });
-        CWQTestDlg dlg(f.art, f.ok, 31.44f, 50.0f, 80.26f, 100.0f, f.okMitZusatz, 60.05f, f.mitEinspeisung);
+        CWQTestDlg dlg(f.art, f.ok, 31.44f, 50.0f, 80.26f, 100.0f, f.okMitZusatz, 60.07f, f.mitEinspeisung);
         dlg.doModal();
         ASSERT_EQ(BoxTexte().size(), boxen + (f.hinweis ? 1 : 0));
         if (f.hinweis) EXPECT_EQ(BoxTexte().back(), Sprachtext(f.hinweis));
     }
     uitest::dialogs().expectMessageBox(OK);
-    CWQTestDlg falsch(7, 1, 0, 0, 0, 0, 0, 0, 0);
-    EXPECT_EQ(falsch.doModal(), -1);
+    EXPECT_THROW(CWQTestDlg(7, 1, 0, 0, 0, 0, 0, 0, 0), platform::UserException);
     EXPECT_TRUE(Enthaelt(BoxTexte().back(), u"CWQTestDlg::OnInitDialog"));
 }
 
@@ -193,10 +192,11 @@ TEST_F(QuellenDialogeTest, BodenwerteAusserhalbDerGrenzen) {
 // The user's source temperatures: Yes stores them and the page counts as changed; No, and
 // a library source, store nothing and leave the page as it was.
 TEST_F(QuellenDialogeTest, Quelltemperaturen) {
-    CKelvoDoc& doc = NeuesProjekt(QStringLiteral("Meier"));
+    CKelvoDoc& doc = BeispielConf(u"ground probe monovalent");
     CWQ1Page& seite = Seite1();
     Druecke(seite, CWQ1Page::kIdUserTemps);
     ASSERT_TRUE(Element(seite, CWQ1Page::kIdTemperaturen).isEnabled());
+    Tippe(seite, CWQ1Page::kIdTiefe[2], QStringLiteral("150"));
     Druecke(seite, CEingabeSeite::kIdSpeichern);
     ASSERT_EQ(seite.m_modified, 0);
     struct Fall {
@@ -237,9 +237,9 @@ TEST_F(QuellenDialogeTest, QuelltemperaturenDerBibliothek) {
     uitest::dialogs().expectDialog({}, [&](QDialog& d) {
         Tippe(d, CDlgQTemp::kIdMonat[0], QStringLiteral("3.5"));
         uitest::dialogs().expectMessageBox(YES);
+        uitest::dialogs().expectMessageBox(OK);  // the library's refusal
         uitest::click(*ui::child(&d, 1), {5, 5});
     });
-    uitest::dialogs().expectMessageBox(OK);
     Druecke(seite, CWQ1Page::kIdTemperaturen);
     EXPECT_EQ(seite.m_modified, 0);
 }
@@ -271,7 +271,7 @@ TEST_F(QuellenDialogeTest, ErdluftDaten) {
 // Air preheating: without the module the source's own temperatures stay as they are; with
 // it they become the module's preheated air temperatures.
 TEST_F(QuellenDialogeTest, LuftvorwaermungOhneUndMitModul) {
-    CKelvoDoc& doc = NeuesProjekt(QStringLiteral("Meier"));
+    CKelvoDoc& doc = BeispielConf(u"ground probe monovalent");
     CWQ1Page& seite = Seite1();
     std::array<float, 12> vorher{}, nachher{};
     doc.GetWQuelle(1)->GetUserQuellTemps(vorher);

@@ -10,6 +10,7 @@
 
 #include "app/frame/MainFrame.h"
 #include "dialogs/KelvoView1.h"
+#include "dialogs/ProjektDlg.h"
 #include "dialogs/WQTestDlg.h"
 #include "platform/ui/Menu.h"
 #include "tests/app/ui/pages/QuellenSeitenFixture.h"
@@ -19,16 +20,25 @@ namespace {
 class QuellenNutzerTest : public quellentest::QuellenSeitenFixture {};
 
 TEST_F(QuellenNutzerTest, NutzerGibtSondenfeldEin) {
-    Starte();
+    // The program may change the library's sample on its own copy of the database.
+    uitest::dialogs().expectDialog(u"Program options",
+                                   [](QDialog& d) { uitest::click(*ui::child(&d, ui::kIdCancel), {5, 5}); });
+    Starte(false, {u"-conf"});
     CMainFrame& frame = *app->GetMainFrame();
-    uitest::dialogs().expectDialog(u"Enter new name", [&](QDialog& dlg) {
-        uitest::type(*ui::child(&dlg, 1033), QStringLiteral("Sonde Meier"));
+    const CVRMString projekt = Projekt(u"ground probe monovalent");
+    uitest::dialogs().expectDialog({}, [&](QDialog& dlg) {
+        auto* box = qobject_cast<QComboBox*>(ui::child(&dlg, CProjektDlg::kIdcProjekt));
+        ASSERT_NE(box, nullptr);
+        const int index = box->findText(QString::fromStdU16String(projekt));
+        ASSERT_GE(index, 0);
+        box->setCurrentIndex(index);
+        emit box->activated(index);
         uitest::click(*ui::child(&dlg, 1), {5, 5});
     });
     frame.Router().updateActions(frame.menuBar()->actions());
-    QAction* neu = ui::findAction(frame.menuBar(), 57600);
-    ASSERT_NE(neu, nullptr);
-    neu->trigger();
+    QAction* oeffnen = ui::findAction(frame.menuBar(), 57601);
+    ASSERT_NE(oeffnen, nullptr);
+    oeffnen->trigger();
     uitest::processEvents();
     dokument = app->GetAktivesKelvoDoc(true);
     ASSERT_NE(dokument, nullptr);
@@ -49,15 +59,17 @@ TEST_F(QuellenNutzerTest, NutzerGibtSondenfeldEin) {
     Tippe(*seite1, CWQ1Page::kIdTiefe[0], QStringLiteral("4"));
     Waehle(*seite1, CWQ1Page::kIdBoden[1], QStringLiteral("Sandstone"));
     Tippe(*seite1, CWQ1Page::kIdTiefe[1], QStringLiteral("120"));
+    Waehle(*seite1, CWQ1Page::kIdBoden[2], QString());
     Druecke(*seite1, CEingabeSeite::kIdSpeichern);
     EXPECT_EQ(seite1->m_modified, 0);
     const CVRMString quelle = Quelle();
-    EXPECT_EQ(Eintrag(quelle, u"SoleKreise"), std::optional<std::u16string>(u"3"));
-    EXPECT_EQ(Eintrag(quelle, u"WQuelleLänge"), std::optional<std::u16string>(u"95"));
-    EXPECT_EQ(Eintrag(quelle, u"QTiefe1"), std::optional<std::u16string>(u"4"));
-    EXPECT_EQ(Eintrag(quelle, u"Boden2"), std::optional<std::u16string>(u"Sandstone"));
-    EXPECT_EQ(Eintrag(quelle, u"QTiefe2"), std::optional<std::u16string>(u"120"));
-    EXPECT_EQ(Eintrag(quelle, u"WQuelleFläche"), std::optional<std::u16string>(u"75"));  // 3 × 25 m²
+    EXPECT_EQ(SatzEintrag(quelle, u"SoleKreise"), std::optional<std::u16string>(u"3"));
+    EXPECT_EQ(SatzEintrag(quelle, u"WQuelleLänge"), std::optional<std::u16string>(u"95"));
+    EXPECT_EQ(SatzEintrag(quelle, u"QTiefe1"), std::optional<std::u16string>(u"4"));
+    EXPECT_TRUE(SatzEintrag(quelle, u"Boden2").value_or(u"").starts_with(u"Sandstone"));
+    EXPECT_EQ(SatzEintrag(quelle, u"Boden3"), std::optional<std::u16string>(u""));
+    EXPECT_EQ(SatzEintrag(quelle, u"QTiefe2"), std::optional<std::u16string>(u"120"));
+    EXPECT_EQ(SatzEintrag(quelle, u"WQuelleFläche"), std::optional<std::u16string>(u"75"));  // 3 × 25 m²
 
     // The brine page, as its tab.
     Sheet().setActivePage(Sheet().indexOf(dokument->GetSeite(CKelvoDoc::kWQ2Seite)));
@@ -65,19 +77,13 @@ TEST_F(QuellenNutzerTest, NutzerGibtSondenfeldEin) {
     auto* seite2 = dynamic_cast<CWQ2Page*>(dokument->GetSeite(CKelvoDoc::kWQ2Seite));
     ASSERT_NE(seite2, nullptr);
     ASSERT_TRUE(seite2->isVisible());
-    Waehle(*seite2, CWQ2Page::kIdFrostschutz, QStringLiteral("Monoethylenglycol"));
     Tippe(*seite2, CWQ2Page::kIdKonzentration, QStringLiteral("25.7"));
     Verlasse(*seite2, CWQ2Page::kIdKonzentration);
-    ui::enableChild(seite2, CWQ2Page::kIdMaterial, true);
-    Waehle(*seite2, CWQ2Page::kIdMaterial, QStringLiteral("PE"));
-    Waehle(*seite2, CWQ2Page::kIdUmhuellung, Box(*seite2, CWQ2Page::kIdUmhuellung).itemText(0));
     Tippe(*seite2, CWQ2Page::kIdVolStrom, QStringLiteral("2.9"));
     Druecke(*seite2, CEingabeSeite::kIdSpeichern);
     EXPECT_EQ(seite2->m_modified, 0);
-    EXPECT_EQ(Eintrag(quelle, u"FSMittel"), std::optional<std::u16string>(u"Monoethylenglycol"));
-    EXPECT_EQ(Eintrag(quelle, u"FSMKonz"), std::optional<std::u16string>(u"25"));  // cut to whole percent
-    EXPECT_EQ(Eintrag(quelle, u"AbsMaterial"), std::optional<std::u16string>(u"PE"));
-    EXPECT_EQ(Eintrag(quelle, u"VolStrom"), std::optional<std::u16string>(u"2.900000"));
+    EXPECT_EQ(SatzEintrag(quelle, u"FSMKonz"), std::optional<std::u16string>(u"25"));  // cut to whole percent
+    EXPECT_EQ(SatzEintrag(quelle, u"VolStrom"), std::optional<std::u16string>(u"2.900000"));
     Druecke(*seite2, CEingabeSeite::kIdSchliessen);
     EXPECT_FALSE(Sheet().isVisible());
 }

@@ -14,6 +14,36 @@ namespace quellentest {
 
 class QuellenSeitenFixture : public seitentest::SeitenFixture {
   protected:
+    // A sample project of the library that the program may change: it runs with the
+    // "conf" switch (whose options sheet at start is cancelled) on its own copy of the
+    // library database.
+    CKelvoDoc& BeispielConf(std::u16string_view teil) {
+        uitest::dialogs().expectDialog(u"Program options",
+                                       [](QDialog& d) { uitest::click(*ui::child(&d, ui::kIdCancel), {5, 5}); });
+        Starte(false, {u"-conf"});
+        dokument = app->OpenDocumentFile(Projekt(teil));
+        EXPECT_NE(dokument, nullptr);
+        return *dokument;
+    }
+    // The entry `key` of the record `satz` in the user database or the library's copy.
+    std::optional<std::u16string> SatzEintrag(const CVRMString& satz, const std::u16string& key) const {
+        const auto klein = [](std::u16string_view t) {
+            return QString::fromUtf16(t.data(), static_cast<qsizetype>(t.size())).toLower().toStdU16String();
+        };
+        for (const auto& eintrag : std::filesystem::directory_iterator(ordner.path())) {
+            const auto ext = eintrag.path().extension();
+            if (ext != ".dat" && ext != ".bib") continue;
+            bool drin = false;
+            for (const std::u16string& zeile : testsupport::ReadDatabaseLines(eintrag.path())) {
+                if (!zeile.empty() && zeile.front() == u'[') {
+                    drin = klein(zeile) == klein(u"[" + satz + u"]");
+                } else if (drin && klein(zeile).rfind(klein(key) + u"=", 0) == 0) {
+                    return zeile.substr(key.size() + 1);
+                }
+            }
+        }
+        return std::nullopt;
+    }
     CWQ1Page& Seite1() { return Zeige<CWQ1Page>(CKelvoDoc::kWQ1Seite); }
     CWQ2Page& Seite2() { return Zeige<CWQ2Page>(CKelvoDoc::kWQ2Seite); }
     CVRMString Quelle() { return dokument->GetWQuelle(1)->getConsumerName(); }
@@ -28,7 +58,9 @@ class QuellenSeitenFixture : public seitentest::SeitenFixture {
     // Chooses the entry `text` of the list as a user does.
     static void Waehle(QWidget& seite, int id, const QString& text) {
         QComboBox& box = Box(seite, id);
-        const int index = box.findText(text, Qt::MatchExactly);
+        // Library entries carry their mark after the name.
+        int index = box.findText(text, Qt::MatchExactly);
+        if (index < 0) index = box.findText(text + QStringLiteral("_("), Qt::MatchStartsWith);
         ASSERT_GE(index, 0) << text.toStdString();
         box.setCurrentIndex(index);
         emit box.activated(index);

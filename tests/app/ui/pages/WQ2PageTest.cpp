@@ -18,14 +18,8 @@ class WQ2PageTest : public quellentest::QuellenSeitenFixture {
   protected:
     // A new project whose source has the tubes a save needs.
     P& VollstaendigeSeite() {
-        NeuesProjekt(QStringLiteral("Meier"));
-        P& seite = Seite2();
-        Waehle(seite, P::kIdFrostschutz, QStringLiteral("Monoethylenglycol"));
-        ui::enableChild(&seite, P::kIdMaterial, true);
-        Waehle(seite, P::kIdMaterial, QStringLiteral("PE"));
-        Waehle(seite, P::kIdUmhuellung, Box(seite, P::kIdUmhuellung).itemText(0));
-        uitest::dialogs().finishTest();
-        return seite;
+        BeispielConf(u"ground probe monovalent");
+        return Seite2();
     }
 };
 
@@ -113,13 +107,12 @@ TEST_F(WQ2PageTest, DatenOK) {
         Druecke(seite, CEingabeSeite::kIdSpeichern);
         EXPECT_TRUE(Enthaelt(BoxTexte().back(), f.meldung)) << QString::fromStdU16String(BoxTexte().back()).toStdString();
         EXPECT_EQ(seite.m_modified, 1);
-        EXPECT_FALSE(Eintrag(Quelle(), u"FSMittel").has_value() && !Eintrag(Quelle(), u"FSMittel")->empty());
+        EXPECT_NE(SatzEintrag(Quelle(), u"BetrWeiseIdx"), std::optional<std::u16string>(u"2"));
     }
     Tippe(seite, P::kIdBivTemp, QStringLiteral("12"));
     Druecke(seite, CEingabeSeite::kIdSpeichern);
     EXPECT_EQ(seite.m_modified, 0);
-    EXPECT_EQ(Eintrag(Quelle(), u"FSMittel"), std::optional<std::u16string>(u"Monoethylenglycol"));
-    EXPECT_EQ(Eintrag(Quelle(), u"BetrWeiseIdx"), std::optional<std::u16string>(u"2"));
+    EXPECT_EQ(SatzEintrag(Quelle(), u"BetrWeiseIdx"), std::optional<std::u16string>(u"2"));
 }
 
 // A second energy source chosen anew puts the investment of its comparison heating into the
@@ -141,18 +134,14 @@ TEST_F(WQ2PageTest, ZweiterEnergietraegerInvestition) {
     projekt.GetInvestKosten(nachher);
     EXPECT_EQ(nachher[13].erster, 4711u);
     EXPECT_EQ(nachher[13].zweiter, 815u);
-    EXPECT_EQ(Eintrag(Quelle(), u"ZweiterETIdx"), std::optional<std::u16string>(u"1"));
+    EXPECT_EQ(SatzEintrag(Quelle(), u"ZweiterETIdx"), std::optional<std::u16string>(u"1"));
 }
 
 // A flow below the heat pump maker's recommendation warns with the required flow and
 // still saves.
 TEST_F(WQ2PageTest, DurchflussWarnung) {
-    CKelvoDoc& doc = NeuesProjekt(QStringLiteral("Meier"));
-    ASSERT_EQ(doc.SetProjektDaten(ID_WPumpe, u"Generic brine/water 11 kW", 1), 1);
+    CKelvoDoc& doc = BeispielConf(u"ground probe monovalent");
     P& seite = Seite2();
-    Waehle(seite, P::kIdFrostschutz, QStringLiteral("Monoethylenglycol"));
-    Waehle(seite, P::kIdMaterial, QStringLiteral("PE"));
-    Waehle(seite, P::kIdUmhuellung, Box(seite, P::kIdUmhuellung).itemText(0));
     const float gefordert = doc.WPumpe().GetWert(ID_VolStromSole).GetFloatVal();
     ASSERT_GT(gefordert, 0.3f);
     Tippe(seite, P::kIdVolStrom, QStringLiteral("0.2"));
@@ -162,7 +151,7 @@ TEST_F(WQ2PageTest, DurchflussWarnung) {
     erwartet.Format(3376u, static_cast<double>(gefordert));
     EXPECT_EQ(BoxTexte().back(), erwartet);
     EXPECT_EQ(seite.m_modified, 0);
-    EXPECT_EQ(Eintrag(Quelle(), u"VolStrom"), std::optional<std::u16string>(u"0.200000"));
+    EXPECT_EQ(SatzEintrag(Quelle(), u"VolStrom"), std::optional<std::u16string>(u"0.200000"));
 }
 
 // The computed minimum flow is shown; it is written at once only into a record that may
