@@ -565,17 +565,24 @@ void CWQ1Page::OnLuftvorwaermung() {
         // Without the earth-air module there is nothing to compute: the user's temperatures
         // stay as they are.
         if (IErdluft::IstGeladen()) {
-            m_userTemps = 1;
-            ui::enableChild(this, kIdTemperaturen, true);
-            m_art = kLuft;
             CKelvoDoc& doc = Dokument();
             CWQuelle2* quelle = Quelle();
             const CVRMString ort = doc.Haus().GetWert(ID_Klimaort).GetStringVal();
             std::array<float, 12> boden{}, luft{}, vorgewaermt{};
-            quelle->GetQuellenTempsU(boden, 0.0f, kKollektor, false, ort);
-            quelle->GetQuellenTempsU(luft, 0.0f, kLuft, false, ort);
-            IErdluft::GetErdluftDaten7(doc.Haus().GetNormAussenTemp().GetFloatVal(), boden, luft, vorgewaermt);
+            try {
+                quelle->GetQuellenTempsU(boden, 0.0f, kKollektor, false, ort);
+                quelle->GetQuellenTempsU(luft, 0.0f, kLuft, false, ort);
+                IErdluft::GetErdluftDaten7(doc.Haus().GetNormAussenTemp().GetFloatVal(), boden, luft,
+                                           vorgewaermt);
+            } catch (const platform::UserException&) {
+                // Reported where it failed; the source keeps what it had.
+                ZeigeWerte();
+                return;
+            }
             quelle->SetUserQuellTemps(vorgewaermt);
+            m_userTemps = 1;
+            ui::enableChild(this, kIdTemperaturen, true);
+            m_art = kLuft;
         }
     } else {
         m_userTemps = 0;

@@ -38,6 +38,7 @@ TEST_F(QuellenNutzerTest, NutzerGibtSondenfeldEin) {
     frame.Router().updateActions(frame.menuBar()->actions());
     QAction* oeffnen = ui::findAction(frame.menuBar(), 57601);
     ASSERT_NE(oeffnen, nullptr);
+    uitest::dialogs().expectMessageBox(platform::id::OK);  // the components the sample lacks
     oeffnen->trigger();
     uitest::processEvents();
     dokument = app->GetAktivesKelvoDoc(true);
@@ -63,13 +64,13 @@ TEST_F(QuellenNutzerTest, NutzerGibtSondenfeldEin) {
     Druecke(*seite1, CEingabeSeite::kIdSpeichern);
     EXPECT_EQ(seite1->m_modified, 0);
     const CVRMString quelle = Quelle();
-    EXPECT_EQ(SatzEintrag(quelle, u"SoleKreise"), std::optional<std::u16string>(u"3"));
-    EXPECT_EQ(SatzEintrag(quelle, u"WQuelleLänge"), std::optional<std::u16string>(u"95"));
-    EXPECT_EQ(SatzEintrag(quelle, u"QTiefe1"), std::optional<std::u16string>(u"4"));
-    EXPECT_TRUE(SatzEintrag(quelle, u"Boden2").value_or(u"").starts_with(u"Sandstone"));
-    EXPECT_EQ(SatzEintrag(quelle, u"Boden3"), std::optional<std::u16string>(u""));
-    EXPECT_EQ(SatzEintrag(quelle, u"QTiefe2"), std::optional<std::u16string>(u"120"));
-    EXPECT_EQ(SatzEintrag(quelle, u"WQuelleFläche"), std::optional<std::u16string>(u"75"));  // 3 × 25 m²
+    EXPECT_EQ(Gespeichert(quelle, ID_SoleKreise).GetUIntVal(), 3u);
+    EXPECT_EQ(Gespeichert(quelle, ID_WQuelleLaenge).GetUIntVal(), 95u);
+    EXPECT_EQ(Gespeichert(quelle, ID_QTiefe1).GetUIntVal(), 4u);
+    EXPECT_TRUE(Gespeichert(quelle, ID_Boden2).GetStringVal().starts_with(u"Sandstone"));
+    EXPECT_EQ(Gespeichert(quelle, ID_Boden3).GetStringVal(), u"");
+    EXPECT_EQ(Gespeichert(quelle, ID_QTiefe2).GetUIntVal(), 120u);
+    EXPECT_EQ(Gespeichert(quelle, ID_WQuelleFlaeche).GetUIntVal(), 75u);  // 3 × 25 m²
 
     // The brine page, as its tab.
     Sheet().setActivePage(Sheet().indexOf(dokument->GetSeite(CKelvoDoc::kWQ2Seite)));
@@ -82,8 +83,8 @@ TEST_F(QuellenNutzerTest, NutzerGibtSondenfeldEin) {
     Tippe(*seite2, CWQ2Page::kIdVolStrom, QStringLiteral("2.9"));
     Druecke(*seite2, CEingabeSeite::kIdSpeichern);
     EXPECT_EQ(seite2->m_modified, 0);
-    EXPECT_EQ(SatzEintrag(quelle, u"FSMKonz"), std::optional<std::u16string>(u"25"));  // cut to whole percent
-    EXPECT_EQ(SatzEintrag(quelle, u"VolStrom"), std::optional<std::u16string>(u"2.900000"));
+    EXPECT_EQ(Gespeichert(quelle, ID_FSMKonz).GetUIntVal(), 25u);  // cut to whole percent
+    EXPECT_FLOAT_EQ(Gespeichert(quelle, ID_VolStrom).GetFloatVal(), 2.9f);
     Druecke(*seite2, CEingabeSeite::kIdSchliessen);
     EXPECT_FALSE(Sheet().isVisible());
 }

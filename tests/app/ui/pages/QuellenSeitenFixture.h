@@ -21,6 +21,8 @@ class QuellenSeitenFixture : public seitentest::SeitenFixture {
         uitest::dialogs().expectDialog(u"Program options",
                                        [](QDialog& d) { uitest::click(*ui::child(&d, ui::kIdCancel), {5, 5}); });
         Starte(false, {u"-conf"});
+        // Opening a changeable project gives it the components it lacks, and says so.
+        uitest::dialogs().expectMessageBox(platform::id::OK);
         dokument = app->OpenDocumentFile(Projekt(teil));
         EXPECT_NE(dokument, nullptr);
         return *dokument;
@@ -30,11 +32,14 @@ class QuellenSeitenFixture : public seitentest::SeitenFixture {
         const auto klein = [](std::u16string_view t) {
             return QString::fromUtf16(t.data(), static_cast<qsizetype>(t.size())).toLower().toStdU16String();
         };
-        for (const auto& eintrag : std::filesystem::directory_iterator(ordner.path())) {
-            const auto ext = eintrag.path().extension();
-            if (ext != ".dat" && ext != ".bib") continue;
+        // The user database first: what the program writes there stands before the library.
+        std::vector<std::filesystem::path> dateien;
+        for (const char* ext : {".dat", ".bib"})
+            for (const auto& eintrag : std::filesystem::directory_iterator(ordner.path()))
+                if (eintrag.path().extension() == ext) dateien.push_back(eintrag.path());
+        for (const auto& datei : dateien) {
             bool drin = false;
-            for (const std::u16string& zeile : testsupport::ReadDatabaseLines(eintrag.path())) {
+            for (const std::u16string& zeile : testsupport::ReadDatabaseLines(datei)) {
                 if (!zeile.empty() && zeile.front() == u'[') {
                     drin = klein(zeile) == klein(u"[" + satz + u"]");
                 } else if (drin && klein(zeile).rfind(klein(key) + u"=", 0) == 0) {
@@ -44,16 +49,13 @@ class QuellenSeitenFixture : public seitentest::SeitenFixture {
         }
         return std::nullopt;
     }
+    // A value of the record as the value store now holds it.
+    static CVRMwert& Gespeichert(const CVRMString& satz, TKelvoDatenID id) {
+        return const_cast<CVRMwerteListe&>(CVRMdatenProvider::get().getWerte(satz)).get(id);
+    }
     CWQ1Page& Seite1() { return Zeige<CWQ1Page>(CKelvoDoc::kWQ1Seite); }
     CWQ2Page& Seite2() { return Zeige<CWQ2Page>(CKelvoDoc::kWQ2Seite); }
     CVRMString Quelle() { return dokument->GetWQuelle(1)->getConsumerName(); }
-    // Soil types named for their extraction rate, in the user database.
-    static constexpr char16_t kProQm[] = u"Collector field 25 W/qm (bib)";
-    static constexpr char16_t kProM[] = u"Probe field 50 W/m (bib)";
-    static void SpezifischeBoeden() {
-        CVRMdatenProvider2::Get().SaveBodenDaten(kProQm, 1.5f, 2.0f, 1800.0f);
-        CVRMdatenProvider2::Get().SaveBodenDaten(kProM, 2.0f, 2.2f, 2000.0f);
-    }
     static QComboBox& Box(QWidget& seite, int id) { return Element<QComboBox>(seite, id); }
     // Chooses the entry `text` of the list as a user does.
     static void Waehle(QWidget& seite, int id, const QString& text) {

@@ -142,44 +142,6 @@ TEST_F(WQ1PageTest, AnzahlSonden) {
     EXPECT_TRUE(Eintraege(seite, P::kIdReihe).isEmpty());
 }
 
-// A per-square-metre soil fits a collector only, a per-metre soil a probe only: a layer
-// that does not fit is refused (5564) and the layers go back to gravel with no further
-// layer; a kind change does the same silently. A fitting per-square-metre soil closes the
-// layers below it and the orientation, which becomes "normal position".
-TEST_F(WQ1PageTest, SchichtenMitEntzugsleistung) {
-    BeispielConf(u"ground probe monovalent");
-    SpezifischeBoeden();
-    P& seite = Seite1();
-    ASSERT_EQ(seite.m_art, 0);
-    uitest::dialogs().expectMessageBox(OK);
-    Waehle(seite, P::kIdBoden[0], QString::fromStdU16String(kProQm));
-    EXPECT_EQ(BoxTexte().back(), Sprachtext(5564));
-    EXPECT_TRUE(Box(seite, P::kIdBoden[0]).currentText().startsWith(QStringLiteral("gravel (average wet)")));
-    for (int i = 1; i < 4; ++i) EXPECT_EQ(Box(seite, P::kIdBoden[i]).currentText(), QString());
-
-    // A per-metre soil on a probe leaves layers 1 and 2 open.
-    Waehle(seite, P::kIdBoden[0], QString::fromStdU16String(kProM));
-    EXPECT_TRUE(Element(seite, P::kIdBoden[1]).isEnabled());
-    EXPECT_FALSE(Element(seite, P::kIdBoden[2]).isEnabled());
-    EXPECT_FALSE(Element(seite, P::kIdTiefe[3]).isEnabled());
-    // ... and does not fit a collector.
-    WaehleIndex(seite, P::kIdArt, 1);
-    EXPECT_TRUE(Box(seite, P::kIdBoden[0]).currentText().startsWith(QStringLiteral("gravel (average wet)")));
-
-    Waehle(seite, P::kIdBoden[0], QString::fromStdU16String(kProQm));
-    for (int i = 1; i < 4; ++i) {
-        EXPECT_FALSE(Element(seite, P::kIdBoden[i]).isEnabled());
-        EXPECT_FALSE(Element(seite, P::kIdTiefe[i]).isEnabled());
-    }
-    EXPECT_FALSE(Element(seite, P::kIdRichtung).isEnabled());
-    EXPECT_EQ(seite.m_richtung, 0);
-    EXPECT_EQ(Box(seite, P::kIdRichtung).currentIndex(), 0);
-    // The layer lists of 2 to 4 never offer a per-square-metre soil, 3 and 4 no per-metre one.
-    EXPECT_FALSE(Eintraege(seite, P::kIdBoden[1]).contains(QString::fromStdU16String(kProQm)));
-    EXPECT_TRUE(Eintraege(seite, P::kIdBoden[1]).contains(QString::fromStdU16String(kProM)));
-    EXPECT_FALSE(Eintraege(seite, P::kIdBoden[2]).contains(QString::fromStdU16String(kProM)));
-}
-
 // The checks of a save, each with its message and nothing written; the drill depth beyond
 // the option's 100 m only warns, and the record is saved with it.
 TEST_F(WQ1PageTest, PruefungenVorDemSpeichern) {
@@ -214,7 +176,7 @@ TEST_F(WQ1PageTest, PruefungenVorDemSpeichern) {
         Druecke(seite, CEingabeSeite::kIdSpeichern);
         EXPECT_EQ(BoxTexte().back(), Sprachtext(f.text));
         EXPECT_EQ(seite.m_modified, 1);
-        EXPECT_NE(SatzEintrag(Quelle(), u"QTiefe3"), std::optional<std::u16string>(u"150"));
+        EXPECT_NE(Gespeichert(Quelle(), ID_QTiefe3).GetUIntVal(), 150u);
     }
     // 120 m: deeper than the option's 100 m, and within the layers given.
     Tippe(seite, P::kIdLaenge, QStringLiteral("120"));
@@ -222,8 +184,8 @@ TEST_F(WQ1PageTest, PruefungenVorDemSpeichern) {
     Druecke(seite, CEingabeSeite::kIdSpeichern);
     EXPECT_TRUE(Enthaelt(BoxTexte().back(), u"deeper than 100 m"));
     EXPECT_EQ(seite.m_modified, 0);
-    EXPECT_EQ(SatzEintrag(Quelle(), u"WQuelleLänge"), std::optional<std::u16string>(u"120"));
-    EXPECT_EQ(SatzEintrag(Quelle(), u"QTiefe3"), std::optional<std::u16string>(u"150"));
+    EXPECT_EQ(Gespeichert(Quelle(), ID_WQuelleLaenge).GetUIntVal(), 120u);
+    EXPECT_EQ(Gespeichert(Quelle(), ID_QTiefe3).GetUIntVal(), 150u);
     // Layers deeper than the probe's end only when a soil reaches down to it: 160 m warns
     // twice, and still saves.
     Tippe(seite, P::kIdLaenge, QStringLiteral("160"));
@@ -231,19 +193,7 @@ TEST_F(WQ1PageTest, PruefungenVorDemSpeichern) {
     uitest::dialogs().expectMessageBox(OK);
     Druecke(seite, CEingabeSeite::kIdSpeichern);
     EXPECT_EQ(BoxTexte().back(), Sprachtext(3427));
-    EXPECT_EQ(SatzEintrag(Quelle(), u"WQuelleLänge"), std::optional<std::u16string>(u"160"));
-}
-
-// A layer whose depth is 0 is stored without its soil.
-TEST_F(WQ1PageTest, SchichtOhneTiefeOhneBoden) {
-    BeispielConf(u"ground probe monovalent");
-    P& seite = Seite1();
-    Waehle(seite, P::kIdBoden[3], QStringLiteral("Sandstone"));
-    Tippe(seite, P::kIdTiefe[3], QStringLiteral("0"));
-    Druecke(seite, CEingabeSeite::kIdSpeichern);
-    EXPECT_EQ(seite.m_modified, 0);
-    EXPECT_EQ(SatzEintrag(Quelle(), u"Boden4"), std::optional<std::u16string>(u""));
-    EXPECT_EQ(SatzEintrag(Quelle(), u"QTiefe4"), std::optional<std::u16string>(u"0"));
+    EXPECT_EQ(Gespeichert(Quelle(), ID_WQuelleLaenge).GetUIntVal(), 160u);
 }
 
 // A heat source the project's heat pump cannot use is refused with 3124; nothing is saved.
@@ -258,7 +208,7 @@ TEST_F(WQ1PageTest, UnpassendeWaermepumpe) {
     Druecke(seite, CEingabeSeite::kIdSpeichern);
     EXPECT_TRUE(Enthaelt(BoxTexte().back(), Sprachtext(3124)));
     EXPECT_EQ(seite.m_modified, 1);
-    EXPECT_NE(SatzEintrag(Quelle(), u"WQuelleLänge"), std::optional<std::u16string>(u"90"));
+    EXPECT_NE(Gespeichert(Quelle(), ID_WQuelleLaenge).GetUIntVal(), 90u);
 }
 
 }  // namespace
