@@ -91,7 +91,9 @@ void RegistriereVorlage() {
         {P::kIdTextFlaeche, K::Static, {14, 82, 126, 92}},
         {P::kIdFlaeche, K::Edit, {130, 80, 202, 92}},
         {kTxAbstand, K::Static, {14, 82, 60, 92}, 0, u"", ui::cs::Hidden},
-        Zahl(P::kIdAbstand, {62, 80, 100, 92}),
+        // Computed on save, not shown.
+        {P::kIdAbstand, K::Custom, {62, 80, 100, 92}, 0, u"", ui::cs::Hidden,
+         [](QWidget* p) { return new CFloatEdit(p, 1); }},
         {kTxMeter, K::Static, {102, 82, 112, 92}, 0, u"", ui::cs::Hidden},
         {P::kIdTextReynolds, K::Static, {14, 98, 126, 108}},
         {P::kIdReynolds, K::Edit, {130, 96, 202, 108}, 0, u"", ui::cs::EditReadOnly},
