@@ -12,7 +12,7 @@ class CKelvoDoc;
 
 class CDlgQTemp : public ui::Dialog {
   public:
-    static constexpr int kIDD = 5015;
+    static constexpr int kIDD = 5015;  // not a text id
     static constexpr unsigned short kErsteQuelle = 3, kZweiteQuelle = 4;
     static constexpr int kIdMonat[12] = {1157, 1022, 1023, 1024, 1025, 1026,
                                          1021, 1027, 1028, 1029, 1030, 1031};

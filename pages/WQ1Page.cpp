@@ -59,7 +59,7 @@ constexpr unsigned kLabelAnzahlSonde = 3555, kLabelAnzahlKollektor = 3556,
 constexpr float kSondenFlaeche = 25.0f;  // m² of ground per probe
 constexpr int32_t kVorgabeBohrtiefe = 100;  // m, when the option is not set
 constexpr int kMaxTiefe = 300;
-constexpr int kUnbenutzt[4] = {5341, 5344, 5346, 5348};
+constexpr int kUnbenutzt[4] = {5341, 5344, 5346, 5348};  // not a text id
 
 constexpr int kGrBoden = 1456, kTxBis = 1935, kGrKollektor = 1303, kGrWasser = 1673,
               kTxWasser = 1674, kGrTemps = 1407, kTxAbstand = 1937, kTxMeter = 1938;
