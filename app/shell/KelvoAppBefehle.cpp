@@ -12,6 +12,7 @@
 #include "pages/SolarPage.h"
 #include "pages/WPSeiten.h"
 #include "pages/TarifWawaSeiten.h"
+#include "pages/WQ1Page.h"
 #include "dialogs/VDI4650Befehle.h"
 
 void CKelvoAppBefehle::Setze(int id, Befehl befehl) { m_befehle[id] = std::move(befehl); }
@@ -42,6 +43,7 @@ void RegistriereAppBefehle(CKelvoAppBefehle& befehle) {
     // The project's data pages (project, house) for the project window's buttons.
     RegistriereProjektSeiten();
     RegistriereSolarPage();
+    RegistriereQuellenSeiten();
     RegistriereVDI4650Befehle(befehle);
     RegistriereProjektAblaufBefehle(befehle);
     // The heat-pump pages of the master-data sheet.

@@ -1,0 +1,92 @@
+// A user creates a project through the menu, opens its heat source with the project
+// window's button, enters a probe field with its layered ground, saves, turns to the
+// brine page, enters the antifreeze and tubes, saves, and tests the design: the records in
+// the user database hold what was typed.
+#include <gtest/gtest.h>
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+#include "app/frame/MainFrame.h"
+#include "dialogs/KelvoView1.h"
+#include "dialogs/ProjektDlg.h"
+#include "dialogs/WQTestDlg.h"
+#include "platform/ui/Menu.h"
+#include "tests/app/ui/pages/QuellenSeitenFixture.h"
+
+namespace {
+
+class QuellenNutzerTest : public quellentest::QuellenSeitenFixture {};
+
+TEST_F(QuellenNutzerTest, NutzerGibtSondenfeldEin) {
+    // The program may change the library's sample on its own copy of the database.
+    uitest::dialogs().expectDialog(u"Program options",
+                                   [](QDialog& d) { uitest::click(*ui::child(&d, ui::kIdCancel), {5, 5}); });
+    Starte(false, {u"-conf"});
+    CMainFrame& frame = *app->GetMainFrame();
+    const CVRMString projekt = Projekt(u"ground probe monovalent");
+    uitest::dialogs().expectDialog({}, [&](QDialog& dlg) {
+        auto* box = qobject_cast<QComboBox*>(ui::child(&dlg, CProjektDlg::kIdcProjekt));
+        ASSERT_NE(box, nullptr);
+        const int index = box->findText(QString::fromStdU16String(projekt));
+        ASSERT_GE(index, 0);
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+        uitest::click(*ui::child(&dlg, 1), {5, 5});
+    });
+    frame.Router().updateActions(frame.menuBar()->actions());
+    QAction* oeffnen = ui::findAction(frame.menuBar(), 57601);
+    ASSERT_NE(oeffnen, nullptr);
+    uitest::dialogs().expectMessageBox(platform::id::OK);  // the components the sample lacks
+    oeffnen->trigger();
+    uitest::processEvents();
+    dokument = app->GetAktivesKelvoDoc(true);
+    ASSERT_NE(dokument, nullptr);
+    auto* view = dynamic_cast<CKelvoView1*>(frame.Arbeitsflaeche()->currentSubWindow()->widget());
+    ASSERT_NE(view, nullptr);
+
+    auto& knopf = Element<QWidget>(*view, CKelvoView1::kIdcQuellDaten);
+    ASSERT_TRUE(knopf.isEnabled());
+    uitest::click(knopf, knopf.rect().center());
+    uitest::processEvents();
+    auto* seite1 = dynamic_cast<CWQ1Page*>(dokument->GetSeite(CKelvoDoc::kWQ1Seite));
+    ASSERT_NE(seite1, nullptr);
+    ASSERT_TRUE(seite1->isVisible());
+
+    Tippe(*seite1, CWQ1Page::kIdAnzahl, QStringLiteral("3"));
+    Verlasse(*seite1, CWQ1Page::kIdAnzahl);
+    Tippe(*seite1, CWQ1Page::kIdLaenge, QStringLiteral("95"));
+    Tippe(*seite1, CWQ1Page::kIdTiefe[0], QStringLiteral("4"));
+    Waehle(*seite1, CWQ1Page::kIdBoden[1], QStringLiteral("Sandstone"));
+    Tippe(*seite1, CWQ1Page::kIdTiefe[1], QStringLiteral("120"));
+    Waehle(*seite1, CWQ1Page::kIdBoden[2], QString());
+    Druecke(*seite1, CEingabeSeite::kIdSpeichern);
+    EXPECT_EQ(seite1->m_modified, 0);
+    const CVRMString quelle = Quelle();
+    EXPECT_EQ(Gespeichert(quelle, ID_SoleKreise).GetUIntVal(), 3u);
+    EXPECT_EQ(Gespeichert(quelle, ID_WQuelleLaenge).GetUIntVal(), 95u);
+    EXPECT_EQ(Gespeichert(quelle, ID_QTiefe1).GetUIntVal(), 4u);
+    EXPECT_TRUE(Gespeichert(quelle, ID_Boden2).GetStringVal().starts_with(u"Sandstone"));
+    EXPECT_EQ(Gespeichert(quelle, ID_Boden3).GetStringVal(), u"");
+    EXPECT_EQ(Gespeichert(quelle, ID_QTiefe2).GetUIntVal(), 120u);
+    EXPECT_EQ(Gespeichert(quelle, ID_WQuelleFlaeche).GetUIntVal(), 75u);  // 3 × 25 m²
+
+    // The brine page, as its tab.
+    Sheet().setActivePage(Sheet().indexOf(dokument->GetSeite(CKelvoDoc::kWQ2Seite)));
+    uitest::processEvents();
+    auto* seite2 = dynamic_cast<CWQ2Page*>(dokument->GetSeite(CKelvoDoc::kWQ2Seite));
+    ASSERT_NE(seite2, nullptr);
+    ASSERT_TRUE(seite2->isVisible());
+    Tippe(*seite2, CWQ2Page::kIdKonzentration, QStringLiteral("25.7"));
+    Verlasse(*seite2, CWQ2Page::kIdKonzentration);
+    Tippe(*seite2, CWQ2Page::kIdVolStrom, QStringLiteral("2.9"));
+    Druecke(*seite2, CEingabeSeite::kIdSpeichern);
+    EXPECT_EQ(seite2->m_modified, 0);
+    EXPECT_EQ(Gespeichert(quelle, ID_FSMKonz).GetUIntVal(), 25u);  // cut to whole percent
+    EXPECT_FLOAT_EQ(Gespeichert(quelle, ID_VolStrom).GetFloatVal(), 2.9f);
+    Druecke(*seite2, CEingabeSeite::kIdSchliessen);
+    EXPECT_FALSE(Sheet().isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,214 @@
+// The first heat-source page in the running program: the layout by kind of source, the
+// kinds it may change between, the soil layers and the extraction-rate soils, the count of
+// probes with its series counts, and the checks of a save.
+#include <gtest/gtest.h>
+
+#include "core/text/ResManager.h"
+#include "model/source/WQuelle2.h"
+#include "pages/WQ1PageLogik.h"
+#include "tests/app/ui/pages/QuellenSeitenFixture.h"
+
+namespace {
+
+using platform::id::OK;
+using P = CWQ1Page;
+
+class WQ1PageTest : public quellentest::QuellenSeitenFixture {};
+
+// The soil names that stand for an extraction rate, and the moisture a name tells; the
+// words count only after the first character of the name.
+TEST_F(WQ1PageTest, BodenNamen) {
+    Starte();
+    struct Fall {
+        const char16_t* name;
+        bool proQm, proM, feuchteImNamen;
+        int feuchte;
+    };
+    const Fall faelle[] = {
+        {u"Collector field 25 W/qm (bib)", true, false, false, 1},
+        {u"Probe field 50 W/m (bib)", false, true, false, 1},
+        {u"Probe field 50 W/m", false, false, false, 1},      // no library name
+        {u"W/qm loam (bib)", false, false, false, 1},         // the rate at the very start
+        {u"dry sand", false, false, false, 0},                // "dry" at position 0
+        {u"sand, dry", false, false, true, 0},
+        {u"clay (very wet)", false, false, true, 2},
+        {u"gravel (average wet)", false, false, true, 1},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(QString::fromStdU16String(f.name).toStdString());
+        EXPECT_EQ(IstBiboNameProQm(f.name), f.proQm);
+        EXPECT_EQ(IstBiboNameProM(f.name), f.proM);
+        EXPECT_EQ(FeuchteImNamen(f.name), f.feuchteImNamen);
+        if (f.feuchteImNamen) EXPECT_EQ(GetFeuchteAusNamen(f.name), f.feuchte);
+    }
+}
+
+// A layering holds when layer 1 has a depth and each further layer with a soil lies below
+// the one above; the distance stored with the source follows the kind.
+TEST_F(WQ1PageTest, SchichtungUndAbstand) {
+    Starte();
+    struct Fall {
+        SSchichten s;
+        bool ok;
+        unsigned tiefste;
+    };
+    const Fall faelle[] = {
+        {{{2, 10, 100, 4}, {u"a", u"b", u"c", u""}}, true, 100},
+        {{{0, 10, 100, 4}, {u"a", u"b", u"c", u""}}, false, 100},  // layer 1 without depth
+        {{{2, 2, 100, 4}, {u"a", u"b", u"c", u""}}, false, 100},   // layer 2 not deeper
+        {{{2, 1, 100, 4}, {u"a", u"", u"c", u""}}, true, 100},     // layer 2 without soil
+        {{{2, 10, 5, 4}, {u"a", u"b", u"c", u""}}, false, 5},      // layer 3 above layer 2
+        {{{2, 10, 100, 50}, {u"a", u"b", u"c", u"d"}}, false, 50},
+        {{{3, 2, 1, 4}, {u"a", u"", u"", u""}}, true, 3},
+    };
+    for (const Fall& f : faelle) {
+        EXPECT_EQ(SchichtungOK(f.s), f.ok);
+        EXPECT_EQ(GetSchichtTiefe(f.s), f.tiefste);
+    }
+    EXPECT_FLOAT_EQ(QuellAbstand(1, 300, 600), 0.5f);  // 300 m² / 600 m
+    EXPECT_FLOAT_EQ(QuellAbstand(1, 300, 400), 0.75f);
+    EXPECT_FLOAT_EQ(QuellAbstand(5, 300, 400), 0.05f);
+    EXPECT_FLOAT_EQ(QuellAbstand(0, 300, 400), 0.5f);
+    EXPECT_EQ(Reihenzahlen(4), (std::vector<unsigned>{4, 2, 1}));
+    EXPECT_EQ(Reihenzahlen(6), (std::vector<unsigned>{6, 3, 2, 1}));
+    EXPECT_TRUE(Reihenzahlen(0).empty());
+}
+
+// The probe sample as the page shows it: its values, the probe labels, the series count
+// offered, the area hidden, and the Reynolds number of its brine flow.
+TEST_F(WQ1PageTest, SondenfeldDesBeispiels) {
+    CKelvoDoc& doc = Beispiel(u"ground probe monovalent");
+    P& seite = Seite1();
+    EXPECT_EQ(Box(seite, P::kIdArt).currentIndex(), 0);
+    EXPECT_EQ(Text(seite, P::kIdAnzahl), QStringLiteral("2"));
+    EXPECT_EQ(Text(seite, P::kIdLaenge), QStringLiteral("100"));
+    EXPECT_EQ(Text(seite, P::kIdTextAnzahl).toStdU16String(), Sprachtext(3555));
+    EXPECT_EQ(Text(seite, P::kIdTextLaenge).toStdU16String(), Sprachtext(3553));
+    EXPECT_TRUE(Box(seite, P::kIdBoden[0]).currentText().startsWith(QStringLiteral("gravel (average wet)")));
+    EXPECT_TRUE(Box(seite, P::kIdBoden[1]).currentText().startsWith(QStringLiteral("Clay/silt, water-saturated")));
+    EXPECT_TRUE(Box(seite, P::kIdBoden[2]).currentText().startsWith(QStringLiteral("Sandstone")));
+    EXPECT_EQ(Box(seite, P::kIdBoden[3]).currentText(), QString());
+    EXPECT_EQ(Eintraege(seite, P::kIdReihe), (QStringList{QStringLiteral("2"), QStringLiteral("1")}));
+    EXPECT_TRUE(Element(seite, P::kIdReihe).isVisible());
+    EXPECT_FALSE(Element(seite, P::kIdFlaeche).isVisible());
+    EXPECT_FALSE(Element(seite, P::kIdGruppeLuft).isVisible());  // no earth-air module
+    const unsigned reynolds = static_cast<unsigned>(doc.GetWQuelle(1)->GetReynoldsZahl());
+    EXPECT_GT(reynolds, 0u);
+    EXPECT_EQ(Text(seite, P::kIdReynolds), QString::number(reynolds));
+    EXPECT_EQ(seite.m_modified, 0);
+}
+
+// Only a change between the vertical and the horizontal collector is accepted (3820 and
+// the old kind for every other); the accepted one relabels the page for a collector.
+TEST_F(WQ1PageTest, ArtWechsel) {
+    Beispiel(u"ground probe monovalent");
+    P& seite = Seite1();
+    for (int art : {2, 3}) {
+        uitest::dialogs().expectMessageBox(OK);
+        WaehleIndex(seite, P::kIdArt, art);
+        EXPECT_EQ(BoxTexte().back(), Sprachtext(3820));
+        EXPECT_EQ(Box(seite, P::kIdArt).currentIndex(), 0);
+        EXPECT_EQ(seite.m_art, 0);
+        EXPECT_EQ(seite.m_modified, 0);
+    }
+    WaehleIndex(seite, P::kIdArt, 1);
+    EXPECT_EQ(seite.m_art, 1);
+    EXPECT_EQ(seite.m_modified, 1);
+    EXPECT_EQ(Text(seite, P::kIdTextAnzahl).toStdU16String(), Sprachtext(3556));
+    EXPECT_EQ(Text(seite, P::kIdTextLaenge).toStdU16String(), Sprachtext(3554));
+    EXPECT_TRUE(Element(seite, P::kIdFlaeche).isVisible());
+    EXPECT_FALSE(Element(seite, P::kIdReihe).isVisible());
+    EXPECT_TRUE(Element(seite, P::kIdRichtung).isEnabled());
+    // The layer's name tells its moisture: the moisture list follows it and is locked.
+    EXPECT_EQ(Box(seite, P::kIdFeuchte).currentIndex(), 1);
+    EXPECT_FALSE(Element(seite, P::kIdFeuchte).isEnabled());
+}
+
+// Leaving the count of a probe field: 25 m² of ground per probe, and the divisors of the
+// count as series counts.
+TEST_F(WQ1PageTest, AnzahlSonden) {
+    BeispielConf(u"ground probe monovalent");
+    P& seite = Seite1();
+    Tippe(seite, P::kIdAnzahl, QStringLiteral("4"));
+    Verlasse(seite, P::kIdAnzahl);
+    EXPECT_EQ(seite.m_flaeche, 100u);
+    EXPECT_EQ(Eintraege(seite, P::kIdReihe),
+              (QStringList{QStringLiteral("4"), QStringLiteral("2"), QStringLiteral("1")}));
+    EXPECT_EQ(seite.m_reihe, 1u);
+    WaehleIndex(seite, P::kIdReihe, 1);
+    EXPECT_EQ(seite.m_reihe, 2u);
+    Tippe(seite, P::kIdAnzahl, QStringLiteral("0"));
+    Verlasse(seite, P::kIdAnzahl);
+    EXPECT_TRUE(Eintraege(seite, P::kIdReihe).isEmpty());
+}
+
+// The checks of a save, each with its message and nothing written; the drill depth beyond
+// the option's 100 m only warns, and the record is saved with it.
+TEST_F(WQ1PageTest, PruefungenVorDemSpeichern) {
+    BeispielConf(u"ground probe monovalent");
+    P& seite = Seite1();
+    // The sample's layers: 2 m, 10 m and 100 m; the deepest now reaches 150 m.
+    Tippe(seite, P::kIdTiefe[2], QStringLiteral("150"));
+    struct Fall {
+        const char* name;
+        std::function<void()> eingabe;
+        unsigned text;
+    };
+    const Fall faelle[] = {
+        {"Schicht 2 nicht tiefer als Schicht 1", [&] { Tippe(seite, P::kIdTiefe[1], QStringLiteral("2")); }, 5696},
+        {"Schicht 1 ohne Tiefe",
+         [&] {
+             Tippe(seite, P::kIdTiefe[1], QStringLiteral("10"));
+             Tippe(seite, P::kIdTiefe[0], QStringLiteral("0"));
+         },
+         5696},
+        {"Laenge 0",
+         [&] {
+             Tippe(seite, P::kIdTiefe[0], QStringLiteral("2"));
+             Tippe(seite, P::kIdLaenge, QStringLiteral("0"));
+         },
+         3533},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        f.eingabe();
+        uitest::dialogs().expectMessageBox(OK);
+        Druecke(seite, CEingabeSeite::kIdSpeichern);
+        EXPECT_EQ(BoxTexte().back(), Sprachtext(f.text));
+        EXPECT_EQ(seite.m_modified, 1);
+        EXPECT_NE(Gespeichert(Quelle(), ID_QTiefe3).GetUIntVal(), 150u);
+    }
+    // 120 m: deeper than the option's 100 m, and within the layers given.
+    Tippe(seite, P::kIdLaenge, QStringLiteral("120"));
+    uitest::dialogs().expectMessageBox(OK);
+    Druecke(seite, CEingabeSeite::kIdSpeichern);
+    EXPECT_TRUE(Enthaelt(BoxTexte().back(), u"deeper than 100 m"));
+    EXPECT_EQ(seite.m_modified, 0);
+    EXPECT_EQ(Gespeichert(Quelle(), ID_WQuelleLaenge).GetUIntVal(), 120u);
+    EXPECT_EQ(Gespeichert(Quelle(), ID_QTiefe3).GetUIntVal(), 150u);
+    // Layers deeper than the probe's end only when a soil reaches down to it: 160 m warns
+    // twice, and still saves.
+    Tippe(seite, P::kIdLaenge, QStringLiteral("160"));
+    uitest::dialogs().expectMessageBox(OK);
+    uitest::dialogs().expectMessageBox(OK);
+    Druecke(seite, CEingabeSeite::kIdSpeichern);
+    EXPECT_EQ(BoxTexte().back(), Sprachtext(3427));
+    EXPECT_EQ(Gespeichert(Quelle(), ID_WQuelleLaenge).GetUIntVal(), 160u);
+}
+
+// A heat source the project's heat pump cannot use is refused with 3124; nothing is saved.
+TEST_F(WQ1PageTest, UnpassendeWaermepumpe) {
+    CKelvoDoc& doc = BeispielConf(u"ground probe monovalent");
+    CVRMString luft = doc.ProjektText(ID_WPumpe);
+    luft.replace(luft.find(u"brine/water 11"), 14, u"air/water 12");
+    ASSERT_EQ(doc.SetProjektDaten(ID_WPumpe, luft, 1), 1);
+    P& seite = Seite1();
+    Tippe(seite, P::kIdLaenge, QStringLiteral("90"));
+    uitest::dialogs().expectMessageBox(OK);
+    Druecke(seite, CEingabeSeite::kIdSpeichern);
+    EXPECT_TRUE(Enthaelt(BoxTexte().back(), Sprachtext(3124)));
+    EXPECT_EQ(seite.m_modified, 1);
+    EXPECT_NE(Gespeichert(Quelle(), ID_WQuelleLaenge).GetUIntVal(), 90u);
+}
+
+}  // namespace
