@@ -109,6 +109,9 @@ class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public u
     int IsEditOpen(bool verbergen);
     // Marks this document's evaluation stale.
     void ResetAuswertung() { m_auswertung.ResetAusgewertet(); }
+    // A new project's heat-source record is empty: the design gives it its first source (the
+    // source's defaults, saved), whose kind the design then sets.
+    void GibNeuemProjektErsteWQuelle();
     // Values of the project's records changed but not saved go back to what the database
     // holds; the components are filled again.
     void ResetKomponenten();

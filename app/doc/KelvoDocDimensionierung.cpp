@@ -67,9 +67,12 @@ float QuellTempFuerArt(int art, CHaus2& haus) {
 
 void CKelvoDoc::DoDimensionierung() {
     if (!m_projekt.IstAenderbar(true)) return;
-    const bool komponenten = !ProjektText(ID_Haus).empty() && m_haus.IstInitialisiert() &&
-                             !ProjektText(ID_Tarif).empty() && m_tarif.IstGueltig() &&
-                             !ProjektText(ID_WQuelle).empty() && m_kombiQuelle.IstGueltig();
+    const bool hausUndTarif = !ProjektText(ID_Haus).empty() && m_haus.IstInitialisiert() &&
+                              !ProjektText(ID_Tarif).empty() && m_tarif.IstGueltig();
+    // The design is where the kind of a new project's heat source is chosen.
+    if (hausUndTarif) GibNeuemProjektErsteWQuelle();
+    const bool komponenten =
+        hausUndTarif && !ProjektText(ID_WQuelle).empty() && m_kombiQuelle.IstGueltig();
     if (!komponenten) return Meldung(kKomponentenFehlen);
     if (m_kombiQuelle.GetAnzahlWQuellen() >= 2) return Meldung(kZweiQuellen);
     if (IsEditOpen(true)) return Meldung(kSeitenOffen);

@@ -70,12 +70,14 @@ class CKombiWQuelle2 : public IDatenConsumer {
     // The kind of the first source as a short text.
     CVRMString GetKurzInfo();
 
+    // The suffix of the record name of source 1 or 2 ("_(1)", "_(2)").
+    static CVRMString Nummer(int nummer);
+
   private:
     void ErzeugeWQuellen();
     void FuegeEin(const CVRMString& name);
     void ErzeugeWQuellenName(int nummer, CVRMString& name, TKelvoDatenID& id);
     int BetrWeise(const char16_t* ort);
-    static CVRMString Nummer(int nummer);
 
     bool m_einzelQuelle = false;
     // By full record name, so that "_(1)" sorts before "_(2)".

@@ -1,6 +1,7 @@
 // A user's own project in the real program, through the menus: a second heat source added
 // (the design then refuses), deleted again, and the heat pump designed in the wizard over the
-// input pages that exist, the chosen unit read back from the user database.
+// input pages that exist, the chosen unit read back from the user database. A project just
+// made gets its first heat source from the design.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -93,6 +94,42 @@ TEST_F(DimWizardProgrammTest, ZweiteQuelleUndAuslegungUeberDieMenues) {
     EXPECT_EQ(QuellWert(kQuelle1, ID_BetrWeiseIdx), std::optional<std::u16string>(u"1"));
     EXPECT_EQ(QuellWert(kQuelle1, ID_WQuelleLaenge), std::optional<std::u16string>(u"100"));
     EXPECT_EQ(QuellWert(kQuelle1, ID_SoleKreise), std::optional<std::u16string>(u"2"));
+}
+
+// A new project's heat-source record is empty, and nothing else would ever give it a source:
+// the design gives it its first one (saved at once), so the wizard opens instead of asking
+// for a heat source, and the heat-source pages follow.
+TEST_F(DimWizardProgrammTest, NeuesProjektBekommtSeineErsteQuelleVonDerAuslegung) {
+    Starte();
+    auto& d = uitest::dialogs();
+    d.expectDialog(u"Enter new name", [](QDialog& dlg) {
+        uitest::type(*ui::child(&dlg, 1033), QStringLiteral("Weber"));
+        uitest::click(*ui::child(&dlg, 1), {5, 5});
+    });
+    Befehl(57600)->trigger();
+    uitest::processEvents();
+    CKelvoDoc* doc = app->GetAktivesKelvoDoc(true);
+    ASSERT_NE(doc, nullptr);
+    const CVRMString kombi = doc->ProjektText(ID_WQuelle);
+    ASSERT_FALSE(kombi.empty());
+    EXPECT_EQ(doc->KombiWQuelle().GetAnzahlWQuellen(), 0);
+    EXPECT_EQ(doc->GetSeite(CKelvoDoc::kWQ1Seite), nullptr);
+
+    bool wizard = false;
+    d.expectDialog(u"Weber", [&](QDialog& dlg) {
+        wizard = true;
+        for (QPushButton* knopf : dlg.findChildren<QPushButton*>())
+            if (knopf->isVisible() && knopf->text() == QStringLiteral("Cancel")) uitest::click(*knopf, {5, 5});
+    });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    EXPECT_TRUE(wizard);
+    const std::u16string erste = kombi + u"_(1)";
+    EXPECT_EQ(Eintrag(kombi, CVRMwerteListe::getKey(ID_KQuelle1)), std::optional<std::u16string>(erste));
+    EXPECT_EQ(QuellWert(CVRMString(erste), ID_QuellMediumIdx), std::optional<std::u16string>(u"0"));
+    EXPECT_EQ(doc->KombiWQuelle().GetAnzahlWQuellen(), 1);
+    EXPECT_NE(doc->GetSeite(CKelvoDoc::kWQ1Seite), nullptr);
+    EXPECT_EQ(doc->IstBeschaeftigt(), 0);
 }
 
 }  // namespace
