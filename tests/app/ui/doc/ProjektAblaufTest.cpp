@@ -42,7 +42,9 @@ TEST_F(ProjektAblaufTest, SchliessenFragtSeitenMitAenderungen) {
         seite->speichernGelingt = f.speichernGelingt;
         const std::size_t boxen = d.boxes().size();
         d.expectMessageBox(f.antwort);
-        app->GetDocTemplate()->Rahmen(*doc)->close();
+        // As the user closes it: Project > Close project (the frame has no system menu).
+        ASSERT_TRUE(Befehl(57602)->isEnabled());
+        Befehl(57602)->trigger();
         uitest::processEvents();
         ASSERT_EQ(d.boxes().size(), boxen + 1) << f.name;
         EXPECT_EQ(IstOffen(doc), f.bleibtOffen) << f.name;
@@ -58,7 +60,7 @@ TEST_F(ProjektAblaufTest, SchliessenFragtSeitenMitAenderungen) {
     doc = app->OpenDocumentFile(Projekt(u"ground probe monovalent"));
     Seite(*doc, CKelvoDoc::kHausSeite)->Aendere();
     const std::size_t boxen = d.boxes().size();
-    app->GetDocTemplate()->Rahmen(*doc)->close();
+    Befehl(57602)->trigger();
     uitest::processEvents();
     EXPECT_EQ(d.boxes().size(), boxen);
     EXPECT_FALSE(IstOffen(doc));
