@@ -98,18 +98,25 @@ class ErgebnisGrafikTest : public ProgrammFixture {
         a->trigger();
         uitest::processEvents();
     }
-    // The chart colours a planner sets in the options; the program's defaults draw every
-    // series black, so only the legend's order tells them apart.
-    void PlanerFarben() {
-        IKelvoOptionen& o = app->GetOptionsManager();
-        o.SetLongWert(OPT_COLOR_HEIZ_BEDARF, kRot);
-        o.SetLongWert(OPT_COLOR_WAWA_BEDARF, kBlau);
-        o.SetLongWert(OPT_COLOR_SOLAR_GEWINN, kOrange);
-        o.SetLongWert(OPT_COLOR_QTEMP_U, kGruen);
-        o.SetLongWert(OPT_COLOR_QTEMP_G, kRot);
-        o.SetLongWert(OPT_COLOR_STEMP, kBlau);
+    // The chart colours come from the library database as shipped (the options' own
+    // defaults are black for every series): each series of a chart its own, none black.
+    void BibliotheksFarben() {
+        const IKelvoOptionen& o = app->GetOptionsManager();
+        const auto farbe = [&o](uint32_t id) {
+            int32_t wert = -1;
+            o.GetLongWert(id, wert);
+            return static_cast<uint32_t>(wert);
+        };
+        EXPECT_EQ(farbe(OPT_COLOR_HEIZ_BEDARF), kRot);
+        EXPECT_EQ(farbe(OPT_COLOR_WAWA_BEDARF), kBlau);
+        EXPECT_EQ(farbe(OPT_COLOR_SOLAR_GEWINN), kOrange);
+        EXPECT_EQ(farbe(OPT_COLOR_QTEMP_U), kGruen);
+        EXPECT_EQ(farbe(OPT_COLOR_QTEMP_G), kBlauQuelle);
+        EXPECT_EQ(farbe(OPT_COLOR_STEMP), kRot);
     }
-    static constexpr uint32_t kRot = 0x0000C0, kBlau = 0xC06000, kOrange = 0x0090F0, kGruen = 0x008000;
+    // 0x00BBGGRR, as the shipped library holds them.
+    static constexpr uint32_t kRot = 0x2020C0, kBlau = 0xC06020, kOrange = 0x00B0F0, kGruen = 0x008000,
+                              kBlauQuelle = 0xC05020;
     // What the document's own evaluation yields for the project.
     static CAuswertDaten Jahr(CKelvoDoc& doc, CKelvoErgebnisse& e) {
         CAuswertDaten jahr;
@@ -132,7 +139,7 @@ class ErgebnisGrafikTest : public ProgrammFixture {
 
 TEST_F(ErgebnisGrafikTest, HausergebnisseOhneSolar) {
     Starte();
-    PlanerFarben();
+    BibliotheksFarben();
     auto& d = uitest::dialogs();
     CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe monovalent"));
     d.expectMessageBox(1);  // the design check: the heat pump is a little small
@@ -169,7 +176,7 @@ TEST_F(ErgebnisGrafikTest, HausergebnisseOhneSolar) {
 
 TEST_F(ErgebnisGrafikTest, HausergebnisseMitSolarAufDeutsch) {
     Starte(true);
-    PlanerFarben();
+    BibliotheksFarben();
     auto& d = uitest::dialogs();
     CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe solar"));
     d.expectMessageBox(1);
@@ -187,7 +194,7 @@ TEST_F(ErgebnisGrafikTest, HausergebnisseMitSolarAufDeutsch) {
 
 TEST_F(ErgebnisGrafikTest, QuellergebnisseEinerQuelle) {
     Starte();
-    PlanerFarben();
+    BibliotheksFarben();
     auto& d = uitest::dialogs();
     CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe monovalent"));
     d.expectMessageBox(1);  // the design check
@@ -214,7 +221,7 @@ TEST_F(ErgebnisGrafikTest, QuellergebnisseEinerQuelle) {
 
 TEST_F(ErgebnisGrafikTest, QuellergebnisseZweierQuellen) {
     Starte();
-    PlanerFarben();
+    BibliotheksFarben();
     auto& d = uitest::dialogs();
     // The user's project heats from two probe fields: the sample's own and a shorter copy.
     const CVRMString beispiel = Projekt(u"ground probe monovalent");
@@ -265,7 +272,7 @@ TEST_F(ErgebnisGrafikTest, QuellergebnisseZweierQuellen) {
 
 TEST_F(ErgebnisGrafikTest, Energiedeckung) {
     Starte();
-    PlanerFarben();
+    BibliotheksFarben();
     auto& d = uitest::dialogs();
     CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"air monoenergetic"));
     d.expectDialog(doc.GetPathName(), [&](QDialog& dlg) {
