@@ -42,6 +42,8 @@ class IKelvoView;
 class IDlgWait;
 class QWidget;
 
+struct SAuswertDlgDaten;
+
 class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public ui::CommandTarget {
   public:
     // Page kinds of OnEditDatenPage: the sheet's page ids, with 6 and 7 for the second
@@ -288,6 +290,8 @@ class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public u
     int InitWirtschaftPages(CVRMString& bild1, CVRMString& bild2, int modus);
     // The figures the operating-cost page takes (its values 1..23).
     std::array<uint32_t, 23> KostenVergleichsWerte();
+    // The evaluation dialog's figures of the year `jahr` (also the cost comparison's).
+    SAuswertDlgDaten AuswertDlgDaten(const CAuswertDaten& jahr);
 
     // The wait window the document shows while it prepares a report; none until one is
     // given (the application gives the program's wait dialog).

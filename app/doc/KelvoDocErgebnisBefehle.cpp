@@ -44,30 +44,37 @@ void ZeigeProjektfenster(CKelvoDoc& doc) {
 
 }  // namespace
 
+// What the evaluation dialog shows and computes its costs from: the cost comparison takes
+// the same, so that both windows name one figure.
+SAuswertDlgDaten CKelvoDoc::AuswertDlgDaten(const CAuswertDaten& jahr) {
+    SAuswertDlgDaten d;
+    d.daten = jahr;
+    CProjekt2::BKostenDaten kosten{};
+    m_projekt.GetBKostenDaten(kosten);
+    for (size_t i = 0; i < kosten.size(); ++i)
+        d.vergleichsPreise[i] = {kosten[i].wert, static_cast<float>(kosten[i].zahl)};
+    d.mitSolar = m_haus.IstSolarProjekt(ProjektText(ID_Solar));
+    d.anteilTarif1 = m_projekt.GetWert(ID_TAnteil1).GetUIntVal();
+    d.anteilTarif2 = m_projekt.GetWert(ID_TAnteil2).GetUIntVal();
+    m_tarif.GetPreise(d.preise);
+    d.medium = m_wpumpe.GetWert(ID_MedienTyp).GetIntVal();
+    d.ohneQuellenPumpe = d.medium == 3;
+    CWQuelle2& erste = *GetWQuelle(1);
+    d.betriebsweise = erste.GetWert(ID_BetrWeiseIdx).GetIntVal();
+    d.zweiterET = erste.GetWert(ID_ZweiterETIdx).GetIntVal();
+    d.solarPumpe = m_projekt.GetWert(ID_SolarPumpe).GetUIntVal();
+    d.wwModus = m_haus.GetWert(ID_WWmitWP).GetIntVal();
+    d.projektName = m_name;
+    return d;
+}
+
 void CKelvoDoc::OnJahresErgebnisse() {
     CKelvoErgebnisse ergebnisse;
     CAuswertDaten jahr;
     std::array<float, 12> monate{};
     if (!GetJahresErgebnisse(ergebnisse, jahr, monate, 0, 0.0f)) return;
     try {
-        SAuswertDlgDaten d;
-        d.daten = jahr;
-        CProjekt2::BKostenDaten kosten{};
-        m_projekt.GetBKostenDaten(kosten);
-        for (size_t i = 0; i < kosten.size(); ++i)
-            d.vergleichsPreise[i] = {kosten[i].wert, static_cast<float>(kosten[i].zahl)};
-        d.mitSolar = m_haus.IstSolarProjekt(ProjektText(ID_Solar));
-        d.anteilTarif1 = m_projekt.GetWert(ID_TAnteil1).GetUIntVal();
-        d.anteilTarif2 = m_projekt.GetWert(ID_TAnteil2).GetUIntVal();
-        m_tarif.GetPreise(d.preise);
-        d.medium = m_wpumpe.GetWert(ID_MedienTyp).GetIntVal();
-        d.ohneQuellenPumpe = d.medium == 3;
-        CWQuelle2& erste = *GetWQuelle(1);
-        d.betriebsweise = erste.GetWert(ID_BetrWeiseIdx).GetIntVal();
-        d.zweiterET = erste.GetWert(ID_ZweiterETIdx).GetIntVal();
-        d.solarPumpe = m_projekt.GetWert(ID_SolarPumpe).GetUIntVal();
-        d.wwModus = m_haus.GetWert(ID_WWmitWP).GetIntVal();
-        d.projektName = m_name;
+        SAuswertDlgDaten d = AuswertDlgDaten(jahr);
 
         int32_t stunden = 0;
         GetKelvoApp().GetOptionsManager().GetLongWert(OPT_WPLAUFZEIT, stunden);

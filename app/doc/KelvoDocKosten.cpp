@@ -35,24 +35,7 @@ std::array<uint32_t, 23> CKelvoDoc::KostenVergleichsWerte() {
     std::array<float, 12> monate{};
     GetAuswertDaten(ergebnisse, jahr, monate, 0, 0.0f);
 
-    SAuswertDlgDaten d;
-    d.daten = jahr;
-    CProjekt2::BKostenDaten kosten{};
-    m_projekt.GetBKostenDaten(kosten);
-    for (size_t i = 0; i < kosten.size(); ++i)
-        d.vergleichsPreise[i] = {kosten[i].wert, static_cast<float>(kosten[i].zahl)};
-    d.mitSolar = m_haus.IstSolarProjekt(ProjektText(ID_Solar));
-    d.anteilTarif1 = m_projekt.GetWert(ID_TAnteil1).GetUIntVal();
-    d.anteilTarif2 = m_projekt.GetWert(ID_TAnteil2).GetUIntVal();
-    m_tarif.GetPreise(d.preise);
-    d.medium = m_wpumpe.GetWert(ID_MedienTyp).GetIntVal();
-    d.ohneQuellenPumpe = d.medium == 3;
-    CWQuelle2& erste = *GetWQuelle(1);
-    d.betriebsweise = erste.GetWert(ID_BetrWeiseIdx).GetIntVal();
-    d.zweiterET = erste.GetWert(ID_ZweiterETIdx).GetIntVal();
-    d.solarPumpe = m_projekt.GetWert(ID_SolarPumpe).GetUIntVal();
-    d.wwModus = m_haus.GetWert(ID_WWmitWP).GetIntVal();
-    d.projektName = m_name;
+    const SAuswertDlgDaten d = AuswertDlgDaten(jahr);
     // The evaluation dialog's own cost calculation, so that both windows name one figure.
     const float solarPumpe = d.mitSolar ? 2.0f * static_cast<float>(d.solarPumpe) : 0.0f;
     const SBetriebskosten k = CAuswertDlgLogik::BerechneBetriebskosten(d, solarPumpe);

@@ -2,20 +2,25 @@
 // The real program started in a program folder of its own with the shipped modules and
 // library database, offscreen: for the tests of the project document and its windows.
 #include <QApplication>
+#include <QComboBox>
+#include <QMenuBar>
 #include <atomic>
 #include <filesystem>
 #include <memory>
 #include <unistd.h>
 
+#include "app/doc/KelvoDoc.h"
 #include "app/frame/MainFrame.h"
 #include "app/shell/KelvoApp.h"
 #include "core/db/Lists.h"
 #include "core/db/VRMglobApp.h"
 #include "core/text/ResManager.h"
 #include "core/value/VRMdatenProvider.h"
+#include "dialogs/ProjektDlg.h"
 #include "evaluation/binding/Basis.h"
 #include "evaluation/binding/Solar.h"
 #include "platform/resources/Resources.h"
+#include "platform/ui/Menu.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/FixtureDatabase.h"
 #include "tests/support/ui/ScriptedDialogs.h"
@@ -63,6 +68,29 @@ class ProgrammFixture : public uitest::Fixture {
         app = std::make_unique<CKelvoApp>();
         ASSERT_TRUE(app->InitInstance(umgebung));
         app->GetMainFrame()->resize(1100, 800);
+    }
+
+    CMainFrame& Frame() { return *app->GetMainFrame(); }
+    // The menu command `id`, its enabling renewed as the menus renew it.
+    QAction* Befehl(int id) {
+        Frame().Router().updateActions(Frame().menuBar()->actions());
+        return ui::findAction(Frame().menuBar(), id);
+    }
+    // File > Open project with the project chosen in the project choice.
+    CKelvoDoc& OeffneUeberMenu(const CVRMString& name) {
+        uitest::dialogs().expectDialog(u"", [&](QDialog& dlg) {
+            auto* box = qobject_cast<QComboBox*>(ui::child(&dlg, CProjektDlg::kIdcProjekt));
+            const int index = box->findText(QString::fromStdU16String(name));
+            EXPECT_GE(index, 0);
+            box->setCurrentIndex(index);
+            emit box->activated(index);
+            uitest::click(*ui::child(&dlg, 1), {5, 5});
+        });
+        Befehl(57601)->trigger();
+        uitest::processEvents();
+        CKelvoDoc* doc = app->GetAktivesKelvoDoc(true);
+        EXPECT_NE(doc, nullptr);
+        return *doc;
     }
 
     // The first library project whose name holds `teil`.

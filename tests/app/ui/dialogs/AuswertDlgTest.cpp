@@ -65,27 +65,6 @@ SMotorZahlen Motor(CKelvoDoc& doc) {
 
 class AuswertDlgTest : public ProgrammFixture {
   protected:
-    CMainFrame& Frame() { return *app->GetMainFrame(); }
-    QAction* Befehl(int id) {
-        Frame().Router().updateActions(Frame().menuBar()->actions());
-        return ui::findAction(Frame().menuBar(), id);
-    }
-    // File > Open project with the project chosen in the project choice.
-    CKelvoDoc& OeffneUeberMenu(const CVRMString& name) {
-        uitest::dialogs().expectDialog(u"", [&](QDialog& dlg) {
-            auto* box = qobject_cast<QComboBox*>(ui::child(&dlg, CProjektDlg::kIdcProjekt));
-            const int index = box->findText(QString::fromStdU16String(name));
-            EXPECT_GE(index, 0);
-            box->setCurrentIndex(index);
-            emit box->activated(index);
-            uitest::click(*ui::child(&dlg, 1), {5, 5});
-        });
-        Befehl(57601)->trigger();
-        uitest::processEvents();
-        CKelvoDoc* doc = app->GetAktivesKelvoDoc(true);
-        EXPECT_NE(doc, nullptr);
-        return *doc;
-    }
     void Jahresauswertung() {
         CShadeButtonST* knopf = Frame().LeftBar()->Knopf(kJahresauswertungKnopf);
         Frame().Router().idle().runNow();

@@ -61,11 +61,6 @@ QTabBar& Tabs(QDialog& sheet) { return *sheet.findChild<QTabBar*>(); }
 
 class KostenVergleichTest : public ProgrammFixture {
   protected:
-    CMainFrame& Frame() { return *app->GetMainFrame(); }
-    QAction* Befehl(int id) {
-        Frame().Router().updateActions(Frame().menuBar()->actions());
-        return ui::findAction(Frame().menuBar(), id);
-    }
     // A project of the user database that links the sample project's components.
     CVRMString EigenesProjekt(const CVRMString& name, std::u16string_view beispiel) {
         const CVRMString quelle = Projekt(beispiel);
@@ -76,22 +71,6 @@ class KostenVergleichTest : public ProgrammFixture {
             IGlobal::WriteIniString(name, key, wert, 1);
         }
         return name;
-    }
-    // File > Open project with the project chosen in the project choice.
-    CKelvoDoc& OeffneUeberMenu(const CVRMString& name) {
-        uitest::dialogs().expectDialog(u"", [&](QDialog& dlg) {
-            auto* box = qobject_cast<QComboBox*>(ui::child(&dlg, CProjektDlg::kIdcProjekt));
-            const int index = box->findText(QString::fromStdU16String(name));
-            EXPECT_GE(index, 0);
-            box->setCurrentIndex(index);
-            emit box->activated(index);
-            uitest::click(*ui::child(&dlg, 1), {5, 5});
-        });
-        Befehl(57601)->trigger();
-        uitest::processEvents();
-        CKelvoDoc* doc = app->GetAktivesKelvoDoc(true);
-        EXPECT_NE(doc, nullptr);
-        return *doc;
     }
     // The cost comparison from the menu; `skript` works in the sheet and closes it.
     void Vergleiche(CKelvoDoc& doc, const std::function<void(QDialog&)>& skript) {

@@ -39,11 +39,6 @@ class ProjektFensterTest : public programmtest::ProgrammFixture {
             });
         }
     }
-    CMainFrame& Frame() { return *app->GetMainFrame(); }
-    QAction* Befehl(int id) {
-        Frame().Router().updateActions(Frame().menuBar()->actions());
-        return ui::findAction(Frame().menuBar(), id);
-    }
     CKelvoView1* AktiverView() {
         QMdiSubWindow* kind = Frame().Arbeitsflaeche()->currentSubWindow();
         return kind ? dynamic_cast<CKelvoView1*>(kind->widget()) : nullptr;

@@ -28,11 +28,6 @@ QString Angezeigt(unsigned id) { return DlgText(id); }
 
 class WPSeitenTest : public wptest::WPSeitenFixture {
   protected:
-    CMainFrame& Frame() { return *app->GetMainFrame(); }
-    QAction* Befehl(int id) {
-        Frame().Router().updateActions(Frame().menuBar()->actions());
-        return ui::findAction(Frame().menuBar(), id);
-    }
     // "Edit table", with its notice answered.
     void Bearbeiten(CWP2Page& seite) {
         uitest::dialogs().expectMessageBox(OK);
