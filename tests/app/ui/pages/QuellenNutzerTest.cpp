@@ -1,13 +1,16 @@
-// A user creates a project through the menu, opens its heat source with the project
-// window's button, enters a probe field with its layered ground, saves, turns to the
-// brine page, enters the antifreeze and tubes, saves, and tests the design: the records in
-// the user database hold what was typed.
+// A user opens a project through the menu, opens its heat source with the project window's
+// button, enters a probe field with its layered ground, saves, turns to the brine page,
+// enters the antifreeze and tubes, saves: the records hold what was typed. A project made
+// new gets its first heat source from the design, and what is typed on its pages reaches
+// the user database file.
 #include <gtest/gtest.h>
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPushButton>
 
+#include "app/doc/ProjektAblaufBefehle.h"
 #include "app/frame/MainFrame.h"
 #include "dialogs/KelvoView1.h"
 #include "dialogs/ProjektDlg.h"
@@ -87,6 +90,81 @@ TEST_F(QuellenNutzerTest, NutzerGibtSondenfeldEin) {
     EXPECT_FLOAT_EQ(Gespeichert(quelle, ID_VolStrom).GetFloatVal(), 2.9f);
     Druecke(*seite2, CEingabeSeite::kIdSchliessen);
     EXPECT_FALSE(Sheet().isVisible());
+}
+
+// File > New project, the design cancelled (the project keeps the first source it gave),
+// the source's two pages typed into through the project window's button, saved and closed:
+// the first source's section of the user database file holds the typed values.
+TEST_F(QuellenNutzerTest, NeuesProjektQuelleBisInDieDatei) {
+    Starte();
+    auto& d = uitest::dialogs();
+    d.expectDialog(u"Enter new name", [](QDialog& dlg) {
+        uitest::type(*ui::child(&dlg, 1033), QStringLiteral("Kruse"));
+        uitest::click(*ui::child(&dlg, 1), {5, 5});
+    });
+    Befehl(57600)->trigger();
+    uitest::processEvents();
+    dokument = app->GetAktivesKelvoDoc(true);
+    ASSERT_NE(dokument, nullptr);
+    const CVRMString kombi = dokument->ProjektText(ID_WQuelle);
+    ASSERT_FALSE(kombi.empty());
+
+    bool wizard = false;
+    d.expectDialog(u"Kruse", [&](QDialog& dlg) {
+        wizard = true;
+        for (QPushButton* knopf : dlg.findChildren<QPushButton*>())
+            if (knopf->isVisible() && knopf->text() == QStringLiteral("Cancel")) uitest::click(*knopf, {5, 5});
+    });
+    QAction* auslegen = Befehl(kBefehlDimensionieren);
+    ASSERT_NE(auslegen, nullptr);
+    ASSERT_TRUE(auslegen->isEnabled());
+    auslegen->trigger();
+    uitest::processEvents();
+    ASSERT_TRUE(wizard);
+    const CVRMString quelle = kombi + u"_(1)";
+    ASSERT_EQ(Eintrag(kombi, CVRMwerteListe::getKey(ID_KQuelle1)), std::optional<std::u16string>(quelle));
+
+    auto* view = dynamic_cast<CKelvoView1*>(Frame().Arbeitsflaeche()->currentSubWindow()->widget());
+    ASSERT_NE(view, nullptr);
+    auto& knopf = Element<QWidget>(*view, CKelvoView1::kIdcQuellDaten);
+    ASSERT_TRUE(knopf.isEnabled());
+    uitest::click(knopf, knopf.rect().center());
+    uitest::processEvents();
+    auto* seite1 = dynamic_cast<CWQ1Page*>(dokument->GetSeite(CKelvoDoc::kWQ1Seite));
+    ASSERT_NE(seite1, nullptr);
+    ASSERT_TRUE(seite1->isVisible());
+    Tippe(*seite1, CWQ1Page::kIdAnzahl, QStringLiteral("3"));
+    Verlasse(*seite1, CWQ1Page::kIdAnzahl);
+    Tippe(*seite1, CWQ1Page::kIdLaenge, QStringLiteral("87"));
+    Verlasse(*seite1, CWQ1Page::kIdLaenge);
+    // The ground of the new source reaches down to the probes' end, else saving warns.
+    Tippe(*seite1, CWQ1Page::kIdTiefe[0], QStringLiteral("90"));
+    Verlasse(*seite1, CWQ1Page::kIdTiefe[0]);
+    Druecke(*seite1, CEingabeSeite::kIdSpeichern);
+    EXPECT_EQ(seite1->m_modified, 0);
+
+    Sheet().setActivePage(Sheet().indexOf(dokument->GetSeite(CKelvoDoc::kWQ2Seite)));
+    uitest::processEvents();
+    auto* seite2 = dynamic_cast<CWQ2Page*>(dokument->GetSeite(CKelvoDoc::kWQ2Seite));
+    ASSERT_NE(seite2, nullptr);
+    ASSERT_TRUE(seite2->isVisible());
+    Tippe(*seite2, CWQ2Page::kIdKonzentration, QStringLiteral("27.4"));
+    Verlasse(*seite2, CWQ2Page::kIdKonzentration);
+    Tippe(*seite2, CWQ2Page::kIdVolStrom, QStringLiteral("3.1"));
+    Verlasse(*seite2, CWQ2Page::kIdVolStrom);
+    Druecke(*seite2, CEingabeSeite::kIdSpeichern);
+    EXPECT_EQ(seite2->m_modified, 0);
+    Druecke(*seite2, CEingabeSeite::kIdSchliessen);
+    EXPECT_FALSE(Sheet().isVisible());
+
+    // Read back from the file, not the value store.
+    const auto wert = [&](TKelvoDatenID id) { return Eintrag(quelle, CVRMwerteListe::getKey(id)); };
+    EXPECT_EQ(wert(ID_SoleKreise), std::optional<std::u16string>(u"3"));
+    EXPECT_EQ(wert(ID_WQuelleLaenge), std::optional<std::u16string>(u"87"));
+    EXPECT_EQ(wert(ID_QTiefe1), std::optional<std::u16string>(u"90"));
+    EXPECT_EQ(wert(ID_FSMKonz), std::optional<std::u16string>(u"27"));  // cut to whole percent
+    ASSERT_TRUE(wert(ID_VolStrom).has_value());
+    EXPECT_FLOAT_EQ(QString::fromStdU16String(*wert(ID_VolStrom)).toFloat(), 3.1f);
 }
 
 }  // namespace
