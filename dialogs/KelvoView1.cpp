@@ -328,12 +328,7 @@ void CKelvoView1::OnUpdate(IKelvoView*, int hint, void* objekt) {
         }
         EnableControls();
     } catch (...) {
-        try {
-            std::rethrow_exception(std::current_exception());
-        } catch (const platform::UserException&) {
-        } catch (const std::exception& e) {
-            ShowFehlerText(CVRMString::fromUtf8(e.what()), nullptr);
-        }
+        ShowFremdenFehler(std::current_exception());
         ShowFehler(kFehlerOberflaeche, u"Projektfenster");
         EnableControls();
     }

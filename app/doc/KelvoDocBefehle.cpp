@@ -59,12 +59,7 @@ bool CKelvoDoc::onCommand(int id) {
         try {
             OnEditDatenPage(b->kind);
         } catch (...) {
-            try {
-                std::rethrow_exception(std::current_exception());
-            } catch (const platform::UserException&) {
-            } catch (const std::exception& e) {
-                ShowFehlerText(CVRMString::fromUtf8(e.what()), nullptr);
-            }
+            ShowFremdenFehler(std::current_exception());
             ShowFehler2(kSeiteNichtGezeigt, b->captionId);
         }
         return true;

@@ -37,17 +37,6 @@ void Meldung(unsigned textId) {
     KVSMessageBoxID(textId, textid::kProduktCaption, kHinweis);
 }
 
-// A failure other than a reported one shows its own text first.
-void MeldeEigenenText(std::exception_ptr fehler) {
-    try {
-        std::rethrow_exception(fehler);
-    } catch (const platform::UserException&) {
-    } catch (const std::exception& e) {
-        ShowFehlerText(CVRMString::fromUtf8(e.what()), nullptr);
-    } catch (...) {
-    }
-}
-
 bool IstBivalentModus(int modus) {
     return modus == 2 || modus == 4 || modus == 6 || modus == 8;
 }
@@ -108,7 +97,7 @@ void CKelvoDoc::DoDimensionierung() {
             wizard->setFlags(ui::PropertySheet::Wizard);
             fertig = wizard->doModal() == ui::kResultFinish;
         } catch (...) {
-            MeldeEigenenText(std::current_exception());
+            ShowFremdenFehler(std::current_exception());
             ShowFehler(kAbgebrochen, nullptr);
             fertig = false;
         }
@@ -133,7 +122,7 @@ void CKelvoDoc::DoDimensionierung() {
             OnEditDatenPage(kProjektSeite);
         }
     } catch (...) {
-        MeldeEigenenText(std::current_exception());
+        ShowFremdenFehler(std::current_exception());
         ShowFehler(kMitFehlern, nullptr);
     }
     m_beschaeftigt = 0;

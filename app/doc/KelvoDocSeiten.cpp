@@ -30,12 +30,7 @@ bool EinerVon(int hint, std::initializer_list<int> hints) {
 // Deletes the exception as the page builders do: a failure other than a reported one shows
 // its own text first; then the builder's message.
 void MeldeFehler(std::exception_ptr fehler, unsigned textId) {
-    try {
-        std::rethrow_exception(fehler);
-    } catch (const platform::UserException&) {
-    } catch (const std::exception& e) {
-        ShowFehlerText(CVRMString::fromUtf8(e.what()), nullptr);
-    }
+    ShowFremdenFehler(fehler);
     ShowFehler(textId, nullptr);
 }
 

@@ -25,13 +25,7 @@ constexpr uint32_t kHinweis = platform::mb::ICONINFORMATION;
 constexpr TKelvoDatenID kUebernommen[] = {ID_BetrWeiseIdx, ID_DimPunktTemp, ID_ZweiterETIdx};
 
 void MeldeFehler(std::exception_ptr fehler, unsigned textId) {
-    try {
-        std::rethrow_exception(fehler);
-    } catch (const platform::UserException&) {
-    } catch (const std::exception& e) {
-        ShowFehlerText(CVRMString::fromUtf8(e.what()), nullptr);
-    } catch (...) {
-    }
+    ShowFremdenFehler(fehler);
     ShowFehler(textId, nullptr);
 }
 

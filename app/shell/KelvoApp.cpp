@@ -121,14 +121,7 @@ int CKelvoApp::ExitInstance() {
 }
 
 void CKelvoApp::ProcessWndProcException(std::exception_ptr fehler, unsigned message) {
-    try {
-        if (fehler) std::rethrow_exception(fehler);
-    } catch (const platform::UserException&) {
-        // Its message was shown when it was raised.
-    } catch (const std::exception& e) {
-        ShowFehlerText(CVRMString::fromUtf8(e.what()), nullptr);
-    } catch (...) {
-    }
+    ShowFremdenFehler(fehler);
     // Creation and painting take the windowing layer's default handling: the creation
     // fails, the window is not painted again; the error itself is reported once, above.
     if (message == static_cast<unsigned>(ui::Msg::Create) ||

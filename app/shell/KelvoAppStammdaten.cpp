@@ -33,15 +33,6 @@ constexpr int kArtTarif = CKVSDatenSheetProtokoll::kTarif;
 constexpr int kArtWP2 = CKVSDatenSheetProtokoll::kWP2;
 constexpr int kArtWP1 = CKVSDatenSheetProtokoll::kWP1;
 
-void ZeigeFremdenFehler(std::exception_ptr fehler) {
-    try {
-        std::rethrow_exception(fehler);
-    } catch (const platform::UserException&) {
-    } catch (const std::exception& e) {
-        ShowFehlerText(CVRMString::fromUtf8(e.what()), nullptr);
-    }
-}
-
 }  // namespace
 
 CKVSDatenSheet& CKelvoApp::GetStammdatenSheet() {
@@ -165,7 +156,7 @@ void CKelvoApp::UpdateStammBearbeiten(int hint) {
             m_stammFenster = true;
         }
     } catch (...) {
-        ZeigeFremdenFehler(std::current_exception());
+        ShowFremdenFehler(std::current_exception());
         KVSMessageBoxID(kStammdatenFehler, textid::kProduktCaption, platform::mb::ICONINFORMATION);
     }
 }

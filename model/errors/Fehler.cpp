@@ -67,3 +67,13 @@ void ThrowFehler2(unsigned textId, unsigned secondTextId, unsigned captionId) {
     ShowFehler2(textId, secondTextId, captionId);
     throw platform::UserException();
 }
+
+void ShowFremdenFehler(std::exception_ptr fehler) {
+    try {
+        if (fehler) std::rethrow_exception(fehler);
+    } catch (const platform::UserException&) {
+    } catch (const std::exception& e) {
+        ShowFehlerText(CVRMString::fromUtf8(e.what()), nullptr);
+    } catch (...) {
+    }
+}

@@ -2,6 +2,7 @@
 // How the main program reports a failure: the text of a language-text id with the place
 // of the failing function ("CHaus2::init(1)") in a box over the main window; the throwing
 // forms then raise the user exception, which the nearest catching caller swallows.
+#include <exception>
 #include <string_view>
 
 #include "core/value/VRMString.h"
@@ -23,3 +24,7 @@ void ShowFehlerText(const CVRMString& text, std::u16string_view place, unsigned 
                                   unsigned captionId = 0);
 [[noreturn]] void ThrowFehlerText(const CVRMString& text, std::u16string_view place,
                                   unsigned captionId = 0);
+
+// A failure caught as a whole: a user exception was shown when it was raised, any other
+// shows its own text now; nothing escapes.
+void ShowFremdenFehler(std::exception_ptr fehler);

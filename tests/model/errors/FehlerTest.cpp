@@ -4,6 +4,8 @@
 #include "platform/errors/UserException.h"
 #include "tests/model/BoxFixture.h"
 
+#include <stdexcept>
+
 namespace {
 
 using platform::mb::ICONEXCLAMATION;
@@ -151,6 +153,30 @@ TEST_F(MessageBoxTest, AGivenParentOwnsTheBox) {
     app.mainWnd = &hauptfenster;
     KVSMessageBoxText(u"Text", u"Titel", platform::mb::OK, &dialog);
     EXPECT_EQ(einzigeBox().owner, &dialog);
+}
+
+// A failure caught as a whole: the user exception was shown when raised, a standard one
+// shows its own text, anything else nothing; none escapes.
+TEST_F(FehlerTest, FremderFehlerZeigtNurSeinenEigenenText) {
+    struct Fall {
+        const char* name;
+        std::exception_ptr fehler;
+        std::vector<std::u16string> boxen;
+    };
+    const Fall faelle[] = {
+        {"user exception", std::make_exception_ptr(platform::UserException()), {}},
+        {"standard exception", std::make_exception_ptr(std::runtime_error("disk full")), {u"disk full"}},
+        {"anything else", std::make_exception_ptr(42), {}},
+        {"none", nullptr, {}},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        presenter.shown.clear();
+        EXPECT_NO_THROW(ShowFremdenFehler(fall.fehler));
+        std::vector<std::u16string> texte;
+        for (const auto& box : presenter.shown) texte.push_back(box.text);
+        EXPECT_EQ(texte, fall.boxen);
+    }
 }
 
 }  // namespace
