@@ -12,10 +12,7 @@ constexpr ui::ColourRef kAchse = ui::rgb(0x40, 0x40, 0x40);
 }  // namespace
 
 CBalkenBild::CBalkenBild(QWidget* parent, bool horizontal)
-    : WindowOf<QWidget>(parent), m_horizontal(horizontal) {
-    setFocusPolicy(Qt::StrongFocus);
-    setCursor(Qt::PointingHandCursor);
-}
+    : CKlickFeld(parent), m_horizontal(horizontal) {}
 
 void CBalkenBild::SetGewaehlt(bool gewaehlt) {
     m_gewaehlt = gewaehlt;
@@ -45,21 +42,4 @@ void CBalkenBild::onPaint(ui::DrawContext& dc) {
     dc.lineTo({feld.left, feld.bottom});
     dc.lineTo({feld.right, feld.bottom});
     if (hasFocus()) dc.drawFocusRect(r.inflated(-2, -2));
-}
-
-bool CBalkenBild::onMouse(ui::MouseKind kind, ui::Point p, ui::KeyMods, int) {
-    if (kind == ui::MouseKind::LeftDown) setFocus(Qt::MouseFocusReason);
-    if (kind != ui::MouseKind::LeftUp || !clientRect().contains(p)) return false;
-    Melde();
-    return true;
-}
-
-bool CBalkenBild::onKeyDown(ui::Key key, ui::KeyMods) {
-    if (key != ui::Key::Space && key != ui::Key::Return) return false;
-    Melde();
-    return true;
-}
-
-void CBalkenBild::Melde() {
-    if (ui::Window* seite = owner()) ui::sendCommand(*seite, controlId(), 0, this);
 }

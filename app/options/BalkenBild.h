@@ -2,9 +2,9 @@
 // The picture of one direction of the bars in the cost charts: a small bar chart with
 // vertical or horizontal bars. The chosen direction's picture is sunken into the page, the
 // other lies flat. A click (or Space while it has the focus) tells the page.
-#include "platform/ui/Window.h"
+#include "app/options/KlickFeld.h"
 
-class CBalkenBild : public ui::WindowOf<QWidget> {
+class CBalkenBild : public CKlickFeld {
   public:
     CBalkenBild(QWidget* parent, bool horizontal);
 
@@ -13,12 +13,8 @@ class CBalkenBild : public ui::WindowOf<QWidget> {
 
   protected:
     void onPaint(ui::DrawContext& dc) override;
-    bool onMouse(ui::MouseKind kind, ui::Point p, ui::KeyMods mods, int wheel) override;
-    bool onKeyDown(ui::Key key, ui::KeyMods mods) override;
-    void onFocus(bool) override { invalidate(); }
 
   private:
-    void Melde();
     bool m_horizontal;
     bool m_gewaehlt = false;
 };

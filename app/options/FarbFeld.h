@@ -3,9 +3,9 @@
 // focus) tells the page, which then offers the colour chooser.
 #include <cstdint>
 
-#include "platform/ui/Window.h"
+#include "app/options/KlickFeld.h"
 
-class CFarbFeld : public ui::WindowOf<QWidget> {
+class CFarbFeld : public CKlickFeld {
   public:
     explicit CFarbFeld(QWidget* parent = nullptr);
 
@@ -15,11 +15,7 @@ class CFarbFeld : public ui::WindowOf<QWidget> {
 
   protected:
     void onPaint(ui::DrawContext& dc) override;
-    bool onMouse(ui::MouseKind kind, ui::Point p, ui::KeyMods mods, int wheel) override;
-    bool onKeyDown(ui::Key key, ui::KeyMods mods) override;
-    void onFocus(bool) override { invalidate(); }
 
   private:
-    void Melde();
     uint32_t m_farbe = 0;
 };
