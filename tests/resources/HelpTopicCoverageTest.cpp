@@ -52,12 +52,28 @@ std::string OhneKommentare(const std::string& quelle) {
     return code;
 }
 
-// The topics of one source: a statement ends at ";" or at a brace that closes its line.
+// The text from an opening parenthesis to the one that closes it.
+std::string Klammer(const std::string& text, size_t auf) {
+    int tiefe = 0;
+    for (size_t i = auf; i < text.size(); ++i) {
+        if (text[i] == '(') ++tiefe;
+        if (text[i] == ')' && --tiefe == 0) return text.substr(auf, i + 1 - auf);
+    }
+    return text.substr(auf);
+}
+
+// The topics of one source. A statement ends at ";" or at a brace that closes its line; in a
+// statement about the help topic every such literal counts, in a base constructor's call only
+// those of its own arguments (the other members it initialises are no topic).
 std::set<std::string> ThemenDerQuelle(const std::string& quelle) {
-    static const std::regex kNenntThema(R"(HilfeThema|\b(CEingabeSeite|CWPSeite|COptsPage)\()");
+    static const std::regex kBasis(R"(\b(CEingabeSeite|CWPSeite|COptsPage)\()");
     static const std::regex kThema(R"(u"([a-z][a-z0-9]*)\")");
     const std::string code = OhneKommentare(quelle);
     std::set<std::string> themen;
+    const auto sammle = [&](const std::string& text) {
+        for (std::sregex_iterator it(text.begin(), text.end(), kThema), aus; it != aus; ++it)
+            themen.insert((*it)[1]);
+    };
     size_t start = 0;
     for (size_t i = 0; i <= code.size(); ++i) {
         bool ende = i == code.size() || code[i] == ';';
@@ -68,9 +84,11 @@ std::set<std::string> ThemenDerQuelle(const std::string& quelle) {
         if (!ende) continue;
         const std::string satz = code.substr(start, i - start);
         start = i + 1;
-        if (!std::regex_search(satz, kNenntThema)) continue;
-        for (std::sregex_iterator it(satz.begin(), satz.end(), kThema), aus; it != aus; ++it)
-            themen.insert((*it)[1]);
+        if (satz.find("HilfeThema") != std::string::npos) {
+            sammle(satz);
+        } else if (std::smatch basis; std::regex_search(satz, basis, kBasis)) {
+            sammle(Klammer(satz, static_cast<size_t>(basis.position(0) + basis.length(0) - 1)));
+        }
     }
     return themen;
 }
@@ -169,8 +187,9 @@ TEST(HelpTopicCoverage, EveryTopicHasItsPageInEveryLanguageAndTheContentsLinkIt)
         for (const auto& [thema, quelle] : themen) {
             const std::string seite = thema + ".htm";
             EXPECT_TRUE(fs::is_regular_file(ordner / seite)) << seite << " (" << quelle << ")";
-            if (thema != "index")
+            if (thema != "index") {
                 EXPECT_EQ(verweise.count(seite), 1u) << "the contents do not link " << seite;
+            }
         }
         for (const std::string& ziel : verweise)
             EXPECT_TRUE(fs::is_regular_file(ordner / ziel)) << "the contents link " << ziel;
