@@ -52,10 +52,10 @@ int CDimPageLogik::DokModus(int betriebsweise, const char16_t* ort) {
 SDimWerte CDimPageLogik::GetDimWerte(int t) {
     const int modus = DokModus(betriebsweise, u"CDimPage::GetDimWerte");
     SDimAnfrage anfrage;
-    anfrage.quellenArt = modus;
+    anfrage.quellenArt = quellArt;
     anfrage.dimTemp = static_cast<float>(t);
-    anfrage.parallelBetrieb = variante != 0;
-    anfrage.alternativBetrieb = wwAuswahl != 0;
+    anfrage.parallelBetrieb = IstParallelBetrieb(modus);
+    anfrage.alternativBetrieb = IstAlternativBetrieb(modus);
     anfrage.anzahlWP = anzahlIndex + 1;
     anfrage.quelle = m_dok.GetWQuelle(1);
     return m_dok.GetDimWerte(anfrage);
