@@ -73,15 +73,16 @@ void CDimPageLogik::SetMinDimPunktTemp() {
     int t = t0;
     bool gefunden = false;
     for (; t <= kHoechsterDimPunkt; ++t) {
-        SDimWerte w = GetDimWerte(t);
+        const SDimWerte w = GetDimWerte(t);
         switch (betriebsweise) {
             case 1:
             case 2:
-                bivalenzTemp = static_cast<int>(w.quellTemp);
+                // The bivalent modes switch over at the point the search stands at: an
+                // outdoor temperature, not the source's (a probe's brine stays at -2 °C).
+                bivalenzTemp = t;
                 break;
             case 0:
             case 3:
-                w.quellTemp = static_cast<float>(bivalenzTemp);
                 break;
             default:
                 ThrowFehler(textid::kFalscheKonstante, u"CDimPage::SetMinDimPunktTemp");

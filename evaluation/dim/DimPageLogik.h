@@ -28,7 +28,8 @@ class CDimPageLogik {
     // heat pump runs alone.
     SDimWerte GetDimWerte(int t);
     // The first dimensioning point from the design outdoor temperature up to 12 °C whose
-    // required temperature the heat pump can reach (below 76 °C).
+    // required temperature the heat pump can reach (below 76 °C); in the bivalent modes it
+    // is also the bivalence temperature.
     void SetMinDimPunktTemp();
     // The design values the search takes: at the dimensioning point and, for the flow
     // temperature, at the lowest usable point.

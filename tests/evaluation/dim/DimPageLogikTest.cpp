@@ -102,7 +102,9 @@ TEST_F(DimPageLogikTest, TheLowestDesignPointIsTheFirstBelow76Degrees) {
     EXPECT_EQ(dimDok.anfragen.front(), -12.0f);
     EXPECT_EQ(dimDok.gestellt.front().quellenArt, 0);
     EXPECT_TRUE(dimDok.gestellt.front().parallelBetrieb);
-    EXPECT_EQ(seite.bivalenzTemp, 4);  // the source value at 5, 4.5, truncated
+    // The bivalence point is the dimensioning point found, not the source temperature
+    // there (4.5 °C).
+    EXPECT_EQ(seite.bivalenzTemp, 5);
     // The point never moves down.
     SetzeNAT(20.0f);
     seite.festerDimPunkt = true;
