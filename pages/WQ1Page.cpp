@@ -601,7 +601,7 @@ void CWQ1Page::OnErdluft() {
     CAuswertDaten record;
     std::array<float, 12> summen{};
     doc.GetAuswertDaten(ergebnisse, record, summen, 0, 0.0f);
-    CDlgErdluftDaten dlg(ergebnisse, this);
+    CDlgErdluftDaten dlg(record, this);
     dlg.doModal();
 }
 
