@@ -60,32 +60,18 @@ CKelvoViewDlg::CKelvoViewDlg(CKelvoDoc& dokument, QWidget* parent)
     RegistriereKelvoViewDlgVorlage();
 }
 
-SHausErgebnisse CKelvoViewDlg::LeseDokument() {
-    // What the document cannot give is reported with the place of the figure it was for.
-    const auto frage = [](const char16_t* ort, auto&& f) {
-        try {
-            f();
-        } catch (const std::exception&) {
-            ThrowFehler(textid::kKeineErgebnisse, ort);
-        }
-    };
-    SHausErgebnisse e;
-    CHaus2& haus = m_dokument.Haus();
-    frage(u"KelvoViewDlg::Jahreswerte", [&] {
+SHausLeser CKelvoViewDlg::Leser() {
+    SHausLeser leser;
+    leser.jahr = [this](CKelvoErgebnisse& ergebnisse, CAuswertDaten& jahr) {
         std::array<float, 12> monate{};
-        m_dokument.GetAuswertDaten(e.ergebnisse, e.jahr, monate, 0, 0.0f);
-    });
-    frage(u"KelvoViewDlg::MomentanerHeizbedarf", [&] {
-        for (int m = 0; m < 12; ++m)
-            e.heizbedarf[static_cast<size_t>(m)] = m_dokument.MomHeizbedarf(m, 0.0f, false);
-    });
-    frage(u"KelvoViewDlg::MonatlicherWWbedarf", [&] { haus.MonatlicherWWbedarf(e.warmwasser); });
-    frage(u"KelvoViewDlg::MomentaneVorlaufTemp", [&] {
-        for (int m = 0; m < 12; ++m) e.vorlauf[static_cast<size_t>(m)] = m_dokument.MomVorlaufTemp(m);
-    });
-    e.festeVorlauf = m_dokument.IstKonstanteVorlaufTemp();
-    e.solarProjekt = haus.IstSolarProjekt(m_dokument.ProjektText(ID_Solar));
-    return e;
+        m_dokument.GetAuswertDaten(ergebnisse, jahr, monate, 0, 0.0f);
+    };
+    leser.heizbedarf = [this](int m) { return m_dokument.MomHeizbedarf(m, 0.0f, false); };
+    leser.warmwasser = [this](std::array<float, 12>& kWh) { m_dokument.Haus().MonatlicherWWbedarf(kWh); };
+    leser.vorlauf = [this](int m) { return m_dokument.MomVorlaufTemp(m); };
+    leser.festeVorlauf = m_dokument.IstKonstanteVorlaufTemp();
+    leser.solarProjekt = m_dokument.Haus().IstSolarProjekt(m_dokument.ProjektText(ID_Solar));
+    return leser;
 }
 
 bool CKelvoViewDlg::onInitDialog() {
@@ -100,9 +86,9 @@ bool CKelvoViewDlg::onInitDialog() {
         farben.solar = ergebnisfenster::Farbe(OPT_COLOR_SOLAR_GEWINN);
         m_logik.InitChart(*chart, farben);
         setWindowTitle(Qt16(m_dokument.GetPathName()) + QStringLiteral(" - ") + DlgText(kTitel));
-        solarProjekt = m_dokument.Haus().IstSolarProjekt(m_dokument.ProjektText(ID_Solar));
-        const SHausErgebnisse e = LeseDokument();
-        m_logik.Fuelle(*chart, e);
+        const SHausLeser leser = Leser();
+        solarProjekt = leser.solarProjekt;
+        m_logik.Fuelle(*chart, leser);
         chart->show();
         chart->Redraw();
     } catch (const std::exception&) {
