@@ -19,7 +19,8 @@ CDlgBKGrafik::CDlgBKGrafik(const Werte& werte, const SystemFlags& flags, uint32_
                            QWidget* parent)
     : ui::Dialog(kIDD, parent), m_werte(werte), m_flags(flags), m_abzug(abzug) {
     kostengrafik::RegistriereVorlage(kIDD, u"Betriebskosten-Vergleich");
-    m_werte[0] += static_cast<float>(m_abzug);
+    // A heat pump switched off has no bar: nothing to add back, nothing for the axis.
+    if (m_flags[0]) m_werte[0] += static_cast<float>(m_abzug);
 }
 
 CDlgBKGrafik::CDlgBKGrafik(const Werte& werte, const SystemFlags& flags, uint32_t abzug)

@@ -337,6 +337,13 @@ TEST_F(KostenVergleichTest, KostenGrafiken) {
         chart->GetData(0, 0, wp);
         EXPECT_EQ(wp, 150.0) << "the deduction is added back";
     }
+    // A heat pump switched off gets nothing added back: its hidden bar does not stretch
+    // the axis, which fits the 300 of gas.
+    CDlgBKGrafik ohneWP({0, 200, 300, 0, 0, 0}, {0, 1, 1, 0, 0, 0}, 5000);
+    EXPECT_EQ(ohneWP.GetWerte()[0], 0.0f);
+    EXPECT_EQ(ohneWP.Chart()->GetDatasetSize(0), 2);
+    EXPECT_GE(ohneWP.Chart()->GetFixedYMax(), 300.0);
+    EXPECT_LT(ohneWP.Chart()->GetFixedYMax(), 1000.0);
     CDlgBKGrafik leer({0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}, 0);
     EXPECT_EQ(leer.Chart()->GetDatasetSize(0), 0);
     EXPECT_DOUBLE_EQ(leer.Chart()->GetFixedYMax(), 1.0) << "the empty range widened to 1";
