@@ -54,7 +54,6 @@ constexpr uint32_t kHinweis = platform::mb::OK | platform::mb::ICONINFORMATION;
 constexpr int kMonate = 12;
 // The order group's title is too long for a frame caption: it stands wrapped inside the frame.
 constexpr int kTitelReihenfolge = 1958;
-constexpr int kOptionenGeaendert = 49;
 
 void RegistriereVorlage() {
     using S = CSolarPage;
@@ -268,7 +267,8 @@ void CSolarPage::FuelleGrid() {
 }
 
 void CSolarPage::OnOptionsChanged(int optionId) {
-    if (optionId != kOptionenGeaendert) return;
+    // The options dialog's pages all send this one hint after a change of colours.
+    if (optionId != hinweis::kOptionen) return;
     const int32_t wawa = m_farbeWawa, heiz = m_farbeHeiz, erde = m_farbeErde;
     LeseFarben();
     if (!m_grid) return;

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 
 #include "app/doc/KelvoDocSolar.h"
+#include "app/options/OptionenUmgebung.h"
 #include "app/frame/MainFrame.h"
 #include "dialogs/KelvoView1.h"
 #include "dialogs/DlgSolGewinne.h"
@@ -294,6 +295,20 @@ TEST_F(SolarPageTest, AUserEditsThePlantItsOrderAndItsGains) {
     Druecke(*seite, CSolarPage::kIdBerechnen);
     // January's heat now goes to the heating first: its gain is the feed-in's.
     EXPECT_FALSE(Datei(kMeierAnlage, u"SolarGewinnH0").empty());
+}
+
+// The options pages send their one hint after a change of colours; the open grid takes
+// the new colour of the heating feed at once.
+TEST_F(SolarPageTest, ChangedColourOptionsReachTheOpenGrid) {
+    Meier();
+    CSolarPage& seite = Seite();
+    ASSERT_NE(seite.Grid(), nullptr);
+    ASSERT_EQ(seite.Grid()->GetItemText(2, 1), u"Heating");
+    const int32_t rot = static_cast<int32_t>(ui::rgb(255, 0, 0).value);
+    ASSERT_NE(seite.Grid()->GetItemFgColour(2, 1), static_cast<grid::Colour>(rot));
+    app->GetOptionsManager().SetLongWert(OPT_COLOR_HEIZ_BEDARF, rot);
+    app->OptionenGeaendert(kHintOptionenGeaendert);
+    EXPECT_EQ(seite.Grid()->GetItemFgColour(2, 1), static_cast<grid::Colour>(rot));
 }
 
 TEST_F(SolarPageTest, Screenshots) {
