@@ -24,6 +24,7 @@
 #include "dialogs/DlgInvKosten.h"
 #include "dialogs/DlgWiGrafik.h"
 #include "dialogs/DlgZKosten.h"
+#include "dialogs/KostenGrafik.h"
 #include "dialogs/ProjektDlg.h"
 #include "model/app/OptionIds.h"
 #include "pages/BKVergleichPage.h"
@@ -359,6 +360,13 @@ TEST_F(KostenVergleichTest, KostenGrafiken) {
     EXPECT_TRUE(wi.SaveChart(CVRMString::fromUtf8((ordner.path() / "x").string()), ziel));
     EXPECT_EQ(ziel, u"x_picW2.bmp");
     EXPECT_TRUE(std::filesystem::exists(ordner.path() / "x_picW2.bmp"));
+    // Without its chart control the writer says so and names no file.
+    QWidget ohneChart;
+    CVRMString keinZiel(u"vorher");
+    EXPECT_FALSE(kostengrafik::SpeichereBild(&ohneChart, CVRMString::fromUtf8((ordner.path() / "y").string()),
+                                             kBildBetriebskosten, keinZiel));
+    EXPECT_EQ(keinZiel, u"vorher");
+    EXPECT_FALSE(std::filesystem::exists(ordner.path() / "y_picV.bmp"));
 }
 
 // A bivalent plant whose second generator (the gas boiler) has no additional costs: the
