@@ -261,7 +261,9 @@ void CSolarPage::FuelleGrid() {
     if (!m_grid || !hasWindow()) return;
     for (int m = 0; m < kMonate; ++m)
         for (int rang = 1; rang <= 3; ++rang) ZeigeZelle(m, rang);
-    // Once the page is laid out the grid knows its client area: the columns fill it.
+    // Each column as wide as its longest text ("Wärmepumpe/Erdreich" is longer than a third
+    // of the grid), then, once the page is laid out, all of them share what is left.
+    for (int spalte = 0; spalte <= 3; ++spalte) m_grid->AutoSizeColumn(spalte);
     m_grid->ExpandToFit();
     m_grid->update();
 }

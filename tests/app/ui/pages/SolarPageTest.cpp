@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QFontMetrics>
 
 #include "app/doc/KelvoDocSolar.h"
 #include "app/options/OptionenUmgebung.h"
 #include "app/frame/MainFrame.h"
 #include "dialogs/KelvoView1.h"
 #include "dialogs/DlgSolGewinne.h"
+#include "controls/grid/GridFontSpec.h"
 #include "controls/grid/InPlaceEdit.h"
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -321,6 +323,19 @@ TEST_F(SolarPageTest, ScreenshotGerman) {
     Meier(true);
     CSolarPage& seite = Seite();
     EXPECT_EQ(Text(seite, CSolarPage::kIdBerechnen), "Solare Einspeisung berechnen");
+    // No destination is cut: every column holds its longest text with the cell's margins
+    // (twice on each side, as the grid draws them). The longest is "Wärmepumpe/Erdreich".
+    CGridCtrl& grid = *seite.Grid();
+    bool erdreich = false;
+    for (int zeile = 0; zeile < 12; ++zeile)
+        for (int spalte = 1; spalte <= 3; ++spalte) {
+            const QString text = QString::fromStdU16String(grid.GetItemText(zeile, spalte));
+            erdreich = erdreich || text == QStringLiteral("Wärmepumpe/Erdreich");
+            const QFontMetrics masse(ui::toQFont(grid::ToFontSpec(grid.GetItemFont(zeile, spalte))));
+            EXPECT_GE(grid.GetColumnWidth(spalte), masse.horizontalAdvance(text) + 4 * grid.GetMargin())
+                << zeile << " " << spalte << " " << text.toStdString();
+        }
+    EXPECT_TRUE(erdreich);
     uitest::saveArtifact(Sheet(), "page-solar-de");
 }
 
