@@ -32,8 +32,8 @@ void RegistriereKelvoViewDlgVorlage() {
     };
     std::vector<ui::ControlSpec> c = {
         ergebnisfenster::ChartSpec(L::kIdChart, {5, 5, 247, 150}),
-        {L::kIdUeberschrift, K::Static, {253, 5, 377, 25}, 0, u"", ui::dt::Center},
-        {L::kIdListe, K::List, {253, 27, 377, 150}},
+        {L::kIdUeberschrift, K::Static, {253, 5, 397, 25}, 0, u"", ui::dt::Center},
+        {L::kIdListe, K::List, {253, 27, 397, 150}},
         {L::kIdJahrTitel, K::Static, {5, 157, 146, 166}},
         {L::kIdSpalteHeiz, K::Static, {150, 157, 198, 166}, 0, u"", ui::dt::Right},
         {L::kIdSpalteWW, K::Static, {202, 157, 250, 166}, 0, u"", ui::dt::Right},
@@ -43,16 +43,17 @@ void RegistriereKelvoViewDlgVorlage() {
         {L::kIdZeileZweiter, K::Static, {5, 185, 146, 194}},
         wert(L::kIdZweiterHeiz, 150, 183),
         wert(L::kIdZweiterWW, 202, 183),
-        {L::kIdGruppeSolar, K::Group, {258, 153, 377, 209}},
-        {L::kIdLabelSolarHeiz, K::Static, {264, 165, 320, 174}},
-        wert(L::kIdSolarHeiz, 322, 163),
-        {L::kIdLabelSolarWW, K::Static, {264, 179, 320, 188}},
-        wert(L::kIdSolarWW, 322, 177),
-        {L::kIdLabelSolarErde, K::Static, {264, 193, 320, 202}},
-        wert(L::kIdSolarErde, 322, 191),
+        // The labels hold "Wärmepumpe/Erdreich" whole.
+        {L::kIdGruppeSolar, K::Group, {258, 153, 397, 209}},
+        {L::kIdLabelSolarHeiz, K::Static, {264, 165, 340, 174}},
+        wert(L::kIdSolarHeiz, 342, 163),
+        {L::kIdLabelSolarWW, K::Static, {264, 179, 340, 188}},
+        wert(L::kIdSolarWW, 342, 177),
+        {L::kIdLabelSolarErde, K::Static, {264, 193, 340, 202}},
+        wert(L::kIdSolarErde, 342, 191),
         {L::kIdHilfe, K::Button, {200, 197, 250, 210}},
     };
-    ui::registerDialogTemplate({CKelvoViewDlg::kIDD, {382, 214}, 0, u"Hausergebnisse", c});
+    ui::registerDialogTemplate({CKelvoViewDlg::kIDD, {402, 214}, 0, u"Hausergebnisse", c});
 }
 
 CKelvoViewDlg::CKelvoViewDlg(CKelvoDoc& dokument, QWidget* parent)
@@ -100,7 +101,7 @@ bool CKelvoViewDlg::onInitDialog() {
                           {L::kIdZeileWP, L::ZeilenLabelWP(solarProjekt)},
                           {L::kIdZeileZweiter, 5030}, {L::kIdGruppeSolar, 5031, true},
                           {L::kIdLabelSolarHeiz, 5032}, {L::kIdLabelSolarWW, 5033},
-                          {L::kIdLabelSolarErde, 5034}, {L::kIdHilfe, 5178}});
+                          {L::kIdLabelSolarErde, L::kLabelSolarErde}, {L::kIdHilfe, 5178}});
     if (auto* liste = qobject_cast<QListWidget*>(ui::child(this, L::kIdListe))) {
         liste->clear();
         for (const CVRMString& zeile : m_logik.Zeilen()) liste->addItem(Qt16(zeile));

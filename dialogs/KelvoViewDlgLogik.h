@@ -74,6 +74,10 @@ class CKelvoViewDlgLogik {
 
     // The label of the heat pump's row: with the solar plant (5614) or without (5029).
     static unsigned ZeilenLabelWP(bool solarProjekt) { return solarProjekt ? 5614 : 5029; }
+    // The label of the solar yield into the ground: "Heat pump/ground", since the figure
+    // holds the heat the heat pump took from the feed directly besides what went into the
+    // ground (the evaluation dialog's "Ground" is the latter alone).
+    static constexpr unsigned kLabelSolarErde = 3518;
 
     // The month list's twelve lines, January first.
     const std::vector<CVRMString>& Zeilen() const { return m_zeilen; }
