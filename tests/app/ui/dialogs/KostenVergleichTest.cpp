@@ -337,6 +337,9 @@ TEST_F(KostenVergleichTest, KostenGrafiken) {
         double wp = 0;
         chart->GetData(0, 0, wp);
         EXPECT_EQ(wp, 150.0) << "the deduction is added back";
+        // The axis fits the 400 drawn, not the hidden 600.
+        EXPECT_GE(chart->GetFixedYMax(), 400.0);
+        EXPECT_LT(chart->GetFixedYMax(), 600.0);
     }
     // A heat pump switched off gets nothing added back: its hidden bar does not stretch
     // the axis, which fits the 300 of gas.
