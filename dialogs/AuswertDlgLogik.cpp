@@ -253,9 +253,12 @@ SBetriebskosten CAuswertDlgLogik::BerechneBetriebskosten(const SAuswertDlgDaten&
     const int32_t ksol =
         BerechneKostenAnteil(std::max(solarPumpenEnergie, 0.0f), p.preis6Kopie, 100);
 
+    // The fan of medium kind 4 is never billed with the heat pump; any other source pump or
+    // fan is, unless the heat-pump data cover it already. Nothing is taken off that was not
+    // added, so the heating part can never exceed the heat pump's whole electricity.
+    const bool mitQuellPumpe = !luefterInDaten && d.medium != 4;
     float ewp = e.eh + e.ew;
-    if (!luefterInDaten) ewp += e.eq;
-    if (d.medium == 4) ewp -= e.eq;
+    if (mitQuellPumpe) ewp += e.eq;
     ewp = std::max(ewp, 0.0f);
     // The circulation pumps run on both tariffs: their share of tariff 1, rounded half up,
     // goes to tariff 1, the rest to tariff 2.
@@ -263,7 +266,9 @@ SBetriebskosten CAuswertDlgLogik::BerechneBetriebskosten(const SAuswertDlgDaten&
     SBetriebskosten k;
     k.tarif1 = BerechneKostenAnteil(ewp, p.preis1, s1) + u + ksol;
     k.tarif2 = BerechneKostenAnteil(ewp, p.preis2, s2) + std::max(kumw - u, 0);
-    k.abtauen = energieKosten(p.p5wieWP, e.eab, p.preis5);
+    // Heat-pump data that include defrosting have its electricity in the heat pump's
+    // already: billing the defrosting line as well would count it twice.
+    k.abtauen = d.daten.m_AbtauenInWPDaten ? 0 : energieKosten(p.p5wieWP, e.eab, p.preis5);
 
     int32_t kww = 0, kzet = 0;
     const auto zweiter = [&](float heiz, float ww) {
@@ -284,7 +289,7 @@ SBetriebskosten CAuswertDlgLogik::BerechneBetriebskosten(const SAuswertDlgDaten&
     k.summe = k.tarif2 + k.tarif1 + kzet + kww + k.abtauen;
 
     float eheiz = e.eh;
-    if (!luefterInDaten && d.medium != 4) eheiz += e.eq * Anteil(e.th, e.tw);
+    if (mitQuellPumpe) eheiz += e.eq * Anteil(e.th, e.tw);
     k.heizung = BerechneKostenAnteil(eheiz, p.preis1, s1) + BerechneKostenAnteil(eheiz, p.preis2, s2) +
                 ksol;
     if (d.wwModus == 0 || d.wwModus == 2 || d.wwModus == 3) {
@@ -296,8 +301,7 @@ SBetriebskosten CAuswertDlgLogik::BerechneBetriebskosten(const SAuswertDlgDaten&
     k.warmwasser = std::max(k.summe - k.umwaelzpumpen - k.heizung - k.abtauen, 0);
     // The heat pump's line leaves out the circulation pumps, which have their own line
     // below it, so that the producers add up to the total as the consumers do.
-    k.waermepumpe = k.tarif1 + k.tarif2 - k.umwaelzpumpen +
-                    (d.daten.m_AbtauenInWPDaten ? 0 : k.abtauen);
+    k.waermepumpe = k.tarif1 + k.tarif2 - k.umwaelzpumpen + k.abtauen;
     return k;
 }
 

@@ -44,7 +44,7 @@ struct SBetriebskosten {
     int32_t abtauen = 0;
     int32_t umwaelzpumpen = 0;
     int32_t summe = 0;
-    int32_t waermepumpe = 0;    // as shown: both tariffs, and defrosting unless in the data
+    int32_t waermepumpe = 0;    // as shown: both tariffs less the pumps, plus defrosting
 };
 
 // What the document hands the dialog.

@@ -19,7 +19,8 @@ CDlgBKGrafik::CDlgBKGrafik(const Werte& werte, const SystemFlags& flags, uint32_
                            QWidget* parent)
     : ui::Dialog(kIDD, parent), m_werte(werte), m_flags(flags), m_abzug(abzug) {
     kostengrafik::RegistriereVorlage(kIDD, u"Betriebskosten-Vergleich");
-    m_werte[0] += static_cast<float>(m_abzug);
+    // A heat pump switched off has no bar: nothing to add back, nothing for the axis.
+    if (m_flags[0]) m_werte[0] += static_cast<float>(m_abzug);
 }
 
 CDlgBKGrafik::CDlgBKGrafik(const Werte& werte, const SystemFlags& flags, uint32_t abzug)
@@ -54,14 +55,16 @@ bool CDlgBKGrafik::onInitDialog() {
     chart->SetBarsOverlap(0);
     const CVRMString eigener = kostengrafik::KurzerEigenerName(kostengrafik::EigenerName());
     int index = 0;
+    float hoechster = 0.0f;  // only the bars drawn set the axis
     for (int pos = 0; pos < kVergleichsSysteme; ++pos) {
         if (!m_flags[static_cast<size_t>(pos)]) continue;
         chart->SetXScaleLabel(index, kostengrafik::SystemLabel(pos, eigener));
         chart->SetData(0, index, m_werte[static_cast<size_t>(pos)]);
+        hoechster = std::max(hoechster, m_werte[static_cast<size_t>(pos)]);
         ++index;
     }
     setWindowTitle(QString::fromStdU16String(GetKelvoAppObjekt().GetAktProjektName()));
-    kostengrafik::SetzeYSkala(*chart, *std::max_element(m_werte.begin(), m_werte.end()));
+    kostengrafik::SetzeYSkala(*chart, hoechster);
     chart->show();
     updateData(false);
     return true;

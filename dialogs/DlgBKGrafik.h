@@ -16,7 +16,7 @@ class CDlgBKGrafik : public ui::Dialog {
     static constexpr int kIDD = 208;  // not a text id
     using Werte = std::array<float, kVergleichsSysteme>;
 
-    // The heat pump's value comes less `abzug`, which is added back.
+    // The heat pump's value comes less `abzug`, which is added back while it is switched on.
     CDlgBKGrafik(const Werte& werte, const SystemFlags& flags, uint32_t abzug, QWidget* parent);
     // Hidden: the window is created at once, not shown.
     CDlgBKGrafik(const Werte& werte, const SystemFlags& flags, uint32_t abzug);

@@ -37,10 +37,10 @@ std::u16string Text(uint32_t wert) {
 
 }  // namespace
 
-CDlgErdluftDaten::CDlgErdluftDaten(const CKelvoErgebnisse& ergebnisse, QWidget* parent)
+CDlgErdluftDaten::CDlgErdluftDaten(const CAuswertDaten& jahr, QWidget* parent)
     : ui::Dialog(kIDD, parent) {
     RegistriereVorlage();
-    m_laenge = IErdluft::GetErdluftDaten3(ergebnisse);
+    m_laenge = IErdluft::GetErdluftDaten3(jahr);
 }
 
 bool CDlgErdluftDaten::onInitDialog() {

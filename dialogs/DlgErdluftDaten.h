@@ -9,16 +9,16 @@
 #include "core/value/VRMString.h"
 #include "platform/ui/Dialog.h"
 
-class CKelvoErgebnisse;
+class CAuswertDaten;
 
 class CDlgErdluftDaten : public ui::Dialog {
   public:
     static constexpr int kIDD = 185;
     static constexpr int kIdLaenge = 1402, kIdDurchmesser = 1403, kIdTiefe = 1404, kIdBypass = 1405;
 
-    // Asks the module for the length from the year's monthly results (raises when the
-    // module is not bound).
-    CDlgErdluftDaten(const CKelvoErgebnisse& ergebnisse, QWidget* parent);
+    // Asks the module for the length from the year's heat delivered by the heat pump
+    // (raises when the module is not bound).
+    CDlgErdluftDaten(const CAuswertDaten& jahr, QWidget* parent);
 
     uint32_t m_laenge = 0, m_tiefe = 0, m_durchmesser = 0, m_bypass = 0;
 

@@ -5,7 +5,8 @@
 #include "platform/numbers/Numbers.h"
 
 namespace {
-constexpr std::size_t kOelPaar = 3, kGasPaar = 5;
+// The cost pairs run heat pump, oil, gas, own system, night storage, direct electric.
+constexpr std::size_t kOelPaar = 1, kGasPaar = 2;
 constexpr float kKWhJeEinheit = 10.0f;  // kWh per litre of oil or m³ of gas
 constexpr float kWWJePerson = 800.0f;   // kWh of hot water per person and year
 }  // namespace

@@ -105,9 +105,9 @@ bool CDlgSolGewinne::onInitDialog() {
     int32_t unbenutzt = 0;
     GetKelvoApp().GetOptionsManager().GetLongWert(OPT_COLOR_STD_WWPD, unbenutzt);
     GetKelvoApp().GetOptionsManager().GetLongWert(OPT_COLOR_BKGND_WPD, m_hintergrund);
-    m_wawaTemp = ISolar::get(m_anlage, ID_SolSollTemp).GetUIntVal();
+    m_wawaTemp = solargewinne::Vorlauf(ISolar::get(m_anlage, ID_SolSollTemp).GetFloatVal());
     m_wawaVerlust = ISolar::get(m_anlage, ID_SolTauschVerlust).GetUIntVal();
-    m_heizTemp = ISolar::get(m_anlage, ID_SolSollTempH).GetUIntVal();
+    m_heizTemp = solargewinne::Vorlauf(ISolar::get(m_anlage, ID_SolSollTempH).GetFloatVal());
     m_heizVerlust = ISolar::get(m_anlage, ID_SolTauschVerlustH).GetUIntVal();
     m_erdVerlust = ISolar::get(m_anlage, ID_SolTauschVerlustE).GetUIntVal();
     if (QComboBox* typ = Box(this, kIdTyp)) {
@@ -164,9 +164,9 @@ void CDlgSolGewinne::doDataExchange(ui::DataExchange& dx) {
     dx.listIndex(kIdTyp, m_typ);
     dx.integer(kIdAusrichtung, m_ausrichtung, -180, 180);
     dx.unsignedInt(kIdNeigung, m_neigung, 0, 90);
-    dx.unsignedInt(kIdWawaTemp, m_wawaTemp);
+    dx.integer(kIdWawaTemp, m_wawaTemp);
     dx.unsignedInt(kIdWawaVerlust, m_wawaVerlust);
-    dx.unsignedInt(kIdHeizTemp, m_heizTemp);
+    dx.integer(kIdHeizTemp, m_heizTemp);
     dx.unsignedInt(kIdHeizVerlust, m_heizVerlust);
     dx.unsignedInt(kIdErdVerlust, m_erdVerlust);
 }
@@ -311,10 +311,8 @@ void CDlgSolGewinne::Freigabe() {
 void CDlgSolGewinne::VerlustVerlassen(int art) {
     const unsigned wawaVorher = m_wawaVerlust, heizVorher = m_heizVerlust;
     if (!LeseWerte()) return;
-    if (art == 1) m_wawaTemp = static_cast<unsigned>(static_cast<int>(m_wawaTemp) +
-                                                     static_cast<int>(m_wawaVerlust) - static_cast<int>(wawaVorher));
-    if (art == 2) m_heizTemp = static_cast<unsigned>(static_cast<int>(m_heizTemp) +
-                                                     static_cast<int>(m_heizVerlust) - static_cast<int>(heizVorher));
+    if (art == 1) m_wawaTemp = solargewinne::VorlaufNachVerlust(m_wawaTemp, wawaVorher, m_wawaVerlust);
+    if (art == 2) m_heizTemp = solargewinne::VorlaufNachVerlust(m_heizTemp, heizVorher, m_heizVerlust);
     updateData(false);
 }
 

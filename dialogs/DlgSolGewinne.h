@@ -38,7 +38,7 @@ class CDlgSolGewinne : public ui::Dialog {
     unsigned m_neigung = 0;
     int m_ausrichtung = 0;
     int m_typ = -1;
-    unsigned m_wawaTemp = 0, m_heizTemp = 0;
+    int m_wawaTemp = 0, m_heizTemp = 0;  // °C, read only: target + exchanger loss
     unsigned m_wawaVerlust = 0, m_heizVerlust = 0, m_erdVerlust = 0;
     int m_modified = 0;
 

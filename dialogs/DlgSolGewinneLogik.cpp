@@ -1,9 +1,22 @@
 #include "dialogs/DlgSolGewinneLogik.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <string>
 
 namespace solargewinne {
+
+int Vorlauf(float temperatur) {
+    if (!(temperatur > static_cast<float>(kVorlaufMin))) return kVorlaufMin;
+    if (temperatur >= static_cast<float>(kVorlaufMax)) return kVorlaufMax;
+    return static_cast<int>(temperatur);
+}
+
+int VorlaufNachVerlust(int temperatur, unsigned alt, unsigned neu) {
+    const int64_t t = int64_t{temperatur} + int64_t{neu} - int64_t{alt};
+    return static_cast<int>(std::clamp<int64_t>(t, kVorlaufMin, kVorlaufMax));
+}
 
 float Zahl(const std::u16string& text) {
     std::string s;

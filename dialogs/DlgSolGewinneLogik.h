@@ -10,6 +10,16 @@
 namespace solargewinne {
 
 inline constexpr float kMindestTemp = 1.0f;
+// The feed temperatures the dialog shows [°C]: a target of up to 90 °C plus the exchanger
+// loss stays well inside; below 0 there is nothing to feed.
+inline constexpr int kVorlaufMin = 0, kVorlaufMax = 150;
+
+// A stored temperature as shown: cut to whole degrees, kept within kVorlaufMin..kVorlaufMax
+// (a value that is no number is kVorlaufMin).
+int Vorlauf(float temperatur);
+// The feed temperature after the exchanger loss changed from `alt` to `neu` K: the
+// temperature follows the loss, kept within kVorlaufMin..kVorlaufMax.
+int VorlaufNachVerlust(int temperatur, unsigned alt, unsigned neu);
 
 struct SMonatsTexte {
     std::u16string temperatur;  // the ground grid's first column; unused for kinds 1 and 2

@@ -282,14 +282,15 @@ void CKelvoView1::OnUpdate(IKelvoView*, int hint, void* objekt) {
         const auto info = [this](int id, const CVRMString& text) {
             if (auto* label = dynamic_cast<CLabel*>(ui::child(this, id))) label->SetText(text);
         };
-        if (haus.IstInitialisiert()) {
-            info(kIdcSolarInfo, haus.GetSolarKurzInfo(m_dokument.ProjektText(ID_Solar)));
-            info(kIdcKuehlInfo, haus.GetKuehlKurzInfo(m_dokument.ProjektText(ID_Kuehl)));
-            info(kIdcOrtInfo, haus.GetOrtKurzInfo());
-            info(kIdcWawaInfo, haus.GetWawaKurzInfo());
-        }
-        if (m_dokument.KombiWQuelle().IstGueltig())
-            info(kIdcQuelleInfo, m_dokument.KombiWQuelle().GetKurzInfo());
+        // Every hint renews all five lines: a house or source that is no longer linked
+        // leaves its line empty instead of the texts of the component that was.
+        const bool mitHaus = haus.IstInitialisiert();
+        info(kIdcSolarInfo, mitHaus ? haus.GetSolarKurzInfo(m_dokument.ProjektText(ID_Solar)) : CVRMString());
+        info(kIdcKuehlInfo, mitHaus ? haus.GetKuehlKurzInfo(m_dokument.ProjektText(ID_Kuehl)) : CVRMString());
+        info(kIdcOrtInfo, mitHaus ? haus.GetOrtKurzInfo() : CVRMString());
+        info(kIdcWawaInfo, mitHaus ? haus.GetWawaKurzInfo() : CVRMString());
+        CKombiWQuelle2& quelle = m_dokument.KombiWQuelle();
+        info(kIdcQuelleInfo, quelle.IstGueltig() ? quelle.GetKurzInfo() : CVRMString());
         const auto neuerName = [&](QComboBox* box) {
             auto* namen = static_cast<CVRMStringArray*>(objekt);
             if (!namen) return;

@@ -32,8 +32,8 @@ void RegistriereKelvoViewDlgVorlage() {
     };
     std::vector<ui::ControlSpec> c = {
         ergebnisfenster::ChartSpec(L::kIdChart, {5, 5, 247, 150}),
-        {L::kIdUeberschrift, K::Static, {253, 5, 377, 25}, 0, u"", ui::dt::Center},
-        {L::kIdListe, K::List, {253, 27, 377, 150}},
+        {L::kIdUeberschrift, K::Static, {253, 5, 397, 25}, 0, u"", ui::dt::Center},
+        {L::kIdListe, K::List, {253, 27, 397, 150}},
         {L::kIdJahrTitel, K::Static, {5, 157, 146, 166}},
         {L::kIdSpalteHeiz, K::Static, {150, 157, 198, 166}, 0, u"", ui::dt::Right},
         {L::kIdSpalteWW, K::Static, {202, 157, 250, 166}, 0, u"", ui::dt::Right},
@@ -43,16 +43,17 @@ void RegistriereKelvoViewDlgVorlage() {
         {L::kIdZeileZweiter, K::Static, {5, 185, 146, 194}},
         wert(L::kIdZweiterHeiz, 150, 183),
         wert(L::kIdZweiterWW, 202, 183),
-        {L::kIdGruppeSolar, K::Group, {258, 153, 377, 209}},
-        {L::kIdLabelSolarHeiz, K::Static, {264, 165, 320, 174}},
-        wert(L::kIdSolarHeiz, 322, 163),
-        {L::kIdLabelSolarWW, K::Static, {264, 179, 320, 188}},
-        wert(L::kIdSolarWW, 322, 177),
-        {L::kIdLabelSolarErde, K::Static, {264, 193, 320, 202}},
-        wert(L::kIdSolarErde, 322, 191),
+        // The labels hold "Wärmepumpe/Erdreich" whole.
+        {L::kIdGruppeSolar, K::Group, {258, 153, 397, 209}},
+        {L::kIdLabelSolarHeiz, K::Static, {264, 165, 340, 174}},
+        wert(L::kIdSolarHeiz, 342, 163),
+        {L::kIdLabelSolarWW, K::Static, {264, 179, 340, 188}},
+        wert(L::kIdSolarWW, 342, 177),
+        {L::kIdLabelSolarErde, K::Static, {264, 193, 340, 202}},
+        wert(L::kIdSolarErde, 342, 191),
         {L::kIdHilfe, K::Button, {200, 197, 250, 210}},
     };
-    ui::registerDialogTemplate({CKelvoViewDlg::kIDD, {382, 214}, 0, u"Hausergebnisse", c});
+    ui::registerDialogTemplate({CKelvoViewDlg::kIDD, {402, 214}, 0, u"Hausergebnisse", c});
 }
 
 CKelvoViewDlg::CKelvoViewDlg(CKelvoDoc& dokument, QWidget* parent)
@@ -60,32 +61,18 @@ CKelvoViewDlg::CKelvoViewDlg(CKelvoDoc& dokument, QWidget* parent)
     RegistriereKelvoViewDlgVorlage();
 }
 
-SHausErgebnisse CKelvoViewDlg::LeseDokument() {
-    // What the document cannot give is reported with the place of the figure it was for.
-    const auto frage = [](const char16_t* ort, auto&& f) {
-        try {
-            f();
-        } catch (const std::exception&) {
-            ThrowFehler(textid::kKeineErgebnisse, ort);
-        }
-    };
-    SHausErgebnisse e;
-    CHaus2& haus = m_dokument.Haus();
-    frage(u"KelvoViewDlg::Jahreswerte", [&] {
+SHausLeser CKelvoViewDlg::Leser() {
+    SHausLeser leser;
+    leser.jahr = [this](CKelvoErgebnisse& ergebnisse, CAuswertDaten& jahr) {
         std::array<float, 12> monate{};
-        m_dokument.GetAuswertDaten(e.ergebnisse, e.jahr, monate, 0, 0.0f);
-    });
-    frage(u"KelvoViewDlg::MomentanerHeizbedarf", [&] {
-        for (int m = 0; m < 12; ++m)
-            e.heizbedarf[static_cast<size_t>(m)] = m_dokument.MomHeizbedarf(m, 0.0f, false);
-    });
-    frage(u"KelvoViewDlg::MonatlicherWWbedarf", [&] { haus.MonatlicherWWbedarf(e.warmwasser); });
-    frage(u"KelvoViewDlg::MomentaneVorlaufTemp", [&] {
-        for (int m = 0; m < 12; ++m) e.vorlauf[static_cast<size_t>(m)] = m_dokument.MomVorlaufTemp(m);
-    });
-    e.festeVorlauf = m_dokument.IstKonstanteVorlaufTemp();
-    e.solarProjekt = haus.IstSolarProjekt(m_dokument.ProjektText(ID_Solar));
-    return e;
+        m_dokument.GetAuswertDaten(ergebnisse, jahr, monate, 0, 0.0f);
+    };
+    leser.heizbedarf = [this](int m) { return m_dokument.MomHeizbedarf(m, 0.0f, false); };
+    leser.warmwasser = [this](std::array<float, 12>& kWh) { m_dokument.Haus().MonatlicherWWbedarf(kWh); };
+    leser.vorlauf = [this](int m) { return m_dokument.MomVorlaufTemp(m); };
+    leser.festeVorlauf = m_dokument.IstKonstanteVorlaufTemp();
+    leser.solarProjekt = m_dokument.Haus().IstSolarProjekt(m_dokument.ProjektText(ID_Solar));
+    return leser;
 }
 
 bool CKelvoViewDlg::onInitDialog() {
@@ -100,9 +87,9 @@ bool CKelvoViewDlg::onInitDialog() {
         farben.solar = ergebnisfenster::Farbe(OPT_COLOR_SOLAR_GEWINN);
         m_logik.InitChart(*chart, farben);
         setWindowTitle(Qt16(m_dokument.GetPathName()) + QStringLiteral(" - ") + DlgText(kTitel));
-        solarProjekt = m_dokument.Haus().IstSolarProjekt(m_dokument.ProjektText(ID_Solar));
-        const SHausErgebnisse e = LeseDokument();
-        m_logik.Fuelle(*chart, e);
+        const SHausLeser leser = Leser();
+        solarProjekt = leser.solarProjekt;
+        m_logik.Fuelle(*chart, leser);
         chart->show();
         chart->Redraw();
     } catch (const std::exception&) {
@@ -114,7 +101,7 @@ bool CKelvoViewDlg::onInitDialog() {
                           {L::kIdZeileWP, L::ZeilenLabelWP(solarProjekt)},
                           {L::kIdZeileZweiter, 5030}, {L::kIdGruppeSolar, 5031, true},
                           {L::kIdLabelSolarHeiz, 5032}, {L::kIdLabelSolarWW, 5033},
-                          {L::kIdLabelSolarErde, 5034}, {L::kIdHilfe, 5178}});
+                          {L::kIdLabelSolarErde, L::kLabelSolarErde}, {L::kIdHilfe, 5178}});
     if (auto* liste = qobject_cast<QListWidget*>(ui::child(this, L::kIdListe))) {
         liste->clear();
         for (const CVRMString& zeile : m_logik.Zeilen()) liste->addItem(Qt16(zeile));

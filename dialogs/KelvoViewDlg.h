@@ -27,7 +27,8 @@ class CKelvoViewDlg : public ui::Dialog {
     bool onKeyDown(ui::Key key, ui::KeyMods mods) override;
 
   private:
-    SHausErgebnisse LeseDokument();
+    // The document's figures, each read when its step of the opening comes.
+    SHausLeser Leser();
     void ZeigeHilfe();
 
     CKelvoDoc& m_dokument;

@@ -60,13 +60,35 @@ void CKelvoViewDlgLogik::InitChart(CHMXChartModel& chart, const SHausFarben& far
     chart.SetHorzGrid(1);
 }
 
-void CKelvoViewDlgLogik::Fuelle(CHMXChartModel& chart, const SHausErgebnisse& e) {
+void CKelvoViewDlgLogik::Fuelle(CHMXChartModel& chart, const SHausLeser& leser) {
+    const auto monate = [](const std::function<float(int)>& lies, std::array<float, 12>& werte) {
+        for (int m = 0; m < 12; ++m) werte[static_cast<size_t>(m)] = lies(m);
+    };
+    SHausErgebnisse e;
+    Schritt(u"KelvoViewDlg::Jahreswerte", [&] { leser.jahr(e.ergebnisse, e.jahr); });
     Jahreswerte(e.jahr);
+    Schritt(u"KelvoViewDlg::MomentanerHeizbedarf", [&] { monate(leser.heizbedarf, e.heizbedarf); });
     MomentanerHeizbedarf(chart, e.heizbedarf);
+    Schritt(u"KelvoViewDlg::MonatlicherWWbedarf", [&] { leser.warmwasser(e.warmwasser); });
     MonatlicherWWbedarf(chart, e.warmwasser);
+    Schritt(u"KelvoViewDlg::MomentaneVorlaufTemp", [&] { monate(leser.vorlauf, e.vorlauf); });
     MomentaneVorlaufTemp(e.vorlauf);
-    MonatlicherSolarGewinn(chart, e.ergebnisse, e.festeVorlauf);
-    SkaliereY(chart, e.festeVorlauf, e.solarProjekt);
+    MonatlicherSolarGewinn(chart, e.ergebnisse, leser.festeVorlauf);
+    SkaliereY(chart, leser.festeVorlauf, leser.solarProjekt);
+}
+
+void CKelvoViewDlgLogik::Fuelle(CHMXChartModel& chart, const SHausErgebnisse& e) {
+    SHausLeser leser;
+    leser.jahr = [&](CKelvoErgebnisse& ergebnisse, CAuswertDaten& jahr) {
+        ergebnisse = e.ergebnisse;
+        jahr = e.jahr;
+    };
+    leser.heizbedarf = [&](int m) { return e.heizbedarf[static_cast<size_t>(m)]; };
+    leser.warmwasser = [&](std::array<float, 12>& kWh) { kWh = e.warmwasser; };
+    leser.vorlauf = [&](int m) { return e.vorlauf[static_cast<size_t>(m)]; };
+    leser.festeVorlauf = e.festeVorlauf;
+    leser.solarProjekt = e.solarProjekt;
+    Fuelle(chart, leser);
 }
 
 void CKelvoViewDlgLogik::Jahreswerte(const CAuswertDaten& jahr) {

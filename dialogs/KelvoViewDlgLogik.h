@@ -5,6 +5,7 @@
 // solar yields. Every figure comes from the document; nothing is written back.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -21,6 +22,17 @@ struct SHausErgebnisse {
     CKelvoErgebnisse ergebnisse;
     CAuswertDaten jahr;
     bool festeVorlauf = false;  // the house keeps a constant flow temperature
+    bool solarProjekt = false;
+};
+
+// How the figures are read from the document, one reader per step of the opening; each
+// may raise. The flags are known before any step runs.
+struct SHausLeser {
+    std::function<void(CKelvoErgebnisse&, CAuswertDaten&)> jahr;
+    std::function<float(int monat)> heizbedarf;  // kW
+    std::function<void(std::array<float, 12>&)> warmwasser;  // kWh
+    std::function<float(int monat)> vorlauf;     // °C
+    bool festeVorlauf = false;
     bool solarProjekt = false;
 };
 
@@ -45,8 +57,11 @@ class CKelvoViewDlgLogik {
     enum : int { kHeizung = 0, kWarmwasser = 1, kSolar = 2 };  // datasets
 
     void InitChart(CHMXChartModel& chart, const SHausFarben& farben) const;
-    // Every step of the opening after the chart's set-up, in order; a failing step reports
-    // 3122 with its place (raising the user exception) and leaves what it filled.
+    // Every step of the opening after the chart's set-up, in order, each reading its figures
+    // just before it fills them. A failing read or step reports 3122 with its place
+    // (raising the user exception); what the steps before it filled stays.
+    void Fuelle(CHMXChartModel& chart, const SHausLeser& leser);
+    // The same over figures read already.
     void Fuelle(CHMXChartModel& chart, const SHausErgebnisse& e);
 
     void Jahreswerte(const CAuswertDaten& jahr);
@@ -59,6 +74,10 @@ class CKelvoViewDlgLogik {
 
     // The label of the heat pump's row: with the solar plant (5614) or without (5029).
     static unsigned ZeilenLabelWP(bool solarProjekt) { return solarProjekt ? 5614 : 5029; }
+    // The label of the solar yield into the ground: "Heat pump/ground", since the figure
+    // holds the heat the heat pump took from the feed directly besides what went into the
+    // ground (the evaluation dialog's "Ground" is the latter alone).
+    static constexpr unsigned kLabelSolarErde = 3518;
 
     // The month list's twelve lines, January first.
     const std::vector<CVRMString>& Zeilen() const { return m_zeilen; }

@@ -69,9 +69,11 @@ void RegistriereVorlage(int id, const char16_t* caption) {
 CHMXChart* Chart(QWidget* dialog) { return dynamic_cast<CHMXChart*>(ui::child(dialog, kIdChart)); }
 
 bool SpeichereBild(QWidget* dialog, const CVRMString& basis, unsigned bildId, CVRMString& ziel) {
+    CHMXChart* chart = Chart(dialog);
+    if (!chart) return false;  // no picture written: nothing for the report to name
     CVRMString voll, name;
     GetBildDateiName(basis, bildId, voll, name);
-    if (CHMXChart* chart = Chart(dialog)) chart->CopyToFile(voll);
+    chart->CopyToFile(voll);
     ziel = name;
     return true;
 }

@@ -30,7 +30,8 @@ bool Querbalken();
 // Registers the chart dialog layout `id`: 320 by 170 dialog units, the chart only.
 void RegistriereVorlage(int id, const char16_t* caption);
 CHMXChart* Chart(QWidget* dialog);
-// Writes the chart as `basis` + suffix of `bildId`; `ziel` gets the file's name.
+// Writes the chart as `basis` + suffix of `bildId`; `ziel` gets the file's name. False,
+// with `ziel` untouched, when the dialog has no chart to write.
 bool SpeichereBild(QWidget* dialog, const CVRMString& basis, unsigned bildId, CVRMString& ziel);
 
 }  // namespace kostengrafik

@@ -104,20 +104,22 @@ CBKVergleichRechnung::SMittel CBKVergleichRechnung::MittlereJahreskosten(
     const float faktor = 1.0f + steigerung * 0.01f;
     for (uint32_t jahr = 0; jahr < jahre; ++jahr) {
         Berechne(wp, zweit, p);
-        m.zweiterAnteil = Abzueglich(abzug, anteile[6]);
+        m.zweiterAnteil += Abzueglich(abzug, anteile[6]);
         for (size_t pos = 0; pos < kVergleichsSysteme; ++pos) {
             if (!flags[pos]) continue;
             const uint32_t gesamt = pos == 0 ? Abzueglich(summe[0], abzug) : summe[pos];
             m.kosten[pos] += Abzueglich(gesamt, anteile[pos]);
         }
         for (float& preis : p) preis *= faktor;
-        const double f = faktor;
+        // In double: 1.05 as a float is 1.0499999..., which would cut 400 x 1.05 to 419.
+        const double f = 1.0 + static_cast<double>(steigerung) * 0.01;
         const uint32_t neuZweit = Abgeschnitten(zweit * f);
         const uint32_t neuWp = Abgeschnitten(Abzueglich(wp, zweit) * f + zweit * f);
         zweit = neuZweit;
         wp = neuWp;
     }
     for (uint32_t& k : m.kosten) k /= jahre;
+    m.zweiterAnteil /= jahre;
     summe = alteSummen;
     abzug = alterAbzug;
     return m;

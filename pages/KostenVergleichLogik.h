@@ -73,7 +73,7 @@ class CBKVergleichRechnung {
 
     struct SMittel {
         PositionsWerte kosten{};
-        uint32_t zweiterAnteil = 0;  // the last year's, not a mean
+        uint32_t zweiterAnteil = 0;  // the second carrier's part, a mean like the costs
     };
     // The mean yearly operating costs over `jahre` years, prices rising by `steigerung`
     // percent a year, less the servicing parts `anteile` (ZusatzKostenAnteile, or zeros).

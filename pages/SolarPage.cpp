@@ -54,7 +54,6 @@ constexpr uint32_t kHinweis = platform::mb::OK | platform::mb::ICONINFORMATION;
 constexpr int kMonate = 12;
 // The order group's title is too long for a frame caption: it stands wrapped inside the frame.
 constexpr int kTitelReihenfolge = 1958;
-constexpr int kOptionenGeaendert = 49;
 
 void RegistriereVorlage() {
     using S = CSolarPage;
@@ -262,13 +261,16 @@ void CSolarPage::FuelleGrid() {
     if (!m_grid || !hasWindow()) return;
     for (int m = 0; m < kMonate; ++m)
         for (int rang = 1; rang <= 3; ++rang) ZeigeZelle(m, rang);
-    // Once the page is laid out the grid knows its client area: the columns fill it.
+    // Each column as wide as its longest text ("Wärmepumpe/Erdreich" is longer than a third
+    // of the grid), then, once the page is laid out, all of them share what is left.
+    for (int spalte = 0; spalte <= 3; ++spalte) m_grid->AutoSizeColumn(spalte);
     m_grid->ExpandToFit();
     m_grid->update();
 }
 
 void CSolarPage::OnOptionsChanged(int optionId) {
-    if (optionId != kOptionenGeaendert) return;
+    // The options dialog's pages all send this one hint after a change of colours.
+    if (optionId != hinweis::kOptionen) return;
     const int32_t wawa = m_farbeWawa, heiz = m_farbeHeiz, erde = m_farbeErde;
     LeseFarben();
     if (!m_grid) return;

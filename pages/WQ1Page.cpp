@@ -359,14 +359,15 @@ void CWQ1Page::Austausch(ui::DataExchange& dx) {
     dx.check(kIdUserTemps, m_userTemps);
     for (int i = 0; i < 4; ++i) {
         dx.unsignedInt(kIdTiefe[i], m_schichten.tiefe[i], 0, kMaxTiefe);
-        // A layer reads as its selected soil while its list is enabled; else empty.
-        if (dx.saving()) {
-            QComboBox* box = Box(kIdBoden[i]);
-            m_schichten.boden[i] = box->isEnabled() && box->currentIndex() >= 0
-                                       ? box->currentText().toStdU16String()
-                                       : CVRMString();
-        }
+        if (dx.saving()) LeseBoden(i);
     }
+}
+
+void CWQ1Page::LeseBoden(int schicht) {
+    // A layer reads as its selected soil while its list is enabled; else empty.
+    QComboBox* box = Box(kIdBoden[schicht]);
+    m_schichten.boden[static_cast<size_t>(schicht)] =
+        box->isEnabled() && box->currentIndex() >= 0 ? box->currentText().toStdU16String() : CVRMString();
 }
 
 bool CWQ1Page::Befehl(int id) {
@@ -502,17 +503,20 @@ void CWQ1Page::SetzeSchichtenZurueck() {
 
 // ---- handlers --------------------------------------------------------------------------
 
+// The kind and layer rules judge what the lists show, whether or not another entry of the
+// page could be read: a refused kind or layer must not wait in a list for the next save.
 void CWQ1Page::OnSelchangeMedium() {
     const int alt = m_art;
     const int neu = Box(kIdArt)->currentIndex();
-    if (!LeseWerte()) return;
+    LeseWerte();
     if (!ArtWechselErlaubt(alt, neu)) {
         KVSMessageBoxID(kArtWechsel, textid::kProduktCaption, platform::mb::ICONINFORMATION);
         m_art = alt;
-        ZeigeWerte();
+        Box(kIdArt)->setCurrentIndex(alt);
         return;
     }
     m_art = neu;
+    for (int i = 0; i < 2; ++i) LeseBoden(i);
     Geaendert();
     UpdateSpezMasze();
     if (!DesignModus() && !SchichtPasstZuArt(m_schichten.boden[0], m_schichten.boden[1], m_art))
@@ -520,14 +524,15 @@ void CWQ1Page::OnSelchangeMedium() {
 }
 
 void CWQ1Page::OnSelchangeSchicht() {
-    if (!LeseWerte()) return;
+    const bool gelesen = LeseWerte();
+    for (int i = 0; i < 2; ++i) LeseBoden(i);
     if (!DesignModus() && !SchichtPasstZuArt(m_schichten.boden[0], m_schichten.boden[1], m_art)) {
         KVSMessageBoxID(kBodenPasstNicht, textid::kProduktCaption, platform::mb::ICONINFORMATION);
         SetzeSchichtenZurueck();
     }
     UpdateBodenschichten();
     Geaendert();
-    ZeigeWerte();
+    if (gelesen) ZeigeWerte();
 }
 
 void CWQ1Page::OnKillfocusAnzahl() {
@@ -601,7 +606,7 @@ void CWQ1Page::OnErdluft() {
     CAuswertDaten record;
     std::array<float, 12> summen{};
     doc.GetAuswertDaten(ergebnisse, record, summen, 0, 0.0f);
-    CDlgErdluftDaten dlg(ergebnisse, this);
+    CDlgErdluftDaten dlg(record, this);
     dlg.doModal();
 }
 

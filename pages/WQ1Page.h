@@ -82,6 +82,8 @@ class CWQ1Page : public CEingabeSeite {
     void FuelleReihen();
     void WaehleBoeden();
     void SetzeSchichtenZurueck();
+    // Layer `schicht`'s soil as its list shows it (empty while the list is off).
+    void LeseBoden(int schicht);
     void UpdateSpezMasze();
     void UpdateBodenschichten();
     void UpdateLuftGruppe();

@@ -108,6 +108,9 @@ void CKelvoDoc::DoDimensionierung() {
         }
         m_beschaeftigt = 0;
         UpdateProjektBearbeiten(hinweis::kAlles);
+        // The views set their page buttons while the wizard held the pages, when the
+        // project's own pages were gone: the project hint sets them again.
+        UpdateAllViews(nullptr, hinweis::kProjekt);
         if (m_sheet->pageCount() > 0) m_sheet->setActivePage(0);
         if (!m_sheetFenster) return;
         m_sheet->UpdatePageDaten2(hinweis::kAlles);

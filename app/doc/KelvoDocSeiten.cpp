@@ -219,10 +219,12 @@ void CKelvoDoc::UpdateSolarAnlage(int hint, int speichern) {
 
 void CKelvoDoc::OnEditDatenPage(int kind) {
     ui::WaitCursor warten;
-    if (kind > kSolarSeite) ThrowFehler(textid::kFalscheKonstante, u"CKelvoDoc::OnEditDatenPage");
+    // The kind is checked against the pages: a sheet without pages has nothing to show
+    // and nothing to refuse.
     for (int i = 0; i < m_sheet->pageCount(); ++i) {
         auto* seite = dynamic_cast<CKVSDatenPage*>(m_sheet->page(i));
         if (!seite) ThrowFehler(0, nullptr, 0);
+        if (kind > kSolarSeite) ThrowFehler(textid::kFalscheKonstante, u"CKelvoDoc::OnEditDatenPage");
         if (seite != GetSeite(kind)) continue;
         if (m_sheet->activeIndex() != i) m_sheet->setActivePage(i);
         break;

@@ -6,7 +6,7 @@
 #include "evaluation/binding/ModulBindung.h"
 #include "evaluation/binding/ModulAufruf.h"
 #include "model/errors/Fehler.h"
-#include "model/results/KelvoErgebnisse.h"
+#include "model/results/AuswertDaten.h"
 
 namespace {
 
@@ -43,10 +43,10 @@ const CVRMString& IErdluft::GetVersion() {
     return modul().VersionsText();
 }
 
-uint32_t IErdluft::GetErdluftDaten3(const CKelvoErgebnisse& ergebnisse) {
-    const auto& reihe = ergebnisse.Reihe(ER_WPQuellLeistung);
+uint32_t IErdluft::GetErdluftDaten3(const CAuswertDaten& jahr) {
     CVRMString in;
-    vrmtoken::AppendFloat(in, vrmdb::kFormatFloat0, double(reihe[6]) + double(reihe[7]));
+    vrmtoken::AppendFloat(in, vrmdb::kFormatFloat0,
+                          double(jahr.Feld(AF_WPWaermeHeiz)) + double(jahr.Feld(AF_WPWaermeWW)));
     return binding::ZahlToken(Rufe(3, in), 1, kParameterFehler);
 }
 

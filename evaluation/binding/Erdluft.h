@@ -9,7 +9,7 @@
 #include "core/value/VRMString.h"
 #include "platform/modules/Module.h"
 
-class CKelvoErgebnisse;
+class CAuswertDaten;
 
 class IErdluft {
   public:
@@ -22,8 +22,9 @@ class IErdluft {
     // The module's version for the modules dialog; "?" until one was found.
     static const CVRMString& GetVersion();
 
-    // Code 3: the sum of July and August of the first monthly series, "%.0f".
-    static uint32_t GetErdluftDaten3(const CKelvoErgebnisse& ergebnisse);
+    // Code 3: the year's heat delivered for heating and hot water (evaluation fields 7 and
+    // 8), "%.0f"; the recommended collector length [m] back.
+    static uint32_t GetErdluftDaten3(const CAuswertDaten& jahr);
     // Codes 4, 5 and 6 without input; another code is error 3162.
     static void GetErdluftDaten(int32_t code, uint32_t& wert);
     // Code 7: x, the twelve a, the twelve b, each "%.1f"; twelve floats back.

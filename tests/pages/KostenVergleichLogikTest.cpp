@@ -141,18 +141,37 @@ TEST(KostenVergleichLogik, MittlereJahreskosten) {
 }
 
 TEST(KostenVergleichLogik, MittelDesBivalentenZweitenAnteils) {
-    // Second-carrier cost 400 of 1500 rises with the rest; the part is the last year's.
-    CBKVergleichRechnung r = Beispiel();
-    r.daten.betriebsweise = 2;
-    r.daten.zweiterWE = 0;
-    r.daten.zweitKosten = 400;
-    std::array<uint32_t, 7> anteile{};
-    anteile[6] = 50;
-    const auto m = r.MittlereJahreskosten(10.0f, 2, anteile);
-    // Year 2: 400 x 1.1 = 440, + gas additional costs 150, less its servicing part 50.
-    EXPECT_EQ(m.zweiterAnteil, 540u);
-    // The heat pump without its second generator: 1100 + 100 in both years.
-    EXPECT_EQ(m.kosten[0], (1200u + (1650u - 440u + 100u)) / 2);
+    // Second-carrier cost 400 of 1500 rises with the rest; its part is a mean over the years
+    // like the rest of the heat pump's column. Each year's part: the second carrier's cost
+    // + the gas additional costs 150 - its servicing part 50. The heat pump without its
+    // second generator: heat-pump cost - second carrier's cost + its own additional 100.
+    struct Fall {
+        float steigerung;
+        uint32_t jahre;
+        uint32_t zweiterAnteil, wp;
+    };
+    const Fall faelle[] = {
+        // 10 %, 2 years: second carrier 400, 440; parts 500, 540: mean 520.
+        // Heat pump 1500, 1650: 1200 and 1650 - 440 + 100 = 1310: mean 1255.
+        {10.0f, 2, 520, 1255},
+        // 5 %, 3 years: second carrier 400, 420, 441; parts 500, 520, 541: 1561 / 3 = 520.3
+        // -> 520 (the last year's 541 overstated it). Heat pump 1500, 1575, 1653.75 -> 1653:
+        // 1200, 1255, 1312: 3767 / 3 = 1255.7 -> 1255.
+        {5.0f, 3, 520, 1255},
+        // No increase: every year as the first.
+        {0.0f, 20, 500, 1200},
+    };
+    for (const Fall& f : faelle) {
+        CBKVergleichRechnung r = Beispiel();
+        r.daten.betriebsweise = 2;
+        r.daten.zweiterWE = 0;
+        r.daten.zweitKosten = 400;
+        std::array<uint32_t, 7> anteile{};
+        anteile[6] = 50;
+        const auto m = r.MittlereJahreskosten(f.steigerung, f.jahre, anteile);
+        EXPECT_EQ(m.zweiterAnteil, f.zweiterAnteil) << f.steigerung << " % " << f.jahre;
+        EXPECT_EQ(m.kosten[0], f.wp) << f.steigerung << " % " << f.jahre;
+    }
 }
 
 TEST(KostenVergleichLogik, ZusatzKostenAnteileNachPosition) {

@@ -281,6 +281,43 @@ TEST_F(AuswertDlgLogikTest, KostenOhneUeberlaufBeiSonderbarenDaten) {
     EXPECT_EQ(k.heizung, 540);
 }
 
+// A fan of medium kind 4 is never part of the heat pump's electricity, whether the heat-pump
+// data cover it or not: nothing is taken off that was not added. With little hot-water
+// electricity and no heating elements, taking the fan off as well left the hot-water
+// remainder below zero. Heat-pump data that include defrosting bill it only once.
+TEST_F(AuswertDlgLogikTest, LuefterUndAbtauungNurEinmal) {
+    struct Fall {
+        const char* name;
+        int medium;
+        bool luefterInDaten, abtauInDaten;
+        int32_t tarif1, tarif2, warmwasser, abtauen;
+    };
+    // Heat pump 3000 + 100 kWh: 60 % x 20 ct = 372, 40 % x 15 ct = 186; plus the pumps'
+    // 39 split 23 / 16. Heating 3000 kWh: 360 + 180. Hot water 100 kWh: 12 + 6. Defrosting
+    // 150 kWh x 22 ct = 33. With the source pump (kind 0): 3350 kWh: 402 + 201, and the
+    // heating takes 250 x 4/5 = 200 kWh of it: 3200 kWh = 384 + 192.
+    const Fall faelle[] = {
+        {"fan medium, fan not in the data", 4, false, false, 372 + 23, 186 + 16, 18, 33},
+        {"fan medium, fan in the data", 4, true, false, 372 + 23, 186 + 16, 18, 33},
+        {"brine, defrosting in the data", 0, false, true, 402 + 23, 201 + 16, 603 - 576, 0},
+    };
+    for (const Fall& f : faelle) {
+        SAuswertDlgDaten d = KostenDaten();
+        d.daten.Feld(AF_StromWW) = 100;
+        d.daten.Feld(AF_ZweiterWEHeiz) = d.daten.Feld(AF_ZweiterWEWW) = 0;
+        d.medium = f.medium;
+        d.daten.m_LuefterInWPDaten = f.luefterInDaten;
+        d.daten.m_AbtauenInWPDaten = f.abtauInDaten;
+        const SBetriebskosten k = CAuswertDlgLogik::BerechneBetriebskosten(d, 0.0f);
+        EXPECT_EQ(k.tarif1, f.tarif1) << f.name;
+        EXPECT_EQ(k.tarif2, f.tarif2) << f.name;
+        EXPECT_EQ(k.warmwasser, f.warmwasser) << f.name;
+        EXPECT_EQ(k.abtauen, f.abtauen) << f.name;
+        EXPECT_EQ(k.summe, f.tarif1 + f.tarif2 + f.abtauen) << f.name;
+        PruefeSummen(k, f.name);
+    }
+}
+
 SAuswertUmgebung Umgebung() {
     SAuswertUmgebung u;
     u.vdiSichtbar = true;

@@ -6,11 +6,17 @@
 
 namespace {
 
-// Efficiencies of the comparison systems: oil is the fourth pair, gas the sixth.
+// Efficiencies of the comparison systems, which run heat pump, oil, gas, own system, night
+// storage, direct electric: oil is the second pair, gas the third. The other systems get
+// efficiencies of their own so that taking the wrong pair shows.
 CProjekt2::BKostenDaten Kosten() {
     CProjekt2::BKostenDaten k{};
-    k[3] = {9.0f, 85};
-    k[5] = {8.0f, 95};
+    k[0] = {25.0f, 100};
+    k[1] = {9.0f, 85};
+    k[2] = {8.0f, 95};
+    k[3] = {7.0f, 70};
+    k[4] = {20.0f, 98};
+    k[5] = {30.0f, 100};
     return k;
 }
 

@@ -77,6 +77,62 @@ TEST_F(ErgebnisGrafikLogikTest, HausMonatszeilenUndHeizreihe) {
     EXPECT_EQ(logik.Zeilen()[0], u"Jan\t8.0 kW (35.0\u00b0C)");
 }
 
+// Each figure is read when its step comes: a read that fails is reported with its place and
+// ends the opening, but what the steps before it filled is shown.
+TEST_F(ErgebnisGrafikLogikTest, HausZeigtWasVorEinemFehlerGefuelltWar) {
+    struct Fall {
+        int fehler;  // the failing read: 0 year, 1 heating, 2 hot water, 3 flow temperature
+        const char16_t* ort;
+    };
+    const Fall faelle[] = {{0, u"KelvoViewDlg::Jahreswerte"},
+                           {1, u"KelvoViewDlg::MomentanerHeizbedarf"},
+                           {2, u"KelvoViewDlg::MonatlicherWWbedarf"},
+                           {3, u"KelvoViewDlg::MomentaneVorlaufTemp"}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.fehler);
+        const SHausErgebnisse haus = Haus();
+        const auto pruefe = [&](int schritt) {
+            if (schritt == f.fehler) throw platform::UserException();
+        };
+        SHausLeser leser;
+        leser.jahr = [&](CKelvoErgebnisse&, CAuswertDaten& jahr) {
+            pruefe(0);
+            jahr.Feld(AF_WPWaermeHeiz) = 15234.4f;
+        };
+        leser.heizbedarf = [&](int m) {
+            pruefe(1);
+            return haus.heizbedarf[static_cast<size_t>(m)];
+        };
+        leser.warmwasser = [&](std::array<float, 12>& kWh) {
+            pruefe(2);
+            kWh = haus.warmwasser;
+        };
+        leser.vorlauf = [&](int m) {
+            pruefe(3);
+            return haus.vorlauf[static_cast<size_t>(m)];
+        };
+        CHMXChartModel chart;
+        CKelvoViewDlgLogik logik;
+        logik.InitChart(chart, {});
+        const size_t vorher = boxes.texts().size();
+        EXPECT_THROW(logik.Fuelle(chart, leser), platform::UserException);
+        ASSERT_EQ(boxes.texts().size(), vorher + 1);
+        EXPECT_EQ(boxes.texts().back(), u"Could not compute results\n(" + std::u16string(f.ort) + u")");
+        // The year's figures are there once their read succeeded.
+        const auto wp = logik.Texte().find(CKelvoViewDlgLogik::kIdWPHeiz);
+        EXPECT_EQ(wp != logik.Texte().end() ? wp->second : CVRMString(), f.fehler > 0 ? u"15234" : u"");
+        // The month lines and the heating series once the heating demand was read; the
+        // flow temperatures, the last read, never joined them.
+        ASSERT_EQ(logik.Zeilen().size(), f.fehler > 1 ? 12u : 0u);
+        if (f.fehler > 1) {
+            EXPECT_EQ(logik.Zeilen()[0], u"Jan\t8.0");
+            EXPECT_DOUBLE_EQ(Punkt(chart, CKelvoViewDlgLogik::kHeizung, 0), 5760.0);  // 8 kW x 720 h
+            EXPECT_EQ(Legende(chart, CKelvoViewDlgLogik::kHeizung), u"Heating");
+        }
+        EXPECT_EQ(Legende(chart, CKelvoViewDlgLogik::kWarmwasser), f.fehler > 2 ? u"Hot water" : u"");
+    }
+}
+
 TEST_F(ErgebnisGrafikLogikTest, HausSolarreiheUndAchseNachProjekt) {
     struct Fall {
         const char* name;

@@ -6,7 +6,7 @@
 #include "evaluation/binding/EWTS.h"
 #include "evaluation/binding/Report.h"
 #include "model/app/KelvoBindungen.h"
-#include "model/results/KelvoErgebnisse.h"
+#include "model/results/AuswertDaten.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/value/DatenProviderTestConsumer.h"
 #include "tests/evaluation/binding/BindungFixture.h"
@@ -31,11 +31,14 @@ TEST_F(AussenTest, EarthAirAnswersItsCodes) {
     IErdluft::GetErdluftDaten(5, wert);
     EXPECT_EQ(wert, 500u);  // the fixture answers code × 100
 
-    CKelvoErgebnisse ergebnisse;
-    ergebnisse.Reihe(ER_WPQuellLeistung)[6] = 100.4f;
-    ergebnisse.Reihe(ER_WPQuellLeistung)[7] = 200.3f;
-    ergebnisse.Reihe(ER_WPQuellLeistung)[8] = 5000.0f;  // September is not sent
-    EXPECT_EQ(IErdluft::GetErdluftDaten3(ergebnisse), 301u);  // "%.0f" of 300.7, echoed
+    // The length is asked with the year's heat delivered for heating and hot water; the
+    // other fields of the record are not sent.
+    CAuswertDaten jahr;
+    jahr.Feld(AF_WPWaermeHeiz) = 11200.4f;
+    jahr.Feld(AF_WPWaermeWW) = 2400.3f;
+    jahr.Feld(AF_ZweiterWEHeiz) = 900.0f;
+    jahr.Feld(AF_QuellEnergieHeiz) = 8000.0f;
+    EXPECT_EQ(IErdluft::GetErdluftDaten3(jahr), 13601u);  // "%.0f" of 13600.7, echoed
 
     std::array<float, 12> a{}, b{}, ergebnis{};
     for (int i = 0; i < 12; ++i) {

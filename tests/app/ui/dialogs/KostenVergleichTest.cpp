@@ -24,6 +24,7 @@
 #include "dialogs/DlgInvKosten.h"
 #include "dialogs/DlgWiGrafik.h"
 #include "dialogs/DlgZKosten.h"
+#include "dialogs/KostenGrafik.h"
 #include "dialogs/ProjektDlg.h"
 #include "model/app/OptionIds.h"
 #include "pages/BKVergleichPage.h"
@@ -336,7 +337,17 @@ TEST_F(KostenVergleichTest, KostenGrafiken) {
         double wp = 0;
         chart->GetData(0, 0, wp);
         EXPECT_EQ(wp, 150.0) << "the deduction is added back";
+        // The axis fits the 400 drawn, not the hidden 600.
+        EXPECT_GE(chart->GetFixedYMax(), 400.0);
+        EXPECT_LT(chart->GetFixedYMax(), 600.0);
     }
+    // A heat pump switched off gets nothing added back: its hidden bar does not stretch
+    // the axis, which fits the 300 of gas.
+    CDlgBKGrafik ohneWP({0, 200, 300, 0, 0, 0}, {0, 1, 1, 0, 0, 0}, 5000);
+    EXPECT_EQ(ohneWP.GetWerte()[0], 0.0f);
+    EXPECT_EQ(ohneWP.Chart()->GetDatasetSize(0), 2);
+    EXPECT_GE(ohneWP.Chart()->GetFixedYMax(), 300.0);
+    EXPECT_LT(ohneWP.Chart()->GetFixedYMax(), 1000.0);
     CDlgBKGrafik leer({0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}, 0);
     EXPECT_EQ(leer.Chart()->GetDatasetSize(0), 0);
     EXPECT_DOUBLE_EQ(leer.Chart()->GetFixedYMax(), 1.0) << "the empty range widened to 1";
@@ -352,6 +363,13 @@ TEST_F(KostenVergleichTest, KostenGrafiken) {
     EXPECT_TRUE(wi.SaveChart(CVRMString::fromUtf8((ordner.path() / "x").string()), ziel));
     EXPECT_EQ(ziel, u"x_picW2.bmp");
     EXPECT_TRUE(std::filesystem::exists(ordner.path() / "x_picW2.bmp"));
+    // Without its chart control the writer says so and names no file.
+    QWidget ohneChart;
+    CVRMString keinZiel(u"vorher");
+    EXPECT_FALSE(kostengrafik::SpeichereBild(&ohneChart, CVRMString::fromUtf8((ordner.path() / "y").string()),
+                                             kBildBetriebskosten, keinZiel));
+    EXPECT_EQ(keinZiel, u"vorher");
+    EXPECT_FALSE(std::filesystem::exists(ordner.path() / "y_picV.bmp"));
 }
 
 // A bivalent plant whose second generator (the gas boiler) has no additional costs: the

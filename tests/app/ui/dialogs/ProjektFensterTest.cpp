@@ -291,6 +291,31 @@ TEST_F(ProjektFensterTest, HinweiseErneuernKurzinfosUndNurEigeneSchaltenKnoepfe)
     }
 }
 
+// A new project has a house but no heat source yet: whatever the five lines held before,
+// every hint renews them from the components, and the source's line is empty.
+TEST_F(ProjektFensterTest, KurzinfosFolgenJedemHinweisAuchOhneQuelle) {
+    Starte();
+    EigenesProjekt(u"Meier", {});
+    CKelvoView1* view = Oeffne(u"Meier", 0);
+    ASSERT_NE(view, nullptr);
+    CKelvoDoc& doc = view->GetDocument();
+    ASSERT_TRUE(doc.Haus().IstInitialisiert());
+    ASSERT_FALSE(doc.KombiWQuelle().IstGueltig());
+    const auto label = [&](int id) { return dynamic_cast<CLabel*>(ui::child(view, id)); };
+    const std::pair<int, std::u16string> erwartet[] = {
+        {CKelvoView1::kIdcSolarInfo, doc.Haus().GetSolarKurzInfo(doc.ProjektText(ID_Solar))},
+        {CKelvoView1::kIdcKuehlInfo, doc.Haus().GetKuehlKurzInfo(doc.ProjektText(ID_Kuehl))},
+        {CKelvoView1::kIdcOrtInfo, doc.Haus().GetOrtKurzInfo()},
+        {CKelvoView1::kIdcWawaInfo, doc.Haus().GetWawaKurzInfo()},
+        {CKelvoView1::kIdcQuelleInfo, u""},
+    };
+    for (int hint : {19, 21, 60, 0}) {
+        for (const auto& [id, text] : erwartet) label(id)->SetText(u"alt");
+        view->OnUpdate(nullptr, hint, nullptr);
+        for (const auto& [id, text] : erwartet) EXPECT_EQ(label(id)->text(), text) << hint << " " << id;
+    }
+}
+
 // The window saves only the notice itself; any other value is a program error.
 TEST_F(ProjektFensterTest, NurDieNotizSpeichertDasFensterSelbst) {
     Starte();

@@ -83,14 +83,52 @@ TEST_F(SolarDialogeTest, ANegativeGainIsStoredAsZeroWithOneNotice) {
 TEST_F(SolarDialogeTest, ALossChangeRaisesTheHotWaterTemperatureShown) {
     Meier();
     GewinneDialog([&](CDlgSolGewinne& d) {
-        const unsigned temp = d.m_wawaTemp, verlust = d.m_wawaVerlust;
-        EXPECT_GT(temp, 40u);
+        const int temp = d.m_wawaTemp;
+        const unsigned verlust = d.m_wawaVerlust;
+        EXPECT_GT(temp, 40);
         Tippe(d, CDlgSolGewinne::kIdWawaVerlust, QString::number(verlust + 3));
         uitest::key(Element<QLineEdit>(d, CDlgSolGewinne::kIdWawaVerlust), Qt::Key_Return);
         uitest::processEvents();
         EXPECT_EQ(Text(d, CDlgSolGewinne::kIdWawaTemp), QString::number(temp + 3));
         EXPECT_EQ(d.m_modified, 1);
     });
+}
+
+// With the plant's feed temperatures not yet set (0), a lowered loss once wrapped the
+// temperature round to about 4.29e9 °C; it stays within 0..150 °C whatever is typed.
+TEST_F(SolarDialogeTest, ALossChangeKeepsTheTemperatureInRange) {
+    struct Fall {
+        int verlustId, tempId;
+        TKelvoDatenID tempWert, verlustWert;
+        const char* getippt;
+        const char* gezeigt;  // the temperature shown afterwards
+    };
+    const Fall faelle[] = {
+        // 0 + 2 - 5 = -3: no feed below 0 °C
+        {CDlgSolGewinne::kIdWawaVerlust, CDlgSolGewinne::kIdWawaTemp, ID_SolSollTemp,
+         ID_SolTauschVerlust, "2", "0"},
+        {CDlgSolGewinne::kIdHeizVerlust, CDlgSolGewinne::kIdHeizTemp, ID_SolSollTempH,
+         ID_SolTauschVerlustH, "2", "0"},
+        // 0 + 9 - 5 = 4
+        {CDlgSolGewinne::kIdHeizVerlust, CDlgSolGewinne::kIdHeizTemp, ID_SolSollTempH,
+         ID_SolTauschVerlustH, "9", "4"},
+        // 0 + 4000000000 - 5 is no temperature: 150 °C at most
+        {CDlgSolGewinne::kIdWawaVerlust, CDlgSolGewinne::kIdWawaTemp, ID_SolSollTemp,
+         ID_SolTauschVerlust, "4000000000", "150"},
+    };
+    Meier();
+    for (const Fall& f : faelle) {
+        ISolar::set(CVRMString(kMeierAnlage), f.tempWert, CVRMVariant(0u), 0);
+        ISolar::set(CVRMString(kMeierAnlage), f.verlustWert, CVRMVariant(5u), 0);
+        GewinneDialog([&](CDlgSolGewinne& d) {
+            EXPECT_EQ(Text(d, f.tempId), QStringLiteral("0"));
+            Tippe(d, f.verlustId, QString::fromLatin1(f.getippt));
+            uitest::key(Element<QLineEdit>(d, f.verlustId), Qt::Key_Return);
+            uitest::processEvents();
+            EXPECT_EQ(Text(d, f.tempId), QString::fromLatin1(f.gezeigt)) << f.getippt;
+        });
+    }
+    EXPECT_TRUE(BoxTexte().empty());
 }
 
 TEST_F(SolarDialogeTest, OkOrCancelWhileAGridIsEditedKeepTheDialogOpen) {

@@ -6,10 +6,15 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 
 #include "app/doc/ProjektAblaufBefehle.h"
+#include "app/frame/MainFrame.h"
+#include "dialogs/KelvoView1.h"
+#include "pages/EingabeSeite.h"
 #include "pages/DimPage.h"
 #include "pages/HausPage.h"
 #include "platform/ui/PropertySheet.h"
@@ -94,6 +99,43 @@ TEST_F(DimWizardProgrammTest, ZweiteQuelleUndAuslegungUeberDieMenues) {
     EXPECT_EQ(QuellWert(kQuelle1, ID_BetrWeiseIdx), std::optional<std::u16string>(u"1"));
     EXPECT_EQ(QuellWert(kQuelle1, ID_WQuelleLaenge), std::optional<std::u16string>(u"100"));
     EXPECT_EQ(QuellWert(kQuelle1, ID_SoleKreise), std::optional<std::u16string>(u"2"));
+}
+
+// After the design the wizard opens the project page; the user saves it and closes the
+// sheet. The project window's "Project data" button then works as before the design.
+TEST_F(DimWizardProgrammTest, ProjektdatenKnopfNachDemAssistenten) {
+    Starte();
+    for (int kind : {1, 2, 3, 4, 5, 9}) RegistriereDatenSeite(kind, {});
+    CKelvoDoc& doc = EigenesProjekt();
+    auto& d = uitest::dialogs();
+    d.expectDialog(kName, [&](QDialog& dlg) {
+        Druecke(dlg, ui::kIdNext);
+        auto* kandidaten = qobject_cast<QListWidget*>(ui::child(&dlg, CDimPage::kIdcKandidaten));
+        ASSERT_GT(kandidaten->count(), 0);
+        uitest::click(*kandidaten->viewport(), kandidaten->visualItemRect(kandidaten->item(0)).center());
+        d.expectMessageBox(platform::id::OK);
+        Druecke(dlg, ui::kIdFinish);
+    });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    QWidget* projektSeite = doc.GetSeite(CKelvoDoc::kProjektSeite);
+    ASSERT_NE(projektSeite, nullptr);
+    ASSERT_EQ(doc.DatenSheet().activePage(), projektSeite);
+    uitest::click(*ui::child(projektSeite, CEingabeSeite::kIdSpeichern), {5, 5});
+    uitest::click(*ui::child(projektSeite, CEingabeSeite::kIdSchliessen), {5, 5});
+    uitest::processEvents();
+    EXPECT_FALSE(doc.DatenSheet().isVisible());
+
+    auto* view = dynamic_cast<CKelvoView1*>(
+        app->GetMainFrame()->Arbeitsflaeche()->currentSubWindow()->widget());
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(&view->GetDocument(), &doc);
+    QWidget* knopf = ui::child(view, CKelvoView1::kIdcProjektDaten);
+    ASSERT_TRUE(knopf->isEnabled());
+    uitest::click(*knopf, {5, 5});
+    uitest::processEvents();
+    EXPECT_TRUE(doc.DatenSheet().isVisible());
+    EXPECT_EQ(doc.DatenSheet().activePage(), doc.GetSeite(CKelvoDoc::kProjektSeite));
 }
 
 // A new project's heat-source record is empty, and nothing else would ever give it a source:

@@ -14,6 +14,7 @@
 #include "core/db/Global.h"
 #include "model/data/VRMdatenProvider2.h"
 #include "platform/errors/UserException.h"
+#include "platform/errors/UserException.h"
 #include "tests/app/ui/ProgrammFixture.h"
 #include "tests/app/ui/base/TestDatenPage.h"
 
@@ -99,6 +100,28 @@ TEST_F(KelvoDocTest, BeispielprojektFuelltKomponentenUndSeiten) {
     EXPECT_EQ(Aufrufe(1), std::vector<std::string>{haus});
     EXPECT_EQ(Aufrufe(8), std::vector<std::string>{"Title:" + doc.GetPathName().toUtf8()});
     EXPECT_TRUE(BoxTexte().empty());
+}
+
+// A kind above 9 is a program error only where there are pages to choose from: a sheet
+// without pages shows nothing and raises nothing, whatever the kind.
+TEST_F(KelvoDocTest, SeitenwahlOhneSeitenBleibtStill) {
+    Starte();
+    for (int kind = 0; kind <= CKelvoDoc::kSolarSeite; ++kind) RegistriereDatenSeite(kind, {});
+    CKelvoDoc& ohne = Oeffne(Projekt(u"ground probe monovalent"));
+    ASSERT_EQ(ohne.DatenSheet().AnzahlSeiten(), 0);
+    for (int kind : {0, 9, 10, 99}) {
+        EXPECT_NO_THROW(ohne.OnEditDatenPage(kind)) << kind;
+        EXPECT_FALSE(ohne.DatenSheet().isVisible()) << kind;
+    }
+    EXPECT_TRUE(BoxTexte().empty());
+
+    MitSeiten();
+    CKelvoDoc& mit = Oeffne(Projekt(u"ground probe solar"));
+    ASSERT_GT(mit.DatenSheet().AnzahlSeiten(), 0);
+    uitest::dialogs().expectMessageBox(1);
+    EXPECT_THROW(mit.OnEditDatenPage(10), platform::UserException);
+    ASSERT_EQ(BoxTexte().size(), 1u);
+    EXPECT_EQ(BoxTexte()[0], u"Switch constant wrong\n(CKelvoDoc::OnEditDatenPage)");
 }
 
 // Each hint reloads its own pages and leaves the others alone.

@@ -11,7 +11,7 @@
 #include "dialogs/DlgQTemp.h"
 #include "dialogs/WQTestDlg.h"
 #include "evaluation/binding/Erdluft.h"
-#include "model/results/KelvoErgebnisse.h"
+#include "model/results/AuswertDaten.h"
 #include "model/source/WQuelle2.h"
 #include "platform/errors/UserException.h"
 #include "tests/app/ui/pages/QuellenSeitenFixture.h"
@@ -245,27 +245,27 @@ TEST_F(QuellenDialogeTest, QuelltemperaturenDerBibliothek) {
     EXPECT_EQ(seite.m_modified, 0);
 }
 
-// The earth-air data come from the module: the length from the July and August sum of the
-// first series, the other three by their codes. Without the module nothing is shown.
+// The earth-air data come from the module: the length from the year's heat delivered for
+// heating and hot water, the other three by their codes. Without the module nothing is shown.
 TEST_F(QuellenDialogeTest, ErdluftDaten) {
     Starte();
-    CKelvoErgebnisse ergebnisse;
-    ergebnisse.Reihe(ER_WPQuellLeistung)[6] = 100.4f;
-    ergebnisse.Reihe(ER_WPQuellLeistung)[7] = 200.3f;
+    CAuswertDaten jahr;
+    jahr.Feld(AF_WPWaermeHeiz) = 11200.4f;
+    jahr.Feld(AF_WPWaermeWW) = 2400.3f;
     uitest::dialogs().expectMessageBox(OK);
-    EXPECT_THROW(CDlgErdluftDaten ohne(ergebnisse, nullptr), platform::UserException);
+    EXPECT_THROW(CDlgErdluftDaten ohne(jahr, nullptr), platform::UserException);
     EXPECT_TRUE(uitest::dialogs().dialogCaptions().empty());
 
     IErdluft::load(std::filesystem::path(VARM_BINDING_MODULE_DIR) / "aussen");
     ASSERT_TRUE(IErdluft::IstGeladen());
     uitest::dialogs().expectDialog(Sprachtext(4612), [&](QDialog& d) {
-        EXPECT_EQ(Anzeige(d, CDlgErdluftDaten::kIdLaenge), QStringLiteral("301"));  // 300.7 as "%.0f"
+        EXPECT_EQ(Anzeige(d, CDlgErdluftDaten::kIdLaenge), QStringLiteral("13601"));  // 13600.7 as "%.0f"
         EXPECT_EQ(Anzeige(d, CDlgErdluftDaten::kIdTiefe), QStringLiteral("400"));
         EXPECT_EQ(Anzeige(d, CDlgErdluftDaten::kIdDurchmesser), QStringLiteral("500"));
         EXPECT_EQ(Anzeige(d, CDlgErdluftDaten::kIdBypass), QStringLiteral("600"));
         uitest::click(*ui::child(&d, 1), {5, 5});
     });
-    CDlgErdluftDaten dlg(ergebnisse, nullptr);
+    CDlgErdluftDaten dlg(jahr, nullptr);
     dlg.doModal();
 }
 

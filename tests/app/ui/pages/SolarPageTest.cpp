@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QFontMetrics>
 
 #include "app/doc/KelvoDocSolar.h"
+#include "app/options/OptionenUmgebung.h"
 #include "app/frame/MainFrame.h"
 #include "dialogs/KelvoView1.h"
 #include "dialogs/DlgSolGewinne.h"
+#include "controls/grid/GridFontSpec.h"
 #include "controls/grid/InPlaceEdit.h"
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -296,6 +299,20 @@ TEST_F(SolarPageTest, AUserEditsThePlantItsOrderAndItsGains) {
     EXPECT_FALSE(Datei(kMeierAnlage, u"SolarGewinnH0").empty());
 }
 
+// The options pages send their one hint after a change of colours; the open grid takes
+// the new colour of the heating feed at once.
+TEST_F(SolarPageTest, ChangedColourOptionsReachTheOpenGrid) {
+    Meier();
+    CSolarPage& seite = Seite();
+    ASSERT_NE(seite.Grid(), nullptr);
+    ASSERT_EQ(seite.Grid()->GetItemText(2, 1), u"Heating");
+    const int32_t rot = static_cast<int32_t>(ui::rgb(255, 0, 0).value);
+    ASSERT_NE(seite.Grid()->GetItemFgColour(2, 1), static_cast<grid::Colour>(rot));
+    app->GetOptionsManager().SetLongWert(OPT_COLOR_HEIZ_BEDARF, rot);
+    app->OptionenGeaendert(kHintOptionenGeaendert);
+    EXPECT_EQ(seite.Grid()->GetItemFgColour(2, 1), static_cast<grid::Colour>(rot));
+}
+
 TEST_F(SolarPageTest, Screenshots) {
     Meier();
     Seite();
@@ -306,6 +323,19 @@ TEST_F(SolarPageTest, ScreenshotGerman) {
     Meier(true);
     CSolarPage& seite = Seite();
     EXPECT_EQ(Text(seite, CSolarPage::kIdBerechnen), "Solare Einspeisung berechnen");
+    // No destination is cut: every column holds its longest text with the cell's margins
+    // (twice on each side, as the grid draws them). The longest is "Wärmepumpe/Erdreich".
+    CGridCtrl& grid = *seite.Grid();
+    bool erdreich = false;
+    for (int zeile = 0; zeile < 12; ++zeile)
+        for (int spalte = 1; spalte <= 3; ++spalte) {
+            const QString text = QString::fromStdU16String(grid.GetItemText(zeile, spalte));
+            erdreich = erdreich || text == QStringLiteral("Wärmepumpe/Erdreich");
+            const QFontMetrics masse(ui::toQFont(grid::ToFontSpec(grid.GetItemFont(zeile, spalte))));
+            EXPECT_GE(grid.GetColumnWidth(spalte), masse.horizontalAdvance(text) + 4 * grid.GetMargin())
+                << zeile << " " << spalte << " " << text.toStdString();
+        }
+    EXPECT_TRUE(erdreich);
     uitest::saveArtifact(Sheet(), "page-solar-de");
 }
 

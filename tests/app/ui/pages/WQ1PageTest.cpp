@@ -124,6 +124,27 @@ TEST_F(WQ1PageTest, ArtWechsel) {
     EXPECT_FALSE(Element(seite, P::kIdFeuchte).isEnabled());
 }
 
+// The kind rule holds while another entry cannot be read: the refused kind is put back at
+// once, and the save after the correction writes the probe field the page shows. (The
+// layer rule runs on the same path; the shipped soils hold no rate names that it refuses.)
+TEST_F(WQ1PageTest, ArtRegelNebenFalscherEingabe) {
+    BeispielConf(u"ground probe monovalent");
+    P& seite = Seite1();
+    Tippe(seite, P::kIdLaenge, QStringLiteral("x"));
+    uitest::dialogs().expectMessageBox(OK);  // the length is no number
+    uitest::dialogs().expectMessageBox(OK);  // 3820
+    WaehleIndex(seite, P::kIdArt, 2);
+    EXPECT_EQ(BoxTexte().back(), Sprachtext(3820));
+    EXPECT_EQ(Box(seite, P::kIdArt).currentIndex(), 0);
+    EXPECT_EQ(seite.m_art, 0);
+
+    Tippe(seite, P::kIdLaenge, QStringLiteral("90"));
+    Druecke(seite, CEingabeSeite::kIdSpeichern);
+    EXPECT_EQ(seite.m_modified, 0);
+    EXPECT_EQ(Gespeichert(Quelle(), ID_WQuelleLaenge).GetUIntVal(), 90u);
+    EXPECT_EQ(Gespeichert(Quelle(), ID_QuellMediumIdx).GetIntVal(), 0);
+}
+
 // Leaving the count of a probe field: 25 m² of ground per probe, and the divisors of the
 // count as series counts.
 TEST_F(WQ1PageTest, AnzahlSonden) {
