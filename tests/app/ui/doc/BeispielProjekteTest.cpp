@@ -93,6 +93,24 @@ TEST_P(BeispielProjekteTest, RechnetOhneHinweis) {
         EXPECT_GT(nenn, 0.0f);
         EXPECT_GE(quelle.GetWert(ID_VolStrom).GetFloatVal(), nenn);
     }
+    if (art == 0) {
+        // The model's own sizing of the probes for the sample's unit, from the extraction at
+        // the design source temperature and the year's source energy the design test takes,
+        // asks no more probe metres than the sample has.
+        const SDimWerte dim = doc.GetDimWerte(static_cast<float>(punkt));
+        const float vorlauf = doc.Haus().GetWert(ID_HeizVorlauf).GetFloatVal();
+        const float ruecklauf = doc.Haus().GetWert(ID_HeizRuecklauf).GetFloatVal();
+        const CVRMString ort = doc.Haus().GetWert(ID_Klimaort).GetStringVal();
+        float leistung = 0.0f, energie = 0.0f;
+        doc.KaelteLeistungen(leistung, energie, &doc.WPumpe(), vorlauf, ruecklauf, vorlauf,
+                             dim.quellTemp, quelle, false, ort);
+        float anzahl = 0.0f, meter = 0.0f;
+        quelle.Dimensioniere(art, leistung, energie, quelle.GetWert(ID_RohrAussen).GetFloatVal(),
+                             false, ort, anzahl, meter);
+        EXPECT_GT(meter, 100.0f);
+        EXPECT_LE(meter, static_cast<float>(quelle.GetWert(ID_SoleKreise).GetUIntVal() *
+                                            quelle.GetWert(ID_WQuelleLaenge).GetUIntVal()));
+    }
     EXPECT_TRUE(BoxTexte().empty());
 }
 
