@@ -174,13 +174,12 @@ bool CKelvoDoc::getEnergiedeckungDaten(SEnergiedeckung& d) {
             const size_t i = index(t);
             d.bedarf[i] = static_cast<float>(anzahl) *
                           GetDimWerte(static_cast<float>(t), static_cast<int>(anzahl)).leistungProWP;
+            // A heat pump working alone still gives only what it can: a monovalent plant
+            // whose unit is too small shows the gap as additional energy, as the design
+            // check warns of it, instead of the demand met by assumption.
             const auto wpLaeuft = [&] {
-                if (modus == 1) {
-                    d.leistung[i] = d.bedarf[i];
-                } else {
-                    m_wpumpe.GetLeistungGesamt(CWPumpe2::kHeizLeistung, quellTemp[i], vorlauf[i], tv,
-                                               tr, d.leistung[i]);
-                }
+                m_wpumpe.GetLeistungGesamt(CWPumpe2::kHeizLeistung, quellTemp[i], vorlauf[i], tv, tr,
+                                           d.leistung[i]);
                 d.cop[i] = m_wpumpe.GetLeistungszahlKorr(quellTemp[i], vorlauf[i], tv, tr);
             };
             if (t >= bivalenz || modus == 0 || modus == 2) {

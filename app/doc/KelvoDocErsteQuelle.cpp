@@ -14,6 +14,11 @@ void CKelvoDoc::GibNeuemProjektErsteWQuelle() {
     const CVRMString ersteName = kombi + CKombiWQuelle2::Nummer(1);
     CWQuelle2 erste;
     store.fill(erste, ersteName);
+    // Its one default soil reaches down to the end of its probes: the soil profile a new
+    // source would otherwise have ends with the first layer's 2 m, and the page's first
+    // save would warn that the layers stop above the probes.
+    const int art = erste.GetWert(ID_QuellMediumIdx).GetIntVal();
+    if (art == 0 || art == 4) erste.SetWert(ID_QTiefe1, erste.GetWert(ID_WQuelleLaenge), false);
     erste.Speichern(true);
     CVRMwert link(ersteName);
     store.save(kombi, ID_KQuelle1, link, true);

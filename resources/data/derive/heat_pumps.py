@@ -7,7 +7,8 @@ Model (stated in the README): the COP at a source temperature Ts and a flow temp
 Tf is a constant share eta of the Carnot COP (Tf + 273.15) / (Tf - Ts), eta fitted to the
 rating point of the type; the heating capacity at flow 35 degC changes by 2.5 % per K of
 source temperature from its rated value; at flow 55 degC it is 95 % of that at 35 degC;
-electric power = capacity / COP; source-side capacity = capacity - electric power.
+electric power = capacity / COP; source-side capacity = capacity - electric power. The evaporator spread of a brine or water
+type is that of its rating condition; the generator derives the nominal source flow from it.
 Powers are written with two decimals: capacities rounded, electric powers rounded down,
 so that no record falls below the model's COP; the source side is the difference of the
 written numbers.
@@ -39,7 +40,7 @@ def main():
     recs = csv.writer(open("heat_pump_records.csv", "w", newline="", encoding="utf-8"), lineterminator="\n")
     pumps.writerow(["name", "medium", "rated_kW", "rating_source_C", "rating_cop_w35",
                     "max_flow_C", "max_interpol_source_C", "min_air_C", "spread_condenser_K",
-                    "derivation"])
+                    "spread_evaporator_K", "derivation"])
     recs.writerow(["name", "index", "source_C", "heat_w35_kW", "heat_w55_kW", "el_w35_kW",
                    "el_w55_kW", "src_w35_kW", "src_w55_kW", "flow2_C", "max_flow_C"])
     for t in types:
@@ -52,6 +53,7 @@ def main():
             q_r = float(size)
             pumps.writerow([name, t["medium"], size, t["rating_source_C"], t["rating_cop_w35"],
                             "%.0f" % max(maxflow), t["max_interpol_source_C"], t["min_air_C"], 5,
+                            t["spread_evaporator_K"],
                             "heat_pump_types.csv, model of derive/heat_pumps.py (eta = %.4f)" % eta])
             for i, (ts, mf) in enumerate(zip(temps, maxflow)):
                 q35 = round2(q_r * (1.0 + SLOPE * (ts - ts_r)))

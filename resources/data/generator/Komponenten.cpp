@@ -1,10 +1,16 @@
 #include "Komponenten.h"
 
 #include <algorithm>
+#include <cmath>
 #include <set>
+#include <stdexcept>
 
 #include "Names.h"
 #include "core/db/TextCompare.h"
+#include "core/text/ResManager.h"
+#include "core/text/TextIdConstants.h"
+#include "model/source/FSMdaten.h"
+#include "model/source/WQBerechnung.h"
 #include "platform/format/Format.h"
 #include "platform/text/Text.h"
 
@@ -84,6 +90,46 @@ void SchreibeTarife(LibraryWriter& w, const Quellen& q) {
     }
 }
 
+namespace {
+
+// The fluid a unit's source side is rated with: the brine a new heat source is given (the
+// program's default antifreeze at the concentration its record holds) at 0 °C, as the
+// program takes the brine's properties; water at its rating temperature for a water/water
+// unit (the same correlation without antifreeze).
+struct Fluid {
+    float dichte, spezW;
+};
+Fluid QuellFluid(const Quellen& q, const CsvRow& p) {
+    const CVRMString glykol = CResManager::getLangText(textid::kEthylenglykol);
+    if (p.Number("medium") == 2.0) {
+        const auto t = static_cast<float>(p.Number("rating_source_C"));
+        return {CFSMdaten::getDichte(glykol, 0, t), CFSMdaten::getSpezWaerme(glykol, 0, t)};
+    }
+    for (const CsvRow& r : q.Tabelle("antifreezes").Rows()) {
+        if (u16(r["name"]) != glykol) continue;
+        const auto konz = static_cast<unsigned>(r.Number("concentration_vol_pct"));
+        return {CFSMdaten::getDichte(glykol, konz, 0.0f), CFSMdaten::getSpezWaerme(glykol, konz, 0.0f)};
+    }
+    throw std::runtime_error("no record of the default antifreeze");
+}
+
+// The nominal source flow (m³/h): the extraction power at the rating point carried with
+// the evaporator spread of the rating condition, by the model's own formula.
+double NennVolStrom(const Quellen& q, const CsvRow& p, const CsvTable& saetze) {
+    for (const CsvRow& r : saetze.Rows()) {
+        if (r["name"] != p["name"] || r.Number("source_C") != p.Number("rating_source_C")) continue;
+        const Fluid f = QuellFluid(q, p);
+        CWQBerechnung rechnung;
+        const float strom = rechnung.GetVolStromLeistung(
+            f.dichte, f.spezW, static_cast<float>(p.Number("spread_evaporator_K")),
+            static_cast<float>(r.Number("src_w35_kW")));
+        return std::round(strom * 100.0) / 100.0;
+    }
+    throw std::runtime_error("no record at the rating point: " + p["name"]);
+}
+
+}  // namespace
+
 void SchreibeWaermepumpen(LibraryWriter& w, const Quellen& q) {
     const CsvTable& saetze = q.Tabelle("heat_pump_records");
     for (const CsvRow& p : q.Tabelle("heat_pumps").Rows()) {
@@ -95,6 +141,10 @@ void SchreibeWaermepumpen(LibraryWriter& w, const Quellen& q) {
         if (p.Has("min_air_C"))
             w.Int(satz, u"MinLuftTemp", static_cast<long>(p.Number("min_air_C")));
         w.Float(satz, u"TempDiffVerfluess", p.Number("spread_condenser_K"));
+        if (p.Has("spread_evaporator_K")) {
+            w.Float(satz, u"TempDiffVerdampf", p.Number("spread_evaporator_K"));
+            w.Float(satz, u"VolStromSole", NennVolStrom(q, p, saetze));
+        }
         w.Int(satz, u"Auslegung", 1);
         for (const CsvRow& r : saetze.Rows()) {
             if (r["name"] != p["name"]) continue;

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "Komponenten.h"
+#include "Kosten.h"
 #include "Names.h"
 #include "Orte.h"
 #include "model/source/FSMdaten.h"
@@ -177,6 +178,7 @@ CVRMString QuellenName(const std::string& name) {
 void SchreibeProjekte(LibraryWriter& w, const Quellen& q) {
     for (const CsvRow& r : q.Tabelle("houses").Rows()) schreibeHaus(w, q, r);
     for (const CsvRow& r : q.Tabelle("heat_sources").Rows()) schreibeQuelle(w, q, r);
+    const CVRMString kosten = BetriebskostenListe(q);
     for (const CsvRow& r : q.Tabelle("projects").Rows()) {
         const CVRMString satz = BibName(r["name"]);
         w.AddToList(LISTE_PROJEKTE, satz);
@@ -187,6 +189,8 @@ void SchreibeProjekte(LibraryWriter& w, const Quellen& q) {
         w.Text(satz, u"Tarif", BibName(r["tariff"]));
         w.Int(satz, u"AnzahlWP", 1);
         w.Text(satz, u"HeizsystemJN", CVRMString(u"111111"));
+        // Each sample keeps its own prices, as a project the user saved does.
+        w.Text(satz, u"BKostenDaten", kosten);
     }
     for (const CsvRow& r : q.Tabelle("solar_plants").Rows()) schreibeSolarAnlage(w, r);
 }

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "Komponenten.h"
+#include "Kosten.h"
 #include "LibraryWriter.h"
 #include "Orte.h"
 #include "Projekte.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
         libgen::SchreibeBodenarten(w, quellen);
         libgen::SchreibeRohrdaten(w, quellen);
         libgen::SchreibeTarife(w, quellen);
+        libgen::SchreibeBetriebskosten(w, quellen);
         libgen::SchreibeWaermepumpen(w, quellen);
         libgen::SchreibeKollektor(w, quellen);
         libgen::SchreibeProjekte(w, quellen);

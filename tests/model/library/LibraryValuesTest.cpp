@@ -243,6 +243,43 @@ TEST_F(LibraryValuesTest, EveryHeatPumpHasRecordsAtItsKindsTestPoints) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
+// A brine/water or water/water unit holds the evaporator spread of its rating condition
+// and the source flow that carries its rated extraction power with it; the others none.
+TEST_F(LibraryValuesTest, BrineAndWaterUnitsHoldTheirNominalSourceFlow) {
+    for (const libgen::CsvRow& p : Daten().Tabelle("heat_pumps").Rows()) {
+        SCOPED_TRACE(p["name"]);
+        const CVRMString satz = libgen::BibName(p["name"]);
+        const double medium = p.Number("medium");
+        if (medium == 0.0 || medium == 2.0) {
+            EXPECT_FLOAT_EQ(LiesFloat(satz, u"TempDiffVerdampf"), 3.0f);
+            EXPECT_GT(LiesFloat(satz, u"VolStromSole"), 0.5f);
+        } else {
+            EXPECT_TRUE(Lies(satz, u"VolStromSole").empty());
+        }
+    }
+    // Brine/water 11 kW, 8.45 kW extracted at B0/W35, ethylene glycol 25 % at 0 °C
+    // (1042.8 kg/m³, 3.83 kJ/(kg K)): 8.45 x 1000 / (1042.8 x 3.83 x 3 x 0.278) = 2.537 m³/h.
+    EXPECT_NEAR(LiesFloat(u"Generic brine/water 11 kW_(bib)", u"VolStromSole"), 2.54f, 1e-4f);
+    // Water/water 11 kW, 8.85 kW extracted at W10/W35, water at 10 °C (996.97 kg/m³,
+    // 4.18 kJ/(kg K)): 8.85 x 1000 / (996.97 x 4.18 x 3 x 0.278) = 2.546 m³/h.
+    EXPECT_NEAR(LiesFloat(u"Generic water/water 11 kW_(bib)", u"VolStromSole"), 2.55f, 1e-4f);
+    // A larger unit moves more brine.
+    EXPECT_GT(LiesFloat(u"Generic brine/water 15 kW_(bib)", u"VolStromSole"),
+              LiesFloat(u"Generic brine/water 11 kW_(bib)", u"VolStromSole"));
+}
+
+// The running-cost prices of the options and of every sample: each price that of the row
+// of the shared data its pair names, the efficiencies those of the program's defaults.
+TEST_F(LibraryValuesTest, RunningCostPricesComeFromTheirSourceRows) {
+    const CVRMString optionen = Lies(u"Optionen", u"BKostenDaten");
+    // Household electricity 34.7 (spring 2024), heating oil 8.72, gas 11.41 (September
+    // 2024), wood pellets 6.59, the night rate 21.17 of tariff row 2, household electricity;
+    // with one decimal each.
+    EXPECT_EQ(optionen, u"34.7#100#8.7#85#11.4#90#6.6#90#21.2#100#34.7#100#");
+    for (const libgen::CsvRow& r : Daten().Tabelle("projects").Rows())
+        EXPECT_EQ(Lies(libgen::BibName(r["name"]), u"BKostenDaten"), optionen) << r["name"];
+}
+
 TEST_F(LibraryValuesTest, TariffsCarryThePricesOfTheirSourceRow) {
     const libgen::CsvTable& quelle = Daten().Tabelle("tariffs");
     for (const libgen::CsvRow& t : Daten().Tabelle("tariffs_generic").Rows()) {

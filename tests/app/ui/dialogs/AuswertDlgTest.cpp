@@ -92,7 +92,6 @@ TEST_F(AuswertDlgTest, NutzerSiehtJahresergebnisseWieDieAuswertungSieRechnet) {
     const SMotorZahlen motor = Motor(doc);
     ASSERT_GT(motor.strom, 0.0);
 
-    d.expectMessageBox(1);  // the design check: the heat pump is a little small
     d.expectDialog(u"Evaluation - " + doc.GetPathName(), [&](QDialog& dlg) {
         // The factor without the auxiliary energies: the heat pump's heat over its electricity.
         EXPECT_EQ(Feld(dlg, L::kIdJaz), Format("%.2f", motor.waerme / motor.strom));
@@ -125,15 +124,13 @@ TEST_F(AuswertDlgTest, NutzerSiehtJahresergebnisseWieDieAuswertungSieRechnet) {
         uitest::click(*ui::child(&dlg, 1), {5, 5});
     });
     Jahresauswertung();
-    ASSERT_EQ(BoxTexte().size(), 1u);
-    EXPECT_NE(BoxTexte()[0].find(u"Heat output of heat pump"), std::u16string::npos);
+    EXPECT_TRUE(BoxTexte().empty()) << "the sample passes the design check";
 }
 
 TEST_F(AuswertDlgTest, DeutscherDialog) {
     Starte(true);
     auto& d = uitest::dialogs();
     CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe solar"));
-    d.expectMessageBox(1);
     d.expectDialog(u"Auswertung - " + doc.GetPathName(), [&](QDialog& dlg) {
         EXPECT_TRUE(ui::child(&dlg, L::kIdReg)->isVisible());
         EXPECT_TRUE(ui::child(&dlg, L::kIdVDI4650)->isVisible());
@@ -152,6 +149,8 @@ TEST_F(AuswertDlgTest, BivalenteAnlage) {
     // The gas boiler's price as the user enters it on the cost comparison: 9 ct/kWh at 90 %
     // (heat pump, oil, gas, own heating, night storage, electric direct).
     doc.Projekt().GetWert(ID_BKostenDaten) = CVRMString(u"0#100#9.0#85#9.0#90#0#90#0#100#0#100#");
+    // A house of 18 kW instead of the sample's 12: the 16 kW unit falls short, the boiler works.
+    WeiseTypgerechtZu(doc.Haus().GetWert(ID_NormwaermeBedarf), CVRMVariant(18.0f));
     d.expectMessageBox(1);  // heat output
     d.expectMessageBox(1);  // running hours above the option's 2000 h
     d.expectDialog(u"Evaluation - " + doc.GetPathName(), [&](QDialog& dlg) {
@@ -159,8 +158,8 @@ TEST_F(AuswertDlgTest, BivalenteAnlage) {
         auto* label = qobject_cast<QLabel*>(ui::child(&dlg, L::kIdLabelZweiter));
         ASSERT_NE(label, nullptr);
         EXPECT_TRUE(label->text().startsWith(QStringLiteral("+ ")));
-        // (234 + 81) kWh of heat / 0.9 x 9 ct = 31.5 EUR, give or take the figures' decimals
-        EXPECT_NEAR(Zahl(dlg, L::kIdKostenZweiter), 32, 1);
+        // (132 + 81) kWh of heat / 0.9 x 9 ct = 21.3 EUR, give or take the figures' decimals
+        EXPECT_NEAR(Zahl(dlg, L::kIdKostenZweiter), 21, 1);
         PruefeKosten(dlg);
         auto& ausw = static_cast<CAuswertDlg&>(dlg);
         uitest::click(*ausw.MitAllenKaestchen(), {5, 5});
@@ -202,7 +201,6 @@ TEST_F(AuswertDlgTest, VDI4650AusDemProjekt) {
     Starte();
     CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe monovalent"));
     auto& d = uitest::dialogs();
-    d.expectMessageBox(1);  // the design check: the heat pump is a little small
     d.expectMessageBox(1);  // the guideline's brine range: the sample's ground is warmer
     d.expectDialog(u"Seasonal performance factor as per VDI 4650", [&](QDialog& dlg) {
         auto& rechner = static_cast<CDlgVDI4650&>(dlg);

@@ -246,7 +246,8 @@ TEST_F(OptionenSheetTest, EingabenGehenBeimAnwendenInDieOptionen) {
     EXPECT_FALSE(ApplyAktiv());
     EXPECT_TRUE(s.WurdeAngewendet());
     EXPECT_EQ(Roh(OPT_ZKOSTEN_GAS), u"0#0#0#0#0#45#");
-    EXPECT_EQ(Roh(OPT_BKOSTEN_DATEN), u"0.0#100#0.0#85#9.5#90#0.0#90#0.0#100#0.0#100#");
+    // The typed gas price among the example prices the shipped library holds.
+    EXPECT_EQ(Roh(OPT_BKOSTEN_DATEN), u"34.7#100#8.7#85#9.5#90#6.6#90#21.2#100#34.7#100#");
     EXPECT_EQ(umgebung.hinweise, std::vector<int>{50});
 
     // The bars: a click on the horizontal picture chooses it.

@@ -20,7 +20,11 @@
 
 namespace {
 
-class QuellenNutzerTest : public quellentest::QuellenSeitenFixture {};
+class QuellenNutzerTest : public quellentest::QuellenSeitenFixture {
+  protected:
+    void NeuesProjektQuellSeite(const char16_t* name);
+    CVRMString neueQuelle;  // the new project's first source
+};
 
 TEST_F(QuellenNutzerTest, NutzerGibtSondenfeldEin) {
     // The program may change the library's sample on its own copy of the database.
@@ -83,23 +87,21 @@ TEST_F(QuellenNutzerTest, NutzerGibtSondenfeldEin) {
     ASSERT_TRUE(seite2->isVisible());
     Tippe(*seite2, CWQ2Page::kIdKonzentration, QStringLiteral("25.7"));
     Verlasse(*seite2, CWQ2Page::kIdKonzentration);
-    Tippe(*seite2, CWQ2Page::kIdVolStrom, QStringLiteral("2.9"));
+    Tippe(*seite2, CWQ2Page::kIdVolStrom, QStringLiteral("3.9"));  // above the unit's 3.46 m³/h
     Druecke(*seite2, CEingabeSeite::kIdSpeichern);
     EXPECT_EQ(seite2->m_modified, 0);
     EXPECT_EQ(Gespeichert(quelle, ID_FSMKonz).GetUIntVal(), 25u);  // cut to whole percent
-    EXPECT_FLOAT_EQ(Gespeichert(quelle, ID_VolStrom).GetFloatVal(), 2.9f);
+    EXPECT_FLOAT_EQ(Gespeichert(quelle, ID_VolStrom).GetFloatVal(), 3.9f);
     Druecke(*seite2, CEingabeSeite::kIdSchliessen);
     EXPECT_FALSE(Sheet().isVisible());
 }
 
-// File > New project, the design cancelled (the project keeps the first source it gave),
-// the source's two pages typed into through the project window's button, saved and closed:
-// the first source's section of the user database file holds the typed values.
-TEST_F(QuellenNutzerTest, NeuesProjektQuelleBisInDieDatei) {
-    Starte();
+// File > New project named `name`, the design cancelled (the project keeps the first
+// source it gave), the source's first page opened with the project window's button.
+void QuellenNutzerTest::NeuesProjektQuellSeite(const char16_t* name) {
     auto& d = uitest::dialogs();
-    d.expectDialog(u"Enter new name", [](QDialog& dlg) {
-        uitest::type(*ui::child(&dlg, 1033), QStringLiteral("Kruse"));
+    d.expectDialog(u"Enter new name", [&](QDialog& dlg) {
+        uitest::type(*ui::child(&dlg, 1033), QString::fromStdU16String(name));
         uitest::click(*ui::child(&dlg, 1), {5, 5});
     });
     Befehl(57600)->trigger();
@@ -110,7 +112,7 @@ TEST_F(QuellenNutzerTest, NeuesProjektQuelleBisInDieDatei) {
     ASSERT_FALSE(kombi.empty());
 
     bool wizard = false;
-    d.expectDialog(u"Kruse", [&](QDialog& dlg) {
+    d.expectDialog(name, [&](QDialog& dlg) {
         wizard = true;
         for (QPushButton* knopf : dlg.findChildren<QPushButton*>())
             if (knopf->isVisible() && knopf->text() == QStringLiteral("Cancel")) uitest::click(*knopf, {5, 5});
@@ -121,8 +123,8 @@ TEST_F(QuellenNutzerTest, NeuesProjektQuelleBisInDieDatei) {
     auslegen->trigger();
     uitest::processEvents();
     ASSERT_TRUE(wizard);
-    const CVRMString quelle = kombi + u"_(1)";
-    ASSERT_EQ(Eintrag(kombi, CVRMwerteListe::getKey(ID_KQuelle1)), std::optional<std::u16string>(quelle));
+    neueQuelle = kombi + u"_(1)";
+    ASSERT_EQ(Eintrag(kombi, CVRMwerteListe::getKey(ID_KQuelle1)), std::optional<std::u16string>(neueQuelle));
 
     auto* view = dynamic_cast<CKelvoView1*>(Frame().Arbeitsflaeche()->currentSubWindow()->widget());
     ASSERT_NE(view, nullptr);
@@ -133,11 +135,20 @@ TEST_F(QuellenNutzerTest, NeuesProjektQuelleBisInDieDatei) {
     auto* seite1 = dynamic_cast<CWQ1Page*>(dokument->GetSeite(CKelvoDoc::kWQ1Seite));
     ASSERT_NE(seite1, nullptr);
     ASSERT_TRUE(seite1->isVisible());
+}
+
+// The source's two pages of a new project typed into, saved and closed: the first source's
+// section of the user database file holds the typed values.
+TEST_F(QuellenNutzerTest, NeuesProjektQuelleBisInDieDatei) {
+    Starte();
+    ASSERT_NO_FATAL_FAILURE(NeuesProjektQuellSeite(u"Kruse"));
+    const CVRMString quelle = neueQuelle;
+    auto* seite1 = dynamic_cast<CWQ1Page*>(dokument->GetSeite(CKelvoDoc::kWQ1Seite));
     Tippe(*seite1, CWQ1Page::kIdAnzahl, QStringLiteral("3"));
     Verlasse(*seite1, CWQ1Page::kIdAnzahl);
     Tippe(*seite1, CWQ1Page::kIdLaenge, QStringLiteral("87"));
     Verlasse(*seite1, CWQ1Page::kIdLaenge);
-    // The ground of the new source reaches down to the probes' end, else saving warns.
+    // A depth of its own for the first layer, still below the probes' end.
     Tippe(*seite1, CWQ1Page::kIdTiefe[0], QStringLiteral("90"));
     Verlasse(*seite1, CWQ1Page::kIdTiefe[0]);
     Druecke(*seite1, CEingabeSeite::kIdSpeichern);
@@ -165,6 +176,26 @@ TEST_F(QuellenNutzerTest, NeuesProjektQuelleBisInDieDatei) {
     EXPECT_EQ(wert(ID_FSMKonz), std::optional<std::u16string>(u"27"));  // cut to whole percent
     ASSERT_TRUE(wert(ID_VolStrom).has_value());
     EXPECT_FLOAT_EQ(QString::fromStdU16String(*wert(ID_VolStrom)).toFloat(), 3.1f);
+}
+
+// A new project's source saved as it comes, only the probe count typed: its ground reaches
+// down to the probes' end with the default soil, so the first save tells nothing.
+TEST_F(QuellenNutzerTest, NeuesProjektSpeichertOhneSchichtHinweis) {
+    Starte();
+    ASSERT_NO_FATAL_FAILURE(NeuesProjektQuellSeite(u"Lange"));
+    auto& seite1 = *dynamic_cast<CWQ1Page*>(dokument->GetSeite(CKelvoDoc::kWQ1Seite));
+    EXPECT_EQ(Text(seite1, CWQ1Page::kIdLaenge), QStringLiteral("100"));
+    EXPECT_EQ(Text(seite1, CWQ1Page::kIdTiefe[0]), QStringLiteral("100"));
+    Tippe(seite1, CWQ1Page::kIdAnzahl, QStringLiteral("2"));
+    Verlasse(seite1, CWQ1Page::kIdAnzahl);
+    Druecke(seite1, CEingabeSeite::kIdSpeichern);
+    EXPECT_EQ(seite1.m_modified, 0);
+    EXPECT_TRUE(BoxTexte().empty());
+
+    const auto wert = [&](TKelvoDatenID id) { return Eintrag(neueQuelle, CVRMwerteListe::getKey(id)); };
+    EXPECT_EQ(wert(ID_SoleKreise), std::optional<std::u16string>(u"2"));
+    EXPECT_EQ(wert(ID_QTiefe1), std::optional<std::u16string>(u"100"));
+    EXPECT_TRUE(wert(ID_Boden1).value_or(u"").starts_with(u"gravel (average wet)"));
 }
 
 }  // namespace

@@ -221,7 +221,7 @@ TEST_F(WQ1PageTest, PruefungenVorDemSpeichern) {
 TEST_F(WQ1PageTest, UnpassendeWaermepumpe) {
     CKelvoDoc& doc = BeispielConf(u"ground probe monovalent");
     CVRMString luft = doc.ProjektText(ID_WPumpe);
-    luft.replace(luft.find(u"brine/water 11"), 14, u"air/water 12");
+    luft.replace(luft.find(u"brine/water 15"), 14, u"air/water 12");
     ASSERT_EQ(doc.SetProjektDaten(ID_WPumpe, luft, 1), 1);
     P& seite = Seite1();
     Tippe(seite, P::kIdLaenge, QStringLiteral("90"));

@@ -84,10 +84,15 @@ TEST_F(WQ2PageTest, DatenOK) {
         std::u16string meldung;
     };
     const Fall faelle[] = {
-        {"Durchfluss unter 0,1", [&] { Tippe(seite, P::kIdVolStrom, QStringLiteral("0.05")); }, Sprachtext(3530)},
+        {"Durchfluss unter 0,1",
+         [&] {
+             Tippe(seite, P::kIdVolStrom, QStringLiteral("0.05"));
+             uitest::dialogs().expectMessageBox(OK);  // below the unit's nominal flow: a warning first
+         },
+         Sprachtext(3530)},
         {"Innendurchmesser unter 1",
          [&] {
-             Tippe(seite, P::kIdVolStrom, QStringLiteral("3"));
+             Tippe(seite, P::kIdVolStrom, QStringLiteral("3.5"));
              Tippe(seite, P::kIdInnen, QStringLiteral("0.5"));
          },
          Sprachtext(3348)},
@@ -142,9 +147,10 @@ TEST_F(WQ2PageTest, ZweiterEnergietraegerInvestition) {
 TEST_F(WQ2PageTest, DurchflussWarnung) {
     CKelvoDoc& doc = BeispielConf(u"ground probe monovalent");
     P& seite = Seite2();
-    // The sample's pump names no nominal source flow; this one asks for 2.5 m³/h per unit.
-    doc.WPumpe().GetWert(ID_VolStromSole) = 2.5f;
-    const float gefordert = 2.5f * static_cast<float>(std::max(1u, doc.Projekt().GetWert(ID_AnzahlWP).GetUIntVal()));
+    // The nominal source flow the sample's unit holds, per unit.
+    const float nenn = doc.WPumpe().GetWert(ID_VolStromSole).GetFloatVal();
+    ASSERT_GT(nenn, 0.2f);
+    const float gefordert = nenn * static_cast<float>(std::max(1u, doc.Projekt().GetWert(ID_AnzahlWP).GetUIntVal()));
     Tippe(seite, P::kIdVolStrom, QStringLiteral("0.2"));
     uitest::dialogs().expectMessageBox(OK);
     Druecke(seite, CEingabeSeite::kIdSpeichern);
