@@ -153,11 +153,11 @@ TEST_F(BivalenzTest, ThePowerLimitComparesAllUnitsWithTheWholeLoad) {
     auto p = Lade(kSonde);
     float eine = 0.0f;
     p->wpumpe.GetLeistungAnzahl(CWPumpe2::kHeizLeistung, 0.0f, 35.0f, eine);
-    ASSERT_NEAR(eine, 11.0f, 0.4f);  // the 11 kW unit at B0/W35
-    // Each unit's share of the load is 10.5 - t kW at B0/W35: one unit's 11 kW exceed it
-    // first at t = 0 (11.5 kW at -1), whatever the count.
+    ASSERT_NEAR(eine, 15.0f, 0.4f);  // the 15 kW unit at B0/W35
+    // Each unit's share of the load is 14.5 - t kW at B0/W35: one unit's 15 kW exceed it
+    // first at t = 0 (15.5 kW at -1), whatever the count.
     const DimWerteFn jeEinheit = [](int t) {
-        return SDimWerte{0.0f, 35.0f, 10.5f - static_cast<float>(t)};
+        return SDimWerte{0.0f, 35.0f, 14.5f - static_cast<float>(t)};
     };
     for (const unsigned anzahl : {1u, 2u, 3u}) {
         SCOPED_TRACE(anzahl);
