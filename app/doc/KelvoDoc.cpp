@@ -39,20 +39,25 @@ CKelvoDoc::~CKelvoDoc() {
     }
 }
 
-void CKelvoDoc::OnOpenDocument(const CVRMString& name) {
+void CKelvoDoc::OnOpenDocument(const CVRMString& name, bool neu) {
     if (name.empty()) ThrowFehler(0, nullptr, 0);
     m_name = name;
     m_sheet->SetDokument(this);
+    const auto ablehnen = [&name] {
+        CVRMString text;
+        text.Format(kProjektNichtInitialisiert, name);
+        ThrowFehlerText(text, nullptr);
+    };
+    // A listed user project without its record (its section could not be read) would be
+    // filled from the defaults, and the first save would write those over the user's values.
+    // A library project is never written.
+    if (!neu && !IGlobal::IstBiboName(name) && !HatProjektRecord(name)) ablehnen();
     CVRMdatenProvider& store = CVRMdatenProvider::get();
     try {
         store.fill(m_projekt, name);
     } catch (const platform::UserException&) {
     }
-    if (!m_projekt.IstGueltig()) {
-        CVRMString text;
-        text.Format(kProjektNichtInitialisiert, name);
-        ThrowFehlerText(text, nullptr);
-    }
+    if (!m_projekt.IstGueltig()) ablehnen();
     FuelleKomponenten();
     UpdateSolarAnlage(hinweis::kAlles, 1);
     if (HatEineSeite()) ThrowFehler(0, nullptr, 0);
@@ -77,6 +82,18 @@ void CKelvoDoc::FuelleKomponenten() {
     if (!kuehl.empty() && IKuehl::IstGeladen()) IKuehl::InitKuehlAnlage(kuehl);
     const CVRMString tarif = ProjektText(ID_Tarif);
     if (!tarif.empty()) store.fill(m_tarif, tarif);
+}
+
+bool CKelvoDoc::HatProjektRecord(const CVRMString& name) {
+    for (int bibo : {0, 1}) {
+        CVRMStringArray werte;
+        try {
+            IGlobal::GetValuesFromSection(name, werte, bibo);
+        } catch (const platform::UserException&) {
+        }
+        if (!werte.empty()) return true;
+    }
+    return false;
 }
 
 // A heat-source record that names neither a kind nor its sources (the new, still empty one
