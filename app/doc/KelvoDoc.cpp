@@ -169,7 +169,23 @@ SDimWerte CKelvoDoc::GetDimWerte(const SDimAnfrage& anfrage) {
 }
 
 void CKelvoDoc::SaveKomponenten() {
+    // A library project and library records are never written into the user's database.
+    if (!m_projekt.IstAenderbar(false)) return;
+    const auto eigener = [](const CVRMString& name) { return !name.empty() && !IGlobal::IstBiboName(name); };
+    if (m_kombiQuelle.IstGueltig() && eigener(m_kombiQuelle.getConsumerName())) m_kombiQuelle.SaveDaten();
+    // A project without a solar plant or cooling has none to save; that is no error.
+    const CVRMString solar = ProjektText(ID_Solar);
+    const bool mitSolar = eigener(solar) && ISolar::IstGeladen();
+    if (mitSolar) ISolar::SaveDaten(solar);
+    const CVRMString kuehl = ProjektText(ID_Kuehl);
+    const bool mitKuehl = eigener(kuehl) && IKuehl::IstGeladen();
+    if (mitKuehl) IKuehl::SaveDaten(kuehl);
     m_projekt.Speichern();
+    // The components are taken up again as saved. The document's setter knows only the heat
+    // pump and the tariff; the plants are set up again through their own interfaces.
+    for (TKelvoDatenID id : {ID_WPumpe, ID_Tarif}) SetProjektDaten(id, ProjektText(id), 0);
+    if (mitSolar) ISolar::InitSolarAnlage(solar);
+    if (mitKuehl) IKuehl::InitKuehlAnlage(kuehl);
 }
 
 void CKelvoDoc::ResetKomponenten() {

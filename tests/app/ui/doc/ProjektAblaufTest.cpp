@@ -74,6 +74,28 @@ TEST_F(ProjektAblaufTest, SchliessenFragtSeitenMitAenderungen) {
     EXPECT_FALSE(IstOffen(doc));
 }
 
+// Saving the components writes what the project holds unsaved: the sources' records and the
+// project record reach the file, and the heat pump and tariff are taken up again. A project
+// without solar plant or cooling saves without an error.
+TEST_F(ProjektAblaufTest, KomponentenSpeichernSchreibtQuellenUndProjekt) {
+    StarteMitSeiten();
+    CKelvoDoc& doc = EigenesProjekt();
+    ASSERT_NE(QuellWert(kQuelle1, ID_VolStrom), std::optional<std::u16string>(u"4.200000"));
+    doc.GetWQuelle(1)->GetWert(ID_VolStrom) = 4.2f;
+    doc.Projekt().GetWert(ID_Notiz) = CVRMString(u"gespeichert mit den Komponenten");
+    const CVRMString wpumpe = doc.ProjektText(ID_WPumpe);
+    ASSERT_NE(Eintrag(kName, u"Notiz"), std::optional<std::u16string>(u"gespeichert mit den Komponenten"));
+    const std::size_t boxen = BoxTexte().size();
+    doc.SaveKomponenten();
+    EXPECT_EQ(BoxTexte().size(), boxen);
+    ASSERT_TRUE(QuellWert(kQuelle1, ID_VolStrom).has_value());
+    EXPECT_FLOAT_EQ(QString::fromStdU16String(*QuellWert(kQuelle1, ID_VolStrom)).toFloat(), 4.2f);
+    EXPECT_EQ(Eintrag(kName, u"Notiz"), std::optional<std::u16string>(u"gespeichert mit den Komponenten"));
+    EXPECT_EQ(Eintrag(kName, u"WPumpe"), std::optional<std::u16string>(wpumpe));
+    EXPECT_EQ(doc.WPumpe().getConsumerName(), wpumpe);
+    EXPECT_TRUE(doc.Tarif().IstGueltig());
+}
+
 // A second source starts with the first one's mode, bivalence temperature and second
 // generator, is written at once and gets its pages; deleting asks and takes record and
 // pages away. Each command is offered only when it can run.
