@@ -38,8 +38,10 @@ void RegistriereHilfsDialogBefehle(CKelvoAppBefehle& befehle) {
     befehle.Setze(kKomponentenLoeschen, {[] {
                       CKelvoApp& app = GetKelvoAppObjekt();
                       if (app.IstProjektOffen()) return Ablehnen(kProjekteSchliessen);
+                      if (!app.GibStammdatenFrei()) return Ablehnen(kDatenseitenSchliessen);
                       CDelKompDlg dlg(Hauptfenster(app));
                       dlg.doModal();
+                      app.LadeStammdatenNeu();
                   }});
     befehle.Setze(kDatenSichern, {[] {
                       CKelvoApp& app = GetKelvoAppObjekt();

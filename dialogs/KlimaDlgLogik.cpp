@@ -37,7 +37,7 @@ TKelvoListID CKlimaDlgLogik::OrtsListe(const char16_t* ort) const {
 CKlimaDlgLogik::SFreigabe CKlimaDlgLogik::Freigabe() const {
     const bool bibo = IGlobal::IstBiboName(m_name);
     SFreigabe f;
-    f.nurLesen = bibo || !IstOrtGewaehlt(m_name);
+    f.nurLesen = bibo || !IstOrtGewaehlt(m_name) || m_unlesbar;
     f.werteSichtbar = m_modus == kKlimaorte || !bibo || m_tovrel;
     f.nurLesenHinweis = f.nurLesen && f.werteSichtbar;
     f.okAktiv = !m_name.IsEmpty();
@@ -94,24 +94,30 @@ void CKlimaDlgLogik::FuelleOrtsListe(bool mitZuordnungen) {
 }
 
 void CKlimaDlgLogik::FuelleMonatsTemps() {
-    // A location whose values cannot be read shows zeros, unchanged: what the user types
-    // then is stored as its values.
     m_monate.fill(0.0f);
     m_normAussenTemp = 0.0f;
     m_geaendert = false;
+    m_unlesbar = false;
     if (m_name.IsEmpty()) {
         m_zuordnung.fill(-1);
         return;
     }
-    CVRMdatenProvider2& daten = CVRMdatenProvider2::Get();
-    if (m_modus == kKlimaorte) {
-        daten.GetMonatsWerte(m_name, m_monate);
-        m_normAussenTemp = daten.getNormAussenTemp(m_name).GetFloatVal();
-        WaehleZuordnungen();
-    } else if (m_modus == kBodentemperaturen) {
-        daten.GetBodenMonatsTemps(m_name, m_monate, Bezugsklimaort());
-    } else {
+    if (m_modus != kKlimaorte && m_modus != kBodentemperaturen)
         ThrowFehler(textid::kFalscheKonstante, u"CKlimaDlg::FillMonatsTemps");
+    CVRMdatenProvider2& daten = CVRMdatenProvider2::Get();
+    try {
+        if (m_modus == kKlimaorte) {
+            daten.GetMonatsWerte(m_name, m_monate);
+            m_normAussenTemp = daten.getNormAussenTemp(m_name).GetFloatVal();
+            WaehleZuordnungen();
+        } else {
+            daten.GetBodenMonatsTemps(m_name, m_monate, Bezugsklimaort());
+        }
+    } catch (const platform::UserException&) {
+        // The read error was shown. The zeros in its place are no values of the location:
+        // a save would write them over the whole stored record.
+        m_unlesbar = true;
+        throw;
     }
 }
 

@@ -89,6 +89,7 @@ class CKlimaDlgLogik {
     unsigned short m_modus;
     bool m_tovrel;
     bool m_geaendert = false;
+    bool m_unlesbar = false;  // the location's record could not be read: shown, never written
     COrtsAuswahl m_auswahl;
     CVRMStringArray m_orte;
     std::array<CVRMStringArray, kZuordnungen> m_zuordnungsListen;

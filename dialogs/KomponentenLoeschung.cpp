@@ -102,8 +102,11 @@ void LoescheRecord(const CVRMString& section) {
 void LoescheEintrag(TKelvoListID liste, const CVRMString& name) {
     IGlobal::DeleteValueInSection(ListSection(liste), name, 0);
     if (const char16_t* section = OrtsSection(liste)) {
+        // A location has no section of its own: a section of its name (names compare
+        // without case) belongs to some other record and stays.
         for (const char16_t* suffix : kOrtsSuffixe)
             IGlobal::DeleteKeyInSection(CVRMString(section), name + suffix, 0);
+        return;
     }
     LoescheRecord(name);
 }

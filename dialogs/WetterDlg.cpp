@@ -124,7 +124,8 @@ void CWetterDlg::Freigeben() {
     for (int id : {kIdTextTemperatur, kIdKlasse, kIdTextBei, kIdTage, kIdTextTage})
         ShowDlgItem(this, id, f.werteSichtbar);
     ShowDlgItem(this, kIdGeschuetzt, !f.werteSichtbar);
-    ShowDlgItem(this, kIdNurLesen, false);
+    ShowDlgItem(this, kIdNurLesen, f.werteSichtbar && f.nurLesen);
+    EnableDlgItem(this, kIdTage, !f.nurLesen);
     EnableDlgItem(this, ui::kIdOk, f.okAktiv);
 }
 

@@ -35,6 +35,7 @@ CWetterDlgLogik::CWetterDlgLogik(bool tovrel, bool conf) : m_tovrel(tovrel), m_c
 CWetterDlgLogik::SFreigabe CWetterDlgLogik::Freigabe() const {
     SFreigabe f;
     f.werteSichtbar = !IGlobal::IstBiboName(m_name) || m_conf;
+    f.nurLesen = m_unlesbar;
     f.okAktiv = !m_name.IsEmpty();
     return f;
 }
@@ -77,10 +78,9 @@ void CWetterDlgLogik::FuelleOrtsListe() {
 }
 
 void CWetterDlgLogik::Laden() {
-    // A location whose classes cannot be read shows zeros, unchanged: what the user enters
-    // then is stored as its classes.
     m_haeufigkeiten.fill(0.0f);
     m_geaendert = false;
+    m_unlesbar = false;
     if (m_name.IsEmpty()) {
         m_klasse = -1;
         m_tage = 0.0f;
@@ -88,7 +88,14 @@ void CWetterDlgLogik::Laden() {
     }
     m_klasse = 0;
     m_tage = 0.0f;
-    CVRMdatenProvider2::Get().GetTempHaeufigkeiten(m_name, m_haeufigkeiten, Bezugsklimaort());
+    try {
+        CVRMdatenProvider2::Get().GetTempHaeufigkeiten(m_name, m_haeufigkeiten, Bezugsklimaort());
+    } catch (const platform::UserException&) {
+        // The read error was shown. The zeros in its place are no classes of the location:
+        // a save would write them over the whole stored record.
+        m_unlesbar = true;
+        throw;
+    }
     m_tage = m_haeufigkeiten[0];
 }
 
@@ -111,8 +118,9 @@ void CWetterDlgLogik::KlasseGewaehlt(int klasse) {
 
 bool CWetterDlgLogik::Speichern(bool vonOk) {
     if (!m_geaendert) return true;
-    // Hidden library values cannot have been edited; nothing is written for them.
-    if (!Freigabe().werteSichtbar || !IstOrtGewaehlt(m_name)) {
+    // Hidden library values and those of a record that could not be read cannot have been
+    // edited; nothing is written for them.
+    if (!Freigabe().werteSichtbar || Freigabe().nurLesen || !IstOrtGewaehlt(m_name)) {
         m_geaendert = false;
         return true;
     }
@@ -147,7 +155,7 @@ bool CWetterDlgLogik::FrageSpeichern() const {
 }
 
 bool CWetterDlgLogik::Abbrechen(const std::function<bool()>& eingabenLesen) {
-    if (!m_geaendert || m_name.IsEmpty() || !Freigabe().werteSichtbar) return true;
+    if (!m_geaendert || m_name.IsEmpty() || !Freigabe().werteSichtbar || Freigabe().nurLesen) return true;
     // Entries are read only once the user wants them kept: an entry that would be refused
     // does not stand in the way of discarding it.
     if (!FrageSpeichern()) return true;

@@ -34,6 +34,7 @@ class CWetterDlgLogik {
 
     struct SFreigabe {
         bool werteSichtbar = true;  // class and days shown (else the protection note)
+        bool nurLesen = false;      // the days cannot be changed (the record could not be read)
         bool okAktiv = false;
     };
     SFreigabe Freigabe() const;
@@ -69,6 +70,7 @@ class CWetterDlgLogik {
     bool m_tovrel;
     bool m_conf;
     bool m_geaendert = false;
+    bool m_unlesbar = false;  // the location's record could not be read: shown, never written
     COrtsAuswahl m_auswahl;
     CVRMStringArray m_orte;
 };

@@ -391,6 +391,7 @@ void CSolarPage::StarteReihenfolge() {
     m_reihenfolgeModus = true;
     // While the order is edited the page counts as holding unsaved changes.
     m_geaendertVorher = m_modified;
+    m_felderVorher = FeldTexte();
     m_modified = 1;
     if (m_grid) m_grid->SetContextMenuId(kMenu);
     Freigabe();
@@ -399,7 +400,7 @@ void CSolarPage::StarteReihenfolge() {
 void CSolarPage::BeendeReihenfolge() {
     if (m_grid) m_grid->SetContextMenuId(0);
     m_reihenfolgeModus = false;
-    m_modified = m_geaendertVorher;
+    m_modified = ModifiedNachReihenfolge();
     m_wohin = HausReihenfolgen(*m_haus);
     FuelleGrid();
     Freigabe();
@@ -415,13 +416,25 @@ void CSolarPage::SpeichereReihenfolge() {
     LeseWerte();
     if (m_grid) m_grid->SetContextMenuId(0);
     m_reihenfolgeModus = false;
-    m_modified = m_geaendertVorher;
+    m_modified = ModifiedNachReihenfolge();
     for (unsigned short rang = 1; rang <= 3; ++rang) m_haus->SetSolarWohin(m_wohin[rang - 1], rang, true);
     KVSMessageBoxID(kReihenfolgeGeaendert, textid::kProduktCaption, kHinweis);
     KomponenteGeaendert(komponente::kSolar, m_anlage);
     m_wohin = HausReihenfolgen(*m_haus);
     FuelleGrid();
     Freigabe();
+}
+
+std::vector<std::u16string> CSolarPage::FeldTexte() {
+    std::vector<std::u16string> texte;
+    for (int id : Aenderungen()) texte.push_back(ui::childText(this, id));
+    return texte;
+}
+
+int CSolarPage::ModifiedNachReihenfolge() {
+    // The plant's fields stay open while the order is edited, and ending the order edit
+    // saves none of them: what was typed there meanwhile is still unsaved.
+    return m_geaendertVorher || FeldTexte() != m_felderVorher ? 1 : 0;
 }
 
 void CSolarPage::SetzeZiel(unsigned ziel) {

@@ -8,6 +8,7 @@
 // in the plant's record, the pump power in the project record.
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/records/SolareGewinne.h"
@@ -88,6 +89,8 @@ class CSolarPage : public CEingabeSeite {
     void SpeichereReihenfolge();
     void BeendeReihenfolge();
     void SetzeZiel(unsigned ziel);
+    std::vector<std::u16string> FeldTexte();
+    int ModifiedNachReihenfolge();
     void OnBerechnen();
     void OnOptimieren();
     bool Vorbedingungen();
@@ -108,6 +111,7 @@ class CSolarPage : public CEingabeSeite {
     solarseite::Reihenfolgen m_wohin;
     bool m_reihenfolgeModus = false;
     int m_geaendertVorher = 0;
+    std::vector<std::u16string> m_felderVorher;  // the plant's fields as the order edit found them
     int m_pufferGeaendert = 0;
     int32_t m_farbeWawa = 0, m_farbeHeiz = 0, m_farbeErde = 0, m_hintergrund = 0xFFFFFF;
 };

@@ -228,7 +228,8 @@ bool CTarifPage::onSetActive() {
         CKelvoApp* app = FindeKelvoAppObjekt();
         if (CKelvoDoc* dokument = app ? app->GetAktivesKelvoDoc(true) : nullptr) {
             const CVRMString tarif = dokument->ProjektText(ID_Tarif);
-            if (!tarif.empty() && tarif != m_name) {
+            // Unsaved entries for the tariff shown are asked about first; Cancel keeps it.
+            if (!tarif.empty() && tarif != m_name && CancelModifiedData(0)) {
                 LoadKomponente(tarif, dokument->GetProjektName(), CVRMString());
                 Freigabe();
             }

@@ -109,7 +109,9 @@ bool CWPSeite::onSetActive() {
     if (!m_flag) {
         if (CKelvoDoc* dokument = GetKelvoAppObjekt().GetAktivesKelvoDoc(true)) {
             const CVRMString wp = dokument->WPumpe().getConsumerName();
-            if (!wp.empty() && wp != m_auswahl) LoadKomponente(wp, dokument->GetProjektName(), CVRMString());
+            // Unsaved entries for the heat pump shown are asked about first; Cancel keeps it.
+            if (!wp.empty() && wp != m_auswahl && CancelModifiedData(0))
+                LoadKomponente(wp, dokument->GetProjektName(), CVRMString());
         }
     }
     try {

@@ -559,6 +559,10 @@ float CWQ2Page::GetEingabeF(TKelvoDatenID id) {
 // ---- saving ----------------------------------------------------------------------------
 
 bool CWQ2Page::PruefeEingaben() {
+    // The kind belongs to the first page, which may have changed and saved it since this
+    // page was filled: the checks take the record's, and this page never writes it.
+    if (!m_quelle.getName().empty())
+        m_art = CVRMdatenProvider::get().getWerte(m_quelle.getName()).get(ID_QuellMediumIdx).GetIntVal();
     CWPumpe2& wp = Dokument().WPumpe();
     const bool direkt = Direkt();
     CWQuelle2::PruefeKompatibilitaet(wp.IstGueltig() ? wp.GetWert(ID_MedienTyp).GetIntVal() : -1, m_art,
@@ -584,7 +588,6 @@ void CWQ2Page::UebernimmWerte() {
     m_quelle.get(ID_BetrWeiseIdx) = m_modus;
     m_quelle.get(ID_ZweiterETIdx) = m_zweiterET;
     m_quelle.get(ID_DimPunktTemp) = m_bivTemp;
-    m_quelle.get(ID_QuellMediumIdx) = m_art;
     m_quelle.get(ID_FSMDichte) = m_dichte;
     m_quelle.get(ID_FSMKonz) = static_cast<unsigned>(std::max(0, Ganz(m_konzentration)));
     m_quelle.get(ID_FSMSpezW) = m_spezWaerme;

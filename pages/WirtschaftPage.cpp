@@ -249,9 +249,12 @@ void CWirtschaftPage::NeuRechnenUndSpeichern() {
     try {
         CKelvoDoc* doc = Dokument();
         if (doc->Projekt().IstAenderbar(true)) {
-            doc->SetProjektDaten2(ID_VergleichJahre, m_e.invest.jahre, 0);
-            doc->SetzeProjektDaten4(ID_Zinssatz, m_e.invest.zins, 0);
-            doc->SetzeProjektDaten4(ID_Steigerung, m_steigerung, 1);
+            // The three go into the project record together: a save of the last value
+            // alone would leave the period and the interest in memory only.
+            if (doc->SetProjektDaten2(ID_VergleichJahre, m_e.invest.jahre, 0) &&
+                doc->SetzeProjektDaten4(ID_Zinssatz, m_e.invest.zins, 0) &&
+                doc->SetzeProjektDaten4(ID_Steigerung, m_steigerung, 0))
+                doc->Projekt().Speichern();
         }
     } catch (const platform::UserException&) {
     }

@@ -42,7 +42,15 @@ CKVSDatenPageProtokoll& CKVSDatenSheetProtokoll::SeiteAn(int index) const {
 
 int CKVSDatenSheetProtokoll::CanCloseAllPages() {
     for (int i = 0; i < AnzahlSeiten(); ++i) {
-        if (!SeiteAn(i).CancelModifiedData(0)) {
+        int weiter = 0;
+        try {
+            weiter = SeiteAn(i).CancelModifiedData(0);
+        } catch (...) {
+            // The page whose question failed is the one the user is to see.
+            Aktiviere(i);
+            throw;
+        }
+        if (!weiter) {
             Aktiviere(i);
             return 0;
         }

@@ -39,20 +39,25 @@ CKelvoDoc::~CKelvoDoc() {
     }
 }
 
-void CKelvoDoc::OnOpenDocument(const CVRMString& name) {
+void CKelvoDoc::OnOpenDocument(const CVRMString& name, bool neu) {
     if (name.empty()) ThrowFehler(0, nullptr, 0);
     m_name = name;
     m_sheet->SetDokument(this);
+    const auto ablehnen = [&name] {
+        CVRMString text;
+        text.Format(kProjektNichtInitialisiert, name);
+        ThrowFehlerText(text, nullptr);
+    };
+    // A listed user project without its record (its section could not be read) would be
+    // filled from the defaults, and the first save would write those over the user's values.
+    // A library project is never written.
+    if (!neu && !IGlobal::IstBiboName(name) && !HatProjektRecord(name)) ablehnen();
     CVRMdatenProvider& store = CVRMdatenProvider::get();
     try {
         store.fill(m_projekt, name);
     } catch (const platform::UserException&) {
     }
-    if (!m_projekt.IstGueltig()) {
-        CVRMString text;
-        text.Format(kProjektNichtInitialisiert, name);
-        ThrowFehlerText(text, nullptr);
-    }
+    if (!m_projekt.IstGueltig()) ablehnen();
     FuelleKomponenten();
     UpdateSolarAnlage(hinweis::kAlles, 1);
     if (HatEineSeite()) ThrowFehler(0, nullptr, 0);
@@ -77,6 +82,18 @@ void CKelvoDoc::FuelleKomponenten() {
     if (!kuehl.empty() && IKuehl::IstGeladen()) IKuehl::InitKuehlAnlage(kuehl);
     const CVRMString tarif = ProjektText(ID_Tarif);
     if (!tarif.empty()) store.fill(m_tarif, tarif);
+}
+
+bool CKelvoDoc::HatProjektRecord(const CVRMString& name) {
+    for (int bibo : {0, 1}) {
+        CVRMStringArray werte;
+        try {
+            IGlobal::GetValuesFromSection(name, werte, bibo);
+        } catch (const platform::UserException&) {
+        }
+        if (!werte.empty()) return true;
+    }
+    return false;
 }
 
 // A heat-source record that names neither a kind nor its sources (the new, still empty one
@@ -152,7 +169,23 @@ SDimWerte CKelvoDoc::GetDimWerte(const SDimAnfrage& anfrage) {
 }
 
 void CKelvoDoc::SaveKomponenten() {
+    // A library project and library records are never written into the user's database.
+    if (!m_projekt.IstAenderbar(false)) return;
+    const auto eigener = [](const CVRMString& name) { return !name.empty() && !IGlobal::IstBiboName(name); };
+    if (m_kombiQuelle.IstGueltig() && eigener(m_kombiQuelle.getConsumerName())) m_kombiQuelle.SaveDaten();
+    // A project without a solar plant or cooling has none to save; that is no error.
+    const CVRMString solar = ProjektText(ID_Solar);
+    const bool mitSolar = eigener(solar) && ISolar::IstGeladen();
+    if (mitSolar) ISolar::SaveDaten(solar);
+    const CVRMString kuehl = ProjektText(ID_Kuehl);
+    const bool mitKuehl = eigener(kuehl) && IKuehl::IstGeladen();
+    if (mitKuehl) IKuehl::SaveDaten(kuehl);
     m_projekt.Speichern();
+    // The components are taken up again as saved. The document's setter knows only the heat
+    // pump and the tariff; the plants are set up again through their own interfaces.
+    for (TKelvoDatenID id : {ID_WPumpe, ID_Tarif}) SetProjektDaten(id, ProjektText(id), 0);
+    if (mitSolar) ISolar::InitSolarAnlage(solar);
+    if (mitKuehl) IKuehl::InitKuehlAnlage(kuehl);
 }
 
 void CKelvoDoc::ResetKomponenten() {

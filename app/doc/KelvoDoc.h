@@ -58,9 +58,10 @@ class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public u
     CKelvoDoc(const CKelvoDoc&) = delete;
     CKelvoDoc& operator=(const CKelvoDoc&) = delete;
 
-    // Opens the project `name`: a project that cannot be filled is reported (3297) and
-    // raises the user exception; the document is then to be discarded.
-    void OnOpenDocument(const CVRMString& name);
+    // Opens the project `name`: a project that cannot be filled, or whose record is not in
+    // the databases (unless it is `neu`, just created and still to be written), is reported
+    // (3297) and raises the user exception; the document is then to be discarded.
+    void OnOpenDocument(const CVRMString& name, bool neu = false);
     // The project's name (the document's "path").
     const CVRMString& GetPathName() const { return m_name; }
     CVRMString GetProjektName() override { return m_name; }
@@ -316,6 +317,8 @@ class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public u
     void AktualisiereAbtauEnergie(int kind);
     void FuelleKomponenten();
     static bool HatWQuelleDaten(const CVRMString& name);
+    // Whether the user database or the library holds a record of the project.
+    static bool HatProjektRecord(const CVRMString& name);
     void ErsterQuelleKlimaort();
     // Page builders of UpdateProjektBearbeiten.
     void BaueSeiten(int hint);

@@ -10,9 +10,11 @@
 int CKelvoDoc::SaveModified() {
     try {
         if (IsEditOpen(true) && !m_sheet->CanCloseAllPages()) return 0;
-    } catch (const platform::UserException&) {
-    } catch (const std::exception& e) {
-        ShowFehlerText(CVRMString::fromUtf8(e.what()), nullptr);
+    } catch (...) {
+        // A question that failed answered nothing: closing now would throw away the pages'
+        // unsaved entries, so the project stays open with the failure shown.
+        ShowFremdenFehler(std::current_exception());
+        return 0;
     }
     // Every edit went to the database when it was made: the document itself never holds
     // anything unsaved, so there is nothing further to ask.

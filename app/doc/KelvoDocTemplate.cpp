@@ -20,10 +20,10 @@ CKelvoDocTemplate::~CKelvoDocTemplate() {
     }
 }
 
-CKelvoDoc* CKelvoDocTemplate::OpenDocumentFile(const CVRMString& name, QMdiArea& flaeche) {
+CKelvoDoc* CKelvoDocTemplate::OpenDocumentFile(const CVRMString& name, QMdiArea& flaeche, bool neu) {
     auto dokument = std::make_unique<CKelvoDoc>();
     try {
-        dokument->OnOpenDocument(name);
+        dokument->OnOpenDocument(name, neu);
     } catch (const platform::UserException&) {
         return nullptr;
     } catch (const std::exception& e) {

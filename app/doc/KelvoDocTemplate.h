@@ -26,7 +26,7 @@ class CKelvoDocTemplate {
     void SetViewMacher(ViewMacher macher) { m_viewMacher = std::move(macher); }
     // Opens the project `name` in a new child frame of `flaeche`, shown maximised; none when
     // the project could not be opened (the reason was shown).
-    CKelvoDoc* OpenDocumentFile(const CVRMString& name, QMdiArea& flaeche);
+    CKelvoDoc* OpenDocumentFile(const CVRMString& name, QMdiArea& flaeche, bool neu = false);
     const std::vector<CKelvoDoc*>& Dokumente() const { return m_reihenfolge; }
     // The frame that shows `dokument`, or none.
     CChildFrame* Rahmen(const CKelvoDoc& dokument) const;

@@ -155,8 +155,9 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger, publi
     // File > Open project: the project choice dialog, then the chosen project.
     void OnFileOpen();
     // Opens the project `name` (a bare name; a path is cut after its last separator) or
-    // brings its open window forward; none after a reported failure.
-    CKelvoDoc* OpenDocumentFile(const CVRMString& name);
+    // brings its open window forward; none after a reported failure. Only a `neu` project
+    // (just created) may still lack its record.
+    CKelvoDoc* OpenDocumentFile(const CVRMString& name, bool neu = false);
     // File > New project: a name, the new project from the defaults, opened.
     void OnFileNew();
     void AddToRecentFileList(const CVRMString& pfad);
@@ -177,6 +178,12 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger, publi
     void UpdateStammBearbeiten(int hint);
     void DeleteDatenPages(CKVSDatenSheet& sheet);
     bool StammdatenInBearbeitung(bool verbergen);
+    // Before records are deleted under the master data: false while they hold unsaved
+    // entries; otherwise they are hidden.
+    bool GibStammdatenFrei();
+    // After records were deleted: the master-data pages made afresh from the database, so
+    // that none keeps showing (and later saves) a record that is gone.
+    void LadeStammdatenNeu();
     bool PruefeStammdatenGespeichert();
     CKVSDatenSheet& GetStammdatenSheet();
     // The pages of the sheet: heat-pump data (3), heat-pump choice (10), tariff (2).

@@ -91,7 +91,7 @@ void CKelvoApp::OnFileOpen() {
     if (m_vorlage->OpenDocumentFile(name, *m_mainFrame->Arbeitsflaeche())) AddToRecentFileList(name);
 }
 
-CKelvoDoc* CKelvoApp::OpenDocumentFile(const CVRMString& pfad) {
+CKelvoDoc* CKelvoApp::OpenDocumentFile(const CVRMString& pfad, bool neu) {
     ui::WaitCursor warten;
     if (!CheckStammdaten(false)) ThrowFehler(kDatenbankDefekt, nullptr, 0);
     if (pfad.empty()) ThrowFehler(0, nullptr, 0);
@@ -105,7 +105,7 @@ CKelvoDoc* CKelvoApp::OpenDocumentFile(const CVRMString& pfad) {
     }
     if (CKelvoDoc* offen = AktiviereOffenesProjekt(name)) return offen;
     CKelvoDoc* dokument =
-        m_mainFrame ? m_vorlage->OpenDocumentFile(name, *m_mainFrame->Arbeitsflaeche()) : nullptr;
+        m_mainFrame ? m_vorlage->OpenDocumentFile(name, *m_mainFrame->Arbeitsflaeche(), neu) : nullptr;
     if (!dokument) ThrowFehler(kNichtGeoeffnet, nullptr, 0);
     AddToRecentFileList(name);
     return dokument;
@@ -115,7 +115,7 @@ void CKelvoApp::OnFileNew() {
     // The name dialog asks; the name must be free in every list of components.
     CVRMString name;
     if (!AddNeuesObjekt(kArtProjekt, name)) return;
-    CKelvoDoc* dokument = OpenDocumentFile(name);
+    CKelvoDoc* dokument = OpenDocumentFile(name, true);
     // The new record holds what the defaults gave it, written as a whole.
     if (dokument) dokument->Projekt().Speichern();
 }

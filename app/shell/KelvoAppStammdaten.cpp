@@ -186,6 +186,21 @@ bool CKelvoApp::StammdatenInBearbeitung(bool verbergen) {
     return false;
 }
 
+bool CKelvoApp::GibStammdatenFrei() {
+    if (StammdatenInBearbeitung(true)) return false;
+    return !m_stammSheet || !m_stammSheet->AnyPageModified();
+}
+
+void CKelvoApp::LadeStammdatenNeu() {
+    if (!m_stammSheet || m_stammSheet->pageCount() == 0) return;
+    try {
+        DeleteDatenPages(*m_stammSheet);
+        LadeStartKomponenten();
+    } catch (...) {
+        ShowFremdenFehler(std::current_exception());
+    }
+}
+
 bool CKelvoApp::PruefeStammdatenGespeichert() {
     struct SPruefung {
         CKVSDatenPage* seite;

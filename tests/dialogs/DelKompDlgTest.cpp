@@ -217,6 +217,43 @@ TEST_F(DelKompDlgTest, UnbenutzterEintragVerschwindetAusDerDatei) {
     EXPECT_TRUE(UserHat(u"Klimadaten", u"Mein OrtWORT=Mein Wetter"));
 }
 
+// A location keeps its values as keys in the section of its kind; a record of another kind
+// that bears its name (section names compare without case) is not the location's and stays.
+TEST_F(DelKompDlgTest, OrtNimmtNurSeineEigenenWerteMit) {
+    LadeDatenbanken({u"[Projekte]", u"Projekt1=Meier", u"[Meier]", u"Notiz=mein Haus",
+                     u"[Tarife]", u"Tarif1=Nord", u"[Nord]", u"Preis1=20",
+                     u"[WPumpen]", u"WPumpe1=Sued", u"[Sued]", u"WPident=1",
+                     u"[Klimaorte]", u"Ort1=MEIER", u"[Klimadaten]", u"MEIER=1#2#", u"MEIERANZ=1",
+                     u"[Wetterorte]", u"WOrt1=nord", u"[Wetterdaten]", u"nord=3#", u"nordANZ=1",
+                     u"[Bodenorte]", u"BOrt1=Sued", u"[Bodendaten]", u"Sued=4#", u"SuedANZ=1"},
+                    kBibo);
+    Oeffne();
+    const struct {
+        TKelvoListID liste;
+        const char* ort;
+        const char16_t* daten;
+        const char16_t* zeile;
+        const char16_t* fremd;
+        const char16_t* fremdeZeile;
+    } faelle[] = {
+        {LISTE_KLIMAORTE, "MEIER", u"Klimadaten", u"MEIERANZ=1", u"Meier", u"Notiz=mein Haus"},
+        {LISTE_WETTERORTE, "nord", u"Wetterdaten", u"nordANZ=1", u"Nord", u"Preis1=20"},
+        {LISTE_BODENORTE, "Sued", u"Bodendaten", u"SuedANZ=1", u"Sued", u"WPident=1"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.ort);
+        ASSERT_TRUE(UserHat(f.daten, f.zeile));
+        uitest::dialogs().expectMessageBox(YES);
+        Loesche(f.liste, f.ort);
+        EXPECT_FALSE(UserHat(f.daten, f.zeile));
+        EXPECT_EQ(Eintrag(f.liste, f.ort), nullptr);
+        EXPECT_TRUE(UserHat(f.fremd, f.fremdeZeile));
+    }
+    EXPECT_TRUE(UserHat(u"Projekte", u"Projekt1=Meier"));
+    EXPECT_TRUE(UserHat(u"Tarife", u"Tarif1=Nord"));
+    EXPECT_TRUE(UserHat(u"WPumpen", u"WPumpe1=Sued"));
+}
+
 TEST_F(DelKompDlgTest, VerwendeterEintragWirdNichtGeloescht) {
     LadeDatenbanken(kUser, kBibo);
     const std::string vorher = UserBytes();

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
+
 #include "tests/app/dialogs/StandortFixture.h"
 
 namespace {
@@ -224,6 +226,47 @@ TEST_F(KlimaDlgLogikTest, BibliothekNurLesbarImModus2OhneTovrelVerborgen) {
     CVRMdatenProvider2::SinusJahresgang(wuerzburg, sinus);
     EXPECT_EQ(logik.m_monate, sinus);
     EXPECT_TRUE(boxTexts().empty());
+}
+
+// A location whose record cannot be read (its monthly values are missing) shows the read
+// error and stays read-only in both modes: the zeros in place of its values never reach
+// the file, from OK, from leaving it or from Cancel.
+TEST_F(KlimaDlgLogikTest, UnlesbarerOrtZeigtDenFehlerUndBleibtNurLesbar) {
+    standorttest::Lines user = standorttest::kUser;
+    for (const char16_t* zeile : {u"[Klimaorte]", u"Ort2=80 Kaputt (D)", u"[Klimadaten]",
+                                  u"80 Kaputt (D)NAT=-14", u"80 Kaputt (D)ANZ=1",
+                                  u"80 Kaputt (D)WORT=97 Würzburg (D)_(bib)", u"[Bodenorte]",
+                                  u"BOrt2=80 Kaputter Boden (D)", u"[Bodendaten]",
+                                  u"80 Kaputter Boden (D)ANZ=1"})
+        user.push_back(zeile);
+    neuLaden(user);
+    const struct {
+        unsigned short modus;
+        const char16_t* ort;
+    } faelle[] = {
+        {CKlimaDlgLogik::kKlimaorte, u"80 Kaputt (D)"},
+        {CKlimaDlgLogik::kBodentemperaturen, u"80 Kaputter Boden (D)"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.modus);
+        CKlimaDlgLogik logik(f.modus, false);
+        logik.Init();
+        const std::string vorher = userBytes();
+        const std::size_t boxen = boxTexts().size();
+        ASSERT_TRUE(logik.OrtGewaehlt(f.ort));
+        ASSERT_EQ(boxTexts().size(), boxen + 1);
+        EXPECT_NE(boxTexts().back().find(u"Required data missing"), std::u16string::npos)
+            << QString::fromStdU16String(boxTexts().back()).toStdString();
+        EXPECT_TRUE(logik.Freigabe().nurLesen);
+        EXPECT_TRUE(logik.Freigabe().werteSichtbar);
+        logik.m_monate[0] = 4.0f;
+        logik.SetGeaendert();
+        EXPECT_TRUE(logik.Speichern(true));
+        EXPECT_TRUE(logik.Abbrechen(lies));
+        EXPECT_TRUE(logik.OrtGewaehlt(logik.Orte().GetAt(0)));
+        EXPECT_EQ(userBytes(), vorher);
+        EXPECT_EQ(boxTexts().size(), boxen + 1) << "no question for values never read";
+    }
 }
 
 TEST_F(KlimaDlgLogikTest, LeereOrtslisteOhneNamenNullwerteNurLesbarOhneOk) {

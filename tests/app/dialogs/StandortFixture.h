@@ -111,12 +111,12 @@ class StandortFixture : public testsupport::ValueStoreFixture {
     }
     ~StandortFixture() override { CVRMdatenProvider2::Release(); }
 
-    // Both databases as they were at the start, and no boxes.
-    void neuLaden() {
+    // Both databases as they were at the start (or the user database `user`), and no boxes.
+    void neuLaden(const Lines& user = kUser) {
         CVRMdatenProvider::remove();
         CVRMdatenProvider2::Release();
         CVRMglobApp::ResetForTests();
-        loadDatabases(kUser, kBibo);
+        loadDatabases(user, kBibo);
     }
     // The next message boxes answer in this order.
     void antworten(std::initializer_list<int> ids) {

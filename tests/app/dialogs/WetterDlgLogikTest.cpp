@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
+
 #include "tests/app/dialogs/StandortFixture.h"
 
 namespace {
@@ -35,6 +37,33 @@ class WetterDlgLogikTest : public standorttest::StandortFixture {
         return reihe.substr(anfang, reihe.find(u'#', anfang) - anfang);
     }
 };
+
+// A location whose classes cannot be read (the record lost its row) shows the read error
+// and stays read-only: the zeros in place of its classes never reach the file.
+TEST_F(WetterDlgLogikTest, UnlesbarerOrtZeigtDenFehlerUndBleibtNurLesbar) {
+    standorttest::Lines user = standorttest::kUser;
+    for (const char16_t* zeile : {u"[Wetterorte]", u"WOrt2=80 Kaputtes Wetter (D)", u"[Wetterdaten]",
+                                  u"80 Kaputtes Wetter (D)ANZ=1"})
+        user.push_back(zeile);
+    neuLaden(user);
+    CWetterDlgLogik logik = Wetter();
+    const std::string vorher = userBytes();
+    ASSERT_TRUE(logik.OrtGewaehlt(u"80 Kaputtes Wetter (D)"));
+    ASSERT_EQ(boxTexts().size(), 1u);
+    EXPECT_NE(boxTexts()[0].find(u"Required data missing"), std::u16string::npos)
+        << QString::fromStdU16String(boxTexts()[0]).toStdString();
+    EXPECT_TRUE(logik.Freigabe().nurLesen);
+    tippe(logik, 3.0f);
+    EXPECT_TRUE(logik.Speichern(true));
+    tippe(logik, 3.0f);
+    EXPECT_TRUE(logik.Abbrechen([] { return true; }));
+    tippe(logik, 3.0f);
+    EXPECT_TRUE(logik.OrtGewaehlt(kEigenes));
+    EXPECT_EQ(userBytes(), vorher);
+    EXPECT_EQ(boxTexts().size(), 1u) << "no question for classes never read";
+    // A readable location is editable again.
+    EXPECT_FALSE(logik.Freigabe().nurLesen);
+}
 
 TEST_F(WetterDlgLogikTest, TageErreichenIhreKlasseVorKlassenwechselUndSpeichern) {
     CWetterDlgLogik logik = Wetter();

@@ -480,6 +480,28 @@ TEST_F(KostenVergleichTest, ZusatzkostenUndInvestitionsDialog) {
     }
 }
 
+// Re-calculate on the economics page of the user's project stores the period, the interest
+// and the price increase with the project record, all three in the file.
+TEST_F(KostenVergleichTest, WirtschaftNeuBerechnenSpeichertAlleDrei) {
+    Starte();
+    auto& d = uitest::dialogs();
+    CKelvoDoc& doc = OeffneUeberMenu(EigenesProjekt(u"Haus Meier", u"ground probe monovalent"));
+    Vergleiche(doc, [&](QDialog& sheet) {
+        d.expectMessageBox(1);  // no investment costs
+        Tabs(sheet).setCurrentIndex(1);
+        uitest::processEvents();
+        Tippe(sheet, WI::kIdJahre, QStringLiteral("15"));
+        Tippe(sheet, WI::kIdZins, QStringLiteral("4.5"));
+        Tippe(sheet, WI::kIdSteigerung, QStringLiteral("3"));
+        d.expectMessageBox(1);  // no investment costs
+        Klicke(sheet, WI::kIdNeuRechnen);
+        Klicke(sheet, 2);
+    });
+    EXPECT_EQ(Eintrag(u"Haus Meier", u"VergleichJahre"), std::optional<std::u16string>(u"15"));
+    EXPECT_EQ(Eintrag(u"Haus Meier", u"Zinssatz").value_or(u"").substr(0, 3), u"4.5");
+    EXPECT_EQ(Eintrag(u"Haus Meier", u"Steigerung").value_or(u"").substr(0, 1), u"3");
+}
+
 // The economics page of a library project: a period outside 1..50 is refused, and a valid
 // one counts but is not stored (the model tells why).
 TEST_F(KostenVergleichTest, WirtschaftBibliotheksprojektUndZeitraum) {

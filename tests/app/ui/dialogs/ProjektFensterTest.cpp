@@ -171,7 +171,8 @@ TEST_F(ProjektFensterTest, DeutschesFenster) {
 // The notice: an emptied notice is saved like any other, so that it can be removed.
 TEST_F(ProjektFensterTest, NotizWirdBeimVerlassenGespeichertAuchLeer) {
     Starte();
-    ASSERT_EQ(app->AddUniqueString(0, u"Meier"), 1);
+    // A record of its own (a listed project without one is not opened), without a notice.
+    EigenesProjekt(u"Meier", {{u"AnzahlWP", u"1"}});
     app->OpenDocumentFile(u"Meier");
     CKelvoView1* view = AktiverView();
     auto* notiz = qobject_cast<QLineEdit*>(ui::child(view, CKelvoView1::kIdcNotiz));
@@ -248,7 +249,7 @@ TEST_F(ProjektFensterTest, WaermepumpeWechseltBeimVerlassenDesFeldes) {
     EXPECT_EQ(view->GetDocument().ProjektText(ID_WPumpe), sonde.toStdU16String());
 
     // A project of the user's without a heat source takes any heat pump.
-    EigenesProjekt(u"Meier", {});
+    EigenesProjekt(u"Meier", {{u"AnzahlWP", u"1"}});
     view = Oeffne(u"Meier", 0);
     box = Combo(view, CKelvoView1::kIdcWPumpe);
     d.expectMessageBox(1);

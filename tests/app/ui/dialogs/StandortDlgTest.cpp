@@ -175,6 +175,48 @@ TEST_F(StandortDlgTest, BibliotheksregelnUndLeereListeSindZuSehen) {
     EXPECT_TRUE(d.boxes().empty());
 }
 
+// A location whose record cannot be read (its values are missing) shows the read error and
+// stays read-only in the climate and the weather dialog; OK writes nothing.
+TEST_F(StandortDlgTest, UnlesbarerOrtBleibtNurLesbar) {
+    standorttest::Lines user = standorttest::kUser;
+    for (const char16_t* zeile : {u"[Klimaorte]", u"Ort2=80 Kaputt (D)", u"[Klimadaten]",
+                                  u"80 Kaputt (D)NAT=-14", u"80 Kaputt (D)ANZ=1", u"[Wetterorte]",
+                                  u"WOrt2=80 Kaputtes Wetter (D)", u"[Wetterdaten]",
+                                  u"80 Kaputtes Wetter (D)ANZ=1"})
+        user.push_back(zeile);
+    CVRMdatenProvider::remove();
+    CVRMdatenProvider2::Release();
+    testsupport::WriteDatabaseFile(ordner.file("user.dat"), user);
+    ASSERT_EQ(CVRMglobApp::Get().SetDatenDatei(pfad("user.dat")), 1);
+    const std::string vorher = bytes();
+    auto& d = uitest::dialogs();
+    d.expectDialog(u"Location: climate data", [&](QDialog& dlg) {
+        d.expectMessageBox(1);  // the read error
+        waehle(dlg, CKlimaDlg::kIdOrt, QStringLiteral("80 Kaputt (D)"));
+        ASSERT_EQ(d.boxes().size(), 1u);
+        EXPECT_NE(d.boxes()[0].text.find(u"Required data missing"), std::u16string::npos);
+        EXPECT_TRUE(nurLesen(dlg, 1157));
+        EXPECT_TRUE(nurLesen(dlg, CKlimaDlg::kIdNormAussenTemp));
+        EXPECT_TRUE(sichtbar(dlg, 1878));  // "(values read-only)"
+        druecke(dlg, 1);
+    });
+    d.expectDialog(u"Weather data for monoenerg./bivalent mode of operation", [&](QDialog& dlg) {
+        d.expectMessageBox(1);  // the read error
+        waehle(dlg, CWetterDlg::kIdOrt, QStringLiteral("80 Kaputtes Wetter (D)"));
+        ASSERT_EQ(d.boxes().size(), 2u);
+        EXPECT_NE(d.boxes()[1].text.find(u"Required data missing"), std::u16string::npos);
+        EXPECT_TRUE(sichtbar(dlg, CWetterDlg::kIdTage));
+        EXPECT_FALSE(frei(dlg, CWetterDlg::kIdTage));
+        EXPECT_TRUE(sichtbar(dlg, 1683));  // "(values read-only)"
+        uitest::saveArtifact(dlg, "weather-unreadable");
+        druecke(dlg, 1);
+    });
+    CKlimaDlg(CKlimaDlgLogik::kKlimaorte, nullptr, false).doModal();
+    CWetterDlg(nullptr, false, false).doModal();
+    EXPECT_EQ(bytes(), vorher);
+    EXPECT_EQ(d.boxes().size(), 2u);
+}
+
 // Days typed for a class and then another class chosen with the mouse stay with the class
 // they were typed for.
 TEST_F(StandortDlgTest, TageBleibenBeiIhrerKlasseWennDieKlasseMitDerMausGewechseltWird) {

@@ -304,6 +304,48 @@ TEST_F(KelvoDocTest, ProjektDasNichtAufgehtMeldet3584) {
     EXPECT_EQ(Eintrag(u"Kaputt", u"AnzahlWP"), std::optional<std::u16string>(u"0"));
 }
 
+// A project whose section header is damaged in the file keeps its values only in the copy
+// the database keeps of the file: opening it is refused with its name, and nothing is
+// written in place of its record.
+TEST_F(KelvoDocTest, ProjektOhneLesbarenRecordWirdAbgelehnt) {
+    Starte();
+    CKelvoDoc& doc = NeuesProjekt(u"Meier");
+    ASSERT_EQ(doc.SetProjektDaten(ID_Notiz, CVRMString(u"mein Haus"), 1), 1);
+    const std::filesystem::path datei(app->GetAktDatenbank().toUtf8());
+    app->ExitInstance();
+    app.reset();
+    CVRMdatenProvider::remove();
+    CVRMglobApp::ResetForTests();
+    IBasis::Leeren();
+    ISolar::Leeren();
+    // The header line loses its closing bracket, in whatever encoding the file is written.
+    std::string bytes = testsupport::ReadFileBytes(datei);
+    const QString kopf = QStringLiteral("[meier]");
+    const std::string utf8 = kopf.toStdString();
+    const std::string utf16(reinterpret_cast<const char*>(kopf.utf16()), static_cast<size_t>(kopf.size()) * 2);
+    const bool breit = bytes.find(utf16) != std::string::npos;
+    const std::string& alt = breit ? utf16 : utf8;
+    const std::size_t pos = bytes.find(alt);
+    ASSERT_NE(pos, std::string::npos);
+    bytes.erase(pos + alt.size() - (breit ? 2 : 1), breit ? 2 : 1);
+    testsupport::WriteFileBytes(datei, bytes);
+
+    auto& d = uitest::dialogs();
+    d.expectMessageBox(1);  // the damaged file, kept beside it
+    app = std::make_unique<CKelvoApp>();
+    ASSERT_TRUE(app->InitInstance(umgebung));
+    ASSERT_EQ(d.boxes().size(), 1u);
+    const std::string vorher = testsupport::ReadFileBytes(datei);
+    d.expectMessageBox(1);
+    d.expectMessageBox(1);
+    EXPECT_THROW(app->OpenDocumentFile(u"Meier"), platform::UserException);
+    ASSERT_EQ(d.boxes().size(), 3u);
+    EXPECT_EQ(d.boxes()[1].text, u"Could not initialize project 'Meier'!");
+    EXPECT_TRUE(app->Dokumente().empty());
+    EXPECT_EQ(testsupport::ReadFileBytes(datei), vorher);
+    EXPECT_EQ(Eintrag(u"Meier", u"Notiz"), std::nullopt);
+}
+
 // Open project without any project in either database: 3278 and no dialog.
 TEST_F(KelvoDocTest, OeffnenOhneProjekteMeldet3278OhneDialog) {
     Starte();

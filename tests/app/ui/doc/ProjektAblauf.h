@@ -32,10 +32,15 @@ class AblaufSeite : public testsupport::TestDatenPage {
         aufrufe.push_back("Load:" + key.toUtf8());
     }
     void SetPageTitle(const CVRMString& name) override { aufrufe.push_back("Title:" + name.toUtf8()); }
+    int SaveModifiedData() override {
+        if (wirftBeimSpeichern) throw std::runtime_error("disk full");
+        return TestDatenPage::SaveModifiedData();
+    }
     void Aendere() { m_modified = 1; }
 
     int wizardFlag;
     bool wirftBeimLaden = false;
+    bool wirftBeimSpeichern = false;
 };
 
 // The dimensioning page's stand-in: Finish hands the design the test chose to the document;

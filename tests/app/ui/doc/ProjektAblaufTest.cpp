@@ -15,8 +15,9 @@ using projektablauf::ProjektAblaufTest;
 constexpr std::u16string_view kDurchfluss = u"Please do not forget to input the associated flow-through";
 constexpr std::u16string_view kSeitenOffen = u"Please, first close the data page(s).";
 
-// The project page holds changes in the shown sheet; closing the frame asks it. Cancel and a
-// save that fails keep the project open; No and a save that works let it close.
+// The project page holds changes in the shown sheet; closing the frame asks it. Cancel, a
+// save that fails and a save that breaks off with an error (shown) keep the project open
+// with the page's changes; No and a save that works let it close.
 TEST_F(ProjektAblaufTest, SchliessenFragtSeitenMitAenderungen) {
     StarteMitSeiten();
     struct Fall {
@@ -24,10 +25,12 @@ TEST_F(ProjektAblaufTest, SchliessenFragtSeitenMitAenderungen) {
         int antwort;
         bool speichernGelingt;
         bool bleibtOffen;
+        bool wirft = false;
     };
     const Fall faelle[] = {
         {"cancel", platform::id::CANCEL, true, true},
         {"yes, save fails", platform::id::YES, false, true},
+        {"yes, save throws", platform::id::YES, true, true, true},
         {"no", platform::id::NO, true, false},
         {"yes, saved", platform::id::YES, true, false},
     };
@@ -40,15 +43,20 @@ TEST_F(ProjektAblaufTest, SchliessenFragtSeitenMitAenderungen) {
         AblaufSeite* seite = Seite(*doc, CKelvoDoc::kProjektSeite);
         seite->Aendere();
         seite->speichernGelingt = f.speichernGelingt;
+        seite->wirftBeimSpeichern = f.wirft;
         const std::size_t boxen = d.boxes().size();
         d.expectMessageBox(f.antwort);
+        if (f.wirft) d.expectMessageBox(platform::id::OK);  // the failure, shown
         // As the user closes it: Project > Close project (the frame has no system menu).
         ASSERT_TRUE(Befehl(57602)->isEnabled());
         Befehl(57602)->trigger();
         uitest::processEvents();
-        ASSERT_EQ(d.boxes().size(), boxen + 1) << f.name;
+        ASSERT_EQ(d.boxes().size(), boxen + (f.wirft ? 2 : 1)) << f.name;
+        if (f.wirft) EXPECT_EQ(d.boxes().back().text, u"disk full");
         EXPECT_EQ(IstOffen(doc), f.bleibtOffen) << f.name;
         if (f.bleibtOffen) {
+            EXPECT_TRUE(seite->IsDatenModified()) << f.name;
+            seite->wirftBeimSpeichern = false;
             // The page that kept the project open is the one in front.
             EXPECT_EQ(doc->DatenSheet().activePage(), doc->GetSeite(CKelvoDoc::kProjektSeite)) << f.name;
             EXPECT_TRUE(doc->DatenSheet().isVisible()) << f.name;
@@ -64,6 +72,28 @@ TEST_F(ProjektAblaufTest, SchliessenFragtSeitenMitAenderungen) {
     uitest::processEvents();
     EXPECT_EQ(d.boxes().size(), boxen);
     EXPECT_FALSE(IstOffen(doc));
+}
+
+// Saving the components writes what the project holds unsaved: the sources' records and the
+// project record reach the file, and the heat pump and tariff are taken up again. A project
+// without solar plant or cooling saves without an error.
+TEST_F(ProjektAblaufTest, KomponentenSpeichernSchreibtQuellenUndProjekt) {
+    StarteMitSeiten();
+    CKelvoDoc& doc = EigenesProjekt();
+    ASSERT_NE(QuellWert(kQuelle1, ID_VolStrom), std::optional<std::u16string>(u"4.200000"));
+    doc.GetWQuelle(1)->GetWert(ID_VolStrom) = 4.2f;
+    doc.Projekt().GetWert(ID_Notiz) = CVRMString(u"gespeichert mit den Komponenten");
+    const CVRMString wpumpe = doc.ProjektText(ID_WPumpe);
+    ASSERT_NE(Eintrag(kName, u"Notiz"), std::optional<std::u16string>(u"gespeichert mit den Komponenten"));
+    const std::size_t boxen = BoxTexte().size();
+    doc.SaveKomponenten();
+    EXPECT_EQ(BoxTexte().size(), boxen);
+    ASSERT_TRUE(QuellWert(kQuelle1, ID_VolStrom).has_value());
+    EXPECT_FLOAT_EQ(QString::fromStdU16String(*QuellWert(kQuelle1, ID_VolStrom)).toFloat(), 4.2f);
+    EXPECT_EQ(Eintrag(kName, u"Notiz"), std::optional<std::u16string>(u"gespeichert mit den Komponenten"));
+    EXPECT_EQ(Eintrag(kName, u"WPumpe"), std::optional<std::u16string>(wpumpe));
+    EXPECT_EQ(doc.WPumpe().getConsumerName(), wpumpe);
+    EXPECT_TRUE(doc.Tarif().IstGueltig());
 }
 
 // A second source starts with the first one's mode, bivalence temperature and second

@@ -198,4 +198,63 @@ TEST_F(QuellenNutzerTest, NeuesProjektSpeichertOhneSchichtHinweis) {
     EXPECT_TRUE(wert(ID_Boden1).value_or(u"").starts_with(u"gravel (average wet)"));
 }
 
+// The kind of source belongs to the first page. The user types on the second page, changes
+// the kind on the first and saves it there, then saves the second page: the file keeps the
+// kind the first page saved.
+TEST_F(QuellenNutzerTest, ZweiteSeiteSchreibtDieArtDerErstenNichtZurueck) {
+    Starte();
+    auto& d = uitest::dialogs();
+    d.expectDialog(u"Enter new name", [](QDialog& dlg) {
+        uitest::type(*ui::child(&dlg, 1033), QStringLiteral("Kruse"));
+        uitest::click(*ui::child(&dlg, 1), {5, 5});
+    });
+    Befehl(57600)->trigger();
+    uitest::processEvents();
+    dokument = app->GetAktivesKelvoDoc(true);
+    ASSERT_NE(dokument, nullptr);
+    const CVRMString kombi = dokument->ProjektText(ID_WQuelle);
+    d.expectDialog(u"Kruse", [&](QDialog& dlg) {
+        for (QPushButton* knopf : dlg.findChildren<QPushButton*>())
+            if (knopf->isVisible() && knopf->text() == QStringLiteral("Cancel")) uitest::click(*knopf, {5, 5});
+    });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    const CVRMString quelle = kombi + u"_(1)";
+    const std::u16string art = CVRMwerteListe::getKey(ID_QuellMediumIdx);
+    ASSERT_EQ(Eintrag(quelle, art), std::optional<std::u16string>(u"0"));  // a vertical probe
+
+    auto* view = dynamic_cast<CKelvoView1*>(Frame().Arbeitsflaeche()->currentSubWindow()->widget());
+    ASSERT_NE(view, nullptr);
+    auto& knopf = Element<QWidget>(*view, CKelvoView1::kIdcQuellDaten);
+    uitest::click(knopf, knopf.rect().center());
+    uitest::processEvents();
+    auto* seite1 = dynamic_cast<CWQ1Page*>(dokument->GetSeite(CKelvoDoc::kWQ1Seite));
+    auto* seite2 = dynamic_cast<CWQ2Page*>(dokument->GetSeite(CKelvoDoc::kWQ2Seite));
+    ASSERT_NE(seite1, nullptr);
+    ASSERT_NE(seite2, nullptr);
+    const auto zeige = [&](CEingabeSeite* seite) {
+        Sheet().setActivePage(Sheet().indexOf(seite));
+        uitest::processEvents();
+        ASSERT_TRUE(seite->isVisible());
+    };
+    zeige(seite2);
+    Tippe(*seite2, CWQ2Page::kIdVolStrom, QStringLiteral("3.1"));
+    Verlasse(*seite2, CWQ2Page::kIdVolStrom);
+    ASSERT_EQ(seite2->m_modified, 1);
+
+    zeige(seite1);
+    WaehleIndex(*seite1, CWQ1Page::kIdArt, quellart::kKollektor);
+    Druecke(*seite1, CEingabeSeite::kIdSpeichern);
+    ASSERT_EQ(seite1->m_modified, 0);
+    ASSERT_EQ(Eintrag(quelle, art), std::optional<std::u16string>(u"1"));
+
+    zeige(seite2);
+    Druecke(*seite2, CEingabeSeite::kIdSpeichern);
+    EXPECT_EQ(seite2->m_modified, 0);
+    EXPECT_EQ(Eintrag(quelle, art), std::optional<std::u16string>(u"1"));
+    const auto strom = Eintrag(quelle, CVRMwerteListe::getKey(ID_VolStrom));
+    ASSERT_TRUE(strom.has_value());
+    EXPECT_FLOAT_EQ(QString::fromStdU16String(*strom).toFloat(), 3.1f);
+}
+
 }  // namespace

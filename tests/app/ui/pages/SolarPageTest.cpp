@@ -115,6 +115,44 @@ TEST_F(SolarPageTest, CancelOfTheOrderEditRestoresTheHouseOrder) {
     EXPECT_NE(BoxTexte()[0].find(u"end the editing"), std::u16string::npos);
 }
 
+// The plant's fields stay open while the order is edited: what is typed there is still
+// unsaved when the order edit ends, by Save order or by Cancel, and a later Save writes it.
+TEST_F(SolarPageTest, WhatWasTypedWhileTheOrderWasEditedStaysUnsaved) {
+    Meier();
+    CSolarPage& seite = Seite();
+    const auto flaeche = [this] { return QString::fromStdU16String(Datei(kMeierAnlage, u"KFlaeche")).toFloat(); };
+    struct Fall {
+        const char* name;
+        int ende;
+        float getippt;
+    };
+    const Fall faelle[] = {
+        {"save order", CSolarPage::kIdOrderSpeichern, 12.0f},
+        {"cancel", CSolarPage::kIdOrderAbbrechen, 13.0f},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        ASSERT_EQ(seite.m_modified, 0);
+        const float vorher = flaeche();
+        ASSERT_GT(vorher, 0.0f);
+        Druecke(seite, CSolarPage::kIdAendern);
+        Tippe(seite, CSolarPage::kIdFlaeche, QString::number(static_cast<double>(f.getippt)));
+        if (f.ende == CSolarPage::kIdOrderSpeichern) uitest::dialogs().expectMessageBox(platform::id::OK);
+        Druecke(seite, f.ende);
+        EXPECT_FALSE(seite.IstReihenfolgeModus());
+        EXPECT_EQ(seite.m_modified, 1);
+        EXPECT_TRUE(Aktiv(seite, CEingabeSeite::kIdSpeichern));
+        EXPECT_EQ(flaeche(), vorher);
+        Druecke(seite, CEingabeSeite::kIdSpeichern);
+        EXPECT_EQ(seite.m_modified, 0);
+        EXPECT_EQ(flaeche(), f.getippt);
+    }
+    // An order edit with nothing typed leaves the page as it found it.
+    Druecke(seite, CSolarPage::kIdAendern);
+    Druecke(seite, CSolarPage::kIdOrderAbbrechen);
+    EXPECT_EQ(seite.m_modified, 0);
+}
+
 // With the "conf" switch the library's plant may be edited, but the user database takes
 // no library records: the save is refused with a message instead of seeming to succeed.
 TEST_F(SolarPageTest, WithConfALibraryPlantIsNotReportedAsSaved) {

@@ -7,10 +7,12 @@
 #include <QComboBox>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QTreeWidget>
 
 #include "app/frame/MainFrame.h"
 #include "core/text/ResManager.h"
 #include "core/value/VRMdatenProvider.h"
+#include "dialogs/DelKompDlg.h"
 #include "dialogs/MonateDlg.h"
 #include "model/tariff/Tarif2.h"
 #include "pages/TarifPage.h"
@@ -206,6 +208,105 @@ TEST_F(TarifPageTest, TarifEinesProjektsNurNachFrage) {
     EXPECT_EQ(Eintrag(seite.TarifName(), u"Preis1"), std::optional<std::u16string>(u"30.000000"));
     // The project's tariff took the new price.
     EXPECT_FLOAT_EQ(doc.Tarif().GetWert(ID_Preis1).GetFloatVal(), 30.0f);
+}
+
+// Delete components is refused while the master data hold unsaved entries; otherwise the
+// deleted tariff is gone from the master data too: shown again, they neither show it nor
+// write it back.
+TEST_F(TarifPageTest, KomponentenLoeschenNichtUnterDenStammdaten) {
+    P& seite = NeuerTarif(QStringLiteral("Weg"));
+    Tippe(seite, P::kIdPreis1, QStringLiteral("30"));
+    const auto datei = Bytes();
+    CMainFrame& frame = *app->GetMainFrame();
+    const auto loeschen = [&] {
+        frame.Router().updateActions(frame.menuBar()->actions());
+        ui::findAction(frame.menuBar(), 32840)->trigger();
+        uitest::processEvents();
+    };
+    uitest::dialogs().expectMessageBox(OK);
+    loeschen();
+    EXPECT_EQ(BoxTexte().back(), Sprachtext(3581));
+    EXPECT_TRUE(seite.isVisible());
+    EXPECT_EQ(seite.m_modified, 1);
+    EXPECT_EQ(Bytes(), datei);
+
+    Druecke(seite, CEingabeSeite::kIdSpeichern);
+    ASSERT_EQ(Eintrag(u"Weg", u"Preis1"), std::optional<std::u16string>(u"30.000000"));
+    uitest::dialogs().expectDialog(Sprachtext(4586), [&](QDialog& d) {
+        auto& dlg = static_cast<CDelKompDlg&>(d);
+        QTreeWidgetItem* gruppe = dlg.Gruppe(LISTE_TARIFE);
+        ASSERT_NE(gruppe, nullptr);
+        ASSERT_EQ(gruppe->childCount(), 1);
+        dlg.Baum()->setCurrentItem(gruppe->child(0));
+        uitest::dialogs().expectMessageBox(YES);
+        uitest::click(*ui::child(&dlg, CDelKompDlg::kIdcLoeschen), {5, 5});
+        uitest::click(*ui::child(&dlg, 1), {5, 5});
+    });
+    loeschen();
+    EXPECT_EQ(Eintrag(u"Weg", u"Preis1"), std::nullopt);
+
+    frame.Router().updateActions(frame.menuBar()->actions());
+    ui::findAction(frame.menuBar(), 32835)->trigger();
+    uitest::processEvents();
+    auto* neu = dynamic_cast<P*>(app->GetStammSeite(CKVSDatenSheetProtokoll::kTarif));
+    ASSERT_NE(neu, nullptr);
+    ASSERT_TRUE(neu->isVisible());
+    EXPECT_NE(neu->TarifName(), u"Weg");
+    EXPECT_EQ(Element<QComboBox>(*neu, P::kIdAuswahl).findText(QStringLiteral("Weg")), -1);
+    EXPECT_EQ(Eintrag(u"Weg", u"Preis1"), std::nullopt);
+}
+
+// Opened from the project window the page follows the active project's tariff; entries
+// for the tariff it shows are asked about first. Cancel keeps the tariff and the entries,
+// No drops them, Yes saves them; No and Yes then show the project's tariff.
+TEST_F(TarifPageTest, FolgtDemProjektErstNachDerFrage) {
+    CKelvoDoc& doc = NeuesProjekt(QStringLiteral("Meier"));
+    const CVRMString andererTarif = doc.ProjektText(ID_Tarif);
+    NeuerTarif(QStringLiteral("Eigen"));
+    struct Fall {
+        const char* name;
+        int antwort;
+        CVRMString zeigt;
+        bool geaendert;
+        const char16_t* preis;
+    };
+    const Fall faelle[] = {
+        {"cancel", platform::id::CANCEL, u"Eigen", true, nullptr},
+        {"no", NO, andererTarif, false, nullptr},
+        {"yes", YES, andererTarif, false, u"41.000000"},
+    };
+    CKVSDatenSheet& sheet = Stammdaten();
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        // The project uses the user's tariff; its page, from the project window, shows it.
+        ASSERT_EQ(doc.SetProjektDaten(ID_Tarif, CVRMString(u"Eigen"), 1), 1);
+        app->BearbeiteTarif(0);
+        uitest::processEvents();
+        auto* seite = dynamic_cast<P*>(app->GetStammSeite(CKVSDatenSheetProtokoll::kTarif));
+        ASSERT_NE(seite, nullptr);
+        ASSERT_EQ(seite->TarifName(), u"Eigen");
+        Tippe(*seite, P::kIdPreis1, QStringLiteral("41"));
+        ASSERT_EQ(seite->m_modified, 1);
+        const auto preisVorher = Eintrag(u"Eigen", u"Preis1");
+        // The user goes to the heat-pump page; meanwhile the project takes another tariff.
+        ASSERT_TRUE(sheet.setActivePage(sheet.indexOf(app->GetStammSeite(CKVSDatenSheetProtokoll::kWP2))));
+        ASSERT_EQ(doc.SetProjektDaten(ID_Tarif, andererTarif, 1), 1);
+        const std::size_t boxen = BoxTexte().size();
+        uitest::dialogs().expectMessageBox(f.antwort);
+        sheet.setActivePage(sheet.indexOf(seite));
+        uitest::processEvents();
+        ASSERT_GT(BoxTexte().size(), boxen);
+        EXPECT_EQ(BoxTexte()[boxen], Sprachtext(3232));  // "Save changed tariff data?"
+        EXPECT_EQ(seite->TarifName(), f.zeigt);
+        EXPECT_EQ(seite->m_modified, f.geaendert ? 1 : 0);
+        EXPECT_EQ(Eintrag(u"Eigen", u"Preis1"),
+                  f.preis ? std::optional<std::u16string>(f.preis) : preisVorher);
+        if (f.geaendert) {
+            // Dropped, for the next case to start from the stored tariff.
+            uitest::dialogs().expectMessageBox(NO);
+            ASSERT_EQ(seite->CancelModifiedData(0), 1);
+        }
+    }
 }
 
 // A library tariff is shown, not edited: its fields and buttons stay off.

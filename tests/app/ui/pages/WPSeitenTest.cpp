@@ -212,6 +212,57 @@ TEST_F(WPSeitenTest, WechselDerWaermepumpe) {
     EXPECT_TRUE(wp2.TabelleBearbeitet());
 }
 
+// Opened from the project window the heat-pump pages follow the active project's heat
+// pump; entries for the one shown are asked about first. Cancel keeps heat pump and
+// entries, No drops them, Yes saves them; No and Yes then show the project's heat pump.
+TEST_F(WPSeitenTest, FolgtDemProjektErstNachDerFrage) {
+    CKelvoDoc& doc = NeuesProjekt(QStringLiteral("Meier"));
+    EigeneWPumpe(u"Alpha", 0);
+    EigeneWPumpe(u"Beta", 0);
+    const std::u16string key = CVRMwerteListe::getKey(ID_LeistungUP);
+    struct Fall {
+        const char* name;
+        int antwort;
+        const char16_t* zeigt;
+        bool geaendert;
+        const char16_t* gespeichert;
+    };
+    const Fall faelle[] = {
+        {"cancel", CANCEL, u"Alpha", true, nullptr},
+        {"no", NO, u"Beta", false, nullptr},
+        {"yes", YES, u"Beta", false, u"66"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        ASSERT_EQ(doc.SetProjektDaten(ID_WPumpe, CVRMString(u"Alpha"), 1), 1);
+        ASSERT_TRUE(app->ZeigeStammdaten(CKVSDatenSheetProtokoll::kWP2, 0, CVRMString()));
+        uitest::processEvents();
+        CWP2Page& seite = WP2();
+        ASSERT_EQ(seite.Geladen(), CVRMString(u"Alpha"));
+        Tippe(seite, CWP2Page::kIdLeistungUP, QStringLiteral("66"));
+        ASSERT_EQ(seite.m_modified, 1);
+        const auto vorher = Eintrag(u"Alpha", key);
+        // The user goes to the tariff page; meanwhile the project takes another heat pump.
+        ASSERT_TRUE(Stammdaten().setActivePage(
+            Stammdaten().indexOf(app->GetStammSeite(CKVSDatenSheetProtokoll::kTarif))));
+        ASSERT_EQ(doc.SetProjektDaten(ID_WPumpe, CVRMString(u"Beta"), 1), 1);
+        const std::size_t boxen = uitest::dialogs().boxes().size();
+        uitest::dialogs().expectMessageBox(f.antwort);
+        Stammdaten().setActivePage(Stammdaten().indexOf(&seite));
+        uitest::processEvents();
+        ASSERT_GT(uitest::dialogs().boxes().size(), boxen);
+        EXPECT_EQ(uitest::dialogs().boxes()[boxen].text, Sprachtext(3177));
+        EXPECT_EQ(seite.Geladen(), CVRMString(f.zeigt));
+        EXPECT_EQ(seite.m_modified, f.geaendert ? 1 : 0);
+        EXPECT_EQ(Eintrag(u"Alpha", key),
+                  f.gespeichert ? std::optional<std::u16string>(f.gespeichert) : vorher);
+        if (f.geaendert) {
+            uitest::dialogs().expectMessageBox(NO);
+            ASSERT_EQ(seite.CancelModifiedData(0), 1);
+        }
+    }
+}
+
 // "Save table" sorts the typed rows by source temperature, drops rows without one, writes
 // exactly the records taken and removes the other keys.
 TEST_F(WPSeitenTest, TabelleSortiertUndSchreibt) {
