@@ -5,6 +5,7 @@
 
 #include "controls/small/EnablerDisabler.h"
 #include "core/text/ResManager.h"
+#include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
 #include "dialogs/DlgProgress.h"
 #include "model/app/KelvoAppServices.h"
@@ -12,6 +13,7 @@
 #include "model/errors/Fehler.h"
 #include "model/heatpump/WPumpe2.h"
 #include "model/house/Haus2.h"
+#include "model/source/WQuelle2.h"
 #include "platform/errors/UserException.h"
 #include "platform/ui/DialogTemplate.h"
 
@@ -173,14 +175,19 @@ void CDlgCalcDPT::PruefeWaermepumpe() {
     if (m_wpName.empty()) return;
     CWPumpe2 wp;
     CVRMdatenProvider::get().fill(wp, m_wpName);
-    m_medium = wp.GetWert(ID_MedienTyp).GetIntVal();
     wp.SetAnzahl(static_cast<unsigned>(m_anzahl));
-    const auto dimWerte = [this](int t) {
+    CWQuelle2* quelle = m_doc.GetWQuelle(1);
+    if (!quelle) ThrowFehler(textid::kNichtInitialisiert, u"CDlgCalcDPT::PruefeWaermepumpe");
+    // The design values follow the project's source, not the medium the unit is built for.
+    // Each tested temperature is a point where the heat pump would carry the load alone, so
+    // an air source is taken at that temperature rather than at the design outdoor one.
+    const auto dimWerte = [this, quelle](int t) {
         SDimAnfrage anfrage;
-        anfrage.quellenArt = m_medium;
+        anfrage.quellenArt = quelle->GetWert(ID_QuellMediumIdx).GetIntVal();
         anfrage.dimTemp = static_cast<float>(t);
+        anfrage.parallelBetrieb = true;
         anfrage.anzahlWP = m_anzahl;
-        anfrage.quelle = m_doc.GetWQuelle(1);
+        anfrage.quelle = quelle;
         return m_doc.GetDimWerte(anfrage);
     };
     m_grenzen = ::PruefeWaermepumpe(wp, m_startTemp, m_bedarf, dimWerte,

@@ -66,7 +66,6 @@ class CDlgCalcDPT : public ui::Dialog {
     int m_ergebnisTemp = 0;
     SWPGrenzen m_grenzen;
     CVRMString m_wpName;
-    int m_medium = 0;
 };
 
 void RegistriereDlgCalcDPTVorlage();

@@ -9,6 +9,7 @@
 #include "app/shell/WarteFenster.h"
 #include "core/text/TextIdConstants.h"
 #include "evaluation/HeizKontext.h"
+#include "evaluation/dim/DimWerte.h"
 #include "evaluation/binding/Kuehl.h"
 #include "evaluation/binding/Solar.h"
 #include "model/app/KelvoAppServices.h"
@@ -49,11 +50,6 @@ constexpr int kMediumDirekt = 3;
 
 bool IstMonoEnergetisch(int modus) { return modus == 0 || modus == 3 || modus == 5 || modus == 7; }
 bool IstBivalent(int modus) { return modus == 2 || modus == 4 || modus == 6 || modus == 8; }
-// Modes whose design source temperature follows the bivalence point.
-bool IstVorgabeA(int modus) {
-    return modus == 0 || modus == 2 || (modus >= 5 && modus <= 8);
-}
-bool IstVorgabeB(int modus) { return modus == 3 || modus == 4; }
 // Probes, collectors and the other ground sources.
 bool IstErdreich(int art) { return art == 0 || art == 1 || art == 4 || art == 5; }
 
@@ -179,8 +175,8 @@ int CKelvoDoc::PruefeUndRechne(int& ausreichend, int frageSeiten, bool still,
     SDimAnfrage anfrage;
     anfrage.quellenArt = erste.GetWert(ID_QuellMediumIdx).GetIntVal();
     anfrage.dimTemp = static_cast<float>(t);
-    anfrage.parallelBetrieb = IstVorgabeA(modus);
-    anfrage.alternativBetrieb = IstVorgabeB(modus);
+    anfrage.parallelBetrieb = IstParallelBetrieb(modus);
+    anfrage.alternativBetrieb = IstAlternativBetrieb(modus);
     anfrage.quelle = &erste;
     PruefeAuslegung(ausreichend, GetDimWerte(anfrage));
     PruefeKuehlung();
@@ -404,8 +400,8 @@ SDimWerte CKelvoDoc::GetDimWerte(float t, int anzahlWP, bool ohneLeistung) {
     SDimAnfrage anfrage;
     anfrage.quellenArt = erste->GetWert(ID_QuellMediumIdx).GetIntVal();
     anfrage.dimTemp = t;
-    anfrage.parallelBetrieb = IstVorgabeA(modus);
-    anfrage.alternativBetrieb = IstVorgabeB(modus);
+    anfrage.parallelBetrieb = IstParallelBetrieb(modus);
+    anfrage.alternativBetrieb = IstAlternativBetrieb(modus);
     anfrage.anzahlWP = anzahlWP;
     anfrage.ohneLeistung = ohneLeistung;
     anfrage.quelle = erste;

@@ -24,6 +24,7 @@ constexpr uint32_t kHinweis = platform::mb::OK | platform::mb::ICONINFORMATION;
 // The guideline's limits as its messages state them.
 constexpr float kMaxLeistung = 30.0f;  // kW heating capacity at the rating point
 constexpr float kMinPruefSpreizung = 3.0f, kMaxPruefSpreizung = 15.0f;  // K, test bench
+constexpr float kPruefVorlauf = 35.0f;  // °C, the flow of the COP test points
 
 // The calculator knows the modes of the guideline; the two with return-flow raising count
 // as the parallel mode they are.
@@ -63,19 +64,30 @@ bool CKelvoDoc::GetVDI4650Daten(SVDI4650Projektdaten& d) {
             d.tVorlauf = GetDimWerte(static_cast<float>(bivalenz), static_cast<int>(anzahl), true)
                              .auslegTemp;
 
+        // Each COP goes where the calculator reads it for the kind: A-7, A2 and A10 for air,
+        // B0 (direct evaporation -1) in the second slot, W10 in the third. As the calculator
+        // does, the heat pump's record at the test point counts; a point between its records
+        // is interpolated.
         const int medium = m_wpumpe.GetWert(ID_MedienTyp).GetIntVal();
-        const auto cop = [this](float quellTemp) { return m_wpumpe.GetLeistungszahl(quellTemp, 35.0f); };
+        const auto cop = [this](float quellTemp) {
+            float wert = 0.0f;
+            if (m_wpumpe.GetTabellenLeistungszahl(quellTemp, kPruefVorlauf, wert)) return wert;
+            return m_wpumpe.GetLeistungszahl(quellTemp, kPruefVorlauf);
+        };
         switch (medium) {
-            case 1:
+            case VDI4650::kLuftWasser:
                 d.cop1 = cop(-7.0f);
                 d.cop2 = cop(2.0f);
                 d.cop3 = cop(10.0f);
                 break;
-            case 0:
-                d.cop1 = cop(0.0f);
+            case VDI4650::kSoleWasser:
+                d.cop2 = cop(0.0f);
                 break;
-            case 2:
-                d.cop1 = cop(10.0f);
+            case VDI4650::kWasserWasser:
+                d.cop3 = cop(10.0f);
+                break;
+            case VDI4650::kDirektverdampfung:
+                d.cop2 = cop(-1.0f);
                 break;
             default:
                 break;

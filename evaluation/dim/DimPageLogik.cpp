@@ -52,10 +52,10 @@ int CDimPageLogik::DokModus(int betriebsweise, const char16_t* ort) {
 SDimWerte CDimPageLogik::GetDimWerte(int t) {
     const int modus = DokModus(betriebsweise, u"CDimPage::GetDimWerte");
     SDimAnfrage anfrage;
-    anfrage.quellenArt = modus;
+    anfrage.quellenArt = quellArt;
     anfrage.dimTemp = static_cast<float>(t);
-    anfrage.parallelBetrieb = variante != 0;
-    anfrage.alternativBetrieb = wwAuswahl != 0;
+    anfrage.parallelBetrieb = IstParallelBetrieb(modus);
+    anfrage.alternativBetrieb = IstAlternativBetrieb(modus);
     anfrage.anzahlWP = anzahlIndex + 1;
     anfrage.quelle = m_dok.GetWQuelle(1);
     return m_dok.GetDimWerte(anfrage);
@@ -73,15 +73,16 @@ void CDimPageLogik::SetMinDimPunktTemp() {
     int t = t0;
     bool gefunden = false;
     for (; t <= kHoechsterDimPunkt; ++t) {
-        SDimWerte w = GetDimWerte(t);
+        const SDimWerte w = GetDimWerte(t);
         switch (betriebsweise) {
             case 1:
             case 2:
-                bivalenzTemp = static_cast<int>(w.quellTemp);
+                // The bivalent modes switch over at the point the search stands at: an
+                // outdoor temperature, not the source's (a probe's brine stays at -2 °C).
+                bivalenzTemp = t;
                 break;
             case 0:
             case 3:
-                w.quellTemp = static_cast<float>(bivalenzTemp);
                 break;
             default:
                 ThrowFehler(textid::kFalscheKonstante, u"CDimPage::SetMinDimPunktTemp");

@@ -22,10 +22,14 @@ class CDimPageLogik {
     // The operating mode as the document numbers it; an index outside 0..3 is text 3162
     // with `ort`.
     static int DokModus(int betriebsweise, const char16_t* ort);
-    // The document's design values at `t` in the page's operating mode.
+    // The document's design values at `t` for the first source's kind, with the flags of
+    // the page's operating mode as the document numbers it: an air source is designed at
+    // `t` in the modes with a second heater and at the design outdoor temperature when the
+    // heat pump runs alone.
     SDimWerte GetDimWerte(int t);
     // The first dimensioning point from the design outdoor temperature up to 12 °C whose
-    // required temperature the heat pump can reach (below 76 °C).
+    // required temperature the heat pump can reach (below 76 °C); in the bivalent modes it
+    // is also the bivalence temperature.
     void SetMinDimPunktTemp();
     // The design values the search takes: at the dimensioning point and, for the flow
     // temperature, at the lowest usable point.

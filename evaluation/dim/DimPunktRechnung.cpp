@@ -77,6 +77,7 @@ SWPGrenzen PruefeWaermepumpe(CWPumpe2& wpumpe, int startTemp, const SJahresBedar
     SWPGrenzen g;
     const bool luft = wpumpe.GetWert(ID_MedienTyp).GetIntVal() == kMediumLuft;
     const int tMin = wpumpe.GetWert(ID_MinLuftTemp).GetIntVal();
+    const auto anzahl = static_cast<float>(wpumpe.GetAnzahl());
     for (int t = startTemp; t <= kHoechsteTemp; ++t) {
         if (g.leistung != kNichtGefunden && g.vorlauf != kNichtGefunden) break;
         if (luft && t < tMin) continue;
@@ -85,7 +86,8 @@ SWPGrenzen PruefeWaermepumpe(CWPumpe2& wpumpe, int startTemp, const SJahresBedar
         wpumpe.GetLeistungAnzahl(CWPumpe2::kHeizLeistung, w.quellTemp, w.auslegTemp, leistung);
         if (wpumpe.getMVT(w.quellTemp) < w.auslegTemp) continue;
         if (g.vorlauf == kNichtGefunden) g.vorlauf = t;
-        if (leistung > w.leistungProWP && g.leistung == kNichtGefunden) g.leistung = t;
+        // All units against the load of all of them.
+        if (leistung > w.leistungProWP * anzahl && g.leistung == kNichtGefunden) g.leistung = t;
     }
     if (g.leistung == kNichtGefunden || bedarf.heizung == 0) return g;
 

@@ -54,7 +54,7 @@ struct SWPGrenzen {
     unsigned prozent = 0;  // the heat pump's share of the year with the power limit
     int ergebnisTemp = 0;
 };
-// The design values at a whole temperature.
+// The design values at a whole temperature, the load shared among `wpumpe`'s units.
 using DimWerteFn = std::function<SDimWerte(int t)>;
 SWPGrenzen PruefeWaermepumpe(CWPumpe2& wpumpe, int startTemp, const SJahresBedarf& bedarf,
                              const DimWerteFn& dimWerte, const EnergieUnterFn& energieUnter);

@@ -21,6 +21,14 @@ unsigned Ganz(float wert) {
 
 }  // namespace
 
+bool IstParallelBetrieb(int modus) {
+    return modus == 0 || modus == 2 || (modus >= 5 && modus <= 8);
+}
+
+bool IstAlternativBetrieb(int modus) {
+    return modus == 3 || modus == 4;
+}
+
 SDimWerte BerechneDimWerte(const SDimWerteEingabe& e) {
     if (e.anzahlWP < 1) ThrowFehler(textid::kDatenFehlen, u"BerechneDimWerte");
     SDimWerte w;

@@ -35,6 +35,13 @@ struct SDimWerteEingabe {
 };
 
 
+// The two flags of a design request by the heat source's operating mode (0..8, as the
+// source stores it): the modes that run the heat pump beside a second heater (0, 2, 5, 6,
+// 7, 8) and the ones that hand over to it (3, 4). Either takes the design source
+// temperature at the dimensioning point; the monovalent mode 1 sets neither.
+bool IstParallelBetrieb(int modus);
+bool IstAlternativBetrieb(int modus);
+
 // A count of heat pumps below 1 is refused (text 3105).
 SDimWerte BerechneDimWerte(const SDimWerteEingabe& e);
 

@@ -57,8 +57,8 @@ struct SQuellBemessung {
 
 // What the design values are asked for (GetDimWerte).
 struct SDimAnfrage {
-    // The heat source's kind; the dimensioning page passes its mapped operating mode here
-    // and the design-point dialog its own value.
+    // The first heat source's kind (value 246), whatever the caller's operating mode: the
+    // design source temperature follows it (CDimensionierung::GetDimQuellenTemp).
     int quellenArt = 0;
     float dimTemp = 0.0f;  // the dimensioning-point (outdoor) temperature, °C
     // The first source runs in a parallel mode (0, 2, 5, 6, 7, 8) or an alternative mode

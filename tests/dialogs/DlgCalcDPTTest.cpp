@@ -124,4 +124,51 @@ TEST_F(DlgCalcDPTTest, GrenzenEinerWaermepumpe) {
     EXPECT_NE(erwartet.vorlauf, 13);
 }
 
+// The design values a heat pump is tested against are the project's: asked for the kind
+// of the project's first source (not the medium the picked unit is built for), at each
+// tested temperature, for the dialog's count of units.
+TEST_F(DlgCalcDPTTest, DieAuslegungFolgtDerQuelleDesProjekts) {
+    struct Fall {
+        const char16_t* projekt;
+        int quellArt;  // the sample's source kind
+        int medium;    // the picked unit's medium: one that does not match the source
+    };
+    const Fall faelle[] = {
+        {u"Sample air monoenergetic_(bib)", 2, 0},      // outdoor air, a brine unit
+        {u"Sample ground water bivalent_(bib)", 3, 1},  // ground water, an air unit
+        {kSonde, 0, 1},                                 // probe, an air unit
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(QString::fromStdU16String(f.projekt).toStdString());
+        auto p = Lade(f.projekt);
+        ASSERT_EQ(p->Quelle1().GetWert(ID_QuellMediumIdx).GetIntVal(), f.quellArt);
+        dok.dimWerte = {0.0f, 35.0f, 6.0f};
+        dok.dimAnfragen.clear();
+        uitest::dialogs().expectDialog(kTitel, [&](QDialog& dlg) {
+            auto* liste = qobject_cast<QComboBox*>(ui::child(&dlg, C::kIdcWPName));
+            int index = -1;
+            for (int i = 0; i < liste->count() && index < 0; ++i) {
+                CWPumpe2 wp;
+                CVRMdatenProvider::get().fill(wp, liste->itemText(i).toStdU16String());
+                if (wp.GetWert(ID_MedienTyp).GetIntVal() == f.medium) index = i;
+            }
+            ASSERT_GE(index, 0);
+            KlickeEintrag(dlg, C::kIdcWPName, index);
+            Druecke(dlg, 2);
+        });
+        CDlgCalcDPT dlg(dok, -12, false, 2);
+        dlg.doModal();
+        ASSERT_FALSE(dok.dimAnfragen.empty());
+        for (const SDimAnfrage& a : dok.dimAnfragen) {
+            EXPECT_GE(a.dimTemp, -12.0f);
+            EXPECT_LE(a.dimTemp, 12.0f);
+            EXPECT_EQ(a.quellenArt, f.quellArt);
+            // The source at the tested temperature, where the unit would run alone.
+            EXPECT_TRUE(a.parallelBetrieb);
+            EXPECT_EQ(a.anzahlWP, 2);
+            EXPECT_EQ(a.quelle, &p->Quelle1());
+        }
+    }
+}
+
 }  // namespace

@@ -147,5 +147,29 @@ TEST_F(BivalenzTest, AnAirHeatPumpGetsNoLimitBelowItsLowestOperatingTemperature)
     EXPECT_EQ(g.prozent, 0u);
 }
 
+// Several units carry the whole load together: the capacity of all of them is held
+// against the load of all of them, so the power limit does not move with the count.
+TEST_F(BivalenzTest, ThePowerLimitComparesAllUnitsWithTheWholeLoad) {
+    auto p = Lade(kSonde);
+    float eine = 0.0f;
+    p->wpumpe.GetLeistungAnzahl(CWPumpe2::kHeizLeistung, 0.0f, 35.0f, eine);
+    ASSERT_NEAR(eine, 11.0f, 0.4f);  // the 11 kW unit at B0/W35
+    // Each unit's share of the load is 10.5 - t kW at B0/W35: one unit's 11 kW exceed it
+    // first at t = 0 (11.5 kW at -1), whatever the count.
+    const DimWerteFn jeEinheit = [](int t) {
+        return SDimWerte{0.0f, 35.0f, 10.5f - static_cast<float>(t)};
+    };
+    for (const unsigned anzahl : {1u, 2u, 3u}) {
+        SCOPED_TRACE(anzahl);
+        p->wpumpe.SetAnzahl(anzahl);
+        const SWPGrenzen g =
+            PruefeWaermepumpe(p->wpumpe, -20, SJahresBedarf{10000, 0}, jeEinheit, Rampe(100.0f));
+        EXPECT_EQ(g.leistung, 0);
+        EXPECT_EQ(g.vorlauf, -20);
+        // 2000 kWh below 0 °C of 10000 kWh: 80 %.
+        EXPECT_EQ(g.prozent, 80u);
+    }
+}
+
 }  // namespace
 }  // namespace enginetest

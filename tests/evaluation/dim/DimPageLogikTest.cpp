@@ -16,11 +16,11 @@ class DimDokument : public Dokument {
   public:
     SDimWerte GetDimWerte(const SDimAnfrage& a) override {
         anfragen.push_back(a.dimTemp);
-        modi.push_back(a.quellenArt);
+        gestellt.push_back(a);
         return {a.dimTemp - 0.5f, 80.0f - a.dimTemp, 12.0f / static_cast<float>(a.anzahlWP)};
     }
     std::vector<float> anfragen;
-    std::vector<int> modi;
+    std::vector<SDimAnfrage> gestellt;
 };
 
 class DimPageLogikTest : public EngineFixture {
@@ -93,13 +93,18 @@ TEST_F(DimPageLogikTest, ACancelledSearchLeavesTheListAsItWas) {
 TEST_F(DimPageLogikTest, TheLowestDesignPointIsTheFirstBelow76Degrees) {
     SetzeNAT(-12.0f);
     seite.betriebsweise = 1;  // bivalent parallel for the document
+    seite.quellArt = 0;
     seite.SetMinDimPunktTemp();
-    // 80 - t < 76 first at t = 5; from -12 that is 18 questions, all in document mode 2.
+    // 80 - t < 76 first at t = 5; from -12 that is 18 questions, all for the probe with the
+    // flag of the bivalent parallel mode.
     EXPECT_EQ(seite.minDimPunktTemp, 5);
     EXPECT_EQ(dimDok.anfragen.size(), 18u);
     EXPECT_EQ(dimDok.anfragen.front(), -12.0f);
-    EXPECT_EQ(dimDok.modi.front(), 2);
-    EXPECT_EQ(seite.bivalenzTemp, 4);  // the source value at 5, 4.5, truncated
+    EXPECT_EQ(dimDok.gestellt.front().quellenArt, 0);
+    EXPECT_TRUE(dimDok.gestellt.front().parallelBetrieb);
+    // The bivalence point is the dimensioning point found, not the source temperature
+    // there (4.5 °C).
+    EXPECT_EQ(seite.bivalenzTemp, 5);
     // The point never moves down.
     SetzeNAT(20.0f);
     seite.festerDimPunkt = true;
@@ -130,6 +135,44 @@ TEST_F(DimPageLogikTest, TheLowestDesignPointWithoutModeOrAboveTwelveDegrees) {
     SetzeNAT(0.0f);
     EXPECT_ANY_THROW(seite.SetMinDimPunktTemp());
     EXPECT_NE(BoxTexte().find("CDimPage::GetDimWerte"), std::string::npos) << BoxTexte();
+}
+
+// The document is asked for the first source's kind, whatever the page's mode; the mode
+// (as the document numbers it: 0 -> 0, 1 -> 2, 2 -> 3, 3 -> 1) sets the two flags. The
+// variant and the hot-water choice have no say in them.
+TEST_F(DimPageLogikTest, TheRequestCarriesTheSourceKindAndTheFlagsOfTheMode) {
+    struct Fall {
+        int betriebsweise;
+        int quellArt;
+        int variante, wwAuswahl;
+        bool parallel, alternativ;
+    };
+    const Fall faelle[] = {
+        {0, 2, 0, 0, true, false},   // mono-energetic (document mode 0), air
+        {1, 3, 1, 1, true, false},   // bivalent parallel (2), ground water
+        {2, 0, 0, 0, false, true},   // bivalent alternative (3), probe
+        {3, 2, 1, 1, false, false},  // monovalent (1), air
+        {3, 6, 2, 0, false, false},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << "mode " << f.betriebsweise << ", kind " << f.quellArt);
+        dimDok.gestellt.clear();
+        seite.betriebsweise = f.betriebsweise;
+        seite.quellArt = f.quellArt;
+        seite.variante = f.variante;
+        seite.wwAuswahl = f.wwAuswahl;
+        seite.anzahlIndex = 1;
+        const SDimWerte w = seite.GetDimWerte(-7);
+        ASSERT_EQ(dimDok.gestellt.size(), 1u);
+        const SDimAnfrage& a = dimDok.gestellt[0];
+        EXPECT_EQ(a.quellenArt, f.quellArt);
+        EXPECT_EQ(a.parallelBetrieb, f.parallel);
+        EXPECT_EQ(a.alternativBetrieb, f.alternativ);
+        EXPECT_EQ(a.dimTemp, -7.0f);
+        EXPECT_EQ(a.anzahlWP, 2);
+        EXPECT_EQ(a.quelle, dimDok.quelle1);
+        EXPECT_EQ(w.leistungProWP, 6.0f);  // the fake's 12 kW over two units
+    }
 }
 
 TEST_F(DimPageLogikTest, CountClasses) {
