@@ -154,7 +154,11 @@ bool CDimAbschluss::SchliesseAb() {
         d.bivalenzTemp = static_cast<float>(s.bivalenzTemp);
         d.klassenIndex = CDimPageLogik::KlassenIndex(groesse.anzahl);
         d.quellArt = s.quellArt;
+        // The size is the sizing's; the mode, point and form are the design's own.
         d.quelle = groesse;
+        d.quelle.betrWeise = b.betrWeise;
+        d.quelle.dimPunktTemp = b.dimPunktTemp;
+        d.quelle.sondenart = b.sondenart;
         m_dok.BroadcastDimDaten(d);
     } catch (const std::exception&) {
         ShowFehler(kAbschlussFehler, nullptr);

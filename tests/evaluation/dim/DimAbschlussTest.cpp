@@ -142,6 +142,14 @@ TEST_F(DimAbschlussTest, TheSizedSourceGoesWithTheDesign) {
 
     ASSERT_EQ(dimDok.dimDaten.size(), 1u);
     const SDimDaten& d = dimDok.dimDaten[0];
+    EXPECT_EQ(d.wpName, p->wpumpe.getConsumerName());
+    EXPECT_EQ(d.anzahl, 2);
+    EXPECT_EQ(d.modus, 2);
+    EXPECT_EQ(d.dimPunkt, -3.0f);
+    EXPECT_EQ(d.tiefsterPunkt, -7.0f);
+    EXPECT_EQ(d.bivalenzTemp, -3.0f);
+    EXPECT_EQ(d.quelle.betrWeise, 3);
+    EXPECT_EQ(d.quelle.dimPunktTemp, -3);
     EXPECT_EQ(d.quelle.sondenLaenge, dimDok.quellGroesse.sondenLaenge);
     EXPECT_EQ(d.quelle.anzahl, 5);
     EXPECT_EQ(d.quelle.aussen, 32.0f);
