@@ -14,6 +14,7 @@
 #include "dialogs/WQTestDlg.h"
 #include "pages/DimPage.h"
 #include "pages/HausPage.h"
+#include "pages/WWPage.h"
 #include "model/project/Projekt2.h"
 #include "model/source/KombiWQuelle2.h"
 #include "pages/ProjektPage.h"
@@ -286,6 +287,36 @@ TEST_F(AuslegungNutzerTest, HeizlastDesWizardsNurMitFertigerAuslegung) {
     uitest::processEvents();
     CKelvoDoc& wieder = OeffneUeberMenu(name);
     EXPECT_FLOAT_EQ(wieder.Haus().GetWert(ID_NormwaermeBedarf).GetFloatVal(), 9.0f);
+}
+
+// A tank target the chosen unit cannot reach alone, typed on the wizard's hot-water page:
+// the takeover of the unit says that it needs post heating.
+TEST_F(AuslegungNutzerTest, WarmwasserZielNurMitNachheizung) {
+    NeuesProjekt(QStringLiteral("Lenz"));
+    ASSERT_EQ(dokument->Haus().GetWert(ID_WWmitWP).GetIntVal(), 1);
+    auto& d = uitest::dialogs();
+    d.expectDialog({}, [&](QDialog& dlg) {
+        auto& sheet = dynamic_cast<ui::PropertySheet&>(dlg);
+        Knopf(dlg, ui::kIdNext);
+        Tippe(*sheet.page(1), CWWPage::kIdSoll, QStringLiteral("75"));
+        Verlasse(*sheet.page(1), CWWPage::kIdSoll);
+        while (sheet.activeIndex() < sheet.pageCount() - 1) Knopf(dlg, ui::kIdNext);
+        auto* kandidaten = qobject_cast<QListWidget*>(ui::child(&dlg, CDimPage::kIdcKandidaten));
+        ASSERT_GT(kandidaten->count(), 0);
+        uitest::click(*kandidaten->viewport(), kandidaten->visualItemRect(kandidaten->item(0)).center());
+        for (int i = 0; i < 3; ++i) d.expectMessageBox(OK);
+        Knopf(dlg, ui::kIdFinish);
+    });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    EXPECT_EQ(BoxTexte(), (std::vector<std::u16string>{Sprachtext(kSchichtenZuFlach), Sprachtext(3441),
+                                                        Sprachtext(kPumpenPruefen)}));
+    EXPECT_GE(dokument->Haus().GetWert(ID_WWSollTemp).GetFloatVal(),
+              static_cast<float>(dokument->GetWawaNachheizTemp()));
+    // The hot-water page's entry is saved with the design.
+    const auto soll = SatzEintrag(dokument->ProjektText(ID_Haus), CVRMwerteListe::getKey(ID_WWSollTemp));
+    ASSERT_TRUE(soll.has_value());
+    EXPECT_EQ(QString::fromStdU16String(*soll).toFloat(), 75.0f);
 }
 
 // A design refused for an open page with changes leaves a new project as it was: its heat
