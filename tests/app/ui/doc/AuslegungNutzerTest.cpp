@@ -319,6 +319,45 @@ TEST_F(AuslegungNutzerTest, WarmwasserZielNurMitNachheizung) {
     EXPECT_EQ(QString::fromStdU16String(*soll).toFloat(), 75.0f);
 }
 
+// Hot water by a second heat source, chosen on the wizard's hot-water page, cannot go with
+// the monovalent mode, which has no second generator: the page says so and stays; a
+// bivalent mode finishes.
+TEST_F(AuslegungNutzerTest, WarmwasserDurchZweiteQuelleBrauchtZweitenErzeuger) {
+    NeuesProjekt(QStringLiteral("Lenz"));
+    auto& d = uitest::dialogs();
+    d.expectDialog({}, [&](QDialog& dlg) {
+        auto& sheet = dynamic_cast<ui::PropertySheet&>(dlg);
+        Knopf(dlg, ui::kIdNext);
+        WaehleIndex(*sheet.page(1), CWWPage::kIdDienst, 3);
+        while (sheet.activeIndex() < sheet.pageCount() - 1) Knopf(dlg, ui::kIdNext);
+        QWidget& seite = *sheet.page(4);
+        WaehleIndex(seite, CDimPage::kIdcBetriebsweise, kMonovalent);
+        WaehleIndex(seite, CDimPage::kIdcVariante, 0);
+        auto* kandidaten = qobject_cast<QListWidget*>(ui::child(&dlg, CDimPage::kIdcKandidaten));
+        ASSERT_GT(kandidaten->count(), 0);
+        uitest::click(*kandidaten->viewport(), kandidaten->visualItemRect(kandidaten->item(0)).center());
+        d.expectMessageBox(OK);
+        Knopf(dlg, ui::kIdFinish);
+        EXPECT_EQ(BoxTexte().back(), Sprachtext(5617));
+        ASSERT_TRUE(dlg.isVisible());
+        EXPECT_EQ(sheet.activeIndex(), 4);
+
+        WaehleIndex(seite, CDimPage::kIdcBetriebsweise, 1);  // bivalent
+        ASSERT_GT(kandidaten->count(), 0);
+        uitest::click(*kandidaten->viewport(), kandidaten->visualItemRect(kandidaten->item(0)).center());
+        for (int i = 0; i < 2; ++i) d.expectMessageBox(OK);
+        Knopf(dlg, ui::kIdFinish);
+    });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    // The bivalent design then asks for the second heat source.
+    EXPECT_EQ(BoxTexte(), (std::vector<std::u16string>{Sprachtext(5617), Sprachtext(kSchichtenZuFlach),
+                                                        Sprachtext(5581)}));
+    EXPECT_EQ(QuellWert(ID_BetrWeiseIdx), std::optional<std::u16string>(u"2"));
+    EXPECT_EQ(SatzEintrag(dokument->ProjektText(ID_Haus), CVRMwerteListe::getKey(ID_WWmitWP)),
+              std::optional<std::u16string>(u"3"));
+}
+
 // A design refused for an open page with changes leaves a new project as it was: its heat
 // source is not given a first source.
 TEST_F(AuslegungNutzerTest, VerweigerteAuslegungLaesstNeuesProjektUnberuehrt) {
