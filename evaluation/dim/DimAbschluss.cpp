@@ -46,6 +46,8 @@ void Meldung(const CVRMString& text) {
     KVSMessageBoxCaptionID(text, kCaptionAuslegung, platform::mb::OK | platform::mb::ICONEXCLAMATION);
 }
 
+bool IstErdreich(int quellArt) { return quellArt == 0 || quellArt == 1 || quellArt == 4 || quellArt == 5; }
+
 // The modes in which the user sets the heat-source variant and the bivalence point.
 bool EigeneVariante(int betriebsweise) { return betriebsweise == 0 || betriebsweise == 3; }
 
@@ -152,7 +154,8 @@ bool CDimAbschluss::SchliesseAb() {
         d.dimPunkt = static_cast<float>(s.dimPunktTemp);
         d.tiefsterPunkt = static_cast<float>(s.minDimPunktTemp);
         d.bivalenzTemp = static_cast<float>(s.bivalenzTemp);
-        d.klassenIndex = CDimPageLogik::KlassenIndex(groesse.anzahl);
+        // Only a ground source has a count of probes or circuits to class.
+        d.klassenIndex = IstErdreich(s.quellArt) ? CDimPageLogik::KlassenIndex(groesse.anzahl) : -1;
         d.quellArt = s.quellArt;
         // The size is the sizing's; the mode, point and form are the design's own.
         d.quelle = groesse;

@@ -156,6 +156,12 @@ TEST_F(DimAbschlussTest, TheSizedSourceGoesWithTheDesign) {
     EXPECT_EQ(d.klassenIndex, 1);  // 5 probes
     EXPECT_EQ(d.variante, 3);
     EXPECT_EQ(app.resetAuswertungenAufrufe, 1);
+
+    // An air source has no probes to class, whatever count its record holds.
+    seite.quellArt = 2;
+    ASSERT_TRUE(SchliesseAb()) << BoxTexte();
+    ASSERT_EQ(dimDok.dimDaten.size(), 2u);
+    EXPECT_EQ(dimDok.dimDaten[1].klassenIndex, -1);
 }
 
 TEST_F(DimAbschlussTest, ProbesDeeperThanTheLayersOrTheDrillLimitAreNotedAndTheDesignGoesOn) {

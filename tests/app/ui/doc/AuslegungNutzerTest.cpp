@@ -7,10 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRegularExpression>
 
 #include "app/doc/ProjektAblaufBefehle.h"
+#include "app/frame/MainFrame.h"
+#include "controls/small/Label.h"
+#include "dialogs/KelvoView1.h"
 #include "dialogs/WQTestDlg.h"
 #include "pages/DimPage.h"
 #include "pages/HausPage.h"
@@ -275,6 +280,12 @@ TEST_F(AuslegungNutzerTest, HeizlastDesWizardsNurMitFertigerAuslegung) {
     Auslegen({}, QStringLiteral("9"), false);
     EXPECT_EQ(SatzEintrag(haus, key), vorher);
     EXPECT_FLOAT_EQ(dokument->Haus().GetWert(ID_NormwaermeBedarf).GetFloatVal(), 6.0f);
+    // The project window's short info of the house shows the stored load again.
+    auto* view = dynamic_cast<CKelvoView1*>(Frame().Arbeitsflaeche()->currentSubWindow()->widget());
+    ASSERT_NE(view, nullptr);
+    auto* ort = dynamic_cast<CLabel*>(ui::child(view, CKelvoView1::kIdcOrtInfo));
+    ASSERT_NE(ort, nullptr);
+    EXPECT_EQ(ort->text().rfind(u"6.0 kW", 0), 0u) << QString::fromStdU16String(ort->text()).toStdString();
 
     CVRMString drilltiefe;
     drilltiefe.Format(kBohrtiefe100, 100u);
