@@ -16,6 +16,7 @@
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
 #include "dialogs/DlgCalcDPT.h"
+#include "evaluation/dim/DimAbschluss.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
@@ -70,6 +71,14 @@ int SeitenModus(int dokModus) {
     for (int i = 0; i < 4; ++i)
         if (CDimPageLogik::DokModus(i, u"CDimPage::OnSetActive") == dokModus) return i;
     return -1;
+}
+
+// The second generator that can make the hot water: only the bivalent modes have one
+// (index 0), the others none (-1).
+int WWAuswahl(int betriebsweise) {
+    if (betriebsweise < 0) return -1;
+    const int modus = CDimPageLogik::DokModus(betriebsweise, u"CDimPage::OnSetActive");
+    return modus == 2 || modus == 3 ? 0 : -1;
 }
 
 void Meldung(const CVRMString& text) {
@@ -196,8 +205,7 @@ bool CDimPage::onSetActive() {
     l.variante = l.quellArt == kSondeArt ? quelle->GetWert(ID_Sondenart).GetIntVal() : 0;
     l.anzahlIndex = std::clamp(static_cast<int>(m_dok->Projekt().GetWert(ID_AnzahlWP).GetUIntVal()) - 1, 0,
                                kAnzahlWPMax - 1);
-    // This page offers no separate hot-water generator to choose.
-    l.wwAuswahl = 0;
+    l.wwAuswahl = WWAuswahl(l.betriebsweise);
     l.SetMinDimPunktTemp();
     l.dimPunktTemp = std::max(l.dimPunktTemp, l.minDimPunktTemp);
     if (l.bivalenzTemp < l.minDimPunktTemp) l.bivalenzTemp = l.dimPunktTemp;
@@ -314,6 +322,7 @@ void CDimPage::ZeigeGewaehlte() {
 void CDimPage::OnBetriebsweise() {
     if (!Lies()) return;
     CDimPageLogik& l = *m_logik;
+    l.wwAuswahl = WWAuswahl(l.betriebsweise);
     l.SetMinDimPunktTemp();
     l.dimPunktTemp = std::max(l.dimPunktTemp, l.minDimPunktTemp);
     updateData(false);
@@ -368,5 +377,5 @@ bool CDimPage::onCommand(int id, int notifyCode, ui::Window* from) {
 
 bool CDimPage::onWizardFinish() {
     if (!m_logik || !Lies()) return false;
-    return m_logik->SchliesseAb(0);
+    return CDimAbschluss(*m_logik, *m_dok).SchliesseAb();
 }

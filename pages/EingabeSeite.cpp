@@ -179,6 +179,13 @@ bool CEingabeSeite::DarfKomponenteAendern(int art, const CVRMString& name) const
     return ChangeBiboKomponente(art, name) != 0;
 }
 
+void CEingabeSeite::SchreibeUebernommene() {
+    if (!m_uebernommen) return;
+    CVRMdatenProvider& store = CVRMdatenProvider::get();
+    for (const SSpeicherListe& l : Listen()) store.save(*l.liste, l.flush != 0);
+    m_uebernommen = false;
+}
+
 int CEingabeSeite::SaveModifiedData() {
     if (!m_modified) return 1;
     try {
@@ -201,6 +208,7 @@ bool CEingabeSeite::Speichere() {
         if (l.traceTitel) l.liste->trace(l.traceTitel);
         if (!IstEingebettet()) store.save(*l.liste, l.flush != 0);
     }
+    if (IstEingebettet()) m_uebernommen = true;
     m_modified = 0;
     EnableControls();
     NachSpeichern();

@@ -98,6 +98,9 @@ class CEingabeSeite : public CKVSDatenPage {
     // Button 2; the house page discards the document's unsaved component changes first.
     virtual void OnSchliessen();
 
+    // Embedded: writes the lists of the last save that took entries over, once.
+    void SchreibeUebernommene() override;
+
     void GetDefaultName(CVRMString& name) override;
     void GetPageText(CVRMString& text) override;
     std::u16string HilfeThema() const override { return m_art.hilfeThema; }
@@ -158,4 +161,6 @@ class CEingabeSeite : public CKVSDatenPage {
     SSeitenArt m_art;
     int m_austauschFehler = 0;
     bool m_eingerichtet = false;
+    // Embedded: entries taken over that the wizard's Finish has still to write.
+    bool m_uebernommen = false;
 };

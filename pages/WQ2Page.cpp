@@ -583,7 +583,8 @@ void CWQ2Page::UebernimmWerte() {
         CProjekt2::InvestKosten kosten{};
         projekt.GetInvestKosten(kosten);
         kosten[kosten.size() - 1] = kosten[static_cast<std::size_t>(*index)];
-        projekt.SetInvestKosten(kosten);
+        // Embedded, the project record is written only when the design is finished.
+        projekt.SetInvestKosten(kosten, !IstEingebettet());
     }
     m_quelle.get(ID_BetrWeiseIdx) = m_modus;
     m_quelle.get(ID_ZweiterETIdx) = m_zweiterET;

@@ -59,6 +59,9 @@ class CKVSDatenPageProtokoll {
                                 const CVRMString& /*zweiterKey*/) {}
     // A new entry name for the page's lists (the first heat-source page takes new names).
     virtual void AddListenEintrag(const CVRMString& /*name*/) {}
+    // In the wizard a page's save only takes its entries over; the wizard's Finish writes
+    // what its pages took over. Pages that write nothing have nothing to do.
+    virtual void SchreibeUebernommene() {}
 
     CKVSDatenSheetProtokoll& GetDatenSheet() const;
     CKVSDatenSheetProtokoll* Sheet() const { return m_sheet; }

@@ -148,6 +148,7 @@ class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public u
     void MonatlicherWWbedarf(float& kWh) override;
     SDimWerte GetDimWerte(const SDimAnfrage& anfrage) override;
     void BroadcastDimDaten(const SDimDaten& daten) override;
+    SDimQuellWerte BemesseErsteQuelle(const SQuellBemessung& bemessung) override;
     void SaveKomponenten() override;
     // BerechneProjekt below, then the evaluation into `ergebnisse` when given.
     SProjektRechnung BerechneProjekt(CKelvoErgebnisse* ergebnisse, bool frageSeiten,

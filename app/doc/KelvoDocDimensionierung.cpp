@@ -58,13 +58,19 @@ void CKelvoDoc::DoDimensionierung() {
     if (!m_projekt.IstAenderbar(true)) return;
     const bool hausUndTarif = !ProjektText(ID_Haus).empty() && m_haus.IstInitialisiert() &&
                               !ProjektText(ID_Tarif).empty() && m_tarif.IstGueltig();
-    // The design is where the kind of a new project's heat source is chosen.
-    if (hausUndTarif) GibNeuemProjektErsteWQuelle();
-    const bool komponenten =
-        hausUndTarif && !ProjektText(ID_WQuelle).empty() && m_kombiQuelle.IstGueltig();
-    if (!komponenten) return Meldung(kKomponentenFehlen);
+    const bool quellLink = !ProjektText(ID_WQuelle).empty();
+    // A new project's empty heat source counts as there: the design is where the kind of its
+    // first source is chosen. It is written only once every other condition holds, so that a
+    // refused design leaves the project as it was.
+    const bool neueQuelle = hausUndTarif && quellLink && !HatWQuelleDaten(ProjektText(ID_WQuelle));
+    if (!hausUndTarif || !quellLink || (!neueQuelle && !m_kombiQuelle.IstGueltig()))
+        return Meldung(kKomponentenFehlen);
     if (m_kombiQuelle.GetAnzahlWQuellen() >= 2) return Meldung(kZweiQuellen);
     if (IsEditOpen(true)) return Meldung(kSeitenOffen);
+    if (neueQuelle) {
+        GibNeuemProjektErsteWQuelle();
+        if (!m_kombiQuelle.IstGueltig()) return Meldung(kKomponentenFehlen);
+    }
 
     try {
         m_beschaeftigt = 1;
@@ -101,6 +107,9 @@ void CKelvoDoc::DoDimensionierung() {
             ShowFehler(kAbgebrochen, nullptr);
             fertig = false;
         }
+        // What the wizard's pages took over lives only in memory: a design not finished
+        // leaves the project as the database holds it.
+        if (!fertig) ResetKomponenten();
         // A wizard that could not even be made has no pages to let go.
         if (wizard) {
             DeleteDatenPages(*wizard);
@@ -137,6 +146,12 @@ void CKelvoDoc::BroadcastDimDaten(const SDimDaten& d) {
     // the heat pump is exchanged and any project value changes.
     const float quellTemp = QuellTempFuerArt(d.quellArt, m_haus);
     const unsigned anzahl = static_cast<unsigned>(d.anzahl);
+    // The entries of the wizard's pages are saved with the design, before the design writes
+    // its own values over those records.
+    if (d.speichern) {
+        for (CKVSDatenPage* seite : {m_hausSeite, m_wwSeite, m_tarifSeite, m_wq1Seite})
+            if (seite) seite->SchreibeUebernommene();
+    }
     BroadcastWPDimDaten(d.wpName, anzahl, d.quellArt, 0, d.speichern);
     if (m_haus.GetWert(ID_WWSpTyp).GetIntVal() == kWWSpeicherWP && d.quelle.betrWeise != kMonovalentModus)
         Meldung(kMonovalent);

@@ -21,6 +21,8 @@ namespace {
 constexpr unsigned kNichtImAuslegungsModus = 3219;  // "Program not in design mode!"
 constexpr unsigned kWPNichtUebernommen = 3108;      // "Heat pump became no component of the project"
 constexpr unsigned kAnzahlNichtUebernommen = 3387;  // "Number of heat pumps not taken into project"
+constexpr unsigned kNurMitNachheizung = 3441;  // "The given hot water tank target temperature can only ..."
+constexpr int kWWmitWP = 1;  // house value 188: the heat pump makes the hot water
 constexpr unsigned kWPPasstNicht = 4476;  // "This heat pump does not go with the heat source ..."
 
 // Runs an edit under the one guard of the edit operations: a reported error (the user
@@ -251,6 +253,10 @@ void CKelvoDoc::BroadcastWPDimDaten(const CVRMString& name, unsigned anzahl, int
     m_projekt.GetWert(ID_LeistungHUP2) = leistungUP;
     m_projekt.GetWert(ID_LeistHUPk) = leistungUP;
     m_projekt.GetWert(ID_LaufHUPk) = m_projekt.GetWert(ID_LaufzeitHUP).GetUIntVal();
+    // The new heat pump alone may not heat the tank to its target.
+    if (m_haus.GetWert(ID_WWmitWP).GetIntVal() == kWWmitWP &&
+        m_haus.GetWert(ID_WWSollTemp).GetFloatVal() >= static_cast<float>(GetWawaNachheizTemp()))
+        KVSMessageBoxID(kNurMitNachheizung, textid::kProduktCaption, platform::mb::ICONINFORMATION);
     if (speichern) m_projekt.Speichern();
     UpdateAllViews(nullptr, hinweis::kWPumpe);
 }

@@ -17,16 +17,9 @@ constexpr int kHoechsterDimPunkt = 12;
 // The highest temperature a heat pump is taken to deliver.
 constexpr float kMaxAuslegTemp = 76.0f;
 constexpr float kKeineLast = 0.1f;
-constexpr int kWWmitWP = 1;
-constexpr int kWWGetrennt = 3;
 
-constexpr unsigned kCaptionAuslegung = 3193;         // "Design"
 constexpr unsigned kTitelPruefeWP = 3237;            // "Checking heat pumps in database"
 constexpr unsigned kTempZuHoch = 3821;               // "The required temperatures are too high ..."
-constexpr unsigned kAnzahlWaehlen = 3386;            // "You must select the number of heat pumps!"
-constexpr unsigned kVarianteWaehlen = 3230;          // "Please select a collector variant!"
-constexpr unsigned kWWNichtMoeglich = 5617;          // "The mode of operation ... hot water ..."
-constexpr unsigned kAbschlussFehler = 3110;          // "Error when finishing design"
 
 void Meldung(unsigned textId, unsigned captionId) {
     KVSMessageBoxID(textId, captionId, platform::mb::OK | platform::mb::ICONEXCLAMATION);
@@ -162,56 +155,4 @@ int CDimPageLogik::KlassenIndex(int zahl) {
     if (zahl <= 12) return 3;
     if (zahl <= 16) return 4;
     return -1;
-}
-
-bool CDimPageLogik::SchliesseAb(int zahl) {
-    if (anzahlIndex < 0) {
-        Meldung(kAnzahlWaehlen, kCaptionAuslegung);
-        return false;
-    }
-    if (!wpName.empty()) {
-        CHaus2* haus = m_dok.GetHaus();
-        const int wwModus = haus ? haus->GetWert(ID_WWmitWP).GetIntVal() : 0;
-        if ((wwModus == kWWGetrennt && wwAuswahl < 0) || (KeineHeizlast() && wwModus != kWWmitWP)) {
-            Meldung(kWWNichtMoeglich, kCaptionAuslegung);
-            return false;
-        }
-    }
-    if ((betriebsweise == 0 || betriebsweise == 3) && variante < 0) {
-        Meldung(kVarianteWaehlen, kCaptionAuslegung);
-        return false;
-    }
-    if (betriebsweise == 1) variante = 2;
-    if (betriebsweise == 2) variante = 3;
-    try {
-        ResetAlleBerechnungen();
-        SDimDaten d;
-        d.wpName = wpName;
-        d.anzahl = anzahlIndex + 1;
-        d.variante = variante;
-        d.modus = betriebsweise;
-        d.dimPunkt = static_cast<float>(dimPunktTemp);
-        d.tiefsterPunkt = static_cast<float>(minDimPunktTemp);
-        d.bivalenzTemp = static_cast<float>(bivalenzTemp);
-        d.klassenIndex = KlassenIndex(zahl);
-        d.quellArt = quellArt;
-        // The source keeps the size it has; the design sets its mode, design point and
-        // probe kind.
-        if (CWQuelle2* quelle = m_dok.GetWQuelle(1)) {
-            const auto wert = [quelle](TKelvoDatenID id) { return quelle->GetWert(id).GetFloatVal(); };
-            d.quelle.sondenLaenge = quelle->GetWert(ID_WQuelleLaenge).GetUIntVal();
-            d.quelle.anzahl = static_cast<int>(quelle->GetWert(ID_SoleKreise).GetUIntVal());
-            d.quelle.aussen = wert(ID_RohrAussen);
-            d.quelle.flaeche = wert(ID_WQuelleFlaeche);
-            d.quelle.rohrLaenge = wert(ID_WQuelleLaenge);
-            d.quelle.sondenart = quellArt == 0 ? variante : quelle->GetWert(ID_Sondenart).GetIntVal();
-        }
-        d.quelle.betrWeise = DokModus(betriebsweise, u"CDimPage::OnWizardFinish");
-        d.quelle.dimPunktTemp = dimPunktTemp;
-        m_dok.BroadcastDimDaten(d);
-    } catch (const std::exception&) {
-        ShowFehler(kAbschlussFehler, nullptr);
-        return false;
-    }
-    return true;
 }

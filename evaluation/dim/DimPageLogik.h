@@ -44,9 +44,6 @@ class CDimPageLogik {
 
     // The class of a count (probes or collectors): 0 and 17 or more have none (-1).
     static int KlassenIndex(int zahl);
-    // Checks the page and hands the design to the document; false (after telling the
-    // user) when the page must stay open.
-    bool SchliesseAb(int zahl);
 
     // The page's state.
     int betriebsweise = -1;  // operating mode index 0..3, below 0: none

@@ -44,6 +44,17 @@ struct SDimDaten {
     int speichern = 1;
 };
 
+// What the first heat source is sized for: the chosen catalogue heat pump, its number of
+// units and the design's operating mode (the document's numbering), design point and probe
+// form.
+struct SQuellBemessung {
+    CVRMString wpName;
+    int anzahl = 1;
+    int betrWeise = 0;
+    int dimPunktTemp = 0;
+    int sondenart = 0;
+};
+
 // What the design values are asked for (GetDimWerte).
 struct SDimAnfrage {
     // The first heat source's kind (value 246), whatever the caller's operating mode: the
@@ -96,6 +107,10 @@ class IKelvoDocServices {
     virtual void MonatlicherWWbedarf(float& kWh) = 0;
     virtual SDimWerte GetDimWerte(const SDimAnfrage& anfrage) = 0;
     virtual void BroadcastDimDaten(const SDimDaten& daten) = 0;
+    // The first heat source's size for the design: probe length and count, or collector
+    // area and tube length, from the heat pump's extraction at its rating point and the
+    // source's yearly energy. Kinds without a size keep what the source holds.
+    virtual SDimQuellWerte BemesseErsteQuelle(const SQuellBemessung& bemessung) = 0;
     virtual void SaveKomponenten() = 0;
     // Checks and calculates the project into `ergebnisse` (none: the document's own).
     // `frageSeiten` is handed to the test for data pages with unconfirmed changes; `still`

@@ -73,7 +73,8 @@ class CProjekt2 : public IDatenConsumer {
     bool HatDetaillierteZKosten(int art) const;
 
     void GetInvestKosten(InvestKosten& kosten) const;
-    void SetInvestKosten(const InvestKosten& kosten);
+    // Written at once unless `speichern` is false (then with the project's next save).
+    void SetInvestKosten(const InvestKosten& kosten, bool speichern = true);
     void GetBKostenDaten(BKostenDaten& daten) const;
     void SetBKostenDaten(const BKostenDaten& daten);
     bool HatWert476() const;

@@ -109,12 +109,12 @@ void CProjekt2::GetInvestKosten(InvestKosten& kosten) const {
     for (size_t i = 0; i < kosten.size(); ++i) kosten[i] = {zahlen[2 * i], zahlen[2 * i + 1]};
 }
 
-void CProjekt2::SetInvestKosten(const InvestKosten& kosten) {
+void CProjekt2::SetInvestKosten(const InvestKosten& kosten, bool speichern) {
     PruefeInit(u"CProjekt2::SetInvestKosten()");
     CVRMString text;
     for (const SInvestPaar& paar : kosten)
         text += Zahl(textid::kFormatU, paar.erster) + Zahl(textid::kFormatU, paar.zweiter);
-    SetWert(ID_Wirtschaft, CVRMVariant(text), true);
+    SetWert(ID_Wirtschaft, CVRMVariant(text), speichern);
 }
 
 void CProjekt2::GetBKostenDaten(BKostenDaten& daten) const {

@@ -27,6 +27,10 @@ class FakeKelvoDoc : public IKelvoDocServices {
     void MonatlicherWWbedarf(float& kWh) override { kWh = wwBedarf; }
     SDimWerte GetDimWerte(const SDimAnfrage& anfrage) override;
     void BroadcastDimDaten(const SDimDaten& daten) override { dimDaten.push_back(daten); }
+    SDimQuellWerte BemesseErsteQuelle(const SQuellBemessung& b) override {
+        bemessungen.push_back(b);
+        return quellGroesse;
+    }
     void SaveKomponenten() override { ++saveKomponentenAufrufe; }
     SProjektRechnung BerechneProjekt(CKelvoErgebnisse* ergebnisse, bool frageSeiten,
                                      bool still) override;
@@ -46,11 +50,13 @@ class FakeKelvoDoc : public IKelvoDocServices {
     float wpLeistung[3] = {0.0f, 0.0f, 0.0f};  // by kind 0, 1, 2
     float wwBedarf = 0.0f;
     SDimWerte dimWerte;
+    SDimQuellWerte quellGroesse;
     SProjektRechnung rechnung{true, true};
 
     // Calls.
     std::vector<bool> aenderbarAnfragen;  // the `meldung` flag of each call
     std::vector<SDimDaten> dimDaten;
+    std::vector<SQuellBemessung> bemessungen;
     int saveKomponentenAufrufe = 0;
     int berechneAufrufe = 0;
     std::vector<std::pair<TKelvoDatenID, float>> projektDaten4;

@@ -181,34 +181,6 @@ TEST_F(DimPageLogikTest, CountClasses) {
     for (const auto& [zahl, klasse] : faelle) EXPECT_EQ(CDimPageLogik::KlassenIndex(zahl), klasse) << zahl;
 }
 
-TEST_F(DimPageLogikTest, FinishingChecksThePageThenHandsTheDesignToTheDocument) {
-    seite.betriebsweise = 0;
-    EXPECT_FALSE(seite.SchliesseAb(6));
-    EXPECT_NE(BoxTexte().find("You must select the number of heat pumps!"), std::string::npos);
-    seite.anzahlIndex = 1;
-    EXPECT_FALSE(seite.SchliesseAb(6));
-    EXPECT_NE(BoxTexte().find("Please select a collector variant!"), std::string::npos);
-    EXPECT_TRUE(dimDok.dimDaten.empty());
-    EXPECT_EQ(app.resetAuswertungenAufrufe, 0);
-
-    seite.betriebsweise = 2;  // sets the variant itself
-    seite.wpName = u"Sample WP";
-    seite.dimPunktTemp = -3;
-    seite.minDimPunktTemp = -7;
-    seite.bivalenzTemp = -3;
-    ASSERT_TRUE(seite.SchliesseAb(6)) << BoxTexte();
-    ASSERT_EQ(dimDok.dimDaten.size(), 1u);
-    const SDimDaten& d = dimDok.dimDaten[0];
-    EXPECT_EQ(d.wpName, u"Sample WP");
-    EXPECT_EQ(d.anzahl, 2);
-    EXPECT_EQ(d.variante, 3);
-    EXPECT_EQ(d.modus, 2);
-    EXPECT_EQ(d.dimPunkt, -3.0f);
-    EXPECT_EQ(d.tiefsterPunkt, -7.0f);
-    EXPECT_EQ(d.klassenIndex, 1);
-    EXPECT_EQ(app.resetAuswertungenAufrufe, 1);
-}
-
 // The page's own filter over the shipped catalogue: every unit it lists passes the heat
 // pump's filter with the values the adapter derives, and the search asks each unit once.
 TEST_F(DimPageLogikTest, TheShippedCatalogueThroughTheHeatPumpsFilter) {

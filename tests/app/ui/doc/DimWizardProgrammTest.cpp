@@ -94,10 +94,12 @@ TEST_F(DimWizardProgrammTest, ZweiteQuelleUndAuslegungUeberDieMenues) {
     EXPECT_EQ(doc.IstBeschaeftigt(), 0);
     EXPECT_TRUE(doc.DatenSheet().isVisible());
     EXPECT_EQ(doc.DatenSheet().activePage(), doc.GetSeite(CKelvoDoc::kProjektSeite));
-    // Read back: the chosen unit, the source's design (monovalent, its probe field kept).
+    // Read back: the chosen unit, the source's design (monovalent, its two probes sized for
+    // the unit: no longer the copied 100 m; the sizing itself is checked by the design's
+    // user tests).
     EXPECT_EQ(Eintrag(kName, CVRMwerteListe::getKey(ID_WPumpe)), std::optional<std::u16string>(gewaehlt));
     EXPECT_EQ(QuellWert(kQuelle1, ID_BetrWeiseIdx), std::optional<std::u16string>(u"1"));
-    EXPECT_EQ(QuellWert(kQuelle1, ID_WQuelleLaenge), std::optional<std::u16string>(u"100"));
+    EXPECT_NE(QuellWert(kQuelle1, ID_WQuelleLaenge), std::optional<std::u16string>(u"100"));
     EXPECT_EQ(QuellWert(kQuelle1, ID_SoleKreise), std::optional<std::u16string>(u"2"));
 }
 

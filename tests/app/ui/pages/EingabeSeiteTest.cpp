@@ -295,6 +295,26 @@ TEST_F(EingabeSeiteTest, EingebettetOhneKnoepfeUndOhneSchreiben) {
     EXPECT_EQ(seite->CancelModifiedData(0), 1);
 }
 
+// What an embedded page took over reaches the file only when the wizard's Finish asks for
+// it, and only once.
+TEST_F(EingabeSeiteTest, EingebettetSchreibtErstBeimFertigstellen) {
+    const CVRMString haus = NeuesHaus();
+    const auto bytes = Bytes();
+    Seite(haus, 1);
+    seite->SchreibeUebernommene();  // nothing taken over yet
+    EXPECT_EQ(Bytes(), bytes);
+    Tippe(TestEingabeSeite::kIdLast, QStringLiteral("12"));
+    seite->onOK();
+    EXPECT_EQ(Bytes(), bytes);
+    seite->SchreibeUebernommene();
+    const auto last = Eintrag(haus, CVRMwerteListe::getKey(ID_NormwaermeBedarf));
+    ASSERT_TRUE(last.has_value());
+    EXPECT_FLOAT_EQ(QString::fromStdU16String(*last).toFloat(), 12.0f);
+    const auto geschrieben = Bytes();
+    seite->SchreibeUebernommene();
+    EXPECT_EQ(Bytes(), geschrieben);
+}
+
 // While a long calculation shows its progress window, a page neither opens nor becomes
 // the active one.
 TEST_F(EingabeSeiteTest, WaehrendLangerRechnungBleibtDieSeiteZu) {

@@ -4,6 +4,9 @@
 // source, and the computed minimum flow.
 #include <gtest/gtest.h>
 
+#include <QPushButton>
+
+#include "app/doc/ProjektAblaufBefehle.h"
 #include "core/text/ResManager.h"
 #include "model/source/WQuelle2.h"
 #include "pages/WQ2PageLogik.h"
@@ -140,6 +143,44 @@ TEST_F(WQ2PageTest, ZweiterEnergietraegerInvestition) {
     EXPECT_EQ(nachher[13].erster, 4711u);
     EXPECT_EQ(nachher[13].zweiter, 815u);
     EXPECT_EQ(Gespeichert(Quelle(), ID_ZweiterETIdx).GetIntVal(), 1);
+}
+
+// Embedded in the design wizard, the choice of the second heater takes its investment
+// costs over in memory only: the project's record in the file stays as it was until the
+// design is finished.
+TEST_F(WQ2PageTest, EingebettetSchreibtKeineInvestitionskosten) {
+    CKelvoDoc& doc = NeuesProjekt(QStringLiteral("Meier"));
+    // The design cancelled gives the new project its first source.
+    uitest::dialogs().expectDialog({}, [](QDialog& dlg) {
+        for (QPushButton* knopf : dlg.findChildren<QPushButton*>())
+            if (knopf->isVisible() && knopf->text() == QStringLiteral("Cancel")) uitest::click(*knopf, {5, 5});
+    });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    ASSERT_NE(doc.GetWQuelle(1), nullptr);
+    CProjekt2::InvestKosten kosten{};
+    doc.Projekt().GetInvestKosten(kosten);
+    kosten[3] = {4711, 815};
+    doc.Projekt().SetInvestKosten(kosten);
+    const std::u16string key = CVRMwerteListe::getKey(ID_Wirtschaft);
+    const auto vorher = Eintrag(doc.GetProjektName(), key);
+    ASSERT_TRUE(vorher.has_value());
+
+    auto* seite = new P(true, 1);
+    doc.DatenSheet().AddDatenPage(seite);
+    seite->LoadKomponente(Quelle(), doc.GetProjektName(), CVRMString());
+    doc.DatenSheet().setActivePage(doc.DatenSheet().indexOf(seite));
+    doc.DatenSheet().show();
+    uitest::processEvents();
+    WaehleIndex(*seite, P::kIdModus, 2);
+    WaehleIndex(*seite, P::kIdZweiterET, 1);
+    Tippe(*seite, P::kIdBivTemp, QStringLiteral("-2"));
+    seite->onOK();
+    EXPECT_EQ(seite->m_modified, 0);
+    CProjekt2::InvestKosten uebernommen{};
+    doc.Projekt().GetInvestKosten(uebernommen);
+    EXPECT_EQ(uebernommen[13].erster, 4711u);
+    EXPECT_EQ(Eintrag(doc.GetProjektName(), key), vorher);
 }
 
 // A flow below the heat pump maker's recommendation warns with the required flow and

@@ -1,0 +1,171 @@
+#include "evaluation/dim/DimAbschluss.h"
+
+#include <exception>
+
+#include "core/text/TextIdConstants.h"
+#include "core/value/VRMdatenProvider.h"
+#include "evaluation/AuswertManager.h"
+#include "model/app/KelvoAppServices.h"
+#include "model/app/KelvoDocServices.h"
+#include "model/app/KelvoOptionen.h"
+#include "model/app/OptionIds.h"
+#include "model/errors/Fehler.h"
+#include "model/errors/KVSMessageBox.h"
+#include "model/heatpump/WPumpe2.h"
+#include "model/house/Haus2.h"
+#include "model/source/WQuelle2.h"
+#include "platform/messagebox/MessageBox.h"
+
+namespace {
+
+constexpr unsigned kCaptionAuslegung = 3193;     // "Design"
+constexpr unsigned kAnzahlWaehlen = 3386;        // "You must select the number of heat pumps!"
+constexpr unsigned kWPWaehlen = 4107;            // "Please select a heat pump first."
+constexpr unsigned kBetriebsweiseWaehlen = 3231;  // "Please, select first a type of heat pump."
+constexpr unsigned kWWNichtMoeglich = 5617;      // "The mode of operation ... hot water ..."
+constexpr unsigned kVarianteWaehlen = 3230;      // "Please select a collector variant!"
+constexpr unsigned kBivalenzMin = 3373;          // "... must be greater than or equal to %i °C."
+constexpr unsigned kBivalenzMax = 3374;          // "The maximum bivalent temperature is %i °C."
+constexpr unsigned kModusVorlauf = 5743;         // "The selected mode of operation cannot be used ..."
+constexpr unsigned kSchichtenZuFlach = 3427;     // "The soil layers are not given up to the depth ..."
+constexpr unsigned kBohrtiefe = 3528;            // "Attention: Drill depth is deeper than %u m !"
+constexpr unsigned kAbschlussFehler = 3110;      // "Error when finishing design"
+
+constexpr int kHoechsterDimPunkt = 12;
+constexpr float kKeineLast = 0.1f;
+constexpr int kWWmitWP = 1;
+constexpr int kWWZweiteQuelle = 3;
+constexpr int kDokMonovalent = 1;
+constexpr int kSonde = 0;
+
+void Meldung(unsigned textId) {
+    KVSMessageBoxID(textId, kCaptionAuslegung, platform::mb::OK | platform::mb::ICONEXCLAMATION);
+}
+
+void Meldung(const CVRMString& text) {
+    KVSMessageBoxCaptionID(text, kCaptionAuslegung, platform::mb::OK | platform::mb::ICONEXCLAMATION);
+}
+
+bool IstErdreich(int quellArt) { return quellArt == 0 || quellArt == 1 || quellArt == 4 || quellArt == 5; }
+
+// The modes in which the user sets the heat-source variant and the bivalence point.
+bool EigeneVariante(int betriebsweise) { return betriebsweise == 0 || betriebsweise == 3; }
+
+}  // namespace
+
+bool CDimAbschluss::PruefeSeite() {
+    CDimPageLogik& s = m_seite;
+    if (s.anzahlIndex < 0) {
+        Meldung(kAnzahlWaehlen);
+        return false;
+    }
+    if (s.wpName.empty()) {
+        Meldung(kWPWaehlen);
+        return false;
+    }
+    if (s.betriebsweise < 0) {
+        Meldung(kBetriebsweiseWaehlen);
+        return false;
+    }
+    if (!PruefeWarmwasser()) return false;
+    if (EigeneVariante(s.betriebsweise) && s.variante < 0) {
+        Meldung(kVarianteWaehlen);
+        return false;
+    }
+    // The bivalence point lies where the design point may: from the lowest usable point up.
+    if (EigeneVariante(s.betriebsweise)) {
+        CVRMString text;
+        if (s.bivalenzTemp < s.minDimPunktTemp) text.Format(kBivalenzMin, s.minDimPunktTemp);
+        if (s.bivalenzTemp > kHoechsterDimPunkt) text.Format(kBivalenzMax, kHoechsterDimPunkt);
+        if (!text.empty()) {
+            Meldung(text);
+            return false;
+        }
+    }
+    return PruefeVorlauf();
+}
+
+// Hot water by a second heat source needs a mode with a second generator; a house without
+// heating load needs the heat pump to make its hot water.
+bool CDimAbschluss::PruefeWarmwasser() {
+    CHaus2* haus = m_dok.GetHaus();
+    if (!haus) return true;
+    const int wwModus = haus->GetWert(ID_WWmitWP).GetIntVal();
+    const bool keineLast = haus->GetWert(ID_NormwaermeBedarf).GetFloatVal() < kKeineLast;
+    if ((wwModus == kWWZweiteQuelle && m_seite.wwAuswahl < 0) || (keineLast && wwModus != kWWmitWP)) {
+        Meldung(kWWNichtMoeglich);
+        return false;
+    }
+    return true;
+}
+
+// In the monovalent mode the heat pump alone reaches the flow temperature down to the lowest
+// usable design point.
+bool CDimAbschluss::PruefeVorlauf() {
+    if (CDimPageLogik::DokModus(m_seite.betriebsweise, u"CDimPage::OnWizardFinish") != kDokMonovalent)
+        return true;
+    CWPumpe2 wp;
+    CVRMdatenProvider::get().fill(wp, m_seite.wpName);
+    const SAuslegungsWerte w = m_seite.AuslegungsWerte();
+    if (wp.getMVT(w.quellTemp) >= w.vorlaufTemp1) return true;
+    Meldung(kModusVorlauf);
+    return false;
+}
+
+void CDimAbschluss::PruefeSonden(const SDimQuellWerte& groesse) {
+    CWQuelle2* quelle = m_dok.GetWQuelle(1);
+    if (!quelle || quelle->GetWert(ID_QuellMediumIdx).GetIntVal() != kSonde) return;
+    if (groesse.sondenLaenge > quelle->GetBodenProfilTiefe()) Meldung(kSchichtenZuFlach);
+    int32_t maxTiefe = 0;
+    GetKelvoApp().GetOptionsManager().GetLongWert(OPT_GRENZ_BT, maxTiefe);
+    if (maxTiefe > 0 && groesse.sondenLaenge > static_cast<unsigned>(maxTiefe)) {
+        CVRMString text;
+        text.Format(kBohrtiefe, static_cast<unsigned>(maxTiefe));
+        Meldung(text);
+    }
+}
+
+bool CDimAbschluss::SchliesseAb() {
+    if (!PruefeSeite()) return false;
+    CDimPageLogik& s = m_seite;
+    if (s.betriebsweise == 1) s.variante = 2;
+    if (s.betriebsweise == 2) s.variante = 3;
+    try {
+        // A probe's variant is its form where the user chose it; otherwise the source keeps
+        // its own form.
+        CWQuelle2* quelle = m_dok.GetWQuelle(1);
+        const bool gewaehlt = s.quellArt == kSonde && EigeneVariante(s.betriebsweise);
+        const int sondenart =
+            gewaehlt || !quelle ? s.variante : quelle->GetWert(ID_Sondenart).GetIntVal();
+        SQuellBemessung b;
+        b.wpName = s.wpName;
+        b.anzahl = s.anzahlIndex + 1;
+        b.betrWeise = CDimPageLogik::DokModus(s.betriebsweise, u"CDimPage::OnWizardFinish");
+        b.dimPunktTemp = s.dimPunktTemp;
+        b.sondenart = sondenart;
+        const SDimQuellWerte groesse = m_dok.BemesseErsteQuelle(b);
+        PruefeSonden(groesse);
+        ResetAlleBerechnungen();
+        SDimDaten d;
+        d.wpName = s.wpName;
+        d.anzahl = s.anzahlIndex + 1;
+        d.variante = s.variante;
+        d.modus = s.betriebsweise;
+        d.dimPunkt = static_cast<float>(s.dimPunktTemp);
+        d.tiefsterPunkt = static_cast<float>(s.minDimPunktTemp);
+        d.bivalenzTemp = static_cast<float>(s.bivalenzTemp);
+        // Only a ground source has a count of probes or circuits to class.
+        d.klassenIndex = IstErdreich(s.quellArt) ? CDimPageLogik::KlassenIndex(groesse.anzahl) : -1;
+        d.quellArt = s.quellArt;
+        // The size is the sizing's; the mode, point and form are the design's own.
+        d.quelle = groesse;
+        d.quelle.betrWeise = b.betrWeise;
+        d.quelle.dimPunktTemp = b.dimPunktTemp;
+        d.quelle.sondenart = b.sondenart;
+        m_dok.BroadcastDimDaten(d);
+    } catch (const std::exception&) {
+        ShowFehler(kAbschlussFehler, nullptr);
+        return false;
+    }
+    return true;
+}

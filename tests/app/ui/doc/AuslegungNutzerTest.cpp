@@ -1,0 +1,388 @@
+// A planner designs a project through the real program on the shipped data: File > New
+// project (or a sample opened with the library switch), Design, the wizard's pages, a unit
+// of the catalogue picked, Finish; the user database file is then read back. The design
+// temperature the page used, the chosen unit against the load, the heat source's stored
+// size, the heat-source page and its design test afterwards; what the wizard's pages took
+// over is written with a finished design only.
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include "app/doc/ProjektAblaufBefehle.h"
+#include "app/frame/MainFrame.h"
+#include "controls/small/Label.h"
+#include "dialogs/KelvoView1.h"
+#include "dialogs/WQTestDlg.h"
+#include "pages/DimPage.h"
+#include "pages/HausPage.h"
+#include "pages/WWPage.h"
+#include "model/project/Projekt2.h"
+#include "model/source/KombiWQuelle2.h"
+#include "pages/ProjektPage.h"
+#include "platform/ui/PropertySheet.h"
+#include "tests/app/ui/pages/QuellenSeitenFixture.h"
+
+namespace {
+
+using platform::id::OK;
+
+constexpr unsigned kSchichtenZuFlach = 3427, kPumpenPruefen = 3649, kBohrtiefe100 = 3528;
+constexpr unsigned kQuelleOk = 3320;  // the design test's verdict "o.k."
+constexpr int kMonovalent = 3;        // the dimensioning page's index of the monovalent mode
+
+// What the dimensioning page showed for the chosen unit.
+struct SGewaehlt {
+    CVRMString wp;
+    float leistung = 0.0f;  // all units, kW
+    float quellTemp = 0.0f;  // the design source temperature, °C
+    int dimPunkt = 0;
+};
+
+class AuslegungNutzerTest : public quellentest::QuellenSeitenFixture {
+  protected:
+    static void Abbrechen(QDialog& d) {
+        for (QPushButton* knopf : d.findChildren<QPushButton*>())
+            if (knopf->isVisible() && knopf->text() == QStringLiteral("Cancel")) return uitest::click(*knopf, {5, 5});
+        ADD_FAILURE() << "no Cancel";
+    }
+    static void Knopf(QDialog& d, int id) {
+        auto* knopf = qobject_cast<QPushButton*>(ui::child(&d, id));
+        ASSERT_NE(knopf, nullptr);
+        ASSERT_TRUE(knopf->isVisible() && knopf->isEnabled()) << id;
+        uitest::click(*knopf, {5, 5});
+        uitest::processEvents();
+    }
+
+    // Design through the menu. On the wizard's house page `heizlast` is typed when given;
+    // on the dimensioning page the first unit of the list is picked and the wizard
+    // finished (or cancelled). `boxen`: the texts of the boxes the design shows, each
+    // answered with OK.
+    SGewaehlt Auslegen(const std::vector<std::u16string>& boxen, const QString& heizlast = {},
+                       bool fertig = true, int betriebsweise = -1) {
+        SGewaehlt g;
+        auto& d = uitest::dialogs();
+        const size_t vorher = d.boxes().size();
+        d.expectDialog({}, [&](QDialog& dlg) {
+            auto& sheet = dynamic_cast<ui::PropertySheet&>(dlg);
+            ASSERT_EQ(sheet.pageCount(), 5);
+            if (!heizlast.isEmpty()) {
+                Tippe(*sheet.page(0), CHausPage::kIdHeizlast, heizlast);
+                Verlasse(*sheet.page(0), CHausPage::kIdHeizlast);
+            }
+            while (sheet.activeIndex() < sheet.pageCount() - 1) Knopf(dlg, ui::kIdNext);
+            ASSERT_EQ(sheet.activeIndex(), 4);
+            // A mode of the user's own picks the source's variant too.
+            if (betriebsweise >= 0) {
+                WaehleIndex(*sheet.page(4), CDimPage::kIdcBetriebsweise, betriebsweise);
+                WaehleIndex(*sheet.page(4), CDimPage::kIdcVariante, 0);
+            }
+            auto* kandidaten = qobject_cast<QListWidget*>(ui::child(&dlg, CDimPage::kIdcKandidaten));
+            ASSERT_GT(kandidaten->count(), 0);
+            QListWidgetItem* eintrag = kandidaten->item(0);
+            uitest::click(*kandidaten->viewport(), kandidaten->visualItemRect(eintrag).center());
+            g.wp = eintrag->text().toStdU16String();
+            g.dimPunkt = Text(*sheet.page(4), CDimPage::kIdcDimPunkt).toInt();
+            // "Total output: 10.4 kW (flow: 35.9 / src: -2.0 °C)"
+            const QString gesamt = QString::fromStdU16String(ui::childText(&dlg, CDimPage::kIdcGesamtleistung));
+            const auto m = QRegularExpression(QStringLiteral(R"(([-\d.]+) kW .*src: ([-\d.]+))")).match(gesamt);
+            EXPECT_TRUE(m.hasMatch()) << gesamt.toStdString();
+            g.leistung = m.captured(1).toFloat();
+            g.quellTemp = m.captured(2).toFloat();
+            uitest::saveArtifact(dlg, "design-wizard-finish");
+            for (size_t i = 0; i < boxen.size(); ++i) d.expectMessageBox(OK);
+            if (fertig) {
+                Knopf(dlg, ui::kIdFinish);
+            } else {
+                Abbrechen(dlg);
+            }
+        });
+        Befehl(kBefehlDimensionieren)->trigger();
+        uitest::processEvents();
+        std::vector<std::u16string> gezeigt;
+        for (size_t i = vorher; i < d.boxes().size(); ++i) gezeigt.push_back(d.boxes()[i].text);
+        EXPECT_EQ(gezeigt, boxen);
+        return g;
+    }
+
+    // File > New project, the design cancelled (that gives it its first heat source), and
+    // the source's kind set to the horizontal collector on its page, as a planner does
+    // before designing a collector.
+    void NeuesKollektorProjekt(const QString& name) {
+        NeuesProjekt(name);
+        uitest::dialogs().expectDialog({}, [&](QDialog& dlg) { Abbrechen(dlg); });
+        Befehl(kBefehlDimensionieren)->trigger();
+        uitest::processEvents();
+        CWQ1Page& seite = Seite1();
+        WaehleIndex(seite, CWQ1Page::kIdArt, 1);
+        Druecke(seite, CEingabeSeite::kIdSpeichern);
+        EXPECT_EQ(seite.m_modified, 0);
+        Druecke(seite, CEingabeSeite::kIdSchliessen);
+    }
+
+    // File > New project whose first heat source is the planner's own copy of a sample's
+    // source: the program turns a new project's probe only into a collector, so an air or a
+    // water source of a user's project starts as such a copy.
+    void NeuesProjektMitQuelle(const QString& name, std::u16string_view muster) {
+        CVRMdatenProvider& werte = CVRMdatenProvider::get();
+        CVRMString musterQuelle;
+        {
+            CKombiWQuelle2 kombi;
+            CProjekt2 projekt;
+            Starte();
+            werte.fill(projekt, Projekt(muster));
+            werte.fill(kombi, projekt.GetWert(ID_WQuelle).GetStringVal());
+            musterQuelle = kombi.GetErsteWQuelle()->getConsumerName();
+        }
+        uitest::dialogs().expectDialog({}, [&](QDialog& d) {
+            uitest::type(*ui::child(&d, 1033), name);
+            uitest::click(*ui::child(&d, 1), {5, 5});
+        });
+        app->OnFileNew();
+        dokument = app->GetAktivesKelvoDoc(true);
+        ASSERT_NE(dokument, nullptr);
+        uitest::dialogs().expectDialog({}, [&](QDialog& dlg) { Abbrechen(dlg); });
+        Befehl(kBefehlDimensionieren)->trigger();
+        uitest::processEvents();
+        const CVRMString erste = dokument->GetWQuelle(1)->getConsumerName();
+        CVRMwerteListe kopie{erste};
+        kopie.copy(werte.getWerte(musterQuelle));
+        werte.save(kopie, true);
+        werte.forget(erste);
+        ASSERT_EQ(dokument->SetProjektDaten(ID_WQuelle, dokument->ProjektText(ID_WQuelle), 1), 1);
+    }
+
+    std::optional<std::u16string> QuellWert(TKelvoDatenID id) const {
+        return SatzEintrag(dokument->GetWQuelle(1)->getConsumerName(), CVRMwerteListe::getKey(id));
+    }
+    float QuellZahl(TKelvoDatenID id) const {
+        return QString::fromStdU16String(QuellWert(id).value_or(u"nan")).toFloat();
+    }
+
+    // The chosen unit against the load: the unit stored in the project, and its output at
+    // the design point shown by the page covering the design capacity the project asks at
+    // that point (heating with hot water and blocking hours, all units).
+    void PruefeWaermepumpe(const SGewaehlt& g) {
+        const CVRMString projekt = dokument->GetPathName();
+        EXPECT_EQ(SatzEintrag(projekt, CVRMwerteListe::getKey(ID_WPumpe)), std::optional<std::u16string>(g.wp));
+        const int anzahl = QString::fromStdU16String(
+                               SatzEintrag(projekt, CVRMwerteListe::getKey(ID_AnzahlWP)).value_or(u"1"))
+                               .toInt();
+        const SDimWerte bedarf = dokument->GetDimWerte(static_cast<float>(g.dimPunkt), anzahl);
+        // The page shows one decimal: 0.05 kW.
+        EXPECT_GE(g.leistung + 0.05f, bedarf.leistungProWP * static_cast<float>(anzahl));
+    }
+
+    // The first source's page shows the stored size, and its design test passes.
+    void PruefeQuellenSeite(std::initializer_list<std::pair<int, TKelvoDatenID>> felder) {
+        CWQ1Page& seite = Seite1();
+        for (const auto& [feld, id] : felder)
+            EXPECT_EQ(Text(seite, feld).toStdU16String(), QuellWert(id).value_or(u"?")) << feld;
+        bool getestet = false;
+        uitest::dialogs().expectDialog(Sprachtext(4972), [&](QDialog& d) {
+            getestet = true;
+            EXPECT_EQ(QString::fromStdU16String(ui::childText(&d, CWQTestDlg::kIdUrteil)).trimmed().toStdU16String(),
+                      Sprachtext(kQuelleOk));
+            uitest::click(*ui::child(&d, 1), {5, 5});
+        });
+        Druecke(seite, CWQ1Page::kIdTesten);
+        EXPECT_TRUE(getestet);
+    }
+};
+
+// A new project's probe field: designed at the ground's -2 °C, its probes sized for the
+// unit (the project keeps its four probes), the page shows them and their test passes.
+TEST_F(AuslegungNutzerTest, SondeEinesNeuenProjekts) {
+    NeuesProjekt(QStringLiteral("Lenz"));
+    const SGewaehlt g = Auslegen({Sprachtext(kSchichtenZuFlach), Sprachtext(kPumpenPruefen)});
+    EXPECT_FLOAT_EQ(g.quellTemp, -2.0f);
+    PruefeWaermepumpe(g);
+    EXPECT_EQ(QuellWert(ID_QuellMediumIdx), std::optional<std::u16string>(u"0"));
+    EXPECT_EQ(QuellWert(ID_SoleKreise), std::optional<std::u16string>(u"4"));
+    // Not the new project's default of 100 m any more.
+    EXPECT_NE(QuellWert(ID_WQuelleLaenge), std::optional<std::u16string>(u"100"));
+    EXPECT_GT(QuellZahl(ID_WQuelleLaenge), 10.0f);
+    PruefeQuellenSeite({{CWQ1Page::kIdLaenge, ID_WQuelleLaenge}, {CWQ1Page::kIdAnzahl, ID_SoleKreise}});
+}
+
+TEST_F(AuslegungNutzerTest, KollektorEinesNeuenProjekts) {
+    NeuesKollektorProjekt(QStringLiteral("Ortmann"));
+    const float flaecheVorher = QuellZahl(ID_WQuelleFlaeche);
+    const SGewaehlt g = Auslegen({Sprachtext(kPumpenPruefen)});
+    EXPECT_FLOAT_EQ(g.quellTemp, -2.0f);
+    PruefeWaermepumpe(g);
+    EXPECT_EQ(QuellWert(ID_QuellMediumIdx), std::optional<std::u16string>(u"1"));
+    EXPECT_NE(QuellZahl(ID_WQuelleFlaeche), flaecheVorher);
+    EXPECT_GT(QuellZahl(ID_WQuelleFlaeche), 10.0f);
+    // The tube length of the area is longer than the area's side.
+    EXPECT_GT(QuellZahl(ID_WQuelleLaenge), QuellZahl(ID_WQuelleFlaeche));
+    PruefeQuellenSeite({{CWQ1Page::kIdFlaeche, ID_WQuelleFlaeche}, {CWQ1Page::kIdLaenge, ID_WQuelleLaenge}});
+}
+
+// An air source of the planner's own project, designed monovalent: at the house's design
+// outdoor temperature. An air source has no size to give.
+TEST_F(AuslegungNutzerTest, LuftquelleMonovalent) {
+    NeuesProjektMitQuelle(QStringLiteral("Sommer"), u"air monoenergetic");
+    ASSERT_EQ(dokument->GetWQuelle(1)->GetWert(ID_QuellMediumIdx).GetIntVal(), 2);
+    const float nat = dokument->Haus().GetWert(ID_NAT).GetFloatVal();
+    const SGewaehlt g = Auslegen({Sprachtext(kPumpenPruefen)}, {}, true, kMonovalent);
+    EXPECT_FLOAT_EQ(g.quellTemp, nat);
+    PruefeWaermepumpe(g);
+    EXPECT_EQ(QuellWert(ID_QuellMediumIdx), std::optional<std::u16string>(u"2"));
+    EXPECT_EQ(QuellWert(ID_BetrWeiseIdx), std::optional<std::u16string>(u"1"));
+    EXPECT_EQ(QuellWert(ID_WQuelleLaenge), std::optional<std::u16string>(u"1"));
+}
+
+// A ground-water source is designed at its water temperature, 3 K lower behind an
+// intermediate heat exchanger.
+TEST_F(AuslegungNutzerTest, WasserquelleMonovalent) {
+    NeuesProjektMitQuelle(QStringLiteral("Sommer"), u"ground water bivalent");
+    CWQuelle2& quelle = *dokument->GetWQuelle(1);
+    ASSERT_EQ(quelle.GetWert(ID_QuellMediumIdx).GetIntVal(), 3);
+    const float wasser = static_cast<float>(quelle.GetWert(ID_WasserTemp).GetUIntVal()) -
+                         (quelle.GetWert(ID_ZwkWt).GetBoolVal() ? 3.0f : 0.0f);
+    const SGewaehlt g = Auslegen({Sprachtext(kPumpenPruefen)}, {}, true, kMonovalent);
+    EXPECT_FLOAT_EQ(g.quellTemp, wasser);
+    PruefeWaermepumpe(g);
+    EXPECT_EQ(QuellWert(ID_QuellMediumIdx), std::optional<std::u16string>(u"3"));
+    EXPECT_EQ(QuellWert(ID_BetrWeiseIdx), std::optional<std::u16string>(u"1"));
+}
+
+// The same house with a larger load gets a larger unit, and that unit longer probes.
+TEST_F(AuslegungNutzerTest, GroessereWaermepumpeLaengereSonden) {
+    NeuesProjekt(QStringLiteral("Lenz"));
+    const SGewaehlt klein = Auslegen({Sprachtext(kSchichtenZuFlach), Sprachtext(kPumpenPruefen)});
+    const float kurz = QuellZahl(ID_WQuelleLaenge);
+    CVRMString drilltiefe;
+    drilltiefe.Format(kBohrtiefe100, 100u);
+    const SGewaehlt gross = Auslegen(
+        {Sprachtext(kSchichtenZuFlach), drilltiefe, Sprachtext(kPumpenPruefen)}, QStringLiteral("12"));
+    EXPECT_GT(gross.leistung, klein.leistung);
+    EXPECT_NE(gross.wp, klein.wp);
+    EXPECT_GT(QuellZahl(ID_WQuelleLaenge), kurz);
+    EXPECT_EQ(QuellWert(ID_SoleKreise), std::optional<std::u16string>(u"4"));
+}
+
+// The heat load typed on the wizard's house page: a cancelled design writes nothing and the
+// project shows the stored load again; a finished one writes it with the design, and a
+// reopened project has it.
+TEST_F(AuslegungNutzerTest, HeizlastDesWizardsNurMitFertigerAuslegung) {
+    NeuesProjekt(QStringLiteral("Lenz"));
+    const CVRMString haus = dokument->ProjektText(ID_Haus);
+    const std::u16string key = CVRMwerteListe::getKey(ID_NormwaermeBedarf);
+    const std::optional<std::u16string> vorher = SatzEintrag(haus, key);
+    const float last = dokument->Haus().GetWert(ID_NormwaermeBedarf).GetFloatVal();
+    ASSERT_FLOAT_EQ(last, 6.0f);
+
+    Auslegen({}, QStringLiteral("9"), false);
+    EXPECT_EQ(SatzEintrag(haus, key), vorher);
+    EXPECT_FLOAT_EQ(dokument->Haus().GetWert(ID_NormwaermeBedarf).GetFloatVal(), 6.0f);
+    // The project window's short info of the house shows the stored load again.
+    auto* view = dynamic_cast<CKelvoView1*>(Frame().Arbeitsflaeche()->currentSubWindow()->widget());
+    ASSERT_NE(view, nullptr);
+    auto* ort = dynamic_cast<CLabel*>(ui::child(view, CKelvoView1::kIdcOrtInfo));
+    ASSERT_NE(ort, nullptr);
+    EXPECT_EQ(ort->text().rfind(u"6.0 kW", 0), 0u) << QString::fromStdU16String(ort->text()).toStdString();
+
+    CVRMString drilltiefe;
+    drilltiefe.Format(kBohrtiefe100, 100u);
+    Auslegen({Sprachtext(kSchichtenZuFlach), drilltiefe, Sprachtext(kPumpenPruefen)}, QStringLiteral("9"));
+    ASSERT_TRUE(SatzEintrag(haus, key).has_value());
+    EXPECT_FLOAT_EQ(QString::fromStdU16String(*SatzEintrag(haus, key)).toFloat(), 9.0f);
+    // Closed without a question (nothing unsaved), and opened again from the file.
+    const CVRMString name = dokument->GetPathName();
+    dokument->OnCloseDocument();
+    uitest::processEvents();
+    CKelvoDoc& wieder = OeffneUeberMenu(name);
+    EXPECT_FLOAT_EQ(wieder.Haus().GetWert(ID_NormwaermeBedarf).GetFloatVal(), 9.0f);
+}
+
+// A tank target the chosen unit cannot reach alone, typed on the wizard's hot-water page:
+// the takeover of the unit says that it needs post heating.
+TEST_F(AuslegungNutzerTest, WarmwasserZielNurMitNachheizung) {
+    NeuesProjekt(QStringLiteral("Lenz"));
+    ASSERT_EQ(dokument->Haus().GetWert(ID_WWmitWP).GetIntVal(), 1);
+    auto& d = uitest::dialogs();
+    d.expectDialog({}, [&](QDialog& dlg) {
+        auto& sheet = dynamic_cast<ui::PropertySheet&>(dlg);
+        Knopf(dlg, ui::kIdNext);
+        Tippe(*sheet.page(1), CWWPage::kIdSoll, QStringLiteral("75"));
+        Verlasse(*sheet.page(1), CWWPage::kIdSoll);
+        while (sheet.activeIndex() < sheet.pageCount() - 1) Knopf(dlg, ui::kIdNext);
+        auto* kandidaten = qobject_cast<QListWidget*>(ui::child(&dlg, CDimPage::kIdcKandidaten));
+        ASSERT_GT(kandidaten->count(), 0);
+        uitest::click(*kandidaten->viewport(), kandidaten->visualItemRect(kandidaten->item(0)).center());
+        for (int i = 0; i < 3; ++i) d.expectMessageBox(OK);
+        Knopf(dlg, ui::kIdFinish);
+    });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    EXPECT_EQ(BoxTexte(), (std::vector<std::u16string>{Sprachtext(kSchichtenZuFlach), Sprachtext(3441),
+                                                        Sprachtext(kPumpenPruefen)}));
+    EXPECT_GE(dokument->Haus().GetWert(ID_WWSollTemp).GetFloatVal(),
+              static_cast<float>(dokument->GetWawaNachheizTemp()));
+    // The hot-water page's entry is saved with the design.
+    const auto soll = SatzEintrag(dokument->ProjektText(ID_Haus), CVRMwerteListe::getKey(ID_WWSollTemp));
+    ASSERT_TRUE(soll.has_value());
+    EXPECT_EQ(QString::fromStdU16String(*soll).toFloat(), 75.0f);
+}
+
+// Hot water by a second heat source, chosen on the wizard's hot-water page, cannot go with
+// the monovalent mode, which has no second generator: the page says so and stays; a
+// bivalent mode finishes.
+TEST_F(AuslegungNutzerTest, WarmwasserDurchZweiteQuelleBrauchtZweitenErzeuger) {
+    NeuesProjekt(QStringLiteral("Lenz"));
+    auto& d = uitest::dialogs();
+    d.expectDialog({}, [&](QDialog& dlg) {
+        auto& sheet = dynamic_cast<ui::PropertySheet&>(dlg);
+        Knopf(dlg, ui::kIdNext);
+        WaehleIndex(*sheet.page(1), CWWPage::kIdDienst, 3);
+        while (sheet.activeIndex() < sheet.pageCount() - 1) Knopf(dlg, ui::kIdNext);
+        QWidget& seite = *sheet.page(4);
+        WaehleIndex(seite, CDimPage::kIdcBetriebsweise, kMonovalent);
+        WaehleIndex(seite, CDimPage::kIdcVariante, 0);
+        auto* kandidaten = qobject_cast<QListWidget*>(ui::child(&dlg, CDimPage::kIdcKandidaten));
+        ASSERT_GT(kandidaten->count(), 0);
+        uitest::click(*kandidaten->viewport(), kandidaten->visualItemRect(kandidaten->item(0)).center());
+        d.expectMessageBox(OK);
+        Knopf(dlg, ui::kIdFinish);
+        EXPECT_EQ(BoxTexte().back(), Sprachtext(5617));
+        ASSERT_TRUE(dlg.isVisible());
+        EXPECT_EQ(sheet.activeIndex(), 4);
+
+        WaehleIndex(seite, CDimPage::kIdcBetriebsweise, 1);  // bivalent
+        ASSERT_GT(kandidaten->count(), 0);
+        uitest::click(*kandidaten->viewport(), kandidaten->visualItemRect(kandidaten->item(0)).center());
+        for (int i = 0; i < 2; ++i) d.expectMessageBox(OK);
+        Knopf(dlg, ui::kIdFinish);
+    });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    // The bivalent design then asks for the second heat source.
+    EXPECT_EQ(BoxTexte(), (std::vector<std::u16string>{Sprachtext(5617), Sprachtext(kSchichtenZuFlach),
+                                                        Sprachtext(5581)}));
+    EXPECT_EQ(QuellWert(ID_BetrWeiseIdx), std::optional<std::u16string>(u"2"));
+    EXPECT_EQ(SatzEintrag(dokument->ProjektText(ID_Haus), CVRMwerteListe::getKey(ID_WWmitWP)),
+              std::optional<std::u16string>(u"3"));
+}
+
+// A design refused for an open page with changes leaves a new project as it was: its heat
+// source is not given a first source.
+TEST_F(AuslegungNutzerTest, VerweigerteAuslegungLaesstNeuesProjektUnberuehrt) {
+    NeuesProjekt(QStringLiteral("Lenz"));
+    const CVRMString kombi = dokument->ProjektText(ID_WQuelle);
+    CProjektPage& seite = Zeige<CProjektPage>(CKelvoDoc::kProjektSeite);
+    Tippe(seite, CProjektPage::kIdStrasse, QStringLiteral("Hauptstr. 1"));
+    ASSERT_NE(seite.m_modified, 0);
+    uitest::dialogs().expectMessageBox(OK);
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    EXPECT_EQ(BoxTexte().back(), Sprachtext(3267));
+    EXPECT_EQ(SatzEintrag(kombi, CVRMwerteListe::getKey(ID_KQuelle1)), std::nullopt);
+    EXPECT_EQ(dokument->KombiWQuelle().GetAnzahlWQuellen(), 0);
+}
+
+}  // namespace
