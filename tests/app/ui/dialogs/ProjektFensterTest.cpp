@@ -296,7 +296,7 @@ TEST_F(ProjektFensterTest, HinweiseErneuernKurzinfosUndNurEigeneSchaltenKnoepfe)
 // every hint renews them from the components, and the source's line is empty.
 TEST_F(ProjektFensterTest, KurzinfosFolgenJedemHinweisAuchOhneQuelle) {
     Starte();
-    EigenesProjekt(u"Meier", {});
+    EigenesProjekt(u"Meier", {{u"AnzahlWP", u"1"}});
     CKelvoView1* view = Oeffne(u"Meier", 0);
     ASSERT_NE(view, nullptr);
     CKelvoDoc& doc = view->GetDocument();

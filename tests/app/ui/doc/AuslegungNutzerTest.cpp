@@ -197,7 +197,7 @@ class AuslegungNutzerTest : public quellentest::QuellenSeitenFixture {
 // unit (the project keeps its four probes), the page shows them and their test passes.
 TEST_F(AuslegungNutzerTest, SondeEinesNeuenProjekts) {
     NeuesProjekt(QStringLiteral("Lenz"));
-    const SGewaehlt g = Auslegen({Sprachtext(kSchichtenZuFlach), Sprachtext(kPumpenPruefen)});
+    const SGewaehlt g = Auslegen({Sprachtext(kPumpenPruefen)});
     EXPECT_FLOAT_EQ(g.quellTemp, -2.0f);
     PruefeWaermepumpe(g);
     EXPECT_EQ(QuellWert(ID_QuellMediumIdx), std::optional<std::u16string>(u"0"));
@@ -254,7 +254,7 @@ TEST_F(AuslegungNutzerTest, WasserquelleMonovalent) {
 // The same house with a larger load gets a larger unit, and that unit longer probes.
 TEST_F(AuslegungNutzerTest, GroessereWaermepumpeLaengereSonden) {
     NeuesProjekt(QStringLiteral("Lenz"));
-    const SGewaehlt klein = Auslegen({Sprachtext(kSchichtenZuFlach), Sprachtext(kPumpenPruefen)});
+    const SGewaehlt klein = Auslegen({Sprachtext(kPumpenPruefen)});
     const float kurz = QuellZahl(ID_WQuelleLaenge);
     CVRMString drilltiefe;
     drilltiefe.Format(kBohrtiefe100, 100u);
@@ -315,12 +315,12 @@ TEST_F(AuslegungNutzerTest, WarmwasserZielNurMitNachheizung) {
         auto* kandidaten = qobject_cast<QListWidget*>(ui::child(&dlg, CDimPage::kIdcKandidaten));
         ASSERT_GT(kandidaten->count(), 0);
         uitest::click(*kandidaten->viewport(), kandidaten->visualItemRect(kandidaten->item(0)).center());
-        for (int i = 0; i < 3; ++i) d.expectMessageBox(OK);
+        for (int i = 0; i < 2; ++i) d.expectMessageBox(OK);
         Knopf(dlg, ui::kIdFinish);
     });
     Befehl(kBefehlDimensionieren)->trigger();
     uitest::processEvents();
-    EXPECT_EQ(BoxTexte(), (std::vector<std::u16string>{Sprachtext(kSchichtenZuFlach), Sprachtext(3441),
+    EXPECT_EQ(BoxTexte(), (std::vector<std::u16string>{Sprachtext(3441),
                                                         Sprachtext(kPumpenPruefen)}));
     EXPECT_GE(dokument->Haus().GetWert(ID_WWSollTemp).GetFloatVal(),
               static_cast<float>(dokument->GetWawaNachheizTemp()));
@@ -356,13 +356,13 @@ TEST_F(AuslegungNutzerTest, WarmwasserDurchZweiteQuelleBrauchtZweitenErzeuger) {
         WaehleIndex(seite, CDimPage::kIdcBetriebsweise, 1);  // bivalent
         ASSERT_GT(kandidaten->count(), 0);
         uitest::click(*kandidaten->viewport(), kandidaten->visualItemRect(kandidaten->item(0)).center());
-        for (int i = 0; i < 2; ++i) d.expectMessageBox(OK);
+        d.expectMessageBox(OK);
         Knopf(dlg, ui::kIdFinish);
     });
     Befehl(kBefehlDimensionieren)->trigger();
     uitest::processEvents();
     // The bivalent design then asks for the second heat source.
-    EXPECT_EQ(BoxTexte(), (std::vector<std::u16string>{Sprachtext(5617), Sprachtext(kSchichtenZuFlach),
+    EXPECT_EQ(BoxTexte(), (std::vector<std::u16string>{Sprachtext(5617),
                                                         Sprachtext(5581)}));
     EXPECT_EQ(QuellWert(ID_BetrWeiseIdx), std::optional<std::u16string>(u"2"));
     EXPECT_EQ(SatzEintrag(dokument->ProjektText(ID_Haus), CVRMwerteListe::getKey(ID_WWmitWP)),
