@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 
+#include "app/doc/Hinweise.h"
 #include "app/shell/KelvoApp.h"
 #include "controls/grid/GridCtrl.h"
 #include "controls/small/FloatEdit.h"
@@ -448,6 +449,8 @@ void CWP2Page::TabelleSpeichern() {
     FillTabelle();
     m_tabelle->SetEditable(false);
     ArtAnzeige();
+    // An open project with this heat pump computes with the new table from now on.
+    KomponenteGeaendert(komponente::kWPumpe, Geladen());
 }
 
 void CWP2Page::BearbeitenAbbrechen() {

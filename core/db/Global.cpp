@@ -233,6 +233,14 @@ void IGlobal::saveToDisk(const CVRMString& target, const CVRMStringArray* first,
     pruefe(GlobalWriteIniValues(target, first, second, flag), kSchnittstellenFehler);
 }
 
+void IGlobal::BeginneVorgang() {
+    pruefe(GlobalBeginneVorgang(), kSchnittstellenFehler);
+}
+
+void IGlobal::BeendeVorgang(int abschliessen) {
+    pruefe(GlobalBeendeVorgang(abschliessen), kSchnittstellenFehler);
+}
+
 void IGlobal::GetStringListe(TKelvoListID listId, CVRMStringArray& out, int withBibo) {
     pruefe(GlobalGetStringListe(listId, withBibo, out), kSchnittstellenFehler);
 }

@@ -123,6 +123,20 @@ int GlobalWriteIniValues(const CVRMString& target, const CVRMStringArray* first,
     });
 }
 
+int GlobalBeginneVorgang() {
+    return guarded(u"BeginneVorgang", [] {
+        app().AktiveDatei().BeginneVorgang();
+        return 1;
+    });
+}
+
+int GlobalBeendeVorgang(int abschliessen) {
+    return guarded(u"BeendeVorgang", [&] {
+        app().AktiveDatei().BeendeVorgang(abschliessen != 0);
+        return 1;
+    });
+}
+
 int GlobalGetValuesFromSection(const CVRMString& section, CVRMStringArray& out, int bibo) {
     return guarded(u"GetValuesFromSection", [&] {
         CIniFile& file = bibo ? app().BiboDatei() : app().AktiveDatei();

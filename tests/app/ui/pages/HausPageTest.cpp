@@ -171,6 +171,26 @@ TEST_F(HausPageTest, SolaranlageBekommtDieVorlauftemperatur) {
     EXPECT_EQ(Eintrag(anlage, u"SolSollTempH"), std::optional<std::u16string>(u"50"));
 }
 
+// With the "conf" switch a library house may be edited, but the user database takes no
+// library records: Save says so (3094) instead of seeming to succeed, the page stays
+// modified, and the file holds nothing of the house.
+TEST_F(HausPageTest, MitConfWirdEinBibliothekshausNichtAlsGespeichertGemeldet) {
+    uitest::dialogs().expectDialog(u"Program options",
+                                   [](QDialog& dlg) { uitest::click(*ui::child(&dlg, ui::kIdCancel), {5, 5}); });
+    Starte(false, {u"-conf"});
+    dokument = app->OpenDocumentFile(Projekt(u"ground probe monovalent"));
+    ASSERT_NE(dokument, nullptr);
+    CHausPage& seite = Seite();
+    const auto datei = Bytes();
+    Tippe(seite, CHausPage::kIdHeizlast, QStringLiteral("9.5"));
+    uitest::dialogs().expectMessageBox(OK);
+    Druecke(seite, CEingabeSeite::kIdSpeichern);
+    ASSERT_EQ(BoxTexte().size(), 1u);
+    EXPECT_TRUE(Enthaelt(BoxTexte()[0], u"Error when saving data"));
+    EXPECT_EQ(seite.m_modified, 1);
+    EXPECT_EQ(Bytes(), datei);
+}
+
 // The external program of option "VezivoVero": started as a program with no arguments;
 // what stands in the way is said.
 TEST_F(HausPageTest, ExternesBerechnungsprogramm) {
