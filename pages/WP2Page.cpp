@@ -9,6 +9,7 @@
 #include "core/text/ResManager.h"
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
+#include "dialogs/BiboSchreibschutz.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/OptionIds.h"
 #include "model/data/VRMdatenProvider2.h"
@@ -302,8 +303,7 @@ int CWP2Page::SaveModifiedData() {
         Wert(ID_AVE) = m_ave == 1;
         Wert(ID_MDV) = m_mdv;
         Wert(ID_VSE) = m_vse == 1;
-        SchreibeUndMelde();
-        return 1;
+        return SchreibeUndMelde() ? 1 : 0;
     } catch (const platform::UserException&) {
         return 0;
     }
@@ -421,7 +421,7 @@ void CWP2Page::TabelleBearbeiten() {
 }
 
 void CWP2Page::TabelleSpeichern() {
-    if (!m_tabelle || !DarfAendern()) return;
+    if (!m_tabelle || !DarfAendern() || MeldeVerworfeneBiboSchreibung(Geladen(), kTitel)) return;
     LeseEingaben();
     GetKelvoApp().ResetAuswertungen();
     if (m_tabelle->GetColumnCount() < wptabelle::kSpalten) ThrowFehler(0, nullptr, 0);

@@ -233,6 +233,12 @@ void IGlobal::saveToDisk(const CVRMString& target, const CVRMStringArray* first,
     pruefe(GlobalWriteIniValues(target, first, second, flag), kSchnittstellenFehler);
 }
 
+bool IGlobal::NimmtSatzAuf(const CVRMString& section) {
+    int result = 0;
+    pruefe(GlobalNimmtSatzAuf(section, result), kSchnittstellenFehler);
+    return result != 0;
+}
+
 void IGlobal::BeginneVorgang() {
     pruefe(GlobalBeginneVorgang(), kSchnittstellenFehler);
 }

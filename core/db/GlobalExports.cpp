@@ -123,6 +123,13 @@ int GlobalWriteIniValues(const CVRMString& target, const CVRMStringArray* first,
     });
 }
 
+int GlobalNimmtSatzAuf(const CVRMString& section, int& result) {
+    return guarded(u"NimmtSatzAuf", [&] {
+        result = app().AktiveDatei().NimmtAuf(section) ? 1 : 0;
+        return 1;
+    });
+}
+
 int GlobalBeginneVorgang() {
     return guarded(u"BeginneVorgang", [] {
         app().AktiveDatei().BeginneVorgang();

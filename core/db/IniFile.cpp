@@ -399,6 +399,12 @@ int CIniFile::ValueIsUsed(const CVRMString& useKey, CVRMString& name, CVRMString
     return 0;
 }
 
+bool CIniFile::NimmtAuf(const CVRMString& section) const {
+    const CVRMString sectionKey = sectionKeyOf(section);
+    return FindSectionPosition(sectionKey) != IniKeyIndex::npos || !IstBiboName(sectionKey) ||
+           !IsUserDatabasePath();
+}
+
 void CIniFile::GetBiboVersion(CVRMString& out) const {
     out = u"?.??";
     if (const Section* s = FindSection(vrmdb::kSektionBiboInfo)) {
@@ -429,11 +435,9 @@ std::optional<CIniFile::Failure> CIniFile::WriteLocked(const CVRMString& section
                                                        const CVRMString& value, bool flush) {
     if (m_path.empty()) return Failure{textid::kNichtInitialisiert, u"CIniFile::WriteIniString"};
     const CVRMString sectionKey = sectionKeyOf(section);
-    // The user database holds no library records: a write that cannot land there is refused
-    // so that no caller reports a save that did not happen.
-    if (FindSectionPosition(sectionKey) == IniKeyIndex::npos && IstBiboName(sectionKey) &&
-        IsUserDatabasePath())
-        return Failure{kBiboKomponente, section};
+    // A write that cannot land is refused, so that no caller reports a save that did not
+    // happen.
+    if (!NimmtAuf(section)) return Failure{kBiboKomponente, section};
     const CVRMString stored = StoredForm(value);
     MerkeVorher(sectionKey);
     Geaendert();

@@ -121,6 +121,10 @@ class CIniFile {
 
     // 1 when an entry names `name` (under `useKey`, see the .cpp); `name` then takes the
     // stored spelling and `where` the record or section that holds it.
+    // Whether a write into the section would be kept: the user database holds no library
+    // records, so it refuses to create one (WriteIniString reports the refusal).
+    bool NimmtAuf(const CVRMString& section) const;
+
     int ValueIsUsed(const CVRMString& useKey, CVRMString& name, CVRMString& where, int mode) const;
     void GetBiboVersion(CVRMString& out) const;
 

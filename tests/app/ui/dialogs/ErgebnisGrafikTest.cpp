@@ -401,14 +401,15 @@ TEST_F(ErgebnisGrafikTest, AnlagenaufwandszahlEinesBibliotheksprojekts) {
     AufwandszahlBleibtUngespeichert(doc, app->GetAktDatenbank().toUtf8(), 1, u"project from the program database");
 }
 
-// With the "conf" switch the project may be changed, but the user database refuses the
-// library record, visibly.
+// With the "conf" switch a library project may be changed only where the database keeps
+// it: the user database does not, and the project refuses as without the switch.
 TEST_F(ErgebnisGrafikTest, AnlagenaufwandszahlEinesBibliotheksprojektsMitConf) {
     uitest::dialogs().expectDialog(u"Program options",
                                    [](QDialog& dlg) { uitest::click(*ui::child(&dlg, ui::kIdCancel), {5, 5}); });
     Starte(false, {u"-conf"});
     CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe solar"));
-    AufwandszahlBleibtUngespeichert(doc, app->GetAktDatenbank().toUtf8(), 4, u"component from the program database");
+    AufwandszahlBleibtUngespeichert(doc, app->GetAktDatenbank().toUtf8(), 1,
+                                    u"project from the program database");
 }
 
 // The English program has the command without a menu entry; the picture for the manual.

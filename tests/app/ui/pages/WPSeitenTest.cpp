@@ -246,8 +246,7 @@ TEST_F(WPSeitenTest, TabelleSortiertUndSchreibt) {
 // computes with the new table from then on, without the project being opened again.
 TEST_F(WPSeitenTest, GespeicherteTabelleGiltImOffenenProjekt) {
     CKelvoDoc& doc = NeuesProjekt(QStringLiteral("Meier"));
-    const int art = doc.WPumpe().GetWert(ID_MedienTyp).GetIntVal();
-    EigeneWPumpe(u"Tabelle", art);
+    EigeneWPumpe(u"Tabelle", 0);
     ASSERT_TRUE(doc.WechsleWPumpe(u"Tabelle", 1));
     const auto ersterSatz = [&doc] {
         WPLeistDatenZeiger saetze;
