@@ -98,6 +98,8 @@ class CIniFile {
     // else 0 and the default.
     int GetIniString(const CVRMString& section, const CVRMString& key, const CVRMString& def,
                      CVRMString& out) const;
+    // Sets the value. A write that would create a library record in the user database is
+    // refused with a report (4328 naming the record): the user database keeps none.
     void WriteIniString(const CVRMString& section, const CVRMString& key, const CVRMString& value,
                         bool flush);
     // Empty target: the own path, replaced as a whole (never half-written). Otherwise the
