@@ -491,11 +491,12 @@ void CIniFile::MerkeVorher(std::u16string_view sectionKey) {
         vorher.push_back({CVRMString(sectionKey), m_sections[at], at});
 }
 
-// Sections are put back as they were, with their places in the last image: nothing was
-// flushed since they were noted, so the image still holds them.
+// Sections are put back as they were. A failed flush may have renewed the image from what
+// is taken back, so the next flush writes the whole image anew.
 void CIniFile::NimmZurueck(std::vector<Vorher>& vorher) {
     if (vorher.empty()) return;
     Geaendert();
+    m_imageWhole = false;
     for (auto it = vorher.rbegin(); it != vorher.rend(); ++it) {
         const size_t at = FindSectionPosition(it->key);
         if (it->section && at != IniKeyIndex::npos) {

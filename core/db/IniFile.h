@@ -121,12 +121,12 @@ class CIniFile {
     int GetValuesFromSection(const CVRMString& section, CVRMStringArray& out) const;
     int GetValuesFromSection(int listId, CVRMStringArray& out) const;
 
-    // 1 when an entry names `name` (under `useKey`, see the .cpp); `name` then takes the
-    // stored spelling and `where` the record or section that holds it.
     // Whether a write into the section would be kept: the user database holds no library
     // records, so it refuses to create one (WriteIniString reports the refusal).
     bool NimmtAuf(const CVRMString& section) const;
 
+    // 1 when an entry names `name` (under `useKey`, see the .cpp); `name` then takes the
+    // stored spelling and `where` the record or section that holds it.
     int ValueIsUsed(const CVRMString& useKey, CVRMString& name, CVRMString& where, int mode) const;
     void GetBiboVersion(CVRMString& out) const;
 
@@ -215,9 +215,9 @@ class CIniFile {
     bool m_imageWhole = false;
     size_t m_loadedBytes = 0;  // the size of what was loaded, to size the first image
     bool m_originalUnsaved = false;
+    std::string m_unsavedOriginal;
     // The open write groups, outermost first, and whether one of their writes asked for a
     // flush.
     std::vector<std::vector<Vorher>> m_vorgaenge;
     bool m_flushOffen = false;
-    std::string m_unsavedOriginal;
 };
