@@ -1,8 +1,8 @@
 #pragma once
-// The user database keeps no records of the library: a write of a library entry into it is
-// dropped by the database file without a word. With the "conf" switch the solar windows
-// let a library entry be edited; before they write one into the user database they tell
-// the user that it cannot be saved, instead of reporting a save that did not happen.
+// The user database keeps no records of the library and refuses a write that would create
+// one. With the "conf" switch the windows let a library entry be edited; before they write
+// one that the active database cannot keep they tell the user that it cannot be saved,
+// instead of reporting a save that did not happen.
 #include "core/value/VRMString.h"
 
 // True (after error 3094 with the second text `bereichTextId`) when a write of the record

@@ -8,6 +8,7 @@
 #include "app/doc/KelvoDoc.h"
 #include "controls/small/EnablerDisabler.h"
 #include "controls/small/FloatEdit.h"
+#include "core/value/SpeicherVorgang.h"
 #include "dialogs/DlgTexte.h"
 #include "evaluation/binding/Report.h"
 #include "model/app/KelvoOptionen.h"
@@ -213,10 +214,16 @@ void CDlgAufwandszahl::onOK() {
     updateData(true);
     // A refused entry keeps the dialog open: nothing half-read is stored.
     if (m_austauschFehler) return;
+    // A project that may not be changed says why; the dialog stays, as after any save
+    // that did not happen, and Cancel leaves it.
+    if (!m_projekt.IstAenderbar(true)) return;
     try {
+        CSpeicherVorgang vorgang;
         L::Speichere(m_projekt, m_details);
+        vorgang.Abschliessen();
     } catch (const std::exception&) {
         // The error layer has told the user.
+        return;
     }
     endDialog(ui::kIdOk);
 }

@@ -111,7 +111,9 @@ bool CDlgQTemp::SaveMonatsTemps() {
         return true;
     CKelvoDoc& doc = Dokument();
     if (!doc.Projekt().IstAenderbar(true)) return true;
-    if (IGlobal::IstBiboName(m_name) && !GetKelvoApp().GetConfSchalter()) {
+    // With the "conf" switch a library source takes temperatures where the database keeps it.
+    if (IGlobal::IstBiboName(m_name) &&
+        !(GetKelvoApp().GetConfSchalter() && IGlobal::NimmtSatzAuf(m_name))) {
         KVSMessageBoxID(kBiboQuelle, textid::kProduktCaption, platform::mb::ICONINFORMATION);
         return true;
     }

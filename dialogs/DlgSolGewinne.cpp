@@ -9,6 +9,7 @@
 #include "core/db/Lists.h"
 #include "core/db/TextIds.h"
 #include "core/text/TextIdConstants.h"
+#include "core/value/SpeicherVorgang.h"
 #include "core/value/VRMStringArray.h"
 #include "core/value/VRMdatenProvider.h"
 #include "dialogs/BiboSchreibschutz.h"
@@ -110,6 +111,7 @@ bool CDlgSolGewinne::onInitDialog() {
     m_heizTemp = solargewinne::Vorlauf(ISolar::get(m_anlage, ID_SolSollTempH).GetFloatVal());
     m_heizVerlust = ISolar::get(m_anlage, ID_SolTauschVerlustH).GetUIntVal();
     m_erdVerlust = ISolar::get(m_anlage, ID_SolTauschVerlustE).GetUIntVal();
+    m_tempGeoeffnet = {m_wawaTemp, m_heizTemp};
     if (QComboBox* typ = Box(this, kIdTyp)) {
         typ->clear();
         for (int i = 0; i < 4; ++i)
@@ -388,13 +390,31 @@ void CDlgSolGewinne::onOK() {
     if (m_modified && MeldeVerworfeneBiboSchreibung(m_anlage, kTitel)) return;
     if (m_modified) {
         ResetAlleBerechnungen();
-        for (int art = 1; art <= 3; ++art)
-            if (m_gespeichert[static_cast<size_t>(art - 1)]) SpeichereGrid(art);
-        ISolar::set(m_anlage, ID_SolTauschVerlust, CVRMVariant(m_wawaVerlust), 0);
-        ISolar::set(m_anlage, ID_SolTauschVerlustH, CVRMVariant(m_heizVerlust), 0);
-        ISolar::set(m_anlage, ID_SolTauschVerlustE, CVRMVariant(m_erdVerlust), 0);
-        ISolar::set(m_anlage, ID_SolKollBez, CVRMVariant(m_kollektor), 0);
-        ISolar::SaveDaten(m_anlage);
+        try {
+            CSpeicherVorgang vorgang;
+            if (m_gespeichert[2]) SpeichereGrid(3);
+            // A loss changed moves the feed temperature shown: the gains into hot water and
+            // heating are delivered at it from now on.
+            for (int art = 1; art <= 2; ++art) {
+                const size_t i = static_cast<size_t>(art - 1);
+                const auto temp = art == 1 ? m_wawaTemp : m_heizTemp;
+                if (temp == m_tempGeoeffnet[i] && !m_gespeichert[i]) continue;
+                const auto a = static_cast<unsigned short>(art);
+                CSolareGewinne gespeichert(1);
+                ISolar::GetSolareGewinne(m_anlage, a, gespeichert);
+                ISolar::SetSolareGewinne(
+                    m_anlage, a, solargewinne::MitTemperatur(gespeichert, static_cast<float>(temp)));
+            }
+            ISolar::set(m_anlage, ID_SolTauschVerlust, CVRMVariant(m_wawaVerlust), 0);
+            ISolar::set(m_anlage, ID_SolTauschVerlustH, CVRMVariant(m_heizVerlust), 0);
+            ISolar::set(m_anlage, ID_SolTauschVerlustE, CVRMVariant(m_erdVerlust), 0);
+            ISolar::set(m_anlage, ID_SolKollBez, CVRMVariant(m_kollektor), 0);
+            ISolar::SaveDaten(m_anlage);
+            vorgang.Abschliessen();
+        } catch (const platform::UserException&) {
+            // Reported where it was raised; the dialog stays with what was entered.
+            return;
+        }
     }
     endDialog(ui::kIdOk);
 }

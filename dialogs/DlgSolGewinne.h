@@ -5,9 +5,11 @@
 // and exchanger losses of the three feeds, and the plant's collector. The solar page
 // opens it with the plant's name.
 //
-// OK writes the losses and the collector when they changed, and sends again only the grids
-// the user saved in this dialog: a grid never touched keeps its months as they are,
-// the empty ones empty.
+// OK writes the losses and the collector when they changed, all in one write. The gains into
+// hot water or heating are stored again at the feed temperature now shown when it moved
+// (a loss changed) or the user saved that grid here; a month never entered stays empty, and
+// a grid never touched keeps its months as they are. The ground grid is sent again when the
+// user saved it here.
 #include <array>
 
 #include "core/value/VRMString.h"
@@ -69,6 +71,8 @@ class CDlgSolGewinne : public ui::Dialog {
     std::array<bool, 3> m_editierbar{};
     // The grids the user saved in this dialog.
     std::array<bool, 3> m_gespeichert{};
+    // The feed temperatures into hot water and heating as the dialog opened.
+    std::array<decltype(m_wawaTemp), 2> m_tempGeoeffnet{};
     int32_t m_hintergrund = 0xFFFFFF;
 };
 

@@ -48,4 +48,12 @@ SGelesen LeseGewinne(int art, float temperatur, const std::array<SMonatsTexte, 1
     return g;
 }
 
+CSolareGewinne MitTemperatur(const CSolareGewinne& gespeichert, float temperatur) {
+    CSolareGewinne neu(gespeichert.SindGewinneProQm());
+    for (unsigned short m = 0; m < CSolareGewinne::kMonate; ++m)
+        if (gespeichert.IstTempEingetragen(m))
+            neu.SetGewinn(m, temperatur, gespeichert.GetGewinnWert(m), 1);
+    return neu;
+}
+
 }  // namespace solargewinne

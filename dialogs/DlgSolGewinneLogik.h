@@ -38,4 +38,8 @@ float Zahl(const std::u16string& text);
 // `art` 1 or 2 takes `temperatur` for every month, `art` 3 each month's own column.
 SGelesen LeseGewinne(int art, float temperatur, const std::array<SMonatsTexte, 12>& monate);
 
+// A stored record of kind 1 or 2 delivered at another feed temperature: every month with a
+// record keeps its gain and takes the temperature; an empty month stays empty.
+CSolareGewinne MitTemperatur(const CSolareGewinne& gespeichert, float temperatur);
+
 }  // namespace solargewinne

@@ -4,6 +4,7 @@
 
 #include "core/db/Global.h"
 #include "core/text/TextIdConstants.h"
+#include "core/value/SpeicherVorgang.h"
 #include "evaluation/AuswertManager.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/OptionIds.h"
@@ -151,6 +152,8 @@ CVRMString CKlimaDlgLogik::Bezugsklimaort() const {
 
 void CKlimaDlgLogik::SpeichereWerte(const CVRMString& name) {
     ResetAlleBerechnungen();
+    // The location's values reach the file together, or none does.
+    CSpeicherVorgang vorgang;
     CVRMdatenProvider2& daten = CVRMdatenProvider2::Get();
     if (m_modus == kKlimaorte) {
         daten.SaveKlimaMonatsTemps(name, m_monate);
@@ -164,6 +167,7 @@ void CKlimaDlgLogik::SpeichereWerte(const CVRMString& name) {
     } else {
         ThrowFehler(textid::kFalscheKonstante, u"CKlimaDlg::SaveMonatsTemps");
     }
+    vorgang.Abschliessen();
 }
 
 bool CKlimaDlgLogik::Speichern(bool vonOk) {

@@ -8,6 +8,8 @@
 #include "controls/small/FloatEdit.h"
 #include "core/db/Global.h"
 #include "core/text/TextIdConstants.h"
+#include "core/value/SpeicherVorgang.h"
+#include "dialogs/BiboSchreibschutz.h"
 #include "dialogs/DlgTexte.h"
 #include "dialogs/OrtsAuswahlBoxen.h"
 #include "evaluation/AuswertManager.h"
@@ -147,10 +149,18 @@ bool CSonnenDlg::Speichern(bool mitFrage) {
             return true;
         }
     }
+    if (MeldeVerworfeneBiboSchreibung(name, kTitel)) return false;
     ResetAlleBerechnungen();
-    CVRMdatenProvider2& daten = CVRMdatenProvider2::Get();
-    daten.SaveSonnenMonatsStd(name, m_stunden);
-    daten.SaveWert(name, ID_665, CVRMString(u"1"));
+    try {
+        CSpeicherVorgang vorgang;
+        CVRMdatenProvider2& daten = CVRMdatenProvider2::Get();
+        daten.SaveSonnenMonatsStd(name, m_stunden);
+        daten.SaveWert(name, ID_665, CVRMString(u"1"));
+        vorgang.Abschliessen();
+    } catch (const platform::UserException&) {
+        // Reported where it was raised; the hours stay entered.
+        return false;
+    }
     m_modified = 0;
     return true;
 }
@@ -167,7 +177,13 @@ void CSonnenDlg::OnPlz(int index) {
 }
 
 void CSonnenDlg::OnOrt(int index) {
-    Speichern(true);
+    const CVRMString bisher = m_ort;
+    if (!Speichern(true)) {
+        // The hours typed for the location shown were not stored: it stays shown.
+        m_ort = bisher;
+        ortsboxen::WaehleText(*Box(kIdOrt), m_ort);
+        return;
+    }
     m_ort = CVRMString(Box(kIdOrt)->itemText(index).toStdU16String());
     Laden();
 }

@@ -4,6 +4,7 @@
 
 #include "core/db/Global.h"
 #include "core/text/TextIdConstants.h"
+#include "core/value/SpeicherVorgang.h"
 #include "evaluation/AuswertManager.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/OptionIds.h"
@@ -128,9 +129,11 @@ bool CWetterDlgLogik::Speichern(bool vonOk) {
     if (m_klasse >= 0) TageUebernehmen();
     if (!vonOk && !FrageSpeichern()) return true;
     ResetAlleBerechnungen();
+    CSpeicherVorgang vorgang;  // the record's values reach the file together
     CVRMdatenProvider2& daten = CVRMdatenProvider2::Get();
     daten.SaveWetterWerte(m_name, m_haeufigkeiten);
     daten.SaveWert(m_name, ID_663, u"1");
+    vorgang.Abschliessen();
     m_geaendert = false;
     return true;
 }
@@ -170,9 +173,11 @@ bool CWetterDlgLogik::NeuerOrt() {
     if (!AddNeuesObjekt(kArtWetterort, neu)) return false;
     try {
         ResetAlleBerechnungen();
+        CSpeicherVorgang vorgang;
         CVRMdatenProvider2& daten = CVRMdatenProvider2::Get();
         daten.SaveWetterWerte(neu, m_haeufigkeiten);
         daten.SaveWert(neu, ID_663, u"1");
+        vorgang.Abschliessen();
         m_name = neu;
         m_auswahl.WaehleLandVon(neu);
         FuelleOrtsListe();

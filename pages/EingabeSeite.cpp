@@ -9,8 +9,10 @@
 #include "app/doc/KelvoDoc.h"
 #include "core/db/Global.h"
 #include "core/text/ResManager.h"
+#include "core/value/SpeicherVorgang.h"
 #include "core/value/VRMdatenProvider.h"
 #include "core/value/VRMwerteListe.h"
+#include "dialogs/BiboSchreibschutz.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/data/NeuesObjekt.h"
 #include "model/errors/Fehler.h"
@@ -200,13 +202,23 @@ bool CEingabeSeite::Speichere() {
     if (hasWindow() && !LeseWerte()) return false;
     if (!PruefeEingaben()) return false;
     if (!DarfSpeichern()) return false;
+    // A library record edited with the "conf" switch cannot land in the user database: the
+    // user hears so before anything is written (the database would refuse it as well).
+    if (!IstEingebettet())
+        for (const SSpeicherListe& l : Listen())
+            if (MeldeVerworfeneBiboSchreibung(l.liste->getName(), m_art.titelTextId)) return false;
     GetKelvoApp().ResetAuswertungen();
-    UebernimmWerte();
-    const std::vector<SSpeicherListe> listen = Listen();
-    CVRMdatenProvider& store = CVRMdatenProvider::get();
-    for (const SSpeicherListe& l : listen) {
-        if (l.traceTitel) l.liste->trace(l.traceTitel);
-        if (!IstEingebettet()) store.save(*l.liste, l.flush != 0);
+    {
+        // Every record the page changes reaches the file together, or none does.
+        CSpeicherVorgang vorgang;
+        UebernimmWerte();
+        const std::vector<SSpeicherListe> listen = Listen();
+        CVRMdatenProvider& store = CVRMdatenProvider::get();
+        for (const SSpeicherListe& l : listen) {
+            if (l.traceTitel) l.liste->trace(l.traceTitel);
+            if (!IstEingebettet()) store.save(*l.liste, l.flush != 0);
+        }
+        vorgang.Abschliessen();
     }
     if (IstEingebettet()) m_uebernommen = true;
     m_modified = 0;

@@ -39,10 +39,12 @@
 //
 // Save (button 1, the Yes of the leave question, the wizard's steps): SaveModifiedData
 // runs nothing when unmodified; else reads the controls (a refused entry: FALSE, the page
-// keeps the entries), the page's checks, the library rule, marks every evaluation stale,
-// takes the members into the lists, traces them, writes them unless embedded, clears the
-// modified flag and reports the record to the sheet (KomponenteGeaendert). A reported
-// error on the way leaves the page modified and answers FALSE.
+// keeps the entries), the page's checks, the library rule (a library record that the user
+// database cannot hold: 3094), marks every evaluation stale, takes the members into the
+// lists, traces them, writes them unless embedded, clears the modified flag and reports the
+// record to the sheet (KomponenteGeaendert). Everything the page writes on the way reaches
+// the user database file in one write, or nothing does. A reported error on the way leaves
+// the page modified and answers FALSE.
 //
 // Close (button 2): every page of the sheet is asked whether it may be left (Cancel stays,
 // No restores the stored values, Yes saves); then the sheet hides.

@@ -425,9 +425,11 @@ void CHausPage::UebernimmWerte() {
 void CHausPage::SchreibeSolaranlage() {
     if (!ISolar::IstGeladen()) return;
     // A project without a solar plant has nothing to tell one; a library plant is not
-    // written.
+    // written (with the "conf" switch only where the database keeps it).
     const CVRMString anlage = Dokument().ProjektText(ID_Solar);
-    if (anlage.empty() || (IGlobal::IstBiboName(anlage) && !GetKelvoApp().GetConfSchalter())) return;
+    if (anlage.empty() || (IGlobal::IstBiboName(anlage) &&
+                           !(GetKelvoApp().GetConfSchalter() && IGlobal::NimmtSatzAuf(anlage))))
+        return;
     const int vorlauf = Gerundet(m_vorlauf);
     ISolar::set(anlage, ID_SolSollTempH, CVRMVariant(static_cast<unsigned>(std::max(vorlauf, 0))),
                 IstEingebettet() ? 0 : 1);

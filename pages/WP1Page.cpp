@@ -152,8 +152,7 @@ int CWP1Page::SaveModifiedData() {
         Wert(ID_WPdatei) = CVRMString(m_datei);
         Wert(ID_WPpreis) = m_preis;
         Wert(ID_PGS) = CVRMString(m_pgs);
-        SchreibeUndMelde();
-        return 1;
+        return SchreibeUndMelde() ? 1 : 0;
     } catch (const platform::UserException&) {
         return 0;
     }

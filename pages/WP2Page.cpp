@@ -2,12 +2,14 @@
 
 #include <QComboBox>
 
+#include "app/doc/Hinweise.h"
 #include "app/shell/KelvoApp.h"
 #include "controls/grid/GridCtrl.h"
 #include "controls/small/FloatEdit.h"
 #include "core/text/ResManager.h"
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
+#include "dialogs/BiboSchreibschutz.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/OptionIds.h"
 #include "model/data/VRMdatenProvider2.h"
@@ -301,8 +303,7 @@ int CWP2Page::SaveModifiedData() {
         Wert(ID_AVE) = m_ave == 1;
         Wert(ID_MDV) = m_mdv;
         Wert(ID_VSE) = m_vse == 1;
-        SchreibeUndMelde();
-        return 1;
+        return SchreibeUndMelde() ? 1 : 0;
     } catch (const platform::UserException&) {
         return 0;
     }
@@ -420,7 +421,7 @@ void CWP2Page::TabelleBearbeiten() {
 }
 
 void CWP2Page::TabelleSpeichern() {
-    if (!m_tabelle || !DarfAendern()) return;
+    if (!m_tabelle || !DarfAendern() || MeldeVerworfeneBiboSchreibung(Geladen(), kTitel)) return;
     LeseEingaben();
     GetKelvoApp().ResetAuswertungen();
     if (m_tabelle->GetColumnCount() < wptabelle::kSpalten) ThrowFehler(0, nullptr, 0);
@@ -448,6 +449,8 @@ void CWP2Page::TabelleSpeichern() {
     FillTabelle();
     m_tabelle->SetEditable(false);
     ArtAnzeige();
+    // An open project with this heat pump computes with the new table from now on.
+    KomponenteGeaendert(komponente::kWPumpe, Geladen());
 }
 
 void CWP2Page::BearbeitenAbbrechen() {

@@ -13,6 +13,7 @@
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
 #include "core/value/VRMwertFabrik.h"
+#include "dialogs/BiboSchreibschutz.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
@@ -317,10 +318,13 @@ bool CWPSeite::LeseWerte() {
     return gelesen;
 }
 
-void CWPSeite::SchreibeUndMelde() {
+bool CWPSeite::SchreibeUndMelde() {
+    // A library heat pump edited with the "conf" switch that the database cannot keep.
+    if (MeldeVerworfeneBiboSchreibung(Geladen(), m_art.titelTextId)) return false;
     m_werte.trace(m_art.traceTitel);
     CVRMdatenProvider::get().save(m_werte, true);
     m_modified = 0;
     EnableControls();
     KomponenteGeaendert(4, Geladen());
+    return true;
 }

@@ -90,8 +90,9 @@ class CWPSeite : public CKVSDatenPage {
     // False while the controls are read without range checks.
     bool PruefeBereiche() const { return m_bereichePruefen; }
     // The speichern steps both pages share after their own checks: stale results, trace,
-    // write, modified flag, report.
-    void SchreibeUndMelde();
+    // write, modified flag, report. False (after 3094) for a library heat pump the database
+    // cannot keep: nothing written, the page stays modified.
+    bool SchreibeUndMelde();
 
     void onInitPage() override;
     bool onCommand(int id, int notifyCode, ui::Window* from) override;

@@ -428,9 +428,11 @@ void CWWPage::UebernimmWerte() {
 void CWWPage::SchreibeSolaranlage() {
     if (!ISolar::IstGeladen()) return;
     // A project without a solar plant has nothing to tell one; a library plant is not
-    // written.
+    // written (with the "conf" switch only where the database keeps it).
     const CVRMString anlage = Dokument().ProjektText(ID_Solar);
-    if (anlage.empty() || (IGlobal::IstBiboName(anlage) && !GetKelvoApp().GetConfSchalter())) return;
+    if (anlage.empty() || (IGlobal::IstBiboName(anlage) &&
+                           !(GetKelvoApp().GetConfSchalter() && IGlobal::NimmtSatzAuf(anlage))))
+        return;
     ISolar::set(anlage, ID_SolSollTemp, CVRMVariant(m_soll), IstEingebettet() ? 0 : 1);
     if (m_liste.get(ID_ProjMitSolar).GetBoolVal() && m_soll != m_sollGeladen && !Beschaeftigt())
         KVSMessageBoxID(kSollGeaendert, kTitel, platform::mb::ICONINFORMATION);

@@ -6,6 +6,7 @@
 #include "core/db/Global.h"
 #include "core/text/ResManager.h"
 #include "core/text/TextIdConstants.h"
+#include "model/app/KelvoAppServices.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
 #include "platform/messagebox/MessageBox.h"
@@ -61,8 +62,10 @@ int CKVSDatenPageProtokoll::IsDatenModified() { return m_modified; }
 int CKVSDatenPageProtokoll::PruefeDaten() { return 0; }
 void CKVSDatenPageProtokoll::OnHelp() {}
 
+// With the "conf" switch a library entry may be edited; where the write cannot land (the
+// user database keeps no library records) the database refuses it and the save reports.
 int CKVSDatenPageProtokoll::CheckBiboName(const CVRMString& name, int quiet) {
-    if (!IGlobal::IstBiboName(name)) return 1;
+    if (!IGlobal::IstBiboName(name) || GetKelvoApp().GetConfSchalter()) return 1;
     if (!quiet)
         KVSMessageBoxID(kBiboKomponente, textid::kProduktCaption, platform::mb::ICONINFORMATION);
     return 0;

@@ -11,9 +11,11 @@
 #include "app/doc/KelvoDoc.h"
 #include "app/frame/MainFrame.h"
 #include "app/shell/KelvoApp.h"
+#include "core/db/Global.h"
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMVariant.h"
 #include "model/errors/Fehler.h"
+#include "model/source/WQuelle2.h"
 #include "model/errors/KVSMessageBox.h"
 #include "platform/errors/UserException.h"
 #include "platform/messagebox/MessageBox.h"
@@ -164,7 +166,11 @@ void CKelvoDoc::BroadcastDimDaten(const SDimDaten& d) {
     float leistung = 0.0f;
     m_wpumpe.GetLeistungGesamt(0, quellTemp, kDimVorlauf, m_haus.GetWert(ID_HeizVorlauf).GetFloatVal(),
                                m_haus.GetWert(ID_HeizRuecklauf).GetFloatVal(), leistung);
-    m_haus.SetWert(ID_MRU, CVRMVariant(m_haus.GetMinVorlaufTemp()), d.speichern != 0);
+    // A library house the user database cannot keep takes the value in memory only.
+    if (IGlobal::NimmtSatzAuf(m_haus.getConsumerName()))
+        m_haus.SetWert(ID_MRU, CVRMVariant(m_haus.GetMinVorlaufTemp()), d.speichern != 0);
+    else
+        WeiseTypgerechtZu(m_haus.GetWert(ID_MRU), CVRMVariant(m_haus.GetMinVorlaufTemp()));
     if (d.speichern) m_projekt.Speichern();
 
     SDimWQuelle dim;

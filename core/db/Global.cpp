@@ -233,6 +233,20 @@ void IGlobal::saveToDisk(const CVRMString& target, const CVRMStringArray* first,
     pruefe(GlobalWriteIniValues(target, first, second, flag), kSchnittstellenFehler);
 }
 
+bool IGlobal::NimmtSatzAuf(const CVRMString& section) {
+    int result = 0;
+    pruefe(GlobalNimmtSatzAuf(section, result), kSchnittstellenFehler);
+    return result != 0;
+}
+
+void IGlobal::BeginneVorgang() {
+    pruefe(GlobalBeginneVorgang(), kSchnittstellenFehler);
+}
+
+void IGlobal::BeendeVorgang(int abschliessen) {
+    pruefe(GlobalBeendeVorgang(abschliessen), kSchnittstellenFehler);
+}
+
 void IGlobal::GetStringListe(TKelvoListID listId, CVRMStringArray& out, int withBibo) {
     pruefe(GlobalGetStringListe(listId, withBibo, out), kSchnittstellenFehler);
 }

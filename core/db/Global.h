@@ -99,6 +99,16 @@ class IGlobal {
     static void saveToDisk(const CVRMString& target, const CVRMStringArray* first,
                            const CVRMStringArray* second, int flag);
 
+    // Whether the active database keeps a write into the record: the user database holds
+    // no library records and refuses to create one.
+    static bool NimmtSatzAuf(const CVRMString& section);
+    // Writes of the active database between the two are one write of its file: the flushes
+    // they ask for wait for the end of the outermost, which flushes once; ending without
+    // `abschliessen`, or a failed flush, takes the changes back (CSpeicherVorgang is the
+    // way to use them).
+    static void BeginneVorgang();
+    static void BeendeVorgang(int abschliessen);
+
     static void GetStringListe(TKelvoListID listId, CVRMStringArray& out, int withBibo);
     // The active database's list and the full list (library, then active database); with a
     // filter both keep only the entries the filter names.

@@ -123,6 +123,27 @@ int GlobalWriteIniValues(const CVRMString& target, const CVRMStringArray* first,
     });
 }
 
+int GlobalNimmtSatzAuf(const CVRMString& section, int& result) {
+    return guarded(u"NimmtSatzAuf", [&] {
+        result = app().AktiveDatei().NimmtAuf(section) ? 1 : 0;
+        return 1;
+    });
+}
+
+int GlobalBeginneVorgang() {
+    return guarded(u"BeginneVorgang", [] {
+        app().AktiveDatei().BeginneVorgang();
+        return 1;
+    });
+}
+
+int GlobalBeendeVorgang(int abschliessen) {
+    return guarded(u"BeendeVorgang", [&] {
+        app().AktiveDatei().BeendeVorgang(abschliessen != 0);
+        return 1;
+    });
+}
+
 int GlobalGetValuesFromSection(const CVRMString& section, CVRMStringArray& out, int bibo) {
     return guarded(u"GetValuesFromSection", [&] {
         CIniFile& file = bibo ? app().BiboDatei() : app().AktiveDatei();

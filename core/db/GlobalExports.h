@@ -44,6 +44,11 @@ int GlobalWriteIniString(const CVRMString& section, const CVRMString& key, const
 // Flushes the active file; an empty target is its own path. The last argument has no effect.
 int GlobalWriteIniValues(const CVRMString& target, const CVRMStringArray* first,
                          const CVRMStringArray* second, int unused);
+// `result`: whether the active file keeps a write into the section (CIniFile::NimmtAuf).
+int GlobalNimmtSatzAuf(const CVRMString& section, int& result);
+// Writes of the active file between the two are one write of it (CIniFile::BeginneVorgang).
+int GlobalBeginneVorgang();
+int GlobalBeendeVorgang(int abschliessen);
 int GlobalGetValuesFromSection(const CVRMString& section, CVRMStringArray& out, int bibo);
 int GlobalAddValueToSection(const CVRMString& section, const CVRMString& keyPrefix,
                             const CVRMString& value, int flush);

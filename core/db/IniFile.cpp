@@ -23,6 +23,7 @@ constexpr unsigned kParameterWrong = 3337;
 constexpr unsigned kValueNotStored = 3343;
 constexpr unsigned kValueNotDeleted = 3344;
 constexpr unsigned kKeyNotDeleted = 3345;
+constexpr unsigned kBiboKomponente = 4328;  // "This is a component from the program database..."
 constexpr char16_t kValueFoundButEmpty[] = u"ValueFoundButEmpty";
 
 // A doubtful load: the texts of its box, and the name of the copy of the file as it was.
@@ -398,6 +399,12 @@ int CIniFile::ValueIsUsed(const CVRMString& useKey, CVRMString& name, CVRMString
     return 0;
 }
 
+bool CIniFile::NimmtAuf(const CVRMString& section) const {
+    const CVRMString sectionKey = sectionKeyOf(section);
+    return FindSectionPosition(sectionKey) != IniKeyIndex::npos || !IstBiboName(sectionKey) ||
+           !IsUserDatabasePath();
+}
+
 void CIniFile::GetBiboVersion(CVRMString& out) const {
     out = u"?.??";
     if (const Section* s = FindSection(vrmdb::kSektionBiboInfo)) {
@@ -427,24 +434,95 @@ std::optional<CIniFile::Failure> CIniFile::WriteLocked(const CVRMString& section
                                                        const CVRMString& key,
                                                        const CVRMString& value, bool flush) {
     if (m_path.empty()) return Failure{textid::kNichtInitialisiert, u"CIniFile::WriteIniString"};
+    const CVRMString sectionKey = sectionKeyOf(section);
+    // A write that cannot land is refused, so that no caller reports a save that did not
+    // happen.
+    if (!NimmtAuf(section)) return Failure{kBiboKomponente, section};
     const CVRMString stored = StoredForm(value);
+    MerkeVorher(sectionKey);
     Geaendert();
-    if (Section* s = FindSection(section)) {
-        SetEntry(*s, key, stored);
-    } else {
-        const CVRMString sectionKey = sectionKeyOf(section);
-        // Library records are not created in the user database.
-        if (!(IstBiboName(sectionKey) && IsUserDatabasePath()))
-            SetEntry(SectionFor(sectionKey), key, stored);
-    }
+    SetEntry(SectionFor(sectionKey), key, stored);
     if (flush) return FlushQuietly({}, nullptr, nullptr);
     return std::nullopt;
 }
 
+// ---- write groups ----
+
+void CIniFile::BeginneVorgang() {
+    m_vorgaenge.emplace_back();
+}
+
+void CIniFile::BeendeVorgang(bool abschliessen) {
+    if (m_vorgaenge.empty()) return;
+    std::vector<Vorher> vorher = std::move(m_vorgaenge.back());
+    m_vorgaenge.pop_back();
+    if (!abschliessen) {
+        NimmZurueck(vorher);
+        return;
+    }
+    if (!m_vorgaenge.empty()) {
+        // The enclosing level takes the sections as they were before this one changed them,
+        // unless it had changed them first.
+        std::vector<Vorher>& aussen = m_vorgaenge.back();
+        for (Vorher& v : vorher)
+            if (std::none_of(aussen.begin(), aussen.end(),
+                             [&v](const Vorher& a) { return a.key == v.key; }))
+                aussen.push_back(std::move(v));
+        return;
+    }
+    std::optional<Failure> failure;
+    if (m_flushOffen) failure = FlushQuietly({}, nullptr, nullptr);
+    m_flushOffen = false;
+    if (!failure) return;
+    NimmZurueck(vorher);
+    vrmcore::ReportError(failure->textId, failure->place);
+}
+
+void CIniFile::MerkeVorher(std::u16string_view sectionKey) {
+    if (m_vorgaenge.empty()) return;
+    std::vector<Vorher>& vorher = m_vorgaenge.back();
+    if (std::any_of(vorher.begin(), vorher.end(),
+                    [sectionKey](const Vorher& v) { return v.key == sectionKey; }))
+        return;
+    const size_t at = FindSectionPosition(sectionKey);
+    if (at == IniKeyIndex::npos)
+        vorher.push_back({CVRMString(sectionKey), std::nullopt, m_sections.size()});
+    else
+        vorher.push_back({CVRMString(sectionKey), m_sections[at], at});
+}
+
+// Sections are put back as they were. A failed flush may have renewed the image from what
+// is taken back, so the next flush writes the whole image anew.
+void CIniFile::NimmZurueck(std::vector<Vorher>& vorher) {
+    if (vorher.empty()) return;
+    Geaendert();
+    m_imageWhole = false;
+    for (auto it = vorher.rbegin(); it != vorher.rend(); ++it) {
+        const size_t at = FindSectionPosition(it->key);
+        if (it->section && at != IniKeyIndex::npos) {
+            m_sections[at] = std::move(*it->section);
+            continue;
+        }
+        if (at != IniKeyIndex::npos)
+            m_sections.erase(m_sections.begin() + static_cast<std::ptrdiff_t>(at));
+        else if (it->section)
+            m_sections.insert(
+                m_sections.begin() + static_cast<std::ptrdiff_t>(
+                                         std::min(it->position, m_sections.size())),
+                std::move(*it->section));
+        m_sectionIndex.rebuild(m_sections.size(), [this](size_t pos) -> std::u16string_view {
+            return m_sections[pos].key;
+        });
+    }
+    vorher.clear();
+}
+
 void CIniFile::DeleteSection(const CVRMString& section, bool flush) {
     if (section.empty()) vrmcore::ReportError(kParameterWrong, u"CIniFile::DeleteSection");
-    const size_t at = FindSectionPosition(sectionKeyOf(section));
+    const CVRMString sectionKey = sectionKeyOf(section);
+    const size_t at = FindSectionPosition(sectionKey);
     if (at == IniKeyIndex::npos) return;
+    MerkeVorher(sectionKey);
     EraseSection(at);
     if (flush) Flush({}, nullptr, nullptr);
 }
@@ -459,6 +537,7 @@ void CIniFile::DeleteKeyInSection(const CVRMString& section, const CVRMString& k
         // Keys are stored lower-cased, so the index finds what KVScompareNoCase would.
         const size_t at = s->find(lowered(key));
         if (at != IniKeyIndex::npos) {
+            MerkeVorher(s->key);
             Geaendert();
             EraseEntry(*s, at);
         }
@@ -481,6 +560,7 @@ void CIniFile::DeleteValueInSection(const CVRMString& section, const CVRMString&
             return KVScompareNoCase(entry.second, value) == 0;
         });
         if (it != s->entries.end()) {
+            MerkeVorher(s->key);
             Geaendert();
             EraseEntry(*s, static_cast<size_t>(it - s->entries.begin()));
         }
@@ -605,6 +685,11 @@ std::optional<CIniFile::Failure> CIniFile::FlushQuietly(const CVRMString& target
                                                         const CVRMStringArray* first,
                                                         const CVRMStringArray* second) {
     if (m_path.empty()) return Failure{textid::kNichtInitialisiert, u"CIniFile::Flush"};
+    // Inside a write group the own file is written once, at its end.
+    if (target.empty() && !m_vorgaenge.empty()) {
+        m_flushOffen = true;
+        return std::nullopt;
+    }
     std::string error;
     try {
         if (target.empty()) {

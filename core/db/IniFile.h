@@ -98,6 +98,8 @@ class CIniFile {
     // else 0 and the default.
     int GetIniString(const CVRMString& section, const CVRMString& key, const CVRMString& def,
                      CVRMString& out) const;
+    // Sets the value. A write that would create a library record in the user database is
+    // refused with a report (4328 naming the record): the user database keeps none.
     void WriteIniString(const CVRMString& section, const CVRMString& key, const CVRMString& value,
                         bool flush);
     // Empty target: the own path, replaced as a whole (never half-written). Otherwise the
@@ -119,6 +121,10 @@ class CIniFile {
     int GetValuesFromSection(const CVRMString& section, CVRMStringArray& out) const;
     int GetValuesFromSection(int listId, CVRMStringArray& out) const;
 
+    // Whether a write into the section would be kept: the user database holds no library
+    // records, so it refuses to create one (WriteIniString reports the refusal).
+    bool NimmtAuf(const CVRMString& section) const;
+
     // 1 when an entry names `name` (under `useKey`, see the .cpp); `name` then takes the
     // stored spelling and `where` the record or section that holds it.
     int ValueIsUsed(const CVRMString& useKey, CVRMString& name, CVRMString& where, int mode) const;
@@ -130,6 +136,16 @@ class CIniFile {
     // Grows with every change of what the file holds, so that a reader can keep what it
     // read for as long as the count stands still.
     uint64_t Stand() const { return m_stand.load(std::memory_order_acquire); }
+
+    // Writes between BeginneVorgang and BeendeVorgang are one write of the file: the flushes
+    // to the own path that they ask for wait for the end. Calls nest; each level can be
+    // taken back on its own. BeendeVorgang(true) of the outermost level flushes once when
+    // any write asked for it; BeendeVorgang(false), or a flush that fails, takes every
+    // change of the level out of the image again, so that image and file stay as they were
+    // (a failed flush is then reported).
+    void BeginneVorgang();
+    void BeendeVorgang(bool abschliessen);
+    bool VorgangOffen() const { return !m_vorgaenge.empty(); }
 
     // The highest number AddValueToSection gives.
     static constexpr int kMaxEntryNumber = 2499;
@@ -173,6 +189,14 @@ class CIniFile {
     // others copied.
     std::string_view RenewedImage();
     void WriteSection(vrmdb::Utf16Writer& out, const Section& section, bool bare) const;
+    // A section as it was before the first change in the innermost open write group.
+    struct Vorher {
+        CVRMString key;
+        std::optional<Section> section;  // none: the section did not exist
+        size_t position = 0;
+    };
+    void MerkeVorher(std::u16string_view sectionKey);
+    void NimmZurueck(std::vector<Vorher>& vorher);
     std::optional<Failure> WriteLocked(const CVRMString& section, const CVRMString& key,
                                        const CVRMString& value, bool flush);
 
@@ -192,4 +216,8 @@ class CIniFile {
     size_t m_loadedBytes = 0;  // the size of what was loaded, to size the first image
     bool m_originalUnsaved = false;
     std::string m_unsavedOriginal;
+    // The open write groups, outermost first, and whether one of their writes asked for a
+    // flush.
+    std::vector<std::vector<Vorher>> m_vorgaenge;
+    bool m_flushOffen = false;
 };

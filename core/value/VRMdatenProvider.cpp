@@ -1,6 +1,8 @@
 // The value store: its life, filling from the cache and saving.
 #include "core/value/VRMdatenProvider.h"
 
+#include <algorithm>
+
 #include "core/text/ErrorReport.h"
 #include "platform/errors/UserException.h"
 
@@ -101,6 +103,7 @@ void CVRMdatenProvider::save(const CVRMString& section, TKelvoDatenID id, CVRMwe
         if (wert.isPersistent()) {
             pruefeSection(section);
             m_db.writeWert(section, CVRMwerteListe::getKey(id), wert, false);
+            merkeVorher(section, id, wert);
             wert.change();
             if (flush) persist();
         } else {
@@ -113,4 +116,44 @@ void CVRMdatenProvider::save(const CVRMString& section, TKelvoDatenID id, CVRMwe
 
 void CVRMdatenProvider::persist() {
     m_db.makePersistent();
+}
+
+void CVRMdatenProvider::beginVorgang() {
+    m_vorgaenge.emplace_back();
+}
+
+void CVRMdatenProvider::endVorgang(bool abschliessen) {
+    if (m_vorgaenge.empty()) return;
+    std::vector<Gespeichert> gespeichert = std::move(m_vorgaenge.back());
+    m_vorgaenge.pop_back();
+    if (abschliessen) {
+        if (m_vorgaenge.empty()) return;
+        std::vector<Gespeichert>& aussen = m_vorgaenge.back();
+        for (Gespeichert& g : gespeichert)
+            if (std::none_of(aussen.begin(), aussen.end(),
+                             [&g](const Gespeichert& a) { return a.wert == g.wert; }))
+                aussen.push_back(std::move(g));
+        return;
+    }
+    // What the user entered stays; only what counts as saved goes back.
+    for (auto it = gespeichert.rbegin(); it != gespeichert.rend(); ++it) {
+        const CVRMVariant jetzt = *it->wert;
+        *it->wert = it->vorher;
+        *it->wert = jetzt;
+    }
+}
+
+// Only the cache's own values are noted: they outlive the save, and they are what the
+// pages show and compare.
+void CVRMdatenProvider::merkeVorher(const CVRMString& section, TKelvoDatenID id,
+                                    const CVRMwert& wert) {
+    if (m_vorgaenge.empty()) return;
+    const auto liste = m_cache.find(section);
+    std::shared_ptr<CVRMwert> cached;
+    if (liste == m_cache.end() || !liste->second->Lookup(id, cached) || cached.get() != &wert)
+        return;
+    std::vector<Gespeichert>& gespeichert = m_vorgaenge.back();
+    if (std::none_of(gespeichert.begin(), gespeichert.end(),
+                     [&cached](const Gespeichert& g) { return g.wert == cached; }))
+        gespeichert.push_back({cached, wert});
 }

@@ -50,6 +50,10 @@ class CVRMdatenProvider {
     void save(const CVRMString& section, TKelvoDatenID id, CVRMwert& wert, bool flush);
     // Writes the active database file to disk.
     void persist();
+    // A write group of the user database (CSpeicherVorgang) begins or ends; a group that
+    // is taken back makes the values it marked saved count as changed again.
+    void beginVorgang();
+    void endVorgang(bool abschliessen);
 
     // Direct access to location values and a few record values, outside the cache; the
     // place of each id is fixed (DatenProviderDirekt.cpp). Writes go to disk at once.
@@ -88,7 +92,15 @@ class CVRMdatenProvider {
     void filtereAnzeige(CVRMStringArray& namen, TKelvoListID list);
     void filtereLand(CVRMStringArray& namen, const CVRMString& land);
 
+    // A cached value that a save of an open write group marked saved, as it was before.
+    struct Gespeichert {
+        std::shared_ptr<CVRMwert> wert;
+        CVRMwert vorher;
+    };
+    void merkeVorher(const CVRMString& section, TKelvoDatenID id, const CVRMwert& wert);
+
     std::map<std::u16string, std::unique_ptr<CVRMwerteListe>> m_cache;
+    std::vector<std::vector<Gespeichert>> m_vorgaenge;  // the open groups, outermost first
     // The direct reads as the database answered them, kept while its change count stands
     // still: the evaluation asks the same location values many times a year.
     std::unordered_map<std::u16string, CVRMwert> m_direkt;

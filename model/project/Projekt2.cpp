@@ -119,7 +119,11 @@ bool CProjekt2::IstVollstaendig() const {
 }
 
 bool CProjekt2::IstAenderbar(bool meldung) const {
-    if (!IGlobal::IstBiboName(getConsumerName()) || GetKelvoApp().GetConfSchalter()) return true;
+    // With the "conf" switch a library project may be changed where the database keeps it.
+    const CVRMString& name = getConsumerName();
+    if (!IGlobal::IstBiboName(name) ||
+        (GetKelvoApp().GetConfSchalter() && IGlobal::NimmtSatzAuf(name)))
+        return true;
     if (meldung)
         KVSMessageBoxID(kBiboProjekt, textid::kProduktCaption,
                         platform::mb::OK | platform::mb::ICONINFORMATION);

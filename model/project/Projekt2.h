@@ -62,8 +62,8 @@ class CProjekt2 : public IDatenConsumer {
 
     // Initialised and linked to a heat source, a house, a heat pump and a tariff.
     bool IstVollstaendig() const;
-    // A library project may be changed only with the "conf" switch; with `meldung` a
-    // refusal is explained to the user.
+    // A library project may be changed only with the "conf" switch, and only where the
+    // active database keeps it; with `meldung` a refusal is explained to the user.
     bool IstAenderbar(bool meldung) const;
 
     // The project's own additional costs of a kind, else those of the program options.

@@ -285,3 +285,101 @@ TEST_F(IniFileTest, AWriteFromInsideAFailureBoxGoesThrough) {
 }
 
 }  // namespace
+
+namespace {
+
+// What a user database file holds, as lines.
+std::vector<std::u16string> Lines(const testsupport::TempFolder& folder) {
+    return testsupport::ReadDatabaseLines(folder.file("user.dat"));
+}
+
+const std::vector<std::u16string> kGroupStart = {u"[a]", u"x=1", u"y=2", u"[b]", u"z=3",
+                                                  u"[c]", u"w=4"};
+
+// Every kind of change made inside a write group, each asking for its flush.
+void ChangeEverything(CIniFile& f) {
+    f.WriteIniString(u"a", u"x", u"neu", true);
+    f.WriteIniString(u"d", u"v", u"5", true);
+    f.DeleteSection(u"b", true);
+    f.DeleteKeyInSection(u"c", u"w", true);
+    f.AddValueToSection(u"a", u"n", u"6", true);
+}
+
+const std::vector<std::u16string> kGroupChanged = {u"[a]", u"x=neu", u"y=2", u"n1=6",
+                                                    u"[c]", u"[d]",   u"v=5"};
+
+}  // namespace
+
+// The flushes asked for inside a write group wait for its end, which writes the file once
+// with every change; a group ended without being completed takes every change back, and
+// the image then writes exactly what it held before.
+TEST_F(IniFileTest, AWriteGroupReachesTheFileAsAWholeOrNotAtAll) {
+    for (const bool complete : {true, false}) {
+        SCOPED_TRACE(complete ? "completed" : "taken back");
+        auto file = Load("user.dat", kGroupStart);
+        file->Flush(u"", nullptr, nullptr);  // the image then renews changed sections only
+        const std::string before = testsupport::ReadFileBytes(folder.file("user.dat"));
+        file->BeginneVorgang();
+        ChangeEverything(*file);
+        EXPECT_EQ(testsupport::ReadFileBytes(folder.file("user.dat")), before);
+        EXPECT_EQ(Read(*file, u"a", u"x"), u"neu");
+        file->BeendeVorgang(complete);
+        EXPECT_FALSE(file->VorgangOffen());
+        EXPECT_EQ(Lines(folder), complete ? kGroupChanged : kGroupStart);
+        if (!complete) {
+            EXPECT_EQ(testsupport::ReadFileBytes(folder.file("user.dat")), before);
+            EXPECT_EQ(Read(*file, u"b", u"z"), u"3");
+            EXPECT_EQ(Read(*file, u"d", u"v"), u"<missing>");
+            // The next write outside a group flushes the image as it was, plus that write.
+            file->WriteIniString(u"c", u"w", u"44", true);
+            EXPECT_EQ(Lines(folder), (std::vector<std::u16string>{u"[a]", u"x=1", u"y=2", u"[b]",
+                                                                  u"z=3", u"[c]", u"w=44"}));
+        }
+        EXPECT_TRUE(boxes.shown.empty());
+    }
+}
+
+// An inner group taken back undoes only its own changes; the outer one still writes its
+// own, once, when it ends.
+TEST_F(IniFileTest, AnInnerWriteGroupIsTakenBackAlone) {
+    auto file = Load("user.dat", kGroupStart);
+    file->BeginneVorgang();
+    file->WriteIniString(u"a", u"x", u"aussen", true);
+    file->BeginneVorgang();
+    file->WriteIniString(u"a", u"x", u"innen", true);
+    file->DeleteSection(u"b", true);
+    file->BeendeVorgang(false);
+    EXPECT_EQ(Read(*file, u"a", u"x"), u"aussen");
+    EXPECT_EQ(Read(*file, u"b", u"z"), u"3");
+    file->BeginneVorgang();
+    file->WriteIniString(u"c", u"w", u"innen", true);
+    file->BeendeVorgang(true);  // joins the outer group: nothing written yet
+    EXPECT_EQ(Lines(folder), kGroupStart);
+    file->BeendeVorgang(true);
+    EXPECT_EQ(Lines(folder), (std::vector<std::u16string>{u"[a]", u"x=aussen", u"y=2", u"[b]",
+                                                          u"z=3", u"[c]", u"w=innen"}));
+}
+
+// The one flush of a group fails: reported, the file as it was, and the image too.
+TEST_F(IniFileTest, AWriteGroupWhoseFlushFailsIsTakenBack) {
+    auto file = Load("user.dat", kGroupStart);
+    file->Flush(u"", nullptr, nullptr);  // the image then renews changed sections only
+    const std::string before = testsupport::ReadFileBytes(folder.file("user.dat"));
+    file->BeginneVorgang();
+    file->WriteIniString(u"a", u"x", std::u16string(100, u'n'), true);
+    file->WriteIniString(u"d", u"v", u"5", true);
+    {
+        FileSizeLimit limit(64);
+        EXPECT_THROW(file->BeendeVorgang(true), platform::UserException);
+    }
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(testsupport::ReadFileBytes(folder.file("user.dat")), before);
+    EXPECT_EQ(Read(*file, u"a", u"x"), u"1");
+    EXPECT_EQ(Read(*file, u"d", u"v"), u"<missing>");
+    EXPECT_FALSE(file->VorgangOffen());
+    EXPECT_EQ(folder.fileNames(), (std::vector<std::string>{"user.dat"}));
+    // Once the disk takes it again, the next write brings the image as it was, plus itself.
+    file->WriteIniString(u"c", u"w", u"44", true);
+    EXPECT_EQ(Lines(folder), (std::vector<std::u16string>{u"[a]", u"x=1", u"y=2", u"[b]", u"z=3",
+                                                          u"[c]", u"w=44"}));
+}

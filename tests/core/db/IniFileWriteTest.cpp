@@ -19,18 +19,28 @@ TEST_F(IniFileTest, WritesKeepFileOrderAndAppendNewOnes) {
                                                   u"[neu]", u"eins=Wert"}));
 }
 
-TEST_F(IniFileTest, LibraryRecordsAreNotCreatedInTheUserDatabase) {
+// A library record cannot be created in the user database: the write is refused with a
+// report (4328 naming the record), so that no caller takes it for saved, and nothing of it
+// reaches the file.
+TEST_F(IniFileTest, LibraryRecordsAreRefusedByTheUserDatabase) {
     auto user = Load("user.dat", {u"[Haus (bib)]", u"a=1"});
-    user->WriteIniString(u"WP (Bib)", u"k", u"v", false);
-    user->WriteIniString(u"muster", u"k", u"v", false);      // "[muster]" equals text 3552
-    user->WriteIniString(u"Haus (bib)", u"b", u"2", false);  // the section exists: written
+    const std::string before = testsupport::ReadFileBytes(folder.file("user.dat"));
+    EXPECT_THROW(user->WriteIniString(u"WP (Bib)", u"k", u"v", true), platform::UserException);
+    // "[muster]" equals text 3552
+    EXPECT_THROW(user->WriteIniString(u"muster", u"k", u"v", true), platform::UserException);
     EXPECT_EQ(Read(*user, u"WP (bib)", u"k"), u"<missing>");
     EXPECT_EQ(Read(*user, u"muster", u"k"), u"<missing>");
+    EXPECT_EQ(testsupport::ReadFileBytes(folder.file("user.dat")), before);
+    ASSERT_EQ(BoxTexts().size(), 2u);
+    EXPECT_NE(BoxTexts()[0].find(u"program database"), std::u16string::npos);
+    EXPECT_NE(BoxTexts()[0].find(u"(WP (Bib))"), std::u16string::npos);
+    // A section the file already holds is written; the lock was released after the
+    // refusals.
+    user->WriteIniString(u"Haus (bib)", u"b", u"2", false);
     EXPECT_EQ(Read(*user, u"haus (bib)", u"b"), u"2");
-    // The lock was released on the quiet path: further writes go through.
     user->WriteIniString(u"eigen", u"k", u"v", false);
     EXPECT_EQ(Read(*user, u"eigen", u"k"), u"v");
-    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(BoxTexts().size(), 2u);
 
     auto library = Load("bibo.ini", {u"[BiboInfo]", u"Version=3.1"});
     library->WriteIniString(u"WP (bib)", u"k", u"v", false);

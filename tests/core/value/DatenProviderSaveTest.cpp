@@ -2,6 +2,7 @@
 #include <limits>
 
 #include "core/db/Global.h"
+#include "core/value/SpeicherVorgang.h"
 #include "core/value/VRMdatenProvider.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/value/DatenProviderTestConsumer.h"
@@ -103,6 +104,42 @@ TEST_F(DatenProviderSave, UnnamedListOrSectionIsAnInternalError) {
     EXPECT_THROW(provider().save(u"", ID_AdrName, wert, false), platform::UserException);
     EXPECT_EQ(boxTexts(), (Lines{u"Exception", u"Error when saving data", u"Exception",
                                  u"Error when saving data"}));
+}
+
+// Two records saved in one save: both reach the file with its one write. A save whose
+// second record fails writes neither: the file is as it was, the first record's values
+// count as changed again (they were not saved), and the database image holds nothing of
+// them, so that a later flush cannot write them either.
+TEST_F(DatenProviderSave, ASaveOfTwoRecordsIsOneWrite) {
+    TestConsumer haus({ID_AdrName});
+    TestConsumer zweites({ID_AdrName, ID_NormwaermeBedarf});
+    provider().fill(haus, u"Haus1");
+    provider().fill(zweites, u"Haus2");
+    const auto speichere = [&](const CVRMString& name, float bedarf) {
+        haus.wert(ID_AdrName) = name;
+        zweites.wert(ID_AdrName) = name;
+        zweites.wert(ID_NormwaermeBedarf) = bedarf;
+        const auto vorher = testsupport::ReadFileBytes(folder.file("user.dat"));
+        CSpeicherVorgang vorgang;
+        provider().save(haus.werte(), true);
+        EXPECT_EQ(testsupport::ReadFileBytes(folder.file("user.dat")), vorher);
+        provider().save(zweites.werte(), true);
+        vorgang.Abschliessen();
+    };
+    speichere(u"Huber", 7.5f);
+    const Lines gespeichert = {u"[haus1]", u"normwaermebedarf=8.5", u"adrname=Huber",
+                               u"[haus2]", u"adrname=Huber", u"normwaermebedarf=7.500000"};
+    EXPECT_EQ(userFileLines(), gespeichert);
+    EXPECT_EQ(haus.wert(ID_AdrName).changed(), 0);
+    EXPECT_TRUE(boxes.shown.empty());
+
+    EXPECT_THROW(speichere(u"Mayer", std::numeric_limits<float>::quiet_NaN()),
+                 platform::UserException);
+    EXPECT_EQ(userFileLines(), gespeichert);
+    EXPECT_EQ(haus.wert(ID_AdrName).changed(), 1);
+    EXPECT_EQ(haus.wert(ID_AdrName).GetStringVal(), CVRMString(u"Mayer"));
+    provider().persist();
+    EXPECT_EQ(userFileLines(), gespeichert);
 }
 
 }  // namespace

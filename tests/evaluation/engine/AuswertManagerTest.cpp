@@ -87,7 +87,12 @@ TEST_F(AuswertManagerTest, EarthAirTubesMeetTheModelsOwnLimitsNotARefusalOfTheEn
 
     boxes.shown.clear();
     const std::array<float, 12> gegeben{8, 8, 8, 9, 10, 11, 12, 12, 11, 10, 9, 8};
-    p->Quelle1().SetUserQuellTemps(gegeben);
+    // The sample's source is a library record, which the user database does not take: the
+    // temperatures are given in memory and read as the source reads its record.
+    std::u16string temps;
+    for (const float t : gegeben) temps += platform::u16(std::to_string(static_cast<int>(t))) + u"#";
+    p->Quelle1().SetzeWert(ID_QuellenTemps, CVRMVariant(CVRMString(temps)));
+    CVRMdatenProvider::get().fill(p->Quelle1(), p->Quelle1().getConsumerName());
     p->Quelle1().SetzeWert(ID_UserQuellTemp, CVRMVariant(true));
     ASSERT_NO_THROW(engine.InitAuswertung(0, &p->projekt, &p->kombi, &p->wpumpe, &p->haus,
                                           &p->tarif, p->Solar(), 0))

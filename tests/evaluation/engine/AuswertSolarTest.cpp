@@ -9,6 +9,7 @@
 
 #include "EngineFixture.h"
 #include "core/records/SolareGewinne.h"
+#include "core/value/VRMdatenProvider.h"
 #include "evaluation/binding/BindingState.h"
 #include "model/data/Spline.h"
 #include "platform/text/Text.h"
@@ -46,8 +47,15 @@ class AuswertSolarTest : public EngineFixture {
                                           unsigned zweites = CHaus2::kWarmwasser) {
         auto p = Lade(name);
         p->haus.GetWert(ID_ProjMitSolar) = true;
-        p->haus.SetSolarWohin(CHaus2::SolarWohinArray(12, erstes), 1, false);
-        p->haus.SetSolarWohin(CHaus2::SolarWohinArray(12, zweites), 2, false);
+        // In memory only: the sample's house is a library record.
+        const auto jedenMonat = [](unsigned ziel) {
+            std::u16string text;
+            for (int m = 0; m < 12; ++m) text += platform::u16(std::to_string(ziel)) + u"#";
+            return CVRMString(text);
+        };
+        p->haus.GetWert(ID_SolarWohin1) = jedenMonat(erstes);
+        p->haus.GetWert(ID_SolarWohin2) = jedenMonat(zweites);
+        CVRMdatenProvider::get().fill(p->haus, p->haus.getConsumerName());
         return p;
     }
     void WerteSolar(Projekt& p) {

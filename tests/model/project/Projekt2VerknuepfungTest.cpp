@@ -1,5 +1,6 @@
 // Filling a project: defaults from the options and the repair of its links, for a project
 // of the user database and for a library project that may not be changed.
+#include "core/db/VRMglobApp.h"
 #include "platform/messagebox/MessageBox.h"
 #include "tests/model/project/ProjektFixture.h"
 
@@ -138,7 +139,13 @@ TEST_F(Projekt2Verknuepfung, TheConfSwitchLetsALibraryProjectBeChangedAndRepaire
     EXPECT_EQ(boxes.shown[0].caption, u"Varmion");
     EXPECT_EQ(Symbol(boxes.shown[0]), platform::mb::ICONINFORMATION);
 
+    // With the "conf" switch a library project may be changed where the database keeps
+    // it: the user database refuses library records, so not while it is the one written...
     app.confSchalter = true;
+    EXPECT_FALSE(projekt->IstAenderbar(false));
+    // ...but when the library database is (the "BK" start).
+    ASSERT_EQ(CVRMglobApp::Get().SetBiboDatei(
+                  CVRMString::fromUtf8(folder.file("bibo.ini").string()), 1), 1);
     EXPECT_TRUE(projekt->IstAenderbar(true));
     boxes.shown.clear();
     CVRMdatenProvider::remove();

@@ -281,6 +281,12 @@ TEST_F(DatenSheetTest, BibliothekseintraegeSindGeschuetzt) {
     EXPECT_EQ(page.CheckBiboName(u"WP 12 " + Text(3621), 0), 0);
     EXPECT_NE(BoxTexte().back().find(u"program database"), std::u16string::npos);
     EXPECT_EQ(Knoepfe(uitest::dialogs().boxes().back()), 64u);
+
+    // With the "conf" switch a library entry may be changed; where the database cannot
+    // keep it, the database refuses the write itself.
+    app.confSchalter = true;
+    EXPECT_EQ(page.CheckBiboName(u"WP 12 " + Text(3621), 0), 1);
+    EXPECT_EQ(uitest::dialogs().boxes().size(), 1u);
 }
 
 TEST_F(DatenSheetTest, HilfeZeigtDasThemaDerAktivenSeite) {

@@ -373,6 +373,55 @@ TEST_F(ErgebnisGrafikTest, NutzerSpeichertAnlagenaufwandszahlDaten) {
     EXPECT_DOUBLE_EQ(QString::fromStdU16String(*bereitschaft).toDouble(), 1.5);
 }
 
+// Save on a library sample (every shipped sample is one) after the program has started:
+// the boxes that follow OK are answered, the first must hold `text`. The dialog stays
+// open, as after any save that did not happen, and the user database file is as it was.
+void AufwandszahlBleibtUngespeichert(CKelvoDoc& doc, const std::filesystem::path& datei,
+                                     int boxen, std::u16string_view text) {
+    auto& d = uitest::dialogs();
+    doc.Haus().GetWert(ID_ZIV) = 300u;
+    const auto lies = [&datei] {
+        return std::filesystem::exists(datei) ? std::optional(testsupport::ReadFileBytes(datei))
+                                              : std::nullopt;
+    };
+    const auto vorher = lies();
+    d.expectMessageBox(1);  // the design check
+    bool offen = false;
+    std::size_t ab = 0;
+    d.expectDialog(u"Calculation of factor for primary energy input", [&](QDialog& dlg) {
+        ab = d.boxes().size();
+        for (int i = 0; i < boxen; ++i) d.expectMessageBox(1);
+        uitest::click(*ui::child(&dlg, ui::kIdOk), {5, 5});
+        uitest::processEvents();
+        offen = dlg.isVisible();
+        dlg.reject();
+    });
+    doc.onCommand(kBefehlAufwandszahl);
+    uitest::processEvents();
+    EXPECT_TRUE(offen);
+    ASSERT_EQ(d.boxes().size(), ab + static_cast<std::size_t>(boxen));
+    EXPECT_NE(d.boxes()[ab].text.find(text), std::u16string::npos);
+    EXPECT_EQ(lies(), vorher);
+}
+
+// Without the "conf" switch the library project refuses with its message (4295).
+TEST_F(ErgebnisGrafikTest, AnlagenaufwandszahlEinesBibliotheksprojekts) {
+    Starte();
+    CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe solar"));
+    AufwandszahlBleibtUngespeichert(doc, app->GetAktDatenbank().toUtf8(), 1, u"project from the program database");
+}
+
+// With the "conf" switch a library project may be changed only where the database keeps
+// it: the user database does not, and the project refuses as without the switch.
+TEST_F(ErgebnisGrafikTest, AnlagenaufwandszahlEinesBibliotheksprojektsMitConf) {
+    uitest::dialogs().expectDialog(u"Program options",
+                                   [](QDialog& dlg) { uitest::click(*ui::child(&dlg, ui::kIdCancel), {5, 5}); });
+    Starte(false, {u"-conf"});
+    CKelvoDoc& doc = OeffneUeberMenu(Projekt(u"ground probe solar"));
+    AufwandszahlBleibtUngespeichert(doc, app->GetAktDatenbank().toUtf8(), 1,
+                                    u"project from the program database");
+}
+
 // The English program has the command without a menu entry; the picture for the manual.
 TEST_F(ErgebnisGrafikTest, AnlagenaufwandszahlBild) {
     Starte();

@@ -164,6 +164,44 @@ TEST_F(SolarDialogeTest, OkSendsOnlyTheGridsTheUserSaved) {
     EXPECT_EQ(ISolar::get(CVRMString(kMeierAnlage), ID_SolTauschVerlustE).GetUIntVal(), 7u);
 }
 
+// A loss into hot water raised by 3 K raises the feed temperature shown by 3 K; OK stores
+// the hot-water gains at it: every entered month keeps its gain at the new temperature, a
+// month never entered stays empty, and the heating and ground gains stay as they were.
+TEST_F(SolarDialogeTest, OkStoresTheHotWaterGainsAtTheNewFeedTemperature) {
+    Meier();
+    const CVRMString anlage(kMeierAnlage);
+    CSolareGewinne w(1);
+    ISolar::GetSolareGewinne(anlage, 1, w);
+    w.DeleteGewinn(5);  // June never entered
+    ISolar::SetSolareGewinne(anlage, 1, w);
+    ISolar::SaveDaten(anlage);
+    const auto vorher = DateiGewinne();
+    ASSERT_EQ(vorher[5], u"");
+    unsigned neueTemp = 0;
+    GewinneDialog([&](CDlgSolGewinne& d) {
+        neueTemp = d.m_wawaTemp + 3;
+        Tippe(d, CDlgSolGewinne::kIdWawaVerlust, QString::number(d.m_wawaVerlust + 3));
+        uitest::key(Element<QLineEdit>(d, CDlgSolGewinne::kIdWawaVerlust), Qt::Key_Return);
+        uitest::processEvents();
+        ASSERT_EQ(d.m_wawaTemp, neueTemp);
+        Druecke(d, ui::kIdOk);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_TRUE(BoxTexte().empty());
+    const auto nachher = DateiGewinne();
+    const std::u16string temp = QString::asprintf("%.2f#", static_cast<double>(neueTemp)).toStdU16String();
+    for (size_t m = 0; m < 12; ++m) {
+        SCOPED_TRACE(m);
+        if (vorher[m].empty()) {
+            EXPECT_EQ(nachher[m], u"");
+            continue;
+        }
+        // "temperature#gain#": the gain part unchanged.
+        EXPECT_EQ(nachher[m], temp + vorher[m].substr(vorher[m].find(u'#') + 1));
+    }
+    EXPECT_TRUE(std::equal(vorher.begin() + 12, vorher.end(), nachher.begin() + 12));
+}
+
 TEST_F(SolarDialogeTest, ScreenshotGains) {
     Meier();
     GewinneDialog([&](CDlgSolGewinne& d) { uitest::saveArtifact(d, "solar-gains"); });

@@ -13,6 +13,7 @@
 
 #include "app/frame/MainFrame.h"
 #include "controls/small/Label.h"
+#include "core/db/Global.h"
 #include "core/text/ResManager.h"
 #include "dialogs/DlgHeizlast.h"
 #include "dialogs/KelvoView1.h"
@@ -169,6 +170,55 @@ TEST_F(HausPageTest, SolaranlageBekommtDieVorlauftemperatur) {
     Druecke(seite, CEingabeSeite::kIdSpeichern);
     EXPECT_TRUE(Enthaelt(BoxTexte().back(), u"solar feed"));
     EXPECT_EQ(Eintrag(anlage, u"SolSollTempH"), std::optional<std::u16string>(u"50"));
+}
+
+// With the "conf" switch a library house may be edited, but the user database takes no
+// library records: Save says so (3094) instead of seeming to succeed, the page stays
+// modified, and the file holds nothing of the house.
+TEST_F(HausPageTest, MitConfWirdEinBibliothekshausNichtAlsGespeichertGemeldet) {
+    uitest::dialogs().expectDialog(u"Program options",
+                                   [](QDialog& dlg) { uitest::click(*ui::child(&dlg, ui::kIdCancel), {5, 5}); });
+    Starte(false, {u"-conf"});
+    dokument = app->OpenDocumentFile(Projekt(u"ground probe monovalent"));
+    ASSERT_NE(dokument, nullptr);
+    CHausPage& seite = Seite();
+    const auto datei = Bytes();
+    Tippe(seite, CHausPage::kIdHeizlast, QStringLiteral("9.5"));
+    uitest::dialogs().expectMessageBox(OK);
+    Druecke(seite, CEingabeSeite::kIdSpeichern);
+    ASSERT_EQ(BoxTexte().size(), 1u);
+    EXPECT_TRUE(Enthaelt(BoxTexte()[0], u"Error when saving data"));
+    EXPECT_EQ(seite.m_modified, 1);
+    EXPECT_EQ(Bytes(), datei);
+}
+
+// With the "conf" switch a user project's house is saved whole even when the project's
+// solar plant is a library plant, which the user database cannot keep: the plant is not
+// written, as without the switch, instead of the save failing on it.
+TEST_F(HausPageTest, MitConfBleibtEineBibliotheksanlageUngeschrieben) {
+    uitest::dialogs().expectDialog(u"Program options",
+                                   [](QDialog& dlg) { uitest::click(*ui::child(&dlg, ui::kIdCancel), {5, 5}); });
+    Starte(false, {u"-conf"});
+    uitest::dialogs().expectDialog({}, [&](QDialog& d) {
+        uitest::type(*ui::child(&d, 1033), QStringLiteral("Meier"));
+        uitest::click(*ui::child(&d, 1), {5, 5});
+    });
+    app->OnFileNew();
+    dokument = app->GetAktivesKelvoDoc(true);
+    ASSERT_NE(dokument, nullptr);
+    CVRMStringArray anlagen;
+    CVRMdatenProvider::get().getListe(anlagen, LISTE_SOLARANLAGEN, true);
+    const auto bibo = std::find_if(anlagen.begin(), anlagen.end(),
+                                   [](const CVRMString& n) { return IGlobal::IstBiboName(n); });
+    ASSERT_NE(bibo, anlagen.end());
+    dokument->Projekt().GetWert(ID_Solar) = *bibo;
+    CHausPage& seite = Seite();
+    Tippe(seite, CHausPage::kIdVorlauf, QStringLiteral("42"));
+    Druecke(seite, CEingabeSeite::kIdSpeichern);
+    EXPECT_TRUE(BoxTexte().empty());
+    EXPECT_EQ(seite.m_modified, 0);
+    EXPECT_EQ(Eintrag(Haus(), u"HeizVorlauf"), std::optional<std::u16string>(u"42.000000"));
+    EXPECT_FALSE(Eintrag(*bibo, u"SolSollTempH").has_value());
 }
 
 // The external program of option "VezivoVero": started as a program with no arguments;

@@ -27,12 +27,9 @@ class QuellenNutzerTest : public quellentest::QuellenSeitenFixture {
 };
 
 TEST_F(QuellenNutzerTest, NutzerGibtSondenfeldEin) {
-    // The program may change the library's sample on its own copy of the database.
-    uitest::dialogs().expectDialog(u"Program options",
-                                   [](QDialog& d) { uitest::click(*ui::child(&d, ui::kIdCancel), {5, 5}); });
-    Starte(false, {u"-conf"});
+    // The program may change the library's sample where the user database holds it.
+    const CVRMString projekt = StarteConfMitBeispiel(u"ground probe monovalent");
     CMainFrame& frame = *app->GetMainFrame();
-    const CVRMString projekt = Projekt(u"ground probe monovalent");
     uitest::dialogs().expectDialog({}, [&](QDialog& dlg) {
         auto* box = qobject_cast<QComboBox*>(ui::child(&dlg, CProjektDlg::kIdcProjekt));
         ASSERT_NE(box, nullptr);
@@ -72,6 +69,7 @@ TEST_F(QuellenNutzerTest, NutzerGibtSondenfeldEin) {
     EXPECT_EQ(seite1->m_modified, 0);
     const CVRMString quelle = Quelle();
     EXPECT_EQ(Gespeichert(quelle, ID_SoleKreise).GetUIntVal(), 3u);
+    EXPECT_EQ(SatzEintrag(quelle, u"SoleKreise"), std::optional<std::u16string>(u"3"));  // the file
     EXPECT_EQ(Gespeichert(quelle, ID_WQuelleLaenge).GetUIntVal(), 95u);
     EXPECT_EQ(Gespeichert(quelle, ID_QTiefe1).GetUIntVal(), 4u);
     EXPECT_TRUE(Gespeichert(quelle, ID_Boden2).GetStringVal().starts_with(u"Sandstone"));

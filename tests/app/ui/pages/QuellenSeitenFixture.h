@@ -5,6 +5,13 @@
 #include <QComboBox>
 #include <QLabel>
 
+#include <algorithm>
+#include <map>
+
+#include "core/db/Global.h"
+#include "core/db/VRMglobApp.h"
+#include "evaluation/binding/Basis.h"
+#include "evaluation/binding/Solar.h"
 #include "model/data/VRMdatenProvider2.h"
 #include "pages/WQ1Page.h"
 #include "pages/WQ2Page.h"
@@ -15,17 +22,75 @@ namespace quellentest {
 class QuellenSeitenFixture : public seitentest::SeitenFixture {
   protected:
     // A sample project of the library that the program may change: it runs with the
-    // "conf" switch (whose options sheet at start is cancelled) on its own copy of the
-    // library database.
+    // "conf" switch (whose options sheet at start is cancelled), and the user database
+    // holds the records of the sample (the project and the records it names, and theirs),
+    // so that what the pages save lands in the user database file. The user database
+    // takes no library records of its own accord: they are laid into its file before a
+    // second start.
     CKelvoDoc& BeispielConf(std::u16string_view teil) {
-        uitest::dialogs().expectDialog(u"Program options",
-                                       [](QDialog& d) { uitest::click(*ui::child(&d, ui::kIdCancel), {5, 5}); });
-        Starte(false, {u"-conf"});
+        const CVRMString projekt = StarteConfMitBeispiel(teil);
         // Opening a changeable project gives it the components it lacks, and says so.
         uitest::dialogs().expectMessageBox(platform::id::OK);
-        dokument = app->OpenDocumentFile(Projekt(teil));
+        dokument = app->OpenDocumentFile(projekt);
         EXPECT_NE(dokument, nullptr);
         return *dokument;
+    }
+    // The start of BeispielConf, without opening the project; its name.
+    CVRMString StarteConfMitBeispiel(std::u16string_view teil) {
+        const auto optionen = [] {
+            uitest::dialogs().expectDialog(u"Program options", [](QDialog& d) {
+                uitest::click(*ui::child(&d, ui::kIdCancel), {5, 5});
+            });
+        };
+        optionen();
+        Starte(false, {u"-conf"});
+        const CVRMString projekt = Projekt(teil);
+        const std::filesystem::path nutzer(app->GetAktDatenbank().toUtf8());
+        CVRMString bibo;
+        IGlobal::GetBiboDateiname(bibo);
+        std::vector<std::u16string> zeilen;
+        if (std::filesystem::exists(nutzer)) zeilen = testsupport::ReadDatabaseLines(nutzer);
+        KopiereSaetze(testsupport::ReadDatabaseLines(std::filesystem::path(bibo.toUtf8())), projekt, zeilen);
+        app->ExitInstance();
+        app.reset();
+        CVRMdatenProvider::remove();
+        CVRMglobApp::ResetForTests();
+        IBasis::Leeren();
+        ISolar::Leeren();
+        testsupport::WriteDatabaseFile(nutzer, zeilen);
+        optionen();
+        app = std::make_unique<CKelvoApp>();
+        EXPECT_TRUE(app->InitInstance(umgebung));
+        app->GetMainFrame()->resize(1100, 800);
+        return projekt;
+    }
+    // Appends to `ziel` the section of the record `satz` in the library's lines and, two
+    // levels deep, the sections of the records its values name.
+    static void KopiereSaetze(const std::vector<std::u16string>& bibo, const CVRMString& satz,
+                              std::vector<std::u16string>& ziel) {
+        const auto klein = [](std::u16string_view t) {
+            return QString::fromUtf16(t.data(), static_cast<qsizetype>(t.size())).toLower().toStdU16String();
+        };
+        std::map<std::u16string, std::pair<size_t, size_t>> abschnitte;  // header -> lines
+        for (size_t i = 0, anfang = 0; i <= bibo.size(); ++i) {
+            if (i < bibo.size() && (bibo[i].empty() || bibo[i].front() != u'[')) continue;
+            if (i > 0 && anfang < i) abschnitte.emplace(klein(bibo[anfang]), std::pair{anfang, i});
+            anfang = i;
+        }
+        std::vector<std::pair<std::u16string, int>> offen{{klein(u"[" + std::u16string(satz) + u"]"), 2}};
+        while (!offen.empty()) {
+            const auto [kopf, tiefe] = offen.back();
+            offen.pop_back();
+            const auto it = abschnitte.find(kopf);
+            if (it == abschnitte.end() || std::find(ziel.begin(), ziel.end(), kopf) != ziel.end()) continue;
+            ziel.push_back(kopf);
+            for (size_t z = it->second.first + 1; z < it->second.second; ++z) {
+                ziel.push_back(bibo[z]);
+                const size_t gleich = bibo[z].find(u'=');
+                if (tiefe > 0 && gleich != std::u16string::npos)
+                    offen.emplace_back(klein(u"[" + bibo[z].substr(gleich + 1) + u"]"), tiefe - 1);
+            }
+        }
     }
     // The entry `key` of the record `satz` in the user database or the library's copy.
     std::optional<std::u16string> SatzEintrag(const CVRMString& satz, const std::u16string& key) const {

@@ -293,6 +293,32 @@ TEST_F(WPSeitenTest, TabelleSortiertUndSchreibt) {
     EXPECT_EQ(CWPLeistDaten(*datei[1]).heiz35, 10.0f);
 }
 
+// "Save table" reaches an open project that uses the heat pump: the project's heat pump
+// computes with the new table from then on, without the project being opened again.
+TEST_F(WPSeitenTest, GespeicherteTabelleGiltImOffenenProjekt) {
+    CKelvoDoc& doc = NeuesProjekt(QStringLiteral("Meier"));
+    EigeneWPumpe(u"Tabelle", 0);
+    ASSERT_TRUE(doc.WechsleWPumpe(u"Tabelle", 1));
+    const auto ersterSatz = [&doc] {
+        WPLeistDatenZeiger saetze;
+        doc.WPumpe().GetGueltigeLeistDaten(saetze);
+        return saetze.empty() ? CWPLeistDaten(u"") : *saetze.front();
+    };
+    const CWPLeistDaten vorher = ersterSatz();
+    ASSERT_GT(vorher.heiz35, 0.0f);
+    CWP2Page& seite = ZeigeWP(u"Tabelle");
+    ASSERT_EQ(seite.Geladen(), CVRMString(u"Tabelle"));
+    Bearbeiten(seite);
+    // The first row's heating capacity at 35 °C, 2 kW more.
+    const QString neu = QString::number(static_cast<double>(vorher.heiz35) + 2.0, 'f', 2);
+    TippeZelle(*seite.Tabelle(), 2, 1, neu);
+    Druecke(seite, CWP2Page::kIdTabelleSpeichern);
+    ASSERT_FALSE(seite.TabelleBearbeitet());
+    const CWPLeistDaten nachher = ersterSatz();
+    EXPECT_NEAR(nachher.heiz35, vorher.heiz35 + 2.0f, 0.005f);  // written with two decimals
+    EXPECT_EQ(nachher.quellTemp, vorher.quellTemp);
+}
+
 // A source temperature of 61 °C refuses the whole table: the message names -20 and 60,
 // nothing is written, the table stays in edit mode with the user's rows, and "Cancel
 // edit" shows the held records unchanged.
