@@ -385,7 +385,6 @@ void AufwandszahlBleibtUngespeichert(CKelvoDoc& doc, const std::filesystem::path
                                               : std::nullopt;
     };
     const auto vorher = lies();
-    d.expectMessageBox(1);  // the design check
     bool offen = false;
     std::size_t ab = 0;
     d.expectDialog(u"Calculation of factor for primary energy input", [&](QDialog& dlg) {
