@@ -40,7 +40,6 @@ constexpr unsigned kBenutzt = 3818;          // "Changes of the tariff influence
 constexpr unsigned kNeuesObjekt = 3403;      // "Error with new object"
 constexpr unsigned kNichtAufgenommen = 3404; // "'%s'\nnot added to selection list!"
 constexpr unsigned kCent = 3088, kRappen = 3089;
-constexpr int kOptionenGeaendert = 50;
 
 constexpr int kGrZeiten = 1996, kTxBis1 = 1997, kTxUhr1 = 1998, kTxBis2 = 2000, kTxUhr2 = 2001,
               kGrSperr = 2006, kTxSperr1 = 2007, kTxStd1 = 2008, kTxSperr2 = 2009, kTxStd2 = 2010,
@@ -213,7 +212,7 @@ void CTarifPage::ZeigeEinheiten() {
 }
 
 void CTarifPage::OnOptionsChanged(int optionId) {
-    if (optionId != kOptionenGeaendert) return;
+    if (optionId != hinweis::kOptionen) return;
     ZeigeEinheiten();
     ZeigeWerte();
 }

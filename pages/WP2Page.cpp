@@ -35,7 +35,6 @@ constexpr unsigned kFormatGanz = 3353, kFormatZahl = 3355, kNichtVorhanden = 345
 constexpr unsigned kTextSole = 3329, kTextVentilator = 3330, kTextWasser = 3331;
 constexpr unsigned kTextLuftFluss = 3443, kTextErdFluss = 3442;
 constexpr unsigned kArten[] = {4449, 5256, 5300, 5301};
-constexpr int kOptionFarben = 49;
 constexpr int kTxArt = 2040, kTxWaehlen = 2043;
 constexpr int kKindLuft = 1, kKindWasser = 2, kKindDirekt = 3, kKindLuftAlt = 4;
 constexpr grid::Colour kGrau = ui::rgb(224, 224, 224).value;
@@ -209,7 +208,8 @@ bool CWP2Page::onSetActive() {
 }
 
 void CWP2Page::OnOptionsChanged(int optionId) {
-    if (optionId != kOptionFarben) return;
+    // The options dialog's pages all send this one hint after a change of colours.
+    if (optionId != hinweis::kOptionen) return;
     LeseFarben();
     if (!m_tabelle) return;
     m_tabelle->SetBkColor(m_farbeGrund);

@@ -3,11 +3,12 @@
 // country and the command-line switch that choose what a page offers, the currency texts,
 // the program registered for ".doc" files, and the notice that options changed. The
 // application object implements it; tests give a small fake.
+#include "app/doc/Hinweise.h"
 #include "app/options/OptionsManager.h"
 #include "core/value/VRMString.h"
 
 // The update hint of changed options, sent to every open project document.
-inline constexpr int kHintOptionenGeaendert = 50;
+inline constexpr int kHintOptionenGeaendert = hinweis::kOptionen;
 
 class IOptionenUmgebung {
   public:

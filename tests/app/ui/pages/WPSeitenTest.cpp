@@ -9,6 +9,7 @@
 #include <QMenuBar>
 
 #include "app/frame/MainFrame.h"
+#include "app/options/OptionenUmgebung.h"
 #include "core/text/ResManager.h"
 #include "dialogs/KelvoView1.h"
 #include "model/app/OptionIds.h"
@@ -369,12 +370,14 @@ TEST_F(WPSeitenTest, NennZeileUndNichtVorhanden) {
     EXPECT_EQ(t.GetItemText(3, 4), u"100.00");  // 5.00 / 0.05
     EXPECT_EQ(t.GetItemText(2, 4), u"4.00");
 
-    // Changed colour options reach the table with notification 49 only.
+    // Changed colour options reach the table with the hint the options pages send, and
+    // with no other.
     const int32_t rot = static_cast<int32_t>(ui::rgb(255, 0, 0).value);
     app->GetOptionsManager().SetLongWert(OPT_COLOR_STD_WWPD, rot);
-    app->OptionenGeaendert(50);
+    constexpr int kAndererHinweis = 49;  // sent by no options page
+    app->OptionenGeaendert(kAndererHinweis);
     EXPECT_EQ(t.GetItemBkColour(3, 1), static_cast<grid::Colour>(gruen));
-    app->OptionenGeaendert(49);
+    app->OptionenGeaendert(kHintOptionenGeaendert);
     EXPECT_EQ(t.GetItemBkColour(3, 1), static_cast<grid::Colour>(rot));
 }
 

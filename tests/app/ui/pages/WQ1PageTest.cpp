@@ -13,7 +13,30 @@ namespace {
 using platform::id::OK;
 using P = CWQ1Page;
 
-class WQ1PageTest : public quellentest::QuellenSeitenFixture {};
+class WQ1PageTest : public quellentest::QuellenSeitenFixture {
+  protected:
+    // A new project of the user database with the first heat source the design gives it,
+    // its first page shown with the probe sample's layering typed and saved: layers down to
+    // 2 m (gravel), 10 m (clay/silt) and 100 m (sandstone) around probes of 100 m. What the
+    // page saves lands in the user database file.
+    P& Sondenfeld() {
+        NeuesProjekt(QStringLiteral("Meier"));
+        dokument->GibNeuemProjektErsteWQuelle();
+        P& seite = Seite1();
+        Tippe(seite, P::kIdTiefe[0], QStringLiteral("2"));
+        Tippe(seite, P::kIdTiefe[1], QStringLiteral("10"));
+        Waehle(seite, P::kIdBoden[1], QStringLiteral("Clay/silt, water-saturated"));
+        Tippe(seite, P::kIdTiefe[2], QStringLiteral("100"));
+        Waehle(seite, P::kIdBoden[2], QStringLiteral("Sandstone"));
+        Druecke(seite, CEingabeSeite::kIdSpeichern);
+        EXPECT_EQ(seite.m_modified, 0);
+        EXPECT_EQ(Datei(ID_QTiefe3), std::optional<std::u16string>(u"100"));
+        EXPECT_EQ(Datei(ID_WQuelleLaenge), std::optional<std::u16string>(u"100"));
+        return seite;
+    }
+    // The value `id` of the project's first source as the user database file holds it.
+    std::optional<std::u16string> Datei(TKelvoDatenID id) { return Wert(Quelle(), CVRMwerteListe::getKey(id)); }
+};
 
 // The soil names that stand for an extraction rate, and the moisture a name tells; the
 // words count only after the first character of the name.
@@ -128,8 +151,7 @@ TEST_F(WQ1PageTest, ArtWechsel) {
 // once, and the save after the correction writes the probe field the page shows. (The
 // layer rule runs on the same path; the shipped soils hold no rate names that it refuses.)
 TEST_F(WQ1PageTest, ArtRegelNebenFalscherEingabe) {
-    BeispielConf(u"ground probe monovalent");
-    P& seite = Seite1();
+    P& seite = Sondenfeld();
     Tippe(seite, P::kIdLaenge, QStringLiteral("x"));
     uitest::dialogs().expectMessageBox(OK);  // the length is no number
     uitest::dialogs().expectMessageBox(OK);  // 3820
@@ -141,8 +163,8 @@ TEST_F(WQ1PageTest, ArtRegelNebenFalscherEingabe) {
     Tippe(seite, P::kIdLaenge, QStringLiteral("90"));
     Druecke(seite, CEingabeSeite::kIdSpeichern);
     EXPECT_EQ(seite.m_modified, 0);
-    EXPECT_EQ(Gespeichert(Quelle(), ID_WQuelleLaenge).GetUIntVal(), 90u);
-    EXPECT_EQ(Gespeichert(Quelle(), ID_QuellMediumIdx).GetIntVal(), 0);
+    EXPECT_EQ(Datei(ID_WQuelleLaenge), std::optional<std::u16string>(u"90"));
+    EXPECT_EQ(Datei(ID_QuellMediumIdx), std::optional<std::u16string>(u"0"));
 }
 
 // Leaving the count of a probe field: 25 m² of ground per probe, and the divisors of the
@@ -166,9 +188,8 @@ TEST_F(WQ1PageTest, AnzahlSonden) {
 // The checks of a save, each with its message and nothing written; the drill depth beyond
 // the option's 100 m only warns, and the record is saved with it.
 TEST_F(WQ1PageTest, PruefungenVorDemSpeichern) {
-    BeispielConf(u"ground probe monovalent");
-    P& seite = Seite1();
-    // The sample's layers: 2 m, 10 m and 100 m; the deepest now reaches 150 m.
+    P& seite = Sondenfeld();
+    // The layers: 2 m, 10 m and 100 m; the deepest now reaches 150 m.
     Tippe(seite, P::kIdTiefe[2], QStringLiteral("150"));
     struct Fall {
         const char* name;
@@ -197,7 +218,7 @@ TEST_F(WQ1PageTest, PruefungenVorDemSpeichern) {
         Druecke(seite, CEingabeSeite::kIdSpeichern);
         EXPECT_EQ(BoxTexte().back(), Sprachtext(f.text));
         EXPECT_EQ(seite.m_modified, 1);
-        EXPECT_NE(Gespeichert(Quelle(), ID_QTiefe3).GetUIntVal(), 150u);
+        EXPECT_EQ(Datei(ID_QTiefe3), std::optional<std::u16string>(u"100"));
     }
     // 120 m: deeper than the option's 100 m, and within the layers given.
     Tippe(seite, P::kIdLaenge, QStringLiteral("120"));
@@ -205,8 +226,8 @@ TEST_F(WQ1PageTest, PruefungenVorDemSpeichern) {
     Druecke(seite, CEingabeSeite::kIdSpeichern);
     EXPECT_TRUE(Enthaelt(BoxTexte().back(), u"deeper than 100 m"));
     EXPECT_EQ(seite.m_modified, 0);
-    EXPECT_EQ(Gespeichert(Quelle(), ID_WQuelleLaenge).GetUIntVal(), 120u);
-    EXPECT_EQ(Gespeichert(Quelle(), ID_QTiefe3).GetUIntVal(), 150u);
+    EXPECT_EQ(Datei(ID_WQuelleLaenge), std::optional<std::u16string>(u"120"));
+    EXPECT_EQ(Datei(ID_QTiefe3), std::optional<std::u16string>(u"150"));
     // Layers deeper than the probe's end only when a soil reaches down to it: 160 m warns
     // twice, and still saves.
     Tippe(seite, P::kIdLaenge, QStringLiteral("160"));
@@ -214,22 +235,19 @@ TEST_F(WQ1PageTest, PruefungenVorDemSpeichern) {
     uitest::dialogs().expectMessageBox(OK);
     Druecke(seite, CEingabeSeite::kIdSpeichern);
     EXPECT_EQ(BoxTexte().back(), Sprachtext(3427));
-    EXPECT_EQ(Gespeichert(Quelle(), ID_WQuelleLaenge).GetUIntVal(), 160u);
+    EXPECT_EQ(Datei(ID_WQuelleLaenge), std::optional<std::u16string>(u"160"));
 }
 
 // A heat source the project's heat pump cannot use is refused with 3124; nothing is saved.
 TEST_F(WQ1PageTest, UnpassendeWaermepumpe) {
-    CKelvoDoc& doc = BeispielConf(u"ground probe monovalent");
-    CVRMString luft = doc.ProjektText(ID_WPumpe);
-    luft.replace(luft.find(u"brine/water 15"), 14, u"air/water 12");
-    ASSERT_EQ(doc.SetProjektDaten(ID_WPumpe, luft, 1), 1);
-    P& seite = Seite1();
+    P& seite = Sondenfeld();
+    ASSERT_EQ(dokument->SetProjektDaten(ID_WPumpe, u"Generic air/water 12 kW_(bib)", 1), 1);
     Tippe(seite, P::kIdLaenge, QStringLiteral("90"));
     uitest::dialogs().expectMessageBox(OK);
     Druecke(seite, CEingabeSeite::kIdSpeichern);
     EXPECT_TRUE(Enthaelt(BoxTexte().back(), Sprachtext(3124)));
     EXPECT_EQ(seite.m_modified, 1);
-    EXPECT_NE(Gespeichert(Quelle(), ID_WQuelleLaenge).GetUIntVal(), 90u);
+    EXPECT_EQ(Datei(ID_WQuelleLaenge), std::optional<std::u16string>(u"100"));
 }
 
 }  // namespace
