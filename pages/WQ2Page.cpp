@@ -37,7 +37,6 @@ constexpr unsigned kMaterialFrage = 3218, kMaterialCaption = 3188;
 constexpr unsigned kKeinVolStrom = 3377;  // "The calculation of the flow-through is possible ..."
 constexpr unsigned kVolStromZuKlein = 3376;
 constexpr unsigned kNichtInitialisiert = 3092;
-constexpr int kOptionNameZET = 51;         // the notification of the own heating's name
 constexpr int kOptionenSeiteKosten = 3;
 constexpr float kFluidTemp = 0.0f;         // °C at which the brine's values are taken
 constexpr float kVorlaufMinVolStrom = 35.0f;  // °C flow temperature of the capacity
@@ -235,7 +234,8 @@ void CWQ2Page::UpdatePageDaten2(int hint) {
 }
 
 void CWQ2Page::OnOptionsChanged(int optionId) {
-    if (optionId != kOptionNameZET || !hasWindow()) return;
+    // The options pages send their one hint after any change, the own heating's name too.
+    if (optionId != hinweis::kOptionen || !hasWindow()) return;
     QComboBox* box = Box(kIdZweiterET);
     if (!box || box->count() == 0) return;
     const int wahl = box->currentIndex();

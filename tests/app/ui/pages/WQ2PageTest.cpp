@@ -4,9 +4,12 @@
 // source, and the computed minimum flow.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QPushButton>
 
 #include "app/doc/ProjektAblaufBefehle.h"
+#include "app/options/OptionenUmgebung.h"
+#include "model/app/OptionIds.h"
 #include "core/text/ResManager.h"
 #include "model/source/WQuelle2.h"
 #include "pages/WQ2PageLogik.h"
@@ -143,6 +146,22 @@ TEST_F(WQ2PageTest, ZweiterEnergietraegerInvestition) {
     EXPECT_EQ(nachher[13].erster, 4711u);
     EXPECT_EQ(nachher[13].zweiter, 815u);
     EXPECT_EQ(Gespeichert(Quelle(), ID_ZweiterETIdx).GetIntVal(), 1);
+}
+
+// The own heating's name is an option: renamed on the options pages, it shows at once as
+// the last second energy source of the open page, the choice kept.
+TEST_F(WQ2PageTest, UmbenannteEigeneHeizungErscheintSofort) {
+    P& seite = VollstaendigeSeite();
+    WaehleIndex(seite, P::kIdModus, 2);
+    auto* box = dynamic_cast<QComboBox*>(&Element(seite, P::kIdZweiterET));
+    ASSERT_NE(box, nullptr);
+    ASSERT_GT(box->count(), 1);
+    WaehleIndex(seite, P::kIdZweiterET, 1);
+    const CVRMString name(u"Kachelofen");
+    app->GetOptionsManager().SetStringWert(OPT_NAME_ZET, &name);
+    app->OptionenGeaendert(kHintOptionenGeaendert);
+    EXPECT_EQ(box->itemText(box->count() - 1), QStringLiteral("Kachelofen"));
+    EXPECT_EQ(box->currentIndex(), 1);
 }
 
 // Embedded in the design wizard, the choice of the second heater takes its investment
