@@ -2,6 +2,7 @@
 #include "core/value/VRMdatenProvider.h"
 
 #include "core/text/ErrorReport.h"
+#include "core/value/DatenBereich.h"
 #include "platform/errors/UserException.h"
 
 namespace {
@@ -78,7 +79,11 @@ std::shared_ptr<CVRMwert> CVRMdatenProvider::getOrCreateWert(const CVRMString& s
     auto it = m_cache.find(section);
     if (it != m_cache.end() && it->second->Lookup(id, wert) && wert) return wert;
     wert = CVRMwertFabrik::createWert(id);
-    if (wert->isPersistent()) m_db.readWert(section, CVRMwerteListe::getKey(id), *wert);
+    if (wert->isPersistent()) {
+        const CVRMString key = CVRMwerteListe::getKey(id);
+        m_db.readWert(section, key, *wert);
+        PruefeGelesenenWert(section, key, id, *wert);
+    }
     cacheListe(section).SetAt(id, wert);
     return wert;
 }
