@@ -211,7 +211,7 @@ bool CHausPage::onSetActive() {
         ort.setDefault(CVRMVariant(vorgabe));
         if (IstOrtGewaehlt(vorgabe)) nat = orte.getNormAussenTemp(vorgabe).GetFloatVal();
     }
-    if (nat.GetFloatVal() > 999.0f && IstOrtGewaehlt(ort.GetStringVal()))
+    if (nat.GetFloatVal() > datenbereich::kNormAussenTempAusKlimaort && IstOrtGewaehlt(ort.GetStringVal()))
         nat = orte.getNormAussenTemp(ort.GetStringVal()).GetFloatVal();
     if (!m_modified || !IstOrtGewaehlt(m_klimaort)) {
         m_klimaort = ort.GetStringVal();

@@ -57,6 +57,7 @@ void PruefeGelesenenWert(const CVRMString& section, const CVRMString& key, TKelv
             return;
     }
     if (zahl >= bereich->min && zahl <= bereich->max) return;
+    if (id == ID_NAT && zahl > datenbereich::kNormAussenTempAusKlimaort) return;
     // Named as stored: the read may have clamped it ("-5" for a count reads as 4294967291).
     CVRMString text;
     IGlobal::ReadIniString(section, key, text, CVRMString());

@@ -18,6 +18,8 @@ namespace datenbereich {
 
 inline constexpr SDatenBereich kHeizlast{0.0f, 10000.0f};       // kW
 inline constexpr SDatenBereich kNormAussenTemp{-50.0f, 20.0f};  // °C
+// A stored design temperature above this stands for "the location's design temperature".
+inline constexpr float kNormAussenTempAusKlimaort = 999.0f;
 inline constexpr SDatenBereich kVorlauf{20.0f, 90.0f};          // °C
 inline constexpr SDatenBereich kRuecklauf{10.0f, 80.0f};        // °C
 inline constexpr SDatenBereich kExponent{0.0f, 2.0f};
@@ -33,7 +35,7 @@ std::optional<SDatenBereich> DatenBereich(TKelvoDatenID id);
 
 // After a read of value `id` of record `section` under `key`: a number outside its range
 // is reported ("Content of database corrupted", naming record, key and value) and thrown.
-// The value's own default always passes: it stands for "not entered" (a design
-// temperature of 1000 means "from the location").
+// The value's own default always passes: it stands for "not entered"; so does a design
+// temperature above kNormAussenTempAusKlimaort ("from the location").
 void PruefeGelesenenWert(const CVRMString& section, const CVRMString& key, TKelvoDatenID id,
                          const CVRMwert& wert);
