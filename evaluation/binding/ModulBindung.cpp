@@ -50,6 +50,7 @@ void CModulBindung::Laden(const std::filesystem::path& ordner) {
 void CModulBindung::Binde(const std::filesystem::path& datei) {
     platform::ModuleHandle modul = platform::loadModule(datei);
     if (!modul) return;  // as a missing file: not loadable, nothing to say
+    m_module.push_back(modul);
     const CVRMString dateiText = CVRMString::fromUtf8(platform::moduleFile(modul).string());
 
     const int version = IGlobal::GetDateiVersionsInfo(dateiText);

@@ -11,6 +11,7 @@
 
 #include "core/text/TokenListe.h"
 #include "core/value/VRMString.h"
+#include "platform/modules/Module.h"
 
 namespace binding {
 
@@ -53,6 +54,8 @@ class CModulBindung {
     void Binde(const std::filesystem::path& datei);
 
     ModulBeschreibung m_beschreibung;
+    // Every module this binding loaded: none is unloaded, but each stays held until the end.
+    std::vector<platform::ModuleHandle> m_module;
     std::vector<void*> m_slots;
     CVRMString m_versionsText = u"?";
 };
