@@ -29,6 +29,10 @@ CModulBindung::CModulBindung(const ModulBeschreibung& beschreibung)
     : m_beschreibung(beschreibung),
       m_slots(static_cast<size_t>(beschreibung.ordinale > 0 ? beschreibung.ordinale : 0), nullptr) {}
 
+CModulBindung::~CModulBindung() {
+    for (platform::ModuleHandle modul : m_module) platform::freeModule(modul);
+}
+
 void CModulBindung::Laden(const std::filesystem::path& ordner) {
     const auto datei = ModulDatei(ordner, m_beschreibung.dateiname);
     std::error_code ec;
