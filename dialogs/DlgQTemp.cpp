@@ -54,36 +54,39 @@ void RegistriereVorlage() {
 
 }  // namespace
 
-CDlgQTemp::CDlgQTemp(unsigned short modus, QWidget* parent) : ui::Dialog(kIDD, parent), m_modus(modus) {
+CDlgQTemp::CDlgQTemp(CKelvoDoc& dokument, unsigned short modus, QWidget* parent)
+    : ui::Dialog(kIDD, parent), m_dokument(dokument), m_modus(modus) {
     RegistriereVorlage();
 }
 
 bool CDlgQTemp::SetDateiName(const CVRMString& name) {
-    if (!IstOrtGewaehlt(name)) ShowFehler(textid::kNichtInitialisiert, u"CDlgQTemp::SetDateiName");
-    else m_name = name;
-    return IstOrtGewaehlt(name);
+    if (!IstOrtGewaehlt(name)) {
+        ShowFehler(textid::kNichtInitialisiert, u"CDlgQTemp::SetDateiName");
+        return false;
+    }
+    m_name = name;
+    return FillMonatsTemps();
 }
 
-CKelvoDoc& CDlgQTemp::Dokument() const {
-    CKelvoDoc* doc = GetKelvoAppObjekt().GetAktivesKelvoDoc(true);
-    if (!doc) ThrowFehler(kKeineErgebnisse, u"CDlgQTemp::FillMonatsTemps");
-    return *doc;
-}
-
-void CDlgQTemp::FillMonatsTemps() {
+CWQuelle2* CDlgQTemp::Quelle() const {
     if (m_modus != kErsteQuelle && m_modus != kZweiteQuelle)
-        ThrowFehler(textid::kFalscheKonstante, u"CDlgQTemp::FillMonatsTemps");
+        ThrowFehler(textid::kFalscheKonstante, u"CDlgQTemp::Quelle");
+    return m_dokument.GetWQuelle(m_modus == kErsteQuelle ? 1 : 0);
+}
+
+bool CDlgQTemp::FillMonatsTemps() {
     try {
-        CWQuelle2* quelle = Dokument().GetWQuelle(m_modus == kErsteQuelle ? 1 : 0);
+        CWQuelle2* quelle = Quelle();
         if (!quelle || !quelle->IstGueltig()) throw platform::UserException();
         quelle->GetUserQuellTemps(m_temps);
+        return true;
     } catch (const platform::UserException&) {
         ShowFehler(kKeineErgebnisse, u"CDlgQTemp::FillMonatsTemps");
+        return false;
     }
 }
 
 bool CDlgQTemp::onInitDialog() {
-    FillMonatsTemps();
     ui::enableChild(this, 1, IstOrtGewaehlt(m_name));
     setWindowTitle(DlgText(kFensterText));
     std::vector<SDlgText> texte = {{kGruppe, 4813, true}, {kHinweis, 4814}, {1, 5177}, {2, 5176}, {kIdHilfe, 5178}};
@@ -109,18 +112,17 @@ bool CDlgQTemp::SaveMonatsTemps() {
     if (KVSMessageBoxCaptionID(frage, textid::kProduktCaption, platform::mb::YESNO | platform::mb::ICONQUESTION) !=
         platform::id::YES)
         return true;
-    CKelvoDoc& doc = Dokument();
-    if (!doc.Projekt().IstAenderbar(true)) return true;
+    if (!m_dokument.Projekt().IstAenderbar(true)) return true;
     // With the "conf" switch a library source takes temperatures where the database keeps it.
     if (IGlobal::IstBiboName(m_name) &&
         !(GetKelvoApp().GetConfSchalter() && IGlobal::NimmtSatzAuf(m_name))) {
         KVSMessageBoxID(kBiboQuelle, textid::kProduktCaption, platform::mb::ICONINFORMATION);
         return true;
     }
+    CWQuelle2* quelle = Quelle();
+    if (!quelle) ThrowFehler(kKeineErgebnisse, u"CDlgQTemp::SaveMonatsTemps");
     GetKelvoApp().ResetAuswertungen();
-    if (m_modus != kErsteQuelle && m_modus != kZweiteQuelle)
-        ThrowFehler(textid::kFalscheKonstante, u"CDlgQTemp::SaveMonatsTemps");
-    doc.GetWQuelle(m_modus == kErsteQuelle ? 1 : 0)->SetUserQuellTemps(m_temps);
+    quelle->SetUserQuellTemps(m_temps);
     m_geaendert = false;
     m_gespeichert = true;
     return true;

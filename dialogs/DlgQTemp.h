@@ -9,6 +9,7 @@
 #include "platform/ui/Dialog.h"
 
 class CKelvoDoc;
+class CWQuelle2;
 
 class CDlgQTemp : public ui::Dialog {
   public:
@@ -18,10 +19,13 @@ class CDlgQTemp : public ui::Dialog {
                                          1021, 1027, 1028, 1029, 1030, 1031};
     static constexpr int kIdHilfe = 57670;
 
-    // `modus`: kErsteQuelle or kZweiteQuelle of the active project.
-    CDlgQTemp(unsigned short modus, QWidget* parent);
+    // `modus`: kErsteQuelle or kZweiteQuelle of `dokument`, the project of the page that
+    // opens it (which need not be the active one).
+    CDlgQTemp(CKelvoDoc& dokument, unsigned short modus, QWidget* parent);
 
-    // The heat source's record; a name that is no chosen name is reported and refused.
+    // The heat source's record, whose temperatures it reads. A name that is no chosen name,
+    // or a source the project does not hold (yet), is reported and refused: the dialog is
+    // then not to be opened.
     bool SetDateiName(const CVRMString& name);
 
     std::array<float, 12> m_temps{};
@@ -38,11 +42,13 @@ class CDlgQTemp : public ui::Dialog {
     bool onKeyDown(ui::Key key, ui::KeyMods mods) override;
 
   private:
-    CKelvoDoc& Dokument() const;
-    void FillMonatsTemps();
+    // The source of the mode; none when the project holds no such source.
+    CWQuelle2* Quelle() const;
+    bool FillMonatsTemps();
     // false when the entries were refused (the dialog stays).
     bool SaveMonatsTemps();
 
+    CKelvoDoc& m_dokument;
     unsigned short m_modus;
     CVRMString m_name;
     bool m_geaendert = false;

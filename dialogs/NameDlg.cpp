@@ -82,12 +82,17 @@ void CNameDlg::NameGeaendert() {
     EnableOk();
 }
 
+bool CNameDlg::HatNamen() const {
+    // Blanks alone are no name: the record they would make has no name to show or find.
+    return !QString::fromStdU16String(m_strName).trimmed().isEmpty();
+}
+
 void CNameDlg::EnableOk() {
-    ui::enableChild(this, 1, !m_strName.empty());
+    ui::enableChild(this, 1, HatNamen());
 }
 
 void CNameDlg::onOK() {
-    if (!updateData(true) || m_strName.empty()) return;
+    if (!updateData(true) || !HatNamen()) return;
     // The name becomes a section name: a longer one is refused, never cut.
     if (m_strName.size() > static_cast<std::size_t>(kMaxZeichen)) {
         const std::u16string text =

@@ -33,6 +33,7 @@ class CNameDlg : public ui::Dialog {
     void doDataExchange(ui::DataExchange& dx) override;
 
   private:
+    bool HatNamen() const;
     void NameGeaendert();
     void EnableOk();
 

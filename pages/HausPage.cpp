@@ -11,6 +11,7 @@
 #include "controls/small/FloatEdit.h"
 #include "core/db/Global.h"
 #include "core/text/TextIdConstants.h"
+#include "core/value/DatenBereich.h"
 #include "core/value/VRMdatenProvider.h"
 #include "dialogs/DlgHeizlast.h"
 #include "dialogs/KlimaDlg2.h"
@@ -210,7 +211,7 @@ bool CHausPage::onSetActive() {
         ort.setDefault(CVRMVariant(vorgabe));
         if (IstOrtGewaehlt(vorgabe)) nat = orte.getNormAussenTemp(vorgabe).GetFloatVal();
     }
-    if (nat.GetFloatVal() > 999.0f && IstOrtGewaehlt(ort.GetStringVal()))
+    if (nat.GetFloatVal() > datenbereich::kNormAussenTempAusKlimaort && IstOrtGewaehlt(ort.GetStringVal()))
         nat = orte.getNormAussenTemp(ort.GetStringVal()).GetFloatVal();
     if (!m_modified || !IstOrtGewaehlt(m_klimaort)) {
         m_klimaort = ort.GetStringVal();
@@ -240,18 +241,18 @@ std::vector<int> CHausPage::Aenderungen() const {
 }
 
 void CHausPage::Austausch(ui::DataExchange& dx) {
-    dx.floating(kIdHeizlast, m_heizlast, 0.0f, 10000.0f);
+    dx.floating(kIdHeizlast, m_heizlast, datenbereich::kHeizlast.min, datenbereich::kHeizlast.max);
     dx.floating(kIdJahresBedarf, m_jahresBedarf);
     dx.unsignedInt(kIdGewinnIntern, m_gewinnIntern);
     dx.unsignedInt(kIdGewinnSolar, m_gewinnSolar);
-    dx.floating(kIdVorlauf, m_vorlauf, 20.0f, 90.0f);
-    dx.floating(kIdRuecklauf, m_ruecklauf, 10.0f, 80.0f);
+    dx.floating(kIdVorlauf, m_vorlauf, datenbereich::kVorlauf.min, datenbereich::kVorlauf.max);
+    dx.floating(kIdRuecklauf, m_ruecklauf, datenbereich::kRuecklauf.min, datenbereich::kRuecklauf.max);
     for (int i = 0; i < 3; ++i) {
         dx.check(kIdArt[i], m_arten.an[static_cast<std::size_t>(i)]);
         dx.unsignedInt(kIdDeckung[i], m_arten.deckung[static_cast<std::size_t>(i)]);
-        dx.floating(kIdExponent[i], m_exponent[i], 0.0f, 2.0f);
+        dx.floating(kIdExponent[i], m_exponent[i], datenbereich::kExponent.min, datenbereich::kExponent.max);
     }
-    dx.floating(kIdNAT, m_nat, -50.0f, 20.0f);
+    dx.floating(kIdNAT, m_nat, datenbereich::kNormAussenTemp.min, datenbereich::kNormAussenTemp.max);
     dx.unsignedInt(kIdGrenzTemp, m_grenzTemp, 0, 30);
     dx.unsignedInt(kIdRaumTemp, m_raumTemp, 10, 30);
     dx.unsignedInt(kIdMRU, m_mru);

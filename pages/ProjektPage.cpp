@@ -8,6 +8,7 @@
 #include "app/doc/KelvoDoc.h"
 #include "controls/small/FloatEdit.h"
 #include "core/text/TextIdConstants.h"
+#include "core/value/DatenBereich.h"
 #include "core/value/VRMdatenProvider.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/errors/Fehler.h"
@@ -309,8 +310,8 @@ void CProjektPage::Austausch(ui::DataExchange& dx) {
     dx.unsignedInt(kIdLaufzeitHUP, m_laufzeitHUP);
     dx.unsignedInt(kIdLeistungSP, m_leistungSP);
     dx.unsignedInt(kIdLeistungHUP, m_leistungHUP);
-    dx.floating(kIdDiffVerdampf, m_diffVerdampf, 0.0f, 20.0f);
-    dx.floating(kIdDiffVerfluess, m_diffVerfluess, 0.0f, 20.0f);
+    dx.floating(kIdDiffVerdampf, m_diffVerdampf, datenbereich::kTempDifferenz.min, datenbereich::kTempDifferenz.max);
+    dx.floating(kIdDiffVerfluess, m_diffVerfluess, datenbereich::kTempDifferenz.min, datenbereich::kTempDifferenz.max);
     dx.unsignedInt(kIdZwischen, m_zwischenVerluste, 0, 20);
     dx.unsignedInt(kIdLeistHUPk, m_leistHUPk);
     dx.unsignedInt(kIdLaufHUPk, m_laufHUPk);

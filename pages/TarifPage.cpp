@@ -11,6 +11,7 @@
 #include "core/db/Lists.h"
 #include "core/text/ResManager.h"
 #include "core/text/TextIdConstants.h"
+#include "core/value/DatenBereich.h"
 #include "core/value/VRMdatenProvider.h"
 #include "dialogs/MonateDlg.h"
 #include "model/app/OptionIds.h"
@@ -264,8 +265,8 @@ void CTarifPage::Austausch(ui::DataExchange& dx) {
     dx.unsignedInt(kIdBis1, m_bis1, 0, 23);
     dx.unsignedInt(kIdVon2, m_von2, 0, 23);
     dx.unsignedInt(kIdBis2, m_bis2, 0, 23);
-    dx.floating(kIdSperr1, m_sperr1, 0.0f, 10.0f);
-    dx.floating(kIdSperr2, m_sperr2, 0.0f, 10.0f);
+    dx.floating(kIdSperr1, m_sperr1, datenbereich::kSperrzeit.min, datenbereich::kSperrzeit.max);
+    dx.floating(kIdSperr2, m_sperr2, datenbereich::kSperrzeit.min, datenbereich::kSperrzeit.max);
     dx.floating(kIdPreis1, m_preis1);
     dx.floating(kIdPreis2, m_preis2);
     for (int i = 0; i < 4; ++i) {

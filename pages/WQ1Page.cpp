@@ -13,6 +13,7 @@
 #include "core/db/Lists.h"
 #include "core/text/ResManager.h"
 #include "core/text/TextIdConstants.h"
+#include "core/value/DatenBereich.h"
 #include "core/value/VRMdatenProvider.h"
 #include "dialogs/BodenartDlg.h"
 #include "dialogs/DlgErdluftDaten.h"
@@ -346,7 +347,8 @@ void CWQ1Page::Austausch(ui::DataExchange& dx) {
             art->setCurrentIndex(m_art >= 0 && m_art < art->count() ? m_art : -1);
         }
     }
-    dx.unsignedInt(kIdAnzahl, m_anzahl);
+    dx.unsignedInt(kIdAnzahl, m_anzahl, static_cast<unsigned>(datenbereich::kSoleKreise.min),
+                   static_cast<unsigned>(datenbereich::kSoleKreise.max));
     dx.unsignedInt(kIdLaenge, m_laenge);
     dx.unsignedInt(kIdFlaeche, m_flaeche);
     dx.floating(kIdAbstand, m_abstand);
@@ -558,7 +560,7 @@ void CWQ1Page::OnUserTemps() {
 }
 
 void CWQ1Page::OnTemperaturen() {
-    CDlgQTemp dlg(m_erste ? CDlgQTemp::kErsteQuelle : CDlgQTemp::kZweiteQuelle, this);
+    CDlgQTemp dlg(Dokument(), m_erste ? CDlgQTemp::kErsteQuelle : CDlgQTemp::kZweiteQuelle, this);
     if (!dlg.SetDateiName(m_quelle.getName())) return;
     if (dlg.doModal() == ui::kIdOk) Geaendert();
 }

@@ -39,12 +39,13 @@ CKelvoDoc* CKelvoDocTemplate::OpenDocumentFile(const CVRMString& name, QMdiArea&
         return true;
     });
     rahmen->setWindowTitle(QString::fromStdU16String(name));
+    QWidget* view = nullptr;
     if (m_viewMacher) {
-        QWidget* view = m_viewMacher(*doc, rahmen);
+        view = m_viewMacher(*doc, rahmen);
         doc->SetViewFenster(view);
         rahmen->setWidget(view);
     }
-    m_offen.push_back({std::move(dokument), rahmen});
+    m_offen.push_back({std::move(dokument), rahmen, view});
     m_reihenfolge.push_back(doc);
     QObject::connect(rahmen, &QObject::destroyed, [this, doc] { Entferne(doc); });
     flaeche.addSubWindow(rahmen);
@@ -66,6 +67,10 @@ void CKelvoDocTemplate::SchliesseAlle() {
 }
 
 void CKelvoDocTemplate::Entferne(CKelvoDoc* dokument) {
+    // The frame announces its end before it deletes its children: its project window is
+    // still there and is deleted now, while the document it speaks to still lives.
+    for (SOffen& offen : m_offen)
+        if (offen.dokument.get() == dokument && offen.view) delete offen.view.data();
     m_reihenfolge.erase(std::remove(m_reihenfolge.begin(), m_reihenfolge.end(), dokument),
                         m_reihenfolge.end());
     const auto it = std::find_if(m_offen.begin(), m_offen.end(),

@@ -2,6 +2,8 @@
 // The project document template: opens a project as a document with its child frame in
 // the main window and its project window in the frame, keeps the open documents in the
 // order they were opened, and lets a document go with its frame.
+#include <QPointer>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -11,7 +13,6 @@
 class CChildFrame;
 class CKelvoDoc;
 class QMdiArea;
-class QWidget;
 
 class CKelvoDocTemplate {
   public:
@@ -40,6 +41,8 @@ class CKelvoDocTemplate {
     struct SOffen {
         std::unique_ptr<CKelvoDoc> dokument;
         CChildFrame* rahmen = nullptr;
+        // The project window: it goes before its document, whatever deletes the frame.
+        QPointer<QWidget> view;
     };
     std::vector<SOffen> m_offen;
     std::vector<CKelvoDoc*> m_reihenfolge;

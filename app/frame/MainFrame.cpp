@@ -136,7 +136,14 @@ CMainFrame::CMainFrame(resizable::Profile* profil) : m_befehle(std::make_unique<
     m_router.idle().add(this, [this] { AktualisiereKnoepfe(); });
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The background watches the client's viewport: it goes first, taking its filter
+    // with it, so no event of the client's own destruction reaches it; nor does the
+    // client's activation signal reach this half-destroyed frame.
+    if (mdiArea()) mdiArea()->disconnect(this);
+    delete m_hintergrund;
+    m_hintergrund = nullptr;
+}
 
 bool CMainFrame::LoadFrame() {
     setWindowTitle(Text(textid::kProduktCaption));

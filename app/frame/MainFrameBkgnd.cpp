@@ -37,8 +37,8 @@ QColor TextFarbe() {
 }  // namespace
 
 CMainFrameBkgnd::CMainFrameBkgnd(QMdiArea& client)
-    : QObject(&client), m_client(client), m_bild(LadeBild()) {
-    m_client.viewport()->installEventFilter(this);
+    : QObject(&client), m_client(client), m_viewport(client.viewport()), m_bild(LadeBild()) {
+    m_viewport->installEventFilter(this);
 }
 
 void CMainFrameBkgnd::SetTextRect(unsigned textId, const QRect& rect) { m_texte[textId] = rect; }
@@ -46,7 +46,9 @@ void CMainFrameBkgnd::SetTextRect(unsigned textId, const QRect& rect) { m_texte[
 void CMainFrameBkgnd::Aktualisiere() { m_client.viewport()->update(); }
 
 bool CMainFrameBkgnd::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_client.viewport() || event->type() != QEvent::Paint) return false;
+    // Compared with the viewport as it was taken: the client is asked nothing here, as it
+    // may be half destroyed when its viewport's last events arrive.
+    if (watched != m_viewport || event->type() != QEvent::Paint) return false;
     ui::guarded(ui::Msg::Paint, [&] { Zeichne(); });
     return true;
 }

@@ -5,6 +5,7 @@
 // client's viewport.
 #include <QImage>
 #include <QObject>
+#include <QWidget>
 #include <QRect>
 #include <map>
 
@@ -27,6 +28,7 @@ class CMainFrameBkgnd : public QObject {
     void Zeichne();
 
     QMdiArea& m_client;
+    QWidget* m_viewport;
     QImage m_bild;
     std::map<unsigned, QRect> m_texte;
 };

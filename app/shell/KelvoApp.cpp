@@ -81,6 +81,8 @@ CKelvoApp::~CKelvoApp() {
     CSplashThread::Beenden(m_splash, nullptr);
     SchliesseDokumenteUndStammdaten();
     m_mainFrame.reset();
+    // A start that failed after the resource module was loaded never reached ExitInstance.
+    GibResModulFrei();
     if (g_app == this) g_app = nullptr;
     RegisterKelvoApp(m_vorherigeApp);
     ui::setWordSource(m_vorherigeWoerter);
@@ -111,13 +113,15 @@ int CKelvoApp::ExitInstance() {
         m_fensterklasse = 0;
     }
     m_mainFrame.reset();
-    if (m_resModul) {
-        if (platform::currentResourceModule() == m_resModul)
-            platform::setCurrentResourceModule(nullptr);
-        platform::freeModule(m_resModul);
-        m_resModul = nullptr;
-    }
+    GibResModulFrei();
     return 0;
+}
+
+void CKelvoApp::GibResModulFrei() {
+    if (!m_resModul) return;
+    if (platform::currentResourceModule() == m_resModul) platform::setCurrentResourceModule(nullptr);
+    platform::freeModule(m_resModul);
+    m_resModul = nullptr;
 }
 
 void CKelvoApp::ProcessWndProcException(std::exception_ptr fehler, unsigned message) {

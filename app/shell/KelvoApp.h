@@ -196,6 +196,7 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger, publi
     void LeseKommandozeile(const std::vector<std::u16string>& argumente);
     void ErmittleSprache();
     void LadeResModul();
+    void GibResModulFrei();
     void LadeSprachtexte();
     void PruefeResModulVersion();
     void SetzeDateinamen();

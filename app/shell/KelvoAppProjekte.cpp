@@ -25,7 +25,6 @@ namespace {
 constexpr unsigned kKeinProjekt = 3278;        // "User database and program database are without any project!"
 constexpr unsigned kProjektFehlt = 3275;       // "Project '%s' not found in\ndatabase '%s' !"
 constexpr unsigned kNichtGeoeffnet = 3584;     // "Could not open project!"
-constexpr unsigned kDatenbankDefekt = 4298;    // "Content of database corrupted"
 constexpr int kArtProjekt = 7;
 constexpr std::size_t kZuletztAnzahl = 4;
 const std::u16string kZuletztSektion = u"Recent File List";
@@ -93,7 +92,7 @@ void CKelvoApp::OnFileOpen() {
 
 CKelvoDoc* CKelvoApp::OpenDocumentFile(const CVRMString& pfad, bool neu) {
     ui::WaitCursor warten;
-    if (!CheckStammdaten(false)) ThrowFehler(kDatenbankDefekt, nullptr, 0);
+    if (!CheckStammdaten(false)) ThrowFehler(textid::kDatenbankDefekt, nullptr, 0);
     if (pfad.empty()) ThrowFehler(0, nullptr, 0);
     const CVRMString name = OhnePfad(pfad);
     if (name.empty()) ThrowFehler(0, nullptr, 0);

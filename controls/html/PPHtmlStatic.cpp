@@ -103,6 +103,10 @@ bool CPPHtmlStatic::onMouse(ui::MouseKind kind, ui::Point p, ui::KeyMods, int) {
             // Link areas lie where the last paint drew them, in client coordinates.
             if (m_enabled && m_textRect.contains(p)) m_drawer.ClickLink(p.x, p.y);
             return true;
+        case ui::MouseKind::LeftDouble:
+            // The press before it opened the link already; left to the toolkit, the
+            // double-click would come back as a second press and open it again.
+            return true;
         case ui::MouseKind::Leave:
             // Ends hover effects.
             if (m_enabled) m_drawer.TrackMouse(-1000000, -1000000);

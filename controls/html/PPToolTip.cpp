@@ -97,6 +97,19 @@ void CPPToolTip::SetFrame(ui::ColourRef colour, int width, int height) {
 
 void CPPToolTip::RemoveFrame() { m_frame = false; }
 
+html::TipPlacement CPPToolTip::placed(int direction) const {
+    const html::TipRect screen = virtualScreen();
+    html::TipPlacement p = html::placeTip(m_bounding, m_shape, direction,
+                                          {m_lastPos.x(), m_lastPos.y()}, screen);
+    // The window grows by the shadow to the right and below: placed by its whole size, the
+    // shadow stays on the screen too, even if the anchor then misses the cursor by a few
+    // pixels.
+    const int dx = std::min(0, screen.right - (p.window.right + std::max(0, m_shadowX)));
+    const int dy = std::min(0, screen.bottom - (p.window.bottom + std::max(0, m_shadowY)));
+    p.window = {p.window.left + dx, p.window.top + dy, p.window.right + dx, p.window.bottom + dy};
+    return p;
+}
+
 void CPPToolTip::SetShadow(int offsetX, int offsetY, int darkness, bool gradient, int blurX, int blurY) {
     m_shadowX = offsetX;
     m_shadowY = offsetY;
@@ -345,8 +358,7 @@ bool CPPToolTip::showQueued() {
     if (text.cx <= 0 || text.cy <= 0) return false;
     const int mx = m_shape[html::MarginX], my = m_shape[html::MarginY];
     m_bounding = {text.cx + 2 * mx, text.cy + 2 * my};
-    m_placement = html::placeTip(m_bounding, m_shape, static_cast<int>(tool.direction),
-                                 {m_lastPos.x(), m_lastPos.y()}, virtualScreen());
+    m_placement = placed(static_cast<int>(tool.direction));
     const html::TipRect& body = m_placement.body;
     m_textBox = {body.left + mx, body.top + my, body.left + mx + text.cx, body.top + my + text.cy};
     buildBackground(tool);
@@ -413,8 +425,7 @@ QPainterPath CPPToolTip::tipPath() const {
 }
 
 void CPPToolTip::moveWithCursor() {
-    m_placement = html::placeTip(m_bounding, m_shape, static_cast<int>(m_shown.direction),
-                                 {m_lastPos.x(), m_lastPos.y()}, virtualScreen());
+    m_placement = placed(static_cast<int>(m_shown.direction));
     move(m_placement.window.left, m_placement.window.top);
 }
 

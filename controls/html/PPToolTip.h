@@ -128,6 +128,8 @@ class CPPToolTip : public ui::WindowOf<QWidget> {
     void restartAutoPop();
     void hideAtOnce();
     void forgetShown();
+    // Where the tip goes for the cursor at m_lastPos, kept on the screen with its shadow.
+    html::TipPlacement placed(int direction) const;
     void moveWithCursor();
     QImage composeTip();
 

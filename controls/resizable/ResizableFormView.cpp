@@ -1,6 +1,8 @@
 #include "controls/resizable/ResizableFormView.h"
 
+#include <QApplication>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QPolygon>
 #include <QRegion>
 #include <QSizeGrip>
@@ -65,4 +67,12 @@ void CResizableFormView::placeGrip() {
     gripWindow_->move(width() - gripWindow_->width(), height() - gripWindow_->height());
     gripWindow_->lower();
     gripWindow_->setVisible(grip_.visible());
+}
+
+bool CResizableFormView::onKeyDown(ui::Key key, ui::KeyMods) {
+    if (key != ui::Key::Return) return false;
+    auto* knopf = qobject_cast<QPushButton*>(QApplication::focusWidget());
+    if (!knopf || !isAncestorOf(knopf) || !knopf->isEnabled()) return false;
+    knopf->click();
+    return true;
 }

@@ -27,6 +27,9 @@ class CResizableFormView : public ui::WindowOf<QWidget>, public CResizableLayout
     void onSize(ui::Size size) override;
     // The background goes only where no clippable child covers it.
     bool onEraseBackground(ui::DrawContext& dc) override;
+    // Return and keypad Enter click the focused push button, as Space does: outside a
+    // dialog the toolkit's buttons leave them to the form.
+    bool onKeyDown(ui::Key key, ui::KeyMods mods) override;
 
   private:
     void placeGrip();

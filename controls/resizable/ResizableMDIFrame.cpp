@@ -12,7 +12,12 @@ CResizableMDIFrame::CResizableMDIFrame(QWidget* parent) : ui::WindowOf<QMainWind
     connect(client, &QMdiArea::subWindowActivated, this, [this] { RecalcLimits(); });
 }
 
-CResizableMDIFrame::~CResizableMDIFrame() { saveRestore_.saveIfEnabled(*this); }
+CResizableMDIFrame::~CResizableMDIFrame() {
+    saveRestore_.saveIfEnabled(*this);
+    // The client's project windows go after this part of the frame: their activation
+    // changes must not reach it any more.
+    if (QMdiArea* client = mdiArea()) client->disconnect(this);
+}
 
 QMdiArea* CResizableMDIFrame::mdiArea() const { return qobject_cast<QMdiArea*>(centralWidget()); }
 

@@ -38,6 +38,15 @@ void pruefeEndlich(double value) {
     XAssert(std::isfinite(value) ? 1 : 0);
 }
 
+// The number a stored text holds. A text that holds no finite number ("nan", "inf",
+// "abc", 1e999) is reported with its record, key and text: taking it as 0, or as the
+// largest number, would calculate with what nobody entered.
+double endlicheZahl(const CVRMString& section, const CVRMString& key, const CVRMString& text) {
+    const std::optional<double> zahl = platform::parseFiniteDouble(text);
+    if (!zahl) vrmcore::ReportError(textid::kDatenbankDefekt, section + u": " + key + u"=" + text);
+    return *zahl;
+}
+
 // The read text of a number, or empty when the key is missing or stored empty.
 CVRMString zahlText(const CVRMString& section, const CVRMString& key) {
     CVRMString text;
@@ -157,15 +166,15 @@ uint32_t IGlobal::ReadIniClr(const CVRMString& section, const CVRMString& key, u
 
 double IGlobal::ReadIniDouble(const CVRMString& section, const CVRMString& key, double def) {
     const CVRMString text = zahlText(section, key);
-    return text.empty() ? def : platform::parseDouble(text);
+    return text.empty() ? def : endlicheZahl(section, key, text);
 }
 
 float IGlobal::ReadIniFloat(const CVRMString& section, const CVRMString& key, float def) {
     const CVRMString text = zahlText(section, key);
     if (text.empty()) return def;
-    // A stored number beyond the float range must not turn into infinity.
+    // A finite number beyond the float range must not turn into infinity.
     constexpr double kMax = std::numeric_limits<float>::max();
-    return static_cast<float>(std::clamp(platform::parseDouble(text), -kMax, kMax));
+    return static_cast<float>(std::clamp(endlicheZahl(section, key, text), -kMax, kMax));
 }
 
 void IGlobal::WriteIniString(const CVRMString& section, const CVRMString& key,

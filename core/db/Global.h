@@ -57,7 +57,9 @@ class IGlobal {
     static void GetBiboVersion(CVRMString& version);
 
     // Reads: the active database, then the library database, then the default. Numbers
-    // take the longest valid prefix; a missing or empty value gives the default.
+    // take the longest valid prefix; a missing or empty value gives the default. A stored
+    // text that holds no finite number is reported for ReadIniDouble and ReadIniFloat
+    // (4298, naming record, key and text) and thrown, never read as 0.
     static void ReadIniString(const CVRMString& section, const CVRMString& key, CVRMString& out,
                               const CVRMString& def);
     static int ReadIniInt(const CVRMString& section, const CVRMString& key, int def);

@@ -13,6 +13,7 @@ inline constexpr unsigned kFalscheKonstante = 3162;    // "Switch constant wrong
 inline constexpr unsigned kTestNichtMoeglich = 3113;   // "Test could not be done"
 inline constexpr unsigned kKeinDimModus = 3219;        // "Program not in design mode!"
 inline constexpr unsigned kFehlerGlobal = 3501;        // "Unknown error in module 'VRM-Global'"
+inline constexpr unsigned kDatenbankDefekt = 4298;     // "Content of database corrupted"
 
 // What a calculation of the house misses among its locations.
 inline constexpr unsigned kKeinKlimaort =

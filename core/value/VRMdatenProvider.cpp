@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/text/ErrorReport.h"
+#include "core/value/DatenBereich.h"
 #include "platform/errors/UserException.h"
 
 namespace {
@@ -80,7 +81,11 @@ std::shared_ptr<CVRMwert> CVRMdatenProvider::getOrCreateWert(const CVRMString& s
     auto it = m_cache.find(section);
     if (it != m_cache.end() && it->second->Lookup(id, wert) && wert) return wert;
     wert = CVRMwertFabrik::createWert(id);
-    if (wert->isPersistent()) m_db.readWert(section, CVRMwerteListe::getKey(id), *wert);
+    if (wert->isPersistent()) {
+        const CVRMString key = CVRMwerteListe::getKey(id);
+        m_db.readWert(section, key, *wert);
+        PruefeGelesenenWert(section, key, id, *wert);
+    }
     cacheListe(section).SetAt(id, wert);
     return wert;
 }

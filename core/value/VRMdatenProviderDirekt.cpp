@@ -7,6 +7,7 @@
 #include "core/db/SectionNames.h"
 #include "core/text/ErrorReport.h"
 #include "core/text/TextIdConstants.h"
+#include "core/value/DatenBereich.h"
 #include "core/value/VRMdatenProvider.h"
 
 namespace {
@@ -88,6 +89,7 @@ CVRMwert CVRMdatenProvider::getWert(const CVRMString& name, TKelvoDatenID id) {
     if (auto it = m_direkt.find(merker); it != m_direkt.end()) return it->second;
     std::unique_ptr<CVRMwert> wert = CVRMwertFabrik::createWert(id);
     m_db.readWert(section, key, *wert);
+    PruefeGelesenenWert(section, key, id, *wert);
     m_direkt.emplace(std::move(merker), *wert);
     return *wert;
 }

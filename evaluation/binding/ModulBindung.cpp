@@ -29,6 +29,10 @@ CModulBindung::CModulBindung(const ModulBeschreibung& beschreibung)
     : m_beschreibung(beschreibung),
       m_slots(static_cast<size_t>(beschreibung.ordinale > 0 ? beschreibung.ordinale : 0), nullptr) {}
 
+CModulBindung::~CModulBindung() {
+    for (platform::ModuleHandle modul : m_module) platform::freeModule(modul);
+}
+
 void CModulBindung::Laden(const std::filesystem::path& ordner) {
     const auto datei = ModulDatei(ordner, m_beschreibung.dateiname);
     std::error_code ec;
@@ -50,6 +54,7 @@ void CModulBindung::Laden(const std::filesystem::path& ordner) {
 void CModulBindung::Binde(const std::filesystem::path& datei) {
     platform::ModuleHandle modul = platform::loadModule(datei);
     if (!modul) return;  // as a missing file: not loadable, nothing to say
+    m_module.push_back(modul);
     const CVRMString dateiText = CVRMString::fromUtf8(platform::moduleFile(modul).string());
 
     const int version = IGlobal::GetDateiVersionsInfo(dateiText);

@@ -3,7 +3,8 @@
 // folder, its stamped version checked, its entry points taken by ordinal and a first call
 // made that hands over the program's resource module. Any failure after the file was
 // found shows one box and leaves the binding empty; a missing file leaves it empty without
-// a word. The loaded module is never unloaded: it stays in the process until the end.
+// a word. The loaded module is not unloaded before the binding itself goes at the
+// process's end.
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
@@ -11,6 +12,7 @@
 
 #include "core/text/TokenListe.h"
 #include "core/value/VRMString.h"
+#include "platform/modules/Module.h"
 
 namespace binding {
 
@@ -35,6 +37,10 @@ std::filesystem::path ModulDatei(const std::filesystem::path& ordner, std::u16st
 class CModulBindung {
   public:
     explicit CModulBindung(const ModulBeschreibung& beschreibung);
+    // The modules are let go only with the binding, at the process's end.
+    ~CModulBindung();
+    CModulBindung(const CModulBindung&) = delete;
+    CModulBindung& operator=(const CModulBindung&) = delete;
 
     // The binding steps; nothing is returned, success shows only in the slots.
     void Laden(const std::filesystem::path& ordner);
@@ -53,6 +59,8 @@ class CModulBindung {
     void Binde(const std::filesystem::path& datei);
 
     ModulBeschreibung m_beschreibung;
+    // Every module this binding loaded: none is unloaded while the binding lives.
+    std::vector<platform::ModuleHandle> m_module;
     std::vector<void*> m_slots;
     CVRMString m_versionsText = u"?";
 };

@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "core/text/TextIdConstants.h"
+#include "core/value/DatenBereich.h"
 #include "core/value/VRMdatenProvider.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoBindungen.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr float kNatAusKlimaort = 999.0f;  // above: take the location's design temperature
 constexpr char16_t kHausEndung[] = u"_HausX";
 
 // Every id the house reads: 233, 235 and 237 (ventilation and the demand figure) are
@@ -79,7 +79,7 @@ void CHaus2::InitWerte() {
         klimaort = standard;
         nat = orte.getNormAussenTemp(standard).GetFloatVal();
     }
-    if (nat.GetFloatVal() > kNatAusKlimaort) {
+    if (nat.GetFloatVal() > datenbereich::kNormAussenTempAusKlimaort) {
         nat = orte.getNormAussenTemp(klimaort.GetStringVal()).GetFloatVal();
     }
 

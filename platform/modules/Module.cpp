@@ -55,11 +55,20 @@ void* ownSymbol(ModuleHandle module, const char* name) {
 
 ModuleHandle loadModule(const std::filesystem::path& file) {
     void* handle = nullptr;
-    // Like the Windows loader, a bare file name is looked for in the program folder first.
+    // Like the Windows loader, a bare file name is looked for in the program folder first,
+    // then beside the program's own libraries. The second is looked up here rather than left
+    // to the loader's search path, which follows the object that calls dlopen: an
+    // interceptor in between (a sanitizer's) would hide this library's run path.
     if (!file.empty() && !file.has_parent_path()) {
-        const auto local = programDir() / file;
-        std::error_code ec;
-        if (std::filesystem::is_regular_file(local, ec)) handle = openLibrary(local);
+        const auto ownFolder =
+            moduleFileOfAddress(reinterpret_cast<const void*>(&loadModule)).parent_path();
+        for (const auto& folder : {programDir(), ownFolder}) {
+            const auto local = folder / file;
+            std::error_code ec;
+            if (!folder.empty() && std::filesystem::is_regular_file(local, ec))
+                handle = openLibrary(local);
+            if (handle) break;
+        }
     }
     if (!handle && !file.empty()) handle = openLibrary(file);
     if (!handle) {

@@ -66,9 +66,11 @@ int64_t decimalOrder(std::string_view number) {
     return order + exponent;
 }
 
-}  // namespace
-
-double parseDouble(std::u16string_view t) {
+// The longest number prefix of `t`; `found` tells whether there was one, `overflow`
+// whether it lay beyond the double range (the value is then the largest of its sign).
+double parsePrefix(std::u16string_view t, bool& found, bool& overflow) {
+    found = false;
+    overflow = false;
     size_t i = skipSpace(t);
     std::string ascii;
     if (i < t.size() && (t[i] == u'+' || t[i] == u'-')) ascii.push_back(static_cast<char>(t[i++]));
@@ -82,6 +84,7 @@ double parseDouble(std::u16string_view t) {
             ascii.push_back(static_cast<char>(t[i++])), ++mantissaDigits;
     }
     if (mantissaDigits == 0) return 0.0;
+    found = true;
     if (i < t.size() && (t[i] == u'e' || t[i] == u'E')) {
         size_t j = i + 1;
         std::string exponent = "e";
@@ -99,9 +102,24 @@ double parseDouble(std::u16string_view t) {
         // Overflow gives the largest value of its sign, underflow 0, as strtod does.
         const bool negative = ascii[0] == '-';
         const bool huge = decimalOrder(ascii) > 0;
+        overflow = huge;
         value = huge ? std::numeric_limits<double>::max() : 0.0;
         return negative ? -value : value;
     }
+    return value;
+}
+
+}  // namespace
+
+double parseDouble(std::u16string_view t) {
+    bool found = false, overflow = false;
+    return parsePrefix(t, found, overflow);
+}
+
+std::optional<double> parseFiniteDouble(std::u16string_view t) {
+    bool found = false, overflow = false;
+    const double value = parsePrefix(t, found, overflow);
+    if (!found || overflow) return std::nullopt;
     return value;
 }
 

@@ -36,6 +36,16 @@ TEST(Numbers, ParseDoubleTakesTheLongestValidPrefix) {
     for (const auto& c : cases) EXPECT_EQ(parseDouble(c.text), c.want) << platform::toUtf8(c.text);
 }
 
+// A stored number is taken only when it is one: the texts parseDouble turns into 0 or the
+// largest double give none, every other text its prefix as parseDouble reads it.
+TEST(Numbers, ParseFiniteDoubleRefusesWhatIsNoFiniteNumber) {
+    for (const std::u16string text : {u"", u"abc", u".", u"-", u"nan", u"NaN", u"inf", u"-inf",
+                                      u"infinity", u"1e999", u"-1e999", u"e5"})
+        EXPECT_EQ(platform::parseFiniteDouble(text), std::nullopt) << platform::toUtf8(text);
+    for (const std::u16string text : {u"12.5kWh", u" -150", u"-1e30", u"0", u"1e-999", u"7."})
+        EXPECT_EQ(platform::parseFiniteDouble(text), parseDouble(text)) << platform::toUtf8(text);
+}
+
 TEST(Numbers, ParseIntegersClamp) {
     const struct {
         std::u16string_view text;

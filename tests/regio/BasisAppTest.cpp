@@ -155,6 +155,7 @@ TEST(Varmregio, TheBuiltModuleCarriesItsVersionAndExportsOrdinalOne) {
     ASSERT_NE(modul, nullptr) << platform::lastModuleError();
     EXPECT_NE(platform::getProcByOrdinal(modul, 1), nullptr);
     EXPECT_EQ(platform::getProcByOrdinal(modul, 2), nullptr);
+    platform::freeModule(modul);
 }
 
 }  // namespace

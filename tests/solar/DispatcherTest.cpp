@@ -181,6 +181,7 @@ TEST(Varmsun, TheBuiltModuleCarriesItsVersionAndExportsOrdinalsOneToThree) {
     const vrmtoken::Antwort antwort = vrmtoken::Rufe(eintrag, 36, u"");
     EXPECT_TRUE(antwort.ok);
     EXPECT_EQ(vrmtoken::GetToken(antwort.text, 1), CVRMString(u"50"));
+    platform::freeModule(modul);
 }
 
 }  // namespace

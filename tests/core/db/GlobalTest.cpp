@@ -60,6 +60,22 @@ TEST_F(GlobalRead, NumbersTakeTheLongestPrefixAndEmptyGivesTheDefault) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
+// A stored text that is no finite number is reported with its record, key and text, and
+// never read as 0 or as the largest number; the float and the double read alike.
+TEST_F(GlobalRead, ANumberThatIsNoFiniteNumberIsReported) {
+    loadDatabases({u"[Haus Kaputt]", u"a=nan", u"b=inf", u"c=-Infinity", u"d=abc", u"e=1e999"},
+                  kBibo);
+    const std::pair<const char16_t*, const char16_t*> faelle[] = {
+        {u"a", u"nan"}, {u"b", u"inf"}, {u"c", u"-Infinity"}, {u"d", u"abc"}, {u"e", u"1e999"}};
+    for (const auto& [key, text] : faelle) {
+        const std::u16string erwartet = box(4298, u"Haus Kaputt: " + std::u16string(key) + u"=" + text);
+        boxes.shown.clear();
+        EXPECT_THROW(IGlobal::ReadIniFloat(u"Haus Kaputt", key, 7), platform::UserException);
+        EXPECT_THROW(IGlobal::ReadIniDouble(u"Haus Kaputt", key, 7), platform::UserException);
+        EXPECT_EQ(boxTexts(), (std::vector<std::u16string>{erwartet, erwartet}));
+    }
+}
+
 TEST_F(GlobalRead, StringPrecedence) {
     loadDatabases(kUser, kBibo);
     CVRMString out;

@@ -2,6 +2,7 @@
 // value objects, defaults for what the record lacks.
 #include "core/db/Global.h"
 #include "core/value/VRMdatenProvider.h"
+#include "core/value/VRMwert.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/value/DatenProviderTestConsumer.h"
 #include "tests/support/ValueStoreFixture.h"
@@ -112,6 +113,53 @@ TEST_F(DatenProviderFill, FailuresReportAndLeaveTheCacheWithoutTheFailingValue) 
     TestConsumer c({ID_AdrName});
     EXPECT_THROW(provider().fill(c, u""), platform::UserException);
     EXPECT_EQ(boxTexts(), std::vector<std::u16string>{u"Exception"});
+}
+
+// A stored value that no input field could have taken, or that is no number, is reported
+// when its record is read, naming record, key and value, and never stands in the cache as
+// 0. What the fields allow, and a value's default (1000 for a design temperature taken from
+// the location), still loads.
+TEST_F(DatenProviderFill, AbsurdStoredValuesAreReportedWhenTheRecordIsRead) {
+    struct Fall {
+        TKelvoDatenID id;
+        std::u16string key, text;
+        std::u16string box;  // empty: the value loads
+    };
+    const Fall faelle[] = {
+        {ID_NormwaermeBedarf, u"NormwaermeBedarf", u"nan", errorBox(4298, u"Kaputt: NormwaermeBedarf=nan")},
+        {ID_NormwaermeBedarf, u"NormwaermeBedarf", u"inf", errorBox(4298, u"Kaputt: NormwaermeBedarf=inf")},
+        {ID_NormwaermeBedarf, u"NormwaermeBedarf", u"-150", errorBox(4298, u"Kaputt: NormwaermeBedarf=-150")},
+        {ID_NormwaermeBedarf, u"NormwaermeBedarf", u"10000.5", errorBox(4298, u"Kaputt: NormwaermeBedarf=10000.5")},
+        {ID_NAT, u"NAT", u"-1e30", errorBox(4298, u"Kaputt: NAT=-1e30")},
+        {ID_HeizVorlauf, u"HeizVorlauf", u"19", errorBox(4298, u"Kaputt: HeizVorlauf=19")},
+        {ID_SoleKreise, u"SoleKreise", u"4000000000", errorBox(4298, u"Kaputt: SoleKreise=4000000000")},
+        {ID_SoleKreise, u"SoleKreise", u"-5", errorBox(4298, u"Kaputt: SoleKreise=-5")},
+        // Within the fields' ranges, their ends included, and the defaults.
+        {ID_NormwaermeBedarf, u"NormwaermeBedarf", u"0", u""},
+        {ID_NormwaermeBedarf, u"NormwaermeBedarf", u"10000", u""},
+        {ID_NAT, u"NAT", u"-50", u""},
+        {ID_NAT, u"NAT", u"1000", u""},
+        {ID_SoleKreise, u"SoleKreise", u"999", u""},
+        // A value whose field takes any number keeps what it holds, but must be one.
+        {ID_KFlaeche, u"KFlaeche", u"-3", u""},
+        {ID_KFlaeche, u"KFlaeche", u"nan", errorBox(4298, u"Kaputt: KFlaeche=nan")},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::PrintToString(std::u16string(f.key + u"=" + f.text)));
+        CVRMdatenProvider::remove();
+        IGlobal::WriteIniString(u"Kaputt", f.key, f.text, 0);
+        boxes.shown.clear();
+        TestConsumer c({ID_AdrName, f.id});
+        if (f.box.empty()) {
+            CVRMdatenProvider::get().fill(c, u"Kaputt");
+            EXPECT_TRUE(boxes.shown.empty());
+            continue;
+        }
+        EXPECT_THROW(CVRMdatenProvider::get().fill(c, u"Kaputt"), platform::UserException);
+        EXPECT_EQ(boxTexts(), std::vector<std::u16string>{f.box});
+        std::shared_ptr<CVRMwert> wert;
+        EXPECT_FALSE(CVRMdatenProvider::get().getWerte(u"Kaputt").Lookup(f.id, wert));
+    }
 }
 
 }  // namespace

@@ -96,7 +96,8 @@ TEST_F(Haus2Heizung, ClimateWithoutHeatingMonth) {
 }
 
 TEST_F(Haus2Heizung, DesignLoadSearchEndsWhenNothingIsHeated) {
-    haus[u"NAT"] = u"25";  // design temperature above the room temperature
+    haus[u"NAT"] = u"20";  // design temperature above the room temperature
+    haus[u"MittlRaumTemp"] = u"15";
     auto h = LadeHaus();
     EXPECT_EQ(h->GetJahresHeizbedarf(0), 0.0f);
     EXPECT_EQ(h->BerechneNormHeizlast(20000.0f), 0.0f);

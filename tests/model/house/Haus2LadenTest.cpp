@@ -60,12 +60,17 @@ TEST_F(Haus2Laden, DesignTemperatureFromTheLocationAboveNineHundredNinetyNine) {
         const char16_t* nat;
         float erwartet;
     };
-    const Fall faelle[] = {{u"999", 999.0f}, {u"999.5", -12.0f}, {u"", -12.0f}, {u"-14", -14.0f}};
+    const Fall faelle[] = {{u"999.5", -12.0f}, {u"1000", -12.0f}, {u"", -12.0f}, {u"-14", -14.0f}};
     for (const Fall& f : faelle) {
         haus[u"NAT"] = f.nat;
         auto h = LadeHaus();
         EXPECT_EQ(h->GetNormAussenTemp().GetFloatVal(), f.erwartet) << CVRMString(f.nat).toUtf8();
     }
+    // 999 itself means no location, and as a design temperature no field takes it: the
+    // read of the house refuses it rather than calculating with 999 °C.
+    haus[u"NAT"] = u"999";
+    EXPECT_THROW(LadeHaus(), platform::UserException);
+    EXPECT_EQ(boxTexts(), (std::vector<std::u16string>{fehler(4298, u"Haus1_HausX: NAT=999")}));
 }
 
 TEST_F(Haus2Laden, NoClimateTakesTheDefaultLocationOption) {

@@ -60,7 +60,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     // The texts come from the real English resource module.
-    const platform::ModuleHandle language =
+    // Held for the whole run (a static, so that it is not taken for lost at the end).
+    static const platform::ModuleHandle language =
         platform::loadModule(std::string(VARM_PROGRAM_DIR) + "/Varmtexteng.so");
     if (!language) {
         std::cerr << "Cannot load the English resource module: " << platform::lastModuleError() << '\n';

@@ -115,6 +115,25 @@ TEST_F(NameDlgTest, MehrAlsFuenfzigZeichenWerdenAbgewiesen) {
     EXPECT_EQ(d.boxes().at(0).text, u"Please enter no more than 50 characters.");
 }
 
+// Blanks alone are no name: OK stays off, and Return does not take them either.
+TEST_F(NameDlgTest, NurLeerzeichenSindKeinName) {
+    dialogs::CNameDlg dlg(u"Name:", 0);
+    uitest::dialogs().expectDialog(u"", [&](QDialog& d) {
+        for (const QString& leer : {QStringLiteral("   "), QStringLiteral("\u00a0 ")}) {
+            Edit(d)->clear();
+            uitest::type(*Edit(d), leer);
+            EXPECT_FALSE(ui::child(&d, 1)->isEnabled());
+            uitest::key(*Edit(d), Qt::Key_Return);
+            EXPECT_TRUE(d.isVisible());
+        }
+        uitest::type(*Edit(d), QStringLiteral("x"));
+        EXPECT_TRUE(ui::child(&d, 1)->isEnabled());
+        uitest::click(*ui::child(&d, 1), {5, 5});
+    });
+    EXPECT_EQ(dlg.doModal(), 1);
+    EXPECT_EQ(dlg.Name(), u"\u00a0 x");
+}
+
 // The note shows whole, its last line too, in English and in the longer German.
 TEST_F(NameDlgTest, BildschirmfotoEnglischUndDeutsch) {
     testsupport::SprachModul deutsch{};

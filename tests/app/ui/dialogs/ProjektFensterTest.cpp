@@ -11,6 +11,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <algorithm>
+#include <optional>
 
 #include "app/doc/KelvoDoc.h"
 #include "controls/buttons/ButtonST.h"
@@ -325,6 +327,24 @@ TEST_F(ProjektFensterTest, NurDieNotizSpeichertDasFensterSelbst) {
     d.expectMessageBox(1);
     EXPECT_THROW(view->SaveKomponente(ID_Tarif, u""), platform::UserException);
     EXPECT_EQ(d.boxes().back().text, u"Switch constant wrong\n(CKelvoView1::SaveKomponente)");
+}
+
+// The window speaks to its document until its last moment: closing the frame deletes the
+// window while the document is still open, and only then the document.
+TEST_F(ProjektFensterTest, FensterGehtVorSeinemDokument) {
+    Starte();
+    CKelvoView1* view = Oeffne(Projekt(u"ground probe monovalent"), 0);
+    ASSERT_NE(view, nullptr);
+    const CKelvoDoc* dokument = &view->GetDocument();
+    std::optional<bool> dokumentNochOffen;
+    QObject::connect(view, &QObject::destroyed, [&] {
+        const auto offen = app->Dokumente();
+        dokumentNochOffen = std::find(offen.begin(), offen.end(), dokument) != offen.end();
+    });
+    SchliesseAlle();
+    ASSERT_TRUE(dokumentNochOffen.has_value());
+    EXPECT_TRUE(*dokumentNochOffen);
+    EXPECT_TRUE(app->Dokumente().empty());
 }
 
 // A user starts the program, opens the sample project through File > Open project, tries

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 
+#include "app/shell/KelvoApp.h"
 #include "dialogs/BodenartDlg.h"
 #include "dialogs/DlgErdluftDaten.h"
 #include "dialogs/DlgQTemp.h"
@@ -228,6 +229,42 @@ TEST_F(QuellenDialogeTest, Quelltemperaturen) {
     });
     uitest::dialogs().expectMessageBox(NO);
     Druecke(seite, CWQ1Page::kIdTemperaturen);
+}
+
+// The dialog belongs to the project of its page, not to the one that is active; a source
+// the project does not hold is reported and the dialog does not open.
+TEST_F(QuellenDialogeTest, QuelltemperaturenDesEigenenProjekts) {
+    CKelvoDoc& eigenes = BeispielConf(u"ground probe monovalent");
+    const CVRMString name = Quelle();
+    uitest::dialogs().expectMessageBox(OK);  // the second project's missing components
+    CKelvoDoc* aktives = app->OpenDocumentFile(Projekt(u"ground water bivalent"));
+    ASSERT_NE(aktives, nullptr);
+    ASSERT_EQ(GetKelvoAppObjekt().GetAktivesKelvoDoc(true), aktives);
+
+    ASSERT_EQ(eigenes.GetWQuelle(0), nullptr);
+    const std::size_t dialoge = uitest::dialogs().dialogCaptions().size();
+    uitest::dialogs().expectMessageBox(OK);
+    CDlgQTemp ohneQuelle(eigenes, CDlgQTemp::kZweiteQuelle, nullptr);
+    EXPECT_FALSE(ohneQuelle.SetDateiName(name));
+    ASSERT_FALSE(uitest::dialogs().boxes().empty());
+    EXPECT_TRUE(Enthaelt(uitest::dialogs().boxes().back().text, Sprachtext(3122)));
+    EXPECT_EQ(uitest::dialogs().dialogCaptions().size(), dialoge);
+
+    std::array<float, 12> vorher{};
+    aktives->GetWQuelle(1)->GetUserQuellTemps(vorher);
+    uitest::dialogs().expectDialog(Sprachtext(5187), [&](QDialog& d) {
+        Tippe(d, CDlgQTemp::kIdMonat[0], QStringLiteral("3.5"));
+        uitest::dialogs().expectMessageBox(YES);
+        uitest::click(*ui::child(&d, 1), {5, 5});
+    });
+    CDlgQTemp dlg(eigenes, CDlgQTemp::kErsteQuelle, nullptr);
+    ASSERT_TRUE(dlg.SetDateiName(name));
+    EXPECT_EQ(dlg.doModal(), ui::kIdOk);
+    std::array<float, 12> temps{}, nachher{};
+    eigenes.GetWQuelle(1)->GetUserQuellTemps(temps);
+    aktives->GetWQuelle(1)->GetUserQuellTemps(nachher);
+    EXPECT_EQ(temps[0], 3.5f);
+    EXPECT_EQ(nachher, vorher);
 }
 
 TEST_F(QuellenDialogeTest, QuelltemperaturenDerBibliothek) {

@@ -183,6 +183,26 @@ TEST_F(WQ1PageTest, AnzahlSonden) {
     Tippe(seite, P::kIdAnzahl, QStringLiteral("0"));
     Verlasse(seite, P::kIdAnzahl);
     EXPECT_TRUE(Eintraege(seite, P::kIdReihe).isEmpty());
+
+    // The count has a range (a count of billions froze the window while its divisors were
+    // counted): beyond 999 it is refused with a message and the series stay as they were.
+    Tippe(seite, P::kIdAnzahl, QStringLiteral("999"));
+    Verlasse(seite, P::kIdAnzahl);
+    const QStringList reihen999 = Eintraege(seite, P::kIdReihe);
+    ASSERT_EQ(reihen999.size(), 8);  // 999 = 3³ × 37: 999, 333, 111, 37, 27, 9, 3, 1
+    for (const QString zuViel : {QStringLiteral("1000"), QStringLiteral("99999")}) {
+        SCOPED_TRACE(zuViel.toStdString());
+        const std::size_t boxen = uitest::dialogs().boxes().size();
+        uitest::dialogs().expectMessageBox(OK);
+        Tippe(seite, P::kIdAnzahl, zuViel);
+        Verlasse(seite, P::kIdAnzahl);
+        EXPECT_EQ(uitest::dialogs().boxes().size(), boxen + 1);
+        EXPECT_EQ(Eintraege(seite, P::kIdReihe), reihen999);
+    }
+    // Corrected, the count is taken again.
+    Tippe(seite, P::kIdAnzahl, QStringLiteral("6"));
+    Verlasse(seite, P::kIdAnzahl);
+    EXPECT_EQ(Eintraege(seite, P::kIdReihe).size(), 4);  // 6, 3, 2, 1
 }
 
 // The checks of a save, each with its message and nothing written; the drill depth beyond

@@ -78,6 +78,9 @@ TEST_F(HtmlStatic, LinksOpenOnClickAndShowTheHand) {
     EXPECT_EQ(s->cursor().shape(), Qt::ArrowCursor);
     uitest::click(*s, {1, 1});
     EXPECT_EQ(uitest::desktop().opened.size(), 1u);
+    // A double-click (press, release, double-click, release) opens it once more, not twice.
+    uitest::doubleClick(*s, onLink);
+    EXPECT_EQ(uitest::desktop().opened.size(), 2u);
 }
 
 TEST_F(HtmlStatic, ADisabledControlIsEngravedAndIgnoresClicks) {

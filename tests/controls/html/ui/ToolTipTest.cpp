@@ -232,6 +232,21 @@ TEST_F(ToolTip, NearTheScreensCornerTheTipStaysOnTheScreen) {
                              tip.placement().window.width(), tip.placement().window.height());
     EXPECT_TRUE(screen.contains(body)) << body.x() << "," << body.y() << " in " << screen.width();
     EXPECT_EQ(tip.placement().direction, 17);  // above, extending to the left
+    // The cursor on the corner's last pixel: the tip's whole window, its 6-pixel shadow to
+    // the right and below included, stays on the screen.
+    owner.move(screen.right() - owner.width() + 1, screen.bottom() - owner.height() + 1);
+    uitest::processEvents();
+    const QPoint ecke = target->mapFromGlobal(screen.bottomRight());
+    ASSERT_TRUE(target->rect().contains(ecke)) << ecke.x() << "," << ecke.y();
+    hover(other, {5, 5});
+    hover(target, ecke);
+    uitest::clock().advance(500);
+    ASSERT_TRUE(tip.isVisible());
+    EXPECT_TRUE(screen.contains(tip.geometry()))
+        << tip.geometry().right() << "," << tip.geometry().bottom() << " in " << screen.right()
+        << "," << screen.bottom();
+    EXPECT_EQ(tip.geometry().size(), QSize(tip.placement().window.width() + 6,
+                                           tip.placement().window.height() + 6));
     // Top left: it turns below the cursor.
     owner.move(screen.topLeft());
     target->move(0, 0);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/buttons/ButtonST.h"
+#include "controls/buttons/ShadeButtonST.h"
 #include "controls/resizable/ResizableFormView.h"
 #include "tests/support/ui/UiTest.h"
 
@@ -140,6 +141,35 @@ TEST(FormCallback, CallbackChildIsPlacedAtEveryPass) {
     view.resize(400, 250);
     uitest::processEvents();
     EXPECT_EQ(view.panel->geometry(), QRect(10, 10, 380, 230));
+}
+
+// Return and keypad Enter click the focused owner-drawn or shaded button as Space does;
+// a focused edit takes Return without clicking anything.
+TEST_F(Form, ReturnAndEnterClickTheFocusedButton) {
+    auto* gezeichnet = new CButtonST(u"Drawn", &view);
+    gezeichnet->setGeometry(10, 222, 75, 26);
+    auto* schattiert = new CShadeButtonST(u"Shaded", &view);
+    schattiert->setGeometry(95, 222, 75, 26);
+    int klicks[2] = {0, 0};
+    QObject::connect(gezeichnet, &QPushButton::clicked, [&] { ++klicks[0]; });
+    QObject::connect(schattiert, &QPushButton::clicked, [&] { ++klicks[1]; });
+    gezeichnet->show();
+    schattiert->show();
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+    } tasten[] = {{Qt::Key_Space, {}}, {Qt::Key_Return, {}}, {Qt::Key_Enter, Qt::KeypadModifier}};
+    QPushButton* knoepfe[] = {gezeichnet, schattiert};
+    for (int i = 0; i < 2; ++i) {
+        knoepfe[i]->setFocus();
+        uitest::processEvents();
+        ASSERT_TRUE(knoepfe[i]->hasFocus());
+        for (const auto& t : tasten) uitest::key(*knoepfe[i], t.key, t.mods);
+        EXPECT_EQ(klicks[i], 3) << i;
+    }
+    name->setFocus();
+    uitest::key(*name, Qt::Key_Return);
+    EXPECT_EQ(klicks[0] + klicks[1], 6);
 }
 
 TEST_F(Form, MinimumTrackSizeLimitsTheWindow) {
