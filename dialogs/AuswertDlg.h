@@ -10,7 +10,7 @@
 //   dlg.doModal();
 #include <memory>
 
-#include "dialogs/AuswertDlgLogik.h"
+#include "app/doc/AuswertDlgLogik.h"
 #include "platform/ui/Dialog.h"
 
 class QCheckBox;

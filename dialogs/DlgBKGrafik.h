@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "core/value/VRMString.h"
-#include "pages/KostenVergleichLogik.h"
+#include "app/doc/KostenVergleichLogik.h"
 #include "platform/ui/Dialog.h"
 
 class CHMXChart;

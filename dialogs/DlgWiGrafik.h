@@ -5,7 +5,7 @@
 #include <array>
 
 #include "core/value/VRMString.h"
-#include "pages/KostenVergleichLogik.h"
+#include "app/doc/KostenVergleichLogik.h"
 #include "platform/ui/Dialog.h"
 
 class CHMXChart;

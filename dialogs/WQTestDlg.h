@@ -3,7 +3,7 @@
 // withdrawal power against its limit, the yearly withdrawable energy without and with solar
 // feed-in against its limit, and a one-line verdict, red unless the source suffices. The
 // document computes the figures; the dialog only shows them.
-#include "dialogs/WQTestDlgLogik.h"
+#include "app/doc/WQTestDlgLogik.h"
 #include "platform/ui/Dialog.h"
 
 class CWQTestDlg : public ui::Dialog {

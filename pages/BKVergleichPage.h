@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "core/value/VRMString.h"
-#include "pages/KostenVergleichLogik.h"
+#include "app/doc/KostenVergleichLogik.h"
 #include "platform/ui/PropertySheet.h"
 
 class CKelvoDoc;

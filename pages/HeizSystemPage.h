@@ -6,7 +6,7 @@
 #include <array>
 
 #include "core/value/VRMString.h"
-#include "pages/KostenVergleichLogik.h"
+#include "app/doc/KostenVergleichLogik.h"
 #include "platform/ui/PropertySheet.h"
 
 class CWirtschaftPage;

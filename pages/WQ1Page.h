@@ -7,13 +7,14 @@
 #include <QComboBox>
 
 #include "controls/small/EnablerDisabler.h"
+#include "app/doc/QuellenEingaben.h"
 #include "core/value/VRMwerteListe.h"
 #include "pages/EingabeSeite.h"
 #include "pages/WQ1PageLogik.h"
 
 class CWQuelle2;
 
-class CWQ1Page : public CEingabeSeite {
+class CWQ1Page : public CEingabeSeite, public CQuellenEingaben {
   public:
     static constexpr int kIDD = 147;
     static constexpr int kIdArt = 1088, kIdAnzahl = 1125, kIdTextAnzahl = 1123, kIdReihe = 1439,
@@ -45,9 +46,9 @@ class CWQ1Page : public CEingabeSeite {
 
     // The current entries for the design test (the controls read first); another id is
     // error 3162.
-    unsigned GetEingabeU(TKelvoDatenID id);
-    int GetEingabeI(TKelvoDatenID id);
-    float GetEingabeF(TKelvoDatenID id);
+    unsigned GetEingabeU(TKelvoDatenID id) override;
+    int GetEingabeI(TKelvoDatenID id) override;
+    float GetEingabeF(TKelvoDatenID id) override;
     // A ground value (247, 249, 250) of the layered ground as the page holds it now.
     float GetBodenwert(TKelvoDatenID id);
     const CVRMString& SatzNameQuelle() const { return m_quelle.getName(); }

@@ -541,6 +541,11 @@ void CWQ2Page::onOK() {
 
 // ---- readers for the design test -------------------------------------------------------
 
+unsigned CWQ2Page::GetEingabeU(TKelvoDatenID) {
+    // The absorber page holds no whole-number entry of the design test.
+    ThrowFehler(textid::kFalscheKonstante, u"CWQ2Page::GetEingabe(UINT)");
+}
+
 int CWQ2Page::GetEingabeI(TKelvoDatenID id) {
     if (hasWindow()) LeseWerte();
     switch (id) {

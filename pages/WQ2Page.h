@@ -8,13 +8,14 @@
 #include <QComboBox>
 
 #include "controls/small/EnablerDisabler.h"
+#include "app/doc/QuellenEingaben.h"
 #include "core/value/VRMwerteListe.h"
 #include "pages/EingabeSeite.h"
 #include "pages/WQ2PageLogik.h"
 
 class CWQuelle2;
 
-class CWQ2Page : public CEingabeSeite {
+class CWQ2Page : public CEingabeSeite, public CQuellenEingaben {
   public:
     static constexpr int kIDD = 153;
     static constexpr int kIdFrostschutz = 1116, kIdKonzentration = 1117, kIdSpezWaerme = 1118,
@@ -43,8 +44,9 @@ class CWQ2Page : public CEingabeSeite {
     void onOK() override;
 
     // The current entries for the design test (the controls read first).
-    int GetEingabeI(TKelvoDatenID id);
-    float GetEingabeF(TKelvoDatenID id);
+    unsigned GetEingabeU(TKelvoDatenID id) override;
+    int GetEingabeI(TKelvoDatenID id) override;
+    float GetEingabeF(TKelvoDatenID id) override;
 
     // Members of the data exchange.
     int m_art = -1, m_modus = -1, m_zweiterET = -1, m_bivTemp = 0, m_berechne = 0;

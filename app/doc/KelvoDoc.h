@@ -31,8 +31,6 @@
 #include "platform/ui/Commands.h"
 
 class CAuswertDaten;
-class CWQ1Page;
-class CWQ2Page;
 struct SAuswertWerte;
 struct SVDI4650Projektdaten;
 
@@ -174,9 +172,9 @@ class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public u
     // 1 when the flow in the collector of the first (or second) source is acceptable;
     // too slow shows 3288 and opens the source's page.
     int CheckReynoldsZahl(int ersteQuelle);
-    // The design test of a heat source with the current entries of its two pages; the
-    // result shows in the design-test dialog (KelvoDocAuslegungTest.cpp).
-    void DoAuslegungTestWQ(CWQ1Page* medium, CWQ2Page* absorber);
+    // The design test of a heat source with the current entries of its two pages (each a
+    // CQuellenEingaben); the result shows in the design-test dialog (KelvoDocAuslegungTest.cpp).
+    void DoAuslegungTestWQ(CKVSDatenPage* medium, CKVSDatenPage* absorber);
     // Raises 3119 when the heat pump cannot reach the house's flow temperature.
     void CheckVorlaufTempWP();
     // Warns (3409) about a brine-pump wattage that direct evaporation ignores.

@@ -6,13 +6,13 @@
 #include "app/base/KVSDatenPage.h"
 #include "app/base/KVSDatenSheet.h"
 #include "app/doc/KelvoDoc.h"
+#include "app/doc/QuellenEingaben.h"
+#include "app/doc/WQTestDlgLogik.h"
+#include "app/shell/FensterFabrik.h"
 #include "app/shell/KelvoApp.h"
 #include "core/text/TextIdConstants.h"
-#include "dialogs/WQTestDlg.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
-#include "pages/WQ1Page.h"
-#include "pages/WQ2Page.h"
 #include "platform/errors/UserException.h"
 #include "platform/messagebox/MessageBox.h"
 #include "platform/numbers/Numbers.h"
@@ -35,8 +35,10 @@ bool MitBivalenzTemp(int modus) { return modus == 0 || (modus >= 2 && modus <= 8
 
 }  // namespace
 
-void CKelvoDoc::DoAuslegungTestWQ(CWQ1Page* medium, CWQ2Page* absorber) {
+void CKelvoDoc::DoAuslegungTestWQ(CKVSDatenPage* mediumSeite, CKVSDatenPage* absorberSeite) {
     try {
+        auto* medium = dynamic_cast<CQuellenEingaben*>(mediumSeite);
+        auto* absorber = dynamic_cast<CQuellenEingaben*>(absorberSeite);
         if (!m_haus.IstInitialisiert() || !medium || !m_tarif.IstInitialisiert() || !m_wpumpe.IstGueltig() ||
             !absorber) {
             KVSMessageBoxID(kDatenFehlen, textid::kProduktCaption, kHinweis);
@@ -60,7 +62,7 @@ void CKelvoDoc::DoAuslegungTestWQ(CWQ1Page* medium, CWQ2Page* absorber) {
             KVSMessageBoxID(kSeite2Speichern, textid::kProduktCaption, kHinweis);
             return;
         }
-        if (!medium->PruefeDaten()) return;
+        if (!mediumSeite->PruefeDaten()) return;
         const int art = medium->GetEingabeI(ID_QuellMediumIdx);
         if (!m_wpumpe.PasstZuQuellenMedium(art, -2)) {
             ShowFehler(kNichtKompatibel, nullptr);
@@ -71,7 +73,7 @@ void CKelvoDoc::DoAuslegungTestWQ(CWQ1Page* medium, CWQ2Page* absorber) {
         const int feuchte = medium->GetEingabeI(ID_AbsLageBodenIdx);
         const int richtung = medium->GetEingabeI(ID_AbsRichtungIdx);
         const float aussen = absorber->GetEingabeF(ID_RohrAussen);
-        CWQuelle2& quelle = *GetWQuelle(medium->IstErsteWQuelle());
+        CWQuelle2& quelle = *GetWQuelle(mediumSeite->IstErsteWQuelle());
         const CVRMString ort = m_haus.GetWert(ID_Klimaort).GetStringVal();
         unsigned laenge = 0, faktor = 1;
         switch (art) {
@@ -129,9 +131,17 @@ void CKelvoDoc::DoAuslegungTestWQ(CWQ1Page* medium, CWQ2Page* absorber) {
         const float ejeGrenze = rechnung.GetEJEGrenze(art, lambda, feuchte, richtung);
         const int mitEinspeisung = m_haus.HatSolarAnlage() || m_haus.HatAbluftAnlage() || m_haus.HatKuehlAnlage();
 
-        CWQTestDlg dlg(art, ok, mse, mseGrenze, eje, ejeGrenze, !ok && okMit, ejeMit, mitEinspeisung,
-                       ErstesViewFenster());
-        dlg.doModal();
+        SWQTestWerte werte;
+        werte.art = art;
+        werte.ok = ok;
+        werte.okMitZusatz = !ok && okMit;
+        werte.mitEinspeisung = mitEinspeisung;
+        werte.leistung = mse;
+        werte.leistungGrenze = mseGrenze;
+        werte.energie = eje;
+        werte.energieMit = ejeMit;
+        werte.energieGrenze = ejeGrenze;
+        if (const auto& zeige = FensterFabrik().auslegungTest) zeige(werte, ErstesViewFenster());
     } catch (const platform::UserException&) {
         ShowFehler(kTestFehler, u"KelvoDoc::AuslegungTestWQuelle");
     }

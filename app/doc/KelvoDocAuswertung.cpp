@@ -8,7 +8,7 @@
 #include "app/doc/AuswertSummen.h"
 #include "app/doc/KelvoDoc.h"
 #include "core/text/TextIdConstants.h"
-#include "dialogs/AuswertDlgLogik.h"
+#include "app/doc/AuswertDlgLogik.h"
 #include "evaluation/binding/Kuehl.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"

@@ -9,9 +9,10 @@
 #include "app/doc/VDI4650Fenster.h"
 #include "app/frame/ChildFrame.h"
 #include "app/frame/MainFrame.h"
+#include "app/doc/AuswertDlgLogik.h"
+#include "app/shell/FensterFabrik.h"
 #include "app/shell/KelvoApp.h"
 #include "core/text/TextIdConstants.h"
-#include "dialogs/AuswertDlg.h"
 #include "model/app/KelvoOptionen.h"
 #include "model/app/OptionIds.h"
 #include "model/errors/Fehler.h"
@@ -84,8 +85,7 @@ void CKelvoDoc::OnJahresErgebnisse() {
             KVSMessageBoxCaptionID(text, textid::kProduktCaption,
                                    platform::mb::OK | platform::mb::ICONINFORMATION);
         }
-        CAuswertDlg dlg(std::move(d), Hauptfenster());
-        dlg.doModal();
+        if (const auto& auswertung = FensterFabrik().auswertung) auswertung(std::move(d), Hauptfenster());
     } catch (const platform::UserException&) {
         ShowFehler(kKeineAuswertung, nullptr);
     } catch (const std::exception& e) {

@@ -6,7 +6,6 @@
 #include "app/frame/ChildFrame.h"
 #include "app/shell/KelvoApp.h"
 #include "evaluation/binding/Report.h"
-#include "pages/DimPage.h"
 
 namespace {
 constexpr int kBefehlSchliessen = 57602;
@@ -31,5 +30,4 @@ void RegistriereProjektAblaufBefehle(CKelvoAppBefehle&) {
                                                   return doc.Projekt().IstVollstaendig() && IReport::IstGeladen();
                                               }});
     RegistriereDokumentBefehl(kBefehlDimensionieren, {[](CKelvoDoc& doc) { doc.DoDimensionierung(); }, {}});
-    RegistriereDimPage();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The project commands of the document's second half: add and delete the second heat
-// source, the report, and the dimensioning wizard with its page.
+// source, the report, and the dimensioning wizard (its page registers itself with the data
+// sheet's pages when the program starts).
 class CKelvoAppBefehle;
 
 inline constexpr int kBefehlZweiteQuelle = 32797;

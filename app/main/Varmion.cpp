@@ -1,9 +1,10 @@
 // The program: the application object over the Qt application, with the windows'
-// message boxes and name prompt.
+// message boxes and name prompt, and every dialog and page registered with app/.
 #include <QLocale>
 
+#include "app/main/FensterRegistrierung.h"
 #include "app/shell/KelvoApp.h"
-#include "app/shell/NameDlgFenster.h"
+#include "dialogs/NameDlgFenster.h"
 #include "platform/messagebox/MessageBox.h"
 #include "platform/modules/Module.h"
 #include "platform/ui/GuardedApplication.h"
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
     platform::setMessageBoxPresenter(&boxen);
     CNameDlgFensterPresenter namensDialog;
     setNameDlgPresenter(&namensDialog);
+
+    RegistriereFenster();
 
     SStartUmgebung umgebung;
     umgebung.programmDatei = platform::programDir() / "Varmion";

@@ -9,19 +9,17 @@
 #include "app/doc/KelvoDocTemplate.h"
 #include "app/frame/MainFrame.h"
 #include "app/shell/DocKommando.h"
+#include "app/shell/FensterFabrik.h"
 #include "app/shell/SplashThread.h"
 #include "app/shell/SplashWnd.h"
 #include "app/shell/StartDateien.h"
 #include "app/shell/WarteFenster.h"
 #include "core/db/Global.h"
 #include "core/db/Lists.h"
-#include "dialogs/NameDlg.h"
 #include "core/text/ResManager.h"
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
 #include "core/value/VRMwert.h"
-#include "dialogs/DlgProgress.h"
-#include "dialogs/DlgWait.h"
 #include "evaluation/binding/Report.h"
 #include "model/app/OptionIds.h"
 #include "model/data/VRMcompManager.h"
@@ -66,7 +64,7 @@ CKelvoApp::CKelvoApp() : m_docKommandoQuelle(&DocKommandoDesSystems) {
     CResManager::init();
     m_vorherigeApp = RegisterKelvoApp(this);
     // Each project document gets the program's wait window.
-    RegistriereDlgWait([] { return std::make_unique<CDlgWait>(); });
+    RegistriereDlgWait(FensterFabrik().warten);
     g_app = this;
     m_vorherigeWoerter = ui::setWordSource(&m_woerter);
     m_vorherigerFehlerHandler =
@@ -357,9 +355,8 @@ void CKelvoApp::StarteReport(const CVRMString& text) {
     IReport::SetDaten(152, standard);
     IReport::SetDaten(157, static_cast<int>(speichern));
     IReport::SetDaten(156, text.empty() ? CVRMString(u"reports") : text);
-    if (!m_warten) m_warten = std::make_unique<CDlgWait>();
-    m_warten->SetFlag(0);
-    m_warten->Create(1, m_mainFrame.get());
+    if (!m_warten) m_warten = ErzeugeDlgWait();
+    if (m_warten) m_warten->Create(1, m_mainFrame.get());
 }
 
 bool CKelvoApp::ShowNameDlg(const CVRMString& prompt, int kind, platform::Window* owner,
@@ -369,17 +366,15 @@ bool CKelvoApp::ShowNameDlg(const CVRMString& prompt, int kind, platform::Window
     QWidget* eltern = nullptr;
     if (auto* fenster = dynamic_cast<ui::Window*>(owner ? owner : GetMainWnd()))
         eltern = fenster->widget();
-    dialogs::CNameDlg dialog(prompt, static_cast<uint32_t>(kind), eltern);
-    if (dialog.doModal() != 1) return false;
-    name = dialog.Name();
-    return true;
+    const auto& namensDialog = FensterFabrik().namensDialog;
+    return namensDialog && namensDialog(prompt, static_cast<uint32_t>(kind), eltern, name);
 }
 
 std::unique_ptr<IDlgProgress> CKelvoApp::CreateDlgProgress(platform::Window* parent,
                                                            unsigned titleTextId) {
     QWidget* eltern = nullptr;
     if (auto* fenster = dynamic_cast<ui::Window*>(parent)) eltern = fenster->widget();
-    auto dialog = std::make_unique<CDlgProgress>(0, 100, 1, CResManager::getLangText(titleTextId));
-    if (!dialog->Create(1, eltern)) return nullptr;
-    return dialog;
+    const auto& fortschritt = FensterFabrik().fortschritt;
+    if (!fortschritt) return nullptr;
+    return fortschritt(eltern, CResManager::getLangText(titleTextId));
 }

@@ -17,6 +17,7 @@
 #include "app/shell/KVSCommandLine.h"
 #include "app/shell/PropertyManager.h"
 #include "app/shell/SprachWoerter.h"
+#include "app/shell/WarteFenster.h"
 #include "controls/resizable/Profile.h"
 #include "core/value/VRMString.h"
 #include "core/value/VRMwerteListe.h"
@@ -25,7 +26,6 @@
 #include "model/tariff/Tarif2.h"
 #include "platform/modules/Module.h"
 
-class CDlgWait;
 class CKelvoDoc;
 class CKelvoDocTemplate;
 class CKVSDatenPage;
@@ -222,7 +222,7 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger, publi
     int m_initialisiert = 0;
     int m_fensterklasse = 0;
     // Shown over the main window while a report is prepared.
-    std::unique_ptr<CDlgWait> m_warten;
+    std::unique_ptr<IDlgWait> m_warten;
     CVRMwerteListe m_werte;
     CVRMString m_datenDateiName;
     CVRMString m_datenPfad;

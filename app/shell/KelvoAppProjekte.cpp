@@ -7,12 +7,11 @@
 #include "app/doc/KelvoDocTemplate.h"
 #include "app/frame/ChildFrame.h"
 #include "app/frame/MainFrame.h"
+#include "app/shell/FensterFabrik.h"
 #include "app/shell/KelvoApp.h"
 #include "core/db/Lists.h"
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
-#include "dialogs/KelvoView1.h"
-#include "dialogs/ProjektDlg.h"
 #include "model/data/NeuesObjekt.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
@@ -48,9 +47,7 @@ std::u16string ZuletztEintrag(std::size_t i) {
 }  // namespace
 
 void CKelvoApp::ErzeugeDokumentVorlage() {
-    m_vorlage = std::make_unique<CKelvoDocTemplate>([](CKelvoDoc& dokument, QWidget* rahmen) {
-        return static_cast<QWidget*>(new CKelvoView1(dokument, rahmen));
-    });
+    m_vorlage = std::make_unique<CKelvoDocTemplate>(FensterFabrik().projektAnsicht);
 }
 
 std::vector<CKelvoDoc*> CKelvoApp::Dokumente() const {
@@ -80,9 +77,8 @@ void CKelvoApp::OnFileOpen() {
             return;
         }
     }
-    CProjektDlg dialog(m_mainFrame.get());
-    if (dialog.doModal() != 1) return;
-    name = dialog.m_strName;
+    const auto& projektWahl = FensterFabrik().projektWahl;
+    if (!projektWahl || !projektWahl(m_mainFrame.get(), name)) return;
     if (name.empty()) ThrowFehler(0, nullptr, 0);
     if (AktiviereOffenesProjekt(name)) return;
     if (!m_mainFrame) return;

@@ -3,7 +3,7 @@
 // the investment and the economics table.
 #include <gtest/gtest.h>
 
-#include "pages/KostenVergleichLogik.h"
+#include "app/doc/KostenVergleichLogik.h"
 #include "platform/errors/UserException.h"
 #include "tests/support/ui/ScriptedDialogs.h"
 #include "tests/support/ui/UiTest.h"

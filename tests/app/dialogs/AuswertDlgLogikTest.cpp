@@ -1,7 +1,7 @@
 // The evaluation dialog without its window: the seasonal performance factors with and
 // without the auxiliary consumers, the second generator's name, the running costs and
 // what the dialog shows, on one record with round numbers.
-#include "dialogs/AuswertDlgLogik.h"
+#include "app/doc/AuswertDlgLogik.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/shell/NameDlgFenster.h"
+#include "dialogs/NameDlgFenster.h"
 #include "tests/support/ui/ScriptedDialogs.h"
 #include "tests/support/ui/UiTest.h"
 

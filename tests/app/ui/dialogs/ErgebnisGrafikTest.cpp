@@ -11,7 +11,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 
-#include "app/doc/ErgebnisGrafikBefehle.h"
+#include "dialogs/ErgebnisGrafikBefehle.h"
 #include "app/doc/KelvoDoc.h"
 #include "app/frame/LeftBarBkgnd.h"
 #include "app/frame/MainFrame.h"

@@ -11,7 +11,7 @@
 
 #include "app/frame/MainFrame.h"
 #include "app/shell/KelvoApp.h"
-#include "app/shell/NameDlgFenster.h"
+#include "dialogs/NameDlgFenster.h"
 #include "core/db/VRMglobApp.h"
 #include "core/text/NameDlg.h"
 #include "core/text/ResManager.h"

@@ -1,4 +1,4 @@
-#include "pages/KostenVergleichLogik.h"
+#include "app/doc/KostenVergleichLogik.h"
 
 #include <algorithm>
 #include <cmath>

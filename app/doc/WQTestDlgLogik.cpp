@@ -1,4 +1,4 @@
-#include "dialogs/WQTestDlgLogik.h"
+#include "app/doc/WQTestDlgLogik.h"
 
 #include "core/text/ResManager.h"
 #include "core/text/TextIdConstants.h"

@@ -1,4 +1,4 @@
-#include "app/shell/NameDlgFenster.h"
+#include "dialogs/NameDlgFenster.h"
 
 #include <QLineEdit>
 #include <QPushButton>

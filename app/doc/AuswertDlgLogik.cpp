@@ -1,4 +1,4 @@
-#include "dialogs/AuswertDlgLogik.h"
+#include "app/doc/AuswertDlgLogik.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The result commands that open the chart dialogs and the expenditure factor.
 #include <exception>
 
-#include "app/doc/ErgebnisGrafikBefehle.h"
+#include "dialogs/ErgebnisGrafikBefehle.h"
 #include "app/doc/KelvoDoc.h"
 #include "app/doc/KelvoDocBefehle.h"
 #include "app/frame/MainFrame.h"

@@ -1,0 +1,6 @@
+#include "app/shell/FensterFabrik.h"
+
+SFensterFabrik& FensterFabrik() {
+    static SFensterFabrik fabrik;
+    return fabrik;
+}
