@@ -27,6 +27,7 @@ class CKelvoAppBefehle : public ui::CommandTarget {
     std::map<int, Befehl> m_befehle;
 };
 
-// Fills the table with every command of the application; each group of windows brings its
-// own registration (declared beside the windows it opens).
+// Fills the table with every command of the application: the shell's and the document's
+// groups, each declared beside what it opens, then the windows' own through the program's
+// registration (FensterFabrik().befehle).
 void RegistriereAppBefehle(CKelvoAppBefehle& befehle);

@@ -1,8 +1,8 @@
 #pragma once
 // The wait window (a playing animation and Cancel) that the application and each project
 // document show while long work runs, such as the preparation of a report. The program's
-// wait dialog implements IDlgWait and registers its maker at start-up; until one is
-// registered no wait window is made and the work runs without one.
+// wait dialog implements IDlgWait; the application registers its maker (FensterFabrik) for
+// its life. While none is registered no wait window is made and the work runs without one.
 #include <functional>
 #include <memory>
 
