@@ -376,6 +376,22 @@ TEST_F(AuslegungNutzerTest, SolaranlageDesWizardsNurMitFertigerAuslegung) {
         EXPECT_FLOAT_EQ(zahl(SatzEintrag(anlage, CVRMwerteListe::getKey(w.id))), w.neu) << w.id;
 }
 
+// The project's solar plant follows the house: its heating flow and tank targets in the
+// file are the house's, not 0.
+TEST_F(AuslegungNutzerTest, SolaranlageFolgtDenZielenDesHauses) {
+    NeuesProjekt(QStringLiteral("Lenz"));
+    Auslegen({Sprachtext(kPumpenPruefen)});
+    const CVRMString anlage = dokument->ProjektText(ID_Solar);
+    ASSERT_FALSE(anlage.empty());
+    const auto zahl = [&](TKelvoDatenID id) {
+        return QString::fromStdU16String(SatzEintrag(anlage, CVRMwerteListe::getKey(id)).value_or(u"nan")).toFloat();
+    };
+    const CVRMwert& ziel = dokument->Haus().GetWert(ID_WWSollTemp);
+    ASSERT_GT(ziel.GetUIntVal(), 0u);
+    EXPECT_FLOAT_EQ(zahl(ID_SolSollTemp), static_cast<float>(ziel.GetUIntVal()));
+    EXPECT_FLOAT_EQ(zahl(ID_SolSollTempH), dokument->Haus().GetWert(ID_HeizVorlauf).GetFloatVal());
+}
+
 // A tank target the chosen unit cannot reach alone, typed on the wizard's hot-water page:
 // the takeover of the unit says that it needs post heating.
 TEST_F(AuslegungNutzerTest, WarmwasserZielNurMitNachheizung) {
