@@ -13,6 +13,7 @@
 #include "core/value/VRMdatenProvider.h"
 #include "core/value/VRMwerteListe.h"
 #include "dialogs/BiboSchreibschutz.h"
+#include "evaluation/binding/Solar.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/data/NeuesObjekt.h"
 #include "model/errors/Fehler.h"
@@ -181,8 +182,25 @@ bool CEingabeSeite::DarfKomponenteAendern(int art, const CVRMString& name) const
     return ChangeBiboKomponente(art, name) != 0;
 }
 
+void CEingabeSeite::SetzeSolarWert(const CVRMString& anlage, TKelvoDatenID id, const CVRMVariant& wert) {
+    if (!IstEingebettet()) {
+        ISolar::set(anlage, id, wert, 1);
+        return;
+    }
+    // Changed in memory, not saved: the design computes with it, and a reset of the
+    // plant's values brings back the stored one.
+    ISolar::get(anlage, id) = wert;
+    const auto gleich = [&](const SSolarWert& w) { return w.anlage == anlage && w.id == id; };
+    if (auto it = std::find_if(m_solarWerte.begin(), m_solarWerte.end(), gleich); it != m_solarWerte.end())
+        it->wert = wert;
+    else
+        m_solarWerte.push_back({anlage, id, wert});
+}
+
 void CEingabeSeite::SchreibeUebernommene() {
     if (!m_uebernommen) return;
+    for (const SSolarWert& w : m_solarWerte) ISolar::set(w.anlage, w.id, w.wert, 1);
+    m_solarWerte.clear();
     CVRMdatenProvider& store = CVRMdatenProvider::get();
     for (const SSpeicherListe& l : Listen()) store.save(*l.liste, l.flush != 0);
     m_uebernommen = false;

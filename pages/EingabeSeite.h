@@ -53,7 +53,9 @@
 
 #include "app/base/KVSDatenPage.h"
 #include "app/base/KVSDatenSheetProtokoll.h"
+#include "core/value/DatenId.h"
 #include "core/value/VRMString.h"
+#include "core/value/VRMVariant.h"
 #include "dialogs/DlgTexte.h"
 #include "platform/ui/Colour.h"
 
@@ -148,6 +150,10 @@ class CEingabeSeite : public CKVSDatenPage {
     void ZeigeWerte();
     // Controls to members; false when an entry was refused (message shown).
     bool LeseWerte();
+    // A value the page's save gives the project's solar plant (from UebernimmWerte): written
+    // with the page's records; embedded, only taken over into memory (a cancelled design
+    // takes it back with the project's components) and written with the design.
+    void SetzeSolarWert(const CVRMString& anlage, TKelvoDatenID id, const CVRMVariant& wert);
 
     void onInitPage() override;
     bool onCommand(int id, int notifyCode, ui::Window* from) override;
@@ -165,4 +171,10 @@ class CEingabeSeite : public CKVSDatenPage {
     bool m_eingerichtet = false;
     // Embedded: entries taken over that the wizard's Finish has still to write.
     bool m_uebernommen = false;
+    struct SSolarWert {
+        CVRMString anlage;
+        TKelvoDatenID id;
+        CVRMVariant wert;
+    };
+    std::vector<SSolarWert> m_solarWerte;
 };

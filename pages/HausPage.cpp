@@ -432,8 +432,7 @@ void CHausPage::SchreibeSolaranlage() {
                            !(GetKelvoApp().GetConfSchalter() && IGlobal::NimmtSatzAuf(anlage))))
         return;
     const int vorlauf = Gerundet(m_vorlauf);
-    ISolar::set(anlage, ID_SolSollTempH, CVRMVariant(static_cast<unsigned>(std::max(vorlauf, 0))),
-                IstEingebettet() ? 0 : 1);
+    SetzeSolarWert(anlage, ID_SolSollTempH, CVRMVariant(static_cast<unsigned>(std::max(vorlauf, 0))));
     if (m_haus.get(ID_ProjMitSolar).GetBoolVal() && vorlauf != m_letzterVorlauf && !IstEingebettet())
         KVSMessageBoxID(kVorlaufGeaendert, kTitel, platform::mb::ICONINFORMATION);
 }

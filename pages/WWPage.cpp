@@ -433,7 +433,7 @@ void CWWPage::SchreibeSolaranlage() {
     if (anlage.empty() || (IGlobal::IstBiboName(anlage) &&
                            !(GetKelvoApp().GetConfSchalter() && IGlobal::NimmtSatzAuf(anlage))))
         return;
-    ISolar::set(anlage, ID_SolSollTemp, CVRMVariant(m_soll), IstEingebettet() ? 0 : 1);
+    SetzeSolarWert(anlage, ID_SolSollTemp, CVRMVariant(m_soll));
     if (m_liste.get(ID_ProjMitSolar).GetBoolVal() && m_soll != m_sollGeladen && !Beschaeftigt())
         KVSMessageBoxID(kSollGeaendert, kTitel, platform::mb::ICONINFORMATION);
 }

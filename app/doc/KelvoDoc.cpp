@@ -190,7 +190,8 @@ void CKelvoDoc::SaveKomponenten() {
 
 void CKelvoDoc::ResetKomponenten() {
     std::vector<CVRMString> namen = {m_name, ProjektText(ID_Haus), ProjektText(ID_WPumpe),
-                                     ProjektText(ID_WQuelle), ProjektText(ID_Tarif)};
+                                     ProjektText(ID_WQuelle), ProjektText(ID_Tarif),
+                                     ProjektText(ID_Solar)};
     for (int erste : {1, 0})
         if (CWQuelle2* quelle = GetWQuelle(erste)) namen.push_back(quelle->getConsumerName());
     CVRMdatenProvider& store = CVRMdatenProvider::get();

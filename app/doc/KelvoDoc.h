@@ -113,8 +113,8 @@ class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public u
     // A new project's heat-source record is empty: the design gives it its first source (the
     // source's defaults, saved), whose kind the design then sets.
     void GibNeuemProjektErsteWQuelle();
-    // Values of the project's records changed but not saved go back to what the database
-    // holds; the components are filled again.
+    // Values of the project's records (its solar plant's too) changed but not saved go back
+    // to what the database holds; the components are filled again.
     void ResetKomponenten();
 
     // The data sheet and its pages.

@@ -210,7 +210,9 @@ void CKelvoDoc::UpdateSolarAnlage(int hint, int speichern) {
     try {
         if (!m_haus.IstInitialisiert()) return;
         ISolar::set(solar, ID_SolSollTempH, CVRMVariant(m_haus.GetWert(ID_HeizVorlauf).GetFloatVal()), 0);
-        ISolar::set(solar, ID_SolSollTemp, CVRMVariant(m_haus.GetWert(ID_WWSollTemp).GetIntVal()),
+        // The house keeps the tank target unsigned; the plant takes it as a whole number.
+        const auto ziel = static_cast<int>(m_haus.GetWert(ID_WWSollTemp).GetUIntVal());
+        ISolar::set(solar, ID_SolSollTemp, CVRMVariant(ziel),
                     speichern);
     } catch (...) {
         MeldeFehler(std::current_exception(), kKomponentenFehler);

@@ -23,6 +23,7 @@
 #include "model/project/Projekt2.h"
 #include "model/source/KombiWQuelle2.h"
 #include "pages/ProjektPage.h"
+#include "pages/SolarPage.h"
 #include "platform/ui/PropertySheet.h"
 #include "tests/app/ui/pages/QuellenSeitenFixture.h"
 
@@ -42,8 +43,19 @@ struct SGewaehlt {
     int dimPunkt = 0;
 };
 
+// A field typed on one of the wizard's pages before the design.
+struct SEingabe {
+    int seite;  // the wizard's page: 0 house, 1 hot water
+    int feld;
+    QString text;
+};
+
 class AuslegungNutzerTest : public quellentest::QuellenSeitenFixture {
   protected:
+    static std::vector<SEingabe> Heizlast(const QString& last) {
+        return {{0, CHausPage::kIdHeizlast, last}};
+    }
+
     static void Abbrechen(QDialog& d) {
         for (QPushButton* knopf : d.findChildren<QPushButton*>())
             if (knopf->isVisible() && knopf->text() == QStringLiteral("Cancel")) return uitest::click(*knopf, {5, 5});
@@ -57,11 +69,11 @@ class AuslegungNutzerTest : public quellentest::QuellenSeitenFixture {
         uitest::processEvents();
     }
 
-    // Design through the menu. On the wizard's house page `heizlast` is typed when given;
-    // on the dimensioning page the first unit of the list is picked and the wizard
+    // Design through the menu. The `eingaben` are typed on the wizard's pages; on the
+    // dimensioning page the first unit of the list is picked and the wizard
     // finished (or cancelled). `boxen`: the texts of the boxes the design shows, each
     // answered with OK.
-    SGewaehlt Auslegen(const std::vector<std::u16string>& boxen, const QString& heizlast = {},
+    SGewaehlt Auslegen(const std::vector<std::u16string>& boxen, const std::vector<SEingabe>& eingaben = {},
                        bool fertig = true, int betriebsweise = -1) {
         SGewaehlt g;
         auto& d = uitest::dialogs();
@@ -69,9 +81,11 @@ class AuslegungNutzerTest : public quellentest::QuellenSeitenFixture {
         d.expectDialog({}, [&](QDialog& dlg) {
             auto& sheet = dynamic_cast<ui::PropertySheet&>(dlg);
             ASSERT_EQ(sheet.pageCount(), 5);
-            if (!heizlast.isEmpty()) {
-                Tippe(*sheet.page(0), CHausPage::kIdHeizlast, heizlast);
-                Verlasse(*sheet.page(0), CHausPage::kIdHeizlast);
+            for (const SEingabe& e : eingaben) {
+                while (sheet.activeIndex() < e.seite) Knopf(dlg, ui::kIdNext);
+                ASSERT_EQ(sheet.activeIndex(), e.seite);
+                Tippe(*sheet.page(e.seite), e.feld, e.text);
+                Verlasse(*sheet.page(e.seite), e.feld);
             }
             while (sheet.activeIndex() < sheet.pageCount() - 1) Knopf(dlg, ui::kIdNext);
             ASSERT_EQ(sheet.activeIndex(), 4);
@@ -259,7 +273,7 @@ TEST_F(AuslegungNutzerTest, GroessereWaermepumpeLaengereSonden) {
     CVRMString drilltiefe;
     drilltiefe.Format(kBohrtiefe100, 100u);
     const SGewaehlt gross = Auslegen(
-        {Sprachtext(kSchichtenZuFlach), drilltiefe, Sprachtext(kPumpenPruefen)}, QStringLiteral("12"));
+        {Sprachtext(kSchichtenZuFlach), drilltiefe, Sprachtext(kPumpenPruefen)}, Heizlast(QStringLiteral("12")));
     EXPECT_GT(gross.leistung, klein.leistung);
     EXPECT_NE(gross.wp, klein.wp);
     EXPECT_GT(QuellZahl(ID_WQuelleLaenge), kurz);
@@ -277,7 +291,7 @@ TEST_F(AuslegungNutzerTest, HeizlastDesWizardsNurMitFertigerAuslegung) {
     const float last = dokument->Haus().GetWert(ID_NormwaermeBedarf).GetFloatVal();
     ASSERT_FLOAT_EQ(last, 6.0f);
 
-    Auslegen({}, QStringLiteral("9"), false);
+    Auslegen({}, Heizlast(QStringLiteral("9")), false);
     EXPECT_EQ(SatzEintrag(haus, key), vorher);
     EXPECT_FLOAT_EQ(dokument->Haus().GetWert(ID_NormwaermeBedarf).GetFloatVal(), 6.0f);
     // The project window's short info of the house shows the stored load again.
@@ -289,7 +303,7 @@ TEST_F(AuslegungNutzerTest, HeizlastDesWizardsNurMitFertigerAuslegung) {
 
     CVRMString drilltiefe;
     drilltiefe.Format(kBohrtiefe100, 100u);
-    Auslegen({Sprachtext(kSchichtenZuFlach), drilltiefe, Sprachtext(kPumpenPruefen)}, QStringLiteral("9"));
+    Auslegen({Sprachtext(kSchichtenZuFlach), drilltiefe, Sprachtext(kPumpenPruefen)}, Heizlast(QStringLiteral("9")));
     ASSERT_TRUE(SatzEintrag(haus, key).has_value());
     EXPECT_FLOAT_EQ(QString::fromStdU16String(*SatzEintrag(haus, key)).toFloat(), 9.0f);
     // Closed without a question (nothing unsaved), and opened again from the file.
@@ -298,6 +312,84 @@ TEST_F(AuslegungNutzerTest, HeizlastDesWizardsNurMitFertigerAuslegung) {
     uitest::processEvents();
     CKelvoDoc& wieder = OeffneUeberMenu(name);
     EXPECT_FLOAT_EQ(wieder.Haus().GetWert(ID_NormwaermeBedarf).GetFloatVal(), 9.0f);
+}
+
+// The solar plant's feed temperatures follow the wizard's house page (heating flow) and
+// hot-water page (tank target). A cancelled design leaves the plant's record as it was, in
+// memory and so also in the file that later saves write; a finished design writes the typed
+// values with the rest.
+TEST_F(AuslegungNutzerTest, SolaranlageDesWizardsNurMitFertigerAuslegung) {
+    NeuesProjekt(QStringLiteral("Lenz"));
+    // Designed once as it is: the project then has a heat pump, and with it a solar page.
+    Auslegen({Sprachtext(kPumpenPruefen)});
+    const CVRMString anlage = dokument->ProjektText(ID_Solar);
+    ASSERT_FALSE(anlage.empty());
+    const struct {
+        TKelvoDatenID id;
+        float neu;
+    } werte[] = {{ID_SolSollTempH, 45.0f}, {ID_SolSollTemp, 55.0f}};
+    const std::vector<SEingabe> eingaben = {{0, CHausPage::kIdVorlauf, QStringLiteral("45")},
+                                            {1, CWWPage::kIdSoll, QStringLiteral("55")}};
+    const auto zahl = [](const std::optional<std::u16string>& t) {
+        return QString::fromStdU16String(t.value_or(u"nan")).toFloat();
+    };
+    std::vector<std::optional<std::u16string>> vorher;
+    for (const auto& w : werte) {
+        vorher.push_back(SatzEintrag(anlage, CVRMwerteListe::getKey(w.id)));
+        ASSERT_TRUE(vorher.back().has_value()) << w.id;
+        ASSERT_NE(zahl(vorher.back()), w.neu) << w.id;
+    }
+
+    Auslegen({}, eingaben, false);
+    // Later saves write the file: the project page's (the house record), and the solar
+    // page's, which writes every value of the plant as memory holds it.
+    const struct {
+        int kind;
+        int haken;  // a check box clicked first, 0 none
+        int feld;
+        const char16_t* text;
+        CVRMString satz;
+        TKelvoDatenID id;
+    } speichern[] = {
+        {CKelvoDoc::kProjektSeite, 0, CProjektPage::kIdStrasse, u"Hauptstr. 1", dokument->ProjektText(ID_Haus),
+         ID_AdrStrasse},
+        // The plant taken into use, its area typed.
+        {CKelvoDoc::kSolarSeite, CSolarPage::kIdBenutzt, CSolarPage::kIdFlaeche, u"12", anlage, ID_KFlaeche},
+    };
+    for (const auto& s : speichern) {
+        CEingabeSeite& seite = Zeige<CEingabeSeite>(s.kind);
+        if (s.haken) Druecke(seite, s.haken);
+        Tippe(seite, s.feld, QString::fromStdU16String(s.text));
+        Druecke(seite, CEingabeSeite::kIdSpeichern);
+        ASSERT_EQ(seite.m_modified, 0) << s.kind;
+        ASSERT_EQ(zahl(SatzEintrag(s.satz, CVRMwerteListe::getKey(s.id))),
+                  QString::fromStdU16String(s.text).toFloat())
+            << s.kind;
+        for (size_t i = 0; i < std::size(werte); ++i)
+            EXPECT_EQ(SatzEintrag(anlage, CVRMwerteListe::getKey(werte[i].id)), vorher[i])
+                << s.kind << " " << werte[i].id;
+        Druecke(seite, CEingabeSeite::kIdSchliessen);
+    }
+
+    Auslegen({Sprachtext(kPumpenPruefen)}, eingaben);
+    for (const auto& w : werte)
+        EXPECT_FLOAT_EQ(zahl(SatzEintrag(anlage, CVRMwerteListe::getKey(w.id))), w.neu) << w.id;
+}
+
+// The project's solar plant follows the house: its heating flow and tank targets in the
+// file are the house's, not 0.
+TEST_F(AuslegungNutzerTest, SolaranlageFolgtDenZielenDesHauses) {
+    NeuesProjekt(QStringLiteral("Lenz"));
+    Auslegen({Sprachtext(kPumpenPruefen)});
+    const CVRMString anlage = dokument->ProjektText(ID_Solar);
+    ASSERT_FALSE(anlage.empty());
+    const auto zahl = [&](TKelvoDatenID id) {
+        return QString::fromStdU16String(SatzEintrag(anlage, CVRMwerteListe::getKey(id)).value_or(u"nan")).toFloat();
+    };
+    const CVRMwert& ziel = dokument->Haus().GetWert(ID_WWSollTemp);
+    ASSERT_GT(ziel.GetUIntVal(), 0u);
+    EXPECT_FLOAT_EQ(zahl(ID_SolSollTemp), static_cast<float>(ziel.GetUIntVal()));
+    EXPECT_FLOAT_EQ(zahl(ID_SolSollTempH), dokument->Haus().GetWert(ID_HeizVorlauf).GetFloatVal());
 }
 
 // A tank target the chosen unit cannot reach alone, typed on the wizard's hot-water page:
