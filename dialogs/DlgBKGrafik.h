@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdint>
 
-#include "core/value/VRMString.h"
 #include "app/doc/KostenVergleichLogik.h"
+#include "core/value/VRMString.h"
 #include "platform/ui/Dialog.h"
 
 class CHMXChart;

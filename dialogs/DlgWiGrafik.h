@@ -4,8 +4,8 @@
 // total). The economics page shows it modally, and creates it hidden for the report picture.
 #include <array>
 
-#include "core/value/VRMString.h"
 #include "app/doc/KostenVergleichLogik.h"
+#include "core/value/VRMString.h"
 #include "platform/ui/Dialog.h"
 
 class CHMXChart;

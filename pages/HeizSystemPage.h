@@ -5,8 +5,8 @@
 // investment costs are incomplete is told (the tick stays).
 #include <array>
 
-#include "core/value/VRMString.h"
 #include "app/doc/KostenVergleichLogik.h"
+#include "core/value/VRMString.h"
 #include "platform/ui/PropertySheet.h"
 
 class CWirtschaftPage;

@@ -6,8 +6,8 @@
 // design test together with the source's second page (CWQ2Page).
 #include <QComboBox>
 
-#include "controls/small/EnablerDisabler.h"
 #include "app/doc/QuellenEingaben.h"
+#include "controls/small/EnablerDisabler.h"
 #include "core/value/VRMwerteListe.h"
 #include "pages/EingabeSeite.h"
 #include "pages/WQ1PageLogik.h"

@@ -7,8 +7,8 @@
 // what the heat pump maker recommends.
 #include <QComboBox>
 
-#include "controls/small/EnablerDisabler.h"
 #include "app/doc/QuellenEingaben.h"
+#include "controls/small/EnablerDisabler.h"
 #include "core/value/VRMwerteListe.h"
 #include "pages/EingabeSeite.h"
 #include "pages/WQ2PageLogik.h"

@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 
-#include "core/value/VRMString.h"
 #include "app/doc/KostenVergleichLogik.h"
+#include "core/value/VRMString.h"
 #include "platform/ui/PropertySheet.h"
 
 class CBKVergleichPage;

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "app/doc/AuslegungsRegeln.h"
+#include "app/doc/AuswertDlgLogik.h"
 #include "app/doc/AuswertSummen.h"
 #include "app/doc/KelvoDoc.h"
 #include "core/text/TextIdConstants.h"
-#include "app/doc/AuswertDlgLogik.h"
 #include "evaluation/binding/Kuehl.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"

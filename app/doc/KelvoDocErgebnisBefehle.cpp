@@ -2,6 +2,7 @@
 // VDI 4650 calculator and the project window.
 #include <exception>
 
+#include "app/doc/AuswertDlgLogik.h"
 #include "app/doc/ErgebnisBefehle.h"
 #include "app/doc/KelvoDoc.h"
 #include "app/doc/KelvoDocBefehle.h"
@@ -9,7 +10,6 @@
 #include "app/doc/VDI4650Fenster.h"
 #include "app/frame/ChildFrame.h"
 #include "app/frame/MainFrame.h"
-#include "app/doc/AuswertDlgLogik.h"
 #include "app/shell/FensterFabrik.h"
 #include "app/shell/KelvoApp.h"
 #include "core/text/TextIdConstants.h"

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <exception>
 
+#include "app/doc/AuswertDlgLogik.h"
 #include "app/doc/KelvoDoc.h"
 #include "app/doc/KelvoDocBefehle.h"
 #include "app/doc/KostenBefehle.h"
 #include "app/shell/FensterFabrik.h"
 #include "app/shell/KelvoApp.h"
-#include "app/doc/AuswertDlgLogik.h"
 #include "model/errors/Fehler.h"
 #include "model/results/AuswertDaten.h"
 #include "model/results/KelvoErgebnisse.h"

@@ -1,11 +1,11 @@
 #include "app/shell/KelvoAppBefehle.h"
 
 #include "app/doc/ErgebnisBefehle.h"
-#include "app/doc/ProjektAblaufBefehle.h"
 #include "app/doc/KostenBefehle.h"
+#include "app/doc/ProjektAblaufBefehle.h"
+#include "app/options/OptionenBefehle.h"
 #include "app/shell/FensterFabrik.h"
 #include "app/shell/ProjektBefehle.h"
-#include "app/options/OptionenBefehle.h"
 
 void CKelvoAppBefehle::Setze(int id, Befehl befehl) { m_befehle[id] = std::move(befehl); }
 

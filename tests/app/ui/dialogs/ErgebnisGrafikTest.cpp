@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QRadioButton>
 
-#include "dialogs/ErgebnisGrafikBefehle.h"
 #include "app/doc/KelvoDoc.h"
 #include "app/frame/LeftBarBkgnd.h"
 #include "app/frame/MainFrame.h"
@@ -19,6 +18,7 @@
 #include "controls/chart/HMXChart.h"
 #include "dialogs/DlgAufwandszahl.h"
 #include "dialogs/DlgEdGrafik.h"
+#include "dialogs/ErgebnisGrafikBefehle.h"
 #include "dialogs/KelvoView2Dlg.h"
 #include "dialogs/KelvoViewDlg.h"
 #include "dialogs/ProjektDlg.h"
