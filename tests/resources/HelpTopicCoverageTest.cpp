@@ -187,6 +187,10 @@ TEST(HelpTopicCoverage, EveryTopicHasItsPageInEveryLanguageAndTheContentsLinkIt)
         for (const auto& [thema, quelle] : themen) {
             const std::string seite = thema + ".htm";
             EXPECT_TRUE(fs::is_regular_file(ordner / seite)) << seite << " (" << quelle << ")";
+            // What a page links, its shared stylesheet too, ships beside it.
+            if (fs::is_regular_file(ordner / seite))
+                for (const std::string& ziel : VerweiseDerSeite(Inhalt(ordner / seite)))
+                    EXPECT_TRUE(fs::is_regular_file(ordner / ziel)) << seite << " links " << ziel;
             if (thema != "index") {
                 EXPECT_EQ(verweise.count(seite), 1u) << "the contents do not link " << seite;
             }
