@@ -201,31 +201,10 @@ TEST_F(QuellenNutzerTest, NeuesProjektSpeichertOhneSchichtHinweis) {
 // kind the first page saved.
 TEST_F(QuellenNutzerTest, ZweiteSeiteSchreibtDieArtDerErstenNichtZurueck) {
     Starte();
-    auto& d = uitest::dialogs();
-    d.expectDialog(u"Enter new name", [](QDialog& dlg) {
-        uitest::type(*ui::child(&dlg, 1033), QStringLiteral("Kruse"));
-        uitest::click(*ui::child(&dlg, 1), {5, 5});
-    });
-    Befehl(57600)->trigger();
-    uitest::processEvents();
-    dokument = app->GetAktivesKelvoDoc(true);
-    ASSERT_NE(dokument, nullptr);
-    const CVRMString kombi = dokument->ProjektText(ID_WQuelle);
-    d.expectDialog(u"Kruse", [&](QDialog& dlg) {
-        for (QPushButton* knopf : dlg.findChildren<QPushButton*>())
-            if (knopf->isVisible() && knopf->text() == QStringLiteral("Cancel")) uitest::click(*knopf, {5, 5});
-    });
-    Befehl(kBefehlDimensionieren)->trigger();
-    uitest::processEvents();
-    const CVRMString quelle = kombi + u"_(1)";
+    ASSERT_NO_FATAL_FAILURE(NeuesProjektQuellSeite(u"Kruse"));
+    const CVRMString& quelle = neueQuelle;
     const std::u16string art = CVRMwerteListe::getKey(ID_QuellMediumIdx);
     ASSERT_EQ(Eintrag(quelle, art), std::optional<std::u16string>(u"0"));  // a vertical probe
-
-    auto* view = dynamic_cast<CKelvoView1*>(Frame().Arbeitsflaeche()->currentSubWindow()->widget());
-    ASSERT_NE(view, nullptr);
-    auto& knopf = Element<QWidget>(*view, CKelvoView1::kIdcQuellDaten);
-    uitest::click(knopf, knopf.rect().center());
-    uitest::processEvents();
     auto* seite1 = dynamic_cast<CWQ1Page*>(dokument->GetSeite(CKelvoDoc::kWQ1Seite));
     auto* seite2 = dynamic_cast<CWQ2Page*>(dokument->GetSeite(CKelvoDoc::kWQ2Seite));
     ASSERT_NE(seite1, nullptr);
