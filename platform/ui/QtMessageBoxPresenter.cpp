@@ -59,8 +59,8 @@ int escapeAnswer(const std::vector<int>& ids, uint32_t style) {
     return platform::defaultAnswer(style);
 }
 
-// The window the box belongs to: the active one while it is on screen. A window being
-// closed (a wizard at its Finish) is not one: nothing would be left to show the box over.
+// The window the box belongs to: the active one while it is on screen. One already hidden
+// (a wizard just finished) is on its way out; the box then stands on its own.
 QWidget* ownerWindow() {
     QWidget* active = QApplication::activeWindow();
     return active && active->isVisible() ? active : nullptr;
