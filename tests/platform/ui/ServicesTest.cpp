@@ -188,8 +188,8 @@ TEST_F(Services, QtMessageBoxEscapeIsTheSafeAnswer) {
 
 // A box raised just as the window that was active closes (a wizard's Finish, the end of a
 // dialog) is still shown and waits for its answer. It runs in Qt's own modal loop here, not
-// the harness's script: a box that were the window's child would go when the window is
-// deleted, while it waits.
+// the harness's script: a box made the window's child would be deleted with the window
+// while it waits.
 TEST_F(Services, QtMessageBoxWaitsWhenTheActiveDialogCloses) {
     enum class Ende { DavorVersteckt, WaehrendDesKastens, WaehrendDesKastensGeloescht };
     struct EchteSchleife {
