@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QWindow>
 #include <algorithm>
 #include <map>
 
@@ -57,13 +59,42 @@ int escapeAnswer(const std::vector<int>& ids, uint32_t style) {
     return platform::defaultAnswer(style);
 }
 
+// The window the box belongs to: the active one while it is on screen. One already hidden
+// (a wizard just finished) is on its way out; the box then stands on its own.
+QWidget* ownerWindow() {
+    QWidget* active = QApplication::activeWindow();
+    return active && active->isVisible() ? active : nullptr;
+}
+
+// The box stays above its owner and starts over its middle, but it is not the owner's
+// child: the owner may close or be deleted while the box waits, and the box must wait on
+// for its answer rather than go with it.
+class OwnedBox : public QMessageBox {
+  public:
+    OwnedBox(Icon icon, const QString& caption, const QString& text, QWidget* owner)
+        : QMessageBox(icon, caption, text, QMessageBox::NoButton), owner_(owner) {
+        if (!owner) return;
+        winId();
+        if (QWindow* handle = windowHandle()) handle->setTransientParent(owner->windowHandle());
+    }
+
+  protected:
+    // The box has its final size only once it is shown.
+    void showEvent(QShowEvent* e) override {
+        QMessageBox::showEvent(e);
+        if (owner_) move(pos() + owner_->frameGeometry().center() - frameGeometry().center());
+    }
+
+  private:
+    QPointer<QWidget> owner_;
+};
+
 }  // namespace
 
 int QtMessageBoxPresenter::present(const platform::MessageBoxRequest& r) {
     const std::vector<int> ids = platform::buttonsOf(r.style);
-    QMessageBox box(iconOf(r.style), QString::fromStdU16String(r.caption),
-                    QString::fromStdU16String(r.text), QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    OwnedBox box(iconOf(r.style), QString::fromStdU16String(r.caption),
+                 QString::fromStdU16String(r.text), ownerWindow());
     for (int id : ids) {
         QAbstractButton* button = box.addButton(standardOf(id));
         button->setText(buttonWord(wordOf(id)));

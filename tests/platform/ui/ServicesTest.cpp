@@ -4,13 +4,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <fstream>
 #include <gtest/gtest.h>
 
 #include "platform/ui/CommonDialogs.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/Menu.h"
+#include "platform/ui/ModalDriver.h"
 #include "platform/ui/PropertySheet.h"
 #include "platform/ui/QtMessageBoxPresenter.h"
 #include "platform/ui/Words.h"
@@ -180,6 +183,64 @@ TEST_F(Services, QtMessageBoxEscapeIsTheSafeAnswer) {
     for (const auto& c : cases) {
         uitest::dialogs().expectDialog(u"Varmion", [](QDialog& d) { uitest::key(d, Qt::Key_Escape); });
         EXPECT_EQ(presenter.present({u"Really exit?", u"Varmion", c.style}), c.answer) << c.style;
+    }
+}
+
+// A box raised just as the window that was active closes (a wizard's Finish, the end of a
+// dialog) is still shown and waits for its answer. It runs in Qt's own modal loop here, not
+// the harness's script: a box made the window's child would be deleted with the window
+// while it waits.
+TEST_F(Services, QtMessageBoxWaitsWhenTheActiveDialogCloses) {
+    enum class Ende { DavorVersteckt, WaehrendDesKastens, WaehrendDesKastensGeloescht };
+    struct EchteSchleife {
+        ModalDriver::Runner vorher = ModalDriver::install({});
+        ~EchteSchleife() { ModalDriver::install(vorher); }
+    } echteSchleife;
+    QtMessageBoxPresenter presenter;
+    for (Ende ende : {Ende::DavorVersteckt, Ende::WaehrendDesKastens, Ende::WaehrendDesKastensGeloescht}) {
+        auto* dialog = new QDialog;
+        QPointer<QDialog> wache(dialog);
+        dialog->setWindowTitle(QStringLiteral("Wizard"));
+        dialog->show();
+        dialog->activateWindow();
+        uitest::processEvents();
+        ASSERT_EQ(QApplication::activeWindow(), dialog);
+        if (ende == Ende::DavorVersteckt) dialog->done(QDialog::Accepted);
+
+        // Ends the dialog once the box is up (the modal loop runs the queued call), then
+        // answers the box with a real click, if it is still there to click.
+        bool gesehen = false;
+        QTimer schliessen, klicken;
+        schliessen.setSingleShot(true);
+        klicken.setSingleShot(true);
+        QObject::connect(&schliessen, &QTimer::timeout, [&] {
+            // While its window is open, the box starts over that window's middle.
+            if (ende != Ende::DavorVersteckt)
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (qobject_cast<QMessageBox*>(w) && w->isVisible())
+                        EXPECT_LE((w->frameGeometry().center() - dialog->frameGeometry().center())
+                                      .manhattanLength(), 2);  // rounding of halves
+            if (ende == Ende::WaehrendDesKastens) dialog->done(QDialog::Accepted);
+            if (ende == Ende::WaehrendDesKastensGeloescht) delete dialog;
+            klicken.start(0);
+        });
+        QObject::connect(&klicken, &QTimer::timeout, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                if (!box || !box->isVisible()) continue;
+                gesehen = true;
+                EXPECT_EQ(box->text(), QStringLiteral("Check the pumps."));
+                QAbstractButton* ok = box->button(QMessageBox::Ok);
+                uitest::click(*ok, ok->rect().center());
+            }
+        });
+        schliessen.start(0);
+        // OK and Cancel: an unanswered box would give Cancel.
+        EXPECT_EQ(presenter.present({u"Check the pumps.", u"Design", platform::mb::OKCANCEL}),
+                  platform::id::OK)
+            << static_cast<int>(ende);
+        EXPECT_TRUE(gesehen) << static_cast<int>(ende);
+        delete wache.data();
     }
 }
 
