@@ -14,6 +14,7 @@
 #include <string>
 
 #include "core/text/ResManager.h"
+#include "tests/support/ProgrammQuellen.h"
 #include "tests/support/Sprachmodul.h"
 
 namespace {
@@ -93,20 +94,6 @@ std::set<std::string> ThemenDerQuelle(const std::string& quelle) {
     return themen;
 }
 
-bool IstQuelle(const fs::path& datei) {
-    const std::string ext = datei.extension().string();
-    return ext == ".h" || ext == ".cpp";
-}
-
-// Folders that hold no program code: tests, tools, data and build trees.
-bool IstCodeOrdner(const fs::path& ordner) {
-    const std::string name = ordner.filename().string();
-    static const std::set<std::string> kOhneCode = {"tests",   "fuzz",  "benchmarks", "resources",
-                                                    "scripts", "cmake", "bench-bin",  "tests-bin"};
-    return !name.empty() && name[0] != '.' && name.rfind("build", 0) != 0 &&
-           kOhneCode.count(name) == 0;
-}
-
 std::string Inhalt(const fs::path& datei) {
     std::ifstream ein(datei, std::ios::binary);
     std::ostringstream text;
@@ -116,14 +103,9 @@ std::string Inhalt(const fs::path& datei) {
 
 Themen ThemenDesCodes(const fs::path& wurzel) {
     Themen themen;
-    for (const auto& ordner : fs::directory_iterator(wurzel)) {
-        if (!ordner.is_directory() || !IstCodeOrdner(ordner.path())) continue;
-        for (const auto& eintrag : fs::recursive_directory_iterator(ordner.path())) {
-            if (!eintrag.is_regular_file() || !IstQuelle(eintrag.path())) continue;
-            for (const std::string& thema : ThemenDerQuelle(Inhalt(eintrag.path())))
-                themen.emplace(thema, fs::relative(eintrag.path(), wurzel).string());
-        }
-    }
+    for (const fs::path& quelle : testsupport::ProgrammQuellen(wurzel))
+        for (const std::string& thema : ThemenDerQuelle(Inhalt(quelle)))
+            themen.emplace(thema, fs::relative(quelle, wurzel).string());
     return themen;
 }
 
@@ -188,9 +170,11 @@ TEST(HelpTopicCoverage, EveryTopicHasItsPageInEveryLanguageAndTheContentsLinkIt)
             const std::string seite = thema + ".htm";
             EXPECT_TRUE(fs::is_regular_file(ordner / seite)) << seite << " (" << quelle << ")";
             // What a page links, its shared stylesheet too, ships beside it.
-            if (fs::is_regular_file(ordner / seite))
-                for (const std::string& ziel : VerweiseDerSeite(Inhalt(ordner / seite)))
+            if (fs::is_regular_file(ordner / seite)) {
+                for (const std::string& ziel : VerweiseDerSeite(Inhalt(ordner / seite))) {
                     EXPECT_TRUE(fs::is_regular_file(ordner / ziel)) << seite << " links " << ziel;
+                }
+            }
             if (thema != "index") {
                 EXPECT_EQ(verweise.count(seite), 1u) << "the contents do not link " << seite;
             }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/text/ResManager.h"
+#include "tests/support/ProgrammQuellen.h"
 #include "tests/support/Sprachmodul.h"
 
 namespace {
@@ -27,20 +28,6 @@ constexpr std::string_view kKeinText = "not a text id";
 
 // Where each id was found: "file:line" of its first use.
 using Fundstellen = std::map<unsigned, std::string>;
-
-bool IstQuelle(const fs::path& datei) {
-    const std::string ext = datei.extension().string();
-    return ext == ".h" || ext == ".hpp" || ext == ".cpp";
-}
-
-// Folders that hold no program code: tests, tools, data and build trees.
-bool IstCodeOrdner(const fs::path& ordner) {
-    const std::string name = ordner.filename().string();
-    static const std::set<std::string> kOhneCode = {"tests",   "fuzz",  "benchmarks", "resources",
-                                                    "scripts", "cmake", "bench-bin",  "tests-bin"};
-    return !name.empty() && name[0] != '.' && name.rfind("build", 0) != 0 &&
-           kOhneCode.count(name) == 0;
-}
 
 // The line without comments and string or character literals; `imKommentar` carries a
 // block comment over to the next line.
@@ -101,22 +88,16 @@ std::vector<unsigned> TextIdsDerZeile(const std::string& code) {
 
 Fundstellen TextIdsDesCodes(const fs::path& wurzel) {
     Fundstellen ids;
-    for (const auto& ordner : fs::directory_iterator(wurzel)) {
-        if (!ordner.is_directory() || !IstCodeOrdner(ordner.path())) continue;
-        for (const auto& eintrag : fs::recursive_directory_iterator(ordner.path())) {
-            if (!eintrag.is_regular_file() || !IstQuelle(eintrag.path())) continue;
-            std::ifstream datei(eintrag.path());
-            bool imKommentar = false;
-            int nummer = 0;
-            for (std::string zeile; std::getline(datei, zeile);) {
-                ++nummer;
-                const std::string code = OhneKommentarUndText(zeile, imKommentar);
-                if (zeile.find(kKeinText) != std::string::npos) continue;
-                for (unsigned id : TextIdsDerZeile(code)) {
-                    ids.emplace(id, fs::relative(eintrag.path(), wurzel).string() + ":" +
-                                        std::to_string(nummer));
-                }
-            }
+    for (const fs::path& quelle : testsupport::ProgrammQuellen(wurzel)) {
+        std::ifstream datei(quelle);
+        bool imKommentar = false;
+        int nummer = 0;
+        for (std::string zeile; std::getline(datei, zeile);) {
+            ++nummer;
+            const std::string code = OhneKommentarUndText(zeile, imKommentar);
+            if (zeile.find(kKeinText) != std::string::npos) continue;
+            for (unsigned id : TextIdsDerZeile(code))
+                ids.emplace(id, fs::relative(quelle, wurzel).string() + ":" + std::to_string(nummer));
         }
     }
     return ids;
