@@ -215,11 +215,14 @@ TEST_F(Services, QtMessageBoxWaitsWhenTheActiveDialogCloses) {
         klicken.setSingleShot(true);
         QObject::connect(&schliessen, &QTimer::timeout, [&] {
             // While its window is open, the box starts over that window's middle.
-            if (ende != Ende::DavorVersteckt)
-                for (QWidget* w : QApplication::topLevelWidgets())
-                    if (qobject_cast<QMessageBox*>(w) && w->isVisible())
+            if (ende != Ende::DavorVersteckt) {
+                for (QWidget* w : QApplication::topLevelWidgets()) {
+                    if (qobject_cast<QMessageBox*>(w) && w->isVisible()) {
                         EXPECT_LE((w->frameGeometry().center() - dialog->frameGeometry().center())
                                       .manhattanLength(), 2);  // rounding of halves
+                    }
+                }
+            }
             if (ende == Ende::WaehrendDesKastens) dialog->done(QDialog::Accepted);
             if (ende == Ende::WaehrendDesKastensGeloescht) delete dialog;
             klicken.start(0);

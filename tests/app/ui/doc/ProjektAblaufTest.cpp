@@ -52,7 +52,9 @@ TEST_F(ProjektAblaufTest, SchliessenFragtSeitenMitAenderungen) {
         Befehl(57602)->trigger();
         uitest::processEvents();
         ASSERT_EQ(d.boxes().size(), boxen + (f.wirft ? 2 : 1)) << f.name;
-        if (f.wirft) EXPECT_EQ(d.boxes().back().text, u"disk full");
+        if (f.wirft) {
+            EXPECT_EQ(d.boxes().back().text, u"disk full");
+        }
         EXPECT_EQ(IstOffen(doc), f.bleibtOffen) << f.name;
         if (f.bleibtOffen) {
             EXPECT_TRUE(seite->IsDatenModified()) << f.name;

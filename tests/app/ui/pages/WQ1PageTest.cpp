@@ -190,7 +190,7 @@ TEST_F(WQ1PageTest, AnzahlSonden) {
     Verlasse(seite, P::kIdAnzahl);
     const QStringList reihen999 = Eintraege(seite, P::kIdReihe);
     ASSERT_EQ(reihen999.size(), 8);  // 999 = 3³ × 37: 999, 333, 111, 37, 27, 9, 3, 1
-    for (const QString zuViel : {QStringLiteral("1000"), QStringLiteral("99999")}) {
+    for (const QString& zuViel : {QStringLiteral("1000"), QStringLiteral("99999")}) {
         SCOPED_TRACE(zuViel.toStdString());
         const std::size_t boxen = uitest::dialogs().boxes().size();
         uitest::dialogs().expectMessageBox(OK);
