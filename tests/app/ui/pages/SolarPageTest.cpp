@@ -185,17 +185,22 @@ TEST_F(SolarPageTest, NoToTheQuestionChangesNothing) {
     EXPECT_EQ(BoxTexte().size(), 2u);
 }
 
+// With unsaved entries both calculations say so first, and never ask whether the feeds may be
+// overwritten only to refuse after a yes.
 TEST_F(SolarPageTest, TheCalculationsNeedSavedEntries) {
     Meier();
     CSolarPage& seite = Seite();
     Tippe(seite, CSolarPage::kIdFlaeche, "12");
     const auto datei = Bytes();
-    uitest::dialogs().expectMessageBox(platform::id::YES);  // 3764
-    uitest::dialogs().expectMessageBox(platform::id::OK);   // 3167
-    Druecke(seite, CSolarPage::kIdOptimieren);
-    ASSERT_EQ(BoxTexte().size(), 2u);
-    EXPECT_EQ(BoxTexte()[1], u"Please save the solar data first.");
-    EXPECT_EQ(Bytes(), datei);
+    for (int id : {CSolarPage::kIdBerechnen, CSolarPage::kIdOptimieren}) {
+        SCOPED_TRACE(id);
+        const size_t vorher = BoxTexte().size();
+        uitest::dialogs().expectMessageBox(platform::id::OK);  // 3167
+        Druecke(seite, id);
+        ASSERT_EQ(BoxTexte().size(), vorher + 1);
+        EXPECT_EQ(BoxTexte()[vorher], u"Please save the solar data first.");
+        EXPECT_EQ(Bytes(), datei);
+    }
 }
 
 // Every month's three orders after "Optimize" are one of the four the optimisation tries;
