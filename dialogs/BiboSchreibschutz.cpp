@@ -12,6 +12,8 @@ bool MeldeVerworfeneBiboSchreibung(const CVRMString& name, unsigned bereichTextI
     // The user database refuses library records; the library database (the "BK" start)
     // takes them. The box says what the database would say: which record, and why.
     if (!IGlobal::IstBiboName(name) || IGlobal::NimmtSatzAuf(name)) return false;
-    ShowFehler(kBiboKomponente, (CResManager::getLangText(static_cast<uint16_t>(bereichTextId)) + u": " + name).view());
+    const CVRMString satz =
+        CResManager::getLangText(static_cast<uint16_t>(bereichTextId)) + u": " + name;
+    ShowFehler(kBiboKomponente, satz.view());
     return true;
 }

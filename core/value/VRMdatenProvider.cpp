@@ -5,7 +5,6 @@
 
 #include "core/text/ErrorReport.h"
 #include "core/value/DatenBereich.h"
-#include "platform/errors/UserException.h"
 
 namespace {
 
