@@ -194,6 +194,7 @@ TEST_F(ProjektPageTest, WaermepumpenWechselFragtNachUngespeichertenEingaben) {
         Tippe(seite, CProjektPage::kIdLaufzeitHUP, f.laufzeit);
         uitest::dialogs().expectMessageBox(f.antwort);
         ASSERT_TRUE(doc.WechsleWPumpe(f.wp, f.anzahl));
+        ASSERT_FALSE(uitest::dialogs().boxes().empty());
         EXPECT_EQ(uitest::dialogs().boxes().back().text, Sprachtext(3408));
         if (f.antwort == CANCEL) {
             EXPECT_EQ(Text(seite, CProjektPage::kIdLaufzeitHUP), f.laufzeit);
