@@ -168,7 +168,8 @@ TEST_F(SolarPageTest, WithConfALibraryPlantIsNotReportedAsSaved) {
     uitest::dialogs().expectMessageBox(platform::id::OK);
     Druecke(seite, CEingabeSeite::kIdSpeichern);
     ASSERT_EQ(BoxTexte().size(), 1u);
-    EXPECT_NE(BoxTexte()[0].find(u"Error when saving data"), std::u16string::npos);
+    EXPECT_EQ(BoxTexte()[0].find(u"This is a component from the program database."), 0u);
+    EXPECT_NE(BoxTexte()[0].find(std::u16string(kBeispiel)), std::u16string::npos);
     EXPECT_EQ(seite.m_modified, 1);
     EXPECT_EQ(Datei(seite.Anlage(), u"KFlaeche"), u"");
 }
