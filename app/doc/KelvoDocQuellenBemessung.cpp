@@ -118,11 +118,14 @@ SDimQuellWerte CKelvoDoc::BemesseErsteQuelle(const SQuellBemessung& b) {
     const auto bemesse = [&](unsigned gesamt) {
         const SDimWerte dim = GetDimWerte(static_cast<float>(t));
         float leistung = 0.0f, energie = 0.0f;
-        KaelteLeistungen(leistung, energie, &wp, vorlauf, ruecklauf, vorlauf, dim.quellTemp, quelle, false, ort);
-        const float anteil = CAuswertManager::GetQuellenAnteil(m_kombiQuelle, &quelle, m_haus, direkt);
-        quelle.Dimensioniere(art, leistung * anteil, energie * anteil, w.aussen, direkt, ort, aus1, aus2);
-        return gesamt > 0 && quelle.TesteAuslegung(art, leistung * anteil, energie * anteil, direkt, ort, gesamt,
-                                                   0, -1.0f, -1, -1, -1);
+        KaelteLeistungen(leistung, energie, &wp, vorlauf, ruecklauf, vorlauf, dim.quellTemp, quelle,
+                         false, ort);
+        const float anteil =
+            CAuswertManager::GetQuellenAnteil(m_kombiQuelle, &quelle, m_haus, direkt);
+        quelle.Dimensioniere(art, leistung * anteil, energie * anteil, w.aussen, direkt, ort, aus1,
+                             aus2);
+        return gesamt > 0 && quelle.TesteAuslegung(art, leistung * anteil, energie * anteil, direkt,
+                                                   ort, gesamt, 0, -1.0f, -1, -1, -1);
     };
     bemesse(0);
     if (art == kSonde) {

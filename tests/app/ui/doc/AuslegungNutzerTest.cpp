@@ -287,14 +287,17 @@ TEST_F(AuslegungNutzerTest, SondenfeldImGeschichtetenBodenBestehtSeinenTest) {
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.last);
-        ASSERT_NO_FATAL_FAILURE(NeuesSondenfeld(QStringLiteral("Lenz ") + f.last, QStringLiteral("2"),
-                                                {{QStringLiteral("gravel (average wet)"), QStringLiteral("2")},
-                                                 {QStringLiteral("Clay/silt, water-saturated"), QStringLiteral("10")},
-                                                 {QStringLiteral("Sandstone"), QStringLiteral("150")}}));
+        ASSERT_NO_FATAL_FAILURE(
+            NeuesSondenfeld(QStringLiteral("Lenz ") + f.last, QStringLiteral("2"),
+                            {{QStringLiteral("gravel (average wet)"), QStringLiteral("2")},
+                             {QStringLiteral("Clay/silt, water-saturated"), QStringLiteral("10")},
+                             {QStringLiteral("Sandstone"), QStringLiteral("150")}}));
         Auslegen(f.boxen, Heizlast(QString::fromLatin1(f.last)));
         EXPECT_EQ(QuellWert(ID_SoleKreise), std::optional<std::u16string>(u"2"));
-        EXPECT_EQ(QuellWert(ID_WQuelleLaenge), std::optional<std::u16string>(QString::fromLatin1(f.laenge).toStdU16String()));
-        PruefeQuellenSeite({{CWQ1Page::kIdLaenge, ID_WQuelleLaenge}, {CWQ1Page::kIdAnzahl, ID_SoleKreise}});
+        EXPECT_EQ(QuellWert(ID_WQuelleLaenge),
+                  std::optional<std::u16string>(QString::fromLatin1(f.laenge).toStdU16String()));
+        PruefeQuellenSeite(
+            {{CWQ1Page::kIdLaenge, ID_WQuelleLaenge}, {CWQ1Page::kIdAnzahl, ID_SoleKreise}});
     }
 }
 
@@ -337,7 +340,8 @@ TEST_F(AuslegungNutzerTest, GroessereWaermepumpeLaengereSonden) {
     EXPECT_EQ(QuellWert(ID_QTiefe1), QuellWert(ID_WQuelleLaenge));
     CVRMString drilltiefe;
     drilltiefe.Format(kBohrtiefe100, 100u);
-    const SGewaehlt gross = Auslegen({drilltiefe, Sprachtext(kPumpenPruefen)}, Heizlast(QStringLiteral("12")));
+    const SGewaehlt gross =
+        Auslegen({drilltiefe, Sprachtext(kPumpenPruefen)}, Heizlast(QStringLiteral("12")));
     EXPECT_GT(gross.leistung, klein.leistung);
     EXPECT_NE(gross.wp, klein.wp);
     EXPECT_GT(QuellZahl(ID_WQuelleLaenge), 100.0f);
@@ -357,11 +361,13 @@ TEST_F(AuslegungNutzerTest, GroessereWaermepumpeLaengereSonden) {
 // A ground the planner entered stays as entered, and the design says that its layers stop
 // above the sized probes.
 TEST_F(AuslegungNutzerTest, EingegebenerBodenBleibt) {
-    ASSERT_NO_FATAL_FAILURE(NeuesSondenfeld(QStringLiteral("Lenz"), QStringLiteral("4"),
-                                            {{QStringLiteral("Clay/silt, dry"), QStringLiteral("100")}}));
+    ASSERT_NO_FATAL_FAILURE(
+        NeuesSondenfeld(QStringLiteral("Lenz"), QStringLiteral("4"),
+                        {{QStringLiteral("Clay/silt, dry"), QStringLiteral("100")}}));
     CVRMString drilltiefe;
     drilltiefe.Format(kBohrtiefe100, 100u);
-    Auslegen({Sprachtext(kSchichtenZuFlach), drilltiefe, Sprachtext(kPumpenPruefen)}, Heizlast(QStringLiteral("12")));
+    Auslegen({Sprachtext(kSchichtenZuFlach), drilltiefe, Sprachtext(kPumpenPruefen)},
+             Heizlast(QStringLiteral("12")));
     EXPECT_GT(QuellZahl(ID_WQuelleLaenge), 100.0f);
     EXPECT_EQ(QuellWert(ID_QTiefe1), std::optional<std::u16string>(u"100"));
     EXPECT_EQ(QuellWert(ID_Boden1), std::optional<std::u16string>(u"Clay/silt, dry_(bib)"));
