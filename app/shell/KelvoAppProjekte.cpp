@@ -137,8 +137,10 @@ void CKelvoApp::OeffneZuletzt(std::size_t index) {
 void CKelvoApp::SchreibeZuletzt() {
     if (!m_profil) return;
     // Slots beyond the list are emptied, which reading skips.
-    for (std::size_t i = 0; i < kZuletztAnzahl; ++i)
-        m_profil->writeString(kZuletztSektion, ZuletztEintrag(i), i < m_zuletzt.size() ? m_zuletzt[i] : CVRMString());
+    for (std::size_t i = 0; i < kZuletztAnzahl; ++i) {
+        const CVRMString eintrag = i < m_zuletzt.size() ? m_zuletzt[i] : CVRMString();
+        m_profil->writeString(kZuletztSektion, ZuletztEintrag(i), eintrag);
+    }
 }
 
 void CKelvoApp::LadeZuletztGeoeffnete() {

@@ -13,6 +13,7 @@ namespace {
 constexpr int kOeffnen = 57601, kNeu = 57600, kZuletzt = 57616, kNeueWP = 32832,
               kNeuerTarif = 32833, kWPumpen = 32834, kTarife = 32835, kHilfeSuchen = 32841,
               kReport = 32842;
+
 // Entry i of the recent-project list: "&<i+1> <project>", opening that project. The first
 // item stands (greyed) while the list is empty; the others show only with their entry.
 void RegistriereZuletzt(CKelvoAppBefehle& befehle, CKelvoApp& app, std::size_t i) {
@@ -23,10 +24,9 @@ void RegistriereZuletzt(CKelvoAppBefehle& befehle, CKelvoApp& app, std::size_t i
                        zustand.visible = i == 0 || hat();
                        if (!hat()) return;
                        // A "&" of the name is shown, not taken as the item's key.
-                       const QString name = QString::fromStdU16String(app.GetRecentFileList()[i]);
-                       zustand.text = (QStringLiteral("&%1 ").arg(i + 1) +
-                                       QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")))
-                                          .toStdU16String();
+                       QString name = QString::fromStdU16String(app.GetRecentFileList()[i]);
+                       name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+                       zustand.text = (QStringLiteral("&%1 ").arg(i + 1) + name).toStdU16String();
                    }});
 }
 
