@@ -124,10 +124,6 @@ CDimPage::CDimPage(int wizard) : CKVSDatenPage(kIDD, wizard, kTitel) { Registrie
 
 CDimPage::~CDimPage() = default;
 
-bool CDimPage::setItemText(unsigned itemId, std::u16string_view text) {
-    return ui::setChildText(this, static_cast<int>(itemId), text);
-}
-
 CKelvoDoc& CDimPage::Dokument() const {
     auto* doc = dynamic_cast<CKelvoDoc*>(&GetDatenSheet().GetDokument());
     if (!doc) ThrowFehler(0, nullptr, 0);

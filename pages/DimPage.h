@@ -8,12 +8,11 @@
 
 #include "app/base/KVSDatenPage.h"
 #include "evaluation/dim/DimPageLogik.h"
-#include "platform/window/Window.h"
 
 class CKelvoDoc;
 
 // It is the parent window of the search's progress window.
-class CDimPage : public CKVSDatenPage, public platform::Window {
+class CDimPage : public CKVSDatenPage {
   public:
     static constexpr int kIDD = 206;
     static constexpr int kIdcBetriebsweiseText = 2801;
@@ -49,10 +48,6 @@ class CDimPage : public CKVSDatenPage, public platform::Window {
     int SaveModifiedData() override { return 1; }
     void SetPageTitle(const CVRMString& name) override { m_projekt = name; }
     std::u16string HilfeThema() const override { return u"datendim"; }
-
-    // platform::Window
-    bool exists() const override { return true; }
-    bool setItemText(unsigned itemId, std::u16string_view text) override;
 
     // ui::PropertyPage
     bool onSetActive() override;

@@ -364,7 +364,7 @@ void CTarifPage::Notify(int arg) {
     constexpr int kNeu = 1, kArtTarif = 3;
     if (arg != kNeu) return;
     CVRMString name;
-    if (!AddNeuesObjekt(kArtTarif, name)) return;
+    if (!AddNeuesObjekt(kArtTarif, name, this)) return;
     FuelleAuswahl();
     SelectByName(name);
 }

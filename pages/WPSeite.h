@@ -47,6 +47,9 @@ class CWPSeite : public CKVSDatenPage {
     void EnableControls() override;
     bool onSetActive() override;
     bool onKillActive() override;
+    // Master data > New heat pump (arg 1): a heat pump of the user's own, named by the user,
+    // made from the one shown and opened on both pages.
+    void Notify(int arg) override;
 
     // Adds a name to the heat-pump list when it is missing (kept sorted).
     void AddWPumpe(const CVRMString& name);

@@ -9,6 +9,10 @@
 CKVSDatenPage::CKVSDatenPage(int templateId, int wizard, unsigned titelTextId)
     : ui::PropertyPage(templateId), CKVSDatenPageProtokoll(wizard, titelTextId) {}
 
+bool CKVSDatenPage::setItemText(unsigned itemId, std::u16string_view text) {
+    return ui::setChildText(this, static_cast<int>(itemId), text);
+}
+
 void CKVSDatenPage::PruefeSchliessAnforderung() {
     if (CMainFrame::SchliessenVerlangt() || LaeuftLangeRechnung()) throw platform::UserException();
 }

@@ -13,12 +13,19 @@
 
 #include "app/base/KVSDatenPageProtokoll.h"
 #include "platform/ui/PropertySheet.h"
+#include "platform/window/Window.h"
 
 class CKVSDatenSheet;
 
-class CKVSDatenPage : public ui::PropertyPage, public CKVSDatenPageProtokoll {
+// A page is also a window the layers below the windows know: the owner of what they open
+// for it (a name prompt, a progress window).
+class CKVSDatenPage : public ui::PropertyPage, public CKVSDatenPageProtokoll, public platform::Window {
   public:
     CKVSDatenPage(int templateId, int wizard, unsigned titelTextId);
+
+    // platform::Window
+    bool exists() const override { return true; }
+    bool setItemText(unsigned itemId, std::u16string_view text) override;
 
     // The help page of this input page; the base shows the contents.
     virtual std::u16string HilfeThema() const { return u"index"; }

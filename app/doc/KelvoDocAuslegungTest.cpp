@@ -141,7 +141,7 @@ void CKelvoDoc::DoAuslegungTestWQ(CKVSDatenPage* mediumSeite, CKVSDatenPage* abs
         werte.energie = eje;
         werte.energieMit = ejeMit;
         werte.energieGrenze = ejeGrenze;
-        if (const auto& zeige = FensterFabrik().auslegungTest) zeige(werte, ErstesViewFenster());
+        if (const auto& zeige = FensterFabrik().auslegungTest) zeige(werte, mediumSeite);
     } catch (const platform::UserException&) {
         ShowFehler(kTestFehler, u"KelvoDoc::AuslegungTestWQuelle");
     }

@@ -7,6 +7,8 @@
 #include "app/doc/DatenSeitenFabrik.h"
 #include "app/doc/Hinweise.h"
 #include "app/doc/KelvoDoc.h"
+#include "app/frame/MainFrame.h"
+#include "app/shell/KelvoApp.h"
 #include "core/text/TextIdConstants.h"
 #include "evaluation/binding/Solar.h"
 #include "model/errors/Fehler.h"
@@ -141,8 +143,11 @@ void CKelvoDoc::BaueSeiten(int hint) {
 }
 
 void CKelvoDoc::ErzeugeSheetFenster() {
-    // A hidden window of its own; it shows when a page is asked for. It stays without a
-    // parent window, so that the document alone owns it.
+    // A hidden window of its own; it shows when a page is asked for. The main window is
+    // its owner, so that it stays over the main window whichever of the two was used last;
+    // the document still deletes it, and the documents go before the main window.
+    if (CKelvoApp* app = FindeKelvoAppObjekt(); app && app->GetMainFrame())
+        m_sheet->setParent(app->GetMainFrame(), m_sheet->windowFlags() | Qt::Dialog);
     if (!m_sheet->createModeless(false)) {
         DeleteDatenPages(*m_sheet);
         ThrowFehler(kKeinSheetFenster, u"KelvoDoc::UpdateProjektBearbeiten");

@@ -1,6 +1,7 @@
 // The application object's life and the services that pages, dialogs and the model ask for.
 #include "app/shell/KelvoApp.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 
@@ -364,8 +365,12 @@ bool CKelvoApp::ShowNameDlg(const CVRMString& prompt, int kind, platform::Window
     // The component kind is the dialog's slash switch: heat pumps (kind 1) keep the "/" of
     // type names such as "10/12".
     QWidget* eltern = nullptr;
-    if (auto* fenster = dynamic_cast<ui::Window*>(owner ? owner : GetMainWnd()))
-        eltern = fenster->widget();
+    if (auto* fenster = dynamic_cast<ui::Window*>(owner)) eltern = fenster->widget();
+    // Without an owner, the prompt belongs to the window the user asked from (a dialog, a
+    // data sheet), so that this window is on top again when the prompt closes.
+    if (!eltern) eltern = QApplication::activeModalWidget();
+    if (!eltern) eltern = QApplication::activeWindow();
+    if (!eltern) eltern = m_mainFrame.get();
     const auto& namensDialog = FensterFabrik().namensDialog;
     return namensDialog && namensDialog(prompt, static_cast<uint32_t>(kind), eltern, name);
 }

@@ -161,7 +161,11 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger, publi
     // File > New project: a name, the new project from the defaults, opened.
     void OnFileNew();
     void AddToRecentFileList(const CVRMString& pfad);
+    // Opens entry `index` of the recent-project list; an entry that cannot be opened (its
+    // project was deleted) leaves the list after its message.
+    void OeffneZuletzt(std::size_t index);
     const std::vector<CVRMString>& GetRecentFileList() const { return m_zuletzt; }
+    static constexpr std::size_t kZuletztAnzahl = 4;  // entries of the recent-project list
     // The open document of that bare name, its window brought forward; else none.
     CKelvoDoc* AktiviereOffenesProjekt(const CVRMString& name);
     // The open project documents in the order they were opened.
@@ -208,6 +212,7 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger, publi
     void ErzeugeDokumentVorlage();
     void SchliesseDokumenteUndStammdaten();
     void LadeZuletztGeoeffnete();
+    void SchreibeZuletzt();
     void ZeigeHauptfenster();
 
     // Hides the splash, waits a moment, shows the text and raises the user exception.

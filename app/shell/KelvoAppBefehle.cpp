@@ -21,6 +21,7 @@ bool CKelvoAppBefehle::onUpdateCommand(int id, ui::CommandState& state) {
     const auto it = m_befehle.find(id);
     if (it == m_befehle.end()) return false;
     state.enabled = !it->second.aktiv || it->second.aktiv();
+    if (it->second.zeige) it->second.zeige(state);
     return true;
 }
 

@@ -14,6 +14,8 @@ class CKelvoAppBefehle : public ui::CommandTarget {
         std::function<void()> ausfuehren;
         // Enabled when empty.
         std::function<bool()> aktiv;
+        // What the menu item shows besides its enabling (text, visibility); may be empty.
+        std::function<void(ui::CommandState&)> zeige{};
     };
 
     // A later entry for the same id replaces the earlier one.

@@ -25,7 +25,6 @@ constexpr unsigned kKeinProjekt = 3278;        // "User database and program dat
 constexpr unsigned kProjektFehlt = 3275;       // "Project '%s' not found in\ndatabase '%s' !"
 constexpr unsigned kNichtGeoeffnet = 3584;     // "Could not open project!"
 constexpr int kArtProjekt = 7;
-constexpr std::size_t kZuletztAnzahl = 4;
 const std::u16string kZuletztSektion = u"Recent File List";
 
 // The project name of a "path": what follows its last backslash.
@@ -121,9 +120,27 @@ void CKelvoApp::AddToRecentFileList(const CVRMString& pfad) {
         if (OhnePfad(eintrag) == name) return;
     m_zuletzt.insert(m_zuletzt.begin(), name);
     if (m_zuletzt.size() > kZuletztAnzahl) m_zuletzt.resize(kZuletztAnzahl);
+    SchreibeZuletzt();
+}
+
+void CKelvoApp::OeffneZuletzt(std::size_t index) {
+    if (index >= m_zuletzt.size()) return;
+    try {
+        OpenDocumentFile(m_zuletzt[index]);
+    } catch (const platform::UserException&) {
+        // Told already; the entry would fail the same way every time.
+        m_zuletzt.erase(m_zuletzt.begin() + static_cast<std::ptrdiff_t>(index));
+        SchreibeZuletzt();
+    }
+}
+
+void CKelvoApp::SchreibeZuletzt() {
     if (!m_profil) return;
-    for (std::size_t i = 0; i < m_zuletzt.size(); ++i)
-        m_profil->writeString(kZuletztSektion, ZuletztEintrag(i), m_zuletzt[i]);
+    // Slots beyond the list are emptied, which reading skips.
+    for (std::size_t i = 0; i < kZuletztAnzahl; ++i) {
+        const CVRMString eintrag = i < m_zuletzt.size() ? m_zuletzt[i] : CVRMString();
+        m_profil->writeString(kZuletztSektion, ZuletztEintrag(i), eintrag);
+    }
 }
 
 void CKelvoApp::LadeZuletztGeoeffnete() {

@@ -47,11 +47,12 @@ CVRMString artText(const Komponentenart& k) {
 }
 
 // Asks for the name; false when the user cancels. An empty entry is a program error.
-bool frageName(const Komponentenart& k, const CVRMString& artName, CVRMString& name) {
+bool frageName(const Komponentenart& k, const CVRMString& artName, CVRMString& name,
+               platform::Window* eltern) {
     CVRMString prompt;
     prompt.Format(3468u, artName);  // "%s name:"
     CVRMString eingabe;
-    if (!GetKelvoApp().ShowNameDlg(prompt, k.art, nullptr, eingabe)) return false;
+    if (!GetKelvoApp().ShowNameDlg(prompt, k.art, eltern, eingabe)) return false;
     eingabe.Trim();
     if (eingabe.IsEmpty()) ThrowFehler(0, nullptr, 0);
     name = eingabe;
@@ -60,12 +61,12 @@ bool frageName(const Komponentenart& k, const CVRMString& artName, CVRMString& n
 
 }  // namespace
 
-int AddNeuesObjekt(int art, CVRMString& name) {
+int AddNeuesObjekt(int art, CVRMString& name, platform::Window* eltern) {
     if (art == kOhneListe) return 1;
     const Komponentenart* k = findeArt(art);
     if (!k) ThrowFehler(textid::kFalscheKonstante, u"AddNeuesObjekt");
     const CVRMString artName = artText(*k);
-    if (name.IsEmpty() && !frageName(*k, artName, name)) {
+    if (name.IsEmpty() && !frageName(*k, artName, name, eltern)) {
         name = artName;
         return 0;
     }

@@ -41,6 +41,9 @@ class CWPumpe2 : public IDatenConsumer {
     // rating's spread `spreizung`; the source-side correction takes the electric power at
     // this flow temperature at least.
     static float SpreizungsKorrektur(float tv, float tr, float spreizung);
+    // Writes the heat pump `von` (its values, defaults for those its record lacks, and its
+    // performance records) as the record `nach` of the user database.
+    static void Kopiere(const CVRMString& von, const CVRMString& nach);
     static constexpr float kMinKorrVorlauf = 30.0f;
     // Corrects `wert` for the house's spread `tv` - `tr` against the rating's spread.
     void GetLeistungKorr(int art, float quellTemp, float vorlaufTemp,

@@ -72,6 +72,7 @@ void CommandRouter::updateActions(const QList<QAction*>& actions) const {
         CommandState s;
         if (!guarded(Msg::Command, [&] { s = state(id); })) continue;
         a->setEnabled(s.enabled);
+        a->setVisible(s.visible);
         if (a->isCheckable() || s.checked) {
             a->setCheckable(true);
             a->setChecked(s.checked);

@@ -31,6 +31,7 @@ namespace ui {
 struct CommandState {
     bool enabled = true;
     bool checked = false;
+    bool visible = true;
     std::optional<std::u16string> text;
 };
 

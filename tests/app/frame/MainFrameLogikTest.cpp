@@ -29,13 +29,14 @@ const SMenuPunkt* Finde(const std::vector<SMenuSpalte>& menu, int command) {
 TEST(MainFrameLogikTest, MenuOhneProjektHatFuenfEintraege) {
     const auto menu = CMainFrameLogik::MenuAufbau(true, 0);
     EXPECT_EQ(Spalten(menu), (std::vector<unsigned>{4488, 4493, 4441, 4500, 4510}));
-    // File: new, open, recent, exit in this order.
-    ASSERT_EQ(menu[0].punkte.size(), 4u);
+    // File: new, open, the four recent projects, exit in this order.
+    ASSERT_EQ(menu[0].punkte.size(), 7u);
     EXPECT_EQ(menu[0].punkte[0].commandId, 57600);
     EXPECT_EQ(menu[0].punkte[1].commandId, 57601);
     EXPECT_EQ(menu[0].punkte[1].textId, 4490u);
-    EXPECT_EQ(menu[0].punkte[3].commandId, 57665);
-    EXPECT_EQ(menu[0].punkte[3].textId, 4495u);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(menu[0].punkte[static_cast<std::size_t>(2 + i)].commandId, 57616 + i);
+    EXPECT_EQ(menu[0].punkte[6].commandId, 57665);
+    EXPECT_EQ(menu[0].punkte[6].textId, 4495u);
     // The new components beside their master data.
     EXPECT_EQ(Finde(menu, 32832)->textId, 7281u);
     EXPECT_EQ(Finde(menu, 32833)->textId, 7282u);

@@ -70,6 +70,20 @@ class ProgrammFixture : public uitest::Fixture {
         app->GetMainFrame()->resize(1100, 800);
     }
 
+    // Ends the program and starts it again in the same program folder, as a user does the
+    // next day: the user database and the profile keep what was written.
+    void Neustart() {
+        app->ExitInstance();
+        app.reset();
+        CVRMdatenProvider::remove();
+        CVRMglobApp::ResetForTests();
+        IBasis::Leeren();
+        ISolar::Leeren();
+        app = std::make_unique<CKelvoApp>();
+        ASSERT_TRUE(app->InitInstance(umgebung));
+        app->GetMainFrame()->resize(1100, 800);
+    }
+
     CMainFrame& Frame() { return *app->GetMainFrame(); }
     // The menu command `id`, its enabling renewed as the menus renew it.
     QAction* Befehl(int id) {

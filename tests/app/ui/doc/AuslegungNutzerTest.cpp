@@ -227,12 +227,15 @@ class AuslegungNutzerTest : public quellentest::QuellenSeitenFixture {
         bool getestet = false;
         uitest::dialogs().expectDialog(Sprachtext(4972), [&](QDialog& d) {
             getestet = true;
+            // Owned by the page that asked, over the project's sheet.
+            EXPECT_EQ(d.parentWidget(), &seite);
             EXPECT_EQ(QString::fromStdU16String(ui::childText(&d, CWQTestDlg::kIdUrteil)).trimmed().toStdU16String(),
                       Sprachtext(kQuelleOk));
             uitest::click(*ui::child(&d, 1), {5, 5});
         });
         Druecke(seite, CWQ1Page::kIdTesten);
         EXPECT_TRUE(getestet);
+        EXPECT_EQ(seite.window()->parentWidget(), app->GetMainFrame());
     }
 };
 

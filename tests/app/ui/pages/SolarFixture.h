@@ -76,15 +76,7 @@ class SolarFixture : public seitentest::SeitenFixture {
     // The program started again on the same folder, the copy opened.
     void Neustart() {
         dokument = nullptr;
-        app->ExitInstance();
-        app.reset();
-        CVRMdatenProvider::remove();
-        CVRMglobApp::ResetForTests();
-        IBasis::Leeren();
-        ISolar::Leeren();
-        app = std::make_unique<CKelvoApp>();
-        ASSERT_TRUE(app->InitInstance(umgebung));
-        app->GetMainFrame()->resize(1100, 800);
+        SeitenFixture::Neustart();
         dokument = app->OpenDocumentFile(CVRMString(kMeier));
         ASSERT_NE(dokument, nullptr);
     }

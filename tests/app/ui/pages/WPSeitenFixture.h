@@ -55,19 +55,6 @@ class WPSeitenFixture : public seitentest::SeitenFixture {
         CVRMdatenProvider2::Get().SaveWPLeistDaten(name, saetze, true);
         return name;
     }
-    // Ends the program and starts it again in the same program folder, as a user does the
-    // next day: the user database keeps what was written.
-    void Neustart() {
-        app->ExitInstance();
-        app.reset();
-        CVRMdatenProvider::remove();
-        CVRMglobApp::ResetForTests();
-        IBasis::Leeren();
-        ISolar::Leeren();
-        app = std::make_unique<CKelvoApp>();
-        ASSERT_TRUE(app->InitInstance(umgebung));
-        app->GetMainFrame()->resize(1100, 800);
-    }
     // Master data > Heat pumps with `name` chosen, as the menu does it; the data page shown.
     CWP2Page& ZeigeWP(const CVRMString& name) {
         EXPECT_TRUE(app->ZeigeStammdaten(CKVSDatenSheetProtokoll::kWP2, 1, name));
