@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include "app/doc/ErgebnisBefehle.h"
 #include "app/doc/ProjektAblaufBefehle.h"
 #include "app/frame/MainFrame.h"
 #include "controls/small/Label.h"
@@ -74,7 +75,7 @@ class AuslegungNutzerTest : public quellentest::QuellenSeitenFixture {
     // finished (or cancelled). `boxen`: the texts of the boxes the design shows, each
     // answered with OK.
     SGewaehlt Auslegen(const std::vector<std::u16string>& boxen, const std::vector<SEingabe>& eingaben = {},
-                       bool fertig = true, int betriebsweise = -1) {
+                       bool fertig = true, int betriebsweise = -1, int art = -1) {
         SGewaehlt g;
         auto& d = uitest::dialogs();
         const size_t vorher = d.boxes().size();
@@ -89,6 +90,8 @@ class AuslegungNutzerTest : public quellentest::QuellenSeitenFixture {
             }
             while (sheet.activeIndex() < sheet.pageCount() - 1) Knopf(dlg, ui::kIdNext);
             ASSERT_EQ(sheet.activeIndex(), 4);
+            // The kind of the source the user chose, from the kinds the page offers.
+            if (art >= 0) WaehleIndex(*sheet.page(4), CDimPage::kIdcQuellArt, art);
             // A mode of the user's own picks the source's variant too.
             if (betriebsweise >= 0) {
                 WaehleIndex(*sheet.page(4), CDimPage::kIdcBetriebsweise, betriebsweise);
@@ -137,36 +140,34 @@ class AuslegungNutzerTest : public quellentest::QuellenSeitenFixture {
         Druecke(seite, CEingabeSeite::kIdSchliessen);
     }
 
-    // File > New project whose first heat source is the planner's own copy of a sample's
-    // source: the program turns a new project's probe only into a collector, so an air or a
-    // water source of a user's project starts as such a copy.
-    void NeuesProjektMitQuelle(const QString& name, std::u16string_view muster) {
-        CVRMdatenProvider& werte = CVRMdatenProvider::get();
-        CVRMString musterQuelle;
-        {
-            CKombiWQuelle2 kombi;
-            CProjekt2 projekt;
-            Starte();
-            werte.fill(projekt, Projekt(muster));
-            werte.fill(kombi, projekt.GetWert(ID_WQuelle).GetStringVal());
-            musterQuelle = kombi.GetErsteWQuelle()->getConsumerName();
-        }
-        uitest::dialogs().expectDialog({}, [&](QDialog& d) {
-            uitest::type(*ui::child(&d, 1033), name);
-            uitest::click(*ui::child(&d, 1), {5, 5});
+    // File > New project, the source's kind (`art`, also its index in the page's kind box)
+    // chosen on the design page, monovalent, the first unit, Finish; then the evaluation.
+    void ArtGewaehlt(int art, int medium) {
+        NeuesProjekt(QStringLiteral("Sommer"));
+        const SGewaehlt g = Auslegen({Sprachtext(kPumpenPruefen)}, {}, true, kMonovalent, art);
+        CWQuelle2& quelle = *dokument->GetWQuelle(1);
+        const float erwartet =
+            art == 2 ? dokument->Haus().GetWert(ID_NAT).GetFloatVal()
+                     : static_cast<float>(quelle.GetWert(ID_WasserTemp).GetUIntVal()) -
+                           (quelle.GetWert(ID_ZwkWt).GetBoolVal() ? 3.0f : 0.0f);
+        EXPECT_FLOAT_EQ(g.quellTemp, erwartet);
+        PruefeWaermepumpe(g);
+        EXPECT_EQ(QuellWert(ID_QuellMediumIdx), std::optional<std::u16string>(std::u16string(1, char16_t(u'0' + art))));
+        EXPECT_EQ(QuellWert(ID_BetrWeiseIdx), std::optional<std::u16string>(u"1"));
+        // An air or a water source has no size to give.
+        EXPECT_EQ(QuellWert(ID_WQuelleLaenge), std::optional<std::u16string>(u"1"));
+        CWPumpe2 wp;
+        CVRMdatenProvider::get().fill(wp, g.wp);
+        EXPECT_EQ(wp.GetWert(ID_MedienTyp).GetIntVal(), medium);
+        // The evaluation takes the project: heat pump and source go together.
+        bool ausgewertet = false;
+        uitest::dialogs().expectDialog(u"Evaluation - " + dokument->GetPathName(), [&](QDialog& dlg) {
+            ausgewertet = true;
+            uitest::click(*ui::child(&dlg, 1), {5, 5});
         });
-        app->OnFileNew();
-        dokument = app->GetAktivesKelvoDoc(true);
-        ASSERT_NE(dokument, nullptr);
-        uitest::dialogs().expectDialog({}, [&](QDialog& dlg) { Abbrechen(dlg); });
-        Befehl(kBefehlDimensionieren)->trigger();
+        Befehl(kBefehlJahresergebnisse)->trigger();
         uitest::processEvents();
-        const CVRMString erste = dokument->GetWQuelle(1)->getConsumerName();
-        CVRMwerteListe kopie{erste};
-        kopie.copy(werte.getWerte(musterQuelle));
-        werte.save(kopie, true);
-        werte.forget(erste);
-        ASSERT_EQ(dokument->SetProjektDaten(ID_WQuelle, dokument->ProjektText(ID_WQuelle), 1), 1);
+        EXPECT_TRUE(ausgewertet);
     }
 
     std::optional<std::u16string> QuellWert(TKelvoDatenID id) const {
@@ -236,34 +237,13 @@ TEST_F(AuslegungNutzerTest, KollektorEinesNeuenProjekts) {
     PruefeQuellenSeite({{CWQ1Page::kIdFlaeche, ID_WQuelleFlaeche}, {CWQ1Page::kIdLaenge, ID_WQuelleLaenge}});
 }
 
-// An air source of the planner's own project, designed monovalent: at the house's design
-// outdoor temperature. An air source has no size to give.
-TEST_F(AuslegungNutzerTest, LuftquelleMonovalent) {
-    NeuesProjektMitQuelle(QStringLiteral("Sommer"), u"air monoenergetic");
-    ASSERT_EQ(dokument->GetWQuelle(1)->GetWert(ID_QuellMediumIdx).GetIntVal(), 2);
-    const float nat = dokument->Haus().GetWert(ID_NAT).GetFloatVal();
-    const SGewaehlt g = Auslegen({Sprachtext(kPumpenPruefen)}, {}, true, kMonovalent);
-    EXPECT_FLOAT_EQ(g.quellTemp, nat);
-    PruefeWaermepumpe(g);
-    EXPECT_EQ(QuellWert(ID_QuellMediumIdx), std::optional<std::u16string>(u"2"));
-    EXPECT_EQ(QuellWert(ID_BetrWeiseIdx), std::optional<std::u16string>(u"1"));
-    EXPECT_EQ(QuellWert(ID_WQuelleLaenge), std::optional<std::u16string>(u"1"));
-}
-
-// A ground-water source is designed at its water temperature, 3 K lower behind an
-// intermediate heat exchanger.
-TEST_F(AuslegungNutzerTest, WasserquelleMonovalent) {
-    NeuesProjektMitQuelle(QStringLiteral("Sommer"), u"ground water bivalent");
-    CWQuelle2& quelle = *dokument->GetWQuelle(1);
-    ASSERT_EQ(quelle.GetWert(ID_QuellMediumIdx).GetIntVal(), 3);
-    const float wasser = static_cast<float>(quelle.GetWert(ID_WasserTemp).GetUIntVal()) -
-                         (quelle.GetWert(ID_ZwkWt).GetBoolVal() ? 3.0f : 0.0f);
-    const SGewaehlt g = Auslegen({Sprachtext(kPumpenPruefen)}, {}, true, kMonovalent);
-    EXPECT_FLOAT_EQ(g.quellTemp, wasser);
-    PruefeWaermepumpe(g);
-    EXPECT_EQ(QuellWert(ID_QuellMediumIdx), std::optional<std::u16string>(u"3"));
-    EXPECT_EQ(QuellWert(ID_BetrWeiseIdx), std::optional<std::u16string>(u"1"));
-}
+// A new project's source made an air or a ground-water source on the design page, as a
+// planner does: designed monovalent at the kind's own source temperature (air at the
+// house's design outdoor temperature; ground water at its water temperature, 3 K lower
+// behind an intermediate heat exchanger), the kind stored with a unit of the kind's medium,
+// and the project then evaluated.
+TEST_F(AuslegungNutzerTest, LuftquelleAufDerAuslegungsseiteGewaehlt) { ArtGewaehlt(2, 1); }
+TEST_F(AuslegungNutzerTest, WasserquelleAufDerAuslegungsseiteGewaehlt) { ArtGewaehlt(3, 2); }
 
 // The same house with a larger load gets a larger unit, and that unit longer probes.
 TEST_F(AuslegungNutzerTest, GroessereWaermepumpeLaengereSonden) {
