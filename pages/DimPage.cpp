@@ -256,7 +256,8 @@ void CDimPage::doDataExchange(ui::DataExchange& dx) {
     const bool eigeneVariante = l.betriebsweise == 0 || l.betriebsweise == 3;
     int variante = eigeneVariante ? l.variante : -1;
     dx.listIndex(kIdcVariante, variante);
-    if (dx.saving() && eigeneVariante) l.variante = variante;
+    // The modes without a variant of their own show none; the variant chosen before stays.
+    if (dx.saving() && eigeneVariante && variante >= 0) l.variante = variante;
     int dimPunkt = l.dimPunktTemp;
     dx.integer(kIdcDimPunkt, dimPunkt);
     if (dx.saving()) {

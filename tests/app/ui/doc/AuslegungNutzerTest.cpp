@@ -18,7 +18,9 @@
 #include "controls/small/Label.h"
 #include "dialogs/KelvoView1.h"
 #include "dialogs/WQTestDlg.h"
+#include "dialogs/DlgCalcDPT.h"
 #include "pages/DimPage.h"
+#include "pages/WQ2Page.h"
 #include "pages/HausPage.h"
 #include "pages/WWPage.h"
 #include "model/project/Projekt2.h"
@@ -439,6 +441,114 @@ TEST_F(AuslegungNutzerTest, WarmwasserDurchZweiteQuelleBrauchtZweitenErzeuger) {
     EXPECT_EQ(QuellWert(ID_BetrWeiseIdx), std::optional<std::u16string>(u"2"));
     EXPECT_EQ(SatzEintrag(dokument->ProjektText(ID_Haus), CVRMwerteListe::getKey(ID_WWmitWP)),
               std::optional<std::u16string>(u"3"));
+}
+
+// A first source in a mode the design page does not offer (bivalent alternative,
+// monoenergetic and bivalent partly parallel), set on the source's page: the design page
+// opens with no mode selected and asks for one before it searches or finishes; the
+// bivalence field cannot be typed into in any mode; the mode chosen there is stored.
+TEST_F(AuslegungNutzerTest, BetriebsweiseDieDieSeiteNichtAnbietet) {
+    NeuesProjekt(QStringLiteral("Lenz"));
+    uitest::dialogs().expectDialog({}, [&](QDialog& dlg) { Abbrechen(dlg); });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    for (int modus : {4, 5, 6}) {
+        SCOPED_TRACE(modus);
+        CWQ2Page& quellSeite = Zeige<CWQ2Page>(CKelvoDoc::kWQ2Seite);
+        WaehleIndex(quellSeite, CWQ2Page::kIdModus, modus);
+        Druecke(quellSeite, CEingabeSeite::kIdSpeichern);
+        ASSERT_EQ(quellSeite.m_modified, 0);
+        ASSERT_EQ(QuellWert(ID_BetrWeiseIdx), std::optional<std::u16string>(std::u16string(1, char16_t(u'0' + modus))));
+        Druecke(quellSeite, CEingabeSeite::kIdSchliessen);
+        auto& d = uitest::dialogs();
+        const size_t vorher = d.boxes().size();
+        d.expectDialog({}, [&](QDialog& dlg) {
+            auto& sheet = dynamic_cast<ui::PropertySheet&>(dlg);
+            while (sheet.activeIndex() < 4) Knopf(dlg, ui::kIdNext);
+            ASSERT_EQ(sheet.activeIndex(), 4);
+            QWidget& seite = *sheet.page(4);
+            EXPECT_EQ(Box(seite, CDimPage::kIdcBetriebsweise).currentIndex(), -1);
+            auto* kandidaten = qobject_cast<QListWidget*>(ui::child(&dlg, CDimPage::kIdcKandidaten));
+            EXPECT_EQ(kandidaten->count(), 0);
+            d.expectMessageBox(OK);
+            Knopf(dlg, CDimPage::kIdcSuchen);
+            d.expectMessageBox(OK);
+            Knopf(dlg, ui::kIdFinish);
+            ASSERT_TRUE(dlg.isVisible());
+            // The bivalence point is shown, never typed, whatever the mode.
+            for (int m = 0; m < 4; ++m) {
+                WaehleIndex(seite, CDimPage::kIdcBetriebsweise, m);
+                const QString gezeigt = Text(seite, CDimPage::kIdcBivalenz);
+                Tippe(seite, CDimPage::kIdcBivalenz, QStringLiteral("7"));
+                EXPECT_EQ(Text(seite, CDimPage::kIdcBivalenz), gezeigt) << m;
+            }
+            WaehleIndex(seite, CDimPage::kIdcBetriebsweise, kMonovalent);
+            ASSERT_GT(kandidaten->count(), 0);
+            uitest::click(*kandidaten->viewport(), kandidaten->visualItemRect(kandidaten->item(0)).center());
+            d.expectMessageBox(OK);
+            Knopf(dlg, ui::kIdFinish);
+        });
+        Befehl(kBefehlDimensionieren)->trigger();
+        uitest::processEvents();
+        std::vector<std::u16string> gezeigt(d.boxes().size() - vorher);
+        for (size_t i = vorher; i < d.boxes().size(); ++i) gezeigt[i - vorher] = d.boxes()[i].text;
+        EXPECT_EQ(gezeigt, (std::vector<std::u16string>{Sprachtext(3221), Sprachtext(3231), Sprachtext(kPumpenPruefen)}));
+        EXPECT_EQ(QuellWert(ID_BetrWeiseIdx), std::optional<std::u16string>(u"1"));
+    }
+}
+
+// "Accept heat pump" in the design-point dialog for a unit the page's search leaves out: a
+// larger unit of a maker the list shows, and a unit of another medium, which brings its
+// kind of source with it. The accepted unit is selected, listed and designed.
+TEST_F(AuslegungNutzerTest, AngenommeneWaermepumpeWirdAusgelegt) {
+    const struct {
+        int medium;  // of the unit accepted
+        int art;     // the source kind stored with it
+    } faelle[] = {{0, 0}, {1, 2}};
+    NeuesProjekt(QStringLiteral("Lenz"));
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.medium);
+        auto& d = uitest::dialogs();
+        CVRMString angenommen;
+        d.expectDialog({}, [&](QDialog& dlg) {
+            auto& sheet = dynamic_cast<ui::PropertySheet&>(dlg);
+            while (sheet.activeIndex() < 4) Knopf(dlg, ui::kIdNext);
+            QWidget& seite = *sheet.page(4);
+            WaehleIndex(seite, CDimPage::kIdcQuellArt, 0);
+            WaehleIndex(seite, CDimPage::kIdcBetriebsweise, 0);
+            auto* kandidaten = qobject_cast<QListWidget*>(ui::child(&dlg, CDimPage::kIdcKandidaten));
+            QStringList gelistet;
+            for (int i = 0; i < kandidaten->count(); ++i) gelistet << kandidaten->item(i)->text();
+            d.expectDialog(u"Calculate bivalent temperature", [&](QDialog& dpt) {
+                QComboBox& namen = Box(dpt, CDlgCalcDPT::kIdcWPName);
+                // The first unit of the medium the search did not list that the dialog can accept.
+                for (int i = 0; i < namen.count() && angenommen.empty(); ++i) {
+                    const CVRMString name = namen.itemText(i).toStdU16String();
+                    CWPumpe2 wp;
+                    CVRMdatenProvider::get().fill(wp, name);
+                    if (gelistet.contains(namen.itemText(i)) || wp.GetWert(ID_MedienTyp).GetIntVal() != f.medium)
+                        continue;
+                    WaehleIndex(dpt, CDlgCalcDPT::kIdcWPName, i);
+                    if (ui::child(&dpt, CDlgCalcDPT::kIdcWPUebernehmen)->isEnabled()) angenommen = name;
+                }
+                ASSERT_FALSE(angenommen.empty());
+                Knopf(dpt, CDlgCalcDPT::kIdcWPUebernehmen);
+            });
+            Knopf(dlg, CDimPage::kIdcDimPunktDialog);
+            ASSERT_NE(kandidaten->currentItem(), nullptr);
+            EXPECT_EQ(kandidaten->currentItem()->text().toStdU16String(), angenommen);
+            EXPECT_EQ(Box(seite, CDimPage::kIdcQuellArt).currentIndex(), f.art);
+            EXPECT_EQ(ui::childText(&dlg, CDimPage::kIdcMedium), Sprachtext(3194 + static_cast<unsigned>(f.medium)));
+            d.expectMessageBox(OK);
+            Knopf(dlg, ui::kIdFinish);
+        });
+        Befehl(kBefehlDimensionieren)->trigger();
+        uitest::processEvents();
+        EXPECT_EQ(BoxTexte().back(), Sprachtext(kPumpenPruefen));
+        EXPECT_EQ(SatzEintrag(dokument->GetPathName(), CVRMwerteListe::getKey(ID_WPumpe)),
+                  std::optional<std::u16string>(angenommen));
+        EXPECT_EQ(QuellWert(ID_QuellMediumIdx), std::optional<std::u16string>(std::u16string(1, char16_t(u'0' + f.art))));
+    }
 }
 
 // A design refused for an open page with changes leaves a new project as it was: its heat
