@@ -297,7 +297,10 @@ void CDimPage::EnableControls() {
 }
 
 void CDimPage::FillPageDaten(int /*reload*/) {
-    if (!m_logik) return;
+    if (m_logik) Suche(true);
+}
+
+void CDimPage::Suche(bool meldeLeere) {
     CDimPageLogik& l = *m_logik;
     if (l.betriebsweise > 3) ThrowFehler(textid::kFalscheKonstante, u"CDimPage::FillPageDaten");
     // Without a mode there are no design values to search with: the list waits for one.
@@ -309,7 +312,7 @@ void CDimPage::FillPageDaten(int /*reload*/) {
     const bool gefunden = l.Dimensioniere(l.AuslegungsWerte(), this);
     ZeigeKandidaten();
     // A cancelled search keeps its list; a search without a fitting unit says so.
-    if (!gefunden && l.kandidaten.empty()) Meldung(CResManager::getLangText(kNichtMoeglich));
+    if (meldeLeere && !gefunden && l.kandidaten.empty()) Meldung(CResManager::getLangText(kNichtMoeglich));
 }
 
 void CDimPage::ZeigeKandidaten() {
@@ -400,8 +403,8 @@ void CDimPage::OnDimPunktDialog() {
         return;
     }
     updateData(false);
-    FillPageDaten(1);
     // The accepted unit is the one designed, whether the search lists it or not.
+    Suche(angenommen.empty());
     if (!angenommen.empty()) {
         l.NimmAuf(angenommen);
         l.wpName = angenommen;

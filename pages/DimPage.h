@@ -71,6 +71,8 @@ class CDimPage : public CKVSDatenPage, public platform::Window {
     void FuelleVarianten();
     // Reads the controls; false (message shown) when an entry was refused.
     bool Lies();
+    // Searches the catalogue; `meldeLeere`: an empty result is told to the user.
+    void Suche(bool meldeLeere);
     void ZeigeKandidaten();
     void ZeigeGewaehlte();
     void OnBetriebsweise();

@@ -551,6 +551,55 @@ TEST_F(AuslegungNutzerTest, AngenommeneWaermepumpeWirdAusgelegt) {
     }
 }
 
+// A unit accepted in the design-point dialog that cannot reach the flow temperature alone
+// (62 °C typed on the house page; the catalogue's brine units reach 60 °C): back on the
+// page, in the monovalent mode, the unit's maximum flow temperature and the mode are both
+// checked against the flow the house asks.
+TEST_F(AuslegungNutzerTest, NachDemDialogModusGegenVorlaufGeprueft) {
+    NeuesProjekt(QStringLiteral("Lenz"));
+    auto& d = uitest::dialogs();
+    const size_t vorher = d.boxes().size();
+    d.expectDialog({}, [&](QDialog& dlg) {
+        auto& sheet = dynamic_cast<ui::PropertySheet&>(dlg);
+        Tippe(*sheet.page(0), CHausPage::kIdVorlauf, QStringLiteral("62"));
+        Verlasse(*sheet.page(0), CHausPage::kIdVorlauf);
+        // No unit of the catalogue reaches that flow: on entering the page, in the
+        // source's mode, and in the monovalent one.
+        d.expectMessageBox(OK);
+        while (sheet.activeIndex() < 4) Knopf(dlg, ui::kIdNext);
+        QWidget& seite = *sheet.page(4);
+        d.expectMessageBox(OK);
+        WaehleIndex(seite, CDimPage::kIdcBetriebsweise, kMonovalent);
+        const SAuslegungsWerte w = dynamic_cast<CDimPage&>(seite).Logik()->AuslegungsWerte();
+        CVRMString angenommen;
+        d.expectDialog(u"Calculate bivalent temperature", [&](QDialog& dpt) {
+            QComboBox& namen = Box(dpt, CDlgCalcDPT::kIdcWPName);
+            // The first brine unit the dialog accepts whose flow stays below the house's.
+            for (int i = 0; i < namen.count() && angenommen.empty(); ++i) {
+                const CVRMString name = namen.itemText(i).toStdU16String();
+                CWPumpe2 wp;
+                CVRMdatenProvider::get().fill(wp, name);
+                WaehleIndex(dpt, CDlgCalcDPT::kIdcWPName, i);
+                if (wp.GetWert(ID_MedienTyp).GetIntVal() != 0 || wp.getMVT(w.quellTemp) >= w.vorlaufTemp1) continue;
+                if (ui::child(&dpt, CDlgCalcDPT::kIdcWPUebernehmen)->isEnabled()) angenommen = name;
+            }
+            ASSERT_FALSE(angenommen.empty());
+            d.expectMessageBox(OK);
+            d.expectMessageBox(OK);
+            Knopf(dpt, CDlgCalcDPT::kIdcWPUebernehmen);
+        });
+        Knopf(dlg, CDimPage::kIdcDimPunktDialog);
+        Abbrechen(dlg);
+    });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    ASSERT_EQ(d.boxes().size(), vorher + 4);
+    EXPECT_EQ(d.boxes()[vorher + 1].text, Sprachtext(3240));
+    // "Max. flow heating temperature of heat pump (60.0 °C)\nis smaller than required: 62.0 °C !"
+    EXPECT_NE(d.boxes()[vorher + 2].text.find(u"(60.0 °C)"), std::u16string::npos);
+    EXPECT_EQ(d.boxes()[vorher + 3].text, Sprachtext(5743));
+}
+
 // A design refused for an open page with changes leaves a new project as it was: its heat
 // source is not given a first source.
 TEST_F(AuslegungNutzerTest, VerweigerteAuslegungLaesstNeuesProjektUnberuehrt) {
