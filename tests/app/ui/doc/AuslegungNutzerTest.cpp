@@ -600,6 +600,36 @@ TEST_F(AuslegungNutzerTest, NachDemDialogModusGegenVorlaufGeprueft) {
     EXPECT_EQ(d.boxes()[vorher + 3].text, Sprachtext(5743));
 }
 
+// A source of kind 6 (room air) shows its own kind and variant on the design page, not the
+// direct evaporation of the heat-pump media, and keeps it among the kinds offered. No window
+// makes such a source, so the project's source is given the kind in memory.
+TEST_F(AuslegungNutzerTest, Quellart6ZeigtIhreEigeneVariante) {
+    NeuesProjekt(QStringLiteral("Lenz"));
+    uitest::dialogs().expectDialog({}, [&](QDialog& dlg) { Abbrechen(dlg); });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    dokument->GetWQuelle(1)->GetWert(ID_QuellMediumIdx) = 6;
+    auto& d = uitest::dialogs();
+    d.expectDialog({}, [&](QDialog& dlg) {
+        auto& sheet = dynamic_cast<ui::PropertySheet&>(dlg);
+        // No unit of the catalogue works with such a source.
+        d.expectMessageBox(OK);
+        while (sheet.activeIndex() < 4) Knopf(dlg, ui::kIdNext);
+        QWidget& seite = *sheet.page(4);
+        const std::u16string raumluft = Sprachtext(3602);  // "air", the kind's own name
+        EXPECT_EQ(Eintraege(seite, CDimPage::kIdcQuellArt),
+                  (QStringList{QString::fromStdU16String(Sprachtext(3600)), QString::fromStdU16String(Sprachtext(3601)),
+                               QString::fromStdU16String(raumluft), QString::fromStdU16String(Sprachtext(3603)),
+                               QString::fromStdU16String(raumluft)}));
+        EXPECT_EQ(Box(seite, CDimPage::kIdcQuellArt).currentIndex(), 4);
+        EXPECT_EQ(Eintraege(seite, CDimPage::kIdcVariante), QStringList{QString::fromStdU16String(raumluft)});
+        Abbrechen(dlg);
+    });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    EXPECT_EQ(BoxTexte().back(), Sprachtext(3240));
+}
+
 // A design refused for an open page with changes leaves a new project as it was: its heat
 // source is not given a first source.
 TEST_F(AuslegungNutzerTest, VerweigerteAuslegungLaesstNeuesProjektUnberuehrt) {
