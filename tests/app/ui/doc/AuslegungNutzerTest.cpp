@@ -172,6 +172,19 @@ class AuslegungNutzerTest : public quellentest::QuellenSeitenFixture {
         EXPECT_TRUE(ausgewertet);
     }
 
+    // Designs with the kind box's `art` (none: as the source is) and checks the collector.
+    void PruefeKollektor(std::optional<float> flaecheVorher, int art) {
+        const SGewaehlt g = Auslegen({Sprachtext(kPumpenPruefen)}, {}, true, -1, art);
+        EXPECT_FLOAT_EQ(g.quellTemp, -2.0f);
+        PruefeWaermepumpe(g);
+        EXPECT_EQ(QuellWert(ID_QuellMediumIdx), std::optional<std::u16string>(u"1"));
+        if (flaecheVorher) EXPECT_NE(QuellZahl(ID_WQuelleFlaeche), *flaecheVorher);
+        EXPECT_GT(QuellZahl(ID_WQuelleFlaeche), 10.0f);
+        // The tube length of the area is longer than the area's side.
+        EXPECT_GT(QuellZahl(ID_WQuelleLaenge), QuellZahl(ID_WQuelleFlaeche));
+        PruefeQuellenSeite({{CWQ1Page::kIdFlaeche, ID_WQuelleFlaeche}, {CWQ1Page::kIdLaenge, ID_WQuelleLaenge}});
+    }
+
     std::optional<std::u16string> QuellWert(TKelvoDatenID id) const {
         return SatzEintrag(dokument->GetWQuelle(1)->getConsumerName(), CVRMwerteListe::getKey(id));
     }
@@ -225,18 +238,16 @@ TEST_F(AuslegungNutzerTest, SondeEinesNeuenProjekts) {
     PruefeQuellenSeite({{CWQ1Page::kIdLaenge, ID_WQuelleLaenge}, {CWQ1Page::kIdAnzahl, ID_SoleKreise}});
 }
 
+// A new project's collector, made one on the source's page before the design or chosen on
+// the design page: sized as a collector for the unit.
 TEST_F(AuslegungNutzerTest, KollektorEinesNeuenProjekts) {
     NeuesKollektorProjekt(QStringLiteral("Ortmann"));
-    const float flaecheVorher = QuellZahl(ID_WQuelleFlaeche);
-    const SGewaehlt g = Auslegen({Sprachtext(kPumpenPruefen)});
-    EXPECT_FLOAT_EQ(g.quellTemp, -2.0f);
-    PruefeWaermepumpe(g);
-    EXPECT_EQ(QuellWert(ID_QuellMediumIdx), std::optional<std::u16string>(u"1"));
-    EXPECT_NE(QuellZahl(ID_WQuelleFlaeche), flaecheVorher);
-    EXPECT_GT(QuellZahl(ID_WQuelleFlaeche), 10.0f);
-    // The tube length of the area is longer than the area's side.
-    EXPECT_GT(QuellZahl(ID_WQuelleLaenge), QuellZahl(ID_WQuelleFlaeche));
-    PruefeQuellenSeite({{CWQ1Page::kIdFlaeche, ID_WQuelleFlaeche}, {CWQ1Page::kIdLaenge, ID_WQuelleLaenge}});
+    PruefeKollektor(QuellZahl(ID_WQuelleFlaeche), -1);
+}
+
+TEST_F(AuslegungNutzerTest, KollektorAufDerAuslegungsseiteGewaehlt) {
+    NeuesProjekt(QStringLiteral("Ortmann"));
+    PruefeKollektor(std::nullopt, 1);
 }
 
 // A new project's source made an air or a ground-water source on the design page, as a
