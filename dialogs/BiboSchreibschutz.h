@@ -5,6 +5,6 @@
 // instead of reporting a save that did not happen.
 #include "core/value/VRMString.h"
 
-// True (after error 3094 with the second text `bereichTextId`) when a write of the record
-// `name` would be dropped.
+// True (after the one box 4328 that names the record `name` of the data `bereichTextId`)
+// when a write of the record would be dropped.
 bool MeldeVerworfeneBiboSchreibung(const CVRMString& name, unsigned bereichTextId);

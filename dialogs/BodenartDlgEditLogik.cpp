@@ -21,7 +21,7 @@ CBodenartDlgEditLogik::CBodenartDlgEditLogik(CVRMString name) : m_name(std::move
 
 CBodenartDlgEditLogik::SFreigabe CBodenartDlgEditLogik::Freigabe() const {
     SFreigabe f;
-    f.nurLesen = m_name.IsEmpty() || IGlobal::IstBiboName(m_name);
+    f.nurLesen = m_name.IsEmpty() || IGlobal::IstBiboName(m_name) || m_unlesbar;
     f.okAktiv = !m_name.IsEmpty();
     return f;
 }
@@ -32,17 +32,28 @@ void CBodenartDlgEditLogik::Init() {
         m_name = m_arten.GetAt(0);
     else if (std::ranges::find(m_arten, m_name) == m_arten.end())
         m_arten.Add(m_name);
-    Laden();
+    try {
+        Laden();
+    } catch (const platform::UserException&) {
+    }
 }
 
 void CBodenartDlgEditLogik::Laden() {
     m_waermeleitzahl = m_spezWaerme = m_dichte = 0.0f;
     m_geaendert = false;
+    m_unlesbar = false;
     if (m_name.IsEmpty()) return;
     CVRMdatenProvider2& daten = CVRMdatenProvider2::Get();
-    m_dichte = daten.GetBodenDaten(ID_Dichte, m_name);
-    m_spezWaerme = daten.GetBodenDaten(ID_SpezWaerme, m_name);
-    m_waermeleitzahl = daten.GetBodenDaten(ID_Waermeleitzahl, m_name);
+    try {
+        m_dichte = daten.GetBodenDaten(ID_Dichte, m_name);
+        m_spezWaerme = daten.GetBodenDaten(ID_SpezWaerme, m_name);
+        m_waermeleitzahl = daten.GetBodenDaten(ID_Waermeleitzahl, m_name);
+    } catch (const platform::UserException&) {
+        // The read error was shown. The zeros in place of what was not read are no values
+        // of the soil type: OK would write them over the stored record.
+        m_unlesbar = true;
+        throw;
+    }
 }
 
 void CBodenartDlgEditLogik::Speichern(bool vonOk) {

@@ -1,8 +1,8 @@
 #pragma once
 // The soil-type edit dialog without its window: heat conductivity, volumetric specific
-// heat and density of one soil type. Library soil types are shown read-only. The window
-// moves the members below to and from its controls and calls one operation per user
-// action.
+// heat and density of one soil type. Library soil types, and one whose record cannot be
+// read whole, are shown read-only. The window moves the members below to and from its
+// controls and calls one operation per user action.
 #include "core/value/VRMString.h"
 #include "core/value/VRMStringArray.h"
 
@@ -46,5 +46,6 @@ class CBodenartDlgEditLogik {
     void Laden();
 
     bool m_geaendert = false;
+    bool m_unlesbar = false;  // the soil type's record could not be read whole: shown, never written
     CVRMStringArray m_arten;
 };

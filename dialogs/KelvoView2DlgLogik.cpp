@@ -119,12 +119,20 @@ void CKelvoView2DlgLogik::UpdateChartTemperatur(CHMXChartModel& chart, int numme
         chart.SetData(ds, m, zeigen ? static_cast<double>((*reihen[ds])[static_cast<size_t>(m)]) : kKeinWert);
 }
 
+bool CKelvoView2DlgLogik::ZeigtResultierend(int nummer) const {
+    return nummer == 1 ? IstErdreich(m_e.art1) : IstErdreich(m_e.art2) || IstLuft(m_e.art1);
+}
+
+bool CKelvoView2DlgLogik::ZeigtSole(int nummer) const {
+    return IstErdreich(nummer == 1 ? m_e.art1 : m_e.art2) && m_e.wpMedium != kDirektverdampfer;
+}
+
 void CKelvoView2DlgLogik::UpdateChart1(CHMXChartModel& chart) const {
-    const bool erdreich = IstErdreich(m_e.art1);
-    const bool mitSole = erdreich && m_e.wpMedium != kDirektverdampfer;
     UpdateChartTemperatur(chart, 1, kUngestoert, true);
-    UpdateChartTemperatur(chart, 1, kResultierend, erdreich);
-    UpdateChartTemperatur(chart, 1, kSole, mitSole);
+    UpdateChartTemperatur(chart, 1, kResultierend, ZeigtResultierend(1));
+    UpdateChartTemperatur(chart, 1, kSole, ZeigtSole(1));
+    // Both charts share this axis, so it spans every curve either of them shows: a second
+    // source's curve outside the first one's range would otherwise be cut off.
     double min = 0.0, max = 0.0;
     const auto umfasse = [&](const std::array<float, 12>& reihe) {
         for (float t : reihe) {
@@ -132,17 +140,18 @@ void CKelvoView2DlgLogik::UpdateChart1(CHMXChartModel& chart) const {
             max = std::max(max, static_cast<double>(t));
         }
     };
-    umfasse(quellTemp1);
-    if (erdreich) umfasse(resultTemp1);
-    if (mitSole) umfasse(soleTemp);
+    for (int nummer = 1; nummer <= (m_e.zweiQuellen ? 2 : 1); ++nummer) {
+        umfasse(nummer == 1 ? quellTemp1 : quellTemp2);
+        if (ZeigtResultierend(nummer)) umfasse(nummer == 1 ? resultTemp1 : resultTemp2);
+        if (ZeigtSole(nummer)) umfasse(soleTemp);
+    }
     ergebnisgrafik::SkaliereY(chart, min, max, false);
 }
 
 void CKelvoView2DlgLogik::UpdateChart2(CHMXChartModel& chart, const CHMXChartModel& chart1) const {
-    const bool erdreich = IstErdreich(m_e.art2);
     UpdateChartTemperatur(chart, 2, kUngestoert, true);
-    UpdateChartTemperatur(chart, 2, kResultierend, erdreich || IstLuft(m_e.art1));
-    UpdateChartTemperatur(chart, 2, kSole, erdreich && m_e.wpMedium != kDirektverdampfer);
+    UpdateChartTemperatur(chart, 2, kResultierend, ZeigtResultierend(2));
+    UpdateChartTemperatur(chart, 2, kSole, ZeigtSole(2));
     chart.SetRoundY(chart1.GetRoundY());
     chart.SetFixedYMax(chart1.GetFixedYMax());
     chart.SetFixedYMin(chart1.GetFixedYMin());

@@ -52,7 +52,8 @@ class CKelvoView2DlgLogik {
     void UpdateBerechnungen(const SQuellErgebnisse& e);
     // The label and means of source 2 (with two sources).
     void UpdateBerechnungen2();
-    // The datasets and value axis of chart 1; chart 2 shares that axis.
+    // The datasets and value axis of chart 1; chart 2 shares that axis, which spans the
+    // curves of both.
     void UpdateChart1(CHMXChartModel& chart) const;
     void UpdateChart2(CHMXChartModel& chart, const CHMXChartModel& chart1) const;
     // One dataset of a chart (1 or 2): the named series or, hidden, no values at all.
@@ -69,6 +70,9 @@ class CKelvoView2DlgLogik {
     std::array<float, 12> quellTemp1{}, resultTemp1{}, soleTemp{}, quellTemp2{}, resultTemp2{};
 
   private:
+    // Whether chart 1 or 2 shows the resulting source temperature, the brine.
+    bool ZeigtResultierend(int nummer) const;
+    bool ZeigtSole(int nummer) const;
     SQuellMittel Waehle(int art, const std::array<float, 12>& result, const char16_t* ort) const;
 
     SQuellErgebnisse m_e;

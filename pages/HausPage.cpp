@@ -369,6 +369,13 @@ void CHausPage::OnExtern() {
 
 // ---- saving ----------------------------------------------------------------------------
 
+// A record the page may write besides its house: none that is empty, and a library record
+// only with the "conf" switch where the active database keeps it.
+bool CHausPage::DarfSchreiben(const CVRMString& satz) {
+    return !satz.empty() && (!IGlobal::IstBiboName(satz) ||
+                             (GetKelvoApp().GetConfSchalter() && IGlobal::NimmtSatzAuf(satz)));
+}
+
 std::optional<int> CHausPage::MaxVorlaufWP() {
     CKelvoDoc& dokument = Dokument();
     if (dokument.IstBeschaeftigt()) return std::nullopt;
@@ -419,7 +426,8 @@ void CHausPage::UebernimmWerte() {
     CVRMdatenProvider2& orte = CVRMdatenProvider2::Get();
     m_haus.get(ID_Wetterort) = orte.GetKlimaortText666(m_klimaort);
     m_haus.get(ID_Sonnenort) = orte.GetKlimaortText668(m_klimaort);
-    if (!m_quelle.getName().empty()) m_quelle.get(ID_WQuelleOrt) = orte.GetKlimaortName(m_klimaort);
+    if (DarfSchreiben(m_quelle.getName()))
+        m_quelle.get(ID_WQuelleOrt) = orte.GetKlimaortName(m_klimaort);
     SchreibeSolaranlage();
 }
 
@@ -428,9 +436,7 @@ void CHausPage::SchreibeSolaranlage() {
     // A project without a solar plant has nothing to tell one; a library plant is not
     // written (with the "conf" switch only where the database keeps it).
     const CVRMString anlage = Dokument().ProjektText(ID_Solar);
-    if (anlage.empty() || (IGlobal::IstBiboName(anlage) &&
-                           !(GetKelvoApp().GetConfSchalter() && IGlobal::NimmtSatzAuf(anlage))))
-        return;
+    if (!DarfSchreiben(anlage)) return;
     const int vorlauf = Gerundet(m_vorlauf);
     SetzeSolarWert(anlage, ID_SolSollTempH, CVRMVariant(static_cast<unsigned>(std::max(vorlauf, 0))));
     if (m_haus.get(ID_ProjMitSolar).GetBoolVal() && vorlauf != m_letzterVorlauf && !IstEingebettet())
@@ -439,7 +445,11 @@ void CHausPage::SchreibeSolaranlage() {
 
 std::vector<CEingabeSeite::SSpeicherListe> CHausPage::Listen() {
     std::vector<SSpeicherListe> listen = {{&m_haus, u"Haus-Daten HausPage", 1}};
-    if (!m_quelle.getName().empty()) listen.push_back({&m_quelle, u"WQ-Daten HausPage", 1});
+    // The heat source is written only when the page changed its location; a library
+    // source keeps its own and is never part of the save.
+    std::shared_ptr<CVRMwert> ort;
+    if (DarfSchreiben(m_quelle.getName()) && m_quelle.Lookup(ID_WQuelleOrt, ort) && ort && ort->changed())
+        listen.push_back({&m_quelle, u"WQ-Daten HausPage", 1});
     return listen;
 }
 

@@ -74,6 +74,7 @@ class CHausPage : public CEingabeSeite {
     // A house of the page's current entries (after the controls were read).
     std::unique_ptr<CHaus2> HausDerEingaben() const;
     void SchreibeSolaranlage();
+    static bool DarfSchreiben(const CVRMString& satz);
     void ZeigeZahl(int id, float wert);
     void ZeigeKlimaort();
 

@@ -68,8 +68,9 @@ void CHeizSystemPage::Speichern() {
     updateData(true);
     m_flags = m_checks;
     try {
-        if (CKelvoDoc* doc = GetKelvoAppObjekt().GetAktivesKelvoDoc(true))
-            doc->Projekt().SetHeizsystemJN(m_flags);
+        // A library project's choice counts on these pages but never reaches the database.
+        CKelvoDoc* doc = GetKelvoAppObjekt().GetAktivesKelvoDoc(true);
+        if (doc && doc->Projekt().IstAenderbar(false)) doc->Projekt().SetHeizsystemJN(m_flags);
     } catch (const platform::UserException&) {
     }
 }

@@ -166,6 +166,7 @@ void CProjektPage::FillPageDaten(int) {
     m_laufHUPk = u(ID_LaufHUPk);
     m_rleist = u(ID_Rleist);
     m_rlauf = m_projekt.get(ID_Rlauf).GetBoolVal() ? 1 : 0;
+    m_wpGeladen = WPWerte();
     if (!hasWindow()) return;
     TarifFreigabe();
     MediumFreigabe();
@@ -227,6 +228,7 @@ bool CProjektPage::onSetActive() {
         m_diffVerdampf = m_projekt.get(ID_TempDiffVerdampf2).GetFloatVal();
         m_diffVerfluess = m_projekt.get(ID_TempDiffVerfluess2).GetFloatVal();
         m_zwischenVerluste = m_projekt.get(ID_ZKWTV2).GetUIntVal();
+        m_wpGeladen = WPWerte();
     }
     const bool gueltig = Dokument().WPumpe().IstGueltig();
     const int medium = Medium();
@@ -269,9 +271,14 @@ void CProjektPage::RecalcTarifVerteilung(float solarAnteil) {
     }
 }
 
-void CProjektPage::UpdatePageDaten2(int /*hint*/) {
-    // A page with unsaved changes keeps the user's entries; the save writes them.
-    if (m_modified || m_projekt.getName().empty()) return;
+void CProjektPage::UpdatePageDaten2(int hint) {
+    if (m_projekt.getName().empty()) return;
+    if (m_modified) {
+        // A page with unsaved changes keeps the user's entries; the save writes them. A new
+        // heat pump brings values of its own: the user decides about the entries first
+        // (Cancel keeps them, and their save leaves the heat pump's values alone).
+        if (hint != hinweis::kWPumpe || !CancelModifiedData(1) || m_modified) return;
+    }
     UpdateFromDokument(m_projekt.getName());
 }
 
@@ -396,16 +403,26 @@ void CProjektPage::UebernimmWerte() {
     m_projekt.get(ID_TAnteil2) = m_anteile.nacht;
     m_projekt.get(ID_BerechneTAnteile) = m_berechneAnteile == 1;
     m_projekt.get(ID_LaufzeitHUP) = m_laufzeitHUP;
-    m_projekt.get(ID_LeistungSP2) = m_leistungSP;
-    m_projekt.get(ID_LeistungHUP2) = m_leistungHUP;
-    m_projekt.get(ID_TempDiffVerdampf2) = m_diffVerdampf;
-    m_projekt.get(ID_TempDiffVerfluess2) = m_diffVerfluess;
-    m_projekt.get(ID_ZKWTV2) = m_zwischenVerluste;
     m_projekt.get(ID_BerechAT) = m_berechneAbtauen == 1;
-    m_projekt.get(ID_LeistHUPk) = m_leistHUPk;
-    m_projekt.get(ID_LaufHUPk) = m_laufHUPk;
     m_projekt.get(ID_Rleist) = m_rleist;
     m_projekt.get(ID_Rlauf) = m_rlauf == 1;
+    // What the heat pump gave the record is written only where the user changed it here:
+    // a save never puts the values of a heat pump the project no longer has back.
+    const SWPWerte jetzt = WPWerte();
+    if (jetzt.diffVerdampf != m_wpGeladen.diffVerdampf) m_projekt.get(ID_TempDiffVerdampf2) = m_diffVerdampf;
+    if (jetzt.diffVerfluess != m_wpGeladen.diffVerfluess) m_projekt.get(ID_TempDiffVerfluess2) = m_diffVerfluess;
+    if (jetzt.zwischenVerluste != m_wpGeladen.zwischenVerluste) m_projekt.get(ID_ZKWTV2) = m_zwischenVerluste;
+    if (jetzt.leistungSP != m_wpGeladen.leistungSP) m_projekt.get(ID_LeistungSP2) = m_leistungSP;
+    if (jetzt.leistungHUP != m_wpGeladen.leistungHUP) m_projekt.get(ID_LeistungHUP2) = m_leistungHUP;
+    if (jetzt.leistHUPk != m_wpGeladen.leistHUPk) m_projekt.get(ID_LeistHUPk) = m_leistHUPk;
+    if (jetzt.laufHUPk != m_wpGeladen.laufHUPk) m_projekt.get(ID_LaufHUPk) = m_laufHUPk;
+}
+
+void CProjektPage::NachSpeichern() { m_wpGeladen = WPWerte(); }
+
+CProjektPage::SWPWerte CProjektPage::WPWerte() const {
+    return {m_diffVerdampf, m_diffVerfluess, m_zwischenVerluste, m_leistungSP, m_leistungHUP,
+            m_leistHUPk, m_laufHUPk};
 }
 
 std::vector<CEingabeSeite::SSpeicherListe> CProjektPage::Listen() {

@@ -34,6 +34,8 @@ class CProjektPage : public CEingabeSeite {
     // The solar-gain share (negative: the document's) sets the shares when the page
     // computes them.
     void RecalcTarifVerteilung(float solarAnteil) override;
+    // A page with unsaved entries keeps them; after a change of heat pump it asks about
+    // them first. Otherwise it shows the record anew.
     void UpdatePageDaten2(int hint) override;
     bool onSetActive() override;
 
@@ -59,6 +61,7 @@ class CProjektPage : public CEingabeSeite {
     bool DarfSpeichern() override;
     void UebernimmWerte() override;
     std::vector<SSpeicherListe> Listen() override;
+    void NachSpeichern() override;
     CVRMString SatzName() const override { return m_projekt.getName(); }
     bool Befehl(int id) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -80,7 +83,15 @@ class CProjektPage : public CEingabeSeite {
     void OnBerechneAnteile();
     void OnBerechneAbtauen();
 
+    // The values the heat pump gives the project, as the page loaded them.
+    struct SWPWerte {
+        float diffVerdampf = 0.0f, diffVerfluess = 0.0f;
+        unsigned zwischenVerluste = 0, leistungSP = 0, leistungHUP = 0, leistHUPk = 0, laufHUPk = 0;
+    };
+    SWPWerte WPWerte() const;
+
     CVRMwerteListe m_projekt, m_haus, m_tarif, m_quelle;
+    SWPWerte m_wpGeladen;
 };
 
 // Registers the page for the project's data sheet (page kind 8).

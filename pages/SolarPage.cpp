@@ -505,6 +505,14 @@ bool CSolarPage::Vorbedingungen() {
     return !WirdVerworfen();
 }
 
+bool CSolarPage::SollUeberschreiben() {
+    // What keeps the calculation from running is said first: a yes to overwriting the feeds
+    // must not be followed by a refusal.
+    if (!Vorbedingungen()) return false;
+    return KVSMessageBoxID(kUeberschreiben, textid::kProduktCaption,
+                           platform::mb::YESNO | platform::mb::ICONQUESTION) == platform::id::YES;
+}
+
 bool CSolarPage::Einspeisung(const Reihenfolgen& o, CSolareGewinne& heizung,
                              CSolareGewinne& warmwasser, CSolareGewinne& erdreich,
                              CKelvoErgebnisse& ergebnisse, CAuswertDaten& record,
@@ -538,10 +546,7 @@ bool CSolarPage::Einspeisung(const Reihenfolgen& o, CSolareGewinne& heizung,
 }
 
 void CSolarPage::OnBerechnen() {
-    if (KVSMessageBoxID(kUeberschreiben, textid::kProduktCaption,
-                        platform::mb::YESNO | platform::mb::ICONQUESTION) != platform::id::YES)
-        return;
-    if (!Vorbedingungen()) return;
+    if (!SollUeberschreiben()) return;
     CSolareGewinne heizung(1), warmwasser(1), erdreich(1);
     CKelvoErgebnisse ergebnisse;
     CAuswertDaten record;
@@ -567,10 +572,7 @@ void CSolarPage::OnBerechnen() {
 }
 
 void CSolarPage::OnOptimieren() {
-    if (KVSMessageBoxID(kUeberschreiben, textid::kProduktCaption,
-                        platform::mb::YESNO | platform::mb::ICONQUESTION) != platform::id::YES)
-        return;
-    if (!Vorbedingungen()) return;
+    if (!SollUeberschreiben()) return;
     bool erhoeht = false;
     // What the optimisation overwrites, put back when it fails half-way: otherwise the
     // house and the library would keep the last scenario tried, shown as if chosen.

@@ -94,6 +94,8 @@ class CSolarPage : public CEingabeSeite {
     void OnBerechnen();
     void OnOptimieren();
     bool Vorbedingungen();
+    // The preconditions, then the question whether the feeds may be overwritten.
+    bool SollUeberschreiben();
     // One feed-in by the orders, at most twice while the evaluation raised the ground
     // gains' temperatures; true when it did.
     bool Einspeisung(const solarseite::Reihenfolgen& orders, CSolareGewinne& heizung,

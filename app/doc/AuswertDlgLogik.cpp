@@ -129,7 +129,10 @@ void Umwaelzpumpen(const SEnergien& e, float& hilfs, CVRMString& liste) {
 float CAuswertDlgLogik::GetHilfsenergieText(const CAuswertDaten& r, const SHilfsenergieAnfrage& a,
                                             CVRMString& liste) {
     liste.clear();
-    const SEnergien e(r);
+    SEnergien e(r);
+    // Heat-pump data that include defrosting have its electricity in Eh and Ew already;
+    // adding the defrosting line as well would count it twice, as the costs never do.
+    if (r.m_AbtauenInWPDaten) e.eab = 0.0f;
     const bool luefterInDaten = r.m_LuefterInWPDaten;
     const unsigned pumpenLabel = PumpenLabel(a.medium);
     const bool beide = a.heizung == a.warmwasser;

@@ -356,6 +356,10 @@ class CKelvoDoc : public IKelvoDocServices, public IDatenSheetDokument, public u
     CVRMwerteListe m_werte;
     CAuswertManager m_auswertung;
     int m_beschaeftigt = 0;
+    // The project calculation runs: its own evaluations (the design test with solar,
+    // exhaust-air or cooling gains) are thrown away at its end and warn of nothing; the
+    // command's evaluation after it does, once.
+    bool m_rechnetProjekt = false;
     std::vector<IKelvoView*> m_views;
     QWidget* m_viewFenster = nullptr;
 };

@@ -46,7 +46,7 @@ void CKelvoDoc::RunAuswertung(CKelvoErgebnisse& ergebnisse, uint16_t key, float 
         m_auswertung.DoAuswertung();
     }
     m_auswertung.GetErgebnisse(ergebnisse);
-    PruefeLaufzeit(ergebnisse);
+    if (!m_rechnetProjekt) PruefeLaufzeit(ergebnisse);
 }
 
 SAuswertWerte CKelvoDoc::LeseAuswertWerte() {
@@ -143,8 +143,10 @@ bool CKelvoDoc::getEnergiedeckungDaten(SEnergiedeckung& d) {
         const auto index = [](int t) { return static_cast<size_t>(t - SEnergiedeckung::kTiefsteTemp); };
         const int medium = m_wpumpe.GetWert(ID_MedienTyp).GetIntVal();
         CWQuelle2& erste = *GetWQuelle(1);
+        // The unit runs on the brine that reaches it, as the evaluation runs it, not on the
+        // ground around the probes: that is warmer and would show more than the unit gives.
         float minimum = 100.0f, maximum = -100.0f;
-        for (float temp : ergebnisse.Reihe(ER_QuellTemp1)) {
+        for (float temp : ergebnisse.Reihe(ER_SoleTemp)) {
             minimum = std::min(minimum, temp);
             maximum = std::max(maximum, temp);
         }

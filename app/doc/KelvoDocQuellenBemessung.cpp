@@ -1,6 +1,8 @@
 // The size of a project's first heat source for the heat pump the design chose.
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -35,6 +37,8 @@ class EntwurfInQuelle {
             m_vorher.push_back({id, quelle.GetWert(id)});
             quelle.GetWert(id) = wert;
         }
+        // The probe length moves while a probe field is sized at the ground down to it.
+        m_vorher.push_back({ID_WQuelleLaenge, quelle.GetWert(ID_WQuelleLaenge)});
     }
     ~EntwurfInQuelle() {
         for (const auto& [id, wert] : m_vorher) m_quelle.GetWert(id) = wert;
@@ -46,6 +50,35 @@ class EntwurfInQuelle {
     CWQuelle2& m_quelle;
     std::vector<std::pair<TKelvoDatenID, CVRMwert>> m_vorher;
 };
+
+// What one round of a probe field's sizing found at a probe length: the length the ground
+// down to it asks for, and whether a field of that length passes the design test.
+struct SSondenRunde {
+    unsigned bedarf;
+    bool besteht;
+};
+
+constexpr int kHoechstRunden = 50;
+
+// The ground's conductivity and temperature follow the probe's length, and with them the
+// limits the length was sized for: each length asked for is tried at its own ground until
+// that ground asks for no other. Of the lengths tried the shortest that passes is kept, so
+// a length flipping between two steps of the ground ends on the passing one.
+template <class Runde>
+unsigned SondenLaengeImEigenenBoden(CWQuelle2& quelle, unsigned laenge, Runde runde) {
+    std::set<unsigned> versucht;
+    std::optional<unsigned> beste;
+    for (int i = 0; i < kHoechstRunden && laenge > 0 && versucht.insert(laenge).second; ++i) {
+        quelle.GetWert(ID_WQuelleLaenge) = laenge;
+        const SSondenRunde r = runde(laenge);
+        if (r.besteht && (!beste || laenge < *beste)) beste = laenge;
+        // A length sized to the metre that fails by a rounding takes one metre more.
+        const unsigned naechste = r.besteht || r.bedarf > laenge ? r.bedarf : laenge + 1;
+        if (naechste == laenge) break;
+        laenge = naechste;
+    }
+    return beste.value_or(laenge);
+}
 
 }  // namespace
 
@@ -76,20 +109,34 @@ SDimQuellWerte CKelvoDoc::BemesseErsteQuelle(const SQuellBemessung& b) {
     const int t = MitBivalenzPunkt(b.betrWeise)
                       ? b.dimPunktTemp
                       : platform::toInt32(std::trunc(m_haus.GetNormAussenTemp().GetFloatVal()));
-    const SDimWerte dim = GetDimWerte(static_cast<float>(t));
     const float vorlauf = m_haus.GetWert(ID_HeizVorlauf).GetFloatVal();
     const float ruecklauf = m_haus.GetWert(ID_HeizRuecklauf).GetFloatVal();
     const CVRMString ort = m_haus.GetWert(ID_Klimaort).GetStringVal();
     const bool direkt = wp.GetWert(ID_MedienTyp).GetIntVal() == kMediumDirekt;
-    float leistung = 0.0f, energie = 0.0f;
-    KaelteLeistungen(leistung, energie, &wp, vorlauf, ruecklauf, vorlauf, dim.quellTemp, quelle, false, ort);
-    const float anteil = CAuswertManager::GetQuellenAnteil(m_kombiQuelle, &quelle, m_haus, direkt);
+    // Sizes the source as it stands; with a total probe length, also tests a field of it.
     float aus1 = 0.0f, aus2 = 0.0f;
-    quelle.Dimensioniere(art, leistung * anteil, energie * anteil, w.aussen, direkt, ort, aus1, aus2);
+    const auto bemesse = [&](unsigned gesamt) {
+        const SDimWerte dim = GetDimWerte(static_cast<float>(t));
+        float leistung = 0.0f, energie = 0.0f;
+        KaelteLeistungen(leistung, energie, &wp, vorlauf, ruecklauf, vorlauf, dim.quellTemp, quelle,
+                         false, ort);
+        const float anteil =
+            CAuswertManager::GetQuellenAnteil(m_kombiQuelle, &quelle, m_haus, direkt);
+        quelle.Dimensioniere(art, leistung * anteil, energie * anteil, w.aussen, direkt, ort, aus1,
+                             aus2);
+        return gesamt > 0 && quelle.TesteAuslegung(art, leistung * anteil, energie * anteil, direkt,
+                                                   ort, gesamt, 0, -1.0f, -1, -1, -1);
+    };
+    bemesse(0);
     if (art == kSonde) {
         // The field keeps its number of probes; each takes its share, in whole metres.
         w.anzahl = std::max(w.anzahl, 1);
-        w.sondenLaenge = Aufgerundet(aus2 / static_cast<float>(w.anzahl));
+        const auto anzahl = static_cast<unsigned>(w.anzahl);
+        const auto jeSonde = [&] { return Aufgerundet(aus2 / static_cast<float>(anzahl)); };
+        w.sondenLaenge = SondenLaengeImEigenenBoden(quelle, jeSonde(), [&](unsigned laenge) {
+            const bool besteht = bemesse(laenge * anzahl);
+            return SSondenRunde{jeSonde(), besteht};
+        });
     } else {
         w.flaeche = static_cast<float>(Aufgerundet(aus1));
         w.rohrLaenge = static_cast<float>(Aufgerundet(aus2));

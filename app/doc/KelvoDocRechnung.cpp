@@ -120,6 +120,12 @@ int CKelvoDoc::BerechneProjekt(int& ausreichend, int frageSeiten, int still) {
     ausreichend = 1;
     int ergebnis = 0;
     {
+        struct SRechnet {
+            bool& flag;
+            const bool vorher = flag;
+            ~SRechnet() { flag = vorher; }
+        } rechnet{m_rechnetProjekt};
+        m_rechnetProjekt = true;
         CMeldungen meldungen(still != 0 || warteSichtbar, warteSichtbar);
         try {
             ergebnis = PruefeUndRechne(ausreichend, frageSeiten, meldungen.Still(), meldungen);

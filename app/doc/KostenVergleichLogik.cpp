@@ -29,7 +29,7 @@ bool IstBivalent(uint32_t betriebsweise) {
     return betriebsweise == 2 || betriebsweise == 4 || betriebsweise == 6 || betriebsweise == 8;
 }
 
-uint32_t KonventionelleKosten(uint32_t waerme, uint32_t wirkungsgrad, float preis,
+uint32_t KonventionelleKosten(uint32_t waerme, uint32_t wirkungsgrad, double preis,
                               uint32_t zusatz, uint32_t extra) {
     // Percent and hundredth unit cancel: the product is in whole currency units. A missing
     // efficiency buys nothing rather than dividing by zero.
@@ -48,11 +48,17 @@ uint32_t CBKVergleichRechnung::ZweiterWEZusatz() const {
     return art < 0 ? 0 : zusatzSumme[static_cast<size_t>(art)];
 }
 
+bool CBKVergleichRechnung::Berechne() {
+    std::array<double, kVergleichsSysteme> p{};
+    std::copy(preise.begin(), preise.end(), p.begin());
+    return Berechne(daten.wpKosten, daten.zweitKosten, p);
+}
+
 bool CBKVergleichRechnung::Berechne(uint32_t wpKosten, uint32_t zweitKosten,
-                                    const std::array<float, kVergleichsSysteme>& p) {
-    const float faktor = 0.01f;
-    const uint32_t a = Abgeschnitten(static_cast<double>(umwaelzEnergie * p[0] * faktor));
-    const uint32_t b = Abgeschnitten(static_cast<double>(daten.hilfsEnergie * p[0] * faktor));
+                                    const std::array<double, kVergleichsSysteme>& p) {
+    // kWh x hundredth unit / 100: whole currency units.
+    const uint32_t a = Abgeschnitten(umwaelzEnergie * p[0] / 100.0);
+    const uint32_t b = Abgeschnitten(daten.hilfsEnergie * p[0] / 100.0);
     summe.fill(0);
     if (flags[0]) summe[0] = zusatzSumme[0] + wpKosten;
     for (int pos = 1; pos < kVergleichsSysteme; ++pos) {
@@ -98,10 +104,13 @@ CBKVergleichRechnung::SMittel CBKVergleichRechnung::MittlereJahreskosten(
     jahre = std::max(jahre, 1u);
     const PositionsWerte alteSummen = summe;
     const uint32_t alterAbzug = abzug;
-    std::array<float, kVergleichsSysteme> p = preise;
+    std::array<double, kVergleichsSysteme> p{};
+    std::copy(preise.begin(), preise.end(), p.begin());
     uint32_t wp = daten.wpKosten, zweit = daten.zweitKosten;
     SMittel m;
-    const float faktor = 1.0f + steigerung * 0.01f;
+    // In double: 1.05 as a float is 1.0499999..., which would cut 400 x 1.05 to 419 and
+    // 4.0 ct x 1.05 to 4.1999998 ct.
+    const double faktor = 1.0 + static_cast<double>(steigerung) * 0.01;
     for (uint32_t jahr = 0; jahr < jahre; ++jahr) {
         Berechne(wp, zweit, p);
         m.zweiterAnteil += Abzueglich(abzug, anteile[6]);
@@ -110,11 +119,9 @@ CBKVergleichRechnung::SMittel CBKVergleichRechnung::MittlereJahreskosten(
             const uint32_t gesamt = pos == 0 ? Abzueglich(summe[0], abzug) : summe[pos];
             m.kosten[pos] += Abzueglich(gesamt, anteile[pos]);
         }
-        for (float& preis : p) preis *= faktor;
-        // In double: 1.05 as a float is 1.0499999..., which would cut 400 x 1.05 to 419.
-        const double f = 1.0 + static_cast<double>(steigerung) * 0.01;
-        const uint32_t neuZweit = Abgeschnitten(zweit * f);
-        const uint32_t neuWp = Abgeschnitten(Abzueglich(wp, zweit) * f + zweit * f);
+        for (double& preis : p) preis *= faktor;
+        const uint32_t neuZweit = Abgeschnitten(zweit * faktor);
+        const uint32_t neuWp = Abgeschnitten(Abzueglich(wp, zweit) * faktor + zweit * faktor);
         zweit = neuZweit;
         wp = neuWp;
     }

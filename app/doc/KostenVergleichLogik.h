@@ -56,8 +56,8 @@ class CBKVergleichRechnung {
     // The totals and the deduction for the given energy costs and prices. Answers true when
     // the bivalent second generator has no additional costs (the user should be told).
     bool Berechne(uint32_t wpKosten, uint32_t zweitKosten,
-                  const std::array<float, kVergleichsSysteme>& mitPreisen);
-    bool Berechne() { return Berechne(daten.wpKosten, daten.zweitKosten, preise); }
+                  const std::array<double, kVergleichsSysteme>& mitPreisen);
+    bool Berechne();
     bool ZweiterWEAktiv() const;
     // The additional-cost sum the heat pump takes over from its second generator.
     uint32_t ZweiterWEZusatz() const;
@@ -84,7 +84,7 @@ class CBKVergleichRechnung {
 
 // The cost of one conventional system: the heat bought at `preis` with `wirkungsgrad`
 // percent, in whole currency units (truncated), plus its fixed costs.
-uint32_t KonventionelleKosten(uint32_t waerme, uint32_t wirkungsgrad, float preis,
+uint32_t KonventionelleKosten(uint32_t waerme, uint32_t wirkungsgrad, double preis,
                               uint32_t zusatz, uint32_t extra);
 
 // Investment categories (heating kinds) and the annuity of one.

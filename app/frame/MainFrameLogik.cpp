@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <exception>
 #include <iterator>
 #include <string>
 
+#include "model/errors/Fehler.h"
 #include "platform/messagebox/MessageBox.h"
 
 namespace {
@@ -109,9 +111,18 @@ bool CMainFrameLogik::OnClose(IHauptfensterSchliessen& umgebung) {
     if (!m_schliessFlag) {
         try {
             if (umgebung.StammdatenGeaendert() && !umgebung.StammdatenSchliessen()) return false;
+        } catch (...) {
+            // A question that failed answered nothing: closing now would throw away the
+            // master-data pages' unsaved entries, so the program stays open with the
+            // failure shown, as a project does.
+            ShowFremdenFehler(std::current_exception());
+            return false;
+        }
+        try {
             if (umgebung.FrageBeenden() != platform::id::YES) return false;
         } catch (...) {
-            // The question could not be asked: the program closes rather than hang open.
+            // The exit question could not be asked: nothing is left unsaved, so the program
+            // closes rather than hang open.
         }
     }
     try {

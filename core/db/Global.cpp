@@ -18,9 +18,12 @@ CVRMString IGlobal::m_strVersion = u"?";
 
 namespace {
 
-// A boundary function has shown its own box already; the facade adds its report.
+// A failed boundary function has shown its box; the facade adds its report only where
+// that box was the boundary's own (3501), never to an error the user has seen already.
 void pruefe(int result, unsigned textId) {
-    if (!result) vrmcore::ReportError(textId, std::u16string_view());
+    if (result) return;
+    if (GlobalLetzterFehlerGemeldet()) throw platform::UserException();
+    vrmcore::ReportError(textId, std::u16string_view());
 }
 
 constexpr unsigned kSchnittstellenFehler = 3482;  // "Error in interface of module 'Global'"

@@ -6,6 +6,7 @@
 #include "core/db/VRMglobApp.h"
 #include "core/text/ErrorReport.h"
 #include "core/text/TextIdConstants.h"
+#include "platform/errors/UserException.h"
 
 namespace {
 
@@ -13,12 +14,23 @@ CVRMglobApp& app() {
     return CVRMglobApp::Get();
 }
 
-// Nothing crosses the library boundary: what escapes is shown and becomes 0. The box
-// itself must not throw either.
+// Whether the last failure of a boundary function had been shown to the user already.
+bool letzterFehlerGemeldet = false;
+
+// Nothing crosses the library boundary: what escapes becomes 0. An error reported inside
+// (its box shown, whether it then threw the user exception or answered 0) keeps that one
+// box; anything else is shown here. The box itself must not throw either.
 template <class F>
 int guarded(std::u16string_view place, F&& f) noexcept {
+    const uint64_t vorher = vrmcore::GezeigteFehler();
+    letzterFehlerGemeldet = false;
     try {
-        return f();
+        const int result = f();
+        letzterFehlerGemeldet = result == 0 && vrmcore::GezeigteFehler() != vorher;
+        return result;
+    } catch (const platform::UserException&) {
+        letzterFehlerGemeldet = vrmcore::GezeigteFehler() != vorher;
+        if (letzterFehlerGemeldet) return 0;
     } catch (...) {
     }
     try {
@@ -63,6 +75,10 @@ int GlobalGetBiboDateiname(CVRMString& path) {
 
 int GlobalDatenGeladen() {
     return guarded(u"DatenGeladen", [] { return app().DatenGeladen() ? 1 : 0; });
+}
+
+int GlobalLetzterFehlerGemeldet() {
+    return letzterFehlerGemeldet ? 1 : 0;
 }
 
 uint64_t GlobalGetAenderungsStand() {

@@ -1,7 +1,8 @@
 #pragma once
 // The core library's boundary functions. Each answers 1 for success and 0 for failure and
-// lets no exception out: whatever escapes is shown as box 3501 with the function's place
-// name and turned into 0. IGlobal is the way the rest of the system calls them.
+// lets no exception out: an error reported inside keeps its one box, anything else that
+// escapes is shown as box 3501 with the function's place name; both become 0. IGlobal is
+// the way the rest of the system calls them.
 #include <cstdint>
 #include <map>
 #include <utility>
@@ -26,6 +27,8 @@ int GlobalSetBiboDatei(const CVRMString& path, int biboOnly);
 int GlobalGetBiboDateiname(CVRMString& path);
 // 1 when both database paths are set.
 int GlobalDatenGeladen();
+// 1 when the last boundary function that failed had shown its error already (cannot fail).
+int GlobalLetzterFehlerGemeldet();
 // Changes whenever what a read may answer changes (cannot fail).
 uint64_t GlobalGetAenderungsStand();
 

@@ -22,7 +22,14 @@ CVRMString textOr(unsigned id, const char16_t* fallback) {
     return text;
 }
 
+// Error boxes shown so far: a caller can tell whether a failure has been reported.
+uint64_t gezeigteFehler = 0;
+
 }  // namespace
+
+uint64_t GezeigteFehler() {
+    return gezeigteFehler;
+}
 
 CVRMString BuildErrorText(unsigned textId, std::u16string_view place) {
     CVRMString text(u"Exception");
@@ -40,6 +47,7 @@ CVRMString BuildErrorText(unsigned textId, std::u16string_view place) {
 }
 
 void ShowErrorBox(unsigned textId, std::u16string_view place) {
+    ++gezeigteFehler;
     show(BuildErrorText(textId, place), CVRMString(textid::kProduktCaption, nullptr),
          platform::mb::ICONEXCLAMATION, nullptr);
 }

@@ -17,6 +17,9 @@ namespace vrmcore {
 // then "\n(" place ")"; with text id 0 a non-empty place stands alone.
 CVRMString BuildErrorText(unsigned textId, std::u16string_view place);
 
+// How many error boxes have been shown (counted before each is shown).
+uint64_t GezeigteFehler();
+
 // The error box (caption 3168, exclamation icon, no owner) without throwing.
 void ShowErrorBox(unsigned textId, std::u16string_view place);
 

@@ -5,11 +5,8 @@
 
 #include "core/text/ErrorReport.h"
 #include "core/value/DatenBereich.h"
-#include "platform/errors/UserException.h"
 
 namespace {
-
-constexpr unsigned kFehlerSpeichern = 3094;  // "Error when saving data"
 
 // An empty section or record name never comes from the user: it is a program error.
 void pruefeSection(const CVRMString& section) {
@@ -90,32 +87,26 @@ std::shared_ptr<CVRMwert> CVRMdatenProvider::getOrCreateWert(const CVRMString& s
     return wert;
 }
 
+// A failure has been reported where it arose (the refused record, the number that cannot
+// be stored): the save adds no box of its own to it.
 void CVRMdatenProvider::save(const CVRMwerteListe& werte, bool flush) {
-    try {
-        const CVRMString& section = werte.getName();
-        pruefeSection(section);
-        for (const auto& [id, wert] : werte)
-            if (wert) save(section, static_cast<TKelvoDatenID>(id), *wert, false);
-        if (flush) persist();
-    } catch (const platform::UserException&) {
-        vrmcore::ReportError(kFehlerSpeichern, std::u16string_view());
-    }
+    const CVRMString& section = werte.getName();
+    pruefeSection(section);
+    for (const auto& [id, wert] : werte)
+        if (wert) save(section, static_cast<TKelvoDatenID>(id), *wert, false);
+    if (flush) persist();
 }
 
 void CVRMdatenProvider::save(const CVRMString& section, TKelvoDatenID id, CVRMwert& wert,
                              bool flush) {
-    try {
-        if (wert.isPersistent()) {
-            pruefeSection(section);
-            m_db.writeWert(section, CVRMwerteListe::getKey(id), wert, false);
-            merkeVorher(section, id, wert);
-            wert.change();
-            if (flush) persist();
-        } else {
-            wert.change();
-        }
-    } catch (const platform::UserException&) {
-        vrmcore::ReportError(kFehlerSpeichern, std::u16string_view());
+    if (wert.isPersistent()) {
+        pruefeSection(section);
+        m_db.writeWert(section, CVRMwerteListe::getKey(id), wert, false);
+        merkeVorher(section, id, wert);
+        wert.change();
+        if (flush) persist();
+    } else {
+        wert.change();
     }
 }
 

@@ -44,8 +44,8 @@ class CVRMdatenProvider {
     void forget(const CVRMString& section);
 
     // Writes every value of the list under the list's name and marks it saved; values not
-    // held by the database are only marked saved. A failure reports 3094 and throws; what
-    // was written before stays written, the rest stays changed.
+    // held by the database are only marked saved. A failure throws after its one report;
+    // what was written before stays written, the rest stays changed.
     void save(const CVRMwerteListe& werte, bool flush);
     void save(const CVRMString& section, TKelvoDatenID id, CVRMwert& wert, bool flush);
     // Writes the active database file to disk.

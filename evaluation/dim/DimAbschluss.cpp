@@ -115,7 +115,9 @@ bool CDimAbschluss::PruefeVorlauf() {
 void CDimAbschluss::PruefeSonden(const SDimQuellWerte& groesse) {
     CWQuelle2* quelle = m_dok.GetWQuelle(1);
     if (!quelle || m_seite.quellArt != kSonde) return;
-    if (groesse.sondenLaenge > quelle->GetBodenProfilTiefe()) Meldung(kSchichtenZuFlach);
+    // The default ground follows the sized probes when the design is written.
+    if (!quelle->HatVorgabeBoden() && groesse.sondenLaenge > quelle->GetBodenProfilTiefe())
+        Meldung(kSchichtenZuFlach);
     int32_t maxTiefe = 0;
     GetKelvoApp().GetOptionsManager().GetLongWert(OPT_GRENZ_BT, maxTiefe);
     if (maxTiefe > 0 && groesse.sondenLaenge > static_cast<unsigned>(maxTiefe)) {

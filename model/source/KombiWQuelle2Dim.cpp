@@ -82,12 +82,15 @@ void CKombiWQuelle2::SetDimDaten(const SDimWQuelle& dim, bool speichern) {
                      CVRMdatenProvider::get().getWert(material, ID_WaermeleitAbs));
 
     const Groesse g = GroesseFuer(dim);
+    // A ground nobody has entered goes down with the probes; a profile of the user's stays.
+    const bool bodenFolgt = dim.art == 0 && g.laenge > 0 && quelle.HatVorgabeBoden();
     quelle.SetzeWert(ID_BerechneVolStrom, g.volStromBerechnet);
     quelle.SetzeWert(ID_QuellMediumIdx, dim.art);
     quelle.SetzeWert(ID_RohrAussen, dim.aussen);
     quelle.SetzeWert(ID_RohrInnen, dim.art == 5 ? 2.7f : GetRohrInnenDurchmesser(dim.aussen));
     quelle.SetzeWert(ID_WQuelleFlaeche, g.flaeche);
     quelle.SetzeWert(ID_WQuelleLaenge, g.laenge);
+    if (bodenFolgt) quelle.SetzeWert(ID_QTiefe1, g.laenge);
     quelle.SetzeWert(ID_SoleKreise, g.kreise);
     quelle.SetzeWert(ID_SondenReihe, 1u);
     // The turbulent minimum depends on the circuits: the flow follows the new field's size.

@@ -120,6 +120,9 @@ class CWQuelle2 : public IDatenConsumer {
                                         float konzentration, bool direkt, int sondenart);
     // Depth of the deepest layer that has a soil record.
     unsigned GetBodenProfilTiefe();
+    // True while a probe's ground is still the one default soil a new source is given,
+    // reaching exactly to the end of its probes: nobody has entered a profile of its own.
+    bool HatVorgabeBoden();
 
     // Throws text 3124 when a heat pump of `pumpenMedium` cannot use this kind of source.
     static void PruefeKompatibilitaet(int pumpenMedium, int art, int, bool verzicht);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/text/TextIdConstants.h"
+#include "core/value/VRMwertFabrik.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoDocServices.h"
 #include "model/data/VRMdatenProvider2.h"
@@ -59,6 +60,14 @@ unsigned CWQuelle2::GetBodenProfilTiefe() {
     for (size_t i = kSchichten.size(); i-- > 0;)
         if (!Text(kSchichten[i].boden).IsEmpty()) return UInt(kSchichten[i].tiefe);
     return 0;
+}
+
+bool CWQuelle2::HatVorgabeBoden() {
+    PruefeInit(u"CWQuelle2::HatVorgabeBoden");
+    for (size_t i = 1; i < kSchichten.size(); ++i)
+        if (!Text(kSchichten[i].boden).IsEmpty()) return false;
+    return Int(ID_QuellMediumIdx) == 0 && UInt(ID_QTiefe1) == UInt(ID_WQuelleLaenge) &&
+           Text(ID_Boden1) == CVRMwertFabrik::getDefaultBodenart();
 }
 
 void CWQuelle2::LeseBodenTemps(const CVRMString& klimaort, MonatsWerte out) {

@@ -304,6 +304,22 @@ TEST_F(ErgebnisGrafikLogikTest, QuelleZweiChartsTeilenDieAchse) {
     EXPECT_DOUBLE_EQ(Punkt(chart2, CKelvoView2DlgLogik::kUngestoert, 0), 9.0);
     EXPECT_DOUBLE_EQ(Punkt(chart2, CKelvoView2DlgLogik::kResultierend, 0), 2.0);
     EXPECT_EQ(Punkt(chart2, CKelvoView2DlgLogik::kSole, 0), kKeinWert);
+
+    // The second source's resulting temperature falls to -8 °C in winter, below all the
+    // first chart shows: the shared axis reaches down to it on both charts.
+    for (size_t m : {0u, 1u, 11u}) e.ergebnisse.Reihe(ER_QuellTemp2)[m] = -8.0f;
+    logik.UpdateBerechnungen(e);
+    logik.UpdateBerechnungen2();
+    logik.UpdateChart1(chart1);
+    logik.UpdateChart2(chart2, chart1);
+    EXPECT_DOUBLE_EQ(Punkt(chart2, CKelvoView2DlgLogik::kResultierend, 0), -8.0);
+    // -8..10 °C, 18 K, in steps of 2: nine divisions.
+    EXPECT_DOUBLE_EQ(chart1.GetFixedYMin(), -8.0);
+    EXPECT_DOUBLE_EQ(chart1.GetFixedYMax(), 10.0);
+    EXPECT_EQ(chart1.GetYDivisions(), 9);
+    EXPECT_DOUBLE_EQ(chart2.GetFixedYMin(), chart1.GetFixedYMin());
+    EXPECT_DOUBLE_EQ(chart2.GetFixedYMax(), chart1.GetFixedYMax());
+    EXPECT_EQ(chart2.GetYDivisions(), chart1.GetYDivisions());
 }
 
 // Curves of the energy coverage at -10..+2 °C with each threshold just passed or missed.

@@ -324,6 +324,57 @@ SAuswertUmgebung Umgebung() {
     return u;
 }
 
+// An air unit whose data include defrosting: 15 000 kWh heat (12 000 + 3 000), 5 000 kWh
+// electricity (4 000 + 1 000) and 900 kWh defrosting. The factor counts the defrosting once,
+// as the costs do: only when the data leave it out is it added to the electricity.
+TEST_F(AuswertDlgLogikTest, AbtauungInDenWPDatenZaehltImFaktorNurEinmal) {
+    struct Fall {
+        bool abtauInDaten;
+        const char16_t* jaz;
+        const char16_t* label;
+        float heizung;
+        int32_t abtauen;
+    };
+    const Fall faelle[] = {
+        // 15000 / 5000 = 3.00; heating alone 12000 / 4000 = 3.00; no defrosting cost
+        {true, u"3.00", u"with whole auxiliary power (Fan)", 12000.0f / 4000.0f, 0},
+        // 15000 / (5000 + 900) = 2.54; heating alone 12000 / (4000 + 900 x 2000/2500) = 2.54;
+        // defrosting 900 kWh x 22 ct = 198
+        {false, u"2.54", u"with whole auxiliary power (Fan, defrosting energy)",
+         12000.0f / 4720.0f, 198},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.abtauInDaten ? "defrosting in the data" : "defrosting apart");
+        SAuswertDlgDaten d = KostenDaten();
+        d.daten = CAuswertDaten{};
+        d.daten.Feld(AF_LaufzeitHeiz) = 2000;
+        d.daten.Feld(AF_LaufzeitWW) = 500;
+        d.daten.Feld(AF_WPWaermeHeiz) = 12000;
+        d.daten.Feld(AF_WPWaermeWW) = 3000;
+        d.daten.Feld(AF_StromHeiz) = 4000;
+        d.daten.Feld(AF_StromWW) = 1000;
+        d.daten.Feld(AF_StromAbtauen) = 900;
+        d.daten.m_AbtauenInWPDaten = f.abtauInDaten;
+        d.daten.m_LuefterInWPDaten = true;
+        d.medium = 1;
+        d.betriebsweise = 2;  // a boiler beside it: no heating elements to name
+        CAuswertDlgLogik logik(d, Umgebung());
+        logik.BerechneErgebnisse(true);
+        EXPECT_EQ(logik.Texte().at(CAuswertDlgLogik::kIdJaz), f.jaz);
+        EXPECT_EQ(logik.Texte().at(CAuswertDlgLogik::kIdMitAllen), f.label);
+        EXPECT_EQ(logik.Kosten().abtauen, f.abtauen);
+
+        // The heating's own factor (the expenditure factor's share) counts it once too.
+        SHilfsenergieAnfrage heizung;
+        heizung.mitAllen = true;
+        heizung.betriebsweise = 2;
+        heizung.medium = 1;
+        heizung.warmwasser = false;
+        CVRMString liste;
+        EXPECT_NEAR(CAuswertDlgLogik::GetHilfsenergieText(d.daten, heizung, liste), f.heizung, 1e-5f);
+    }
+}
+
 TEST_F(AuswertDlgLogikTest, WasDerDialogZeigt) {
     SAuswertDlgDaten d = KostenDaten();
     d.projektName = u"Haus Meier";

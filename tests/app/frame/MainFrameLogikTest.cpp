@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/frame/MainFrameLogik.h"
+#include "platform/errors/UserException.h"
 #include "platform/messagebox/MessageBox.h"
 
 namespace {
@@ -121,7 +122,7 @@ struct Umgebung : IHauptfensterSchliessen {
     }
     bool StammdatenSchliessen() override {
         schritte.push_back("seiten");
-        if (seitenWerfen) throw std::runtime_error("page broken");
+        if (seitenWerfen) throw platform::UserException();  // reported where it failed
         return seitenSchliessen;
     }
     int FrageBeenden() override {
@@ -152,8 +153,8 @@ TEST(MainFrameLogikTest, SchliessenFragtInDerReihenfolge) {
          V{"geaendert?", "seiten", "frage", "verbindung"}},
         {"stammdaten bleiben offen", true, false, false, platform::id::YES, false,
          V{"geaendert?", "seiten"}},
-        {"fehler schliesst trotzdem", true, true, true, platform::id::NO, true,
-         V{"geaendert?", "seiten", "verbindung"}},
+        // A failed question keeps the program open with the pages' entries.
+        {"fehler haelt offen", true, true, true, platform::id::YES, false, V{"geaendert?", "seiten"}},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);

@@ -3,8 +3,10 @@
 #include <functional>
 #include <stdexcept>
 
+#include "core/db/Global.h"
 #include "core/db/GlobalExports.h"
 #include "core/text/ErrorReport.h"
+#include "platform/errors/UserException.h"
 #include "tests/core/db/GlobalFixture.h"
 
 namespace {
@@ -176,30 +178,41 @@ TEST_F(GlobAppActiveFile, ValuesFromSectionOfTheChosenFile) {
               std::vector<CVRMString>{u"Eigener Tarif"});
 }
 
-// Nothing leaves a boundary function: what escapes is box 3501 with the place, and 0.
+// Nothing leaves a boundary function: an error reported inside keeps its one box (what
+// failed and why), the boundary adds none of its own, and the function answers 0. The
+// facade then throws without a box either.
 using GlobalBoundary = GlobalFixture;
 
-TEST_F(GlobalBoundary, EscapingReportBecomesBox3501AndZero) {
+TEST_F(GlobalBoundary, ReportedErrorStaysOneBoxAndZero) {
     struct Case {
         bool loaded;
         std::function<int()> call;
         const char16_t* place;
+        std::u16string box;  // the last box
     };
     CVRMStringArray list;
     CVRMString name, where;
     int hit = 0;
+    // 3337 "Parameter wrong", 3343 "Value not stored ...", 3344 "Value not deleted ...",
+    // 3345 "Key value not deleted ...", 3101 "Object not initialized".
     const Case cases[] = {
-        {true, [] { return GlobalDeleteSection(u"", 0); }, u"DeleteSection"},
-        {true, [] { return GlobalDeleteKeyInSection(u"", u"k", 0); }, u"DeleteKeyInSection"},
+        {true, [] { return GlobalDeleteSection(u"", 0); }, u"DeleteSection",
+         box(3337, u"CIniFile::DeleteSection")},
+        {true, [] { return GlobalDeleteKeyInSection(u"", u"k", 0); }, u"DeleteKeyInSection",
+         box(3345, u"k")},
         {true, [] { return GlobalDeleteValueInSection(u"Tarife", u"", 0); },
-         u"DeleteValueInSection"},
+         u"DeleteValueInSection", box(3344, u"")},
         {true, [] { return GlobalAddValueToSection(u"", u"Tarif", u"x", 0); },
-         u"AddValueToSection"},
-        {true, [&] { return GlobalValueIsUsed(u"Tarif", name, where, hit, 0); }, u"ValueIsUsed"},
-        {true, [&] { return GlobalGetValuesFromSection(u"", list, 0); }, u"GetValuesFromSection"},
+         u"AddValueToSection", box(3343, u"x")},
+        {true, [&] { return GlobalValueIsUsed(u"Tarif", name, where, hit, 0); }, u"ValueIsUsed",
+         box(3337, u"CIniFile::ValueIsUsed")},
+        {true, [&] { return GlobalGetValuesFromSection(u"", list, 0); }, u"GetValuesFromSection",
+         box(3337, u"CIniFile::GetSectionValuesFromMap")},
         // Without a user database there is no file to write.
-        {false, [] { return GlobalWriteIniString(u"Optionen", u"k", u"v", 0); }, u"WriteIniString"},
-        {false, [] { return GlobalWriteIniValues(u"", nullptr, nullptr, 0); }, u"WriteIniValues"},
+        {false, [] { return GlobalWriteIniString(u"Optionen", u"k", u"v", 0); }, u"WriteIniString",
+         box(3101, u"CIniFile::WriteIniString")},
+        {false, [] { return GlobalWriteIniValues(u"", nullptr, nullptr, 0); }, u"WriteIniValues",
+         box(3101, u"CIniFile::Flush")},
     };
     for (const auto& c : cases) {
         CVRMglobApp::ResetForTests();
@@ -211,9 +224,16 @@ TEST_F(GlobalBoundary, EscapingReportBecomesBox3501AndZero) {
         int result = -1;
         EXPECT_NO_THROW(result = c.call()) << platform::toUtf8(c.place);
         EXPECT_EQ(result, 0) << platform::toUtf8(c.place);
-        ASSERT_FALSE(boxes.shown.empty());
-        EXPECT_EQ(boxes.shown.back().text, box(3501, c.place));
+        EXPECT_EQ(GlobalLetzterFehlerGemeldet(), 1) << platform::toUtf8(c.place);
+        ASSERT_FALSE(boxes.shown.empty()) << platform::toUtf8(c.place);
+        EXPECT_EQ(boxes.shown.back().text, c.box);
     }
+    // The facade over a reported failure: the user exception, no further box.
+    CVRMglobApp::ResetForTests();
+    loadDatabases(kUser, kBibo);
+    boxes.shown.clear();
+    EXPECT_THROW(IGlobal::DeleteSection(u"", 0), platform::UserException);
+    EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
 // Throws instead of showing, as a broken window system might.

@@ -74,9 +74,9 @@ TEST_F(DatenProviderSave, OneValueWithFlushWritesTheWholeDatabase) {
 }
 
 // A value that cannot be written (a float that is not a number must never reach the file)
-// stops the save: what came before is written, the rest stays changed, and the file on
-// disk is not rewritten.
-TEST_F(DatenProviderSave, FailedValueReportsTwiceAndLosesNothingOnDisk) {
+// stops the save with its one report: what came before is written, the rest stays
+// changed, and the file on disk is not rewritten.
+TEST_F(DatenProviderSave, FailedValueReportsOnceAndLosesNothingOnDisk) {
     TestConsumer haus({ID_AdrName, ID_NormwaermeBedarf, ID_HeizVorlauf});
     provider().fill(haus, u"Haus1");
     haus.wert(ID_AdrName) = CVRMString(u"Huber");
@@ -85,8 +85,7 @@ TEST_F(DatenProviderSave, FailedValueReportsTwiceAndLosesNothingOnDisk) {
     const auto vorher = testsupport::ReadFileBytes(folder.file("user.dat"));
 
     EXPECT_THROW(provider().save(haus.werte(), true), platform::UserException);
-    EXPECT_EQ(boxTexts(),
-              (Lines{u"Exception", u"Error when saving data", u"Error when saving data"}));
+    EXPECT_EQ(boxTexts(), Lines{u"Exception"});
     EXPECT_EQ(testsupport::ReadFileBytes(folder.file("user.dat")), vorher);
     EXPECT_EQ(haus.wert(ID_AdrName).changed(), 0);
     EXPECT_EQ(haus.wert(ID_NormwaermeBedarf).changed(), 1);
@@ -102,8 +101,22 @@ TEST_F(DatenProviderSave, UnnamedListOrSectionIsAnInternalError) {
     EXPECT_THROW(provider().save(ohneName, true), platform::UserException);
     CVRMwert wert(CVRMString(u"x"));
     EXPECT_THROW(provider().save(u"", ID_AdrName, wert, false), platform::UserException);
-    EXPECT_EQ(boxTexts(), (Lines{u"Exception", u"Error when saving data", u"Exception",
-                                 u"Error when saving data"}));
+    EXPECT_EQ(boxTexts(), (Lines{u"Exception", u"Exception"}));
+}
+
+// The user database refuses a library record: one box says which record and why, no
+// box of the layers it passed through follows, and nothing reaches the file.
+TEST_F(DatenProviderSave, RefusedLibraryRecordIsOneBoxThatNamesIt) {
+    TestConsumer bibo({ID_AdrName});
+    provider().fill(bibo, u"Haus_(bib)");
+    bibo.wert(ID_AdrName) = CVRMString(u"Huber");
+    const auto vorher = testsupport::ReadFileBytes(folder.file("user.dat"));
+
+    EXPECT_THROW(provider().save(bibo.werte(), true), platform::UserException);
+    EXPECT_EQ(boxTexts(), Lines{u"This is a component from the program database.\r\nYou cannot change "
+                                u"its data.\n(Haus_(bib))"});
+    EXPECT_EQ(testsupport::ReadFileBytes(folder.file("user.dat")), vorher);
+    EXPECT_EQ(bibo.wert(ID_AdrName).changed(), 1);
 }
 
 // Two records saved in one save: both reach the file with its one write. A save whose

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/db/VRMglobApp.h"
+#include "core/value/VRMwertFabrik.h"
 #include "platform/modules/Module.h"
 #include "tests/model/source/WQuelleFixture.h"
 
@@ -187,6 +188,40 @@ TEST_F(KombiWQuelle2Test, DesignOfSixProbesIsWrittenIntoTheFirstSource) {
     kollektor.art = 7;
     EXPECT_EQ(Fehler([&] { kombi->SetDimDaten(kollektor, false); }).back(),
               errorBox(3162, u"CKombiWQuelle2::SetDimDaten"));
+}
+
+// The one default soil a new source is given reaches to the end of its probes and goes
+// down or up with them; a ground that someone entered keeps its depths.
+TEST_F(KombiWQuelle2Test, OnlyTheUntouchedDefaultGroundFollowsTheSizedProbes) {
+    const CVRMString vorgabe = CVRMwertFabrik::getDefaultBodenart();
+    ASSERT_FALSE(vorgabe.empty());
+    const struct {
+        const char* fall;
+        CVRMString boden1;
+        unsigned tiefe1;
+        CVRMString boden2;
+        unsigned tiefeDanach;  // 90 follows the probes
+    } faelle[] = {
+        {"default soil to the probes' end", vorgabe, 100, u"", 90},
+        {"default soil, a depth of its own", vorgabe, 120, u"", 120},
+        {"another soil to the probes' end", u"Fels", 100, u"", 100},
+        {"a second layer below", vorgabe, 100, u"Fels", 100},
+    };
+    auto kombi = LadeKombi(u"P_WQX");
+    doc.dimModus = 1;
+    CWQuelle2& q = *kombi->GetErsteWQuelle();
+    for (const auto& f : faelle) {
+        q.SetzeWert(ID_QuellMediumIdx, 0);
+        q.SetzeWert(ID_WQuelleLaenge, 100u);
+        q.SetzeWert(ID_Boden1, f.boden1);
+        q.SetzeWert(ID_QTiefe1, f.tiefe1);
+        q.SetzeWert(ID_Boden2, f.boden2);
+        q.SetzeWert(ID_QTiefe2, 150u);
+        kombi->SetDimDaten(Sondenfeld(), false);
+        EXPECT_EQ(q.GetWert(ID_WQuelleLaenge).GetUIntVal(), 90u) << f.fall;
+        EXPECT_EQ(q.GetWert(ID_QTiefe1).GetUIntVal(), f.tiefeDanach) << f.fall;
+        EXPECT_EQ(q.GetWert(ID_Boden1).GetStringVal(), f.boden1) << f.fall;
+    }
 }
 
 TEST_F(KombiWQuelle2Test, RedesignedFieldGetsTheTurbulentFlowOfItsNewProbeCount) {

@@ -282,6 +282,34 @@ TEST_F(KostenVergleichTest, BibliotheksprojektRechnetOhneZuSchreiben) {
     EXPECT_EQ(Eintrag(doc.GetPathName(), u"BKostenDaten"), std::nullopt);
 }
 
+// Every shipped sample: a look at its heating systems and Close say nothing and write
+// nothing, as the other two pages of a library project do. A bivalent sample's note on
+// the missing additional costs of its boiler is the only box.
+TEST_F(KostenVergleichTest, BeispielHeizsystemeSchliessenOhneMeldung) {
+    Starte();
+    const std::pair<const char16_t*, bool> beispiele[] = {{u"ground probe monovalent", false},
+                                                          {u"air monoenergetic", false},
+                                                          {u"ground water bivalent", true},
+                                                          {u"ground probe solar", false}};
+    for (const auto& [beispiel, bivalent] : beispiele) {
+        SCOPED_TRACE(QString::fromStdU16String(beispiel).toStdString());
+        CKelvoDoc& doc = OeffneUeberMenu(Projekt(beispiel));
+        const std::size_t vorher = BoxTexte().size();
+        if (bivalent) uitest::dialogs().expectMessageBox(1);
+        Vergleiche(doc, [&](QDialog& sheet) {
+            Tabs(sheet).setCurrentIndex(2);
+            uitest::processEvents();
+            ASSERT_NE(ui::child(&sheet, CHeizSystemPage::kIdChecks[2]), nullptr);
+            Klicke(sheet, 2);
+        });
+        const std::vector<std::u16string> alle = BoxTexte();
+        const std::vector<std::u16string> boxen(alle.begin() + static_cast<std::ptrdiff_t>(vorher), alle.end());
+        ASSERT_EQ(boxen.size(), bivalent ? 1u : 0u);
+        if (bivalent) EXPECT_NE(boxen[0].find(u"no additional costs are provided"), std::u16string::npos);
+        EXPECT_EQ(Eintrag(doc.GetPathName(), u"HeizsystemJN"), std::nullopt);
+    }
+}
+
 // The report pictures: the sheet built hidden writes the chart of the operating costs or
 // of the economics under the picture base; the files are readable pictures of the charts.
 TEST_F(KostenVergleichTest, BerichtsbilderVersteckt) {

@@ -108,7 +108,8 @@ TEST_F(SonnenDlgTest, AFailedSaveKeepsTheLocationAndItsHours) {
 }
 
 // With the "conf" switch a library location shows its hours for editing, but the user
-// database cannot take them: OK says so (3094) and the dialog stays, nothing written.
+// database cannot take them: OK says so in one box naming the location (4328) and the
+// dialog stays, nothing written.
 TEST_F(SonnenDlgTest, WithConfALibraryLocationIsNotReportedAsSaved) {
     uitest::dialogs().expectDialog(u"Program options",
                                    [](QDialog& dlg) { uitest::click(*ui::child(&dlg, ui::kIdCancel), {5, 5}); });
@@ -124,7 +125,8 @@ TEST_F(SonnenDlgTest, WithConfALibraryLocationIsNotReportedAsSaved) {
         EXPECT_TRUE(d.isVisible());
         EXPECT_EQ(d.m_modified, 1);
         ASSERT_EQ(BoxTexte().size(), 1u);
-        EXPECT_NE(BoxTexte()[0].find(u"Error when saving data"), std::u16string::npos);
+        EXPECT_EQ(BoxTexte()[0].find(u"This is a component from the program database."), 0u);
+        EXPECT_NE(BoxTexte()[0].find(d.m_ort + u")"), std::u16string::npos);
     });
     EXPECT_EQ(Bytes(), datei);
 }

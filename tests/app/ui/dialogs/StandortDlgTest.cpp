@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <algorithm>
 #include <filesystem>
 
 #include "core/db/VRMglobApp.h"
@@ -175,14 +176,19 @@ TEST_F(StandortDlgTest, BibliotheksregelnUndLeereListeSindZuSehen) {
     EXPECT_TRUE(d.boxes().empty());
 }
 
-// A location whose record cannot be read (its values are missing) shows the read error and
-// stays read-only in the climate and the weather dialog; OK writes nothing.
+// A location or soil type whose record cannot be read whole (values missing, a density
+// that is no number) shows the read error and stays read-only in the climate, the weather
+// and the soil-type dialog; typing changes nothing there, and OK writes nothing.
 TEST_F(StandortDlgTest, UnlesbarerOrtBleibtNurLesbar) {
     standorttest::Lines user = standorttest::kUser;
+    const auto arten = std::find(user.begin(), user.end(), u"BodenArt1=Mein Boden");
+    ASSERT_NE(arten, user.end());
+    user.insert(arten + 1, u"BodenArt2=Kaputter Boden");
     for (const char16_t* zeile : {u"[Klimaorte]", u"Ort2=80 Kaputt (D)", u"[Klimadaten]",
                                   u"80 Kaputt (D)NAT=-14", u"80 Kaputt (D)ANZ=1", u"[Wetterorte]",
                                   u"WOrt2=80 Kaputtes Wetter (D)", u"[Wetterdaten]",
-                                  u"80 Kaputtes Wetter (D)ANZ=1"})
+                                  u"80 Kaputtes Wetter (D)ANZ=1", u"[Kaputter Boden]",
+                                  u"Wärmeleitzahl=2.5", u"SpezWärme=2.2", u"Dichte=abc"})
         user.push_back(zeile);
     CVRMdatenProvider::remove();
     CVRMdatenProvider2::Release();
@@ -211,10 +217,22 @@ TEST_F(StandortDlgTest, UnlesbarerOrtBleibtNurLesbar) {
         uitest::saveArtifact(dlg, "weather-unreadable");
         druecke(dlg, 1);
     });
+    d.expectDialog(u"Standard material data for kind of soil", [&](QDialog& dlg) {
+        d.expectMessageBox(1);  // the read error
+        waehle(dlg, CBodenartDlgEdit::kIdArt, QStringLiteral("Kaputter Boden"));
+        ASSERT_EQ(d.boxes().size(), 3u);
+        for (int id : {CBodenartDlgEdit::kIdWaermeleitzahl, CBodenartDlgEdit::kIdSpezWaerme,
+                       CBodenartDlgEdit::kIdDichte})
+            EXPECT_TRUE(nurLesen(dlg, id)) << id;
+        EXPECT_TRUE(sichtbar(dlg, 1814));  // "(values are read-only)"
+        tippe(dlg, CBodenartDlgEdit::kIdWaermeleitzahl, QStringLiteral("3"));
+        druecke(dlg, 1);
+    });
     CKlimaDlg(CKlimaDlgLogik::kKlimaorte, nullptr, false).doModal();
     CWetterDlg(nullptr, false, false).doModal();
+    CBodenartDlgEdit(u"Mein Boden", nullptr).doModal();
     EXPECT_EQ(bytes(), vorher);
-    EXPECT_EQ(d.boxes().size(), 2u);
+    EXPECT_EQ(d.boxes().size(), 3u);
 }
 
 // Days typed for a class and then another class chosen with the mouse stay with the class

@@ -185,6 +185,35 @@ class AuslegungNutzerTest : public quellentest::QuellenSeitenFixture {
         PruefeQuellenSeite({{CWQ1Page::kIdFlaeche, ID_WQuelleFlaeche}, {CWQ1Page::kIdLaenge, ID_WQuelleLaenge}});
     }
 
+    // File > New project, the design cancelled (that gives it its first heat source), and on
+    // the source's page the probe count and a layered ground typed: soil and lower depth of
+    // each layer from the top.
+    void NeuesSondenfeld(const QString& name, const QString& anzahl,
+                         const std::vector<std::pair<QString, QString>>& schichten) {
+        if (!app) Starte();
+        uitest::dialogs().expectDialog({}, [&](QDialog& d) {
+            uitest::type(*ui::child(&d, 1033), name);
+            uitest::click(*ui::child(&d, 1), {5, 5});
+        });
+        app->OnFileNew();
+        dokument = app->GetAktivesKelvoDoc(true);
+        ASSERT_NE(dokument, nullptr);
+        uitest::dialogs().expectDialog({}, [&](QDialog& dlg) { Abbrechen(dlg); });
+        Befehl(kBefehlDimensionieren)->trigger();
+        uitest::processEvents();
+        CWQ1Page& seite = Seite1();
+        Tippe(seite, CWQ1Page::kIdAnzahl, anzahl);
+        Verlasse(seite, CWQ1Page::kIdAnzahl);
+        for (size_t i = 0; i < schichten.size(); ++i) {
+            Waehle(seite, CWQ1Page::kIdBoden[i], schichten[i].first);
+            Tippe(seite, CWQ1Page::kIdTiefe[i], schichten[i].second);
+            Verlasse(seite, CWQ1Page::kIdTiefe[i]);
+        }
+        Druecke(seite, CEingabeSeite::kIdSpeichern);
+        EXPECT_EQ(seite.m_modified, 0);
+        Druecke(seite, CEingabeSeite::kIdSchliessen);
+    }
+
     std::optional<std::u16string> QuellWert(TKelvoDatenID id) const {
         return SatzEintrag(dokument->GetWQuelle(1)->getConsumerName(), CVRMwerteListe::getKey(id));
     }
@@ -250,6 +279,42 @@ TEST_F(AuslegungNutzerTest, KollektorAufDerAuslegungsseiteGewaehlt) {
     PruefeKollektor(std::nullopt, 1);
 }
 
+// Probes in a layered ground typed on the source page (gravel 1.1 W/mK to 2 m, clay/silt
+// 1.8 to 10 m, sandstone 2.3 below): the ground's conductivity and temperature follow the
+// probes' length. Sized once with the ground of the old 100 m, the field fails its own test;
+// the design sizes it at the ground down to the length it writes, and the test passes.
+TEST_F(AuslegungNutzerTest, SondenfeldImGeschichtetenBodenBestehtSeinenTest) {
+    CVRMString drilltiefe;
+    drilltiefe.Format(kBohrtiefe100, 100u);
+    const struct {
+        const char* last;  // kW, two probes
+        const char* laenge;
+        std::vector<std::u16string> boxen;
+    } faelle[] = {
+        // At 100 m the ground conducts (2*1.1 + 8*1.8 + 90*2.3)/100 = 2.236 (above 2.2:
+        // 65 W/m): 45 m. At 45 m only 97.1/45 = 2.158 (60 W/m) and the extraction needs 49 m;
+        // at 49 m 106.3/49 = 2.169, still 60 W/m: 49 m stay.
+        {"4", "49", {Sprachtext(kPumpenPruefen)}},
+        // 120 m sized at the 100 m ground; the ground down to 120 m (2.247, a warmer probe)
+        // asks for 121 m, and the ground down to 121 m for 121 m.
+        {"9", "121", {drilltiefe, Sprachtext(kPumpenPruefen)}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.last);
+        ASSERT_NO_FATAL_FAILURE(
+            NeuesSondenfeld(QStringLiteral("Lenz ") + f.last, QStringLiteral("2"),
+                            {{QStringLiteral("gravel (average wet)"), QStringLiteral("2")},
+                             {QStringLiteral("Clay/silt, water-saturated"), QStringLiteral("10")},
+                             {QStringLiteral("Sandstone"), QStringLiteral("150")}}));
+        Auslegen(f.boxen, Heizlast(QString::fromLatin1(f.last)));
+        EXPECT_EQ(QuellWert(ID_SoleKreise), std::optional<std::u16string>(u"2"));
+        EXPECT_EQ(QuellWert(ID_WQuelleLaenge),
+                  std::optional<std::u16string>(QString::fromLatin1(f.laenge).toStdU16String()));
+        PruefeQuellenSeite(
+            {{CWQ1Page::kIdLaenge, ID_WQuelleLaenge}, {CWQ1Page::kIdAnzahl, ID_SoleKreise}});
+    }
+}
+
 // A new project's source made an air or a ground-water source on the design page, as a
 // planner does: designed monovalent at the kind's own source temperature (air at the
 // house's design outdoor temperature; ground water at its water temperature, 3 K lower
@@ -258,19 +323,47 @@ TEST_F(AuslegungNutzerTest, KollektorAufDerAuslegungsseiteGewaehlt) {
 TEST_F(AuslegungNutzerTest, LuftquelleAufDerAuslegungsseiteGewaehlt) { ArtGewaehlt(2, 1); }
 TEST_F(AuslegungNutzerTest, WasserquelleAufDerAuslegungsseiteGewaehlt) { ArtGewaehlt(3, 2); }
 
-// The same house with a larger load gets a larger unit, and that unit longer probes.
+// The same house with a larger load gets a larger unit, and that unit longer probes. The
+// new project's one default soil goes down and up with the probes, also in the project
+// opened again: no design says that the layers stop above the probes.
 TEST_F(AuslegungNutzerTest, GroessereWaermepumpeLaengereSonden) {
     NeuesProjekt(QStringLiteral("Lenz"));
     const SGewaehlt klein = Auslegen({Sprachtext(kPumpenPruefen)});
     const float kurz = QuellZahl(ID_WQuelleLaenge);
+    EXPECT_EQ(QuellWert(ID_QTiefe1), QuellWert(ID_WQuelleLaenge));
     CVRMString drilltiefe;
     drilltiefe.Format(kBohrtiefe100, 100u);
-    const SGewaehlt gross = Auslegen(
-        {Sprachtext(kSchichtenZuFlach), drilltiefe, Sprachtext(kPumpenPruefen)}, Heizlast(QStringLiteral("12")));
+    const SGewaehlt gross =
+        Auslegen({drilltiefe, Sprachtext(kPumpenPruefen)}, Heizlast(QStringLiteral("12")));
     EXPECT_GT(gross.leistung, klein.leistung);
     EXPECT_NE(gross.wp, klein.wp);
-    EXPECT_GT(QuellZahl(ID_WQuelleLaenge), kurz);
+    EXPECT_GT(QuellZahl(ID_WQuelleLaenge), 100.0f);
+    EXPECT_EQ(QuellWert(ID_QTiefe1), QuellWert(ID_WQuelleLaenge));
     EXPECT_EQ(QuellWert(ID_SoleKreise), std::optional<std::u16string>(u"4"));
+
+    const CVRMString name = dokument->GetPathName();
+    dokument->OnCloseDocument();
+    uitest::processEvents();
+    dokument = &OeffneUeberMenu(name);
+    Auslegen({Sprachtext(kPumpenPruefen)}, Heizlast(QStringLiteral("6")));
+    EXPECT_EQ(QuellZahl(ID_WQuelleLaenge), kurz);
+    EXPECT_EQ(QuellWert(ID_QTiefe1), QuellWert(ID_WQuelleLaenge));
+    EXPECT_TRUE(QuellWert(ID_Boden1).value_or(u"").starts_with(u"gravel (average wet)"));
+}
+
+// A ground the planner entered stays as entered, and the design says that its layers stop
+// above the sized probes.
+TEST_F(AuslegungNutzerTest, EingegebenerBodenBleibt) {
+    ASSERT_NO_FATAL_FAILURE(
+        NeuesSondenfeld(QStringLiteral("Lenz"), QStringLiteral("4"),
+                        {{QStringLiteral("Clay/silt, dry"), QStringLiteral("100")}}));
+    CVRMString drilltiefe;
+    drilltiefe.Format(kBohrtiefe100, 100u);
+    Auslegen({Sprachtext(kSchichtenZuFlach), drilltiefe, Sprachtext(kPumpenPruefen)},
+             Heizlast(QStringLiteral("12")));
+    EXPECT_GT(QuellZahl(ID_WQuelleLaenge), 100.0f);
+    EXPECT_EQ(QuellWert(ID_QTiefe1), std::optional<std::u16string>(u"100"));
+    EXPECT_EQ(QuellWert(ID_Boden1), std::optional<std::u16string>(u"Clay/silt, dry_(bib)"));
 }
 
 // The heat load typed on the wizard's house page: a cancelled design writes nothing and the
@@ -296,7 +389,7 @@ TEST_F(AuslegungNutzerTest, HeizlastDesWizardsNurMitFertigerAuslegung) {
 
     CVRMString drilltiefe;
     drilltiefe.Format(kBohrtiefe100, 100u);
-    Auslegen({Sprachtext(kSchichtenZuFlach), drilltiefe, Sprachtext(kPumpenPruefen)}, Heizlast(QStringLiteral("9")));
+    Auslegen({drilltiefe, Sprachtext(kPumpenPruefen)}, Heizlast(QStringLiteral("9")));
     ASSERT_TRUE(SatzEintrag(haus, key).has_value());
     EXPECT_FLOAT_EQ(QString::fromStdU16String(*SatzEintrag(haus, key)).toFloat(), 9.0f);
     // Closed without a question (nothing unsaved), and opened again from the file.

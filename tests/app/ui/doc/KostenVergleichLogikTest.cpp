@@ -140,6 +140,29 @@ TEST(KostenVergleichLogik, MittlereJahreskosten) {
     EXPECT_EQ(s.MittlereJahreskosten(10.0f, 2, anteile).kosten[1], 2100u);
 }
 
+// Every conventional system at 4.0 ct and 100 % for 10 000 kWh, prices rising 5 % a year
+// over 3 years: 400, 10000 x 4.0 ct x 1.05 = 420, 10000 x 4.0 ct x 1.05 x 1.05 = 441. The
+// pumps' 1000 + 1000 kWh at the heat pump's 4.0 ct rise alike: 40, 42, 44.1 -> 44 each.
+// In float 4.0 x 1.05 is 4.1999998 and cut every one of these a unit low.
+TEST(KostenVergleichLogik, PreissteigerungDerKonventionellenOhneRundungsverlust) {
+    CBKVergleichRechnung r;
+    r.daten.jahresWaerme = 10000;
+    r.daten.hilfsEnergie = 1000;
+    r.umwaelzEnergie = 1000;
+    r.preise = {4.0f, 4.0f, 4.0f, 4.0f, 4.0f, 4.0f};
+    r.wirkungsgrad = {0, 100, 100, 100, 100, 100};
+    r.flags = {0, 1, 1, 1, 1, 1};
+    const auto m = r.MittlereJahreskosten(5.0f, 3, {});
+    // Boilers (oil, gas, own) with both pumps: (400 + 80 + 420 + 84 + 441 + 88) / 3 = 504.3;
+    // night storage and direct with the hot-water circulation alone:
+    // (400 + 40 + 420 + 42 + 441 + 44) / 3 = 462.3.
+    EXPECT_EQ(m.kosten, (PositionsWerte{0, 504, 504, 504, 462, 462}));
+    // Without the pumps each system's mean is (400 + 420 + 441) / 3 = 420.3.
+    r.daten.hilfsEnergie = r.umwaelzEnergie = 0;
+    EXPECT_EQ(r.MittlereJahreskosten(5.0f, 3, {}).kosten, (PositionsWerte{0, 420, 420, 420, 420, 420}));
+    EXPECT_EQ(KonventionelleKosten(10000, 100, 4.0 * 1.05, 0, 0), 420u);
+}
+
 TEST(KostenVergleichLogik, MittelDesBivalentenZweitenAnteils) {
     // Second-carrier cost 400 of 1500 rises with the rest; its part is a mean over the years
     // like the rest of the heat pump's column. Each year's part: the second carrier's cost

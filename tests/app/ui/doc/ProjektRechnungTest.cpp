@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "app/base/KVSDatenSheet.h"
@@ -471,6 +472,26 @@ TEST_F(ProjektRechnungTest, EnergiedeckungUeberDerAussentemperatur) {
     EXPECT_TRUE(boxen.Alle().empty()) << "the sample's unit carries its load";
     const size_t kalt = static_cast<size_t>(-12 + 50);
     EXPECT_GE(d.leistung[kalt], d.bedarf[kalt]);
+
+    // At the design outdoor temperature the unit runs on the year's coldest brine, as the
+    // evaluation runs it: January's 5.45 °C, where it gives 17.05 kW, not on the ground
+    // after extraction (18.55 kW at COP 6.03, more than the unit has).
+    CKelvoErgebnisse ergebnisse;
+    CAuswertDaten jahr;
+    std::array<float, 12> monate{};
+    doc.GetAuswertDaten(ergebnisse, jahr, monate, 0, 0.0f);
+    const auto& sole = ergebnisse.Reihe(ER_SoleTemp);
+    const float kaelteste = *std::min_element(sole.begin(), sole.end());
+    EXPECT_NEAR(kaelteste, 5.45f, 0.005f);
+    EXPECT_EQ(kaelteste, sole[0]) << "January is the coldest";
+    const float tv = doc.Haus().GetWert(ID_HeizVorlauf).GetFloatVal();
+    const float tr = doc.Haus().GetWert(ID_HeizRuecklauf).GetFloatVal();
+    float vorlauf = 0.0f, leistung = 0.0f;
+    doc.Haus().MomentaneVorlaufTempMonat(-12.0f, 1.0f, vorlauf, true);
+    doc.WPumpe().GetLeistungGesamt(CWPumpe2::kHeizLeistung, kaelteste, vorlauf, tv, tr, leistung);
+    EXPECT_FLOAT_EQ(d.leistung[kalt], leistung);
+    EXPECT_NEAR(d.leistung[kalt], 17.05f, 0.005f);
+    EXPECT_FLOAT_EQ(d.cop[kalt], doc.WPumpe().GetLeistungszahlKorr(kaelteste, vorlauf, tv, tr));
 
     // A house of 13 kW: the unit alone falls short of its demand in the cold, and the chart
     // shows the gap the check warns of, not the demand met by assumption.

@@ -173,8 +173,8 @@ TEST_F(HausPageTest, SolaranlageBekommtDieVorlauftemperatur) {
 }
 
 // With the "conf" switch a library house may be edited, but the user database takes no
-// library records: Save says so (3094) instead of seeming to succeed, the page stays
-// modified, and the file holds nothing of the house.
+// library records: Save says so in one box that names the house and why (4328) instead of
+// seeming to succeed, the page stays modified, and the file holds nothing of the house.
 TEST_F(HausPageTest, MitConfWirdEinBibliothekshausNichtAlsGespeichertGemeldet) {
     uitest::dialogs().expectDialog(u"Program options",
                                    [](QDialog& dlg) { uitest::click(*ui::child(&dlg, ui::kIdCancel), {5, 5}); });
@@ -187,7 +187,8 @@ TEST_F(HausPageTest, MitConfWirdEinBibliothekshausNichtAlsGespeichertGemeldet) {
     uitest::dialogs().expectMessageBox(OK);
     Druecke(seite, CEingabeSeite::kIdSpeichern);
     ASSERT_EQ(BoxTexte().size(), 1u);
-    EXPECT_TRUE(Enthaelt(BoxTexte()[0], u"Error when saving data"));
+    EXPECT_EQ(BoxTexte()[0], u"This is a component from the program database.\r\nYou cannot change its data.\n(" +
+                                 Sprachtext(3148) + u": " + Haus() + u")");
     EXPECT_EQ(seite.m_modified, 1);
     EXPECT_EQ(Bytes(), datei);
 }
@@ -219,6 +220,23 @@ TEST_F(HausPageTest, MitConfBleibtEineBibliotheksanlageUngeschrieben) {
     EXPECT_EQ(seite.m_modified, 0);
     EXPECT_EQ(Eintrag(Haus(), u"HeizVorlauf"), std::optional<std::u16string>(u"42.000000"));
     EXPECT_FALSE(Eintrag(*bibo, u"SolSollTempH").has_value());
+}
+
+// A project of the user's own whose heat source is a library record: Save writes the
+// house, says nothing, and leaves the library source out of the user database.
+TEST_F(HausPageTest, EigenesProjektMitBibliotheksquelleSpeichertDasHaus) {
+    CKelvoDoc& doc = NeuesProjekt(QStringLiteral("Meier"));
+    CVRMString quelle;
+    IGlobal::ReadIniString(Projekt(u"ground probe monovalent"), u"WQuelle", quelle, u"");
+    ASSERT_TRUE(IGlobal::IstBiboName(quelle));
+    ASSERT_EQ(doc.SetProjektDaten(ID_WQuelle, quelle, 1), 1);
+    CHausPage& seite = Seite();
+    Tippe(seite, CHausPage::kIdHeizlast, QStringLiteral("9.5"));
+    Druecke(seite, CEingabeSeite::kIdSpeichern);
+    EXPECT_EQ(BoxTexte(), std::vector<std::u16string>{});
+    EXPECT_EQ(seite.m_modified, 0);
+    EXPECT_EQ(Eintrag(Haus(), u"NormwaermeBedarf"), std::optional<std::u16string>(u"9.500000"));
+    EXPECT_EQ(Eintrag(quelle, u"WQuelleOrt"), std::nullopt);
 }
 
 // The external program of option "VezivoVero": started as a program with no arguments;

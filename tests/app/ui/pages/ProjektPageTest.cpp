@@ -10,6 +10,7 @@
 
 namespace {
 
+using platform::id::CANCEL;
 using platform::id::NO;
 using platform::id::OK;
 using platform::id::YES;
@@ -147,15 +148,14 @@ TEST_F(ProjektPageTest, BibliotheksprojektBleibtUnveraendert) {
     EXPECT_NE(doc.Haus().GetWert(ID_AdrName).GetStringVal(), u"Erika Meier");
 }
 
-// A change of tariff or heat pump in the project window while the page holds unsaved
-// entries: no error, the entries stay, and saving writes them.
+// A change of tariff in the project window while the page holds unsaved entries: no
+// question, the entries stay, and saving writes them; unmodified, the page follows.
 TEST_F(ProjektPageTest, HinweisBehaeltUngespeicherteEingaben) {
     CKelvoDoc& doc = NeuesProjekt(QStringLiteral("Meier"));
     CProjektPage& seite = Seite();
     Tippe(seite, CProjektPage::kIdName, QStringLiteral("Erika Meier"));
     Tippe(seite, CProjektPage::kIdLaufzeitHUP, QStringLiteral("4000"));
     ASSERT_EQ(doc.SetProjektDaten(ID_Tarif, kEinTarif, 1, 1), 1);
-    ASSERT_TRUE(doc.WechsleWPumpe(kLuftWP, 1));
     EXPECT_EQ(Text(seite, CProjektPage::kIdName), QStringLiteral("Erika Meier"));
     EXPECT_EQ(Text(seite, CProjektPage::kIdLaufzeitHUP), QStringLiteral("4000"));
     EXPECT_EQ(seite.m_modified, 1);
@@ -164,10 +164,50 @@ TEST_F(ProjektPageTest, HinweisBehaeltUngespeicherteEingaben) {
     EXPECT_EQ(seite.m_modified, 0);
     EXPECT_EQ(Eintrag(u"Meier", u"LaufzeitHUP"), std::optional<std::u16string>(u"4000"));
     EXPECT_EQ(Eintrag(doc.Haus().getConsumerName(), u"AdrName"), std::optional<std::u16string>(u"Erika Meier"));
+    EXPECT_TRUE(uitest::dialogs().boxes().empty());
     // Unmodified, the page follows the next change.
     ASSERT_EQ(doc.SetProjektDaten(ID_Tarif, u"Heat-pump tariff two-rate with blocking (DE example)_(bib)", 1, 1), 1);
     Setze(seite, CProjektPage::kIdBerechneAnteile, false);
     EXPECT_TRUE(Element(seite, CProjektPage::kIdNacht).isEnabled());
+}
+
+// A change of heat pump in the project window while the page holds unsaved entries asks
+// about them: Yes saves them, No drops them, Cancel keeps them for a later save. In every
+// case the file ends with the new heat pumps' source-pump power, never the one the page
+// loaded before the change.
+TEST_F(ProjektPageTest, WaermepumpenWechselFragtNachUngespeichertenEingaben) {
+    CKelvoDoc& doc = NeuesProjekt(QStringLiteral("Meier"));
+    CProjektPage& seite = Seite();
+    struct Fall {
+        int antwort;
+        const char16_t* wp;
+        unsigned anzahl;
+        QString laufzeit;
+        bool gespeichert;  // the typed running time reaches the file
+    };
+    const Fall faelle[] = {{YES, kLuftWP, 1, QStringLiteral("4000"), true},
+                           {NO, u"Generic brine/water 15 kW_(bib)", 2, QStringLiteral("4100"), false},
+                           {CANCEL, kLuftWP, 3, QStringLiteral("4200"), true}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.antwort);
+        const QString vorher = Text(seite, CProjektPage::kIdLaufzeitHUP);
+        Tippe(seite, CProjektPage::kIdLaufzeitHUP, f.laufzeit);
+        uitest::dialogs().expectMessageBox(f.antwort);
+        ASSERT_TRUE(doc.WechsleWPumpe(f.wp, f.anzahl));
+        ASSERT_FALSE(uitest::dialogs().boxes().empty());
+        EXPECT_EQ(uitest::dialogs().boxes().back().text, Sprachtext(3408));
+        if (f.antwort == CANCEL) {
+            EXPECT_EQ(Text(seite, CProjektPage::kIdLaufzeitHUP), f.laufzeit);
+            Druecke(seite, CEingabeSeite::kIdSpeichern);
+        }
+        EXPECT_EQ(seite.m_modified, 0);
+        const QString erwartet = f.gespeichert ? f.laufzeit : vorher;
+        EXPECT_EQ(Text(seite, CProjektPage::kIdLaufzeitHUP), erwartet);
+        EXPECT_EQ(Eintrag(u"Meier", u"LaufzeitHUP"), std::optional<std::u16string>(erwartet.toStdU16String()));
+        // Neither library record gives a source-pump power: the default 350 W per heat pump.
+        EXPECT_EQ(Eintrag(u"Meier", u"LeistungSP2"),
+                  std::optional<std::u16string>(QString::number(350 * f.anzahl).toStdU16String()));
+    }
 }
 
 // Outside country 0 the controller group is hidden and its values are saved as loaded.

@@ -216,6 +216,7 @@ TEST_F(WPSeitenTest, WechselDerWaermepumpe) {
 // Opened from the project window the heat-pump pages follow the active project's heat
 // pump; entries for the one shown are asked about first. Cancel keeps heat pump and
 // entries, No drops them, Yes saves them; No and Yes then show the project's heat pump.
+// A table in edit mode counts as an entry: No leaves the edit mode.
 TEST_F(WPSeitenTest, FolgtDemProjektErstNachDerFrage) {
     CKelvoDoc& doc = NeuesProjekt(QStringLiteral("Meier"));
     EigeneWPumpe(u"Alpha", 0);
@@ -227,11 +228,13 @@ TEST_F(WPSeitenTest, FolgtDemProjektErstNachDerFrage) {
         const char16_t* zeigt;
         bool geaendert;
         const char16_t* gespeichert;
+        bool tabelle = false;  // the table is edited instead of a field typed
     };
     const Fall faelle[] = {
         {"cancel", CANCEL, u"Alpha", true, nullptr},
         {"no", NO, u"Beta", false, nullptr},
         {"yes", YES, u"Beta", false, u"66"},
+        {"no with the table edited", NO, u"Beta", false, nullptr, true},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -240,8 +243,11 @@ TEST_F(WPSeitenTest, FolgtDemProjektErstNachDerFrage) {
         uitest::processEvents();
         CWP2Page& seite = WP2();
         ASSERT_EQ(seite.Geladen(), CVRMString(u"Alpha"));
-        Tippe(seite, CWP2Page::kIdLeistungUP, QStringLiteral("66"));
-        ASSERT_EQ(seite.m_modified, 1);
+        if (f.tabelle)
+            Bearbeiten(seite);
+        else
+            Tippe(seite, CWP2Page::kIdLeistungUP, QStringLiteral("66"));
+        ASSERT_EQ(seite.IsDatenModified(), 1);
         const auto vorher = Eintrag(u"Alpha", key);
         // The user goes to the tariff page; meanwhile the project takes another heat pump.
         ASSERT_TRUE(Stammdaten().setActivePage(
@@ -254,7 +260,8 @@ TEST_F(WPSeitenTest, FolgtDemProjektErstNachDerFrage) {
         ASSERT_GT(uitest::dialogs().boxes().size(), boxen);
         EXPECT_EQ(uitest::dialogs().boxes()[boxen].text, Sprachtext(3177));
         EXPECT_EQ(seite.Geladen(), CVRMString(f.zeigt));
-        EXPECT_EQ(seite.m_modified, f.geaendert ? 1 : 0);
+        EXPECT_EQ(seite.IsDatenModified(), f.geaendert ? 1 : 0);
+        EXPECT_FALSE(seite.TabelleBearbeitet());
         EXPECT_EQ(Eintrag(u"Alpha", key),
                   f.gespeichert ? std::optional<std::u16string>(f.gespeichert) : vorher);
         if (f.geaendert) {
