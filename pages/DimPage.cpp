@@ -1,7 +1,6 @@
 #include "pages/DimPage.h"
 
 #include <QComboBox>
-#include <QLineEdit>
 #include <QListWidget>
 #include <algorithm>
 
@@ -46,12 +45,18 @@ constexpr unsigned kTypUnbekannt = 3239;         // "Heat pump '%s'\nType unknow
 constexpr unsigned kNichtMoeglich = 3240;        // "Design not possible!"
 constexpr unsigned kBivalenzMin = 3373;          // "... must be greater than or equal to %i °C."
 constexpr unsigned kBivalenzMax = 3374;          // "The maximum bivalent temperature is %i °C."
+constexpr unsigned kModusVorlauf = 5743;         // "The selected mode of operation cannot be used ..."
 constexpr unsigned kVorlaufZuHoch = 3375;        // "Max. flow heating temperature ... %.1f ..."
 constexpr unsigned kFormatInt = 3358;            // "%i"
+constexpr unsigned kModusWaehlen = 3221;         // "You must select a mode of operation!"
 constexpr int kHoechsterDimPunkt = 12;
 constexpr int kSondeArt = 0;
 constexpr int kKollektorArt = 1;
 constexpr int kProbeVarianten = 2;
+constexpr int kMediumLuft = 1;
+constexpr int kMediumWasser = 2;
+// The kinds the user chooses among: probe, horizontal collector, air, ground water.
+constexpr int kWaehlbareArten[] = {kSondeArt, kKollektorArt, 2, 3};
 // The explanation colours of the pages.
 constexpr ui::ColourRef kErklaerText = ui::rgb(21, 59, 99);
 constexpr ui::ColourRef kErklaerGrund = ui::rgb(223, 233, 244);
@@ -66,7 +71,8 @@ ui::ControlSpec Abschnitt(int id, ui::Rect du, unsigned textId) {
 
 ui::ControlSpec Text(int id, ui::Rect du, unsigned textId) { return {id, ControlKind::Static, du, textId}; }
 
-// The page's mode of operation from the document's: 0 -> 0, 2 -> 1, 3 -> 2, 1 -> 3.
+// The page's mode of operation from the document's: 0 -> 0, 2 -> 1, 3 -> 2, 1 -> 3. The
+// page offers no other: a source in another mode opens the page with none selected (-1).
 int SeitenModus(int dokModus) {
     for (int i = 0; i < 4; ++i)
         if (CDimPageLogik::DokModus(i, u"CDimPage::OnSetActive") == dokModus) return i;
@@ -79,6 +85,10 @@ int WWAuswahl(int betriebsweise) {
     if (betriebsweise < 0) return -1;
     const int modus = CDimPageLogik::DokModus(betriebsweise, u"CDimPage::OnSetActive");
     return modus == 2 || modus == 3 ? 0 : -1;
+}
+
+QString Sprache(unsigned id) {
+    return QString::fromStdU16String(CResManager::getLangText(static_cast<uint16_t>(id)));
 }
 
 void Meldung(const CVRMString& text) {
@@ -96,15 +106,16 @@ void RegistriereDimPageVorlage() {
     c.push_back(Text(P::kIdcAnzahlText, {7, 39, 103, 49}, kAnzahl));
     c.push_back({P::kIdcAnzahl, ControlKind::DropList, {105, 37, 147, 49}});
     c.push_back(Abschnitt(P::kIdcVarianteText, {7, 57, 147, 67}, kWaermequelle));
-    c.push_back({P::kIdcVariante, ControlKind::DropList, {7, 71, 147, 83}});
-    c.push_back(Abschnitt(P::kIdcAuslegungText, {7, 91, 147, 101}, kAuslegung));
-    c.push_back(Text(P::kIdcDimPunktText, {7, 107, 110, 121}, kDimPunkt));
-    c.push_back({P::kIdcDimPunkt, ControlKind::Edit, {112, 105, 147, 117}});
-    c.push_back(Text(P::kIdcMinDimPunktText, {7, 125, 110, 139}, kMinDimPunkt));
-    c.push_back({P::kIdcMinDimPunkt, ControlKind::Edit, {112, 123, 147, 135}, 0, u"", ui::cs::EditReadOnly});
-    c.push_back(Text(P::kIdcBivalenzText, {7, 143, 110, 157}, kBivalenz));
-    c.push_back({P::kIdcBivalenz, ControlKind::Edit, {112, 141, 147, 153}});
-    c.push_back({P::kIdcDimPunktDialog, ControlKind::Button, {7, 161, 147, 175}, kDimPunktDialog});
+    c.push_back({P::kIdcQuellArt, ControlKind::DropList, {7, 71, 147, 83}});
+    c.push_back({P::kIdcVariante, ControlKind::DropList, {7, 87, 147, 99}});
+    c.push_back(Abschnitt(P::kIdcAuslegungText, {7, 107, 147, 117}, kAuslegung));
+    c.push_back(Text(P::kIdcDimPunktText, {7, 123, 110, 137}, kDimPunkt));
+    c.push_back({P::kIdcDimPunkt, ControlKind::Edit, {112, 121, 147, 133}});
+    c.push_back(Text(P::kIdcMinDimPunktText, {7, 141, 110, 155}, kMinDimPunkt));
+    c.push_back({P::kIdcMinDimPunkt, ControlKind::Edit, {112, 139, 147, 151}, 0, u"", ui::cs::EditReadOnly});
+    c.push_back(Text(P::kIdcBivalenzText, {7, 159, 110, 173}, kBivalenz));
+    c.push_back({P::kIdcBivalenz, ControlKind::Edit, {112, 157, 147, 169}, 0, u"", ui::cs::EditReadOnly});
+    c.push_back({P::kIdcDimPunktDialog, ControlKind::Button, {7, 177, 147, 191}, kDimPunktDialog});
 
     c.push_back(Abschnitt(P::kIdcKandidatenText, {153, 7, 293, 17}, kKandidaten));
     c.push_back({P::kIdcKandidaten, ControlKind::List, {153, 21, 293, 151}});
@@ -164,27 +175,40 @@ void CDimPage::onInitPage() {
     };
     combo(kIdcBetriebsweise, &CDimPage::OnBetriebsweise);
     combo(kIdcAnzahl, &CDimPage::OnBetriebsweise);
+    combo(kIdcQuellArt, &CDimPage::OnQuellArt);
     auto* liste = qobject_cast<QListWidget*>(ui::child(this, kIdcKandidaten));
     QObject::connect(liste, &QListWidget::itemClicked, this,
                      [this] { ui::guarded(ui::Msg::Command, [&] { OnKandidat(); }); });
     CKVSDatenPage::onInitPage();
 }
 
+// The kinds a heat pump of the catalogue works with; a source of another kind keeps its own
+// among them.
+void CDimPage::FuelleArten(int gespeicherteArt) {
+    m_arten.assign(std::begin(kWaehlbareArten), std::end(kWaehlbareArten));
+    if (std::find(m_arten.begin(), m_arten.end(), gespeicherteArt) == m_arten.end())
+        m_arten.insert(std::upper_bound(m_arten.begin(), m_arten.end(), gespeicherteArt), gespeicherteArt);
+    auto* box = qobject_cast<QComboBox*>(ui::child(this, kIdcQuellArt));
+    box->clear();
+    for (int art : m_arten) box->addItem(Sprache(getQuellArtIDS(art)));
+}
+
 // The heat-source variants: the probe's tube types for probes, the collector for
-// collectors, the kind of heat pump the source needs for any other source.
+// collectors, the kind of heat pump the source needs for air and water, the kind itself
+// for any other source.
 void CDimPage::FuelleVarianten() {
     auto* box = qobject_cast<QComboBox*>(ui::child(this, kIdcVariante));
     box->clear();
-    const auto text = [](unsigned id) {
-        return QString::fromStdU16String(CResManager::getLangText(static_cast<uint16_t>(id)));
-    };
     const int art = m_logik->quellArt;
+    const int medium = MediumFuerQuellArt(art);
     if (art == kSondeArt) {
-        for (int v = 0; v < kProbeVarianten; ++v) box->addItem(text(getSondenartIDS(v)));
+        for (int v = 0; v < kProbeVarianten; ++v) box->addItem(Sprache(getSondenartIDS(v)));
     } else if (art == kKollektorArt) {
-        box->addItem(text(3601));  // "horizontal ground collector"
+        box->addItem(Sprache(3601));  // "horizontal ground collector"
+    } else if (medium == kMediumLuft || medium == kMediumWasser) {
+        box->addItem(Sprache(getWPmediumIDS(medium)));
     } else {
-        box->addItem(text(getWPmediumIDS(std::min(MediumFuerQuellArt(art), 3))));
+        box->addItem(Sprache(getQuellArtIDS(art)));
     }
 }
 
@@ -194,7 +218,10 @@ bool CDimPage::onSetActive() {
     CDimPageLogik& l = *m_logik;
     CWQuelle2* quelle = m_dok->GetWQuelle(1);
     if (!quelle) ThrowFehler(textid::kNichtInitialisiert, u"CDimPage::OnSetActive");
-    l.quellArt = quelle->GetWert(ID_QuellMediumIdx).GetIntVal();
+    if (!m_artGewaehlt) {
+        l.quellArt = quelle->GetWert(ID_QuellMediumIdx).GetIntVal();
+        FuelleArten(l.quellArt);
+    }
     l.betriebsweise = SeitenModus(quelle->GetWert(ID_BetrWeiseIdx).GetIntVal());
     l.dimPunktTemp = static_cast<int>(quelle->GetWert(ID_DimPunktTemp).GetFloatVal());
     l.festerDimPunkt = quelle->GetWert(ID_UserQuellTemp).GetBoolVal();
@@ -217,10 +244,16 @@ void CDimPage::doDataExchange(ui::DataExchange& dx) {
     CDimPageLogik& l = *m_logik;
     dx.listIndex(kIdcBetriebsweise, l.betriebsweise);
     dx.listIndex(kIdcAnzahl, l.anzahlIndex);
+    // The kind is taken over by its own handler, which fills the variants anew.
+    if (!dx.saving()) {
+        int art = static_cast<int>(std::find(m_arten.begin(), m_arten.end(), l.quellArt) - m_arten.begin());
+        dx.listIndex(kIdcQuellArt, art);
+    }
     const bool eigeneVariante = l.betriebsweise == 0 || l.betriebsweise == 3;
     int variante = eigeneVariante ? l.variante : -1;
     dx.listIndex(kIdcVariante, variante);
-    if (dx.saving() && eigeneVariante) l.variante = variante;
+    // The modes without a variant of their own show none; the variant chosen before stays.
+    if (dx.saving() && eigeneVariante && variante >= 0) l.variante = variante;
     int dimPunkt = l.dimPunktTemp;
     dx.integer(kIdcDimPunkt, dimPunkt);
     if (dx.saving()) {
@@ -238,10 +271,13 @@ void CDimPage::doDataExchange(ui::DataExchange& dx) {
     CVRMString tiefster;
     tiefster.Format(kFormatInt, l.minDimPunktTemp);
     if (!dx.saving()) ui::setChildText(this, kIdcMinDimPunkt, tiefster);
-    // In the modes with a bivalence point of their own the page computes it.
-    int bivalenz = l.bivalenzTemp;
-    dx.integer(kIdcBivalenz, bivalenz);
-    if (dx.saving() && eigeneVariante) l.bivalenzTemp = bivalenz;
+    // The bivalence point is shown, not typed: the project keeps one point, the design
+    // point above, and the bivalence point is found by the page or its dialog.
+    if (!dx.saving()) {
+        CVRMString bivalenz;
+        bivalenz.Format(kFormatInt, l.bivalenzTemp);
+        ui::setChildText(this, kIdcBivalenz, bivalenz);
+    }
 }
 
 bool CDimPage::Lies() { return updateData(true); }
@@ -249,23 +285,30 @@ bool CDimPage::Lies() { return updateData(true); }
 void CDimPage::EnableControls() {
     const int modus = m_logik ? m_logik->betriebsweise : -1;
     const bool eigeneVariante = modus == 0 || modus == 3;
-    for (int id : {kIdcBetriebsweise, kIdcAnzahl, kIdcDimPunkt, kIdcBivalenz})
+    for (int id : {kIdcBetriebsweise, kIdcAnzahl, kIdcQuellArt, kIdcDimPunkt, kIdcBivalenz})
         EnableDlgItem(this, static_cast<unsigned>(id), m_logik != nullptr);
     EnableDlgItem(this, kIdcVariante, eigeneVariante);
-    if (auto* edit = qobject_cast<QLineEdit*>(ui::child(this, kIdcBivalenz))) edit->setReadOnly(!eigeneVariante);
-    EnableDlgItem(this, kIdcSuchen, modus >= 0);
+    EnableDlgItem(this, kIdcSuchen, m_logik != nullptr);
     EnableDlgItem(this, kIdcDimPunktDialog, modus >= 0);
 }
 
 void CDimPage::FillPageDaten(int /*reload*/) {
-    if (!m_logik) return;
+    if (m_logik) Suche(true);
+}
+
+void CDimPage::Suche(bool meldeLeere) {
     CDimPageLogik& l = *m_logik;
-    if (l.betriebsweise < 0 || l.betriebsweise > 3)
-        ThrowFehler(textid::kFalscheKonstante, u"CDimPage::FillPageDaten");
+    if (l.betriebsweise > 3) ThrowFehler(textid::kFalscheKonstante, u"CDimPage::FillPageDaten");
+    // Without a mode there are no design values to search with: the list waits for one.
+    if (l.betriebsweise < 0) {
+        l.kandidaten.clear();
+        ZeigeKandidaten();
+        return;
+    }
     const bool gefunden = l.Dimensioniere(l.AuslegungsWerte(), this);
     ZeigeKandidaten();
     // A cancelled search keeps its list; a search without a fitting unit says so.
-    if (!gefunden && l.kandidaten.empty()) Meldung(CResManager::getLangText(kNichtMoeglich));
+    if (meldeLeere && !gefunden && l.kandidaten.empty()) Meldung(CResManager::getLangText(kNichtMoeglich));
 }
 
 void CDimPage::ZeigeKandidaten() {
@@ -326,22 +369,66 @@ void CDimPage::OnBetriebsweise() {
     FillPageDaten(1);
 }
 
+void CDimPage::OnQuellArt() {
+    if (!Lies()) return;
+    const int index = qobject_cast<QComboBox*>(ui::child(this, kIdcQuellArt))->currentIndex();
+    if (index < 0 || index >= static_cast<int>(m_arten.size())) return;
+    CDimPageLogik& l = *m_logik;
+    m_artGewaehlt = true;
+    if (m_arten[static_cast<size_t>(index)] == l.quellArt) return;
+    WechsleArt(m_arten[static_cast<size_t>(index)]);
+    l.wpName.clear();
+    updateData(false);
+    EnableControls();
+    FillPageDaten(1);
+}
+
 void CDimPage::OnDimPunktDialog() {
     if (!Lies()) return;
     CDimPageLogik& l = *m_logik;
     CDlgCalcDPT dialog(*m_dok, l.minDimPunktTemp, false, l.anzahlIndex + 1, this);
     const int ende = dialog.doModal();
+    CVRMString angenommen;
     if (ende == CDlgCalcDPT::kIdcBivalenzAnnehmen) {
         l.bivalenzTemp = dialog.GetErgebnisTemp();
         l.dimPunktTemp = std::max(dialog.GetErgebnisTemp(), l.minDimPunktTemp);
     } else if (ende == CDlgCalcDPT::kIdcWPUebernehmen) {
-        l.wpName = dialog.GetWPName();
+        angenommen = dialog.GetWPName();
+        PasseArtAn(angenommen);
     } else {
         return;
     }
     updateData(false);
-    FillPageDaten(1);
+    // The accepted unit is the one designed, whether the search lists it or not.
+    Suche(angenommen.empty());
+    if (!angenommen.empty()) {
+        l.NimmAuf(angenommen);
+        l.wpName = angenommen;
+        ZeigeKandidaten();
+    }
     PruefeVorlauf();
+    if (!l.ModusReichtFuerVorlauf()) Meldung(CResManager::getLangText(kModusVorlauf));
+}
+
+// A unit that cannot use the chosen kind of source takes the first kind it can use.
+void CDimPage::PasseArtAn(const CVRMString& wpName) {
+    CDimPageLogik& l = *m_logik;
+    CWPumpe2 wp;
+    CVRMdatenProvider::get().fill(wp, wpName);
+    if (wp.PasstZuQuellenMedium(l.quellArt, -2)) return;
+    const auto art = std::find_if(m_arten.begin(), m_arten.end(),
+                                  [&wp](int a) { return wp.PasstZuQuellenMedium(a, -2); });
+    if (art == m_arten.end()) return;
+    m_artGewaehlt = true;
+    WechsleArt(*art);
+}
+
+// A probe takes the form the source has; the other kinds have one variant.
+void CDimPage::WechsleArt(int art) {
+    CDimPageLogik& l = *m_logik;
+    l.SetzeQuellArt(art);
+    l.variante = art == kSondeArt ? m_dok->GetWQuelle(1)->GetWert(ID_Sondenart).GetIntVal() : 0;
+    FuelleVarianten();
 }
 
 // The chosen unit must reach the flow temperature the design point asks for.
@@ -361,7 +448,12 @@ void CDimPage::PruefeVorlauf() {
 bool CDimPage::onCommand(int id, int notifyCode, ui::Window* from) {
     switch (id) {
         case kIdcSuchen:
-            if (Lies()) FillPageDaten(1);
+            if (!Lies()) return true;
+            if (m_logik->betriebsweise < 0) {
+                Meldung(CResManager::getLangText(kModusWaehlen));
+                return true;
+            }
+            FillPageDaten(1);
             return true;
         case kIdcDimPunktDialog:
             OnDimPunktDialog();

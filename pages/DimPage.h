@@ -1,10 +1,11 @@
 #pragma once
 // The dimensioning page of the dimensioning wizard (page 206): the operating mode, the
-// number of heat pumps and the heat-source variant, the design point with the lowest usable
-// one and the bivalence temperature (found with the design-point dialog), and the
-// catalogue's heat pumps that fit, one per maker. Finishing hands the design to the project
+// number of heat pumps, the kind of the first heat source and its variant, the design point
+// with the lowest usable one and the bivalence temperature (found with the design-point
+// dialog), and the catalogue's heat pumps that fit, one per maker. Finishing hands the design to the project
 // document. The calculations are CDimPageLogik's; the page shows its state and calls it.
 #include <memory>
+#include <vector>
 
 #include "app/base/KVSDatenPage.h"
 #include "evaluation/dim/DimPageLogik.h"
@@ -34,6 +35,7 @@ class CDimPage : public CKVSDatenPage {
     static constexpr int kIdcKandidaten = 2817;
     static constexpr int kIdcGesamtleistung = 2818;
     static constexpr int kIdcMedium = 2819;
+    static constexpr int kIdcQuellArt = 2820;
     static constexpr int kAnzahlWPMax = 4;
 
     explicit CDimPage(int wizard = 1);
@@ -60,12 +62,18 @@ class CDimPage : public CKVSDatenPage {
 
   private:
     CKelvoDoc& Dokument() const;
+    void FuelleArten(int gespeicherteArt);
     void FuelleVarianten();
     // Reads the controls; false (message shown) when an entry was refused.
     bool Lies();
+    // Searches the catalogue; `meldeLeere`: an empty result is told to the user.
+    void Suche(bool meldeLeere);
     void ZeigeKandidaten();
     void ZeigeGewaehlte();
     void OnBetriebsweise();
+    void OnQuellArt();
+    void WechsleArt(int art);
+    void PasseArtAn(const CVRMString& wpName);
     void OnKandidat();
     void OnDimPunktDialog();
     void PruefeVorlauf();
@@ -73,6 +81,10 @@ class CDimPage : public CKVSDatenPage {
     std::unique_ptr<CDimPageLogik> m_logik;
     CKelvoDoc* m_dok = nullptr;
     CVRMString m_projekt;
+    // The kinds the kind box offers, in its order; once the user chose one, entering the
+    // page again keeps it.
+    std::vector<int> m_arten;
+    bool m_artGewaehlt = false;
 };
 
 void RegistriereDimPageVorlage();

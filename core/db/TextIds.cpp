@@ -23,6 +23,10 @@ constexpr unsigned kAbsorberFeuchte[] = {3632, 3633, 3634};
 constexpr unsigned kBetriebsweise[] = {3635, 3636, 3637, 3638, 3639, 5788, 5789};
 // "brine / water", "air / water", "water / water", "direct evaporation"
 constexpr unsigned kWPmedium[] = {3194, 3195, 3196, 3197};
+// The second collector form reads as a collector, air at a given temperature as air:
+// "vertical ground collector", "horizontal ground collector", "air", "water", "EWTS tubes",
+// "horizontal ground collector", "air"
+constexpr unsigned kQuellArt[] = {3600, 3601, 3602, 3603, 6029, 3601, 3602};
 // "average flat solar collector", "very good flat solar collector", "poor flat solar collector",
 // "tube solar collector"
 constexpr unsigned kSolarkollektor[] = {3658, 3659, 3660, 4044};
@@ -62,6 +66,9 @@ unsigned getBetriebsweiseIDS(int value) {
 }
 unsigned getWPmediumIDS(int value) {
     return lookup(kWPmedium, value, u"getWPmediumIDS");
+}
+unsigned getQuellArtIDS(int value) {
+    return lookup(kQuellArt, value, u"getQuellArtIDS");
 }
 unsigned getSolarkollektorIDS(int value) {
     return lookup(kSolarkollektor, value, u"getSolarkollektorIDS");

@@ -9,6 +9,8 @@ unsigned getSondenartIDS(int value);
 unsigned getAbsorberFeuchteIDS(int value);
 unsigned getBetriebsweiseIDS(int value);
 unsigned getWPmediumIDS(int value);
+// The kind of a heat source (value 246, 0 to 6).
+unsigned getQuellArtIDS(int value);
 unsigned getSolarkollektorIDS(int value);
 unsigned getGeraeteaufstellungIDS(int value);
 unsigned getWaermeverteilungIDS(int value);

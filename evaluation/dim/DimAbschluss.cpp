@@ -3,7 +3,6 @@
 #include <exception>
 
 #include "core/text/TextIdConstants.h"
-#include "core/value/VRMdatenProvider.h"
 #include "evaluation/AuswertManager.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoDocServices.h"
@@ -11,7 +10,6 @@
 #include "model/app/OptionIds.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
-#include "model/heatpump/WPumpe2.h"
 #include "model/house/Haus2.h"
 #include "model/source/WQuelle2.h"
 #include "platform/messagebox/MessageBox.h"
@@ -24,18 +22,14 @@ constexpr unsigned kWPWaehlen = 4107;            // "Please select a heat pump f
 constexpr unsigned kBetriebsweiseWaehlen = 3231;  // "Please, select first a type of heat pump."
 constexpr unsigned kWWNichtMoeglich = 5617;      // "The mode of operation ... hot water ..."
 constexpr unsigned kVarianteWaehlen = 3230;      // "Please select a collector variant!"
-constexpr unsigned kBivalenzMin = 3373;          // "... must be greater than or equal to %i °C."
-constexpr unsigned kBivalenzMax = 3374;          // "The maximum bivalent temperature is %i °C."
 constexpr unsigned kModusVorlauf = 5743;         // "The selected mode of operation cannot be used ..."
 constexpr unsigned kSchichtenZuFlach = 3427;     // "The soil layers are not given up to the depth ..."
 constexpr unsigned kBohrtiefe = 3528;            // "Attention: Drill depth is deeper than %u m !"
 constexpr unsigned kAbschlussFehler = 3110;      // "Error when finishing design"
 
-constexpr int kHoechsterDimPunkt = 12;
 constexpr float kKeineLast = 0.1f;
 constexpr int kWWmitWP = 1;
 constexpr int kWWZweiteQuelle = 3;
-constexpr int kDokMonovalent = 1;
 constexpr int kSonde = 0;
 
 void Meldung(unsigned textId) {
@@ -45,6 +39,26 @@ void Meldung(unsigned textId) {
 void Meldung(const CVRMString& text) {
     KVSMessageBoxCaptionID(text, kCaptionAuslegung, platform::mb::OK | platform::mb::ICONEXCLAMATION);
 }
+
+// The source is sized as the kind the user chose; the record keeps its own kind until the
+// design is taken over.
+class ArtInQuelle {
+  public:
+    ArtInQuelle(CWQuelle2* quelle, int art) : m_quelle(quelle) {
+        if (!m_quelle) return;
+        m_vorher = m_quelle->GetWert(ID_QuellMediumIdx).GetIntVal();
+        m_quelle->GetWert(ID_QuellMediumIdx) = art;
+    }
+    ~ArtInQuelle() {
+        if (m_quelle) m_quelle->GetWert(ID_QuellMediumIdx) = m_vorher;
+    }
+    ArtInQuelle(const ArtInQuelle&) = delete;
+    ArtInQuelle& operator=(const ArtInQuelle&) = delete;
+
+  private:
+    CWQuelle2* m_quelle;
+    int m_vorher = 0;
+};
 
 bool IstErdreich(int quellArt) { return quellArt == 0 || quellArt == 1 || quellArt == 4 || quellArt == 5; }
 
@@ -59,28 +73,19 @@ bool CDimAbschluss::PruefeSeite() {
         Meldung(kAnzahlWaehlen);
         return false;
     }
-    if (s.wpName.empty()) {
-        Meldung(kWPWaehlen);
-        return false;
-    }
+    // Without a mode nothing was searched, so the mode is asked for first.
     if (s.betriebsweise < 0) {
         Meldung(kBetriebsweiseWaehlen);
+        return false;
+    }
+    if (s.wpName.empty()) {
+        Meldung(kWPWaehlen);
         return false;
     }
     if (!PruefeWarmwasser()) return false;
     if (EigeneVariante(s.betriebsweise) && s.variante < 0) {
         Meldung(kVarianteWaehlen);
         return false;
-    }
-    // The bivalence point lies where the design point may: from the lowest usable point up.
-    if (EigeneVariante(s.betriebsweise)) {
-        CVRMString text;
-        if (s.bivalenzTemp < s.minDimPunktTemp) text.Format(kBivalenzMin, s.minDimPunktTemp);
-        if (s.bivalenzTemp > kHoechsterDimPunkt) text.Format(kBivalenzMax, kHoechsterDimPunkt);
-        if (!text.empty()) {
-            Meldung(text);
-            return false;
-        }
     }
     return PruefeVorlauf();
 }
@@ -102,19 +107,14 @@ bool CDimAbschluss::PruefeWarmwasser() {
 // In the monovalent mode the heat pump alone reaches the flow temperature down to the lowest
 // usable design point.
 bool CDimAbschluss::PruefeVorlauf() {
-    if (CDimPageLogik::DokModus(m_seite.betriebsweise, u"CDimPage::OnWizardFinish") != kDokMonovalent)
-        return true;
-    CWPumpe2 wp;
-    CVRMdatenProvider::get().fill(wp, m_seite.wpName);
-    const SAuslegungsWerte w = m_seite.AuslegungsWerte();
-    if (wp.getMVT(w.quellTemp) >= w.vorlaufTemp1) return true;
+    if (m_seite.ModusReichtFuerVorlauf()) return true;
     Meldung(kModusVorlauf);
     return false;
 }
 
 void CDimAbschluss::PruefeSonden(const SDimQuellWerte& groesse) {
     CWQuelle2* quelle = m_dok.GetWQuelle(1);
-    if (!quelle || quelle->GetWert(ID_QuellMediumIdx).GetIntVal() != kSonde) return;
+    if (!quelle || m_seite.quellArt != kSonde) return;
     // The default ground follows the sized probes when the design is written.
     if (!quelle->HatVorgabeBoden() && groesse.sondenLaenge > quelle->GetBodenProfilTiefe())
         Meldung(kSchichtenZuFlach);
@@ -145,7 +145,10 @@ bool CDimAbschluss::SchliesseAb() {
         b.betrWeise = CDimPageLogik::DokModus(s.betriebsweise, u"CDimPage::OnWizardFinish");
         b.dimPunktTemp = s.dimPunktTemp;
         b.sondenart = sondenart;
-        const SDimQuellWerte groesse = m_dok.BemesseErsteQuelle(b);
+        const SDimQuellWerte groesse = [&] {
+            const ArtInQuelle art(quelle, s.quellArt);
+            return m_dok.BemesseErsteQuelle(b);
+        }();
         PruefeSonden(groesse);
         ResetAlleBerechnungen();
         SDimDaten d;

@@ -1,11 +1,15 @@
 #include "evaluation/dim/DimPageLogik.h"
 
+#include <algorithm>
+
 #include "core/text/TextIdConstants.h"
 #include "evaluation/AuswertManager.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoDocServices.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
+#include "core/value/VRMdatenProvider.h"
+#include "model/heatpump/WPumpe2.h"
 #include "model/house/Haus2.h"
 #include "model/source/WQuelle2.h"
 #include "platform/errors/UserException.h"
@@ -17,6 +21,7 @@ constexpr int kHoechsterDimPunkt = 12;
 // The highest temperature a heat pump is taken to deliver.
 constexpr float kMaxAuslegTemp = 76.0f;
 constexpr float kKeineLast = 0.1f;
+constexpr int kDokMonovalent = 1;
 
 constexpr unsigned kTitelPruefeWP = 3237;            // "Checking heat pumps in database"
 constexpr unsigned kTempZuHoch = 3821;               // "The required temperatures are too high ..."
@@ -92,6 +97,13 @@ void CDimPageLogik::SetMinDimPunktTemp() {
     if (t > minDimPunktTemp) minDimPunktTemp = t;
 }
 
+void CDimPageLogik::SetzeQuellArt(int art) {
+    quellArt = art;
+    minDimPunktTemp = kKeinMinDimPunkt;
+    SetMinDimPunktTemp();
+    dimPunktTemp = std::max(dimPunktTemp, minDimPunktTemp);
+}
+
 SAuslegungsWerte CDimPageLogik::AuslegungsWerte() {
     const SDimWerte amPunkt = GetDimWerte(dimPunktTemp);
     const SDimWerte amTiefsten = GetDimWerte(minDimPunktTemp);
@@ -102,6 +114,27 @@ SAuslegungsWerte CDimPageLogik::AuslegungsWerte() {
     w.leistung = amPunkt.leistungProWP;
     if (CHaus2* haus = m_dok.GetHaus()) w.ruecklaufTemp = haus->GetWert(ID_HeizRuecklauf);
     return w;
+}
+
+void CDimPageLogik::NimmAuf(const CVRMString& name) {
+    for (const SKandidat& k : kandidaten)
+        if (k.name == name) return;
+    const SAuslegungsWerte w = AuslegungsWerte();
+    SKandidat k{name, 0.0f};
+    bool zwischenkreis = false;
+    // Only the capacity is wanted: any medium, no flow test, no required capacity.
+    CWPumpe2::PasstZurAuslegung(name, k.leistung, -1, static_cast<int>(w.quellTemp), true, 0, false, 0,
+                                w.quellTemp, w.vorlaufTemp1, w.vorlaufTemp2, w.ruecklaufTemp, 0.0f,
+                                zwischenkreis);
+    kandidaten.push_back(k);
+}
+
+bool CDimPageLogik::ModusReichtFuerVorlauf() {
+    if (DokModus(betriebsweise, u"CDimPage::OnWizardFinish") != kDokMonovalent || wpName.empty()) return true;
+    CWPumpe2 wp;
+    CVRMdatenProvider::get().fill(wp, wpName);
+    const SAuslegungsWerte w = AuslegungsWerte();
+    return wp.getMVT(w.quellTemp) >= w.vorlaufTemp1;
 }
 
 bool CDimPageLogik::KeineHeizlast() {

@@ -31,6 +31,9 @@ class CDimPageLogik {
     // required temperature the heat pump can reach (below 76 °C); in the bivalent modes it
     // is also the bivalence temperature.
     void SetMinDimPunktTemp();
+    // The user's kind of the first heat source: the lowest usable point is found anew, since
+    // the design source temperature follows the kind.
+    void SetzeQuellArt(int art);
     // The design values the search takes: at the dimensioning point and, for the flow
     // temperature, at the lowest usable point.
     SAuslegungsWerte AuslegungsWerte();
@@ -39,6 +42,12 @@ class CDimPageLogik {
     // were.
     bool Dimensioniere(const SAuslegungsWerte& werte, platform::Window* parent = nullptr);
     bool Dimensioniere(const KandidatenFilter& filter, platform::Window* parent = nullptr);
+    // Puts `name` into the candidates when the search left it out (another medium, or a
+    // larger unit of a maker listed), with its capacity at the design point.
+    void NimmAuf(const CVRMString& name);
+    // In the monovalent mode the heat pump `wpName` alone must reach the flow temperature
+    // down to the lowest usable point; the other modes have a second generator.
+    bool ModusReichtFuerVorlauf();
     // What the page hands to the filter for `werte`.
     SSeitenAuslegung SeitenAuslegung(const SAuslegungsWerte& werte);
 
@@ -52,7 +61,8 @@ class CDimPageLogik {
     int wwAuswahl = -1;      // hot-water selection, below 0: none
     int quellArt = 0;        // kind of the first heat source
     int dimPunktTemp = 0;
-    int minDimPunktTemp = -50;
+    static constexpr int kKeinMinDimPunkt = -50;
+    int minDimPunktTemp = kKeinMinDimPunkt;
     bool festerDimPunkt = false;
     int bivalenzTemp = 0;
     CVRMString wpName;

@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "core/db/Global.h"
+#include "core/db/TextIds.h"
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
 #include "model/errors/Fehler.h"
@@ -216,13 +217,9 @@ bool CKombiWQuelle2::IstMitRLanhebung() {
 
 CVRMString CKombiWQuelle2::GetKurzInfo() {
     if (m_quellen.empty()) return CVRMString();
-    // The second collector form reads as a collector, air at a given temperature as air.
-    // "vertical ground collector", "horizontal ground collector", "air", "water", "EWTS tubes",
-    // "horizontal ground collector", "air"
-    constexpr unsigned kArtTexte[] = {3600, 3601, 3602, 3603, 6029, 3601, 3602};
     const int art = GetErsteWQuelle()->GetWert(ID_QuellMediumIdx).GetIntVal();
     if (art < 0 || art > 6) ThrowFehler(textid::kFalscheKonstante, u"CKombiWQuelle2::GetKurzInfo");
     CVRMString text;
-    text.Format(3544u, CVRMString(kArtTexte[art], nullptr));  // "%s"
+    text.Format(3544u, CVRMString(getQuellArtIDS(art), nullptr));  // "%s"
     return text;
 }

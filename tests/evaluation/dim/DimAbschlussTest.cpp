@@ -54,14 +54,17 @@ TEST_F(DimAbschlussTest, EachRefusalInItsOrderKeepsThePageAndChangesNothing) {
     };
     const Fall faelle[] = {
         {"no count", [](CDimPageLogik& s, CHaus2& /*haus*/) { s.anzahlIndex = -1; }, "You must select the number of heat pumps!"},
-        // Without a unit the heat pump takeover would fail with two error boxes.
+        // Without a mode nothing was searched, so no unit can have been picked: the mode is
+        // asked for first.
         {"no unit, no mode",
          [](CDimPageLogik& s, CHaus2& /*haus*/) {
              s.wpName.clear();
              s.betriebsweise = -1;
          },
-         "Please select a heat pump first."},
+         "Please, select first a type of heat pump."},
         {"no mode", [](CDimPageLogik& s, CHaus2& /*haus*/) { s.betriebsweise = -1; }, "Please, select first a type of heat pump."},
+        // Without a unit the heat pump takeover would fail with two error boxes.
+        {"no unit", [](CDimPageLogik& s, CHaus2& /*haus*/) { s.wpName.clear(); }, "Please select a heat pump first."},
         // Hot water by a second heat source, but the monoenergetic mode has none.
         {"hot water without a second generator",
          [](CDimPageLogik& s, CHaus2& haus) {
@@ -77,20 +80,6 @@ TEST_F(DimAbschlussTest, EachRefusalInItsOrderKeepsThePageAndChangesNothing) {
              s.variante = -1;
          },
          "Please select a collector variant!"},
-        {"bivalence below the lowest point",
-         [](CDimPageLogik& s, CHaus2& /*haus*/) {
-             s.betriebsweise = 0;
-             s.variante = 0;
-             s.bivalenzTemp = -8;
-         },
-         "The bivalent temperature must be greater than or equal to -7 °C."},
-        {"bivalence above 12 °C",
-         [](CDimPageLogik& s, CHaus2& /*haus*/) {
-             s.betriebsweise = 3;
-             s.variante = 0;
-             s.bivalenzTemp = 13;
-         },
-         "The maximum bivalent temperature is 12 °C."},
         // Monovalent: 87 °C at -7 °C is beyond any catalogue unit.
         {"monovalent beyond the unit's flow temperature",
          [](CDimPageLogik& s, CHaus2& /*haus*/) {

@@ -12,12 +12,15 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include "app/doc/ErgebnisBefehle.h"
 #include "app/doc/ProjektAblaufBefehle.h"
 #include "app/frame/MainFrame.h"
 #include "controls/small/Label.h"
 #include "dialogs/KelvoView1.h"
 #include "dialogs/WQTestDlg.h"
+#include "dialogs/DlgCalcDPT.h"
 #include "pages/DimPage.h"
+#include "pages/WQ2Page.h"
 #include "pages/HausPage.h"
 #include "pages/WWPage.h"
 #include "model/project/Projekt2.h"
@@ -74,7 +77,7 @@ class AuslegungNutzerTest : public quellentest::QuellenSeitenFixture {
     // finished (or cancelled). `boxen`: the texts of the boxes the design shows, each
     // answered with OK.
     SGewaehlt Auslegen(const std::vector<std::u16string>& boxen, const std::vector<SEingabe>& eingaben = {},
-                       bool fertig = true, int betriebsweise = -1) {
+                       bool fertig = true, int betriebsweise = -1, int art = -1) {
         SGewaehlt g;
         auto& d = uitest::dialogs();
         const size_t vorher = d.boxes().size();
@@ -89,6 +92,8 @@ class AuslegungNutzerTest : public quellentest::QuellenSeitenFixture {
             }
             while (sheet.activeIndex() < sheet.pageCount() - 1) Knopf(dlg, ui::kIdNext);
             ASSERT_EQ(sheet.activeIndex(), 4);
+            // The kind of the source the user chose, from the kinds the page offers.
+            if (art >= 0) WaehleIndex(*sheet.page(4), CDimPage::kIdcQuellArt, art);
             // A mode of the user's own picks the source's variant too.
             if (betriebsweise >= 0) {
                 WaehleIndex(*sheet.page(4), CDimPage::kIdcBetriebsweise, betriebsweise);
@@ -137,36 +142,47 @@ class AuslegungNutzerTest : public quellentest::QuellenSeitenFixture {
         Druecke(seite, CEingabeSeite::kIdSchliessen);
     }
 
-    // File > New project whose first heat source is the planner's own copy of a sample's
-    // source: the program turns a new project's probe only into a collector, so an air or a
-    // water source of a user's project starts as such a copy.
-    void NeuesProjektMitQuelle(const QString& name, std::u16string_view muster) {
-        CVRMdatenProvider& werte = CVRMdatenProvider::get();
-        CVRMString musterQuelle;
-        {
-            CKombiWQuelle2 kombi;
-            CProjekt2 projekt;
-            Starte();
-            werte.fill(projekt, Projekt(muster));
-            werte.fill(kombi, projekt.GetWert(ID_WQuelle).GetStringVal());
-            musterQuelle = kombi.GetErsteWQuelle()->getConsumerName();
-        }
-        uitest::dialogs().expectDialog({}, [&](QDialog& d) {
-            uitest::type(*ui::child(&d, 1033), name);
-            uitest::click(*ui::child(&d, 1), {5, 5});
+    // File > New project, the source's kind (`art`, also its index in the page's kind box)
+    // chosen on the design page, monovalent, the first unit, Finish; then the evaluation.
+    void ArtGewaehlt(int art, int medium) {
+        NeuesProjekt(QStringLiteral("Sommer"));
+        const SGewaehlt g = Auslegen({Sprachtext(kPumpenPruefen)}, {}, true, kMonovalent, art);
+        CWQuelle2& quelle = *dokument->GetWQuelle(1);
+        const float erwartet =
+            art == 2 ? dokument->Haus().GetWert(ID_NAT).GetFloatVal()
+                     : static_cast<float>(quelle.GetWert(ID_WasserTemp).GetUIntVal()) -
+                           (quelle.GetWert(ID_ZwkWt).GetBoolVal() ? 3.0f : 0.0f);
+        EXPECT_FLOAT_EQ(g.quellTemp, erwartet);
+        PruefeWaermepumpe(g);
+        EXPECT_EQ(QuellWert(ID_QuellMediumIdx), std::optional<std::u16string>(std::u16string(1, char16_t(u'0' + art))));
+        EXPECT_EQ(QuellWert(ID_BetrWeiseIdx), std::optional<std::u16string>(u"1"));
+        // An air or a water source has no size to give.
+        EXPECT_EQ(QuellWert(ID_WQuelleLaenge), std::optional<std::u16string>(u"1"));
+        CWPumpe2 wp;
+        CVRMdatenProvider::get().fill(wp, g.wp);
+        EXPECT_EQ(wp.GetWert(ID_MedienTyp).GetIntVal(), medium);
+        // The evaluation takes the project: heat pump and source go together.
+        bool ausgewertet = false;
+        uitest::dialogs().expectDialog(u"Evaluation - " + dokument->GetPathName(), [&](QDialog& dlg) {
+            ausgewertet = true;
+            uitest::click(*ui::child(&dlg, 1), {5, 5});
         });
-        app->OnFileNew();
-        dokument = app->GetAktivesKelvoDoc(true);
-        ASSERT_NE(dokument, nullptr);
-        uitest::dialogs().expectDialog({}, [&](QDialog& dlg) { Abbrechen(dlg); });
-        Befehl(kBefehlDimensionieren)->trigger();
+        Befehl(kBefehlJahresergebnisse)->trigger();
         uitest::processEvents();
-        const CVRMString erste = dokument->GetWQuelle(1)->getConsumerName();
-        CVRMwerteListe kopie{erste};
-        kopie.copy(werte.getWerte(musterQuelle));
-        werte.save(kopie, true);
-        werte.forget(erste);
-        ASSERT_EQ(dokument->SetProjektDaten(ID_WQuelle, dokument->ProjektText(ID_WQuelle), 1), 1);
+        EXPECT_TRUE(ausgewertet);
+    }
+
+    // Designs with the kind box's `art` (none: as the source is) and checks the collector.
+    void PruefeKollektor(std::optional<float> flaecheVorher, int art) {
+        const SGewaehlt g = Auslegen({Sprachtext(kPumpenPruefen)}, {}, true, -1, art);
+        EXPECT_FLOAT_EQ(g.quellTemp, -2.0f);
+        PruefeWaermepumpe(g);
+        EXPECT_EQ(QuellWert(ID_QuellMediumIdx), std::optional<std::u16string>(u"1"));
+        if (flaecheVorher) EXPECT_NE(QuellZahl(ID_WQuelleFlaeche), *flaecheVorher);
+        EXPECT_GT(QuellZahl(ID_WQuelleFlaeche), 10.0f);
+        // The tube length of the area is longer than the area's side.
+        EXPECT_GT(QuellZahl(ID_WQuelleLaenge), QuellZahl(ID_WQuelleFlaeche));
+        PruefeQuellenSeite({{CWQ1Page::kIdFlaeche, ID_WQuelleFlaeche}, {CWQ1Page::kIdLaenge, ID_WQuelleLaenge}});
     }
 
     // File > New project, the design cancelled (that gives it its first heat source), and on
@@ -254,18 +270,16 @@ TEST_F(AuslegungNutzerTest, SondeEinesNeuenProjekts) {
     PruefeQuellenSeite({{CWQ1Page::kIdLaenge, ID_WQuelleLaenge}, {CWQ1Page::kIdAnzahl, ID_SoleKreise}});
 }
 
+// A new project's collector, made one on the source's page before the design or chosen on
+// the design page: sized as a collector for the unit.
 TEST_F(AuslegungNutzerTest, KollektorEinesNeuenProjekts) {
     NeuesKollektorProjekt(QStringLiteral("Ortmann"));
-    const float flaecheVorher = QuellZahl(ID_WQuelleFlaeche);
-    const SGewaehlt g = Auslegen({Sprachtext(kPumpenPruefen)});
-    EXPECT_FLOAT_EQ(g.quellTemp, -2.0f);
-    PruefeWaermepumpe(g);
-    EXPECT_EQ(QuellWert(ID_QuellMediumIdx), std::optional<std::u16string>(u"1"));
-    EXPECT_NE(QuellZahl(ID_WQuelleFlaeche), flaecheVorher);
-    EXPECT_GT(QuellZahl(ID_WQuelleFlaeche), 10.0f);
-    // The tube length of the area is longer than the area's side.
-    EXPECT_GT(QuellZahl(ID_WQuelleLaenge), QuellZahl(ID_WQuelleFlaeche));
-    PruefeQuellenSeite({{CWQ1Page::kIdFlaeche, ID_WQuelleFlaeche}, {CWQ1Page::kIdLaenge, ID_WQuelleLaenge}});
+    PruefeKollektor(QuellZahl(ID_WQuelleFlaeche), -1);
+}
+
+TEST_F(AuslegungNutzerTest, KollektorAufDerAuslegungsseiteGewaehlt) {
+    NeuesProjekt(QStringLiteral("Ortmann"));
+    PruefeKollektor(std::nullopt, 1);
 }
 
 // Probes in a layered ground typed on the source page (gravel 1.1 W/mK to 2 m, clay/silt
@@ -304,34 +318,13 @@ TEST_F(AuslegungNutzerTest, SondenfeldImGeschichtetenBodenBestehtSeinenTest) {
     }
 }
 
-// An air source of the planner's own project, designed monovalent: at the house's design
-// outdoor temperature. An air source has no size to give.
-TEST_F(AuslegungNutzerTest, LuftquelleMonovalent) {
-    NeuesProjektMitQuelle(QStringLiteral("Sommer"), u"air monoenergetic");
-    ASSERT_EQ(dokument->GetWQuelle(1)->GetWert(ID_QuellMediumIdx).GetIntVal(), 2);
-    const float nat = dokument->Haus().GetWert(ID_NAT).GetFloatVal();
-    const SGewaehlt g = Auslegen({Sprachtext(kPumpenPruefen)}, {}, true, kMonovalent);
-    EXPECT_FLOAT_EQ(g.quellTemp, nat);
-    PruefeWaermepumpe(g);
-    EXPECT_EQ(QuellWert(ID_QuellMediumIdx), std::optional<std::u16string>(u"2"));
-    EXPECT_EQ(QuellWert(ID_BetrWeiseIdx), std::optional<std::u16string>(u"1"));
-    EXPECT_EQ(QuellWert(ID_WQuelleLaenge), std::optional<std::u16string>(u"1"));
-}
-
-// A ground-water source is designed at its water temperature, 3 K lower behind an
-// intermediate heat exchanger.
-TEST_F(AuslegungNutzerTest, WasserquelleMonovalent) {
-    NeuesProjektMitQuelle(QStringLiteral("Sommer"), u"ground water bivalent");
-    CWQuelle2& quelle = *dokument->GetWQuelle(1);
-    ASSERT_EQ(quelle.GetWert(ID_QuellMediumIdx).GetIntVal(), 3);
-    const float wasser = static_cast<float>(quelle.GetWert(ID_WasserTemp).GetUIntVal()) -
-                         (quelle.GetWert(ID_ZwkWt).GetBoolVal() ? 3.0f : 0.0f);
-    const SGewaehlt g = Auslegen({Sprachtext(kPumpenPruefen)}, {}, true, kMonovalent);
-    EXPECT_FLOAT_EQ(g.quellTemp, wasser);
-    PruefeWaermepumpe(g);
-    EXPECT_EQ(QuellWert(ID_QuellMediumIdx), std::optional<std::u16string>(u"3"));
-    EXPECT_EQ(QuellWert(ID_BetrWeiseIdx), std::optional<std::u16string>(u"1"));
-}
+// A new project's source made an air or a ground-water source on the design page, as a
+// planner does: designed monovalent at the kind's own source temperature (air at the
+// house's design outdoor temperature; ground water at its water temperature, 3 K lower
+// behind an intermediate heat exchanger), the kind stored with a unit of the kind's medium,
+// and the project then evaluated.
+TEST_F(AuslegungNutzerTest, LuftquelleAufDerAuslegungsseiteGewaehlt) { ArtGewaehlt(2, 1); }
+TEST_F(AuslegungNutzerTest, WasserquelleAufDerAuslegungsseiteGewaehlt) { ArtGewaehlt(3, 2); }
 
 // The same house with a larger load gets a larger unit, and that unit longer probes. The
 // new project's one default soil goes down and up with the probes, also in the project
@@ -555,6 +548,193 @@ TEST_F(AuslegungNutzerTest, WarmwasserDurchZweiteQuelleBrauchtZweitenErzeuger) {
     EXPECT_EQ(QuellWert(ID_BetrWeiseIdx), std::optional<std::u16string>(u"2"));
     EXPECT_EQ(SatzEintrag(dokument->ProjektText(ID_Haus), CVRMwerteListe::getKey(ID_WWmitWP)),
               std::optional<std::u16string>(u"3"));
+}
+
+// A first source in a mode the design page does not offer (bivalent alternative,
+// monoenergetic and bivalent partly parallel), set on the source's page: the design page
+// opens with no mode selected and asks for one before it searches or finishes; the
+// bivalence field cannot be typed into in any mode; the mode chosen there is stored.
+TEST_F(AuslegungNutzerTest, BetriebsweiseDieDieSeiteNichtAnbietet) {
+    NeuesProjekt(QStringLiteral("Lenz"));
+    uitest::dialogs().expectDialog({}, [&](QDialog& dlg) { Abbrechen(dlg); });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    for (int modus : {4, 5, 6}) {
+        SCOPED_TRACE(modus);
+        CWQ2Page& quellSeite = Zeige<CWQ2Page>(CKelvoDoc::kWQ2Seite);
+        WaehleIndex(quellSeite, CWQ2Page::kIdModus, modus);
+        Druecke(quellSeite, CEingabeSeite::kIdSpeichern);
+        ASSERT_EQ(quellSeite.m_modified, 0);
+        ASSERT_EQ(QuellWert(ID_BetrWeiseIdx), std::optional<std::u16string>(std::u16string(1, char16_t(u'0' + modus))));
+        Druecke(quellSeite, CEingabeSeite::kIdSchliessen);
+        auto& d = uitest::dialogs();
+        const size_t vorher = d.boxes().size();
+        d.expectDialog({}, [&](QDialog& dlg) {
+            auto& sheet = dynamic_cast<ui::PropertySheet&>(dlg);
+            while (sheet.activeIndex() < 4) Knopf(dlg, ui::kIdNext);
+            ASSERT_EQ(sheet.activeIndex(), 4);
+            QWidget& seite = *sheet.page(4);
+            EXPECT_EQ(Box(seite, CDimPage::kIdcBetriebsweise).currentIndex(), -1);
+            auto* kandidaten = qobject_cast<QListWidget*>(ui::child(&dlg, CDimPage::kIdcKandidaten));
+            EXPECT_EQ(kandidaten->count(), 0);
+            d.expectMessageBox(OK);
+            Knopf(dlg, CDimPage::kIdcSuchen);
+            d.expectMessageBox(OK);
+            Knopf(dlg, ui::kIdFinish);
+            ASSERT_TRUE(dlg.isVisible());
+            // The bivalence point is shown, never typed, whatever the mode.
+            for (int m = 0; m < 4; ++m) {
+                WaehleIndex(seite, CDimPage::kIdcBetriebsweise, m);
+                const QString gezeigt = Text(seite, CDimPage::kIdcBivalenz);
+                Tippe(seite, CDimPage::kIdcBivalenz, QStringLiteral("7"));
+                EXPECT_EQ(Text(seite, CDimPage::kIdcBivalenz), gezeigt) << m;
+            }
+            WaehleIndex(seite, CDimPage::kIdcBetriebsweise, kMonovalent);
+            ASSERT_GT(kandidaten->count(), 0);
+            uitest::click(*kandidaten->viewport(), kandidaten->visualItemRect(kandidaten->item(0)).center());
+            d.expectMessageBox(OK);
+            Knopf(dlg, ui::kIdFinish);
+        });
+        Befehl(kBefehlDimensionieren)->trigger();
+        uitest::processEvents();
+        std::vector<std::u16string> gezeigt(d.boxes().size() - vorher);
+        for (size_t i = vorher; i < d.boxes().size(); ++i) gezeigt[i - vorher] = d.boxes()[i].text;
+        EXPECT_EQ(gezeigt, (std::vector<std::u16string>{Sprachtext(3221), Sprachtext(3231), Sprachtext(kPumpenPruefen)}));
+        EXPECT_EQ(QuellWert(ID_BetrWeiseIdx), std::optional<std::u16string>(u"1"));
+    }
+}
+
+// "Accept heat pump" in the design-point dialog for a unit the page's search leaves out: a
+// larger unit of a maker the list shows, and a unit of another medium, which brings its
+// kind of source with it. The accepted unit is selected, listed and designed.
+TEST_F(AuslegungNutzerTest, AngenommeneWaermepumpeWirdAusgelegt) {
+    const struct {
+        int medium;  // of the unit accepted
+        int art;     // the source kind stored with it
+    } faelle[] = {{0, 0}, {1, 2}};
+    NeuesProjekt(QStringLiteral("Lenz"));
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.medium);
+        auto& d = uitest::dialogs();
+        CVRMString angenommen;
+        d.expectDialog({}, [&](QDialog& dlg) {
+            auto& sheet = dynamic_cast<ui::PropertySheet&>(dlg);
+            while (sheet.activeIndex() < 4) Knopf(dlg, ui::kIdNext);
+            QWidget& seite = *sheet.page(4);
+            WaehleIndex(seite, CDimPage::kIdcQuellArt, 0);
+            WaehleIndex(seite, CDimPage::kIdcBetriebsweise, 0);
+            auto* kandidaten = qobject_cast<QListWidget*>(ui::child(&dlg, CDimPage::kIdcKandidaten));
+            QStringList gelistet;
+            for (int i = 0; i < kandidaten->count(); ++i) gelistet << kandidaten->item(i)->text();
+            d.expectDialog(u"Calculate bivalent temperature", [&](QDialog& dpt) {
+                QComboBox& namen = Box(dpt, CDlgCalcDPT::kIdcWPName);
+                // The first unit of the medium the search did not list that the dialog can accept.
+                for (int i = 0; i < namen.count() && angenommen.empty(); ++i) {
+                    const CVRMString name = namen.itemText(i).toStdU16String();
+                    CWPumpe2 wp;
+                    CVRMdatenProvider::get().fill(wp, name);
+                    if (gelistet.contains(namen.itemText(i)) || wp.GetWert(ID_MedienTyp).GetIntVal() != f.medium)
+                        continue;
+                    WaehleIndex(dpt, CDlgCalcDPT::kIdcWPName, i);
+                    if (ui::child(&dpt, CDlgCalcDPT::kIdcWPUebernehmen)->isEnabled()) angenommen = name;
+                }
+                ASSERT_FALSE(angenommen.empty());
+                Knopf(dpt, CDlgCalcDPT::kIdcWPUebernehmen);
+            });
+            Knopf(dlg, CDimPage::kIdcDimPunktDialog);
+            ASSERT_NE(kandidaten->currentItem(), nullptr);
+            EXPECT_EQ(kandidaten->currentItem()->text().toStdU16String(), angenommen);
+            EXPECT_EQ(Box(seite, CDimPage::kIdcQuellArt).currentIndex(), f.art);
+            EXPECT_EQ(ui::childText(&dlg, CDimPage::kIdcMedium), Sprachtext(3194 + static_cast<unsigned>(f.medium)));
+            d.expectMessageBox(OK);
+            Knopf(dlg, ui::kIdFinish);
+        });
+        Befehl(kBefehlDimensionieren)->trigger();
+        uitest::processEvents();
+        EXPECT_EQ(BoxTexte().back(), Sprachtext(kPumpenPruefen));
+        EXPECT_EQ(SatzEintrag(dokument->GetPathName(), CVRMwerteListe::getKey(ID_WPumpe)),
+                  std::optional<std::u16string>(angenommen));
+        EXPECT_EQ(QuellWert(ID_QuellMediumIdx), std::optional<std::u16string>(std::u16string(1, char16_t(u'0' + f.art))));
+    }
+}
+
+// A unit accepted in the design-point dialog that cannot reach the flow temperature alone
+// (62 °C typed on the house page; the catalogue's brine units reach 60 °C): back on the
+// page, in the monovalent mode, the unit's maximum flow temperature and the mode are both
+// checked against the flow the house asks.
+TEST_F(AuslegungNutzerTest, NachDemDialogModusGegenVorlaufGeprueft) {
+    NeuesProjekt(QStringLiteral("Lenz"));
+    auto& d = uitest::dialogs();
+    const size_t vorher = d.boxes().size();
+    d.expectDialog({}, [&](QDialog& dlg) {
+        auto& sheet = dynamic_cast<ui::PropertySheet&>(dlg);
+        Tippe(*sheet.page(0), CHausPage::kIdVorlauf, QStringLiteral("62"));
+        Verlasse(*sheet.page(0), CHausPage::kIdVorlauf);
+        // No unit of the catalogue reaches that flow: on entering the page, in the
+        // source's mode, and in the monovalent one.
+        d.expectMessageBox(OK);
+        while (sheet.activeIndex() < 4) Knopf(dlg, ui::kIdNext);
+        QWidget& seite = *sheet.page(4);
+        d.expectMessageBox(OK);
+        WaehleIndex(seite, CDimPage::kIdcBetriebsweise, kMonovalent);
+        const SAuslegungsWerte w = dynamic_cast<CDimPage&>(seite).Logik()->AuslegungsWerte();
+        CVRMString angenommen;
+        d.expectDialog(u"Calculate bivalent temperature", [&](QDialog& dpt) {
+            QComboBox& namen = Box(dpt, CDlgCalcDPT::kIdcWPName);
+            // The first brine unit the dialog accepts whose flow stays below the house's.
+            for (int i = 0; i < namen.count() && angenommen.empty(); ++i) {
+                const CVRMString name = namen.itemText(i).toStdU16String();
+                CWPumpe2 wp;
+                CVRMdatenProvider::get().fill(wp, name);
+                WaehleIndex(dpt, CDlgCalcDPT::kIdcWPName, i);
+                if (wp.GetWert(ID_MedienTyp).GetIntVal() != 0 || wp.getMVT(w.quellTemp) >= w.vorlaufTemp1) continue;
+                if (ui::child(&dpt, CDlgCalcDPT::kIdcWPUebernehmen)->isEnabled()) angenommen = name;
+            }
+            ASSERT_FALSE(angenommen.empty());
+            d.expectMessageBox(OK);
+            d.expectMessageBox(OK);
+            Knopf(dpt, CDlgCalcDPT::kIdcWPUebernehmen);
+        });
+        Knopf(dlg, CDimPage::kIdcDimPunktDialog);
+        Abbrechen(dlg);
+    });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    ASSERT_EQ(d.boxes().size(), vorher + 4);
+    EXPECT_EQ(d.boxes()[vorher + 1].text, Sprachtext(3240));
+    // "Max. flow heating temperature of heat pump (60.0 °C)\nis smaller than required: 62.0 °C !"
+    EXPECT_NE(d.boxes()[vorher + 2].text.find(u"(60.0 °C)"), std::u16string::npos);
+    EXPECT_EQ(d.boxes()[vorher + 3].text, Sprachtext(5743));
+}
+
+// A source of kind 6 (room air) shows its own kind and variant on the design page, not the
+// direct evaporation of the heat-pump media, and keeps it among the kinds offered. No window
+// makes such a source, so the project's source is given the kind in memory.
+TEST_F(AuslegungNutzerTest, Quellart6ZeigtIhreEigeneVariante) {
+    NeuesProjekt(QStringLiteral("Lenz"));
+    uitest::dialogs().expectDialog({}, [&](QDialog& dlg) { Abbrechen(dlg); });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    dokument->GetWQuelle(1)->GetWert(ID_QuellMediumIdx) = 6;
+    auto& d = uitest::dialogs();
+    d.expectDialog({}, [&](QDialog& dlg) {
+        auto& sheet = dynamic_cast<ui::PropertySheet&>(dlg);
+        // No unit of the catalogue works with such a source.
+        d.expectMessageBox(OK);
+        while (sheet.activeIndex() < 4) Knopf(dlg, ui::kIdNext);
+        QWidget& seite = *sheet.page(4);
+        const std::u16string raumluft = Sprachtext(3602);  // "air", the kind's own name
+        EXPECT_EQ(Eintraege(seite, CDimPage::kIdcQuellArt),
+                  (QStringList{QString::fromStdU16String(Sprachtext(3600)), QString::fromStdU16String(Sprachtext(3601)),
+                               QString::fromStdU16String(raumluft), QString::fromStdU16String(Sprachtext(3603)),
+                               QString::fromStdU16String(raumluft)}));
+        EXPECT_EQ(Box(seite, CDimPage::kIdcQuellArt).currentIndex(), 4);
+        EXPECT_EQ(Eintraege(seite, CDimPage::kIdcVariante), QStringList{QString::fromStdU16String(raumluft)});
+        Abbrechen(dlg);
+    });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    EXPECT_EQ(BoxTexte().back(), Sprachtext(3240));
 }
 
 // A design refused for an open page with changes leaves a new project as it was: its heat
