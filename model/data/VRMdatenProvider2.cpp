@@ -37,7 +37,8 @@ void LeseZwoelf(const ZwoelferReihe& reihe, const CVRMString& name,
         ort.Format(reihe.fehlt, std::u16string_view(name));
         ThrowFehler(textid::kDatenFehlen, ort);
     }
-    const std::vector<double> werte = ZerlegeZahlenReihe(text, vrmdb::kZahlenTrenner, out.size());
+    const std::vector<double> werte = ZerlegeZahlenReihe(
+        text, vrmdb::kZahlenTrenner, out.size(), {name, CVRMwerteListe::getKey(reihe.id)});
     std::transform(werte.begin(), werte.end(), out.begin(),
                    [](double w) { return static_cast<float>(w); });
 }

@@ -47,7 +47,8 @@ std::vector<float> LeseGespeicherteReihe(const CVRMString& name, TKelvoDatenID i
         ThrowFehler(textid::kDatenFehlen, ort);
     }
     const bool bibo = IGlobal::IstBiboName(name);
-    const std::vector<double> gelesen = ZerlegeZahlenReihe(text, vrmdb::kZahlenTrenner, maxAnzahl);
+    const std::vector<double> gelesen = ZerlegeZahlenReihe(text, vrmdb::kZahlenTrenner, maxAnzahl,
+                                                           {name, CVRMwerteListe::getKey(id)});
     std::vector<float> werte;
     for (size_t i = 0; i < gelesen.size(); ++i) {
         const float wert = static_cast<float>(gelesen[i]);
