@@ -127,7 +127,13 @@ std::optional<int64_t> wholeInteger(std::u16string_view t) {
     return negative ? -m : m;
 }
 
-std::optional<double> wholeFloating(std::u16string_view t) {
+std::optional<double> wholeFloating(std::u16string_view text) {
+    // Files written under a locale with a decimal comma hold "2,5": one comma and no point
+    // is that decimal separator.
+    std::u16string punkt(text);
+    if (std::ranges::count(punkt, u',') == 1 && punkt.find(u'.') == std::u16string::npos)
+        std::ranges::replace(punkt, u',', u'.');
+    const std::u16string_view t = punkt;
     bool found = false, overflow = false;
     size_t end = 0;
     const double value = parsePrefix(t, found, overflow, end);

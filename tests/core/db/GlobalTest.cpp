@@ -17,7 +17,7 @@ namespace {
 const std::vector<std::u16string> kUser = {
     u"[Werte]",         u"Leer=",         u"Zahl= 12 ",            u"Negativ=-5",
     u"Text=abc",        u"Gross=1e300",   u"Komma=2.5",            u"MinusEins=-1",
-    u"LeerBeiUser=",    u"[Tarife]",      u"Tarif1=Eigener Tarif", u"[SolarAnlagen]",
+    u"LeerBeiUser=",    u"DezKomma=2,5",  u"[Tarife]",      u"Tarif1=Eigener Tarif", u"[SolarAnlagen]",
     u"Solar1=Dach Süd", u"Solar2=Garage",
 };
 const std::vector<std::u16string> kBibo = {
@@ -51,6 +51,8 @@ TEST_F(GlobalRead, NumbersReadAsStoredAndEmptyGivesTheDefault) {
         {"double huge", [] { return IGlobal::ReadIniDouble(u"Werte", u"Gross", 7); }, 1e300},
         {"float", [] { return IGlobal::ReadIniFloat(u"Werte", u"Komma", 7); }, 2.5},
         {"float empty", [] { return IGlobal::ReadIniFloat(u"Werte", u"Leer", 1.5f); }, 1.5},
+        // As written under a locale with a decimal comma.
+        {"float comma", [] { return IGlobal::ReadIniFloat(u"Werte", u"DezKomma", 7); }, 2.5},
     };
     for (const auto& c : cases) EXPECT_EQ(c.read(), c.expected) << c.what;
     EXPECT_TRUE(boxes.shown.empty());
@@ -62,7 +64,7 @@ TEST_F(GlobalRead, NumbersReadAsStoredAndEmptyGivesTheDefault) {
 TEST_F(GlobalRead, ANumberThatIsNotWhollyANumberOfItsKindIsReported) {
     loadDatabases({u"[Haus Kaputt]", u"a=nan", u"b=inf", u"c=-Infinity", u"d=abc", u"e=1e999",
                    u"f=12abc", u"g=2.5kWh", u"h=1e39", u"i=1.5", u"j=2147483648", u"k=-1",
-                   u"l=1e3", u"m=-2147483649"},
+                   u"l=1e3", u"m=-2147483649", u"n=1,5", u"o=1,000.5"},
                   kBibo);
     using Read = std::function<double(const char16_t*)>;
     const Read alsFloat = [](const char16_t* k) { return IGlobal::ReadIniFloat(u"Haus Kaputt", k, 7); };
@@ -90,6 +92,8 @@ TEST_F(GlobalRead, ANumberThatIsNotWhollyANumberOfItsKindIsReported) {
         {u"m", u"-2147483649", {alsInt, alsLong, alsFarbe}},
         {u"k", u"-1", {alsFarbe}},                               // colours are unsigned
         {u"l", u"1e3", {alsInt, alsLong, alsFarbe}},
+        {u"n", u"1,5", {alsInt, alsLong, alsFarbe}},
+        {u"o", u"1,000.5", alle},
     };
     for (const Fall& f : faelle) {
         const std::u16string erwartet = box(4298, u"Haus Kaputt: " + std::u16string(f.key) + u"=" + f.text);

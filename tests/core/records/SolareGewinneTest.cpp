@@ -59,7 +59,7 @@ TEST_F(SolareGewinneTest, DamagedMonthTextIsReportedAndChangesNothing) {
     CResManager::setEntry(4298, u"Content of database corrupted");
     const std::pair<const char16_t*, const char16_t*> faelle[] = {
         {u"x1#2#", u"x1"}, {u"20#2kWh#", u"2kWh"}, {u"nan#1#", u"nan"},
-        {u"20#1e39#", u"1e39"}, {u"12,5#1#", u"12,5"}};
+        {u"20#1e39#", u"1e39"}, {u"1.2.3#1#", u"1.2.3"}};
     for (const auto& [text, kaputt] : faelle) {
         SCOPED_TRACE(CVRMString(text).toUtf8());
         CSolareGewinne g;

@@ -303,7 +303,7 @@ TEST_F(WPSeitenTest, GespeicherteTabelleGiltImOffenenProjekt) {
     const auto ersterSatz = [&doc] {
         WPLeistDatenZeiger saetze;
         doc.WPumpe().GetGueltigeLeistDaten(saetze);
-        return saetze.empty() ? CWPLeistDaten(u"") : *saetze.front();
+        return saetze.empty() ? CWPLeistDaten(u"", {u"", u""}) : *saetze.front();
     };
     const CWPLeistDaten vorher = ersterSatz();
     ASSERT_GT(vorher.heiz35, 0.0f);
