@@ -3,9 +3,9 @@
 #include <exception>
 
 #include "core/text/ErrorReport.h"
-#include "platform/format/Format.h"
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
+#include "platform/format/Format.h"
 #include "solar/VRMdatenProvider3.h"
 
 CSolarAnlage2::CSolarAnlage2(const CVRMString& stdKollektor) : m_stdKollektor(stdKollektor) {}

@@ -2,8 +2,8 @@
 
 #include <array>
 #include <exception>
-#include <tuple>
 #include <numeric>
+#include <tuple>
 
 #include "app/options/OptionTable.h"
 #include "core/db/Global.h"

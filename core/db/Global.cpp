@@ -153,18 +153,21 @@ int IGlobal::ReadIniInt(const CVRMString& section, const CVRMString& key, int de
 int32_t IGlobal::ReadIniLong(const CVRMString& section, const CVRMString& key, int32_t def) {
     const CVRMString text = zahlText(section, key);
     if (text.empty()) return def;
-    return static_cast<int32_t>(gespeicherteZahl(section, key, text, platform::StoredNumber::Int32));
+    return static_cast<int32_t>(
+        gespeicherteZahl(section, key, text, platform::StoredNumber::Int32));
 }
 
 uint32_t IGlobal::ReadIniClr(const CVRMString& section, const CVRMString& key, uint32_t def) {
     const CVRMString text = zahlText(section, key);
     if (text.empty()) return def;
-    return static_cast<uint32_t>(gespeicherteZahl(section, key, text, platform::StoredNumber::UInt32));
+    return static_cast<uint32_t>(
+        gespeicherteZahl(section, key, text, platform::StoredNumber::UInt32));
 }
 
 double IGlobal::ReadIniDouble(const CVRMString& section, const CVRMString& key, double def) {
     const CVRMString text = zahlText(section, key);
-    return text.empty() ? def : gespeicherteZahl(section, key, text, platform::StoredNumber::Double);
+    return text.empty() ? def
+                        : gespeicherteZahl(section, key, text, platform::StoredNumber::Double);
 }
 
 float IGlobal::ReadIniFloat(const CVRMString& section, const CVRMString& key, float def) {

@@ -10,7 +10,8 @@ void IKelvoOptionen::ParseWerteListe(std::u16string_view text, std::array<uint32
                                      const vrmcore::SZahlOrt& ort) {
     std::array<uint32_t, 6> gelesen{};
     if (text.find(u'#') == std::u16string_view::npos) {
-        gelesen[5] = static_cast<uint32_t>(vrmcore::GespeichertesElement(text, StoredNumber::UInt32, ort));
+        gelesen[5] =
+            static_cast<uint32_t>(vrmcore::GespeichertesElement(text, StoredNumber::UInt32, ort));
     } else {
         size_t start = 0;
         for (uint32_t& wert : gelesen) {

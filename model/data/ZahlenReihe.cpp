@@ -15,7 +15,7 @@ std::vector<double> ZerlegeZahlenReihe(std::u16string_view text, std::u16string_
         const size_t ende = text.find(trenner, start);
         if (ende == std::u16string_view::npos) break;
         zahlen.push_back(vrmcore::GespeichertesElement(text.substr(start, ende - start),
-                                                        platform::StoredNumber::Float, ort));
+                                                       platform::StoredNumber::Float, ort));
         start = ende + trenner.size();
     }
     return zahlen;

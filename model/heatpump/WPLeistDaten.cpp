@@ -18,7 +18,8 @@ float Quotient(float zaehler, float nenner) {
 CWPLeistDaten::CWPLeistDaten(std::u16string_view text, const vrmcore::SZahlOrt& ort) {
     float* felder[kFelder] = {&quellTemp, &heiz35,  &heiz2,    &elektro35, &elektro2,
                               &quelle35,  &quelle2, &vorlauf2, &maxVorlauf};
-    const std::vector<double> zahlen = ZerlegeZahlenReihe(text, vrmdb::kZahlenTrenner, kFelder, ort);
+    const std::vector<double> zahlen =
+        ZerlegeZahlenReihe(text, vrmdb::kZahlenTrenner, kFelder, ort);
     for (size_t i = 0; i < zahlen.size(); ++i) *felder[i] = static_cast<float>(zahlen[i]);
 }
 

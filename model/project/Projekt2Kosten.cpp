@@ -89,7 +89,8 @@ void CProjekt2::GetZusatzKosten(int art, ZusatzKosten& kosten) {
     IKelvoOptionen& optionen = GetKelvoApp().GetOptionsManager();
     CVRMString liste;
     optionen.GetStringWert(k.listenOption, liste);
-    IKelvoOptionen::ParseWerteListe(liste, kosten, {vrmdb::kSektionOptionen, optionen.GetKey(k.listenOption)});
+    IKelvoOptionen::ParseWerteListe(liste, kosten,
+                                    {vrmdb::kSektionOptionen, optionen.GetKey(k.listenOption)});
     int32_t zahl = 0;
     optionen.GetLongWert(k.zahlOption, zahl);
     kosten[2] = zahl > 0 ? static_cast<uint32_t>(zahl) : 0u;
@@ -141,9 +142,11 @@ void CProjekt2::ParseBKostenListe(std::u16string_view text, BKostenDaten& daten,
     for (size_t i = 0; i < zahlen.size(); ++i) {
         SBKostenPaar& paar = gelesen[i / 2];
         if (i % 2 == 0)
-            paar.wert = static_cast<float>(vrmcore::GespeichertesElement(zahlen[i], StoredNumber::Float, ort));
+            paar.wert = static_cast<float>(
+                vrmcore::GespeichertesElement(zahlen[i], StoredNumber::Float, ort));
         else
-            paar.zahl = static_cast<uint32_t>(vrmcore::GespeichertesElement(zahlen[i], StoredNumber::UInt32, ort));
+            paar.zahl = static_cast<uint32_t>(
+                vrmcore::GespeichertesElement(zahlen[i], StoredNumber::UInt32, ort));
     }
     daten = gelesen;
 }
@@ -162,7 +165,8 @@ void CProjekt2::ParseKostenListe(std::u16string_view text, std::span<uint32_t> z
     const auto teile = Zahlentexte(text, zahlen.size());
     std::vector<uint32_t> gelesen(zahlen.size(), 0u);
     for (size_t i = 0; i < teile.size(); ++i)
-        gelesen[i] = static_cast<uint32_t>(vrmcore::GespeichertesElement(teile[i], StoredNumber::UInt32, ort));
+        gelesen[i] = static_cast<uint32_t>(
+            vrmcore::GespeichertesElement(teile[i], StoredNumber::UInt32, ort));
     std::copy(gelesen.begin(), gelesen.end(), zahlen.begin());
 }
 

@@ -170,8 +170,8 @@ std::optional<double> parseStoredNumber(std::u16string_view t, StoredNumber kind
             const std::optional<int64_t> whole = wholeInteger(t);
             if (!whole) return std::nullopt;
             const auto value = static_cast<double>(*whole);
-            const bool fits = kind == StoredNumber::Int32 ? inRange<int32_t>(value)
-                                                          : inRange<uint32_t>(value);
+            const bool fits =
+                kind == StoredNumber::Int32 ? inRange<int32_t>(value) : inRange<uint32_t>(value);
             return fits ? std::optional<double>(value) : std::nullopt;
         }
         case StoredNumber::Float: {

@@ -99,7 +99,8 @@ TEST(KollektorErtraegeLesen, CellsAreStoredAsNumbersAndACellThatIsNoneIsNamed) {
         int spalte;
         const char16_t* text;
     };
-    const Fall faelle[] = {{3, u"abc"}, {5, u"1#2"}, {12, u"12abc"}, {1, u"nan"}, {0, u"50.5"}, {0, u"-5"}};
+    const Fall faelle[] = {{3, u"abc"}, {5, u"1#2"},  {12, u"12abc"},
+                           {1, u"nan"}, {0, u"50.5"}, {0, u"-5"}};
     for (const Fall& f : faelle) {
         SCOPED_TRACE(testing::Message() << f.spalte);
         auto zweite = Reihe(u"50");

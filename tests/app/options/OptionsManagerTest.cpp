@@ -8,8 +8,8 @@
 
 #include "app/options/OptionTable.h"
 #include "app/options/OptionsManager.h"
-#include "model/app/OptionIds.h"
 #include "core/db/VRMglobApp.h"
+#include "model/app/OptionIds.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/db/GlobalFixture.h"
 #include "tests/support/Sprachmodul.h"
@@ -207,8 +207,8 @@ TEST_F(OptionsTest, ADamagedOptionIsReportedAndTakesItsDefault) {
 
     manager.SaveOptions();
     const auto zeilen = UserZeilen();
-    for (const char16_t* zeile : {u"pefaktor=2.600000", u"grenzbt=100", u"zkostengas=",
-                                  u"grenzerdt=30"}) {
+    for (const char16_t* zeile :
+         {u"pefaktor=2.600000", u"grenzbt=100", u"zkostengas=", u"grenzerdt=30"}) {
         EXPECT_NE(std::find(zeilen.begin(), zeilen.end(), zeile), zeilen.end())
             << platform::toUtf8(zeile);
     }

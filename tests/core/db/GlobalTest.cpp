@@ -15,10 +15,10 @@
 namespace {
 
 const std::vector<std::u16string> kUser = {
-    u"[Werte]",         u"Leer=",         u"Zahl= 12 ",            u"Negativ=-5",
-    u"Text=abc",        u"Gross=1e300",   u"Komma=2.5",            u"MinusEins=-1",
-    u"LeerBeiUser=",    u"DezKomma=2,5",  u"[Tarife]",      u"Tarif1=Eigener Tarif", u"[SolarAnlagen]",
-    u"Solar1=Dach Süd", u"Solar2=Garage",
+    u"[Werte]",        u"Leer=",           u"Zahl= 12 ",     u"Negativ=-5",
+    u"Text=abc",       u"Gross=1e300",     u"Komma=2.5",     u"MinusEins=-1",
+    u"LeerBeiUser=",   u"DezKomma=2,5",    u"[Tarife]",      u"Tarif1=Eigener Tarif",
+    u"[SolarAnlagen]", u"Solar1=Dach Süd", u"Solar2=Garage",
 };
 const std::vector<std::u16string> kBibo = {
     u"[Werte]", u"LeerBeiUser=99", u"NurBibo=42",     u"[Tarife]",
@@ -63,15 +63,23 @@ TEST_F(GlobalRead, NumbersReadAsStoredAndEmptyGivesTheDefault) {
 // of the range.
 TEST_F(GlobalRead, ANumberThatIsNotWhollyANumberOfItsKindIsReported) {
     loadDatabases({u"[Haus Kaputt]", u"a=nan", u"b=inf", u"c=-Infinity", u"d=abc", u"e=1e999",
-                   u"f=12abc", u"g=2.5kWh", u"h=1e39", u"i=1.5", u"j=2147483648", u"k=-1",
-                   u"l=1e3", u"m=-2147483649", u"n=1,5", u"o=1,000.5"},
+                   u"f=12abc", u"g=2.5kWh", u"h=1e39", u"i=1.5", u"j=2147483648", u"k=-1", u"l=1e3",
+                   u"m=-2147483649", u"n=1,5", u"o=1,000.5"},
                   kBibo);
     using Read = std::function<double(const char16_t*)>;
-    const Read alsFloat = [](const char16_t* k) { return IGlobal::ReadIniFloat(u"Haus Kaputt", k, 7); };
-    const Read alsDouble = [](const char16_t* k) { return IGlobal::ReadIniDouble(u"Haus Kaputt", k, 7); };
+    const Read alsFloat = [](const char16_t* k) {
+        return IGlobal::ReadIniFloat(u"Haus Kaputt", k, 7);
+    };
+    const Read alsDouble = [](const char16_t* k) {
+        return IGlobal::ReadIniDouble(u"Haus Kaputt", k, 7);
+    };
     const Read alsInt = [](const char16_t* k) { return IGlobal::ReadIniInt(u"Haus Kaputt", k, 7); };
-    const Read alsLong = [](const char16_t* k) { return IGlobal::ReadIniLong(u"Haus Kaputt", k, 7); };
-    const Read alsFarbe = [](const char16_t* k) { return IGlobal::ReadIniClr(u"Haus Kaputt", k, 7); };
+    const Read alsLong = [](const char16_t* k) {
+        return IGlobal::ReadIniLong(u"Haus Kaputt", k, 7);
+    };
+    const Read alsFarbe = [](const char16_t* k) {
+        return IGlobal::ReadIniClr(u"Haus Kaputt", k, 7);
+    };
     struct Fall {
         const char16_t* key;
         const char16_t* text;
@@ -90,13 +98,14 @@ TEST_F(GlobalRead, ANumberThatIsNotWhollyANumberOfItsKindIsReported) {
         {u"i", u"1.5", {alsInt, alsLong, alsFarbe}},             // no whole number
         {u"j", u"2147483648", {alsInt, alsLong}},                // 2^31: one past int32
         {u"m", u"-2147483649", {alsInt, alsLong, alsFarbe}},
-        {u"k", u"-1", {alsFarbe}},                               // colours are unsigned
+        {u"k", u"-1", {alsFarbe}},  // colours are unsigned
         {u"l", u"1e3", {alsInt, alsLong, alsFarbe}},
         {u"n", u"1,5", {alsInt, alsLong, alsFarbe}},
         {u"o", u"1,000.5", alle},
     };
     for (const Fall& f : faelle) {
-        const std::u16string erwartet = box(4298, u"Haus Kaputt: " + std::u16string(f.key) + u"=" + f.text);
+        const std::u16string erwartet =
+            box(4298, u"Haus Kaputt: " + std::u16string(f.key) + u"=" + f.text);
         for (const Read& read : f.reads) {
             boxes.shown.clear();
             EXPECT_THROW(read(f.key), platform::UserException) << platform::toUtf8(f.text);

@@ -35,7 +35,7 @@ TEST_F(SolareGewinneTest, MonthTextReadsAndWrites) {
         {u"45.00#12.50#", true, 45.0f, 12.5f, u"45.00#12.50#"},
         {u"45.00#", true, 45.0f, 0.0f, u"45.00#0.00#"},          // no second number: gain 0
         {u"7#-3.256#99#", true, 7.0f, -3.256f, u"7.00#-3.26#"},  // a third number is ignored
-        {u" 20 #\t5#", true, 20.0f, 5.0f, u"20.00#5.00#"},        // blanks around a number
+        {u" 20 #\t5#", true, 20.0f, 5.0f, u"20.00#5.00#"},       // blanks around a number
         {u"abc", false, 0.0f, 0.0f, u""},                        // no separator: the month empties
         {u"", false, 0.0f, 0.0f, u""},
     };
@@ -57,9 +57,11 @@ TEST_F(SolareGewinneTest, MonthTextReadsAndWrites) {
 // damaged number, and leaves the month as it was: "x1" used to read as 0, "2kWh" as 2.
 TEST_F(SolareGewinneTest, DamagedMonthTextIsReportedAndChangesNothing) {
     CResManager::setEntry(4298, u"Content of database corrupted");
-    const std::pair<const char16_t*, const char16_t*> faelle[] = {
-        {u"x1#2#", u"x1"}, {u"20#2kWh#", u"2kWh"}, {u"nan#1#", u"nan"},
-        {u"20#1e39#", u"1e39"}, {u"1.2.3#1#", u"1.2.3"}};
+    const std::pair<const char16_t*, const char16_t*> faelle[] = {{u"x1#2#", u"x1"},
+                                                                  {u"20#2kWh#", u"2kWh"},
+                                                                  {u"nan#1#", u"nan"},
+                                                                  {u"20#1e39#", u"1e39"},
+                                                                  {u"1.2.3#1#", u"1.2.3"}};
     for (const auto& [text, kaputt] : faelle) {
         SCOPED_TRACE(CVRMString(text).toUtf8());
         CSolareGewinne g;

@@ -20,11 +20,11 @@ TEST(ZahlenReihe, ReadsNumbersBeforeEachSeparator) {
     const Fall faelle[] = {
         {u"", {}},
         {u"1#2#", {1, 2}},
-        {u"1#2#3", {1, 2}},          // the last number has no "#": not read
+        {u"1#2#3", {1, 2}},           // the last number has no "#": not read
         {u"#  -2.25 #", {0, -2.25}},  // empty entry 0, blanks around a number skipped
-        {u"1#2#3#4#", {1, 2, 3}},    // at most three wanted
-        {u"1#2#3#abc#", {1, 2, 3}},  // what is not wanted is not read
-        {u"4,5#", {4.5}},            // written under a locale with a decimal comma
+        {u"1#2#3#4#", {1, 2, 3}},     // at most three wanted
+        {u"1#2#3#abc#", {1, 2, 3}},   // what is not wanted is not read
+        {u"4,5#", {4.5}},             // written under a locale with a decimal comma
     };
     for (const auto& fall : faelle)
         EXPECT_EQ(ZerlegeZahlenReihe(fall.text, u"#", 3, kOrt), fall.zahlen)
@@ -38,7 +38,7 @@ class ZahlenReiheKaputt : public modeltest::BoxFixture {};
 // to read as its leading number, as 0, or clamped to the float range.
 TEST_F(ZahlenReiheKaputt, ADamagedElementIsReportedAndNothingIsRead) {
     const std::pair<const char16_t*, const char16_t*> faelle[] = {
-        {u"1.5#abc#", u"abc"}, {u"7kWh#", u"7kWh"}, {u"4,5,0#", u"4,5,0"},
+        {u"1.5#abc#", u"abc"}, {u"7kWh#", u"7kWh"},     {u"4,5,0#", u"4,5,0"},
         {u"nan#", u"nan"},     {u"1#1e300#", u"1e300"}, {u"-1e39#", u"-1e39"}};
     for (const auto& [text, kaputt] : faelle) {
         SCOPED_TRACE(CVRMString(text).toUtf8());

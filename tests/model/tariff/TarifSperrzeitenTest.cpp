@@ -83,8 +83,7 @@ TEST_F(TarifSperrzeiten, LoadingConvertsThePeriodFormOnceAndSavesIt) {
 TEST_F(TarifSperrzeiten, AConversionBeyondThePagesRangeStoresItsLargestAndLoadsAgain) {
     const Lines bibo = {u"[BiboInfo]", u"Version=1.00"};
     // Period 1 from 8 to 20 lies inside the day window 6-22: 20 - 8 = 12 hours.
-    loadDatabases({u"[Tarif-Lang]", u"Von1=6", u"Bis1=22", u"SperrZ1=1", u"SZVon1=8",
-                   u"SZBis1=20"},
+    loadDatabases({u"[Tarif-Lang]", u"Von1=6", u"Bis1=22", u"SperrZ1=1", u"SZVon1=8", u"SZBis1=20"},
                   bibo);
     auto tarif = Lade(u"Tarif-Lang");
     EXPECT_EQ(tarif->GetWert(ID_SperrZ1).GetFloatVal(), 10.0f);

@@ -189,9 +189,8 @@ TEST_F(OptionenProgrammTest, EinKaputterOptionswertLaesstStartenUndOkSchreibtEin
     float faktor = 0.0f;
     EXPECT_EQ(app.GetOptionsManager().GetFloatWert(OPT_PEFAKTOR, faktor), 2.6f);
 
-    uitest::dialogs().expectDialog(u"Program options", [](QDialog& dlg) {
-        Klicke(dlg, ui::kIdOk);
-    });
+    uitest::dialogs().expectDialog(u"Program options",
+                                   [](QDialog& dlg) { Klicke(dlg, ui::kIdOk); });
     WaehleImMenu(QStringLiteral("Tools"), QStringLiteral("Options..."));
     EXPECT_TRUE(Hat(u"pefaktor=2.600000"));
     EXPECT_TRUE(Hat(u"grenzbt=150"));  // the sound options as they were

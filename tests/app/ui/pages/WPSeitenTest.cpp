@@ -482,7 +482,8 @@ TEST_F(WPSeitenTest, BenutzerBearbeitetWaermepumpeUeberDasMenue) {
         SCOPED_TRACE(i);
         ASSERT_EQ(datei[static_cast<std::size_t>(i)].has_value(), i < 3);
         if (i >= 3) continue;
-        const CWPLeistDaten satz(*datei[static_cast<std::size_t>(i)], {u"Zeta unit", u"LeistDaten"});
+        const CWPLeistDaten satz(*datei[static_cast<std::size_t>(i)],
+                                 {u"Zeta unit", u"LeistDaten"});
         const std::array<float, 9> gelesen = {satz.quellTemp, satz.heiz35,    satz.heiz2,    satz.elektro35, satz.elektro2,
                                               satz.quelle35,  satz.quelle2,   satz.vorlauf2, satz.maxVorlauf};
         // Written with two decimals: the typed values come back to within 0.005.
