@@ -5,6 +5,7 @@
 #include "core/text/ErrorReport.h"
 #include "core/text/TextIdConstants.h"
 #include "core/value/VRMdatenProvider.h"
+#include "platform/format/Format.h"
 #include "solar/VRMdatenProvider3.h"
 
 CSolarAnlage2::CSolarAnlage2(const CVRMString& stdKollektor) : m_stdKollektor(stdKollektor) {}
@@ -52,7 +53,10 @@ void CSolarAnlage2::GetSolarenGewinn(unsigned short art, unsigned short monat,
 
 void CSolarAnlage2::SetSolarenGewinn(unsigned short art, unsigned short monat,
                                      const CVRMString& text) {
-    Tabelle(art, u"CSolarAnlage2::SetSolarenGewinn").SetGewinn(monat, text, 1);
+    // Sent by the program, not read from a file: the month names the damaged number.
+    const CVRMString monatText = platform::format(u"%u", static_cast<unsigned>(monat) + 1);
+    Tabelle(art, u"CSolarAnlage2::SetSolarenGewinn")
+        .SetGewinn(monat, text, 1, {getConsumerName(), monatText});
 }
 
 void CSolarAnlage2::SaveSolareGewinne(unsigned short art) {

@@ -79,8 +79,9 @@ void CVRMdatenProvider3::GetSolareGewinne(const CVRMString& name, unsigned short
         // an empty one are read too, or they would be lost on the next load.
         for (unsigned short n = 0; n < CSolareGewinne::kMonate; ++n) {
             CVRMString text;
-            IGlobal::ReadIniString(name, GewinnKey(prefix, n), text, CVRMString());
-            if (!text.empty()) tabelle.SetGewinn(n, text, 1);
+            const CVRMString key = GewinnKey(prefix, n);
+            IGlobal::ReadIniString(name, key, text, CVRMString());
+            if (!text.empty()) tabelle.SetGewinn(n, text, 1, {name, key});
         }
     } catch (const std::exception&) {
         vrmcore::ReportError(textid::kKeineErgebnisse, ort);

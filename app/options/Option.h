@@ -4,6 +4,7 @@
 // can really return to that default when neither database holds the key.
 #include <cstdint>
 
+#include "core/db/SectionNames.h"
 #include "core/value/VRMString.h"
 #include "core/value/VRMVariant.h"
 
@@ -49,4 +50,4 @@ class COption {
 };
 
 // The section of the user database that holds the options.
-inline constexpr const char16_t* kOptionenSektion = u"Optionen";
+inline constexpr const char16_t* kOptionenSektion = vrmdb::kSektionOptionen;

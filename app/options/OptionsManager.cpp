@@ -1,7 +1,9 @@
 #include "app/options/OptionsManager.h"
 
+#include <array>
 #include <exception>
 #include <numeric>
+#include <tuple>
 
 #include "app/options/OptionTable.h"
 #include "core/db/Global.h"
@@ -11,6 +13,8 @@
 #include "core/value/VRMStringArray.h"
 #include "core/value/VRMdatenProvider.h"
 #include "model/errors/Fehler.h"
+#include "model/project/Projekt2.h"
+#include "platform/errors/UserException.h"
 #include "platform/numbers/Numbers.h"
 
 namespace {
@@ -89,11 +93,41 @@ void COptionsManager::LoadOptions() {
     try {
         DeleteOptions();
         ErzeugeOptionen();
-        for (auto& [id, option] : m_optionen) option->load(m_programmOrdner);
+        for (auto& [id, option] : m_optionen) LadeOption(*option);
         SetLongWert(OPT_CLASSIC, 1);
     } catch (const std::exception&) {
         ThrowFehler(kLadeFehler, nullptr);
     }
+}
+
+void COptionsManager::LadeOption(COption& option) {
+    try {
+        option.load(m_programmOrdner);
+        PruefeZahlenListe(option);
+    } catch (const platform::UserException&) {
+        // Reported with its key and text: the default keeps the program usable, so that
+        // the user can reach the options and the next save there stores a good value.
+        option.ZurueckAufStandard();
+    }
+}
+
+void COptionsManager::PruefeZahlenListe(const COption& option) const {
+    const vrmcore::SZahlOrt ort{vrmdb::kSektionOptionen, option.GetKey()};
+    const uint32_t id = option.GetID();
+    if (IstKostenListe(id)) {
+        std::array<uint32_t, 6> zahlen{};
+        ParseWerteListe(option.GetStringWert(), zahlen, ort);
+    } else if (id == OPT_WIRTSCHAFT) {
+        std::array<uint32_t, std::tuple_size_v<CProjekt2::InvestKosten> * 2> zahlen{};
+        CProjekt2::ParseKostenListe(option.GetStringWert(), zahlen, ort);
+    } else if (id == OPT_BKOSTEN_DATEN) {
+        CProjekt2::BKostenDaten daten;
+        CProjekt2::ParseBKostenListe(option.GetStringWert(), daten, ort);
+    }
+}
+
+CVRMString COptionsManager::GetKey(uint32_t id) const {
+    return GetOption(id).GetKey();
 }
 
 void COptionsManager::SaveOptions() {
@@ -134,7 +168,7 @@ int32_t COptionsManager::GetLongWert(uint32_t id, int32_t& wert) const {
     const COption& option = GetOption(id);
     if (IstKostenListe(id)) {
         std::array<uint32_t, 6> zahlen{};
-        ParseWerteListe(option.GetStringWert(), zahlen);
+        ParseWerteListe(option.GetStringWert(), zahlen, {vrmdb::kSektionOptionen, option.GetKey()});
         const uint64_t summe = std::accumulate(zahlen.begin(), zahlen.end(), uint64_t{0});
         wert = platform::toInt32(static_cast<double>(summe));
     } else {

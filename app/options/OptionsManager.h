@@ -28,7 +28,9 @@ class COptionsManager : public IKelvoOptionen {
     // 4282 and creates none.
     void ErzeugeOptionen();
     // Creates the options again and reads each from the databases; "Classic" is then 1.
-    // Any failure ends as error 3437.
+    // An option whose stored number, or number list, is damaged is reported (4298, its
+    // key and text) and takes its default, so the program still starts and the next save
+    // mends the file. Any other failure ends as error 3437.
     void LoadOptions();
     // Writes every stored option to section "Optionen" and the user database to disk.
     // Any failure ends as error 3104.
@@ -45,6 +47,7 @@ class COptionsManager : public IKelvoOptionen {
     void SetStringWert(uint32_t id, const CVRMString* wert) override;
     void SetLongWert(uint32_t id, int32_t wert) override;
     void SetFloatWert(uint32_t id, float wert) override;
+    CVRMString GetKey(uint32_t id) const override;
     // Deletes the option's stored entry and reads it again: the library database's entry
     // when there is one, else the default the option was created with.
     void SetzeStandard(uint32_t id, int flush);
@@ -56,6 +59,9 @@ class COptionsManager : public IKelvoOptionen {
     void AddFloatOption(uint32_t id, const CVRMString& key, float standard, int32_t speichern);
 
   private:
+    void LadeOption(COption& option);
+    // The text options that hold number lists are checked as the lists are read.
+    void PruefeZahlenListe(const COption& option) const;
     void Add(std::unique_ptr<COption> option);
     COption& GetOption(uint32_t id) const;
     CVRMString ErsetzePlatzhalter(uint32_t id, CVRMString wert) const;

@@ -50,7 +50,8 @@ CVRMString COptsPage4Logik::BereinigterName(const CVRMString& name) {
 void COptsPage4Logik::Init() {
     const COptionsManager& o = m_umgebung.GetOptionsManager();
     CProjekt2::BKostenDaten daten;
-    CProjekt2::ParseBKostenListe(opts::Text(o, OPT_BKOSTEN_DATEN), daten);
+    CProjekt2::ParseBKostenListe(opts::Text(o, OPT_BKOSTEN_DATEN), daten,
+                                 {vrmdb::kSektionOptionen, o.GetKey(OPT_BKOSTEN_DATEN)});
     for (size_t i = 0; i < daten.size(); ++i) {
         m_preis[i] = daten[i].wert;
         m_wirkungsgrad[i] = daten[i].zahl;

@@ -11,8 +11,9 @@
 
 void COptsPage7Logik::Init() {
     LeseNamen();
-    CProjekt2::ParseKostenListe(opts::Text(m_umgebung.GetOptionsManager(), OPT_WIRTSCHAFT),
-                                m_zahlen);
+    const COptionsManager& o = m_umgebung.GetOptionsManager();
+    CProjekt2::ParseKostenListe(opts::Text(o, OPT_WIRTSCHAFT), m_zahlen,
+                                {vrmdb::kSektionOptionen, o.GetKey(OPT_WIRTSCHAFT)});
 }
 
 void COptsPage7Logik::LeseNamen() {
@@ -31,7 +32,8 @@ bool COptsPage7Logik::SetzeZurueck() {
                         platform::mb::YESNO | platform::mb::ICONQUESTION) != platform::id::YES)
         return false;
     m_umgebung.GetOptionsManager().SetzeStandard(OPT_WIRTSCHAFT, 1);
-    CProjekt2::ParseKostenListe(opts::Text(m_umgebung.GetOptionsManager(), OPT_WIRTSCHAFT),
-                                m_zahlen);
+    const COptionsManager& o = m_umgebung.GetOptionsManager();
+    CProjekt2::ParseKostenListe(opts::Text(o, OPT_WIRTSCHAFT), m_zahlen,
+                                {vrmdb::kSektionOptionen, o.GetKey(OPT_WIRTSCHAFT)});
     return true;
 }

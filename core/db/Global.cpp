@@ -1,10 +1,9 @@
 #include "core/db/Global.h"
 
-#include <algorithm>
 #include <cmath>
-#include <limits>
 #include <string_view>
 
+#include "core/db/GespeicherteZahl.h"
 #include "core/db/GlobalExports.h"
 #include "core/db/SectionNames.h"
 #include "core/text/ErrorReport.h"
@@ -41,13 +40,11 @@ void pruefeEndlich(double value) {
     XAssert(std::isfinite(value) ? 1 : 0);
 }
 
-// The number a stored text holds. A text that holds no finite number ("nan", "inf",
-// "abc", 1e999) is reported with its record, key and text: taking it as 0, or as the
-// largest number, would calculate with what nobody entered.
-double endlicheZahl(const CVRMString& section, const CVRMString& key, const CVRMString& text) {
-    const std::optional<double> zahl = platform::parseFiniteDouble(text);
-    if (!zahl) vrmcore::ReportError(textid::kDatenbankDefekt, section + u": " + key + u"=" + text);
-    return *zahl;
+// The number a stored text holds, by the one rule for stored numbers: a text that is not
+// wholly a finite number of its kind is reported with its record, key and text.
+double gespeicherteZahl(const CVRMString& section, const CVRMString& key, const CVRMString& text,
+                        platform::StoredNumber art) {
+    return vrmcore::GespeicherteZahl(text, art, {section, key});
 }
 
 // The read text of a number, or empty when the key is missing or stored empty.
@@ -153,31 +150,33 @@ void IGlobal::ReadIniString(const CVRMString& section, const CVRMString& key, CV
 }
 
 int IGlobal::ReadIniInt(const CVRMString& section, const CVRMString& key, int def) {
-    const CVRMString text = zahlText(section, key);
-    return text.empty() ? def : platform::parseInt32(text);
+    return ReadIniLong(section, key, def);
 }
 
 int32_t IGlobal::ReadIniLong(const CVRMString& section, const CVRMString& key, int32_t def) {
     const CVRMString text = zahlText(section, key);
-    return text.empty() ? def : platform::parseInt32(text);
+    if (text.empty()) return def;
+    return static_cast<int32_t>(
+        gespeicherteZahl(section, key, text, platform::StoredNumber::Int32));
 }
 
 uint32_t IGlobal::ReadIniClr(const CVRMString& section, const CVRMString& key, uint32_t def) {
     const CVRMString text = zahlText(section, key);
-    return text.empty() ? def : platform::parseUInt32(text);
+    if (text.empty()) return def;
+    return static_cast<uint32_t>(
+        gespeicherteZahl(section, key, text, platform::StoredNumber::UInt32));
 }
 
 double IGlobal::ReadIniDouble(const CVRMString& section, const CVRMString& key, double def) {
     const CVRMString text = zahlText(section, key);
-    return text.empty() ? def : endlicheZahl(section, key, text);
+    return text.empty() ? def
+                        : gespeicherteZahl(section, key, text, platform::StoredNumber::Double);
 }
 
 float IGlobal::ReadIniFloat(const CVRMString& section, const CVRMString& key, float def) {
     const CVRMString text = zahlText(section, key);
     if (text.empty()) return def;
-    // A finite number beyond the float range must not turn into infinity.
-    constexpr double kMax = std::numeric_limits<float>::max();
-    return static_cast<float>(std::clamp(endlicheZahl(section, key, text), -kMax, kMax));
+    return static_cast<float>(gespeicherteZahl(section, key, text, platform::StoredNumber::Float));
 }
 
 void IGlobal::WriteIniString(const CVRMString& section, const CVRMString& key,

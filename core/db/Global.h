@@ -56,10 +56,10 @@ class IGlobal {
     static uint64_t AenderungsStand();
     static void GetBiboVersion(CVRMString& version);
 
-    // Reads: the active database, then the library database, then the default. Numbers
-    // take the longest valid prefix; a missing or empty value gives the default. A stored
-    // text that holds no finite number is reported for ReadIniDouble and ReadIniFloat
-    // (4298, naming record, key and text) and thrown, never read as 0.
+    // Reads: the active database, then the library database, then the default. A missing
+    // or empty number gives the default; any other stored text that is not wholly a finite
+    // number of the read's kind (a 32-bit whole number for the int, long and colour reads)
+    // is reported (4298, naming record, key and text) and thrown, never read as 0.
     static void ReadIniString(const CVRMString& section, const CVRMString& key, CVRMString& out,
                               const CVRMString& def);
     static int ReadIniInt(const CVRMString& section, const CVRMString& key, int def);

@@ -26,6 +26,9 @@ inline constexpr char16_t kSektionKuehlAnlagen[] = u"KuehlAnlagen";
 inline constexpr char16_t kSektionAbluftAnlagen[] = u"AbluftAnlagen";
 inline constexpr char16_t kSektionLaender[] = u"Laender";
 
+// The record of the program options.
+inline constexpr char16_t kSektionOptionen[] = u"Optionen";
+
 // Location sections: the values of climate, weather, soil and sun locations, each stored
 // under the location's name (with a suffix for the further values of a location).
 inline constexpr char16_t kSektionKlimadaten[] = u"Klimadaten";

@@ -3,17 +3,17 @@
 #include "core/db/SectionNames.h"
 #include "core/text/ErrorReport.h"
 #include "core/text/TextIdConstants.h"
-#include "platform/numbers/Numbers.h"
 
 namespace {
 
 // The number before the first separator; the text keeps what follows it. False when the
 // text holds no separator.
-bool NimmZahl(std::u16string_view& text, float& zahl) {
+bool NimmZahl(std::u16string_view& text, float& zahl, const vrmcore::SZahlOrt& ort) {
     const std::u16string_view trenner = vrmdb::kZahlenTrenner;
     const size_t pos = text.find(trenner);
     if (pos == std::u16string_view::npos) return false;
-    zahl = static_cast<float>(platform::parseDouble(text.substr(0, pos)));
+    zahl = static_cast<float>(
+        vrmcore::GespeichertesElement(text.substr(0, pos), platform::StoredNumber::Float, ort));
     text.remove_prefix(pos + trenner.size());
     return true;
 }
@@ -29,16 +29,17 @@ void CSolareGewinne::SetGewinn(unsigned short monat, float temperatur, float gew
     m_gewinne[monat] = TSolarerGewinn{temperatur, gewinn};
 }
 
-void CSolareGewinne::SetGewinn(unsigned short monat, const CVRMString& text, int flag) {
+void CSolareGewinne::SetGewinn(unsigned short monat, const CVRMString& text, int flag,
+                               const vrmcore::SZahlOrt& ort) {
     CheckArgMonat(monat, u"CSolareGewinne::SetGewinn(str)");
     std::u16string_view rest = text.view();
     float temperatur = 0.0f;
-    if (!NimmZahl(rest, temperatur)) {
+    if (!NimmZahl(rest, temperatur, ort)) {
         m_gewinne[monat].reset();
         return;
     }
     float gewinn = 0.0f;
-    NimmZahl(rest, gewinn);
+    NimmZahl(rest, gewinn, ort);
     SetGewinn(monat, temperatur, gewinn, flag);
 }
 

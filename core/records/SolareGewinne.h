@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/db/GespeicherteZahl.h"
 #include "core/value/VRMString.h"
 
 struct TSolarerGewinn {
@@ -23,8 +24,11 @@ class CSolareGewinne {
 
     // The fourth argument is kept for callers and not used.
     void SetGewinn(unsigned short monat, float temperatur, float gewinn, int flag);
-    // From the stored text; a text without "#" empties the month.
-    void SetGewinn(unsigned short monat, const CVRMString& text, int flag);
+    // From the stored text "temperature#gain#"; a text without "#" empties the month. A
+    // number that is not wholly a finite float is reported as the record and key of
+    // `ort`, and thrown with the month unchanged.
+    void SetGewinn(unsigned short monat, const CVRMString& text, int flag,
+                   const vrmcore::SZahlOrt& ort);
     void DeleteGewinn(unsigned short monat);
 
     // 0 for an empty month.

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "core/db/Lists.h"
@@ -58,6 +59,8 @@ class CVRMdatenProvider {
     // Direct access to location values and a few record values, outside the cache; the
     // place of each id is fixed (DatenProviderDirekt.cpp). Writes go to disk at once.
     CVRMwert getWert(const CVRMString& name, TKelvoDatenID id);
+    // The record and key where getWert finds the id, to name a damaged stored value.
+    std::pair<CVRMString, CVRMString> getStelle(const CVRMString& name, TKelvoDatenID id) const;
     void saveWert(const CVRMString& name, TKelvoDatenID id, CVRMwert& wert);
     // Only for id 246: whether the record holds it.
     int istWertVorhanden(const CVRMString& section, TKelvoDatenID id);

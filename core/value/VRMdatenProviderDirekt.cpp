@@ -70,6 +70,15 @@ void sectionUndKey(const Ort& ort, const CVRMString& name, TKelvoDatenID id, CVR
 
 }  // namespace
 
+std::pair<CVRMString, CVRMString> CVRMdatenProvider::getStelle(const CVRMString& name,
+                                                               TKelvoDatenID id) const {
+    const Ort* ort = findeOrt(id);
+    if (!ort) vrmcore::ReportError(textid::kFalscheKonstante, u"CVRMdatenProvider::getStelle");
+    std::pair<CVRMString, CVRMString> stelle;
+    sectionUndKey(*ort, name, id, stelle.first, stelle.second);
+    return stelle;
+}
+
 CVRMwert CVRMdatenProvider::getWert(const CVRMString& name, TKelvoDatenID id) {
     if (id == kKombiQuelle1 || id == kKombiQuelle2) {
         const CVRMString kombi = getWert(name, ID_WQuelle).GetStringVal();

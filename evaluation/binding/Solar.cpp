@@ -12,6 +12,7 @@
 #include "evaluation/binding/ModulAufruf.h"
 #include "evaluation/binding/ModulBindung.h"
 #include "model/errors/Fehler.h"
+#include "platform/format/Format.h"
 
 namespace {
 
@@ -135,8 +136,10 @@ void ISolar::GetSolareGewinne(const CVRMString& name, unsigned short art, CSolar
     CVRMString antwort = Rufe(kCodeGetGewinne, in);
     CVRMString token;
     // A thirteenth token is a broken answer: the table rejects month 12.
+    // The solar library checked the stored numbers; the month names one it sent damaged.
     for (unsigned short monat = 0; vrmtoken::SplitWert(antwort, token); ++monat)
-        gewinne.SetGewinn(monat, token, 1);
+        gewinne.SetGewinn(monat, token, 1,
+                          {name, platform::format(u"%u", static_cast<unsigned>(monat) + 1)});
 }
 
 void ISolar::SetSolareGewinne(const CVRMString& name, unsigned short art,

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/db/GespeicherteZahl.h"
 #include "core/value/VRMString.h"
 
 class IKelvoOptionen {
@@ -22,7 +23,13 @@ class IKelvoOptionen {
     virtual void SetLongWert(uint32_t id, int32_t wert) = 0;
     virtual void SetFloatWert(uint32_t id, float wert) = 0;
 
+    // The key under which an option is stored, named when its stored text is damaged;
+    // empty where options are not stored.
+    virtual CVRMString GetKey(uint32_t id) const;
+
     // Up to six numbers, each followed by "#"; a text without "#" is one number in the
-    // sixth slot; slots not read stay 0.
-    static void ParseWerteListe(std::u16string_view text, std::array<uint32_t, 6>& werte);
+    // sixth slot; slots not read, and blank ones, are 0. A number that is not wholly an
+    // unsigned 32-bit number is reported as the record and key of `ort`, and thrown.
+    static void ParseWerteListe(std::u16string_view text, std::array<uint32_t, 6>& werte,
+                                const vrmcore::SZahlOrt& ort);
 };

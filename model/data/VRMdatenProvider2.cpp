@@ -37,7 +37,9 @@ void LeseZwoelf(const ZwoelferReihe& reihe, const CVRMString& name,
         ort.Format(reihe.fehlt, std::u16string_view(name));
         ThrowFehler(textid::kDatenFehlen, ort);
     }
-    const std::vector<double> werte = ZerlegeZahlenReihe(text, vrmdb::kZahlenTrenner, out.size());
+    const auto [satz, key] = CVRMdatenProvider::get().getStelle(name, reihe.id);
+    const std::vector<double> werte =
+        ZerlegeZahlenReihe(text, vrmdb::kZahlenTrenner, out.size(), {satz, key});
     std::transform(werte.begin(), werte.end(), out.begin(),
                    [](double w) { return static_cast<float>(w); });
 }

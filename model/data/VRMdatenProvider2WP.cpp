@@ -65,7 +65,8 @@ void CVRMdatenProvider2::GetWPLeistDaten(const CVRMString& wpName, CWPDatenArray
     for (int k = 0; k < kMaxLeistDaten; ++k) {
         const CVRMString& zeile = zeilen[static_cast<size_t>(k)];
         if (zeile.IsEmpty()) continue;
-        auto satz = std::make_unique<CWPLeistDaten>(zeile);
+        auto satz =
+            std::make_unique<CWPLeistDaten>(zeile, vrmcore::SZahlOrt{wpName, LeistDatenKey(k)});
         if (satz->vorlauf2 < 1.0f) satz->vorlauf2 = kStandardVorlauf2;
         if (satz->maxVorlauf < 1.0f) satz->maxVorlauf = static_cast<float>(maxVorlaufTemp);
         // A record keeps the index of its key, so that saving writes it back there.

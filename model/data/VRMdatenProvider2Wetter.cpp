@@ -47,7 +47,9 @@ std::vector<float> LeseGespeicherteReihe(const CVRMString& name, TKelvoDatenID i
         ThrowFehler(textid::kDatenFehlen, ort);
     }
     const bool bibo = IGlobal::IstBiboName(name);
-    const std::vector<double> gelesen = ZerlegeZahlenReihe(text, vrmdb::kZahlenTrenner, maxAnzahl);
+    const auto [satz, key] = CVRMdatenProvider::get().getStelle(name, id);
+    const std::vector<double> gelesen =
+        ZerlegeZahlenReihe(text, vrmdb::kZahlenTrenner, maxAnzahl, {satz, key});
     std::vector<float> werte;
     for (size_t i = 0; i < gelesen.size(); ++i) {
         const float wert = static_cast<float>(gelesen[i]);

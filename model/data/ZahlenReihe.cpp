@@ -1,22 +1,21 @@
 #include "model/data/ZahlenReihe.h"
 
-#include <algorithm>
 #include <cmath>
-#include <limits>
 
+#include "core/db/GespeicherteZahl.h"
 #include "core/text/TextIdConstants.h"
 #include "model/errors/Fehler.h"
-#include "platform/numbers/Numbers.h"
 
 std::vector<double> ZerlegeZahlenReihe(std::u16string_view text, std::u16string_view trenner,
-                                       size_t maxAnzahl) {
+                                       size_t maxAnzahl, const vrmcore::SZahlOrt& ort) {
     std::vector<double> zahlen;
     if (trenner.empty()) return zahlen;
     size_t start = 0;
     while (zahlen.size() < maxAnzahl) {
         const size_t ende = text.find(trenner, start);
         if (ende == std::u16string_view::npos) break;
-        zahlen.push_back(platform::parseDouble(text.substr(start, ende - start)));
+        zahlen.push_back(vrmcore::GespeichertesElement(text.substr(start, ende - start),
+                                                       platform::StoredNumber::Float, ort));
         start = ende + trenner.size();
     }
     return zahlen;
@@ -27,13 +26,10 @@ float EndlichOderNull(float wert) {
 }
 
 void StringToFloats(std::u16string_view text, std::u16string_view trenner,
-                    std::array<float, 12>& werte) {
+                    std::array<float, 12>& werte, const vrmcore::SZahlOrt& ort) {
+    const std::vector<double> zahlen = ZerlegeZahlenReihe(text, trenner, werte.size(), ort);
     werte.fill(0.0f);
-    const std::vector<double> zahlen = ZerlegeZahlenReihe(text, trenner, werte.size());
-    // A number beyond the float range must not become infinity in a stored value.
-    constexpr double kMax = std::numeric_limits<float>::max();
-    for (size_t i = 0; i < zahlen.size(); ++i)
-        werte[i] = static_cast<float>(std::clamp(zahlen[i], -kMax, kMax));
+    for (size_t i = 0; i < zahlen.size(); ++i) werte[i] = static_cast<float>(zahlen[i]);
 }
 
 void FloatsToString(const std::array<float, 12>& werte, std::u16string_view trenner,

@@ -1,7 +1,5 @@
 #include "model/heatpump/WPLeistDaten.h"
 
-#include <algorithm>
-#include <limits>
 #include <vector>
 
 #include "core/db/SectionNames.h"
@@ -17,14 +15,12 @@ float Quotient(float zaehler, float nenner) {
 
 }  // namespace
 
-CWPLeistDaten::CWPLeistDaten(std::u16string_view text) {
+CWPLeistDaten::CWPLeistDaten(std::u16string_view text, const vrmcore::SZahlOrt& ort) {
     float* felder[kFelder] = {&quellTemp, &heiz35,  &heiz2,    &elektro35, &elektro2,
                               &quelle35,  &quelle2, &vorlauf2, &maxVorlauf};
-    const std::vector<double> zahlen = ZerlegeZahlenReihe(text, vrmdb::kZahlenTrenner, kFelder);
-    // A number beyond the float range must not become infinity in a record.
-    constexpr double kMax = std::numeric_limits<float>::max();
-    for (size_t i = 0; i < zahlen.size(); ++i)
-        *felder[i] = static_cast<float>(std::clamp(zahlen[i], -kMax, kMax));
+    const std::vector<double> zahlen =
+        ZerlegeZahlenReihe(text, vrmdb::kZahlenTrenner, kFelder, ort);
+    for (size_t i = 0; i < zahlen.size(); ++i) *felder[i] = static_cast<float>(zahlen[i]);
 }
 
 CWPLeistDaten::CWPLeistDaten(float quellTemp_, float heiz35_, float heiz2_, float elektro35_,

@@ -4,6 +4,7 @@
 // nine numbers, each followed by "#".
 #include <string_view>
 
+#include "core/db/GespeicherteZahl.h"
 #include "core/value/VRMString.h"
 
 class CWPLeistDaten {
@@ -12,8 +13,9 @@ class CWPLeistDaten {
     // The 35 °C column of the records.
     static constexpr float kVorlauf35 = 35.0f;
 
-    // Up to nine "#"-terminated numbers; fields not read stay 0.
-    explicit CWPLeistDaten(std::u16string_view text);
+    // Up to nine "#"-terminated numbers; fields not read stay 0. A damaged number is
+    // reported as the record and key of `ort`.
+    CWPLeistDaten(std::u16string_view text, const vrmcore::SZahlOrt& ort);
     CWPLeistDaten(float quellTemp, float heiz35, float heiz2, float elektro35, float elektro2,
                   float quelle35, float quelle2, float vorlauf2, float maxVorlauf);
     virtual ~CWPLeistDaten() = default;

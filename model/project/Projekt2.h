@@ -9,6 +9,7 @@
 #include <string_view>
 #include <cstdint>
 
+#include "core/db/GespeicherteZahl.h"
 #include "core/value/DatenConsumer.h"
 #include "core/value/DatenId.h"
 #include "core/value/VRMString.h"
@@ -82,11 +83,15 @@ class CProjekt2 : public IDatenConsumer {
 
     // The texts of the cost lists, also where the program options keep them: every number
     // followed by "#". Prices with one decimal and whole efficiencies; a list reads as
-    // zeros where it holds no number.
-    static void ParseBKostenListe(std::u16string_view text, BKostenDaten& daten);
+    // zeros where it is blank.
+    // A damaged number is reported as the record and key of `ort` and thrown, leaving the
+    // output as it was.
+    static void ParseBKostenListe(std::u16string_view text, BKostenDaten& daten,
+                                  const vrmcore::SZahlOrt& ort);
     static CVRMString FormatBKostenListe(const BKostenDaten& daten);
     // Unsigned whole numbers, as many as `zahlen` holds.
-    static void ParseKostenListe(std::u16string_view text, std::span<uint32_t> zahlen);
+    static void ParseKostenListe(std::u16string_view text, std::span<uint32_t> zahlen,
+                                 const vrmcore::SZahlOrt& ort);
 
     // Heating systems 0..5 to compare: 1 yes, 0 no.
     void GetHeizsystemJN(HeizsystemFlags& flags) const;

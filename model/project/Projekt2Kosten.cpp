@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/db/SectionNames.h"
 #include "core/text/TextIdConstants.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoOptionen.h"
@@ -18,6 +19,7 @@
 namespace {
 
 constexpr char16_t kTrenner = u'#';
+using platform::StoredNumber;
 
 // Per heating kind: the project's value, the program's cost list and its number option.
 struct SKostenArt {
@@ -58,6 +60,11 @@ CVRMString Zahl(unsigned formatId, uint32_t wert) {
     return text + kTrenner;
 }
 
+// Where the project keeps a cost list, named when the list is damaged.
+vrmcore::SZahlOrt Ort(const CVRMString& projekt, TKelvoDatenID id) {
+    return {projekt, CVRMwerteListe::getKey(id)};
+}
+
 CVRMString Zahl(unsigned formatId, float wert) {
     CVRMString text;
     text.Format(formatId, wert);
@@ -76,13 +83,14 @@ void CProjekt2::GetZusatzKosten(int art, ZusatzKosten& kosten) {
     kosten.fill(0);
     const SKostenArt& k = KostenArt(art, u"CProjekt2::GetZusatzKosten");
     if (HatDetaillierteZKosten(art)) {
-        IKelvoOptionen::ParseWerteListe(Text(k.id), kosten);
+        IKelvoOptionen::ParseWerteListe(Text(k.id), kosten, Ort(getConsumerName(), k.id));
         return;
     }
     IKelvoOptionen& optionen = GetKelvoApp().GetOptionsManager();
     CVRMString liste;
     optionen.GetStringWert(k.listenOption, liste);
-    IKelvoOptionen::ParseWerteListe(liste, kosten);
+    IKelvoOptionen::ParseWerteListe(liste, kosten,
+                                    {vrmdb::kSektionOptionen, optionen.GetKey(k.listenOption)});
     int32_t zahl = 0;
     optionen.GetLongWert(k.zahlOption, zahl);
     kosten[2] = zahl > 0 ? static_cast<uint32_t>(zahl) : 0u;
@@ -105,7 +113,7 @@ void CProjekt2::SetZusatzKosten(int art, const ZusatzKosten& kosten) {
 void CProjekt2::GetInvestKosten(InvestKosten& kosten) const {
     PruefeInit(u"CProjekt2::GetInvestKosten()");
     std::array<uint32_t, std::tuple_size_v<InvestKosten> * 2> zahlen{};
-    ParseKostenListe(Text(ID_Wirtschaft), zahlen);
+    ParseKostenListe(Text(ID_Wirtschaft), zahlen, Ort(getConsumerName(), ID_Wirtschaft));
     for (size_t i = 0; i < kosten.size(); ++i) kosten[i] = {zahlen[2 * i], zahlen[2 * i + 1]};
 }
 
@@ -119,7 +127,7 @@ void CProjekt2::SetInvestKosten(const InvestKosten& kosten, bool speichern) {
 
 void CProjekt2::GetBKostenDaten(BKostenDaten& daten) const {
     PruefeInit(u"CProjekt2::GetBKostenDaten()");
-    ParseBKostenListe(Text(ID_BKostenDaten), daten);
+    ParseBKostenListe(Text(ID_BKostenDaten), daten, Ort(getConsumerName(), ID_BKostenDaten));
 }
 
 void CProjekt2::SetBKostenDaten(const BKostenDaten& daten) {
@@ -127,16 +135,20 @@ void CProjekt2::SetBKostenDaten(const BKostenDaten& daten) {
     SetWert(ID_BKostenDaten, CVRMVariant(FormatBKostenListe(daten)), true);
 }
 
-void CProjekt2::ParseBKostenListe(std::u16string_view text, BKostenDaten& daten) {
-    daten.fill({});
-    const auto zahlen = Zahlentexte(text, daten.size() * 2);
+void CProjekt2::ParseBKostenListe(std::u16string_view text, BKostenDaten& daten,
+                                  const vrmcore::SZahlOrt& ort) {
+    BKostenDaten gelesen{};
+    const auto zahlen = Zahlentexte(text, gelesen.size() * 2);
     for (size_t i = 0; i < zahlen.size(); ++i) {
-        SBKostenPaar& paar = daten[i / 2];
+        SBKostenPaar& paar = gelesen[i / 2];
         if (i % 2 == 0)
-            paar.wert = static_cast<float>(platform::parseDouble(zahlen[i]));
+            paar.wert = static_cast<float>(
+                vrmcore::GespeichertesElement(zahlen[i], StoredNumber::Float, ort));
         else
-            paar.zahl = platform::parseUInt32(zahlen[i]);
+            paar.zahl = static_cast<uint32_t>(
+                vrmcore::GespeichertesElement(zahlen[i], StoredNumber::UInt32, ort));
     }
+    daten = gelesen;
 }
 
 CVRMString CProjekt2::FormatBKostenListe(const BKostenDaten& daten) {
@@ -148,10 +160,14 @@ CVRMString CProjekt2::FormatBKostenListe(const BKostenDaten& daten) {
     return text;
 }
 
-void CProjekt2::ParseKostenListe(std::u16string_view text, std::span<uint32_t> zahlen) {
-    std::fill(zahlen.begin(), zahlen.end(), 0u);
+void CProjekt2::ParseKostenListe(std::u16string_view text, std::span<uint32_t> zahlen,
+                                 const vrmcore::SZahlOrt& ort) {
     const auto teile = Zahlentexte(text, zahlen.size());
-    for (size_t i = 0; i < teile.size(); ++i) zahlen[i] = platform::parseUInt32(teile[i]);
+    std::vector<uint32_t> gelesen(zahlen.size(), 0u);
+    for (size_t i = 0; i < teile.size(); ++i)
+        gelesen[i] = static_cast<uint32_t>(
+            vrmcore::GespeichertesElement(teile[i], StoredNumber::UInt32, ort));
+    std::copy(gelesen.begin(), gelesen.end(), zahlen.begin());
 }
 
 bool CProjekt2::HatWert476() const {

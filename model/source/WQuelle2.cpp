@@ -197,7 +197,8 @@ void CWQuelle2::VerwerfeWerte() {
 }
 
 void CWQuelle2::LeseUserQuellTemps() {
-    StringToFloats(Text(ID_QuellenTemps).view(), vrmdb::kZahlenTrenner, m_userQuellTemps);
+    StringToFloats(Text(ID_QuellenTemps).view(), vrmdb::kZahlenTrenner, m_userQuellTemps,
+                   {m_werte.getName(), CVRMwerteListe::getKey(ID_QuellenTemps)});
 }
 
 void CWQuelle2::GetUserQuellTemps(MonatsWerte out) const {

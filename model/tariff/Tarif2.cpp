@@ -29,7 +29,9 @@ void CTarif2::init(const CVRMwerteListe& werte) {
     try {
         m_werte = werte;
         const CVRMString monate = m_werte.get(ID_Tarif1Monate).GetStringVal();
-        if (!monate.IsEmpty()) StringToFloats(monate, vrmdb::kZahlenTrenner, m_tarif1Monate);
+        if (!monate.IsEmpty())
+            StringToFloats(monate, vrmdb::kZahlenTrenner, m_tarif1Monate,
+                           {werte.getName(), CVRMwerteListe::getKey(ID_Tarif1Monate)});
         if (HatPeriodenForm()) BerechneSperrzeiten();
     } catch (const std::exception&) {
         ThrowFehler(textid::kNichtInitialisiert, werte.getName());

@@ -1,9 +1,11 @@
 // The period form of a tariff's blocking times: up to four periods of the day, each with a
 // switch and its first and end hour, summed into the blocked hours of each tariff window.
+#include <algorithm>
 #include <bitset>
 
 #include "core/db/Global.h"
 #include "core/text/TextIdConstants.h"
+#include "core/value/DatenBereich.h"
 #include "model/errors/Fehler.h"
 #include "model/tariff/Tarif2.h"
 
@@ -81,6 +83,11 @@ void CTarif2::BerechneSperrzeiten() {
         stunden1 += GetSperrzeitWaehrendTarif(periode, fenster1);
         stunden2 += GetSperrzeitWaehrendTarif(periode, fenster2);
     }
-    SetWert(ID_SperrZ1, CVRMVariant(static_cast<float>(stunden1)), true);
-    SetWert(ID_SperrZ2, CVRMVariant(static_cast<float>(stunden2)), true);
+    // Periods may block a whole window; the program reads, and the tariff page takes, no
+    // more than the blocking-hour range, so that a converted tariff loads again.
+    const auto begrenzt = [](int stunden) {
+        return std::min(static_cast<float>(stunden), datenbereich::kSperrzeit.max);
+    };
+    SetWert(ID_SperrZ1, CVRMVariant(begrenzt(stunden1)), true);
+    SetWert(ID_SperrZ2, CVRMVariant(begrenzt(stunden2)), true);
 }

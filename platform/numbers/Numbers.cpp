@@ -67,11 +67,13 @@ int64_t decimalOrder(std::string_view number) {
 }
 
 // The longest number prefix of `t`; `found` tells whether there was one, `overflow`
-// whether it lay beyond the double range (the value is then the largest of its sign).
-double parsePrefix(std::u16string_view t, bool& found, bool& overflow) {
+// whether it lay beyond the double range (the value is then the largest of its sign),
+// `end` where the prefix ends.
+double parsePrefix(std::u16string_view t, bool& found, bool& overflow, size_t& end) {
     found = false;
     overflow = false;
     size_t i = skipSpace(t);
+    end = i;
     std::string ascii;
     if (i < t.size() && (t[i] == u'+' || t[i] == u'-')) ascii.push_back(static_cast<char>(t[i++]));
     size_t mantissaDigits = 0;
@@ -92,8 +94,12 @@ double parsePrefix(std::u16string_view t, bool& found, bool& overflow) {
             exponent.push_back(static_cast<char>(t[j++]));
         const size_t digitsStart = j;
         while (j < t.size() && isDigit(t[j])) exponent.push_back(static_cast<char>(t[j++]));
-        if (j > digitsStart) ascii += exponent;
+        if (j > digitsStart) {
+            ascii += exponent;
+            i = j;
+        }
     }
+    end = i;
     const char* begin = ascii.data();
     if (*begin == '+') ++begin;
     double value = 0.0;
@@ -109,18 +115,73 @@ double parsePrefix(std::u16string_view t, bool& found, bool& overflow) {
     return value;
 }
 
+// A whole number of digits with an optional sign, or none when the text has more or less.
+std::optional<int64_t> wholeInteger(std::u16string_view t) {
+    bool negative = false;
+    const std::u16string_view digits = integerPrefix(t, negative);
+    if (digits.empty()) return std::nullopt;
+    const size_t end = static_cast<size_t>(digits.data() + digits.size() - t.data());
+    if (end + skipSpace(t.substr(end)) != t.size()) return std::nullopt;
+    // Beyond any 32-bit number: the saturated value stays out of every range below.
+    const auto m = static_cast<int64_t>(std::min<uint64_t>(magnitudeOf(digits), uint64_t{1} << 40));
+    return negative ? -m : m;
+}
+
+std::optional<double> wholeFloating(std::u16string_view text) {
+    // Files written under a locale with a decimal comma hold "2,5": one comma and no point
+    // is that decimal separator.
+    std::u16string punkt(text);
+    if (std::ranges::count(punkt, u',') == 1 && punkt.find(u'.') == std::u16string::npos)
+        std::ranges::replace(punkt, u',', u'.');
+    const std::u16string_view t = punkt;
+    bool found = false, overflow = false;
+    size_t end = 0;
+    const double value = parsePrefix(t, found, overflow, end);
+    if (!found || overflow || end + skipSpace(t.substr(end)) != t.size()) return std::nullopt;
+    return value;
+}
+
+template <class T>
+bool inRange(double value) {
+    return value >= static_cast<double>(std::numeric_limits<T>::lowest()) &&
+           value <= static_cast<double>(std::numeric_limits<T>::max());
+}
+
 }  // namespace
 
 double parseDouble(std::u16string_view t) {
     bool found = false, overflow = false;
-    return parsePrefix(t, found, overflow);
+    size_t end = 0;
+    return parsePrefix(t, found, overflow, end);
 }
 
 std::optional<double> parseFiniteDouble(std::u16string_view t) {
     bool found = false, overflow = false;
-    const double value = parsePrefix(t, found, overflow);
+    size_t end = 0;
+    const double value = parsePrefix(t, found, overflow, end);
     if (!found || overflow) return std::nullopt;
     return value;
+}
+
+std::optional<double> parseStoredNumber(std::u16string_view t, StoredNumber kind) {
+    switch (kind) {
+        case StoredNumber::Int32:
+        case StoredNumber::UInt32: {
+            const std::optional<int64_t> whole = wholeInteger(t);
+            if (!whole) return std::nullopt;
+            const auto value = static_cast<double>(*whole);
+            const bool fits =
+                kind == StoredNumber::Int32 ? inRange<int32_t>(value) : inRange<uint32_t>(value);
+            return fits ? std::optional<double>(value) : std::nullopt;
+        }
+        case StoredNumber::Float: {
+            const std::optional<double> value = wholeFloating(t);
+            return value && inRange<float>(*value) ? value : std::nullopt;
+        }
+        case StoredNumber::Double:
+            return wholeFloating(t);
+    }
+    return std::nullopt;
 }
 
 int32_t parseInt32(std::u16string_view t) {

@@ -86,3 +86,29 @@ TEST(KollektorErtraegeLesen, AnEmptyMonthRefusesTheWholeTableAndNamesTheCell) {
 }
 
 }  // namespace
+
+// Typed cells are stored as the solar library reads them back: "12,5" was stored as typed
+// and read back as 12, "abc" as 0, and a "#" shifted every later yield of the row.
+TEST(KollektorErtraegeLesen, CellsAreStoredAsNumbersAndACellThatIsNoneIsNamed) {
+    auto komma = Reihe(u" 50 ", u"12,5");
+    EXPECT_EQ(kolldaten::LeseErtraege({komma}).records,
+              std::vector<std::u16string>{
+                  u"50#12.5#12.5#12.5#12.5#12.5#12.5#12.5#12.5#12.5#12.5#12.5#12.5#"});
+
+    struct Fall {
+        int spalte;
+        const char16_t* text;
+    };
+    const Fall faelle[] = {{3, u"abc"}, {5, u"1#2"},  {12, u"12abc"},
+                           {1, u"nan"}, {0, u"50.5"}, {0, u"-5"}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.spalte);
+        auto zweite = Reihe(u"50");
+        zweite[static_cast<size_t>(f.spalte)] = f.text;
+        const auto e = kolldaten::LeseErtraege({Reihe(u"25"), zweite});
+        ASSERT_TRUE(e.leer);
+        EXPECT_EQ(e.leer->zeile, 2);
+        EXPECT_EQ(e.leer->spalte, f.spalte);
+        EXPECT_TRUE(e.records.empty());
+    }
+}

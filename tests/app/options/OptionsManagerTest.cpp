@@ -9,6 +9,7 @@
 #include "app/options/OptionTable.h"
 #include "app/options/OptionsManager.h"
 #include "core/db/VRMglobApp.h"
+#include "model/app/OptionIds.h"
 #include "platform/errors/UserException.h"
 #include "tests/core/db/GlobalFixture.h"
 #include "tests/support/Sprachmodul.h"
@@ -168,13 +169,48 @@ TEST_F(OptionsTest, AdditionalCostListsReadAsSumOfTheirNumbers) {
         {u"100#150#", 250},                       // two numbers each followed by "#"
         {u"100#150#7", 250},                      // the last number without "#" is not counted
         {u"1#2#3#4#5#6#7#", 21},                  // at most six numbers
-        {u"abc#12x#", 12},                        // leading digits only
+        {u"#7#", 7},                              // a blank entry is 0
         {u"4294967295#4294967295#", 2147483647},  // the sum is clamped, not wrapped
     };
     for (const auto& f : faelle) {
         Lade({u"ZKostenGas=" + f.gespeichert});
         EXPECT_EQ(Long(1233), f.summe) << platform::toUtf8(f.gespeichert);
         EXPECT_EQ(Text(1233), f.gespeichert);
+    }
+}
+
+// A damaged stored option, of each kind, is reported once with its key and text and takes
+// its default; the load goes on, the other options keep what is stored, and the next save
+// writes the default over the damage.
+TEST_F(OptionsTest, ADamagedOptionIsReportedAndTakesItsDefault) {
+    Lade({u"PEFaktor=abc", u"GrenzBT=12abc", u"ZKostenGas=abc#12x#", u"Wirtschaft=1#2#x#",
+          u"BKostenDaten=1.5#nan#", u"GrenzErdT=30", u"NameZET=Ofen"});
+    const std::vector<std::u16string> erwartet = {
+        u"Content of database corrupted\n(Optionen: BKostenDaten=nan)",
+        u"Content of database corrupted\n(Optionen: ZKostenGas=abc)",
+        u"Content of database corrupted\n(Optionen: GrenzBT=12abc)",
+        u"Content of database corrupted\n(Optionen: Wirtschaft=x)",
+        u"Content of database corrupted\n(Optionen: PEFaktor=abc)"};
+    std::vector<std::u16string> gezeigt = boxTexts();
+    std::sort(gezeigt.begin(), gezeigt.end());
+    std::vector<std::u16string> sortiert = erwartet;
+    std::sort(sortiert.begin(), sortiert.end());
+    EXPECT_EQ(gezeigt, sortiert);
+
+    float pe = 0;
+    EXPECT_FLOAT_EQ(manager.GetFloatWert(OPT_PEFAKTOR, pe), 2.6f);
+    EXPECT_EQ(Long(OPT_GRENZ_BT), 100);
+    EXPECT_EQ(Text(OPT_ZKOSTEN_GAS), u"");
+    EXPECT_EQ(Text(OPT_BKOSTEN_DATEN), u"0#100#0#85#0#90#0#90#0#100#0#100#");
+    EXPECT_EQ(Long(OPT_GRENZ_ERD_T), 30);
+    EXPECT_EQ(Text(OPT_NAME_ZET), u"Ofen");
+
+    manager.SaveOptions();
+    const auto zeilen = UserZeilen();
+    for (const char16_t* zeile :
+         {u"pefaktor=2.600000", u"grenzbt=100", u"zkostengas=", u"grenzerdt=30"}) {
+        EXPECT_NE(std::find(zeilen.begin(), zeilen.end(), zeile), zeilen.end())
+            << platform::toUtf8(zeile);
     }
 }
 

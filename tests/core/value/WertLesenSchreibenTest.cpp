@@ -11,8 +11,8 @@ namespace {
 using Lines = std::vector<std::u16string>;
 
 const Lines kUser = {
-    u"[Satz]",      u"Bool2=2",    u"Bool1=1",  u"Leer=",
-    u"Zahl=-12abc", u"Komma=2.5x", u"Text=Süd", u"Gross=4000000000",
+    u"[Satz]",   u"Bool2=2",   u"Bool1=1",  u"Leer=",
+    u"Zahl=-12", u"Komma=2.5", u"Text=Süd", u"Gross=4000000000",
 };
 const Lines kBibo = {u"[Satz]", u"NurBibo=42", u"Leer=99"};
 

@@ -189,7 +189,7 @@ TEST_F(AuswertManagerTest, EditsBetweenTwoEvaluationsAreSeenByTheNext) {
     // them; the document fills its heat pump anew. The same heat needs fewer hours.
     for (CVRMString& zeile : zeilen) {
         if (zeile.IsEmpty()) continue;
-        CWPLeistDaten satz(zeile.view());
+        CWPLeistDaten satz(zeile.view(), {u"WP", u"LeistDaten"});
         for (float* feld : {&satz.heiz35, &satz.heiz2, &satz.elektro35, &satz.elektro2,
                             &satz.quelle35, &satz.quelle2})
             *feld *= 2.0f;

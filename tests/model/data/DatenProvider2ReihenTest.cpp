@@ -117,7 +117,8 @@ TEST(BiboTransform, WeatherSeriesRoundTripThroughText) {
     std::array<float, 63> gespeichert;
     for (int i = 0; i < 63; ++i) gespeichert[i] = P2::BiboWertSpeichern(wahr[i], i);
     const CVRMString text = P2::SchreibeReihe(gespeichert, 2);
-    const std::vector<double> gelesen = ZerlegeZahlenReihe(text, u"#", 63);
+    const std::vector<double> gelesen =
+        ZerlegeZahlenReihe(text, u"#", 63, {u"Wetterort", u"Reihe"});
     ASSERT_EQ(gelesen.size(), 63u);
     for (int i = 0; i < 63; ++i) {
         EXPECT_NEAR(P2::BiboWertLesen(static_cast<float>(gelesen[i]), i), wahr[i], 0.0051)

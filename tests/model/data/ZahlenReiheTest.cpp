@@ -1,6 +1,7 @@
 #include "model/data/ZahlenReihe.h"
 
 #include <limits>
+#include <utility>
 
 #include "platform/errors/UserException.h"
 #include "tests/model/BoxFixture.h"
@@ -8,6 +9,8 @@
 namespace {
 
 using Monate = std::array<float, 12>;
+
+const vrmcore::SZahlOrt kOrt{u"Ort", u"Reihe"};
 
 TEST(ZahlenReihe, ReadsNumbersBeforeEachSeparator) {
     struct Fall {
@@ -17,31 +20,47 @@ TEST(ZahlenReihe, ReadsNumbersBeforeEachSeparator) {
     const Fall faelle[] = {
         {u"", {}},
         {u"1#2#", {1, 2}},
-        {u"1#2#3", {1, 2}},               // the last number has no "#": not read
-        {u"1.5#abc#7kWh#", {1.5, 0, 7}},  // garbage gives its leading number, else 0
-        {u"#  -2.25#", {0, -2.25}},       // empty entry 0, leading blanks skipped
-        {u"4,5#", {4}},                   // C locale: the comma ends the number
-        {u"1#2#3#4#", {1, 2, 3}},         // at most three wanted
+        {u"1#2#3", {1, 2}},           // the last number has no "#": not read
+        {u"#  -2.25 #", {0, -2.25}},  // empty entry 0, blanks around a number skipped
+        {u"1#2#3#4#", {1, 2, 3}},     // at most three wanted
+        {u"1#2#3#abc#", {1, 2, 3}},   // what is not wanted is not read
+        {u"4,5#", {4.5}},             // written under a locale with a decimal comma
     };
     for (const auto& fall : faelle)
-        EXPECT_EQ(ZerlegeZahlenReihe(fall.text, u"#", 3), fall.zahlen)
+        EXPECT_EQ(ZerlegeZahlenReihe(fall.text, u"#", 3, kOrt), fall.zahlen)
             << CVRMString(fall.text).toUtf8();
-    EXPECT_TRUE(ZerlegeZahlenReihe(u"1#2#", u"", 3).empty());
+    EXPECT_TRUE(ZerlegeZahlenReihe(u"1#2#", u"", 3, kOrt).empty());
+}
+
+class ZahlenReiheKaputt : public modeltest::BoxFixture {};
+
+// An element that is not wholly a finite float names the record, key and element; it used
+// to read as its leading number, as 0, or clamped to the float range.
+TEST_F(ZahlenReiheKaputt, ADamagedElementIsReportedAndNothingIsRead) {
+    const std::pair<const char16_t*, const char16_t*> faelle[] = {
+        {u"1.5#abc#", u"abc"}, {u"7kWh#", u"7kWh"},     {u"4,5,0#", u"4,5,0"},
+        {u"nan#", u"nan"},     {u"1#1e300#", u"1e300"}, {u"-1e39#", u"-1e39"}};
+    for (const auto& [text, kaputt] : faelle) {
+        SCOPED_TRACE(CVRMString(text).toUtf8());
+        presenter.shown.clear();
+        EXPECT_THROW(ZerlegeZahlenReihe(text, u"#", 3, kOrt), platform::UserException);
+        EXPECT_EQ(einzigeBox().text,
+                  u"Content of database corrupted\n(Ort: Reihe=" + std::u16string(kaputt) + u")");
+        Monate werte;
+        werte.fill(9.0f);
+        EXPECT_THROW(StringToFloats(text, u"#", werte, kOrt), platform::UserException);
+        EXPECT_EQ(werte, (Monate{9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9, 9}));
+    }
 }
 
 TEST(ZahlenReihe, StringToFloatsFillsTwelveMonths) {
     Monate werte;
     werte.fill(9.0f);
-    StringToFloats(u"1;2;3", u";", werte);
+    StringToFloats(u"1;2;3", u";", werte, kOrt);
     EXPECT_EQ(werte, (Monate{1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 
-    StringToFloats(u"1#2#3#4#5#6#7#8#9#10#11#12#13#", u"#", werte);
+    StringToFloats(u"1#2#3#4#5#6#7#8#9#10#11#12#13#", u"#", werte, kOrt);
     EXPECT_EQ(werte, (Monate{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
-
-    // A number beyond the float range stays finite.
-    StringToFloats(u"1e300#-1e300#", u"#", werte);
-    EXPECT_EQ(werte[0], std::numeric_limits<float>::max());
-    EXPECT_EQ(werte[1], -std::numeric_limits<float>::max());
 }
 
 class FloatsToStringTest : public modeltest::BoxFixture {};
@@ -58,7 +77,7 @@ TEST_F(FloatsToStringTest, WritesEachValueWithTheSeparatorBehind) {
 
     Monate zurueck;
     FloatsToString(werte, u"#", text, 2);
-    StringToFloats(text, u"#", zurueck);
+    StringToFloats(text, u"#", zurueck, kOrt);
     EXPECT_EQ(zurueck, werte);
 }
 

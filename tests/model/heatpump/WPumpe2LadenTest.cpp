@@ -18,7 +18,9 @@ TEST_F(WPumpe2Laden, RecordsKeepTheSlotOfTheirKeyAndGetTheDefaultFlowTemperature
     for (int groesse : {8, 0}) {
         CWPDatenArray daten(groesse);
         // A record of an earlier heat pump in a slot without a key now goes.
-        if (groesse > 1) daten.SetAt(1, std::make_unique<CWPLeistDaten>(u"1#2#"));
+        if (groesse > 1)
+            daten.SetAt(1, std::make_unique<CWPLeistDaten>(
+                               u"1#2#", vrmcore::SZahlOrt{u"WP", u"LeistDaten1"}));
         p2.GetWPLeistDaten(u"WP-Luecke", daten, 57);
         EXPECT_EQ(daten.GetSize(), groesse == 8 ? 8 : 3);
         ASSERT_NE(daten.GetAt(0), nullptr);

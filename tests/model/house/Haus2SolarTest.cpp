@@ -26,7 +26,8 @@ class Haus2Solar : public HausFixture {
         aufrufe.GetSolareGewinne = [this](const CVRMString& anlage, unsigned short art,
                                           CSolareGewinne& g) {
             anfragen.emplace_back(anlage, art);
-            for (const auto& [monat, text] : gewinne[art]) g.SetGewinn(monat, text, 1);
+            for (const auto& [monat, text] : gewinne[art])
+                g.SetGewinn(monat, text, 1, {anlage, u"Gewinn"});
         };
         aufrufe.get = [](const CVRMString&, TKelvoDatenID id) -> CVRMVariant {
             if (id == ID_KFlaeche) return CVRMVariant(6.0f);

@@ -77,6 +77,26 @@ TEST_F(TarifSperrzeiten, LoadingConvertsThePeriodFormOnceAndSavesIt) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
+// Periods can block more hours of a window than the tariff page takes (0 to 10). What
+// the conversion stores must read back: 12 hours stored as 12 failed the next start's
+// load of the tariff as a damaged record.
+TEST_F(TarifSperrzeiten, AConversionBeyondThePagesRangeStoresItsLargestAndLoadsAgain) {
+    const Lines bibo = {u"[BiboInfo]", u"Version=1.00"};
+    // Period 1 from 8 to 20 lies inside the day window 6-22: 20 - 8 = 12 hours.
+    loadDatabases({u"[Tarif-Lang]", u"Von1=6", u"Bis1=22", u"SperrZ1=1", u"SZVon1=8", u"SZBis1=20"},
+                  bibo);
+    auto tarif = Lade(u"Tarif-Lang");
+    EXPECT_EQ(tarif->GetWert(ID_SperrZ1).GetFloatVal(), 10.0f);
+    EXPECT_TRUE(Enthaelt(u"[tarif-lang]", u"sperrz1=10.000000"));
+
+    // The next start: the saved file read afresh.
+    loadDatabases(userFileLines(), bibo);
+    CVRMdatenProvider::get().resetWerte(u"Tarif-Lang");
+    auto wieder = Lade(u"Tarif-Lang");
+    EXPECT_EQ(wieder->GetWert(ID_SperrZ1).GetFloatVal(), 10.0f);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
 TEST_F(TarifSperrzeiten, ARecordWithDecimalHoursIsNotConvertedAgain) {
     // Converted, period 1 (11-16) would give 5 hours.
     auto tarif = Lade(u"Tarif-Umgerechnet");
@@ -88,7 +108,7 @@ TEST_F(TarifSperrzeiten, ARecordWithDecimalHoursIsNotConvertedAgain) {
     IGlobal::WriteIniString(u"Tarif-Umgerechnet", u"SperrZ1", u"2,5", 1);
     CVRMdatenProvider::remove();
     auto komma = Lade(u"Tarif-Umgerechnet");
-    EXPECT_EQ(komma->GetWert(ID_SperrZ1).GetFloatVal(), 2.0f);  // "2,5" reads up to the comma
+    EXPECT_EQ(komma->GetWert(ID_SperrZ1).GetFloatVal(), 2.5f);  // the comma as decimal separator
     EXPECT_TRUE(Enthaelt(u"[tarif-umgerechnet]", u"sperrz1=2,5"));
 }
 

@@ -175,6 +175,28 @@ TEST_F(OptionenProgrammTest, ConfOeffnetDieOptionenNachDemStart) {
     EXPECT_TRUE(Optionen().empty());
 }
 
+// A damaged option must not lock the user out of the options that would mend it: the
+// program starts with one message naming the option's key and text, and OK in Tools >
+// Options writes its default as a number over it.
+TEST_F(OptionenProgrammTest, EinKaputterOptionswertLaesstStartenUndOkSchreibtEineZahl) {
+    testsupport::WriteDatabaseFile(ordner.file("varmionDeng.dat"),
+                                   {u"[Optionen]", u"PEFaktor=abc", u"GrenzBT=150"});
+    uitest::dialogs().expectMessageBox(platform::id::OK);
+    ASSERT_TRUE(app.InitInstance(umgebung));
+    const auto& boxen = uitest::dialogs().boxes();
+    ASSERT_EQ(boxen.size(), 1u);
+    EXPECT_EQ(boxen[0].text, u"Content of database corrupted\n(Optionen: PEFaktor=abc)");
+    float faktor = 0.0f;
+    EXPECT_EQ(app.GetOptionsManager().GetFloatWert(OPT_PEFAKTOR, faktor), 2.6f);
+
+    uitest::dialogs().expectDialog(u"Program options",
+                                   [](QDialog& dlg) { Klicke(dlg, ui::kIdOk); });
+    WaehleImMenu(QStringLiteral("Tools"), QStringLiteral("Options..."));
+    EXPECT_TRUE(Hat(u"pefaktor=2.600000"));
+    EXPECT_TRUE(Hat(u"grenzbt=150"));  // the sound options as they were
+    EXPECT_EQ(uitest::dialogs().boxes().size(), 1u);
+}
+
 // The left bar takes its new background as soon as the sheet closes.
 TEST_F(OptionenProgrammTest, HauptfensterFolgtDerGeaendertenFarbe) {
     ASSERT_TRUE(app.InitInstance(umgebung));

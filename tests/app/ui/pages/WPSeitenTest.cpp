@@ -297,8 +297,8 @@ TEST_F(WPSeitenTest, TabelleSortiertUndSchreibt) {
     const auto datei = LeistDaten(u"Tabelle");
     for (int i = 0; i < 8; ++i) EXPECT_EQ(datei[static_cast<std::size_t>(i)].has_value(), i < 3) << i;
     ASSERT_TRUE(datei[0]);
-    EXPECT_EQ(CWPLeistDaten(*datei[0]).quellTemp, -5.0f);
-    EXPECT_EQ(CWPLeistDaten(*datei[1]).heiz35, 10.0f);
+    EXPECT_EQ(CWPLeistDaten(*datei[0], {u"", u""}).quellTemp, -5.0f);
+    EXPECT_EQ(CWPLeistDaten(*datei[1], {u"", u""}).heiz35, 10.0f);
 }
 
 // "Save table" reaches an open project that uses the heat pump: the project's heat pump
@@ -310,7 +310,7 @@ TEST_F(WPSeitenTest, GespeicherteTabelleGiltImOffenenProjekt) {
     const auto ersterSatz = [&doc] {
         WPLeistDatenZeiger saetze;
         doc.WPumpe().GetGueltigeLeistDaten(saetze);
-        return saetze.empty() ? CWPLeistDaten(u"") : *saetze.front();
+        return saetze.empty() ? CWPLeistDaten(u"", {u"", u""}) : *saetze.front();
     };
     const CWPLeistDaten vorher = ersterSatz();
     ASSERT_GT(vorher.heiz35, 0.0f);
@@ -489,7 +489,8 @@ TEST_F(WPSeitenTest, BenutzerBearbeitetWaermepumpeUeberDasMenue) {
         SCOPED_TRACE(i);
         ASSERT_EQ(datei[static_cast<std::size_t>(i)].has_value(), i < 3);
         if (i >= 3) continue;
-        const CWPLeistDaten satz(*datei[static_cast<std::size_t>(i)]);
+        const CWPLeistDaten satz(*datei[static_cast<std::size_t>(i)],
+                                 {u"Zeta unit", u"LeistDaten"});
         const std::array<float, 9> gelesen = {satz.quellTemp, satz.heiz35,    satz.heiz2,    satz.elektro35, satz.elektro2,
                                               satz.quelle35,  satz.quelle2,   satz.vorlauf2, satz.maxVorlauf};
         // Written with two decimals: the typed values come back to within 0.005.
