@@ -193,6 +193,7 @@ TEST_F(KombiWQuelle2Test, DesignOfSixProbesIsWrittenIntoTheFirstSource) {
 // The one default soil a new source is given reaches to the end of its probes and goes
 // down or up with them; a ground that someone entered keeps its depths.
 TEST_F(KombiWQuelle2Test, OnlyTheUntouchedDefaultGroundFollowsTheSizedProbes) {
+    CVRMwertFabrik fabrik;  // makes the default soil from the language table
     const CVRMString vorgabe = CVRMwertFabrik::getDefaultBodenart();
     ASSERT_FALSE(vorgabe.empty());
     const struct {

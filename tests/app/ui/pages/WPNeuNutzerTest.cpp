@@ -105,7 +105,9 @@ TEST_F(WPNeuNutzerTest, NeueWaermepumpeAusDerGezeigten) {
         EXPECT_EQ(WP2().Geladen(), gezeigt);
         EXPECT_EQ(WP1().Geladen(), gezeigt);
         EXPECT_EQ(Liste(WP2()).currentText().toStdU16String(), gezeigt);
-        if (!f.neu) EXPECT_EQ(Bytes(), datei);
+        if (!f.neu) {
+            EXPECT_EQ(Bytes(), datei);
+        }
     }
 
     const std::u16string name = u"Eigene WP";
