@@ -7,11 +7,15 @@
 #include "core/text/TextIdConstants.h"
 #include "core/value/DatenBereich.h"
 #include "model/errors/Fehler.h"
+#include "model/errors/KVSMessageBox.h"
 #include "model/tariff/Tarif2.h"
 
 namespace {
 
 constexpr int kPerioden = 4;
+// "Tariff '%s': its blocking periods block %i hours during one tariff window; %i hours, the
+// most a tariff takes, were taken over."
+constexpr unsigned kSperrzeitBegrenzt = 5901;
 constexpr unsigned kTag = 24;
 
 using Stunden = std::bitset<kTag>;
@@ -84,9 +88,16 @@ void CTarif2::BerechneSperrzeiten() {
         stunden2 += GetSperrzeitWaehrendTarif(periode, fenster2);
     }
     // Periods may block a whole window; the program reads, and the tariff page takes, no
-    // more than the blocking-hour range, so that a converted tariff loads again.
-    const auto begrenzt = [](int stunden) {
-        return std::min(static_cast<float>(stunden), datenbereich::kSperrzeit.max);
+    // more than the blocking-hour range, so that a converted tariff loads again. The user
+    // is told, since the tariff then blocks less than its periods did.
+    const auto begrenzt = [this](int stunden) {
+        const float hoechstens = datenbereich::kSperrzeit.max;
+        if (static_cast<float>(stunden) <= hoechstens) return static_cast<float>(stunden);
+        CVRMString text;
+        text.Format(kSperrzeitBegrenzt, getConsumerName(), stunden, static_cast<int>(hoechstens));
+        KVSMessageBoxCaptionID(text, textid::kProduktCaption,
+                               platform::mb::OK | platform::mb::ICONINFORMATION);
+        return hoechstens;
     };
     SetWert(ID_SperrZ1, CVRMVariant(begrenzt(stunden1)), true);
     SetWert(ID_SperrZ2, CVRMVariant(begrenzt(stunden2)), true);

@@ -88,6 +88,11 @@ TEST_F(TarifSperrzeiten, AConversionBeyondThePagesRangeStoresItsLargestAndLoadsA
     auto tarif = Lade(u"Tarif-Lang");
     EXPECT_EQ(tarif->GetWert(ID_SperrZ1).GetFloatVal(), 10.0f);
     EXPECT_TRUE(Enthaelt(u"[tarif-lang]", u"sperrz1=10.000000"));
+    // The user hears of the two hours that are no longer blocked, once.
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find(u"Tarif-Lang"), std::u16string::npos);
+    EXPECT_NE(boxes.shown[0].text.find(u"12"), std::u16string::npos);
+    boxes.shown.clear();
 
     // The next start: the saved file read afresh.
     loadDatabases(userFileLines(), bibo);
