@@ -178,12 +178,13 @@ void CDlgCalcDPT::PruefeWaermepumpe() {
     wp.SetAnzahl(static_cast<unsigned>(m_anzahl));
     CWQuelle2* quelle = m_doc.GetWQuelle(1);
     if (!quelle) ThrowFehler(textid::kNichtInitialisiert, u"CDlgCalcDPT::PruefeWaermepumpe");
-    // The design values follow the project's source, not the medium the unit is built for.
+    // The design values follow the source designed, not the medium the unit is built for.
     // Each tested temperature is a point where the heat pump would carry the load alone, so
     // an air source is taken at that temperature rather than at the design outdoor one.
     const auto dimWerte = [this, quelle](int t) {
         SDimAnfrage anfrage;
-        anfrage.quellenArt = quelle->GetWert(ID_QuellMediumIdx).GetIntVal();
+        anfrage.quellenArt =
+            m_quellArt >= 0 ? m_quellArt : quelle->GetWert(ID_QuellMediumIdx).GetIntVal();
         anfrage.dimTemp = static_cast<float>(t);
         anfrage.parallelBetrieb = true;
         anfrage.anzahlWP = m_anzahl;

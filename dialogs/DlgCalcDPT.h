@@ -36,6 +36,10 @@ class CDlgCalcDPT : public ui::Dialog {
     CDlgCalcDPT(IKelvoDocServices& doc, int startTemp, bool relativ, int anzahl,
                 QWidget* parent = nullptr);
 
+    // The source kind the page designs for, when the user chose one other than the
+    // project's; the tested points are then that kind's.
+    void SetzeQuellArt(int art) { m_quellArt = art; }
+
     // What the page takes over.
     int GetErgebnisTemp() const { return m_ergebnisTemp; }
     int GetLeistungsGrenze() const { return m_grenzen.leistung; }
@@ -61,6 +65,7 @@ class CDlgCalcDPT : public ui::Dialog {
     int m_startTemp;
     bool m_relativ;
     int m_anzahl;
+    int m_quellArt = -1;  // -1: the kind of the project's first source
     SJahresBedarf m_bedarf;
     SBivalenzZiel m_ziel;
     int m_ergebnisTemp = 0;

@@ -387,6 +387,7 @@ void CDimPage::OnDimPunktDialog() {
     if (!Lies()) return;
     CDimPageLogik& l = *m_logik;
     CDlgCalcDPT dialog(*m_dok, l.minDimPunktTemp, false, l.anzahlIndex + 1, this);
+    dialog.SetzeQuellArt(l.quellArt);
     const int ende = dialog.doModal();
     CVRMString angenommen;
     if (ende == CDlgCalcDPT::kIdcBivalenzAnnehmen) {

@@ -124,19 +124,22 @@ TEST_F(DlgCalcDPTTest, GrenzenEinerWaermepumpe) {
     EXPECT_NE(erwartet.vorlauf, 13);
 }
 
-// The design values a heat pump is tested against are the project's: asked for the kind
-// of the project's first source (not the medium the picked unit is built for), at each
-// tested temperature, for the dialog's count of units.
+// The design values a heat pump is tested against are the design's: asked for the kind
+// of the project's first source, or the kind the design page chose instead (never the
+// medium the picked unit is built for), at each tested temperature, for the dialog's count
+// of units.
 TEST_F(DlgCalcDPTTest, DieAuslegungFolgtDerQuelleDesProjekts) {
     struct Fall {
         const char16_t* projekt;
         int quellArt;  // the sample's source kind
         int medium;    // the picked unit's medium: one that does not match the source
+        int seitenArt = -1;  // the kind the design page chose, -1: the project's
     };
     const Fall faelle[] = {
         {u"Sample air monoenergetic_(bib)", 2, 0},      // outdoor air, a brine unit
         {u"Sample ground water bivalent_(bib)", 3, 1},  // ground water, an air unit
         {kSonde, 0, 1},                                 // probe, an air unit
+        {kSonde, 0, 0, 2},                              // probe, air chosen, a brine unit
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(QString::fromStdU16String(f.projekt).toStdString());
@@ -157,12 +160,13 @@ TEST_F(DlgCalcDPTTest, DieAuslegungFolgtDerQuelleDesProjekts) {
             Druecke(dlg, 2);
         });
         CDlgCalcDPT dlg(dok, -12, false, 2);
+        if (f.seitenArt >= 0) dlg.SetzeQuellArt(f.seitenArt);
         dlg.doModal();
         ASSERT_FALSE(dok.dimAnfragen.empty());
         for (const SDimAnfrage& a : dok.dimAnfragen) {
             EXPECT_GE(a.dimTemp, -12.0f);
             EXPECT_LE(a.dimTemp, 12.0f);
-            EXPECT_EQ(a.quellenArt, f.quellArt);
+            EXPECT_EQ(a.quellenArt, f.seitenArt >= 0 ? f.seitenArt : f.quellArt);
             // The source at the tested temperature, where the unit would run alone.
             EXPECT_TRUE(a.parallelBetrieb);
             EXPECT_EQ(a.anzahlWP, 2);
