@@ -13,6 +13,7 @@
 #include "evaluation/binding/Solar.h"
 #include "model/errors/Fehler.h"
 #include "platform/errors/UserException.h"
+#include "platform/numbers/Numbers.h"
 #include "platform/ui/Desktop.h"
 
 namespace {
@@ -214,8 +215,10 @@ void CKelvoDoc::UpdateSolarAnlage(int hint, int speichern) {
     if (solar.empty() || !ISolar::IstGeladen() || !m_projekt.IstAenderbar(false)) return;
     try {
         if (!m_haus.IstInitialisiert()) return;
-        ISolar::set(solar, ID_SolSollTempH, CVRMVariant(m_haus.GetWert(ID_HeizVorlauf).GetFloatVal()), 0);
-        // The house keeps the tank target unsigned; the plant takes it as a whole number.
+        // The plant keeps its heating target as a whole number and its tank target signed;
+        // a value of another type would be written in a form its own reader refuses.
+        const uint32_t vorlauf = platform::toUInt32(m_haus.GetWert(ID_HeizVorlauf).GetFloatVal());
+        ISolar::set(solar, ID_SolSollTempH, CVRMVariant(static_cast<unsigned int>(vorlauf)), 0);
         const auto ziel = static_cast<int>(m_haus.GetWert(ID_WWSollTemp).GetUIntVal());
         ISolar::set(solar, ID_SolSollTemp, CVRMVariant(ziel),
                     speichern);

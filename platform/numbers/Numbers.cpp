@@ -127,6 +127,17 @@ std::optional<int64_t> wholeInteger(std::u16string_view t) {
     return negative ? -m : m;
 }
 
+// "35.000000" as "35": the point and the zeros after the digits, where nothing else follows.
+std::u16string_view withoutZeroFraction(std::u16string_view t) {
+    size_t ende = t.size();
+    while (ende > 0 && isSpace(t[ende - 1])) --ende;
+    const size_t punkt = t.substr(0, ende).find(u'.');
+    if (punkt == std::u16string_view::npos || punkt == 0 || !isDigit(t[punkt - 1])) return t;
+    for (size_t i = punkt + 1; i < ende; ++i)
+        if (t[i] != u'0') return t;
+    return t.substr(0, punkt);
+}
+
 std::optional<double> wholeFloating(std::u16string_view text) {
     // Files written under a locale with a decimal comma hold "2,5": one comma and no point
     // is that decimal separator.
@@ -167,7 +178,9 @@ std::optional<double> parseStoredNumber(std::u16string_view t, StoredNumber kind
     switch (kind) {
         case StoredNumber::Int32:
         case StoredNumber::UInt32: {
-            const std::optional<int64_t> whole = wholeInteger(t);
+            // Earlier versions wrote some whole-number entries in the float format
+            // ("35.000000"): a decimal text whose value is whole is that number.
+            const std::optional<int64_t> whole = wholeInteger(withoutZeroFraction(t));
             if (!whole) return std::nullopt;
             const auto value = static_cast<double>(*whole);
             const bool fits =

@@ -17,7 +17,8 @@ namespace {
 const std::vector<std::u16string> kUser = {
     u"[Werte]",        u"Leer=",           u"Zahl= 12 ",     u"Negativ=-5",
     u"Text=abc",       u"Gross=1e300",     u"Komma=2.5",     u"MinusEins=-1",
-    u"LeerBeiUser=",   u"DezKomma=2,5",    u"[Tarife]",      u"Tarif1=Eigener Tarif",
+    u"LeerBeiUser=",   u"DezKomma=2,5",    u"AlsFloat=35.000000 ", u"[Tarife]",
+    u"Tarif1=Eigener Tarif",
     u"[SolarAnlagen]", u"Solar1=Dach Süd", u"Solar2=Garage",
 };
 const std::vector<std::u16string> kBibo = {
@@ -47,6 +48,8 @@ TEST_F(GlobalRead, NumbersReadAsStoredAndEmptyGivesTheDefault) {
         {"int hidden", [] { return IGlobal::ReadIniInt(u"Werte", u"LeerBeiUser", 7); }, 7},
         {"int negative", [] { return IGlobal::ReadIniInt(u"Werte", u"Negativ", 7); }, -5},
         {"long", [] { return IGlobal::ReadIniLong(u"Werte", u"Zahl", 7); }, 12},
+        // Earlier versions wrote some whole numbers in the float format.
+        {"int written as float", [] { return IGlobal::ReadIniInt(u"Werte", u"AlsFloat", 7); }, 35},
         {"double", [] { return IGlobal::ReadIniDouble(u"Werte", u"Komma", 7); }, 2.5},
         {"double huge", [] { return IGlobal::ReadIniDouble(u"Werte", u"Gross", 7); }, 1e300},
         {"float", [] { return IGlobal::ReadIniFloat(u"Werte", u"Komma", 7); }, 2.5},
@@ -64,7 +67,7 @@ TEST_F(GlobalRead, NumbersReadAsStoredAndEmptyGivesTheDefault) {
 TEST_F(GlobalRead, ANumberThatIsNotWhollyANumberOfItsKindIsReported) {
     loadDatabases({u"[Haus Kaputt]", u"a=nan", u"b=inf", u"c=-Infinity", u"d=abc", u"e=1e999",
                    u"f=12abc", u"g=2.5kWh", u"h=1e39", u"i=1.5", u"j=2147483648", u"k=-1", u"l=1e3",
-                   u"m=-2147483649", u"n=1,5", u"o=1,000.5"},
+                   u"m=-2147483649", u"n=1,5", u"o=1,000.5", u"p=35.5000"},
                   kBibo);
     using Read = std::function<double(const char16_t*)>;
     const Read alsFloat = [](const char16_t* k) {
@@ -100,6 +103,7 @@ TEST_F(GlobalRead, ANumberThatIsNotWhollyANumberOfItsKindIsReported) {
         {u"m", u"-2147483649", {alsInt, alsLong, alsFarbe}},
         {u"k", u"-1", {alsFarbe}},  // colours are unsigned
         {u"l", u"1e3", {alsInt, alsLong, alsFarbe}},
+        {u"p", u"35.5000", {alsInt, alsLong, alsFarbe}},
         {u"n", u"1,5", {alsInt, alsLong, alsFarbe}},
         {u"o", u"1,000.5", alle},
     };
