@@ -1,6 +1,6 @@
 // The design wizard's Finish is one write of the user database: killed at any of its file
-// calls, the project is the old one or the whole new design (the new heat pump with its
-// source sized for it), never half designed.
+// calls, the user database is the old file or the whole new design byte for byte (the
+// source no longer the copied 100 m probe), never half designed.
 #include <gtest/gtest.h>
 
 #include <QListWidget>
@@ -30,13 +30,13 @@ TEST_F(AuslegungKillTest, FertigSchreibtDieGanzeAuslegung) {
     // The program's own pages.
     for (int kind : {1, 2, 3, 4, 5, 9}) RegistriereDatenSeite(kind, {});
     CKelvoDoc& doc = EigenesProjekt();
-    // The design: the second unit the wizard offers, the source sized for it.
+    // The design: the first unit the wizard offers, the source sized for it.
     const auto auslegen = [&] {
         uitest::dialogs().expectDialog(kName, [&](QDialog& dlg) {
             Druecke(dlg, ui::kIdNext);
             auto* kandidaten = qobject_cast<QListWidget*>(ui::child(&dlg, CDimPage::kIdcKandidaten));
-            if (!kandidaten || kandidaten->count() < 2) return;
-            QListWidgetItem* eintrag = kandidaten->item(1);
+            if (!kandidaten || kandidaten->count() < 1) return;
+            QListWidgetItem* eintrag = kandidaten->item(0);
             uitest::click(*kandidaten->viewport(), kandidaten->visualItemRect(eintrag).center());
             uitest::dialogs().expectMessageBox(platform::id::OK);
             Druecke(dlg, ui::kIdFinish);
@@ -47,8 +47,7 @@ TEST_F(AuslegungKillTest, FertigSchreibtDieGanzeAuslegung) {
     };
     killlauf::KillBeiJedemAufruf(
         app->GetAktDatenbank().toUtf8(), auslegen,
-        {{CVRMString(kName), CVRMwerteListe::getKey(ID_WPumpe)},
-         {CVRMString(kQuelle1), CVRMwerteListe::getKey(ID_WQuelleLaenge)}},
+        {{CVRMString(kQuelle1), CVRMwerteListe::getKey(ID_WQuelleLaenge)}},
         {}, [this](const Feld& f) { return Eintrag(f.satz, f.key); });
 }
 
