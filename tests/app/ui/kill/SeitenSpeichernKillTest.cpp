@@ -88,9 +88,9 @@ TEST_F(SeitenSpeichernKillTest, TarifSeiteSchreibtTarifUndAnteileZusammen) {
         [this](const Feld& f) { return Eintrag(f.satz, f.key); });
 }
 
-// Every user action writes inside its one write group: once the program runs, what the
-// user does through menus, buttons and the wizard never flushes the user database outside
-// a group.
+// Every user action writes inside its one write group: once the program runs, a new
+// project, its pages opened and saved through menus and buttons never flush the user
+// database outside a group.
 TEST_F(SeitenSpeichernKillTest, AktionenSchreibenNurInIhrerGruppe) {
     Starte();
     const std::string datenbank = app->GetAktDatenbank().toUtf8();
