@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <algorithm>
 
 #include "app/base/KVSDatenSheetProtokoll.h"
@@ -236,6 +237,13 @@ bool CEingabeSeite::Speichere() {
             if (l.traceTitel) l.liste->trace(l.traceTitel);
             if (!IstEingebettet()) store.save(*l.liste, l.flush != 0);
         }
+        // The write reaches the file at the end of the user action; taken back then, the
+        // page keeps the user's entries and is unsaved again.
+        CSpeicherVorgang::BeiRuecknahme([seite = QPointer<CEingabeSeite>(this)] {
+            if (!seite) return;
+            seite->m_modified = 1;
+            seite->EnableControls();
+        });
         vorgang.Abschliessen();
     }
     if (IstEingebettet()) m_uebernommen = true;

@@ -13,6 +13,7 @@
 #include "app/shell/KelvoApp.h"
 #include "core/db/Global.h"
 #include "core/text/TextIdConstants.h"
+#include "core/value/SpeicherVorgang.h"
 #include "core/value/VRMVariant.h"
 #include "model/errors/Fehler.h"
 #include "model/source/WQuelle2.h"
@@ -76,6 +77,9 @@ void CKelvoDoc::DoDimensionierung() {
 
     try {
         m_beschaeftigt = 1;
+        // Whatever is written while the wizard is open belongs to the design: Finish writes
+        // it with the design, Cancel takes it back.
+        CSpeicherVorgang entwurf(CSpeicherVorgang::Dialoge::GehoerenDazu);
         DeleteDatenPages(*m_sheet);
         std::unique_ptr<CKVSDatenSheet> wizard;
         bool fertig = false;
@@ -111,6 +115,10 @@ void CKelvoDoc::DoDimensionierung() {
         }
         // What the wizard's pages took over lives only in memory: a design not finished
         // leaves the project as the database holds it.
+        if (fertig)
+            entwurf.Abschliessen();
+        else
+            entwurf.Verwerfen();
         if (!fertig) ResetKomponenten();
         // A wizard that could not even be made has no pages to let go.
         if (wizard) {

@@ -12,6 +12,7 @@
 #include "app/base/KVSDatenSheetProtokoll.h"
 #include "app/options/OptionenUmgebung.h"
 #include "app/options/OptionsManager.h"
+#include "app/shell/AktionsVorgang.h"
 #include "app/shell/BenutzerDaten.h"
 #include "app/shell/KVSCommandLine.h"
 #include "app/shell/KelvoAppBefehle.h"
@@ -276,6 +277,7 @@ class CKelvoApp : public IKelvoAppServices, public IKomponentenEmpfaenger, publi
     CSprachWoerter m_woerter;
     const ui::WordSource* m_vorherigeWoerter = nullptr;
     std::function<void(std::exception_ptr, ui::Msg)> m_vorherigerFehlerHandler;
+    CAktionsVorgang m_aktionsVorgang;  // every user action one write of the user database
 };
 
 // The one application object.

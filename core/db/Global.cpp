@@ -258,6 +258,16 @@ void IGlobal::BeendeVorgang(int abschliessen) {
     pruefe(GlobalBeendeVorgang(abschliessen), kSchnittstellenFehler);
 }
 
+bool IGlobal::SetzeVorgaengeAus() {
+    int ausgesetzt = 0;
+    pruefe(GlobalSetzeVorgaengeAus(ausgesetzt), kSchnittstellenFehler);
+    return ausgesetzt != 0;
+}
+
+void IGlobal::NimmVorgaengeWieder() {
+    pruefe(GlobalNimmVorgaengeWieder(), kSchnittstellenFehler);
+}
+
 void IGlobal::GetStringListe(TKelvoListID listId, CVRMStringArray& out, int withBibo) {
     pruefe(GlobalGetStringListe(listId, withBibo, out), kSchnittstellenFehler);
 }

@@ -110,6 +110,9 @@ class IGlobal {
     // way to use them).
     static void BeginneVorgang();
     static void BeendeVorgang(int abschliessen);
+    // A modal loop inside open groups (CIniFile::SetzeVorgaengeAus); true: set aside.
+    static bool SetzeVorgaengeAus();
+    static void NimmVorgaengeWieder();
 
     static void GetStringListe(TKelvoListID listId, CVRMStringArray& out, int withBibo);
     // The active database's list and the full list (library, then active database); with a

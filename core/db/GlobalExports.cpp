@@ -160,6 +160,20 @@ int GlobalBeendeVorgang(int abschliessen) {
     });
 }
 
+int GlobalSetzeVorgaengeAus(int& ausgesetzt) {
+    return guarded(u"SetzeVorgaengeAus", [&] {
+        ausgesetzt = app().AktiveDatei().SetzeVorgaengeAus() ? 1 : 0;
+        return 1;
+    });
+}
+
+int GlobalNimmVorgaengeWieder() {
+    return guarded(u"NimmVorgaengeWieder", [] {
+        app().AktiveDatei().NimmVorgaengeWieder();
+        return 1;
+    });
+}
+
 int GlobalGetValuesFromSection(const CVRMString& section, CVRMStringArray& out, int bibo) {
     return guarded(u"GetValuesFromSection", [&] {
         CIniFile& file = bibo ? app().BiboDatei() : app().AktiveDatei();

@@ -52,6 +52,8 @@ int GlobalNimmtSatzAuf(const CVRMString& section, int& result);
 // Writes of the active file between the two are one write of it (CIniFile::BeginneVorgang).
 int GlobalBeginneVorgang();
 int GlobalBeendeVorgang(int abschliessen);
+int GlobalSetzeVorgaengeAus(int& ausgesetzt);
+int GlobalNimmVorgaengeWieder();
 int GlobalGetValuesFromSection(const CVRMString& section, CVRMStringArray& out, int bibo);
 int GlobalAddValueToSection(const CVRMString& section, const CVRMString& keyPrefix,
                             const CVRMString& value, int flush);

@@ -115,6 +115,7 @@ namespace {
 
 void CIniFile::Init(const CVRMString& path, bool isLibrary) {
     if (path.empty()) vrmcore::ReportError(kEmptyParameter, u"CIniFile::Init");
+    SchreibeVorgaengeVorDemLaden();
     Geaendert();
     // Another path may write another form, and what is loaded is no part of the last image.
     m_imageWhole = false;
@@ -471,11 +472,62 @@ void CIniFile::BeendeVorgang(bool abschliessen) {
         return;
     }
     std::optional<Failure> failure;
+    m_gruppenEnde = true;
     if (m_flushOffen) failure = FlushQuietly({}, nullptr, nullptr);
+    m_gruppenEnde = false;
     m_flushOffen = false;
     if (!failure) return;
     NimmZurueck(vorher);
     vrmcore::ReportError(failure->textId, failure->place);
+}
+
+namespace {
+CIniFile::FlushBeobachter& flushBeobachter() {
+    static CIniFile::FlushBeobachter b;
+    return b;
+}
+}  // namespace
+
+CIniFile::FlushBeobachter CIniFile::BeobachteFlushOhneVorgang(FlushBeobachter beobachter) {
+    return std::exchange(flushBeobachter(), std::move(beobachter));
+}
+
+// A file loaded while write groups are open (a user action that opens another database):
+// what they wrote so far belongs to the file before and reaches it now; the groups go on
+// with nothing to take back.
+void CIniFile::SchreibeVorgaengeVorDemLaden() {
+    if (m_vorgaenge.empty() && m_ausgesetzt.empty()) return;
+    std::vector<std::vector<Vorher>> offen = std::move(m_vorgaenge);
+    m_vorgaenge.clear();
+    std::optional<Failure> failure;
+    if (m_flushOffen && !m_path.empty()) failure = FlushQuietly({}, nullptr, nullptr);
+    m_flushOffen = false;
+    if (failure)
+        for (auto it = offen.rbegin(); it != offen.rend(); ++it) NimmZurueck(*it);
+    for (auto& v : offen) v.clear();
+    m_vorgaenge = std::move(offen);
+    for (auto& aussen : m_ausgesetzt)
+        for (auto& v : aussen) v.clear();
+    if (failure) vrmcore::ReportError(failure->textId, failure->place);
+}
+
+bool CIniFile::SetzeVorgaengeAus() {
+    if (m_vorgaenge.empty() || m_flushOffen) return false;
+    if (std::any_of(m_vorgaenge.begin(), m_vorgaenge.end(),
+                    [](const std::vector<Vorher>& v) { return !v.empty(); }))
+        return false;
+    m_ausgesetzt.push_back(std::move(m_vorgaenge));
+    m_vorgaenge.clear();
+    return true;
+}
+
+void CIniFile::NimmVorgaengeWieder() {
+    if (m_ausgesetzt.empty()) return;
+    // Groups the loop left open stay the innermost.
+    std::vector<std::vector<Vorher>> innen = std::move(m_vorgaenge);
+    m_vorgaenge = std::move(m_ausgesetzt.back());
+    m_ausgesetzt.pop_back();
+    for (auto& v : innen) m_vorgaenge.push_back(std::move(v));
 }
 
 void CIniFile::MerkeVorher(std::u16string_view sectionKey) {
@@ -690,6 +742,7 @@ std::optional<CIniFile::Failure> CIniFile::FlushQuietly(const CVRMString& target
         m_flushOffen = true;
         return std::nullopt;
     }
+    if (target.empty() && !m_gruppenEnde && flushBeobachter()) flushBeobachter()(m_path);
     std::string error;
     try {
         if (target.empty()) {

@@ -3,6 +3,7 @@
 // The user database (kind 0, ".dat") and the library database (kind 1, ".ini").
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -146,6 +147,15 @@ class CIniFile {
     void BeginneVorgang();
     void BeendeVorgang(bool abschliessen);
     bool VorgangOffen() const { return !m_vorgaenge.empty(); }
+    // A modal loop inside open groups: while they have changed nothing they are set aside
+    // (true), so that every action in the loop is a write of its own, and taken up again
+    // after it. Groups that changed something stay open and what the loop does joins them.
+    bool SetzeVorgaengeAus();
+    void NimmVorgaengeWieder();
+    // Tests: told of every flush of a file to its own path outside any write group (every
+    // user action is one). Returns the previous observer.
+    using FlushBeobachter = std::function<void(const CVRMString& path)>;
+    static FlushBeobachter BeobachteFlushOhneVorgang(FlushBeobachter beobachter);
 
     // The highest number AddValueToSection gives.
     static constexpr int kMaxEntryNumber = 2499;
@@ -196,6 +206,7 @@ class CIniFile {
         size_t position = 0;
     };
     void MerkeVorher(std::u16string_view sectionKey);
+    void SchreibeVorgaengeVorDemLaden();
     void NimmZurueck(std::vector<Vorher>& vorher);
     std::optional<Failure> WriteLocked(const CVRMString& section, const CVRMString& key,
                                        const CVRMString& value, bool flush);
@@ -220,4 +231,6 @@ class CIniFile {
     // flush.
     std::vector<std::vector<Vorher>> m_vorgaenge;
     bool m_flushOffen = false;
+    bool m_gruppenEnde = false;  // the flush that ends the outermost group
+    std::vector<std::vector<std::vector<Vorher>>> m_ausgesetzt;  // set aside, innermost loop last
 };

@@ -131,12 +131,25 @@ void CVRMdatenProvider::endVorgang(bool abschliessen) {
                 aussen.push_back(std::move(g));
         return;
     }
-    // What the user entered stays; only what counts as saved goes back.
+    // The cache holds what the file holds again: the program computes with the stored
+    // values, and the page that saved keeps the user's entries on screen, unsaved.
     for (auto it = gespeichert.rbegin(); it != gespeichert.rend(); ++it) {
-        const CVRMVariant jetzt = *it->wert;
         *it->wert = it->vorher;
-        *it->wert = jetzt;
+        it->wert->reset();
     }
+}
+
+void CVRMdatenProvider::setzeVorgaengeAus() {
+    m_ausgesetzt.push_back(std::move(m_vorgaenge));
+    m_vorgaenge.clear();
+}
+
+void CVRMdatenProvider::nimmVorgaengeWieder() {
+    if (m_ausgesetzt.empty()) return;
+    std::vector<std::vector<Gespeichert>> innen = std::move(m_vorgaenge);
+    m_vorgaenge = std::move(m_ausgesetzt.back());
+    m_ausgesetzt.pop_back();
+    for (auto& g : innen) m_vorgaenge.push_back(std::move(g));
 }
 
 // Only the cache's own values are noted: they outlive the save, and they are what the

@@ -28,6 +28,8 @@ class CVRMdatenProvider {
     static CVRMdatenProvider& get();
     // Drops the instance and its cache (program end; tests).
     static void remove();
+    // The instance if there is one (a write group around a whole user action outlives it).
+    static CVRMdatenProvider* vorhanden() { return m_pVRMdatenProvider; }
 
     CVRMdatenProvider(const CVRMdatenProvider&) = delete;
     CVRMdatenProvider& operator=(const CVRMdatenProvider&) = delete;
@@ -55,6 +57,9 @@ class CVRMdatenProvider {
     // is taken back makes the values it marked saved count as changed again.
     void beginVorgang();
     void endVorgang(bool abschliessen);
+    // The open groups are set aside for a modal loop and taken up again after it.
+    void setzeVorgaengeAus();
+    void nimmVorgaengeWieder();
 
     // Direct access to location values and a few record values, outside the cache; the
     // place of each id is fixed (DatenProviderDirekt.cpp). Writes go to disk at once.
@@ -104,6 +109,7 @@ class CVRMdatenProvider {
 
     std::map<std::u16string, std::unique_ptr<CVRMwerteListe>> m_cache;
     std::vector<std::vector<Gespeichert>> m_vorgaenge;  // the open groups, outermost first
+    std::vector<std::vector<std::vector<Gespeichert>>> m_ausgesetzt;
     // The direct reads as the database answered them, kept while its change count stands
     // still: the evaluation asks the same location values many times a year.
     std::unordered_map<std::u16string, CVRMwert> m_direkt;

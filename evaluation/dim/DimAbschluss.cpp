@@ -3,6 +3,8 @@
 #include <exception>
 
 #include "core/text/TextIdConstants.h"
+#include "core/value/SpeicherVorgang.h"
+#include "core/value/VRMdatenProvider.h"
 #include "evaluation/AuswertManager.h"
 #include "model/app/KelvoAppServices.h"
 #include "model/app/KelvoDocServices.h"
@@ -133,6 +135,8 @@ bool CDimAbschluss::SchliesseAb() {
     if (s.betriebsweise == 1) s.variante = 2;
     if (s.betriebsweise == 2) s.variante = 3;
     try {
+        // A design that fails part-way takes back what it wrote.
+        CSpeicherVorgang vorgang;
         // A probe's variant is its form where the user chose it; otherwise the source keeps
         // its own form.
         CWQuelle2* quelle = m_dok.GetWQuelle(1);
@@ -168,6 +172,7 @@ bool CDimAbschluss::SchliesseAb() {
         d.quelle.dimPunktTemp = b.dimPunktTemp;
         d.quelle.sondenart = b.sondenart;
         m_dok.BroadcastDimDaten(d);
+        vorgang.Abschliessen();
     } catch (const std::exception&) {
         ShowFehler(kAbschlussFehler, nullptr);
         return false;

@@ -10,12 +10,14 @@
 //   ui::setWindowErrorHandler([](std::exception_ptr e, ui::Msg m) { ... show 3155/3156 ... });
 //   bool ok = ui::guarded(ui::Msg::Command, [&] { doIt(); });   // false: it threw
 //
+// A hook of a user action runs as one action of the application's scope (ActionScope.h).
 // Without an installed handler, platform::UserException (already shown to the user) is
 // dropped and anything else is written to stderr. ui::GuardedApplication catches whatever
 // an event handler outside WindowOf<> lets through, the same way.
 #include <exception>
 #include <functional>
 
+#include "platform/ui/ActionScope.h"
 #include "platform/ui/Messages.h"
 
 namespace ui {
@@ -31,7 +33,7 @@ void reportWindowError(std::exception_ptr error, Msg message);
 template <class F>
 bool guarded(Msg message, F&& f) noexcept {
     try {
-        std::forward<F>(f)();
+        runAsAction(message, [&f] { f(); });
         return true;
     } catch (...) {
         reportWindowError(std::current_exception(), message);

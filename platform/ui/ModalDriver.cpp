@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "platform/ui/ActionScope.h"
+
 namespace ui {
 namespace {
 ModalDriver::Runner& runner() {
@@ -11,8 +13,7 @@ ModalDriver::Runner& runner() {
 }  // namespace
 
 int ModalDriver::runModal(QDialog& dialog) {
-    if (runner()) return runner()(dialog);
-    return dialog.exec();
+    return runModalLoop([&dialog] { return runner() ? runner()(dialog) : dialog.exec(); });
 }
 
 ModalDriver::Runner ModalDriver::install(Runner r) { return std::exchange(runner(), std::move(r)); }

@@ -1,5 +1,6 @@
 #include "tests/core/db/KillPoints.h"
 
+#include <cerrno>
 #include <cstdarg>
 
 #include <dlfcn.h>
@@ -8,10 +9,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <string>
+
 namespace killpoints {
 namespace {
 
 bool armed = false;
+std::string renamesFail;  // the path no rename may replace; empty: none
 long callsLeft = -1;
 long bytesLeft = -1;
 Counts counts;
@@ -35,6 +39,10 @@ void Arm(long beforeCall, long afterBytes) {
     callsLeft = beforeCall;
     bytesLeft = afterBytes;
     armed = true;
+}
+
+void FailRenamesTo(const std::string& path) {
+    renamesFail = path;
 }
 
 Counts Disarm() {
@@ -97,6 +105,10 @@ int close(int fd) {
 int rename(const char* from, const char* to) noexcept {
     static const auto real = killpoints::next<int (*)(const char*, const char*)>("rename");
     call();
+    if (!killpoints::renamesFail.empty() && killpoints::renamesFail == to) {
+        errno = EIO;
+        return -1;
+    }
     return real(from, to);
 }
 

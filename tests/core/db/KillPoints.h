@@ -5,6 +5,7 @@
 // and end the process at once, as a kill would, before a chosen call or after a chosen
 // number of bytes (the write that crosses it writes only up to there).
 #include <cstddef>
+#include <string>
 
 namespace killpoints {
 
@@ -19,6 +20,9 @@ struct Counts {
 // Counts from now on; with `beforeCall` >= 0 the process ends before that call (0: the
 // first), with `afterBytes` >= 0 once that many bytes were written.
 void Arm(long beforeCall, long afterBytes);
+// Until called again with an empty path, a rename onto `path` fails (EIO): the file
+// replaced by it is never written.
+void FailRenamesTo(const std::string& path);
 // Stops counting and answers what was counted since Arm.
 Counts Disarm();
 

@@ -5,117 +5,28 @@
 // old or every one new, and the next load reads it without a doubt.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
+#include <QMenuBar>
 
-#include <filesystem>
-#include <set>
-#include <string>
-#include <utility>
-#include <vector>
-
-#include "core/db/IniFile.h"
+#include "app/frame/MainFrame.h"
 #include "pages/HausPage.h"
+#include "pages/ProjektPage.h"
+#include "pages/TarifPage.h"
+#include "platform/ui/Menu.h"
+#include "tests/app/ui/kill/KillLauf.h"
 #include "tests/app/ui/pages/SolarFixture.h"
-#include "tests/core/db/KillPoints.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// A record's entry that the save changes.
-struct Feld {
-    CVRMString satz;
-    std::u16string key;
-};
+using killlauf::Feld;
 
 class SeitenSpeichernKillTest : public solartest::SolarFixture {
   protected:
-    // The page's save in a child armed to end before call `vorAufruf` (-1: never): its exit
-    // status and, when it was not killed, what it counted.
-    static std::pair<int, killpoints::Counts> SpeichereImKind(CEingabeSeite& seite,
-                                                               long vorAufruf) {
-        int kanal[2];
-        if (::pipe(kanal) != 0) return {-1, {}};
-        const pid_t kind = ::fork();
-        if (kind == 0) {
-            ::close(kanal[0]);
-            killpoints::Arm(vorAufruf, -1);
-            const int gespeichert = seite.SaveModifiedData();
-            const killpoints::Counts gezaehlt = killpoints::Disarm();
-            int status = gespeichert ? 0 : 4;
-            if (::write(kanal[1], &gezaehlt, sizeof gezaehlt) != sizeof gezaehlt) status = 3;
-            ::_exit(status);
-        }
-        ::close(kanal[1]);
-        killpoints::Counts gezaehlt;
-        const bool gemeldet = ::read(kanal[0], &gezaehlt, sizeof gezaehlt) == sizeof gezaehlt;
-        ::close(kanal[0]);
-        int status = 0;
-        ::waitpid(kind, &status, 0);
-        if (!gemeldet) gezaehlt = {};
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, gezaehlt};
-    }
-
-    static std::set<fs::path> Dateien(const fs::path& ordner) {
-        std::set<fs::path> namen;
-        for (const auto& e : fs::directory_iterator(ordner)) namen.insert(e.path());
-        return namen;
-    }
-
-    std::vector<std::optional<std::u16string>> Werte(const std::vector<Feld>& eintraege) const {
-        std::vector<std::optional<std::u16string>> werte;
-        for (const Feld& f : eintraege) werte.push_back(Eintrag(f.satz, f.key));
-        return werte;
-    }
-
-    // The modified page saved once to learn its file calls and the file it writes (every
-    // entry must change, to `neu`), then killed before each call.
     void KillBeiJedemAufruf(CEingabeSeite& seite, const std::vector<Feld>& eintraege,
                             const std::vector<std::u16string>& neu) {
         ASSERT_EQ(seite.m_modified, 1);
-        const fs::path datei(app->GetAktDatenbank().toUtf8());
-        const fs::path ordner = datei.parent_path();
-        const std::string vorher = testsupport::ReadFileBytes(datei);
-        const std::set<fs::path> dateienVorher = Dateien(ordner);
-        const auto zurueck = [&] {
-            for (const fs::path& p : Dateien(ordner))
-                if (!dateienVorher.count(p)) fs::remove(p);
-            testsupport::WriteFileBytes(datei, vorher);
-        };
-        const auto alt = Werte(eintraege);
-
-        const auto [status, gesamt] = SpeichereImKind(seite, -1);
-        ASSERT_EQ(status, 0);
-        const std::string nachher = testsupport::ReadFileBytes(datei);
-        const auto gespeichert = Werte(eintraege);
-        for (std::size_t i = 0; i < eintraege.size(); ++i) {
-            SCOPED_TRACE(QString::fromStdU16String(eintraege[i].key).toStdString());
-            ASSERT_EQ(gespeichert[i], std::optional<std::u16string>(neu[i]));
-            ASSERT_NE(alt[i], gespeichert[i]);
-        }
-        ASSERT_GT(gesamt.calls, 3);
-
-        int alteDatei = 0, neueDatei = 0;
-        for (long aufruf = 0; aufruf < gesamt.calls; ++aufruf) {
-            SCOPED_TRACE("killed before file call " + std::to_string(aufruf));
-            zurueck();
-            EXPECT_EQ(SpeichereImKind(seite, aufruf).first, killpoints::kKilled);
-            const std::string jetzt = testsupport::ReadFileBytes(datei);
-            EXPECT_TRUE(jetzt == vorher || jetzt == nachher);
-            const auto gelesen = Werte(eintraege);
-            EXPECT_TRUE(gelesen == alt || gelesen == gespeichert);
-            (jetzt == vorher ? alteDatei : neueDatei) += 1;
-            // The next load reads the file whole: no doubt, no box.
-            const std::size_t boxen = uitest::dialogs().boxes().size();
-            CIniFile geladen(0);
-            geladen.Init(CVRMString::fromUtf8(datei.string()), false);
-            EXPECT_EQ(uitest::dialogs().boxes().size(), boxen);
-        }
-        // The kills fell before and after the file was replaced.
-        EXPECT_GT(alteDatei, 0);
-        EXPECT_GT(neueDatei, 0);
-        zurueck();
+        killlauf::KillBeiJedemAufruf(
+            app->GetAktDatenbank().toUtf8(), [&seite] { return seite.SaveModifiedData() != 0; },
+            eintraege, neu, [this](const Feld& f) { return Eintrag(f.satz, f.key); });
     }
 };
 
@@ -141,6 +52,106 @@ TEST_F(SeitenSpeichernKillTest, SolarSeiteSchreibtAnlageUndProjektZusammen) {
     KillBeiJedemAufruf(seite, {{CVRMString(solartest::kMeierAnlage), u"KFlaeche"},
                                {CVRMString(solartest::kMeier), u"SolarPumpe"}},
                        {u"13.000000", u"77"});
+}
+
+// A tariff that a project uses, saved in the master data: the tariff and the project's
+// day/night shares, which its open project page recomputes from the new windows, are one
+// write. Tariff 1 ends at 4 o'clock, tariff 2 begins then.
+TEST_F(SeitenSpeichernKillTest, TarifSeiteSchreibtTarifUndAnteileZusammen) {
+    CKelvoDoc& doc = NeuesProjekt(QStringLiteral("Meier"));
+    uitest::dialogs().expectDialog({}, [](QDialog& d) {
+        uitest::type(*ui::child(&d, 1033), QStringLiteral("Nachtstrom"));
+        uitest::click(*ui::child(&d, 1), {5, 5});
+    });
+    CMainFrame& frame = *app->GetMainFrame();
+    frame.Router().updateActions(frame.menuBar()->actions());
+    ui::findAction(frame.menuBar(), 32833)->trigger();
+    uitest::processEvents();
+    auto* seite = dynamic_cast<CTarifPage*>(app->GetStammSeite(CKVSDatenSheetProtokoll::kTarif));
+    ASSERT_NE(seite, nullptr);
+    const CVRMString tarif = seite->TarifName();
+    ASSERT_EQ(doc.SetProjektDaten(ID_Tarif, tarif, 1), 1);
+    Zeige<CProjektPage>(CKelvoDoc::kProjektSeite);
+    Tippe(*seite, CTarifPage::kIdBis1, QStringLiteral("4"));
+    Tippe(*seite, CTarifPage::kIdVon2, QStringLiteral("4"));
+    ASSERT_EQ(seite->m_modified, 1);
+    killlauf::KillBeiJedemAufruf(
+        app->GetAktDatenbank().toUtf8(),
+        [&] {
+            // Tariff 2 shorter than 8 hours, and a tariff that a project uses: Yes.
+            uitest::dialogs().expectMessageBox(platform::id::YES);
+            uitest::dialogs().expectMessageBox(platform::id::YES);
+            Druecke(*seite, CEingabeSeite::kIdSpeichern);
+            return seite->m_modified == 0;
+        },
+        {{tarif, u"Bis1"}, {doc.GetPathName(), u"TAnteil1"}}, {u"4"},
+        [this](const Feld& f) { return Eintrag(f.satz, f.key); });
+}
+
+// Every user action writes inside its one write group: once the program runs, a new
+// project, its pages opened and saved through menus and buttons never flush the user
+// database outside a group.
+TEST_F(SeitenSpeichernKillTest, AktionenSchreibenNurInIhrerGruppe) {
+    Starte();
+    const std::string datenbank = app->GetAktDatenbank().toUtf8();
+    std::string schritt = "new project";
+    std::vector<std::string> ohneGruppe;
+    const auto vorher = CIniFile::BeobachteFlushOhneVorgang([&](const CVRMString& pfad) {
+        if (pfad.toUtf8() == datenbank) ohneGruppe.push_back(schritt);
+    });
+    // The project window's page buttons.
+    const auto zeige = [&]<class T>(T*, int art) -> T& {
+        T* seite = nullptr;
+        ui::guarded(ui::Msg::Command, [&] { seite = &Zeige<T>(art); });
+        return *seite;
+    };
+    uitest::dialogs().expectDialog({}, [](QDialog& d) {
+        uitest::type(*ui::child(&d, 1033), QStringLiteral("Meier"));
+        uitest::click(*ui::child(&d, 1), {5, 5});
+    });
+    Befehl(57600)->trigger();
+    uitest::processEvents();
+    dokument = app->GetAktivesKelvoDoc(true);
+    ASSERT_NE(dokument, nullptr);
+    schritt = "house page";
+    CHausPage& haus = zeige(static_cast<CHausPage*>(nullptr), CKelvoDoc::kHausSeite);
+    Tippe(haus, CHausPage::kIdVorlauf, QStringLiteral("46"));
+    schritt = "house save";
+    Druecke(haus, CEingabeSeite::kIdSpeichern);
+    EXPECT_EQ(haus.m_modified, 0);
+    schritt = "project page";
+    CProjektPage& projekt = zeige(static_cast<CProjektPage*>(nullptr), CKelvoDoc::kProjektSeite);
+    schritt = "project save";
+    Druecke(projekt, CEingabeSeite::kIdSpeichern);
+    CIniFile::BeobachteFlushOhneVorgang(vorher);
+    EXPECT_EQ(ohneGruppe, std::vector<std::string>{});
+}
+
+// A save whose file cannot be replaced is taken back: the file and the stored record keep
+// the old flow temperature, the page keeps the typed one on screen, unsaved.
+TEST_F(SeitenSpeichernKillTest, MisslungenesSchreibenWirdZurueckgenommen) {
+    CKelvoDoc& doc = NeuesProjekt(QStringLiteral("Meier"));
+    CHausPage& seite = Zeige<CHausPage>(CKelvoDoc::kHausSeite);
+    const CVRMString haus = doc.Haus().getConsumerName();
+    Druecke(seite, CEingabeSeite::kIdSpeichern);
+    const auto datei = Bytes();
+    const auto gespeichert = Eintrag(haus, u"HeizVorlauf");
+    ASSERT_NE(gespeichert, std::optional<std::u16string>(u"46.000000"));
+    Tippe(seite, CHausPage::kIdVorlauf, QStringLiteral("46"));
+    const std::size_t boxen = uitest::dialogs().boxes().size();
+    for (int i = 0; i < 3; ++i) uitest::dialogs().expectMessageBox(platform::id::OK);
+    killpoints::FailRenamesTo(app->GetAktDatenbank().toUtf8());
+    Druecke(seite, CEingabeSeite::kIdSpeichern);
+    killpoints::FailRenamesTo({});
+    EXPECT_GT(uitest::dialogs().boxes().size(), boxen);
+    uitest::dialogs().finishTest();
+    EXPECT_EQ(Bytes(), datei);
+    EXPECT_EQ(Eintrag(haus, u"HeizVorlauf"), gespeichert);
+    EXPECT_EQ(seite.m_modified, 1);
+    EXPECT_EQ(Text(seite, CHausPage::kIdVorlauf), QStringLiteral("46"));
+    const CVRMwert& imSpeicher = CVRMdatenProvider::get().getWerte(haus).get(ID_HeizVorlauf);
+    EXPECT_EQ(imSpeicher.changed(), 0);
+    EXPECT_NE(imSpeicher.GetFloatVal(), 46.0f);
 }
 
 }  // namespace
