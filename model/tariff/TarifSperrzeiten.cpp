@@ -9,6 +9,7 @@
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
 #include "model/tariff/Tarif2.h"
+#include "platform/messagebox/MessageBox.h"
 
 namespace {
 
