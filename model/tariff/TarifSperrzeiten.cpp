@@ -8,6 +8,7 @@
 #include "core/value/DatenBereich.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
+#include "platform/messagebox/MessageBox.h"
 #include "model/tariff/Tarif2.h"
 
 namespace {
