@@ -759,9 +759,9 @@ TEST_F(AuslegungNutzerTest, VerweigerteAuslegungLaesstNeuesProjektUnberuehrt) {
 }
 
 // Cancel in the wizard writes nothing and leaves nothing changed in memory. On an air
-// project: Next through every page (each one recomputes the defrosting energy), a price of
-// the user's own tariff taken over by Next, the tariff switched back on the way back, a
-// former consumption OKed in the heating-load dialog, Next to the end, Cancel. The user
+// project whose tariff is the user's own: its price taken over by Next, the tariff switched
+// to another on the way back, a former consumption OKed in the heating-load dialog, Next
+// through every page (each one recomputes the defrosting energy), Cancel. The user
 // database file is byte for byte the old one, memory holds the stored values, and a later
 // save of the project page writes none of the cancelled ones.
 TEST_F(AuslegungNutzerTest, AbbruchLaesstDateiUndSpeicherUnberuehrt) {
@@ -777,14 +777,25 @@ TEST_F(AuslegungNutzerTest, AbbruchLaesstDateiUndSpeicherUnberuehrt) {
     auto* stamm = dynamic_cast<CTarifPage*>(app->GetStammSeite(CKVSDatenSheetProtokoll::kTarif));
     ASSERT_NE(stamm, nullptr);
     Druecke(*stamm, CEingabeSeite::kIdSchliessen);
-    // A first design, cancelled at once, gives the new project its first heat source.
-    uitest::dialogs().expectDialog({}, [&](QDialog& dlg) { Abbrechen(dlg); });
-    Befehl(kBefehlDimensionieren)->trigger();
-    uitest::processEvents();
-    const CVRMString projekt = dokument->GetPathName();
     const QString tarif = QString::fromStdU16String(dokument->ProjektText(ID_Tarif));
     const CVRMString eigener = u"Eigenstrom";
     ASSERT_NE(tarif.toStdU16String(), eigener);
+    // A first design, finished, gives the project the user's tariff.
+    uitest::dialogs().expectDialog({}, [&](QDialog& dlg) {
+        auto& sheet = dynamic_cast<ui::PropertySheet&>(dlg);
+        while (sheet.activeIndex() < 2) Knopf(dlg, ui::kIdNext);
+        Waehle(*sheet.page(2), CTarifPage::kIdAuswahl, QStringLiteral("Eigenstrom"));
+        while (sheet.activeIndex() < 4) Knopf(dlg, ui::kIdNext);
+        auto* kandidaten = qobject_cast<QListWidget*>(ui::child(&dlg, CDimPage::kIdcKandidaten));
+        ASSERT_GT(kandidaten->count(), 0);
+        uitest::click(*kandidaten->viewport(), kandidaten->visualItemRect(kandidaten->item(0)).center());
+        uitest::dialogs().expectMessageBox(OK);
+        Knopf(dlg, ui::kIdFinish);
+    });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    ASSERT_EQ(dokument->ProjektText(ID_Tarif), eigener);
+    const CVRMString projekt = dokument->GetPathName();
     const struct {
         CVRMString satz;
         TKelvoDatenID id;
@@ -805,14 +816,17 @@ TEST_F(AuslegungNutzerTest, AbbruchLaesstDateiUndSpeicherUnberuehrt) {
         ASSERT_EQ(sheet.pageCount(), 5);
         while (sheet.activeIndex() < 2) Knopf(dlg, ui::kIdNext);
         QWidget& tarifSeite = *sheet.page(2);
-        Waehle(tarifSeite, CTarifPage::kIdAuswahl, QStringLiteral("Eigenstrom"));
         Tippe(tarifSeite, CTarifPage::kIdPreis1, QStringLiteral("99"));
         Verlasse(tarifSeite, CTarifPage::kIdPreis1);
+        // "Changes of the tariff influence all projects using this tariff ..." Yes.
+        uitest::dialogs().expectMessageBox(platform::id::YES);
         while (sheet.activeIndex() < 4) Knopf(dlg, ui::kIdNext);
+        ASSERT_EQ(CVRMdatenProvider::get().getWerte(eigener).get(ID_Preis1).GetFloatVal(), 99.0f);
         WaehleIndex(*sheet.page(4), CDimPage::kIdcQuellArt, 2);
-        // Back to the tariff page; the project's former tariff chosen again.
+        // Back to the tariff page; another tariff chosen.
         while (sheet.activeIndex() > 2) Knopf(dlg, ui::kIdBack);
         Waehle(tarifSeite, CTarifPage::kIdAuswahl, tarif);
+        ASSERT_EQ(dokument->ProjektText(ID_Tarif), tarif.toStdU16String());
         while (sheet.activeIndex() > 0) Knopf(dlg, ui::kIdBack);
         uitest::dialogs().expectDialog(Sprachtext(4646), [&](QDialog& last) {
             auto* methode2 = qobject_cast<QRadioButton*>(ui::child(&last, CDlgHeizlast::kIdMethode2));
@@ -832,6 +846,7 @@ TEST_F(AuslegungNutzerTest, AbbruchLaesstDateiUndSpeicherUnberuehrt) {
     ASSERT_TRUE(abgebrochen);
     uitest::dialogs().finishTest();
     EXPECT_EQ(Bytes(), datei);
+    EXPECT_EQ(dokument->ProjektText(ID_Tarif), eigener);
     for (size_t i = 0; i < std::size(werte); ++i)
         EXPECT_EQ(CVRMdatenProvider::get().getWerte(werte[i].satz).get(werte[i].id).GetFloatVal(), imSpeicher[i])
             << werte[i].id;
