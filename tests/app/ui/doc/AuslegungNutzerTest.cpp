@@ -858,6 +858,23 @@ TEST_F(AuslegungNutzerTest, AbbruchLaesstDateiUndSpeicherUnberuehrt) {
     ASSERT_NE(Bytes(), datei);
     for (size_t i = 0; i < std::size(werte); ++i)
         EXPECT_EQ(SatzEintrag(werte[i].satz, CVRMwerteListe::getKey(werte[i].id)), vorher[i]) << werte[i].id;
+    Druecke(seite, CEingabeSeite::kIdSchliessen);
+
+    // Master data > Tariffs: the user's tariff, its second price typed and saved; the file
+    // keeps the stored first price.
+    Befehl(32835)->trigger();
+    uitest::processEvents();
+    auto* tarifSeite = dynamic_cast<CTarifPage*>(app->GetStammSeite(CKVSDatenSheetProtokoll::kTarif));
+    ASSERT_NE(tarifSeite, nullptr);
+    Waehle(*tarifSeite, CTarifPage::kIdAuswahl, QStringLiteral("Eigenstrom"));
+    ASSERT_EQ(tarifSeite->TarifName(), eigener);
+    Tippe(*tarifSeite, CTarifPage::kIdPreis2, QStringLiteral("12"));
+    uitest::dialogs().expectMessageBox(platform::id::YES);
+    Druecke(*tarifSeite, CEingabeSeite::kIdSpeichern);
+    ASSERT_EQ(tarifSeite->m_modified, 0);
+    EXPECT_EQ(QString::fromStdU16String(SatzEintrag(eigener, CVRMwerteListe::getKey(ID_Preis2)).value_or(u"")).toFloat(),
+              12.0f);
+    EXPECT_EQ(SatzEintrag(eigener, CVRMwerteListe::getKey(ID_Preis1)), vorher[0]);
 }
 
 }  // namespace
