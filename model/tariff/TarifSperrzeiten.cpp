@@ -8,8 +8,8 @@
 #include "core/value/DatenBereich.h"
 #include "model/errors/Fehler.h"
 #include "model/errors/KVSMessageBox.h"
-#include "platform/messagebox/MessageBox.h"
 #include "model/tariff/Tarif2.h"
+#include "platform/messagebox/MessageBox.h"
 
 namespace {
 
