@@ -386,6 +386,7 @@ void CTarifPage::OnTarifWechsel() {
             return;
         }
     }
+    if (IstEingebettet() && gewaehlt != vorher) GibVerlassenenTarifMit();
     LoadKomponente(gewaehlt, CVRMString(), CVRMString());
     if (IstEingebettet() && gewaehlt != vorher) {
         Dokument().SetProjektDaten(ID_Tarif, gewaehlt, 0);
@@ -394,6 +395,26 @@ void CTarifPage::OnTarifWechsel() {
     }
     onSetActive();
     Freigabe();
+}
+
+void CTarifPage::GibVerlassenenTarifMit() {
+    if (m_name.empty()) return;
+    // The list shares the store's values: saved inside the wizard's open write, they are
+    // noted and go back with it. A library tariff never reaches the user's database, so
+    // its entries go back at once.
+    CVRMdatenProvider& store = CVRMdatenProvider::get();
+    const bool bibo = IGlobal::IstBiboName(m_name);
+    bool gespeichert = false;
+    for (const auto& [id, wert] : m_liste) {
+        if (!wert || !wert->changed()) continue;
+        if (bibo) {
+            wert->reset();
+            continue;
+        }
+        store.save(m_name, static_cast<TKelvoDatenID>(id), *wert, false);
+        gespeichert = true;
+    }
+    if (gespeichert) store.persist();
 }
 
 void CTarifPage::OnMonate() {

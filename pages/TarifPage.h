@@ -75,6 +75,9 @@ class CTarifPage : public CEingabeSeite {
     void OnTarifHaken();
     void OnPreisWahl();
     void OnTarifWechsel();
+    // In the design wizard: entries taken over for the tariff the page leaves join the
+    // design's write, so that Finish writes them and Cancel takes them back.
+    void GibVerlassenenTarifMit();
     void OnMonate();
 
     CVRMwerteListe m_liste;

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <algorithm>
 
 #include "app/doc/KelvoDoc.h"
@@ -11,6 +12,7 @@
 #include "core/db/Lists.h"
 #include "core/text/ResManager.h"
 #include "core/text/TextIdConstants.h"
+#include "core/value/SpeicherVorgang.h"
 #include "core/value/VRMdatenProvider.h"
 #include "core/value/VRMwertFabrik.h"
 #include "dialogs/BiboSchreibschutz.h"
@@ -318,11 +320,29 @@ bool CWPSeite::LeseWerte() {
     return gelesen;
 }
 
+void CWPSeite::NimmUngespeicherteZurueck() {
+    for (const auto& [id, wert] : m_werte)
+        if (wert && wert->changed()) wert->reset();
+}
+
 bool CWPSeite::SchreibeUndMelde() {
     // A library heat pump edited with the "conf" switch that the database cannot keep.
-    if (MeldeVerworfeneBiboSchreibung(Geladen(), m_art.titelTextId)) return false;
+    if (MeldeVerworfeneBiboSchreibung(Geladen(), m_art.titelTextId)) {
+        NimmUngespeicherteZurueck();
+        return false;
+    }
     m_werte.trace(m_art.traceTitel);
-    CVRMdatenProvider::get().save(m_werte, true);
+    {
+        CSpeicherVorgang vorgang;
+        CSpeicherVorgang::BeiRuecknahme([seite = QPointer<CWPSeite>(this)] {
+            if (!seite) return;
+            seite->NimmUngespeicherteZurueck();
+            seite->m_modified = 1;
+            seite->EnableControls();
+        });
+        CVRMdatenProvider::get().save(m_werte, true);
+        vorgang.Abschliessen();
+    }
     m_modified = 0;
     EnableControls();
     KomponenteGeaendert(4, Geladen());

@@ -94,7 +94,9 @@ class CWPSeite : public CKVSDatenPage {
     bool PruefeBereiche() const { return m_bereichePruefen; }
     // The speichern steps both pages share after their own checks: stale results, trace,
     // write, modified flag, report. False (after 3094) for a library heat pump the database
-    // cannot keep: nothing written, the page stays modified.
+    // cannot keep: nothing written, the page stays modified. A write taken back (now or at
+    // the end of the user action) leaves the page modified and the record at its stored
+    // values.
     bool SchreibeUndMelde();
 
     void onInitPage() override;
@@ -107,6 +109,9 @@ class CWPSeite : public CKVSDatenPage {
 
   private:
     bool m_bereichePruefen = true;
+    // The record's values that the page set and no write kept go back to the stored ones:
+    // the record is shared with the value store, and projects compute with it.
+    void NimmUngespeicherteZurueck();
     void Einrichten();
     void FuelleListe();
     void Geaendert(int id);

@@ -7,15 +7,18 @@
 #include <gtest/gtest.h>
 
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 
 #include "app/doc/ErgebnisBefehle.h"
 #include "app/doc/ProjektAblaufBefehle.h"
 #include "app/frame/MainFrame.h"
 #include "controls/small/Label.h"
+#include "dialogs/DlgHeizlast.h"
 #include "dialogs/KelvoView1.h"
 #include "dialogs/WQTestDlg.h"
 #include "dialogs/DlgCalcDPT.h"
@@ -27,6 +30,8 @@
 #include "model/source/KombiWQuelle2.h"
 #include "pages/ProjektPage.h"
 #include "pages/SolarPage.h"
+#include "pages/TarifPage.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/PropertySheet.h"
 #include "tests/app/ui/pages/QuellenSeitenFixture.h"
 
@@ -751,6 +756,125 @@ TEST_F(AuslegungNutzerTest, VerweigerteAuslegungLaesstNeuesProjektUnberuehrt) {
     EXPECT_EQ(BoxTexte().back(), Sprachtext(3267));
     EXPECT_EQ(SatzEintrag(kombi, CVRMwerteListe::getKey(ID_KQuelle1)), std::nullopt);
     EXPECT_EQ(dokument->KombiWQuelle().GetAnzahlWQuellen(), 0);
+}
+
+// Cancel in the wizard writes nothing and leaves nothing changed in memory. On an air
+// project whose tariff is the user's own: its price taken over by Next, the tariff switched
+// to another on the way back, a former consumption OKed in the heating-load dialog, Next
+// through every page (each one recomputes the defrosting energy), Cancel. The user
+// database file is byte for byte the old one, memory holds the stored values, and a later
+// save of the project page writes none of the cancelled ones.
+TEST_F(AuslegungNutzerTest, AbbruchLaesstDateiUndSpeicherUnberuehrt) {
+    NeuesProjekt(QStringLiteral("Frost"));
+    CMainFrame& frame = Frame();
+    uitest::dialogs().expectDialog({}, [&](QDialog& d) {
+        uitest::type(*ui::child(&d, 1033), QStringLiteral("Eigenstrom"));
+        uitest::click(*ui::child(&d, 1), {5, 5});
+    });
+    frame.Router().updateActions(frame.menuBar()->actions());
+    ui::findAction(frame.menuBar(), 32833)->trigger();
+    uitest::processEvents();
+    auto* stamm = dynamic_cast<CTarifPage*>(app->GetStammSeite(CKVSDatenSheetProtokoll::kTarif));
+    ASSERT_NE(stamm, nullptr);
+    Druecke(*stamm, CEingabeSeite::kIdSchliessen);
+    const QString tarif = QString::fromStdU16String(dokument->ProjektText(ID_Tarif));
+    const CVRMString eigener = u"Eigenstrom";
+    ASSERT_NE(tarif.toStdU16String(), eigener);
+    // A first design, finished, gives the project the user's tariff.
+    uitest::dialogs().expectDialog({}, [&](QDialog& dlg) {
+        auto& sheet = dynamic_cast<ui::PropertySheet&>(dlg);
+        while (sheet.activeIndex() < 2) Knopf(dlg, ui::kIdNext);
+        Waehle(*sheet.page(2), CTarifPage::kIdAuswahl, QStringLiteral("Eigenstrom"));
+        while (sheet.activeIndex() < 4) Knopf(dlg, ui::kIdNext);
+        auto* kandidaten = qobject_cast<QListWidget*>(ui::child(&dlg, CDimPage::kIdcKandidaten));
+        ASSERT_GT(kandidaten->count(), 0);
+        uitest::click(*kandidaten->viewport(), kandidaten->visualItemRect(kandidaten->item(0)).center());
+        uitest::dialogs().expectMessageBox(OK);
+        Knopf(dlg, ui::kIdFinish);
+    });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    ASSERT_EQ(dokument->ProjektText(ID_Tarif), eigener);
+    const CVRMString projekt = dokument->GetPathName();
+    const struct {
+        CVRMString satz;
+        TKelvoDatenID id;
+    } werte[] = {{eigener, ID_Preis1}, {projekt, ID_VOV}, {projekt, ID_StromAbtauen}};
+    const auto datei = Bytes();
+    std::vector<std::optional<std::u16string>> vorher;
+    std::vector<float> imSpeicher;
+    for (const auto& w : werte) {
+        vorher.push_back(SatzEintrag(w.satz, CVRMwerteListe::getKey(w.id)));
+        imSpeicher.push_back(CVRMdatenProvider::get().getWerte(w.satz).get(w.id).GetFloatVal());
+    }
+    ASSERT_NE(imSpeicher[0], 99.0f);
+    ASSERT_NE(imSpeicher[1], 2000.0f);
+
+    bool abgebrochen = false;
+    uitest::dialogs().expectDialog({}, [&](QDialog& dlg) {
+        auto& sheet = dynamic_cast<ui::PropertySheet&>(dlg);
+        ASSERT_EQ(sheet.pageCount(), 5);
+        while (sheet.activeIndex() < 2) Knopf(dlg, ui::kIdNext);
+        QWidget& tarifSeite = *sheet.page(2);
+        Tippe(tarifSeite, CTarifPage::kIdPreis1, QStringLiteral("99"));
+        Verlasse(tarifSeite, CTarifPage::kIdPreis1);
+        // "Changes of the tariff influence all projects using this tariff ..." Yes.
+        uitest::dialogs().expectMessageBox(platform::id::YES);
+        while (sheet.activeIndex() < 4) Knopf(dlg, ui::kIdNext);
+        ASSERT_EQ(CVRMdatenProvider::get().getWerte(eigener).get(ID_Preis1).GetFloatVal(), 99.0f);
+        WaehleIndex(*sheet.page(4), CDimPage::kIdcQuellArt, 2);
+        // Back to the tariff page; another tariff chosen.
+        while (sheet.activeIndex() > 2) Knopf(dlg, ui::kIdBack);
+        Waehle(tarifSeite, CTarifPage::kIdAuswahl, tarif);
+        ASSERT_EQ(dokument->ProjektText(ID_Tarif), tarif.toStdU16String());
+        while (sheet.activeIndex() > 0) Knopf(dlg, ui::kIdBack);
+        uitest::dialogs().expectDialog(Sprachtext(4646), [&](QDialog& last) {
+            auto* methode2 = qobject_cast<QRadioButton*>(ui::child(&last, CDlgHeizlast::kIdMethode2));
+            ASSERT_NE(methode2, nullptr);
+            uitest::click(*methode2, {6, methode2->height() / 2});
+            Tippe(last, CDlgHeizlast::kIdOel, QStringLiteral("2000"));
+            Tippe(last, CDlgHeizlast::kIdPersonen, QStringLiteral("2"));
+            Knopf(last, ui::kIdOk);
+        });
+        Druecke(*sheet.page(0), CHausPage::kIdRegeln);
+        while (sheet.activeIndex() < 4) Knopf(dlg, ui::kIdNext);
+        abgebrochen = true;
+        Abbrechen(dlg);
+    });
+    Befehl(kBefehlDimensionieren)->trigger();
+    uitest::processEvents();
+    ASSERT_TRUE(abgebrochen);
+    uitest::dialogs().finishTest();
+    EXPECT_EQ(Bytes(), datei);
+    EXPECT_EQ(dokument->ProjektText(ID_Tarif), eigener);
+    for (size_t i = 0; i < std::size(werte); ++i)
+        EXPECT_EQ(CVRMdatenProvider::get().getWerte(werte[i].satz).get(werte[i].id).GetFloatVal(), imSpeicher[i])
+            << werte[i].id;
+
+    CProjektPage& seite = Zeige<CProjektPage>(CKelvoDoc::kProjektSeite);
+    Tippe(seite, CProjektPage::kIdStrasse, QStringLiteral("Hauptstr. 1"));
+    Druecke(seite, CEingabeSeite::kIdSpeichern);
+    ASSERT_EQ(seite.m_modified, 0);
+    ASSERT_NE(Bytes(), datei);
+    for (size_t i = 0; i < std::size(werte); ++i)
+        EXPECT_EQ(SatzEintrag(werte[i].satz, CVRMwerteListe::getKey(werte[i].id)), vorher[i]) << werte[i].id;
+    Druecke(seite, CEingabeSeite::kIdSchliessen);
+
+    // Master data > Tariffs: the user's tariff, its second price typed and saved; the file
+    // keeps the stored first price.
+    Befehl(32835)->trigger();
+    uitest::processEvents();
+    auto* tarifSeite = dynamic_cast<CTarifPage*>(app->GetStammSeite(CKVSDatenSheetProtokoll::kTarif));
+    ASSERT_NE(tarifSeite, nullptr);
+    Waehle(*tarifSeite, CTarifPage::kIdAuswahl, QStringLiteral("Eigenstrom"));
+    ASSERT_EQ(tarifSeite->TarifName(), eigener);
+    Tippe(*tarifSeite, CTarifPage::kIdPreis2, QStringLiteral("12"));
+    uitest::dialogs().expectMessageBox(platform::id::YES);
+    Druecke(*tarifSeite, CEingabeSeite::kIdSpeichern);
+    ASSERT_EQ(tarifSeite->m_modified, 0);
+    EXPECT_EQ(QString::fromStdU16String(SatzEintrag(eigener, CVRMwerteListe::getKey(ID_Preis2)).value_or(u"")).toFloat(),
+              12.0f);
+    EXPECT_EQ(SatzEintrag(eigener, CVRMwerteListe::getKey(ID_Preis1)), vorher[0]);
 }
 
 }  // namespace

@@ -128,8 +128,8 @@ TEST_F(SeitenSpeichernKillTest, AktionenSchreibenNurInIhrerGruppe) {
 }
 
 // A save whose file cannot be replaced is taken back: the file and the stored record keep
-// the old flow temperature, the page keeps the typed one on screen, unsaved, and the user
-// hears of it once.
+// the old flow temperature, the page keeps the typed one on screen, unsaved. Closing the
+// page then and answering No shows the stored value again, and nothing is written.
 TEST_F(SeitenSpeichernKillTest, MisslungenesSchreibenWirdZurueckgenommen) {
     CKelvoDoc& doc = NeuesProjekt(QStringLiteral("Meier"));
     CHausPage& seite = Zeige<CHausPage>(CKelvoDoc::kHausSeite);
@@ -138,8 +138,10 @@ TEST_F(SeitenSpeichernKillTest, MisslungenesSchreibenWirdZurueckgenommen) {
     const auto datei = Bytes();
     const auto gespeichert = Eintrag(haus, u"HeizVorlauf");
     ASSERT_NE(gespeichert, std::optional<std::u16string>(u"46.000000"));
+    const QString gezeigt = Text(seite, CHausPage::kIdVorlauf);
     Tippe(seite, CHausPage::kIdVorlauf, QStringLiteral("46"));
     const std::size_t boxen = uitest::dialogs().boxes().size();
+    // "Cannot write <file>: ...", once.
     uitest::dialogs().expectMessageBox(platform::id::OK);
     killpoints::FailRenamesTo(app->GetAktDatenbank().toUtf8());
     Druecke(seite, CEingabeSeite::kIdSpeichern);
@@ -153,6 +155,14 @@ TEST_F(SeitenSpeichernKillTest, MisslungenesSchreibenWirdZurueckgenommen) {
     const CVRMwert& imSpeicher = CVRMdatenProvider::get().getWerte(haus).get(ID_HeizVorlauf);
     EXPECT_EQ(imSpeicher.changed(), 0);
     EXPECT_NE(imSpeicher.GetFloatVal(), 46.0f);
+    // "Save changed house data?" No.
+    uitest::dialogs().expectMessageBox(platform::id::NO);
+    Druecke(seite, CEingabeSeite::kIdSchliessen);
+    uitest::dialogs().finishTest();
+    EXPECT_EQ(seite.m_modified, 0);
+    EXPECT_EQ(Text(seite, CHausPage::kIdVorlauf), gezeigt);
+    EXPECT_NE(CVRMdatenProvider::get().getWerte(haus).get(ID_HeizVorlauf).GetFloatVal(), 46.0f);
+    EXPECT_EQ(Bytes(), datei);
 }
 
 }  // namespace
