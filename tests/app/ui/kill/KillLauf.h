@@ -106,7 +106,9 @@ inline void KillBeiJedemAufruf(const fs::path& datei, const Aktion& aktion,
     const auto gespeichert = werte();
     for (std::size_t i = 0; i < eintraege.size(); ++i) {
         SCOPED_TRACE(QString::fromStdU16String(eintraege[i].key).toStdString());
-        if (i < neu.size()) ASSERT_EQ(gespeichert[i], std::optional<std::u16string>(neu[i]));
+        if (i < neu.size()) {
+            ASSERT_EQ(gespeichert[i], std::optional<std::u16string>(neu[i]));
+        }
         ASSERT_NE(alt[i], gespeichert[i]);
     }
     ASSERT_GT(gesamt.calls, 3);
