@@ -45,12 +45,7 @@ class ProgrammFixture : public uitest::Fixture {
         umgebung.instanzSchluessel = EindeutigerSchluessel();
     }
     ~ProgrammFixture() override {
-        if (app) app->ExitInstance();
-        app.reset();
-        CVRMdatenProvider::remove();
-        CVRMglobApp::ResetForTests();
-        IBasis::Leeren();
-        ISolar::Leeren();
+        Beende();
         platform::setCurrentResourceModule(vorherModul);
         CResManager::setLang(IDR_LNG_ENG);
     }
@@ -70,15 +65,20 @@ class ProgrammFixture : public uitest::Fixture {
         app->GetMainFrame()->resize(1100, 800);
     }
 
-    // Ends the program and starts it again in the same program folder, as a user does the
-    // next day: the user database and the profile keep what was written.
-    void Neustart() {
-        app->ExitInstance();
+    // Ends the program as a user closes it, with everything the process kept of it.
+    void Beende() {
+        if (app) app->ExitInstance();
         app.reset();
         CVRMdatenProvider::remove();
         CVRMglobApp::ResetForTests();
         IBasis::Leeren();
         ISolar::Leeren();
+    }
+
+    // Ends the program and starts it again in the same program folder, as a user does the
+    // next day: the user database and the profile keep what was written.
+    void Neustart() {
+        Beende();
         app = std::make_unique<CKelvoApp>();
         ASSERT_TRUE(app->InitInstance(umgebung));
         app->GetMainFrame()->resize(1100, 800);

@@ -312,12 +312,7 @@ TEST_F(KelvoDocTest, ProjektOhneLesbarenRecordWirdAbgelehnt) {
     CKelvoDoc& doc = NeuesProjekt(u"Meier");
     ASSERT_EQ(doc.SetProjektDaten(ID_Notiz, CVRMString(u"mein Haus"), 1), 1);
     const std::filesystem::path datei(app->GetAktDatenbank().toUtf8());
-    app->ExitInstance();
-    app.reset();
-    CVRMdatenProvider::remove();
-    CVRMglobApp::ResetForTests();
-    IBasis::Leeren();
-    ISolar::Leeren();
+    Beende();
     // The header line loses its closing bracket, in whatever encoding the file is written.
     std::string bytes = testsupport::ReadFileBytes(datei);
     const QString kopf = QStringLiteral("[meier]");

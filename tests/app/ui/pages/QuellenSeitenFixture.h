@@ -51,12 +51,7 @@ class QuellenSeitenFixture : public seitentest::SeitenFixture {
         std::vector<std::u16string> zeilen;
         if (std::filesystem::exists(nutzer)) zeilen = testsupport::ReadDatabaseLines(nutzer);
         KopiereSaetze(testsupport::ReadDatabaseLines(std::filesystem::path(bibo.toUtf8())), projekt, zeilen);
-        app->ExitInstance();
-        app.reset();
-        CVRMdatenProvider::remove();
-        CVRMglobApp::ResetForTests();
-        IBasis::Leeren();
-        ISolar::Leeren();
+        Beende();
         testsupport::WriteDatabaseFile(nutzer, zeilen);
         optionen();
         app = std::make_unique<CKelvoApp>();
